@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class QDialog;
+
+namespace orvane {
+
+enum class PromptIcon { None, Stop, Question, Exclamation, Information };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+    std::string title;
+    std::string startFolder;
+    std::string fileName;
+    // Filters as the operator sees them: "Text files (*.txt)", "All files (*)".
+    std::vector<std::string> filters;
+    int selectedFilter = 0;
+    bool mustExist = true;          // open dialogs
+    bool confirmOverwrite = true;   // save dialogs
+};
+
+// Every question, warning and file choice goes through here, so that tests can
+// answer them without a modal dialog ever blocking.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    virtual PromptAnswer message(const std::string& caption, const std::string& text,
+                                 PromptIcon icon, PromptButtons buttons) = 0;
+    virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
+    virtual std::vector<std::string> openFiles(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+    // Shows one of our own dialogs modally; returns QDialog's result code
+    // (QDialog::Accepted or QDialog::Rejected).
+    virtual int runDialog(QDialog& dialog) = 0;
+};
+
+} // namespace orvane

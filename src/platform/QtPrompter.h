@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Prompter.h"
+
+class QWidget;
+
+namespace orvane {
+
+// Real message boxes and file dialogs, titled with the program title "Orvane"
+// where the caller gives no caption.
+class QtPrompter final : public Prompter {
+public:
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
+
+    PromptAnswer message(const std::string& caption, const std::string& text, PromptIcon icon,
+                         PromptButtons buttons) override;
+    std::optional<std::string> openFile(const FileDialogRequest& request) override;
+    std::vector<std::string> openFiles(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+    int runDialog(QDialog& dialog) override;
+
+private:
+    QWidget* parent_ = nullptr;
+};
+
+} // namespace orvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Sound.h"
+
+namespace orvane {
+
+// Without an audio stack every sound is the desktop's beep; the tone waits for
+// its length so that callers keep their timing.
+class QtSound final : public Sound {
+public:
+    void playSystemDefault() override;
+    void playExclamation() override;
+    void beep() override;
+    void tone(int hz, int ms) override;
+};
+
+} // namespace orvane
