@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+
+namespace orvane {
+
+// The ring between the receive decoder and its consumers. An item is a data
+// byte (0x0000..0x00FF) or a status code (0x8000 | code).
+//
+// One producer (the decoder), one consumer at a time. When the ring is full
+// the producer waits for room: nothing is overwritten and nothing is lost.
+class RxQueue {
+public:
+    static constexpr int kCapacity = 4096;
+    static constexpr std::int32_t kStatusFlag = 0x8000;
+
+    static bool isStatus(std::int32_t item) { return item >= kStatusFlag; }
+
+    // Stores one item; waits while the ring is full. Returns false, storing
+    // nothing, if the wait was abandoned with releaseWaiters().
+    bool enqueue(std::int32_t item);
+    // Takes the oldest item, if there is one. Never waits.
+    std::optional<std::int32_t> dequeue();
+    // Unread items; may be read without the lock to decide whether to dequeue.
+    int count() const { return count_.load(std::memory_order_acquire); }
+    // Empties the ring (count, read and write index all back to 0).
+    void clear();
+    // Wakes a producer waiting for room and makes it give up (used when the
+    // reader is told to stop).
+    void releaseWaiters();
+    // Lets producers wait again after releaseWaiters().
+    void acceptWaiters();
+
+    int readIndex() const;
+    int writeIndex() const;
+
+private:
+    static constexpr int kMask = kCapacity - 1;
+    mutable std::mutex lock_; // RxQueueLock
+    std::condition_variable roomFreed_;
+    std::array<std::int32_t, kCapacity> slots_{};
+    int read_ = 0;
+    int write_ = 0;
+    std::atomic<int> count_{0};
+    bool released_ = false;
+};
+
+} // namespace orvane
