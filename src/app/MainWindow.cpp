@@ -1,0 +1,104 @@
+#include "app/MainWindow.h"
+
+#include "app/MainMenus.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextEdit>
+
+namespace orvane {
+namespace {
+
+struct PanelLayout {
+    int width;
+    Qt::Alignment alignment;
+};
+
+constexpr PanelLayout kPanelLayout[MainWindow::kPanelCount] = {
+    {70, Qt::AlignHCenter}, {130, Qt::AlignLeft}, {75, Qt::AlignLeft},
+    {75, Qt::AlignLeft},    {100, Qt::AlignLeft}, {52, Qt::AlignLeft},
+    {52, Qt::AlignLeft},    {52, Qt::AlignHCenter}, {10, Qt::AlignRight},
+};
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
+    : QMainWindow(parent), receivePane_(receivePane) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Zarvel Orvane 3.1.4"));
+    buildMainMenus(*menuBar());
+
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("Splitter2"));
+    splitter_->setHandleWidth(6);
+    splitter_->setToolTip(QStringLiteral("Drag up/down to adjust window size"));
+    splitter_->setOpaqueResize(true);
+    receivePane_->setParent(splitter_);
+    receivePane_->setMinimumSize(300, 30);
+    splitter_->addWidget(receivePane_);
+    transmitPane_ = new QTextEdit(splitter_);
+    transmitPane_->setObjectName(QStringLiteral("reTXData"));
+    transmitPane_->setAcceptRichText(false);
+    splitter_->addWidget(transmitPane_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    splitter_->setSizes({400, 52});
+    setCentralWidget(splitter_);
+
+    buildStatusBar();
+    resize(720, 520);
+}
+
+void MainWindow::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(23);
+    for (int i = 0; i < kPanelCount; ++i) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setMinimumWidth(kPanelLayout[i].width);
+        label->setAlignment(kPanelLayout[i].alignment | Qt::AlignVCenter);
+        // The clock panel is narrow by design and grows with its text.
+        bar->addPermanentWidget(label, i == kPanelCount - 1 ? 1 : 0);
+        panels_[static_cast<size_t>(i)] = label;
+    }
+    setPanel(0, QStringLiteral("QUORAL"));
+    bar->hide();
+}
+
+QStatusBar* MainWindow::statusPanels() const { return statusBar(); }
+
+QAction* MainWindow::action(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+void MainWindow::setPanel(int index, const QString& text) {
+    if (index >= 0 && index < kPanelCount) panels_[static_cast<size_t>(index)]->setText(text);
+}
+
+QString MainWindow::panel(int index) const {
+    if (index < 0 || index >= kPanelCount) return {};
+    return panels_[static_cast<size_t>(index)]->text();
+}
+
+bool MainWindow::event(QEvent* e) {
+    if (e->type() == kTxEmptyEvent) {
+        emit txEmpty();
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (closeHandler_) closeHandler_();
+    e->accept();
+}
+
+} // namespace orvane

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QEvent>
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QSplitter;
+class QTextEdit;
+
+namespace orvane {
+
+// The transmit thread posts this event to the main window whenever it finds
+// its queue empty.
+inline constexpr QEvent::Type kTxEmptyEvent = static_cast<QEvent::Type>(1224);
+
+// TForm1: menus, toolbars, the receive and transmit panes and the status bar.
+// It shows state and forwards events; the Console decides.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kPanelCount = 9;
+
+    explicit MainWindow(QWidget* receivePane, QWidget* parent = nullptr);
+
+    QAction* action(const char* name) const;
+    QWidget* receivePane() const { return receivePane_; }
+    QTextEdit* transmitPane() const { return transmitPane_; }
+    QSplitter* splitter() const { return splitter_; }
+    QStatusBar* statusPanels() const;
+
+    void setPanel(int index, const QString& text);
+    QString panel(int index) const;
+
+    // Runs when the window closes (never refused).
+    void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+
+signals:
+    void txEmpty();
+
+protected:
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildStatusBar();
+    QWidget* receivePane_;
+    QTextEdit* transmitPane_;
+    QSplitter* splitter_;
+    std::array<QLabel*, kPanelCount> panels_{};
+    std::function<void()> closeHandler_;
+};
+
+} // namespace orvane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class QDialog;
+
+namespace orvane {
+
+// The windows the console creates at start besides the main window, splash,
+// help, about box and port dialog. Each exists from the start with its
+// caption; the subsystems that own them fill them in.
+struct SecondaryWindows {
+    QDialog* configuration = nullptr;      // TForm2
+    QDialog* printSquelch = nullptr;       // TForm3
+    QDialog* callPanel = nullptr;          // TCallPanel
+    QDialog* download = nullptr;           // TdlgDownload
+    QDialog* textFileProgress = nullptr;   // TdlgTextFileProgress
+    QDialog* fontForm = nullptr;           // TFontForm
+    QDialog* quoralFec = nullptr;          // TQuoralFECFrm
+    QWidget* quoralStatistics = nullptr;   // TQuoralStatisticsFrm
+    QWidget* frequencyTune = nullptr;      // TFrequencyTuneFrm
+    QWidget* amplitudeTune = nullptr;      // TAmplitudeTuneFrm
+
+    // The three monitor windows belong to the main window; the dialogs are
+    // created in the start-up order after it.
+    static SecondaryWindows createMonitorWindows(QWidget* mainWindow, SecondaryWindows windows);
+    static SecondaryWindows createDialogs(QWidget* mainWindow, SecondaryWindows windows);
+};
+
+} // namespace orvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace orvane {
+
+class Clock;
+
+// TSplashFrm: the borderless start-up window whose memo logs each step.
+class SplashWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SplashWindow(Clock& clock, QWidget* parent = nullptr);
+
+    // "Reading Configuration" followed by eight dots, 10 ms apart.
+    void logStep(const QString& step);
+    // The line "..OK" that closes a step.
+    void logOk();
+    void moveCaretToEnd();
+    QString logText() const;
+
+private:
+    void appendText(const QString& text);
+    Clock& clock_;
+    QPlainTextEdit* memo_;
+};
+
+} // namespace orvane
