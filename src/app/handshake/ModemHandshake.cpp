@@ -1,0 +1,188 @@
+#include "app/handshake/ModemHandshake.h"
+
+#include "app/handshake/SelfTest.h"
+#include "app/handshake/VersionTexts.h"
+#include "protocol/CommandBuilders.h"
+
+#include <string>
+
+namespace orvane {
+namespace {
+
+constexpr int kAnyItem = -1;
+constexpr int kSelfTestPollMs = 10;
+constexpr int kQueryPollMs = 1;
+
+std::uint8_t lowByte(std::int32_t item) {
+    return static_cast<std::uint8_t>(item & 0xFF);
+}
+
+} // namespace
+
+ModemHandshake::ModemHandshake(HandshakeLink& link, Clock& clock, Prompter& prompter,
+                               ProcessExit& processExit, Sound& sound, FirmwareLoader loadFirmware)
+    : link_(link), clock_(clock), prompter_(prompter), processExit_(processExit), sound_(sound),
+      loadFirmware_(std::move(loadFirmware)) {
+    if (!loadFirmware_) loadFirmware_ = [] { return false; };
+}
+
+HandshakeResult ModemHandshake::run() {
+    using enum CommandCode;
+    HandshakeResult result;
+    for (;;) {
+        sendAndDrain(SW1_OFF);
+        sendAndDrain(SW6_OFF);
+        link_.rxQueue().dequeue(); // one stale item from before the port was ours
+        sendAndDrain(MODE_FSK_PREP);
+
+        const std::optional<std::int8_t> selfTest = runSelfTest();
+        if (selfTest) {
+            if (actOnSelfTest(*selfTest) == SelfTestStep::FirmwareDownloaded) {
+                result.outcome = HandshakeOutcome::FirmwareDownloaded;
+                return result;
+            }
+            break;
+        }
+        // A silent modem: another port, and everything again from the start.
+        if (!link_.chooseAnotherPort()) {
+            result.outcome = HandshakeOutcome::PortChoiceCancelled;
+            return result;
+        }
+    }
+
+    ModemIdentity& id = result.identity;
+    RxQueue& rx = link_.rxQueue();
+
+    rx.clear();
+    const Reply product = query(QUERY_ID, "6");
+    id.ProductId = hexPairText(product.first, product.second);
+    drain();
+
+    const Reply boot = query(QUERY_VERSION_X, "5");
+    id.BootVersion = bootVersionText(boot.first, boot.second);
+
+    rx.clear();
+    const Reply hardware = query(QUERY_PRODUCT, "7");
+    id.HardwareVersion = hexPairText(hardware.first, hardware.second);
+    link_.setXonXoffFilter(usesXonXoffFilter(id.HardwareVersion));
+
+    rx.clear();
+    const Reply lod = query(QUERY_VERSION_V, "3");
+    id.LodVersion = firmwareVersionText(lod.first, lod.second);
+    id.QuoralWaveform = quoralWaveformText(lod.first);
+
+    rx.clear();
+    const Reply s28 = query(QUERY_VERSION_W, "4");
+    id.S28Version = firmwareVersionText(s28.first, s28.second);
+    id.QuoralWaveform = quoralWaveformText(s28.first);
+
+    link_.reapplyLineConfiguration();
+    link_.ensureThreadsRunning();
+    id.ModemInitialised = true;
+    link_.clearRoutingPaused();
+    result.outcome = HandshakeOutcome::Succeeded;
+    return result;
+}
+
+void ModemHandshake::send(CommandCode code) {
+    link_.sendCommand(command(code));
+}
+
+void ModemHandshake::sendAndDrain(CommandCode code) {
+    send(code);
+    drain();
+}
+
+void ModemHandshake::drain() {
+    while (link_.pendingOutput() > 0)
+        clock_.delay(1);
+}
+
+// The limit is counted in whole seconds of the tick count, as the modem's
+// answer times have always been judged.
+bool ModemHandshake::limitReached(std::int64_t since) const {
+    return clock_.tickMs() / 1000 - since / 1000 >= kAnswerLimitSeconds;
+}
+
+// Takes items until one matches (any item when matchLowByte is kAnyItem) and
+// returns its low byte; nothing once the limit counted from `since` is reached.
+std::optional<std::uint8_t> ModemHandshake::awaitItem(std::int64_t since, int pollMs,
+                                                      int matchLowByte) {
+    RxQueue& rx = link_.rxQueue();
+    for (;;) {
+        const std::optional<std::int32_t> item = rx.dequeue();
+        if (item && (matchLowByte == kAnyItem || lowByte(*item) == matchLowByte))
+            return lowByte(*item);
+        if (limitReached(since)) return std::nullopt;
+        if (!item) clock_.delay(pollMs);
+    }
+}
+
+// The echo of the query (status or data item alike), then the result code.
+// The code is awaited within the same limit: taking "whatever is there"
+// right after the echo would pass a faulty modem whose code is a moment late.
+std::optional<std::int8_t> ModemHandshake::runSelfTest() {
+    const std::int64_t sentAt = clock_.tickMs();
+    send(CommandCode::QUERY_SELFTEST);
+    if (!awaitItem(sentAt, kSelfTestPollMs, codeByte(CommandCode::QUERY_SELFTEST)))
+        return std::nullopt;
+    const std::optional<std::uint8_t> code = awaitItem(sentAt, kSelfTestPollMs, kAnyItem);
+    if (!code) return std::nullopt;
+    return static_cast<std::int8_t>(*code);
+}
+
+ModemHandshake::SelfTestStep ModemHandshake::actOnSelfTest(std::int8_t code) {
+    using Action = SelfTestVerdict::Action;
+    const SelfTestVerdict verdict = judgeSelfTest(code);
+    switch (verdict.action) {
+    case Action::Continue:
+        return SelfTestStep::Passed;
+    case Action::EndProgram:
+        sound_.beep();
+        prompter_.message("", verdict.message, PromptIcon::None, PromptButtons::Ok);
+        endForModemFault();
+    case Action::OfferReload:
+        break;
+    }
+    const PromptAnswer answer =
+        prompter_.message("ERROR", verdict.message, PromptIcon::Stop, PromptButtons::OkCancel);
+    if (answer == PromptAnswer::Ok) {
+        // A download ends the program; a cancelled file choice carries on.
+        return loadFirmware_() ? SelfTestStep::FirmwareDownloaded : SelfTestStep::Passed;
+    }
+    link_.setRts(false);
+    link_.setDtr(false);
+    if (verdict.hideOnCancel) link_.hideMainWindow();
+    processExit_.exitNow(0);
+}
+
+void ModemHandshake::endForModemFault() {
+    link_.setRts(false);
+    link_.setDtr(false);
+    link_.hideMainWindow();
+    processExit_.exitNow(0);
+}
+
+// The modem answers a query with its code and two bytes. Items before the
+// code are leftovers and skipped. The reply bytes are awaited within the same
+// limit as the code, so a modem that stops halfway is not waited for forever.
+ModemHandshake::Reply ModemHandshake::query(CommandCode code, std::string_view failureNumber) {
+    send(code);
+    const std::int64_t sentAt = clock_.tickMs();
+    std::optional<std::uint8_t> first, second;
+    if (awaitItem(sentAt, kQueryPollMs, codeByte(code))) {
+        first = awaitItem(sentAt, kQueryPollMs, kAnyItem);
+        if (first) second = awaitItem(sentAt, kQueryPollMs, kAnyItem);
+    }
+    if (!second) {
+        prompter_.message("ERROR",
+                          "(" + std::string(failureNumber) +
+                              ")Modara not responding!\n\nReset modem, and check power and cables.",
+                          PromptIcon::Stop, PromptButtons::Ok);
+        link_.hideMainWindow();
+        processExit_.exitNow(0);
+    }
+    return {*first, *second};
+}
+
+} // namespace orvane

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/handshake/HandshakeLink.h"
+#include "app/handshake/ModemIdentity.h"
+#include "platform/Clock.h"
+#include "platform/ProcessExit.h"
+#include "platform/Prompter.h"
+#include "platform/Sound.h"
+#include "protocol/CommandCode.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+namespace orvane {
+
+enum class HandshakeOutcome {
+    Succeeded,
+    // The operator cancelled the port dialog: start-up ends.
+    PortChoiceCancelled,
+    // The self-test asked for a firmware reload and a download ran; the
+    // loader ends the program, start-up must not go on.
+    FirmwareDownloaded,
+};
+
+struct HandshakeResult {
+    HandshakeOutcome outcome = HandshakeOutcome::PortChoiceCancelled;
+    ModemIdentity identity;
+    bool succeeded() const { return outcome == HandshakeOutcome::Succeeded; }
+};
+
+// Runs the firmware loader; true when it carried out a download, false when
+// the operator cancelled its file choice.
+using FirmwareLoader = std::function<bool()>;
+
+// Checks that a modem is on the port, acts on its self-test and reads its
+// identity. Runs on the user-interface thread at start-up and keeps window
+// messages flowing while it waits. Every failure but a cancelled port choice
+// ends the process from in here.
+class ModemHandshake {
+public:
+    static constexpr int kAnswerLimitSeconds = 25;
+
+    ModemHandshake(HandshakeLink& link, Clock& clock, Prompter& prompter, ProcessExit& processExit,
+                   Sound& sound, FirmwareLoader loadFirmware);
+
+    HandshakeResult run();
+
+private:
+    struct Reply {
+        std::uint8_t first;
+        std::uint8_t second;
+    };
+    enum class SelfTestStep { Passed, FirmwareDownloaded };
+
+    void send(CommandCode code);
+    void sendAndDrain(CommandCode code);
+    void drain();
+    bool limitReached(std::int64_t since) const;
+    std::optional<std::uint8_t> awaitItem(std::int64_t since, int pollMs, int matchLowByte);
+    std::optional<std::int8_t> runSelfTest();
+    SelfTestStep actOnSelfTest(std::int8_t code);
+    Reply query(CommandCode code, std::string_view failureNumber);
+    [[noreturn]] void endForModemFault();
+
+    HandshakeLink& link_;
+    Clock& clock_;
+    Prompter& prompter_;
+    ProcessExit& processExit_;
+    Sound& sound_;
+    FirmwareLoader loadFirmware_;
+};
+
+} // namespace orvane

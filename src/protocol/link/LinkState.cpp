@@ -1,0 +1,15 @@
+#include "protocol/link/LinkState.h"
+
+namespace orvane {
+
+ListenMode listenModeFromSetting(std::string_view listen) {
+    return listen == "ON" ? ListenMode::Listening : ListenMode::Standby;
+}
+
+std::string LinkState::standbyText() const {
+    return listenMode == ListenMode::Listening ? "STBY-LISTEN" : "STBY";
+}
+
+void LinkState::returnToSavedMode() { operatingMode = baseMode(savedOperatingMode); }
+
+} // namespace orvane

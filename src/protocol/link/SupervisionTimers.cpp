@@ -1,0 +1,98 @@
+#include "protocol/link/SupervisionTimers.h"
+
+#include "protocol/link/ConsoleSurface.h"
+#include "protocol/link/LinkState.h"
+#include "protocol/link/SupervisionHooks.h"
+
+namespace orvane {
+
+SupervisionTimers::SupervisionTimers(Clock& clock, LinkState& link, ConsoleSurface& surface,
+                                     SupervisionHooks& hooks)
+    : link_(link), surface_(surface), hooks_(hooks),
+      command_(clock.createTimer("CommandTimer", kCommandTimeoutMs)),
+      monitor_(clock.createTimer("MonitorTimer", kMonitorMs)),
+      cq_(clock.createTimer("CQTimer", kCqAnswerMs)),
+      // Each starter of a transient panel sets its own interval.
+      wait_(clock.createTimer("WaitTimer", 1000)),
+      reset_(clock.createTimer("ResetTimer", kResetMs)) {
+    command_->setHandler([this] { CommandTimerTimer(); });
+    monitor_->setHandler([this] { MonitorTimerTimer(); });
+    cq_->setHandler([this] { CQTimerTimer(); });
+    wait_->setHandler([this] { WaitTimerTimer(); });
+    reset_->setHandler([this] { ResetTimerTimer(); });
+}
+
+SupervisionTimers::~SupervisionTimers() = default;
+
+void SupervisionTimers::startMonitorTimer() {
+    monitor_->setInterval(kMonitorMs);
+    monitor_->start();
+}
+
+void SupervisionTimers::restartCqTimer() {
+    cq_->stop();
+    cq_->setInterval(kCqAnswerMs);
+    cq_->start();
+}
+
+void SupervisionTimers::startResetTimer() {
+    reset_->setInterval(kResetMs);
+    reset_->start();
+}
+
+void SupervisionTimers::startTransientPanel(const std::string& objectName, int ms) {
+    wait_->setInterval(ms);
+    wait_->start();
+    surface_.showCentredPanel(objectName);
+}
+
+void SupervisionTimers::stopForExit() {
+    command_->stop();
+    wait_->stop();
+    cq_->stop();
+}
+
+void SupervisionTimers::CommandTimerTimer() {
+    command_->stop();
+    hooks_.modemSilenceShutdown();
+}
+
+void SupervisionTimers::MonitorTimerTimer() {
+    monitor_->stop();
+    showStandbyUnlessLinked();
+}
+
+void SupervisionTimers::CQTimerTimer() {
+    // Outside Quoral the offer stays open and the timer keeps running until a
+    // Quoral mode or an answer to the CQ stops it.
+    if (link_.operatingMode != OperatingMode::Quoral) return;
+    surface_.setCaption("butQORCallCQ", "Call CQ");
+    cq_->stop();
+    link_.answerCqPending = false;
+    showStandbyUnlessLinked();
+}
+
+void SupervisionTimers::WaitTimerTimer() {
+    hooks_.setDtr();
+    surface_.hidePanel("PanicPanel");
+    surface_.hidePanel("DisconnectPanel");
+    surface_.setCaption("DisconnectPanel", "Disconnect");
+    surface_.hidePanel("pnlFWDownload");
+    surface_.hidePanel("CWIDBox");
+    surface_.hidePanel("OverBox");
+    wait_->stop();
+}
+
+void SupervisionTimers::ResetTimerTimer() {
+    reset_->stop();
+    hooks_.hardwareResetRecovery();
+    surface_.hidePanel("HardwareResetPanel");
+}
+
+// An announcement ("CQ from ...", "ARQ Call to ...") fades back to standby,
+// but a link that came up meanwhile keeps its "Linked to ..." text.
+void SupervisionTimers::showStandbyUnlessLinked() {
+    if (!link_.linkUp) surface_.setPanel(panel::Link, link_.standbyText());
+}
+
+} // namespace orvane
