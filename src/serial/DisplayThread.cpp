@@ -1,0 +1,80 @@
+#include "serial/DisplayThread.h"
+
+#include "serial/ReceiveRouting.h"
+#include "serial/RoutingFlags.h"
+#include "serial/RxQueue.h"
+
+namespace orvane {
+
+namespace {
+constexpr auto kIdleSleep = std::chrono::milliseconds(1);
+}
+
+DisplayThread::DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
+                             BinaryReceiveSink& binaryFile, std::function<void()> keepAlive)
+    : queue_(queue), flags_(flags), delivery_(delivery), binaryFile_(binaryFile),
+      keepAlive_(std::move(keepAlive)), thread_([this] { run(); }) {}
+
+DisplayThread::~DisplayThread() {
+    stop();
+}
+
+void DisplayThread::resume() {
+    control_.resume();
+}
+
+bool DisplayThread::suspend(std::chrono::milliseconds limit) {
+    control_.suspend();
+    return control_.waitUntilParked(limit, keepAlive_);
+}
+
+void DisplayThread::stop() {
+    if (!thread_.joinable()) return;
+    control_.stop();
+    control_.waitUntilEnded(keepAlive_);
+    thread_.join();
+}
+
+bool DisplayThread::mayTakeNext() const {
+    // RoutingPaused is checked before every item, not only between bursts: the
+    // binary receiver sets it from inside a delivery and then reads the queue
+    // itself, and must not race us for the next item.
+    return flags_.RoutingEnabled && !flags_.RoutingPaused && control_.mayContinue();
+}
+
+void DisplayThread::run() {
+    while (control_.checkpoint() && flags_.RoutingEnabled) {
+        while (mayTakeNext()) {
+            const auto item = queue_.dequeue();
+            if (!item) break;
+            routeOne(*item);
+        }
+        std::this_thread::sleep_for(kIdleSleep);
+    }
+    control_.markEnded();
+}
+
+void DisplayThread::routeOne(std::int32_t item) {
+    // Routing switched off or a stop after the item was taken: it is dropped.
+    // A suspension waits for the next item instead, so it never costs one.
+    if (!flags_.RoutingEnabled || control_.stopRequested()) return;
+    const auto low = static_cast<std::uint8_t>(item & 0xFF);
+    switch (routeFor(item, flags_)) {
+    case Route::StatusDispatcher:
+        delivery_.deliverStatus(low);
+        break;
+    case Route::InBandHandler:
+        delivery_.deliverInBand(low);
+        break;
+    case Route::ReceivedChar:
+        delivery_.deliverReceivedChar(low);
+        break;
+    case Route::BinaryFile:
+        binaryFile_.writeByte(low);
+        break;
+    case Route::Dropped:
+        break;
+    }
+}
+
+} // namespace orvane

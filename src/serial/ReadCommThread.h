@@ -1,0 +1,64 @@
+#pragma once
+
+#include "serial/RxDecoder.h"
+#include "serial/ThreadControl.h"
+#include "serial/WakeFd.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <thread>
+
+namespace orvane {
+
+class RxQueue;
+class SerialPort;
+
+// Waits on the port, reads what has arrived and decodes it into the RxQueue.
+// When the queue is full it waits for room; stop and suspend still work then,
+// and a suspended reader keeps what it has read but not yet stored, so no byte
+// is lost or repeated.
+class ReadCommThread {
+public:
+    static constexpr std::size_t kReadSize = 2000;
+    using LineErrorHandler = std::function<void(std::string_view text)>;
+
+    // Starts reading at once. Line errors are classified and handed to
+    // `onLineError` (called on the reader thread), if given.
+    ReadCommThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
+                   LineErrorHandler onLineError = {});
+    ~ReadCommThread();
+    ReadCommThread(const ReadCommThread&) = delete;
+    ReadCommThread& operator=(const ReadCommThread&) = delete;
+
+    // Parks the reader (the firmware loader then owns the port); true once it
+    // is parked, false if it did not park within `limit`.
+    bool suspend(std::chrono::milliseconds limit = std::chrono::seconds(2));
+    void resume();
+    // Ends the thread and waits for it.
+    void stop();
+
+private:
+    void run();
+    void readAndDecode(short portEvents);
+    // Stores what was read and decoded but not yet stored; false if the
+    // queue let go of us (stop or suspend) before all of it was stored.
+    bool storePending();
+
+    SerialPort& port_;
+    RxQueue& queue_;
+    RxDecoder decoder_;
+    LineErrorHandler onLineError_;
+    WakeFd wake_;
+    ThreadControl control_;
+    std::array<std::uint8_t, kReadSize> buffer_{};
+    std::size_t readPos_ = 0;
+    std::size_t readEnd_ = 0;
+    std::optional<std::int32_t> heldItem_;
+    std::thread thread_;
+};
+
+} // namespace orvane

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+
+namespace orvane {
+
+// Cooperative stop and suspend for our worker threads. The worker calls
+// checkpoint() before it takes the next piece of work, so nothing is taken
+// and then dropped; the controller asks and, where it must, waits until the
+// worker has parked. A controller on the user-interface thread passes a
+// `whileWaiting` that handles window messages: the worker may itself be
+// waiting for the user-interface thread to take a delivery.
+class ThreadControl {
+public:
+    explicit ThreadControl(bool startSuspended = false) : suspended_(startSuspended) {}
+
+    // Called whenever a request changes, to wake a worker that waits elsewhere
+    // (in poll(), on its own condition variable, on the RxQueue).
+    void setWake(std::function<void()> wake) { wake_ = std::move(wake); }
+
+    void suspend();
+    void resume();
+    void stop();
+
+    // True once the worker is parked (or has ended); false if `limit` passed.
+    bool waitUntilParked(std::chrono::milliseconds limit,
+                         const std::function<void()>& whileWaiting = {});
+    // Waits without limit for the worker to end; only after stop().
+    void waitUntilEnded(const std::function<void()>& whileWaiting = {});
+
+    bool stopRequested() const { return stop_.load(); }
+    bool suspendRequested() const { return suspended_.load(); }
+    bool mayContinue() const { return !stopRequested() && !suspendRequested(); }
+
+    // Worker side: parks while suspended; false once told to stop.
+    bool checkpoint();
+    // Worker side: the last thing the worker does.
+    void markEnded();
+
+private:
+    bool waitFor(const std::function<bool()>& reached, std::chrono::milliseconds limit,
+                 const std::function<void()>& whileWaiting);
+    void changed();
+
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> suspended_;
+    std::mutex lock_;
+    std::condition_variable cv_;
+    bool parked_ = false;
+    bool ended_ = false;
+    std::function<void()> wake_;
+};
+
+} // namespace orvane

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "serial/ThreadControl.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <span>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace orvane {
+
+class PortWriter;
+
+// The one queue of bytes for the modem. The thread writes it to the port in
+// chunks of at most ChunkSize bytes, in order, and calls `onQueueEmpty` each
+// time it finds the queue empty: at once after the write that empties it, and
+// at least every 200 ms while idle. The callback runs on the transmit thread
+// and must not block.
+//
+// The port is written without holding the transmit lock, so Append, Clear and
+// Length never wait for the line.
+class TransmitThread {
+public:
+    static constexpr auto kIdleWake = std::chrono::milliseconds(200);
+
+    TransmitThread(PortWriter& port, std::function<void()> onQueueEmpty);
+    ~TransmitThread();
+    TransmitThread(const TransmitThread&) = delete;
+    TransmitThread& operator=(const TransmitThread&) = delete;
+
+    void append(std::span<const std::uint8_t> bytes);
+    void append(std::string_view bytes);
+    // The second buffer, filled by send-text in PSK31 mode; never written.
+    void appendToAux(std::span<const std::uint8_t> bytes);
+    // Drops what has not been handed to the port yet.
+    void clear();
+    // The larger of what we still hold and what the driver has not sent.
+    std::size_t length();
+    std::size_t auxLength() const;
+    void setChunkSize(std::size_t n);
+
+    // Parks the thread (the firmware loader then writes the port itself);
+    // true once it is parked, false if it did not park within `limit`.
+    bool suspend(std::chrono::milliseconds limit = std::chrono::seconds(2));
+    void resume();
+    // Ends the thread and waits for it.
+    void stop();
+
+private:
+    void run();
+    bool waitForWake();
+    void writeOneChunk();
+
+    PortWriter& port_;
+    std::function<void()> onQueueEmpty_;
+
+    mutable std::mutex txLock_; // the transmit lock: TxBuffer, the chunk in flight, ChunkSize
+    std::vector<std::uint8_t> txBuffer_;
+    std::size_t inFlight_ = 0; // bytes taken for the write under way
+    bool clearedDuringWrite_ = false;
+    std::size_t chunkSize_ = 1;
+
+    mutable std::mutex auxLock_;
+    std::vector<std::uint8_t> txAuxBuffer_;
+
+    std::mutex wakeLock_;
+    std::condition_variable wakeUp_;
+    bool wakeSignalled_ = false;
+
+    ThreadControl control_;
+    std::thread thread_;
+};
+
+} // namespace orvane
