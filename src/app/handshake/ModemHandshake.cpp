@@ -4,6 +4,7 @@
 #include "app/handshake/VersionTexts.h"
 #include "protocol/CommandBuilders.h"
 
+#include <cstdlib>
 #include <string>
 
 namespace orvane {
@@ -153,14 +154,21 @@ ModemHandshake::SelfTestStep ModemHandshake::actOnSelfTest(std::int8_t code) {
     link_.setRts(false);
     link_.setDtr(false);
     if (verdict.hideOnCancel) link_.hideMainWindow();
-    processExit_.exitNow(0);
+    endProcess();
 }
 
 void ModemHandshake::endForModemFault() {
     link_.setRts(false);
     link_.setDtr(false);
     link_.hideMainWindow();
+    endProcess();
+}
+
+// exitNow never returns; the compiler does not see that through the virtual
+// call, hence the abort that is never reached.
+void ModemHandshake::endProcess() {
     processExit_.exitNow(0);
+    std::abort();
 }
 
 // The modem answers a query with its code and two bytes. Items before the
@@ -180,7 +188,7 @@ ModemHandshake::Reply ModemHandshake::query(CommandCode code, std::string_view f
                               ")Modara not responding!\n\nReset modem, and check power and cables.",
                           PromptIcon::Stop, PromptButtons::Ok);
         link_.hideMainWindow();
-        processExit_.exitNow(0);
+        endProcess();
     }
     return {*first, *second};
 }

@@ -63,6 +63,7 @@ private:
     SelfTestStep actOnSelfTest(std::int8_t code);
     Reply query(CommandCode code, std::string_view failureNumber);
     [[noreturn]] void endForModemFault();
+    [[noreturn]] void endProcess();
 
     HandshakeLink& link_;
     Clock& clock_;

@@ -70,12 +70,12 @@ private:
     void echo(bool on);
 
     // Back to standby.
-    struct StandbyVariant;
-    bool standbyReset(const StandbyVariant& variant);
+    bool standbyReset(int lastClearedPanel);
     void disconnected();
     void linkFailed();
     void showModeAfterLink();
     void restoreCqButtonsIfCalling();
+    void closeFaxPanel();
 
     // Reports of the modem's state.
     struct StandbyEvent;

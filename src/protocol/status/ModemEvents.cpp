@@ -1,0 +1,151 @@
+// STATE_EVENT and CQ_EVENT: what the modem reports about its own state.
+#include "platform/Sound.h"
+#include "protocol/link/ConsoleSurface.h"
+#include "protocol/link/LinkState.h"
+#include "protocol/status/StatusHandlers.h"
+#include "protocol/status/StatusRecords.h"
+
+#include <optional>
+
+namespace orvane {
+
+namespace {
+struct EventText {
+    int event;
+    int panel;
+    const char* text;
+};
+
+// The events that only put a text in a panel.
+constexpr EventText kEventTexts[] = {
+    {0, panel::Event, ""},
+    {1, panel::Event, "TFC"},
+    {2, panel::Event, "RQ"},
+    {3, panel::Event, "ERR"},
+    {4, panel::Event, "PHS"},
+    {5, panel::Event, "OVER"},
+    {8, panel::Rate, "100"},
+    {9, panel::Rate, "200"},
+    {10, panel::Format, "HUFFMAN ON"},
+    {11, panel::Format, "HUFFMAN OFF"},
+    {18, panel::Link, "FEC-TX"},
+    {19, panel::Link, "FEC-RX"},
+    {20, panel::Link, "FEC-TX"},
+    {21, panel::Link, "FREE SIG TX"},
+    {22, panel::Link, "FREE SIG TIMEOUT"},
+};
+} // namespace
+
+// The three ways the modem reports a return to standby.
+struct StatusHandlers::StandbyEvent {
+    std::optional<std::string> linkText; // none: the standby text
+    bool endsCqCall;
+    bool closesBinarySend;
+};
+
+void StatusHandlers::stateEvent() {
+    const auto value = readFixed<1>();
+    if (!value) return;
+    ctx_.records.modReport[4] = (*value)[0];
+    ctx_.records.statsFresh = true;
+    stateEventEffect((*value)[0]);
+}
+
+void StatusHandlers::stateEventEffect(int event) {
+    for (const auto& entry : kEventTexts) {
+        if (entry.event != event) continue;
+        ctx_.surface.setPanel(entry.panel, entry.text);
+        return;
+    }
+    auto& link = ctx_.link;
+    switch (event) {
+    case 6:
+        ctx_.surface.setPanel(panel::Event, "TX");
+        enable("mnuCode", false);
+        if (link.operatingMode == OperatingMode::Baudot) enable("butBaudotPanic", true);
+        if (link.operatingMode == OperatingMode::Ascii) enable("butAsciiPanic", true);
+        link.txActive = true;
+        return;
+    case 7:
+        ctx_.surface.setPanel(panel::Event, "RX");
+        enable("mnuCode", true);
+        enable("mnuConfigure", true);
+        if (link.operatingMode == OperatingMode::Baudot) enable("butBaudotPanic", false);
+        if (link.operatingMode == OperatingMode::Ascii) enable("butAsciiPanic", false);
+        link.txActive = false;
+        return;
+    case 12:
+        return standbyEvent({std::nullopt, true, true});
+    case 13:
+        ctx_.surface.setPanel(panel::Link, "STBY");
+        ctx_.sound.beep();
+        return;
+    case 14:
+        ctx_.surface.setPanel(panel::Station, "ISS");
+        for (const char* name : {"butBaudotFoxes", "butAsciiFoxes", "butAmtorFoxes", "butPModeFoxes"})
+            enable(name, true);
+        link.issIrs = IssIrs::Iss;
+        return;
+    case 15:
+        ctx_.surface.setPanel(panel::Station, "IRS");
+        link.issIrs = IssIrs::Irs;
+        return;
+    case 16:
+        return standbyEvent({"STBY-LISTEN", true, false});
+    case 17:
+        return standbyEvent({"STBY", false, false});
+    default:
+        return;
+    }
+}
+
+void StatusHandlers::standbyEvent(const StandbyEvent& event) {
+    auto& link = ctx_.link;
+    ctx_.surface.setPanel(panel::Link, event.linkText.value_or(link.standbyText()));
+    enableOn(kArqToolbars, "Disconnect", false);
+    enableOn(kArqToolbars, "Connect", true);
+    // The end of an AMTOR broadcast; the link itself, if any, is untouched.
+    if (link.operatingMode == OperatingMode::AmtorBroadcast) {
+        link.operatingMode = OperatingMode::Amtor;
+        enable("butAmtorFoxes", false);
+        enable("butAmtorCallCQ", false);
+        enable("mnuFilesSendtextfile", false);
+        if (event.closesBinarySend) enable("mnuFilesSendBinaryFile", false);
+    }
+    if (event.endsCqCall) restoreCqButtonsIfCalling();
+    enableOn(kArqToolbars, "FEC", true);
+    clearPanels(panel::Event, panel::Format);
+    ctx_.sound.beep();
+}
+
+void StatusHandlers::cqEvent() {
+    const auto value = readFixed<1>();
+    if (!value) return;
+    const int event = (*value)[0];
+    ctx_.records.linkStats[15] = (*value)[0];
+    ctx_.records.statsFresh = true;
+    switch (event) {
+    case 0:
+        for (const auto toolbar : kArqToolbars)
+            ctx_.surface.setCaption(button(toolbar, "CallCQ"), "Call CQ");
+        return;
+    case 102:
+        ctx_.surface.setPanel(panel::Link, "Calling CQ");
+        ctx_.link.cqPending = true;
+        return;
+    case 138:
+    case 139:
+        ctx_.surface.setPanel(panel::Station, "TXT");
+        return;
+    case 140:
+        ctx_.surface.setPanel(panel::Station, "RPT");
+        return;
+    case 160:
+        ctx_.surface.setPanel(panel::Station, "IDL");
+        return;
+    default:
+        return;
+    }
+}
+
+} // namespace orvane
