@@ -10,6 +10,8 @@ std::string LinkState::standbyText() const {
     return listenMode == ListenMode::Listening ? "STBY-LISTEN" : "STBY";
 }
 
-void LinkState::returnToSavedMode() { operatingMode = baseMode(savedOperatingMode); }
+void LinkState::returnToSavedMode() {
+    operatingMode = baseMode(savedOperatingMode);
+}
 
 } // namespace orvane

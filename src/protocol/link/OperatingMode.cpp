@@ -19,7 +19,9 @@ std::optional<OperatingMode> operatingModeFromValue(int value) {
     }
 }
 
-int operatingModeValue(OperatingMode mode) { return static_cast<int>(mode); }
+int operatingModeValue(OperatingMode mode) {
+    return static_cast<int>(mode);
+}
 
 OperatingMode baseMode(OperatingMode mode) {
     switch (mode) {
@@ -34,7 +36,9 @@ OperatingMode baseMode(OperatingMode mode) {
     }
 }
 
-bool isBroadcast(OperatingMode mode) { return baseMode(mode) != mode; }
+bool isBroadcast(OperatingMode mode) {
+    return baseMode(mode) != mode;
+}
 
 bool isFsk(OperatingMode mode) {
     return mode == OperatingMode::Baudot || mode == OperatingMode::Ascii;

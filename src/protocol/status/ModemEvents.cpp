@@ -82,7 +82,8 @@ void StatusHandlers::stateEventEffect(int event) {
         return;
     case 14:
         ctx_.surface.setPanel(panel::Station, "ISS");
-        for (const char* name : {"butBaudotFoxes", "butAsciiFoxes", "butAmtorFoxes", "butPModeFoxes"})
+        for (const char* name :
+             {"butBaudotFoxes", "butAsciiFoxes", "butAmtorFoxes", "butPModeFoxes"})
             enable(name, true);
         link.issIrs = IssIrs::Iss;
         return;

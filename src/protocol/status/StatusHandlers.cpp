@@ -150,7 +150,9 @@ bool StatusHandlers::readDiscarded(int count) {
     return true;
 }
 
-void StatusHandlers::stopWatchdog() { ctx_.timers.commandTimer().stop(); }
+void StatusHandlers::stopWatchdog() {
+    ctx_.timers.commandTimer().stop();
+}
 
 void StatusHandlers::enable(const std::string& objectName, bool on) {
     ctx_.surface.setEnabled(objectName, on);

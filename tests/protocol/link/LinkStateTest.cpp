@@ -1,5 +1,5 @@
-#include "protocol/link/FakeConsole.h"
 #include "protocol/link/LinkState.h"
+#include "protocol/link/FakeConsole.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "support/ManualClock.h"
 
