@@ -1,0 +1,276 @@
+#include "app/Console.h"
+
+#include "app/AboutBox.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "app/PortSession.h"
+#include "app/SplashWindow.h"
+#include "app/WindowPlacement.h"
+#include "app/handshake/ModemHandshake.h"
+#include "config/Colour.h"
+#include "config/SettingsFile.h"
+#include "platform/Clock.h"
+#include "platform/ProcessExit.h"
+#include "platform/Prompter.h"
+#include "platform/Sound.h"
+#include "protocol/CommandBuilders.h"
+#include "protocol/CommandCode.h"
+#include "serial/DisplayThread.h"
+#include "serial/PortAvailability.h"
+#include "serial/TransmitThread.h"
+#include "serial/ui/TComFrm.h"
+#include "terminal/ReceivePane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColor>
+#include <QTextEdit>
+
+namespace orvane {
+namespace {
+
+QColor toQColor(Rgb rgb) { return QColor(rgb.Red, rgb.Green, rgb.Blue); }
+
+ModemIdentityTexts aboutTexts(const ModemIdentity& identity) {
+    auto q = [](const std::string& s) { return QString::fromStdString(s); };
+    return {q(identity.ProductId),  q(identity.BootVersion), q(identity.HardwareVersion),
+            q(identity.LodVersion), q(identity.S28Version),  q(identity.QuoralWaveform)};
+}
+
+} // namespace
+
+Console::Console(ConsoleServices services, QObject* parent)
+    : QObject(parent), services_(std::move(services)), directories_{services_.baseDir} {
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+
+    // The main window comes first, hidden until start-up has finished.
+    receivePane_ = new ReceivePane;
+    mainWindow_ = new MainWindow(receivePane_);
+    mainWindow_->setCloseHandler([this] { FormClose(); });
+    windows_ = SecondaryWindows::createMonitorWindows(mainWindow_, windows_);
+
+    charHandler_ = std::make_unique<ReceivedCharHandler>(
+        *this, routing_, echoes_,
+        ReceivedCharHandler::Inputs{[] { return false; }, [this] { return settings_.EchoEnable; }});
+    bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
+                         [](std::uint8_t) {},
+                         [this](std::uint8_t c) { charHandler_->handle(c); }});
+    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, noBinaryReceive_,
+                                               [this] { services_.clock.processEvents(); });
+    echoes_.reset();
+    if (QAction* amtor = mainWindow_->action("mnuCodeAmtor")) amtor->setText(QStringLiteral("&TOR"));
+    createWorkingDirectories();
+
+    windows_ = SecondaryWindows::createDialogs(mainWindow_, windows_);
+    about_ = new AboutBox(mainWindow_);
+    splash_ = new SplashWindow(services_.clock);
+    help_ = new HelpWindow(QString::fromStdString((directories_.base / "orvane_hotkeys.dat").string()),
+                           services_.prompter);
+
+    PortSession::Hooks hooks;
+    hooks.choosePort = [this] { return askForPort(); };
+    hooks.portChanged = [this] { configChanged_.set(); };
+    hooks.resetLinkState = [] {};
+    hooks.hideMainWindow = [this] { mainWindow_->hide(); };
+    hooks.transmitQueueEmpty = [window = mainWindow_] {
+        QCoreApplication::postEvent(window, new QEvent(kTxEmptyEvent));
+    };
+    hooks.isPsk31Mode = [this] { return settings_.Code == 10; };
+    port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
+                                          services_.prompter, services_.processExit, hooks);
+
+    commandTimer_ = services_.clock.createTimer("CommandTimer", 5000);
+    commandTimer_->setHandler([this] { CommandTimerTimer(); });
+    connectMenus();
+}
+
+Console::~Console() {
+    // The routing thread may be waiting for a delivery; it must end before the
+    // windows it delivers to go.
+    routing_.RoutingEnabled = false;
+    if (display_) display_->stop();
+    port_.reset();
+    delete splash_;
+    delete help_;
+    delete mainWindow_;
+}
+
+void Console::createWorkingDirectories() {
+    for (const std::string& failure : directories_.create())
+        services_.prompter.message("Orvane", failure, PromptIcon::None, PromptButtons::Ok);
+}
+
+void Console::connectMenus() {
+    auto on = [this](const char* name, void (Console::*handler)()) {
+        if (QAction* action = mainWindow_->action(name))
+            connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    on("About1", &Console::About1Click);
+    on("mnuHelpContents", &Console::mnuHelpContentsClick);
+    on("saveconfig", &Console::saveconfigClick);
+    if (QAction* exit = mainWindow_->action("mnuFilesExit"))
+        connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
+}
+
+void Console::start() {
+    splash_->show();
+    startupTimer_ = services_.clock.createTimer("Timer1", 1);
+    startupTimer_->setHandler([this] {
+        startupTimer_->stop();
+        if (!runStartupSequence()) emit startupAbandoned();
+    });
+    startupTimer_->start();
+}
+
+bool Console::runStartupSequence() {
+    splash_->logStep(QStringLiteral("Reading Configuration"));
+    loadSettings();
+    splash_->logOk();
+
+    splash_->logStep(QStringLiteral("Initializing Modem"));
+    port_->PortName = settings_.PortName;
+    ModemHandshake handshake(*port_, services_.clock, services_.prompter, services_.processExit,
+                             services_.sound, [] { return false; });
+    bool opened = port_->open();
+    HandshakeResult result;
+    if (opened) result = handshake.run();
+    if (!opened || !result.succeeded()) {
+        splash_->hide();
+        return false;
+    }
+    identity_ = result.identity;
+    settings_.PortName = port_->PortName;
+    splash_->logOk();
+
+    splash_->logStep(QStringLiteral("Setting Screen Parameters"));
+    splash_->logOk();
+
+    for (const char* name : {"mnuSoundCardTune", "mnuCodePSK31", "N10", "N11"})
+        if (QAction* action = mainWindow_->action(name)) action->setVisible(false);
+
+    splash_->logStep(QStringLiteral("Finished"));
+    mainWindow_->show();
+    splash_->logOk();
+    splash_->moveCaretToEnd();
+    services_.clock.delay(1000);
+
+    showMonitorWindows(layout_, windows_);
+    display_->resume();
+    splash_->hide();
+    mainWindow_->activateWindow();
+    mainWindow_->transmitPane()->setFocus();
+    startupFinished_ = true;
+    return true;
+}
+
+void Console::loadSettings() {
+    SettingsLoadContext context;
+    context.Screen = currentScreenMetrics(windows_);
+    LoadedSettings loaded = LoadSettings(settingsFilePath(directories_.base), context);
+    if (!loaded.error.empty())
+        services_.prompter.message("Orvane", loaded.error, PromptIcon::Exclamation, PromptButtons::Ok);
+    settings_ = loaded.settings;
+    layout_ = loaded.layout;
+    applyScreenLayout(layout_, *mainWindow_, windows_);
+    receivePane_->setReceiveColour(toQColor(ColourFromName(settings_.ReceiveTextColor)));
+    receivePane_->setEchoColour(toQColor(ColourFromName(settings_.EchoTextColor)));
+}
+
+bool Console::saveSettings() {
+    if (mainWindow_->isVisible()) layout_ = captureScreenLayout(*mainWindow_, windows_);
+    SaveResult saved = SaveSettings(settingsFilePath(directories_.base), settings_, layout_,
+                                    identity_.HardwareVersion, configChanged_);
+    if (!saved.ok())
+        services_.prompter.message("Orvane", saved.error, PromptIcon::Stop, PromptButtons::Ok);
+    return saved.ok();
+}
+
+void Console::FormClose() {
+    if (closed_) return;
+    closed_ = true;
+    port_->setRts(false);
+    port_->setDtr(false);
+    commandTimer_->stop();
+    routing_.RoutingEnabled = false;
+    routing_.RoutingPaused = true;
+    if (TransmitThread* queue = port_->transmitQueue()) {
+        queue->clear();
+        queue->append(command(CommandCode::HOST_SHUTDOWN).bytes());
+    }
+    stopTimers();
+    saveSettings();
+    for (int i = 0; i < 20; ++i) services_.clock.delay(1);
+}
+
+void Console::stopTimers() {
+    commandTimer_->stop();
+    if (startupTimer_) startupTimer_->stop();
+}
+
+void Console::closeAndExit() {
+    FormClose();
+    services_.processExit.exitNow(0);
+}
+
+void Console::CommandTimerTimer() {
+    commandTimer_->stop();
+    services_.prompter.message("ERROR!", "Modem has stopped responding!\n\nOrvane will now shut down ...",
+                               PromptIcon::Stop, PromptButtons::Ok);
+    if (configChanged_.isSet() &&
+        services_.prompter.message("Exit", "Configuration has changed. Save it?",
+                                   PromptIcon::Question, PromptButtons::OkCancel) == PromptAnswer::Ok)
+        saveSettings();
+    port_->setRts(false);
+    port_->setDtr(false);
+    services_.clock.delay(1);
+    routing_.RoutingPaused = true;
+    services_.clock.delay(1);
+    for (QWidget* window : {static_cast<QWidget*>(windows_.configuration),
+                            static_cast<QWidget*>(windows_.printSquelch),
+                            static_cast<QWidget*>(about_), static_cast<QWidget*>(windows_.callPanel)})
+        if (window && window->isVisible()) window->close();
+    mainWindow_->hide();
+    services_.clock.delay(1);
+    services_.processExit.exitNow(0);
+}
+
+void Console::About1Click() {
+    about_->fill(QStringLiteral("3.1.4"), aboutTexts(identity_));
+    services_.prompter.runDialog(*about_);
+}
+
+void Console::mnuHelpContentsClick() {
+    if (help_->isVisible()) return;
+    help_->setGeometry(mainWindow_->x() + 10, mainWindow_->y() + 10, mainWindow_->width(),
+                       mainWindow_->height());
+    help_->show();
+}
+
+void Console::saveconfigClick() { saveSettings(); }
+
+std::optional<int> Console::askForPort() {
+    TComFrm dialog(services_.prompter, availablePorts(directories_.base));
+    if (services_.prompter.runDialog(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.SelectedPort();
+}
+
+void Console::dispatchStatus(std::uint8_t) {}
+
+void Console::showReceived(char c) {
+    receivePane_->setReceiveColour(toQColor(ColourFromName(settings_.ReceiveTextColor)));
+    receivePane_->showReceived(c);
+    transcript_.write(c);
+}
+
+void Console::showEcho(char c) {
+    receivePane_->setEchoColour(toQColor(ColourFromName(settings_.EchoTextColor)));
+    receivePane_->showEcho(c);
+    transcript_.write(c);
+}
+
+void Console::playSystemDefault() { services_.sound.playSystemDefault(); }
+
+void Console::returnFocus() { mainWindow_->transmitPane()->setFocus(); }
+
+} // namespace orvane

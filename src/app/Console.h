@@ -1,0 +1,121 @@
+#pragma once
+
+#include "app/ConsoleServices.h"
+#include "app/ReceiveBridge.h"
+#include "app/SecondaryWindows.h"
+#include "app/Transcript.h"
+#include "app/WorkingDirectories.h"
+#include "app/handshake/ModemIdentity.h"
+#include "config/ConfigChanged.h"
+#include "config/ScreenLayout.h"
+#include "config/Settings.h"
+#include "serial/EchoCounter.h"
+#include "serial/ReceivedCharHandler.h"
+#include "serial/RoutingFlags.h"
+#include "serial/RxQueue.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace orvane {
+
+class AboutBox;
+class DisplayThread;
+class HelpWindow;
+class MainWindow;
+class PortSession;
+class ReceivePane;
+class SplashWindow;
+class Timer;
+
+// Puts the console together and takes it apart: windows, the serial link,
+// start-up behind the splash window, the modem handshake, the normal close
+// and the shutdown when the modem stops answering.
+class Console final : public QObject, public ReceivedCharTarget {
+    Q_OBJECT
+public:
+    explicit Console(ConsoleServices services, QObject* parent = nullptr);
+    ~Console() override;
+
+    // Arms the splash timer; the start-up sequence runs once the event loop does.
+    void start();
+    // The start-up sequence itself. False when start-up ended (port choice
+    // cancelled); the main window was then never shown.
+    bool runStartupSequence();
+    // Closes as the window's close box does, then ends the process.
+    void closeAndExit();
+
+    MainWindow& mainWindow() { return *mainWindow_; }
+    SplashWindow& splash() { return *splash_; }
+    AboutBox& aboutBox() { return *about_; }
+    HelpWindow& helpWindow() { return *help_; }
+    const SecondaryWindows& windows() const { return windows_; }
+    Settings& settings() { return settings_; }
+    ConfigChanged& configChanged() { return configChanged_; }
+    const ModemIdentity& identity() const { return identity_; }
+    PortSession& port() { return *port_; }
+    RxQueue& rxQueue() { return rxQueue_; }
+    RoutingFlags& routing() { return routing_; }
+    bool startupFinished() const { return startupFinished_; }
+
+    // Menu handlers.
+    void FormClose();
+    void CommandTimerTimer();
+    void About1Click();
+    void mnuHelpContentsClick();
+    void saveconfigClick();
+
+signals:
+    // Start-up ended without showing the main window.
+    void startupAbandoned();
+
+private:
+    // ReceivedCharTarget
+    bool faxTransferPanelVisible() const override { return false; }
+    void showReceived(char c) override;
+    void showEcho(char c) override;
+    void playSystemDefault() override;
+    void captureChar(std::uint8_t) override {}
+    void returnFocus() override;
+
+    void createWorkingDirectories();
+    void connectMenus();
+    void loadSettings();
+    bool saveSettings();
+    void dispatchStatus(std::uint8_t code);
+    std::optional<int> askForPort();
+    void stopTimers();
+
+    ConsoleServices services_;
+    WorkingDirectories directories_;
+    Settings settings_;
+    ScreenLayout layout_;
+    ConfigChanged configChanged_;
+    ModemIdentity identity_;
+
+    RxQueue rxQueue_;
+    RoutingFlags routing_;
+    EchoCounter echoes_;
+    Transcript transcript_;
+
+    ReceivePane* receivePane_ = nullptr;
+    MainWindow* mainWindow_ = nullptr;
+    SecondaryWindows windows_;
+    SplashWindow* splash_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    AboutBox* about_ = nullptr;
+
+    ReceiveBridge bridge_;
+    NoBinaryReceive noBinaryReceive_;
+    std::unique_ptr<ReceivedCharHandler> charHandler_;
+    std::unique_ptr<DisplayThread> display_;
+    std::unique_ptr<PortSession> port_;
+
+    std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
+    std::unique_ptr<Timer> commandTimer_;
+    bool startupFinished_ = false;
+    bool closed_ = false;
+};
+
+} // namespace orvane

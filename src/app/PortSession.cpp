@@ -1,0 +1,135 @@
+#include "app/PortSession.h"
+
+#include "app/handshake/AnotherPortQuestion.h"
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+#include "serial/ModemSender.h"
+#include "serial/ReadCommThread.h"
+#include "serial/RoutingFlags.h"
+#include "serial/SerialPort.h"
+#include "serial/TransmitThread.h"
+
+namespace orvane {
+
+PortSession::PortSession(std::filesystem::path baseDir, RxQueue& queue, RoutingFlags& flags,
+                         Clock& clock, Prompter& prompter, ProcessExit& processExit, Hooks hooks)
+    : baseDir_(std::move(baseDir)), queue_(queue), flags_(flags), clock_(clock),
+      prompter_(prompter), processExit_(processExit), hooks_(std::move(hooks)) {}
+
+PortSession::~PortSession() { close(); }
+
+bool PortSession::open() {
+    for (;;) {
+        std::string error;
+        if (startOn(PortName, error)) return true;
+        // Say which device failed and why before offering another one.
+        if (!error.empty())
+            prompter_.message("Orvane", error, PromptIcon::Stop, PromptButtons::Ok);
+        std::optional<int> chosen = hooks_.choosePort ? hooks_.choosePort() : std::nullopt;
+        if (!chosen) {
+            hideMainWindow();
+            return false;
+        }
+        PortName = "COM" + std::to_string(*chosen);
+    }
+}
+
+bool PortSession::startOn(const std::string& portName, std::string& error) {
+    PortOpening opening = SerialPort::openPortName(portName, baseDir_);
+    if (!opening.port) {
+        error = opening.error;
+        return false;
+    }
+    port_ = std::move(opening.port);
+    port_->setRts();
+    port_->setDtr();
+    // A fresh receive side: no link, routing not paused, nothing queued.
+    if (hooks_.resetLinkState) hooks_.resetLinkState();
+    flags_.RoutingPaused = false;
+    queue_.clear();
+    queue_.acceptWaiters();
+    reader_ = std::make_unique<ReadCommThread>(*port_, queue_, filter_);
+    transmit_ = std::make_unique<TransmitThread>(*port_, hooks_.transmitQueueEmpty);
+    sender_ = std::make_unique<ModemSender>(*transmit_, clock_, hooks_.isPsk31Mode);
+    return true;
+}
+
+void PortSession::stopThreads() {
+    if (reader_) {
+        queue_.releaseWaiters();
+        reader_->stop();
+        reader_.reset();
+    }
+    sender_.reset();
+    if (transmit_) {
+        transmit_->stop();
+        transmit_.reset();
+    }
+}
+
+void PortSession::close() {
+    stopThreads();
+    port_.reset();
+}
+
+bool PortSession::chooseAnotherPort() {
+    close();
+    if (!askForAnotherPort(prompter_, processExit_)) return false;
+    if (hooks_.portChanged) hooks_.portChanged();
+    std::optional<int> chosen = hooks_.choosePort ? hooks_.choosePort() : std::nullopt;
+    if (!chosen) processExit_.exitNow(0);
+    PortName = "COM" + std::to_string(*chosen);
+    return open();
+}
+
+void PortSession::send(const ModemCommand& command) {
+    if (!transmit_) return;
+    const auto& bytes = command.bytes();
+    switch (command.sendKind()) {
+    case SendKind::Command: sender_->sendCommand(bytes); break;
+    case SendKind::DirectAppend: transmit_->append(bytes); break;
+    case SendKind::ClearQueueThenAppend:
+        transmit_->clear();
+        transmit_->append(bytes);
+        break;
+    case SendKind::ImmediateWrite:
+    case SendKind::LoaderWrite:
+        for (std::uint8_t byte : bytes) port_->sendImmediate(byte);
+        break;
+    }
+}
+
+void PortSession::sendText(std::span<const std::uint8_t> bytes) {
+    if (sender_) sender_->sendText(bytes);
+}
+
+void PortSession::sendCharacter(std::uint8_t byte) {
+    if (sender_) sender_->sendCharacter(byte);
+}
+
+int PortSession::pendingOutput() { return port_ ? port_->lineStatus().txPending : 0; }
+
+void PortSession::setRts(bool on) {
+    if (port_) on ? port_->setRts() : port_->clearRts();
+}
+
+void PortSession::setDtr(bool on) {
+    if (port_) on ? port_->setDtr() : port_->clearDtr();
+}
+
+void PortSession::reapplyLineConfiguration() {
+    if (port_) port_->configureLine(9600);
+}
+
+void PortSession::ensureThreadsRunning() {
+    if (reader_) reader_->resume();
+    if (transmit_) transmit_->resume();
+}
+
+void PortSession::clearRoutingPaused() { flags_.RoutingPaused = false; }
+
+void PortSession::hideMainWindow() {
+    if (hooks_.hideMainWindow) hooks_.hideMainWindow();
+}
+
+} // namespace orvane

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "app/handshake/HandshakeLink.h"
+#include "protocol/ModemCommand.h"
+#include "serial/RxQueue.h"
+#include "serial/XonXoffFilter.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace orvane {
+
+class Clock;
+class ModemSender;
+class ProcessExit;
+class Prompter;
+class ReadCommThread;
+class SerialPort;
+class TransmitThread;
+struct RoutingFlags;
+
+// The open serial port with its reader and transmit threads: the open
+// sequence, the choice of another port, the line controls, and the send
+// operations the rest of the console uses.
+class PortSession final : public HandshakeLink {
+public:
+    struct Hooks {
+        // Asks the operator for another port (the port dialog); nothing on Cancel.
+        std::function<std::optional<int>()> choosePort;
+        // The port was changed by the operator: the new one is offered for saving.
+        std::function<void()> portChanged;
+        // Clears the link flags of the host-side link state.
+        std::function<void()> resetLinkState;
+        std::function<void()> hideMainWindow;
+        // Posted from the transmit thread whenever its queue is empty.
+        std::function<void()> transmitQueueEmpty;
+        std::function<bool()> isPsk31Mode;
+    };
+
+    PortSession(std::filesystem::path baseDir, RxQueue& queue, RoutingFlags& flags, Clock& clock,
+                Prompter& prompter, ProcessExit& processExit, Hooks hooks);
+    ~PortSession() override;
+
+    std::string PortName = "COM";
+
+    // Opens PortName, asking for another port while it cannot be opened.
+    // False when the operator cancelled the port dialog.
+    bool open();
+    bool isOpen() const { return port_ != nullptr; }
+    void close();
+
+    // Sends a command the way its kind requires.
+    void send(const ModemCommand& command);
+    void sendText(std::span<const std::uint8_t> bytes);
+    void sendCharacter(std::uint8_t byte);
+    TransmitThread* transmitQueue() { return transmit_.get(); }
+    SerialPort* port() { return port_.get(); }
+    XonXoffFilter& xonXoffFilter() { return filter_; }
+
+    // HandshakeLink
+    void sendCommand(const ModemCommand& command) override { send(command); }
+    int pendingOutput() override;
+    RxQueue& rxQueue() override { return queue_; }
+    bool chooseAnotherPort() override;
+    void setRts(bool on) override;
+    void setDtr(bool on) override;
+    void setXonXoffFilter(bool on) override { filter_.set(on); }
+    void reapplyLineConfiguration() override;
+    void ensureThreadsRunning() override;
+    void clearRoutingPaused() override;
+    void hideMainWindow() override;
+
+private:
+    bool startOn(const std::string& portName, std::string& error);
+    void stopThreads();
+
+    std::filesystem::path baseDir_;
+    RxQueue& queue_;
+    RoutingFlags& flags_;
+    Clock& clock_;
+    Prompter& prompter_;
+    ProcessExit& processExit_;
+    Hooks hooks_;
+    XonXoffFilter filter_;
+    std::unique_ptr<SerialPort> port_;
+    std::unique_ptr<ReadCommThread> reader_;
+    std::unique_ptr<TransmitThread> transmit_;
+    std::unique_ptr<ModemSender> sender_;
+};
+
+} // namespace orvane

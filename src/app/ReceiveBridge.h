@@ -1,0 +1,41 @@
+#pragma once
+
+#include "serial/ReceiveRouting.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace orvane {
+
+// Hands each routed item to its handler on the user-interface thread and
+// waits there until the handler has returned, so the routing thread takes no
+// further item meanwhile and handlers may read follow-on items themselves.
+class ReceiveBridge final : public QObject, public ReceiveDelivery {
+    Q_OBJECT
+public:
+    struct Handlers {
+        std::function<void(std::uint8_t)> status;
+        std::function<void(std::uint8_t)> inBand;
+        std::function<void(std::uint8_t)> receivedChar;
+    };
+
+    explicit ReceiveBridge(QObject* parent = nullptr) : QObject(parent) {}
+    void setHandlers(Handlers handlers) { handlers_ = std::move(handlers); }
+
+    void deliverStatus(std::uint8_t code) override { deliver(handlers_.status, code); }
+    void deliverInBand(std::uint8_t byte) override { deliver(handlers_.inBand, byte); }
+    void deliverReceivedChar(std::uint8_t byte) override { deliver(handlers_.receivedChar, byte); }
+
+private:
+    void deliver(const std::function<void(std::uint8_t)>& handler, std::uint8_t value);
+    Handlers handlers_;
+};
+
+// No binary file is being received yet: the bytes have nowhere to go.
+class NoBinaryReceive final : public BinaryReceiveSink {
+public:
+    void writeByte(std::uint8_t) override {}
+};
+
+} // namespace orvane

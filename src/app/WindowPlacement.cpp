@@ -1,0 +1,68 @@
+#include "app/WindowPlacement.h"
+
+#include "app/MainWindow.h"
+#include "app/SecondaryWindows.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+#include <QTextEdit>
+
+namespace orvane {
+
+ScreenMetrics currentScreenMetrics(const SecondaryWindows& windows) {
+    ScreenMetrics metrics;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        metrics.ScreenWidth = screen->geometry().width();
+        metrics.ScreenHeight = screen->geometry().height();
+    }
+    metrics.AmpTuneWidth = windows.amplitudeTune->frameGeometry().width();
+    metrics.FreqTuneWidth = windows.frequencyTune->frameGeometry().width();
+    metrics.QuoralStatWidth = windows.quoralStatistics->frameGeometry().width();
+    return metrics;
+}
+
+void applyScreenLayout(const ScreenLayout& layout, MainWindow& main,
+                       const SecondaryWindows& windows) {
+    main.resize(layout.MainWidth, layout.MainHeight);
+    QList<int> sizes = main.splitter()->sizes();
+    if (sizes.size() == 2) {
+        int total = sizes[0] + sizes[1];
+        main.splitter()->setSizes({std::max(30, total - layout.TransmitHeight), layout.TransmitHeight});
+    }
+    main.move(layout.MainLeft, layout.MainTop);
+    windows.amplitudeTune->move(layout.AmpTuneLeft, layout.AmpTuneTop);
+    windows.frequencyTune->move(layout.FreqTuneLeft, layout.FreqTuneTop);
+    windows.quoralStatistics->move(layout.QuoralStatLeft, layout.QuoralStatTop);
+    if (QAction* a = main.action("mnuViewAmpTune")) a->setChecked(layout.AmpTune);
+    if (QAction* a = main.action("mnuViewFreqTune")) a->setChecked(layout.FreqTune);
+    if (QAction* a = main.action("mnuViewQuoralStat")) a->setChecked(layout.QuoralStat);
+}
+
+ScreenLayout captureScreenLayout(const MainWindow& main, const SecondaryWindows& windows) {
+    ScreenLayout layout;
+    layout.MainLeft = main.x();
+    layout.MainTop = main.y();
+    layout.MainWidth = main.width();
+    layout.MainHeight = main.height();
+    layout.TransmitHeight = main.transmitPane()->height();
+    layout.AmpTune = windows.amplitudeTune->isVisible();
+    layout.AmpTuneLeft = windows.amplitudeTune->x();
+    layout.AmpTuneTop = windows.amplitudeTune->y();
+    layout.FreqTune = windows.frequencyTune->isVisible();
+    layout.FreqTuneLeft = windows.frequencyTune->x();
+    layout.FreqTuneTop = windows.frequencyTune->y();
+    layout.QuoralStat = windows.quoralStatistics->isVisible();
+    layout.QuoralStatLeft = windows.quoralStatistics->x();
+    layout.QuoralStatTop = windows.quoralStatistics->y();
+    return layout;
+}
+
+void showMonitorWindows(const ScreenLayout& layout, const SecondaryWindows& windows) {
+    if (layout.AmpTune) windows.amplitudeTune->show();
+    if (layout.FreqTune) windows.frequencyTune->show();
+    if (layout.QuoralStat) windows.quoralStatistics->show();
+}
+
+} // namespace orvane

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "config/ScreenLayout.h"
+
+class QWidget;
+
+namespace orvane {
+
+class MainWindow;
+struct SecondaryWindows;
+
+// The window placement keys of the settings: applied to the windows when the
+// settings are loaded, taken back from them when the settings are saved.
+ScreenMetrics currentScreenMetrics(const SecondaryWindows& windows);
+void applyScreenLayout(const ScreenLayout& layout, MainWindow& main, const SecondaryWindows& windows);
+ScreenLayout captureScreenLayout(const MainWindow& main, const SecondaryWindows& windows);
+// The monitor windows the settings say were open.
+void showMonitorWindows(const ScreenLayout& layout, const SecondaryWindows& windows);
+
+} // namespace orvane

@@ -1,0 +1,43 @@
+#include "app/Console.h"
+#include "app/MainWindow.h"
+#include "app/ShutdownSignals.h"
+#include "platform/ProcessExit.h"
+#include "platform/QtClock.h"
+#include "platform/QtPrompter.h"
+#include "platform/QtSound.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+#include <filesystem>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The console ends when its main window closes, not when the splash goes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    orvane::QtClock clock;
+    orvane::QtPrompter prompter;
+    orvane::ImmediateProcessExit processExit;
+    orvane::QtSound sound;
+    int status = 0;
+    try {
+        orvane::Console console({clock, prompter, processExit, sound, std::filesystem::current_path()});
+        prompter.setParentWindow(&console.mainWindow());
+        orvane::ShutdownSignals shutdownSignals;
+        QObject::connect(&shutdownSignals, &orvane::ShutdownSignals::shutdownRequested, &console,
+                         [&console] { console.closeAndExit(); });
+        QObject::connect(&console, &orvane::Console::startupAbandoned, &app, &QApplication::quit);
+        console.mainWindow().setCloseHandler([&console, &app] {
+            console.FormClose();
+            app.quit();
+        });
+        console.start();
+        status = app.exec();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, QStringLiteral("Orvane"), QString::fromLocal8Bit(error.what()));
+    }
+    // The serial threads end with the process; nothing waits for them.
+    processExit.exitNow(status);
+}
