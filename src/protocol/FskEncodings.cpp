@@ -20,6 +20,10 @@ ModemCommand fskTones(int markHz, int spaceHz) {
     return command(CommandCode::FSK_TONES, {highByte(markHz), markHz, highByte(spaceHz), spaceHz});
 }
 
+ModemCommand fskFamily(FskFamily family) {
+    return command(CommandCode::FSK_FAMILY, {static_cast<int>(family)});
+}
+
 std::optional<std::uint8_t> rateIndex(int baud) {
     auto it = std::find(kRates.begin(), kRates.end(), baud);
     if (it == kRates.end()) return std::nullopt;

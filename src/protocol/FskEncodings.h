@@ -11,6 +11,10 @@ namespace orvane {
 // parameter bytes, high byte first.
 ModemCommand fskTones(int markHz, int spaceHz);
 
+// The protocol family FSK_FAMILY selects.
+enum class FskFamily : std::uint8_t { BaudotAscii = 0, Amtor = 1, PMode = 2 };
+ModemCommand fskFamily(FskFamily family);
+
 // The modem's index of a Baudot or ASCII rate in baud: 45, 50, 57, 75, 100
 // and 110 are 0 to 5. Nothing for any other rate; the set-ups then send 0.
 std::optional<std::uint8_t> rateIndex(int baud);

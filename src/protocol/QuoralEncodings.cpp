@@ -72,6 +72,13 @@ std::optional<ModemCommand> quoralAutoBias(std::string_view autoBias) {
     return command(CommandCode::QUORAL_AUTOBIAS, {*code});
 }
 
+ModemCommand quoralCall(std::string_view connectBias, std::string_view hisCall) {
+    const CommandCode code = equalsIgnoringCase(connectBias, "ROBUST")
+                                 ? CommandCode::QUORAL_CALL_ROBUST
+                                 : CommandCode::QUORAL_CALL_NORMAL;
+    return textCommand(code, hisCall);
+}
+
 ModemCommand commonAfChannel(int storedChannel) {
     const int channel = (storedChannel >= 1 && storedChannel <= 3) ? storedChannel : 4;
     return command(CommandCode::AF_CHANNEL, {channel});

@@ -28,6 +28,10 @@ std::optional<std::uint8_t> autoBiasCode(std::string_view autoBias);
 // take the next command's bytes as the parameter and as text for the air.
 std::optional<ModemCommand> quoralAutoBias(std::string_view autoBias);
 
+// The Quoral call for the ConnectBias setting: QUORAL_CALL_ROBUST when it is
+// "ROBUST" in any letter case, QUORAL_CALL_NORMAL otherwise.
+ModemCommand quoralCall(std::string_view connectBias, std::string_view hisCall);
+
 // AF_CHANNEL as the common set-up and the AF channel panel send it: channels
 // 1 to 3 as stored, 4 for any other value.
 ModemCommand commonAfChannel(int storedChannel);

@@ -113,6 +113,12 @@ TEST(FskEncodings, TonesAreSixteenBitsHighByteFirst) {
     EXPECT_EQ(hexOf(fskTones(2100, 2300)), "80 EC 80 08 80 34 80 08 80 FC");
 }
 
+TEST(FskEncodings, Families) {
+    EXPECT_EQ(hexOf(fskFamily(FskFamily::BaudotAscii)), "80 EB 80 00");
+    EXPECT_EQ(hexOf(fskFamily(FskFamily::Amtor)), "80 EB 80 01");
+    EXPECT_EQ(hexOf(fskFamily(FskFamily::PMode)), "80 EB 80 02");
+}
+
 TEST(FskEncodings, RatesGiveTheirIndex) {
     const int rates[] = {45, 50, 57, 75, 100, 110};
     for (int i = 0; i < 6; ++i) {
@@ -155,6 +161,12 @@ TEST(QuoralEncodings, AutoBiasWordsInAnyCase) {
     EXPECT_EQ(hexOf(quoralAutoBias("FASTEST")), "80 65 80 03");
     EXPECT_EQ(hexOf(quoralAutoBias("FASTER")), "(not sent)");
     EXPECT_EQ(hexOf(quoralAutoBias("")), "(not sent)");
+}
+
+TEST(QuoralEncodings, CallFollowsTheConnectBias) {
+    EXPECT_EQ(hexOf(quoralCall("robust", "K1")), "80 10 80 4B 80 31 80 00");
+    EXPECT_EQ(hexOf(quoralCall("NORMAL", "K1")), "80 11 80 4B 80 31 80 00");
+    EXPECT_EQ(hexOf(quoralCall("", "")), "80 11 80 00");
 }
 
 TEST(QuoralEncodings, CommonAfChannelFallsBackToFour) {
