@@ -51,12 +51,25 @@ HandshakeResult ModemHandshake::run() {
         }
     }
 
-    ModemIdentity& id = result.identity;
+    readIdentity(result.identity);
+
+    link_.reapplyLineConfiguration();
+    link_.ensureThreadsRunning();
+    result.identity.ModemInitialised = true;
+    link_.clearRoutingPaused();
+    result.outcome = HandshakeOutcome::Succeeded;
+    return result;
+}
+
+// Each reply is read after the queue has been emptied, except the boot
+// version's, which follows the ID query at once.
+void ModemHandshake::readIdentity(ModemIdentity& id) {
+    using enum CommandCode;
     RxQueue& rx = link_.rxQueue();
 
     rx.clear();
-    const Reply product = query(QUERY_ID, "6");
-    id.ProductId = hexPairText(product.first, product.second);
+    const Reply productId = query(QUERY_ID, "6");
+    id.ProductId = hexPairText(productId.first, productId.second);
     drain();
 
     const Reply boot = query(QUERY_VERSION_X, "5");
@@ -76,13 +89,6 @@ HandshakeResult ModemHandshake::run() {
     const Reply s28 = query(QUERY_VERSION_W, "4");
     id.S28Version = firmwareVersionText(s28.first, s28.second);
     id.QuoralWaveform = quoralWaveformText(s28.first);
-
-    link_.reapplyLineConfiguration();
-    link_.ensureThreadsRunning();
-    id.ModemInitialised = true;
-    link_.clearRoutingPaused();
-    result.outcome = HandshakeOutcome::Succeeded;
-    return result;
 }
 
 void ModemHandshake::send(CommandCode code) {

@@ -61,6 +61,7 @@ private:
     std::optional<std::uint8_t> awaitItem(std::int64_t since, int pollMs, int matchLowByte);
     std::optional<std::int8_t> runSelfTest();
     SelfTestStep actOnSelfTest(std::int8_t code);
+    void readIdentity(ModemIdentity& id);
     Reply query(CommandCode code, std::string_view failureNumber);
     [[noreturn]] void endForModemFault();
     [[noreturn]] void endProcess();
