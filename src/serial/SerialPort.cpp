@@ -55,15 +55,25 @@ PortOpening failed(std::string message) {
     return {nullptr, std::move(message)};
 }
 
+// Where a chain of links ends, even when the end is gone: the operator wants
+// to hear which device is missing, not which link.
+std::filesystem::path linkTarget(std::filesystem::path path) {
+    std::error_code ec;
+    for (int hops = 0; hops < 16 && std::filesystem::is_symlink(path, ec); ++hops) {
+        const auto target = std::filesystem::read_symlink(path, ec);
+        if (ec) break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path.lexically_normal();
+}
+
 } // namespace
 
 PortOpening SerialPort::open(const std::filesystem::path& device) {
     char resolved[PATH_MAX];
     if (!::realpath(device.c_str(), resolved)) {
         const int err = errno;
-        std::error_code ec;
-        const auto shown = std::filesystem::weakly_canonical(device, ec);
-        return failed(portOpenErrorText(ec ? device.string() : shown.string(), err));
+        return failed(portOpenErrorText(linkTarget(device).string(), err));
     }
     const std::string path = resolved;
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);

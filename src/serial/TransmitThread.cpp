@@ -6,8 +6,9 @@
 
 namespace orvane {
 
-TransmitThread::TransmitThread(PortWriter& port, std::function<void()> onQueueEmpty)
-    : port_(port), onQueueEmpty_(std::move(onQueueEmpty)) {
+TransmitThread::TransmitThread(PortWriter& port, std::function<void()> onQueueEmpty,
+                               std::chrono::milliseconds idleWake)
+    : port_(port), onQueueEmpty_(std::move(onQueueEmpty)), idleWake_(idleWake) {
     control_.setWake([this] {
         std::lock_guard guard(wakeLock_);
         wakeSignalled_ = true;
@@ -81,7 +82,7 @@ void TransmitThread::stop() {
 
 bool TransmitThread::waitForWake() {
     std::unique_lock guard(wakeLock_);
-    wakeUp_.wait_for(guard, kIdleWake, [this] { return wakeSignalled_; });
+    wakeUp_.wait_for(guard, idleWake_, [this] { return wakeSignalled_; });
     wakeSignalled_ = false;
     return control_.mayContinue();
 }

@@ -28,7 +28,9 @@ class TransmitThread {
 public:
     static constexpr auto kIdleWake = std::chrono::milliseconds(200);
 
-    TransmitThread(PortWriter& port, std::function<void()> onQueueEmpty);
+    // `idleWake` is the longest wait between two passes (tests shorten or lengthen it).
+    TransmitThread(PortWriter& port, std::function<void()> onQueueEmpty,
+                   std::chrono::milliseconds idleWake = kIdleWake);
     ~TransmitThread();
     TransmitThread(const TransmitThread&) = delete;
     TransmitThread& operator=(const TransmitThread&) = delete;
@@ -58,6 +60,7 @@ private:
 
     PortWriter& port_;
     std::function<void()> onQueueEmpty_;
+    const std::chrono::milliseconds idleWake_;
 
     mutable std::mutex txLock_; // the transmit lock: TxBuffer, the chunk in flight, ChunkSize
     std::vector<std::uint8_t> txBuffer_;

@@ -1,0 +1,174 @@
+#include "serial/DisplayThread.h"
+#include "WaitUntil.h"
+#include "serial/ReceiveRouting.h"
+#include "serial/RoutingFlags.h"
+#include "serial/RxQueue.h"
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+
+namespace orvane {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::waitUntil;
+
+TEST(ReceiveRouting, FirstMatchingRuleWins) {
+    struct Row {
+        std::int32_t item;
+        bool echo, binary;
+        Route expected;
+    } rows[] = {
+        {0x8001, false, false, Route::StatusDispatcher},
+        {0x8001, true, true, Route::StatusDispatcher}, // status beats echo and binary
+        {0x8000, false, true, Route::StatusDispatcher},
+        {0x01, false, false, Route::InBandHandler},
+        {0x01, true, false, Route::ReceivedChar}, // an echoed 0x01 is only text
+        {0x01, false, true, Route::InBandHandler},
+        {0x00, false, true, Route::Dropped},
+        {0x00, false, false, Route::ReceivedChar},
+        {0x41, false, true, Route::BinaryFile},
+        {0x41, true, true, Route::ReceivedChar},
+        {0x41, false, false, Route::ReceivedChar},
+    };
+    for (const auto& row : rows) {
+        RoutingFlags flags;
+        flags.EchoMode = row.echo;
+        flags.BinaryReceiveActive = row.binary;
+        EXPECT_EQ(routeFor(row.item, flags), row.expected)
+            << std::hex << row.item << " echo " << row.echo << " binary " << row.binary;
+    }
+}
+
+// Records deliveries; can run a hook inside a delivery, as a handler that
+// reads follow-on items does.
+class RecordingDelivery final : public ReceiveDelivery, public BinaryReceiveSink {
+public:
+    void deliverStatus(std::uint8_t code) override { record("S", code); }
+    void deliverInBand(std::uint8_t byte) override { record("I", byte); }
+    void deliverReceivedChar(std::uint8_t byte) override { record("C", byte); }
+    void writeByte(std::uint8_t byte) override { record("F", byte); }
+
+    std::vector<std::string> seen() const {
+        std::lock_guard guard(lock_);
+        return seen_;
+    }
+    std::function<void(const std::string&)> inside;
+
+private:
+    void record(const char* kind, std::uint8_t value) {
+        const std::string entry = kind + std::to_string(value);
+        {
+            std::lock_guard guard(lock_);
+            seen_.push_back(entry);
+        }
+        if (inside) inside(entry);
+    }
+    mutable std::mutex lock_;
+    std::vector<std::string> seen_;
+};
+
+class Routing : public ::testing::Test {
+protected:
+    void push(std::initializer_list<std::int32_t> items) {
+        for (auto item : items)
+            queue.enqueue(item);
+    }
+    bool seenCount(std::size_t n) {
+        return waitUntil([&] { return delivery.seen().size() >= n; });
+    }
+    RxQueue queue;
+    RoutingFlags flags;
+    RecordingDelivery delivery;
+};
+
+TEST_F(Routing, CreatedSuspendedThenRoutesEveryItemInOrder) {
+    DisplayThread thread(queue, flags, delivery, delivery);
+    push({0x8021, 0x41, 0x01});
+    std::this_thread::sleep_for(30ms);
+    EXPECT_TRUE(delivery.seen().empty());
+    EXPECT_EQ(queue.count(), 3);
+    thread.resume();
+    ASSERT_TRUE(seenCount(3));
+    EXPECT_EQ(delivery.seen(), (std::vector<std::string>{"S33", "C65", "I1"}));
+}
+
+TEST_F(Routing, BinaryReceiveWritesDataSkipsPaddingAndKeepsInBand) {
+    flags.BinaryReceiveActive = true;
+    DisplayThread thread(queue, flags, delivery, delivery);
+    thread.resume();
+    push({0x41, 0x00, 0x01, 0x8005, 0x00, 0x42});
+    ASSERT_TRUE(seenCount(4));
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(delivery.seen(), (std::vector<std::string>{"F65", "I1", "S5", "F66"}));
+}
+
+TEST_F(Routing, HandlerTakesFollowOnItemsWhileTheThreadWaits) {
+    delivery.inside = [&](const std::string& entry) {
+        if (entry != "S40") return;
+        std::this_thread::sleep_for(20ms); // the thread must not race us meanwhile
+        EXPECT_EQ(queue.dequeue(), 0x41);
+        EXPECT_EQ(queue.dequeue(), 0x42);
+    };
+    DisplayThread thread(queue, flags, delivery, delivery);
+    push({0x8028, 0x41, 0x42, 0x43});
+    thread.resume();
+    ASSERT_TRUE(seenCount(2));
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(delivery.seen(), (std::vector<std::string>{"S40", "C67"}));
+}
+
+TEST_F(Routing, PauseSetInsideADeliveryStopsTheNextTake) {
+    delivery.inside = [&](const std::string& entry) {
+        if (entry == "I1") flags.RoutingPaused = true;
+    };
+    DisplayThread thread(queue, flags, delivery, delivery);
+    push({0x01, 0x41, 0x42});
+    thread.resume();
+    ASSERT_TRUE(seenCount(1));
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(queue.count(), 2); // deferred, not lost
+    flags.RoutingPaused = false;
+    ASSERT_TRUE(seenCount(3));
+    EXPECT_EQ(delivery.seen(), (std::vector<std::string>{"I1", "C65", "C66"}));
+}
+
+TEST_F(Routing, DisabledRoutingEndsTheThreadAndLeavesItemsQueued) {
+    DisplayThread thread(queue, flags, delivery, delivery);
+    thread.resume();
+    push({0x41});
+    ASSERT_TRUE(seenCount(1));
+    flags.RoutingEnabled = false;
+    std::this_thread::sleep_for(20ms);
+    push({0x42});
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(delivery.seen().size(), 1u);
+    EXPECT_EQ(queue.count(), 1);
+    EXPECT_TRUE(thread.suspend(1s)); // an ended thread counts as parked
+}
+
+TEST_F(Routing, SuspendKeepsTheUserInterfaceAliveWhileADeliveryWaitsForIt) {
+    // The delivery waits for the "user-interface thread" to take it; suspend
+    // runs that thread's message handling while it waits.
+    std::atomic<bool> handedOver{false};
+    std::atomic<bool> taken{false};
+    delivery.inside = [&](const std::string&) {
+        handedOver = true;
+        while (!taken)
+            std::this_thread::sleep_for(1ms);
+    };
+    DisplayThread thread(queue, flags, delivery, delivery, [&] {
+        if (handedOver) taken = true;
+    });
+    thread.resume();
+    push({0x41, 0x42});
+    ASSERT_TRUE(waitUntil([&] { return handedOver.load(); }));
+    EXPECT_TRUE(thread.suspend(2s));
+    EXPECT_EQ(queue.count(), 1); // the next item was not taken, nor dropped
+    thread.resume();
+    EXPECT_TRUE(seenCount(2));
+}
+
+} // namespace
+} // namespace orvane
