@@ -1,0 +1,29 @@
+#pragma once
+// The command line of modara-sim.
+
+#include "modem.h"
+
+#include <optional>
+#include <string>
+
+namespace modara_sim {
+
+struct Options {
+    std::string link;    // where the link to the pseudo-terminal goes
+    std::string log;     // human-readable log
+    std::string raw;     // every byte from the console
+    std::string script;  // run once at start
+    std::string control; // named pipe read for script lines
+    ModemSettings modem;
+};
+
+struct ParsedOptions {
+    std::optional<Options> options; // none on error or for --help
+    std::string error;
+    bool help = false;
+};
+
+ParsedOptions parseOptions(int argc, const char* const* argv);
+std::string usage();
+
+} // namespace modara_sim

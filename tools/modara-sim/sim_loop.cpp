@@ -1,0 +1,220 @@
+#include "sim_loop.h"
+
+#include "control_fifo.h"
+#include "pty_link.h"
+#include "script_runner.h"
+#include "sim_log.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <fstream>
+#include <poll.h>
+#include <unistd.h>
+
+namespace modara_sim {
+
+namespace {
+
+int gWakeWrite = -1;
+volatile std::sig_atomic_t gStopRequested = 0;
+
+void onStopSignal(int) {
+    gStopRequested = 1;
+    if (gWakeWrite >= 0) {
+        [[maybe_unused]] auto ignored = ::write(gWakeWrite, "x", 1);
+    }
+}
+
+Millis steadyNow() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool loadScript(const std::string& path, std::vector<ScriptCommand>& commands) {
+    std::ifstream in(path);
+    if (!in) {
+        std::fprintf(stderr, "modara-sim: cannot read %s\n", path.c_str());
+        return false;
+    }
+    std::string line;
+    bool good = true;
+    for (int number = 1; std::getline(in, line); ++number) {
+        ParsedLine parsed = parseScriptLine(line);
+        if (!parsed.error.empty()) {
+            std::fprintf(stderr, "modara-sim: %s:%d: %s\n", path.c_str(), number,
+                         parsed.error.c_str());
+            good = false;
+        } else if (parsed.command) {
+            commands.push_back(std::move(*parsed.command));
+        }
+    }
+    return good;
+}
+
+class Loop {
+public:
+    Loop(const Options& options, SimLog& log, PtyLink& pty, ControlFifo* fifo, int wakeRead)
+        : log_(log), pty_(pty), fifo_(fifo), wakeRead_(wakeRead),
+          modem_(options.modem, [this](const std::string& line) { log_.comment(line); }),
+          script_(
+              modem_, [this] { quit_ = true; }, logSink()),
+          control_(
+              modem_, [this] { quit_ = true; }, logSink()) {}
+
+    ScriptRunner& script() { return script_; }
+
+    void run() {
+        while (!quit_ && gStopRequested == 0) {
+            const Millis now = steadyNow();
+            modem_.tick(now);
+            runScripts(now);
+            writeOutput();
+            if (quit_) break;
+            waitForEvents(timeoutFrom(now));
+        }
+        drainOutput();
+    }
+
+private:
+    Modem::LogSink logSink() {
+        return [this](const std::string& line) { log_.comment(line); };
+    }
+
+    void runScripts(Millis now) {
+        script_.run(now);
+        control_.run(now);
+    }
+
+    int timeoutFrom(Millis now) const {
+        Millis wait = 1000;
+        for (auto due : {modem_.nextDue(), script_.nextDue(), control_.nextDue()})
+            if (due) wait = std::min(wait, *due - now);
+        return static_cast<int>(std::max<Millis>(wait, 0));
+    }
+
+    void waitForEvents(int timeout) {
+        pollfd fds[3] = {{pty_.master(), POLLIN, 0}, {wakeRead_, POLLIN, 0}, {-1, POLLIN, 0}};
+        if (!pending_.empty()) fds[0].events |= POLLOUT;
+        if (fifo_ != nullptr) fds[2].fd = fifo_->fd();
+        if (::poll(fds, 3, timeout) < 0) return; // EINTR: the loop looks again
+        if (fds[0].revents & POLLIN) readConsole();
+        if (fifo_ != nullptr && (fds[2].revents & (POLLIN | POLLHUP))) readControl();
+    }
+
+    void readConsole() {
+        std::uint8_t buffer[4096];
+        ssize_t n = ::read(pty_.master(), buffer, sizeof buffer);
+        if (n <= 0) return;
+        const auto size = static_cast<std::size_t>(n);
+        const Millis now = steadyNow();
+        runScripts(now); // a sleep that has just ended lets its wait-rx see these bytes
+        log_.received(buffer, size);
+        modem_.receive(buffer, size, now);
+        script_.onReceived(buffer, size);
+        control_.onReceived(buffer, size);
+        runScripts(now);
+    }
+
+    void readControl() {
+        std::vector<std::string> lines;
+        fifo_->readLines(lines);
+        for (const auto& line : lines) {
+            ParsedLine parsed = parseScriptLine(line);
+            if (!parsed.error.empty())
+                log_.comment("# control: " + parsed.error + ": " + line);
+            else if (parsed.command)
+                control_.add(std::move(*parsed.command));
+        }
+        runScripts(steadyNow());
+    }
+
+    void writeOutput() {
+        Bytes fresh = modem_.takeOutput();
+        pending_.insert(pending_.end(), fresh.begin(), fresh.end());
+        while (!pending_.empty()) {
+            ssize_t n = ::write(pty_.master(), pending_.data(), pending_.size());
+            if (n <= 0) return; // the console is not reading: keep it for later
+            log_.sent(pending_.data(), static_cast<std::size_t>(n));
+            pending_.erase(pending_.begin(), pending_.begin() + n);
+        }
+    }
+
+    // What is still queued when we stop gets a second to go out.
+    void drainOutput() {
+        const Millis deadline = steadyNow() + 1000;
+        writeOutput();
+        while (!pending_.empty() && steadyNow() < deadline) {
+            pollfd fd{pty_.master(), POLLOUT, 0};
+            ::poll(&fd, 1, 50);
+            writeOutput();
+        }
+    }
+
+    SimLog& log_;
+    PtyLink& pty_;
+    ControlFifo* fifo_;
+    int wakeRead_;
+    bool quit_ = false;
+    Modem modem_;
+    ScriptRunner script_;
+    ScriptRunner control_;
+    Bytes pending_;
+};
+
+} // namespace
+
+int runSimulator(const Options& options) {
+    std::vector<ScriptCommand> script;
+    if (!options.script.empty() && !loadScript(options.script, script)) return 2;
+
+    SimLog log;
+    if (auto error = log.open(options.log, options.raw); !error.empty()) {
+        std::fprintf(stderr, "modara-sim: %s\n", error.c_str());
+        return 1;
+    }
+    PtyLink pty;
+    if (auto error = pty.open(); !error.empty()) {
+        std::fprintf(stderr, "modara-sim: %s\n", error.c_str());
+        return 1;
+    }
+    ControlFifo fifo;
+    if (!options.control.empty()) {
+        if (auto error = fifo.open(options.control); !error.empty()) {
+            std::fprintf(stderr, "modara-sim: %s\n", error.c_str());
+            return 1;
+        }
+    }
+
+    int wake[2];
+    if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) return 1;
+    gWakeWrite = wake[1];
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    Loop loop(options, log, pty, options.control.empty() ? nullptr : &fifo, wake[0]);
+    if (auto error = pty.publish(options.link); !error.empty()) {
+        std::fprintf(stderr, "modara-sim: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("modara-sim: ready %s\n", pty.slavePath().c_str());
+    std::fflush(stdout);
+
+    for (auto& command : script)
+        loop.script().add(std::move(command));
+    loop.run();
+    pty.unpublish();
+    gWakeWrite = -1;
+    ::close(wake[0]);
+    ::close(wake[1]);
+    return 0;
+}
+
+} // namespace modara_sim
