@@ -43,11 +43,13 @@ MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
     transmitPane_ = new QTextEdit(splitter_);
     transmitPane_->setObjectName(QStringLiteral("reTXData"));
     transmitPane_->setAcceptRichText(false);
+    transmitPane_->setMinimumHeight(1);
     splitter_->addWidget(transmitPane_);
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 0);
     splitter_->setSizes({400, 52});
     setCentralWidget(splitter_);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { splitterDragged_ = true; });
 
     buildStatusBar();
     resize(720, 520);
@@ -71,6 +73,18 @@ void MainWindow::buildStatusBar() {
     }
     setPanel(0, QStringLiteral("QUORAL"));
     bar->hide();
+}
+
+void MainWindow::setTransmitHeight(int height) {
+    transmitHeight_ = height;
+    splitterDragged_ = false;
+    QList<int> sizes = splitter_->sizes();
+    int total = sizes.size() == 2 ? sizes[0] + sizes[1] : 0;
+    splitter_->setSizes({std::max(30, total - height), height});
+}
+
+int MainWindow::transmitHeight() const {
+    return splitterDragged_ ? transmitPane_->height() : transmitHeight_;
 }
 
 QStatusBar* MainWindow::statusPanels() const { return statusBar(); }

@@ -32,6 +32,11 @@ public:
     QSplitter* splitter() const { return splitter_; }
     QStatusBar* statusPanels() const;
 
+    // The transmit pane's height as the settings keep it: what was loaded,
+    // until the operator drags the splitter.
+    void setTransmitHeight(int height);
+    int transmitHeight() const;
+
     void setPanel(int index, const QString& text);
     QString panel(int index) const;
 
@@ -52,6 +57,8 @@ private:
     QSplitter* splitter_;
     std::array<QLabel*, kPanelCount> panels_{};
     std::function<void()> closeHandler_;
+    int transmitHeight_ = 52;
+    bool splitterDragged_ = false;
 };
 
 } // namespace orvane

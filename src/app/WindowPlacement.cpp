@@ -26,11 +26,7 @@ ScreenMetrics currentScreenMetrics(const SecondaryWindows& windows) {
 void applyScreenLayout(const ScreenLayout& layout, MainWindow& main,
                        const SecondaryWindows& windows) {
     main.resize(layout.MainWidth, layout.MainHeight);
-    QList<int> sizes = main.splitter()->sizes();
-    if (sizes.size() == 2) {
-        int total = sizes[0] + sizes[1];
-        main.splitter()->setSizes({std::max(30, total - layout.TransmitHeight), layout.TransmitHeight});
-    }
+    main.setTransmitHeight(layout.TransmitHeight);
     main.move(layout.MainLeft, layout.MainTop);
     windows.amplitudeTune->move(layout.AmpTuneLeft, layout.AmpTuneTop);
     windows.frequencyTune->move(layout.FreqTuneLeft, layout.FreqTuneTop);
@@ -46,7 +42,7 @@ ScreenLayout captureScreenLayout(const MainWindow& main, const SecondaryWindows&
     layout.MainTop = main.y();
     layout.MainWidth = main.width();
     layout.MainHeight = main.height();
-    layout.TransmitHeight = main.transmitPane()->height();
+    layout.TransmitHeight = main.transmitHeight();
     layout.AmpTune = windows.amplitudeTune->isVisible();
     layout.AmpTuneLeft = windows.amplitudeTune->x();
     layout.AmpTuneTop = windows.amplitudeTune->y();

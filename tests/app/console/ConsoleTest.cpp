@@ -1,0 +1,181 @@
+#include "app/AboutBox.h"
+#include "app/Console.h"
+#include "app/MainWindow.h"
+#include "app/PortSession.h"
+#include "config/SettingsFile.h"
+#include "app/WindowPlacement.h"
+#include "e2e/ModemRig.h"
+#include "platform/QtClock.h"
+#include "platform/Sound.h"
+#include "serial/ui/TComFrm.h"
+#include "support/ScriptedPrompter.h"
+#include "terminal/ReceivePane.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+using testing::ModemRig;
+using testing::ProcessEnded;
+using testing::ScriptedPrompter;
+using testing::ThrowingProcessExit;
+
+class SilentSound final : public Sound {
+public:
+    void playSystemDefault() override {}
+    void playExclamation() override {}
+    void beep() override { ++beeps; }
+    void tone(int, int) override {}
+    int beeps = 0;
+};
+
+// One console in this process, with scripted answers, on the rig's directory.
+struct ConsoleUnderTest {
+    explicit ConsoleUnderTest(const std::filesystem::path& base, double clockScale = 1.0)
+        : clock(clockScale), console({clock, prompter, processExit, sound, base}) {}
+    QtClock clock;
+    ScriptedPrompter prompter;
+    ThrowingProcessExit processExit;
+    SilentSound sound;
+    Console console;
+
+    QString paneText() {
+        return console.mainWindow().findChild<ReceivePane*>()->toPlainText();
+    }
+    bool waitForPane(const QString& text, int ms = 5000) {
+        return testing::waitUntil(
+            [&] {
+                QCoreApplication::processEvents();
+                return paneText().contains(text);
+            },
+            std::chrono::milliseconds(ms));
+    }
+};
+
+const std::string kHandshake = testing::bytes(
+    {0x80, 0x41, 0x80, 0x46, 0x80, 0x84, 0x80, 0x02, 0x80, 0x7B, 0x80, 0x78, 0x80, 0xA0, 0x80, 0x76, 0x80, 0x77});
+
+TEST(Console, MissingPortLinkLeadsToThePortDialogAndCancelEndsStartUp) {
+    testing::TempDir dir;
+    std::filesystem::create_directories(dir.path() / "Config" / "ports");
+    std::filesystem::create_symlink("/dev/orvane-unplugged", dir.path() / "Config" / "ports" / "COM1");
+    ConsoleUnderTest t(dir.path());
+    t.console.settings().PortName = "COM1";
+    std::ofstream(dir.path() / "Config" / "orvane.ini") << "[system]\r\nComPort=1\r\n";
+    bool dialogShown = false;
+    t.prompter.onNextDialog([&](QDialog& dialog) {
+        dialogShown = dynamic_cast<TComFrm*>(&dialog) != nullptr;
+        return int(QDialog::Rejected);
+    });
+
+    EXPECT_FALSE(t.console.runStartupSequence());
+    EXPECT_TRUE(dialogShown);
+    EXPECT_FALSE(t.console.mainWindow().isVisible());
+    ASSERT_EQ(t.prompter.asked().size(), 1u); // the device and the reason, nothing after Cancel
+    EXPECT_NE(t.prompter.asked()[0].text.find("orvane-unplugged"), std::string::npos);
+}
+
+TEST(Console, HandshakeReadsTheSimulatorsIdentityIntoTheAboutBox) {
+    ModemRig rig({"--product-id", "4321", "--boot", "8C:05", "--lod", "93:07", "--s28", "A2:0C",
+                  "--hardware", "8004"});
+    rig.writeSettings("[system]\r\nComPort=1\r\n");
+    ConsoleUnderTest t(rig.dir());
+    ASSERT_TRUE(t.console.runStartupSequence());
+    EXPECT_TRUE(t.console.mainWindow().isVisible());
+    EXPECT_EQ(rig.received().substr(0, kHandshake.size()), kHandshake);
+
+    std::map<std::string, QString> fields;
+    t.prompter.onNextDialog([&](QDialog& dialog) {
+        for (const char* name : {"textProdID", "textEPROM", "textLODVer", "textS28Ver", "textHardwareVer",
+                                 "Waveform", "Version"})
+            fields[name] = dialog.findChild<QLabel*>(QString::fromLatin1(name))->text();
+        return int(QDialog::Accepted);
+    });
+    t.console.About1Click();
+    EXPECT_EQ(fields["textProdID"], "4321");
+    EXPECT_EQ(fields["textEPROM"], "12.5");
+    EXPECT_EQ(fields["textLODVer"], "3.7H");
+    EXPECT_EQ(fields["textS28Ver"], "2.12H");
+    EXPECT_EQ(fields["textHardwareVer"], "8004");
+    EXPECT_EQ(fields["Waveform"], "3000");
+    EXPECT_EQ(fields["Version"], "3.1.4");
+    EXPECT_FALSE(t.console.port().xonXoffFilter().isOn());
+}
+
+TEST(Console, FlowControlEscapedModemCompletesTheHandshakeAndItsTextArrivesIntact) {
+    ModemRig rig({"--hardware", "800B"});
+    rig.writeSettings("[system]\r\nComPort=1\r\n");
+    ConsoleUnderTest t(rig.dir());
+    ASSERT_TRUE(t.console.runStartupSequence());
+    EXPECT_EQ(t.console.identity().HardwareVersion, "800B");
+    EXPECT_TRUE(t.console.port().xonXoffFilter().isOn());
+    EXPECT_EQ(rig.received().substr(0, kHandshake.size()), kHandshake);
+
+    // 0x11, 0x13 and 0x91 travel escaped; strays are sprinkled in between.
+    rig.tellSimulator(R"(text "flow \x11\x13 control works\r\n")");
+    EXPECT_TRUE(t.waitForPane(QStringLiteral("flow  control works")));
+}
+
+TEST(Console, ScriptedBytesReachTheReceivePaneInOrder) {
+    ModemRig rig;
+    rig.writeSettings("[system]\r\nComPort=1\r\n");
+    ConsoleUnderTest t(rig.dir());
+    ASSERT_TRUE(t.console.runStartupSequence());
+    std::string expected;
+    for (int line = 0; line < 20; ++line) expected += "line " + std::to_string(line) + " of the script\n";
+    std::string script = expected;
+    for (size_t at = 0; (at = script.find('\n', at)) != std::string::npos; at += 4) script.replace(at, 1, "\\r\\n");
+    rig.tellSimulator("text \"" + script + "\"");
+    EXPECT_TRUE(t.waitForPane(QString::fromStdString(expected)));
+    EXPECT_EQ(t.paneText(), QString::fromStdString(expected));
+}
+
+TEST(Console, SilentSelfTestAsksForAnotherPortAfterTwentyFiveSeconds) {
+    ModemRig rig({"--silent", "selftest"});
+    rig.writeSettings("[system]\r\nComPort=1\r\n");
+    ConsoleUnderTest t(rig.dir(), 100.0); // 25 s of console time in a quarter second
+    t.prompter.answerNext(PromptAnswer::Ok);
+    t.prompter.answerNext(PromptAnswer::No);
+    try {
+        t.console.runStartupSequence();
+        FAIL() << "the console should have ended";
+    } catch (const ProcessEnded& ended) {
+        EXPECT_EQ(ended.code, 0);
+    }
+    ASSERT_EQ(t.prompter.asked().size(), 2u);
+    EXPECT_EQ(t.prompter.asked()[0].text,
+              "Error communicating with modem.\nPlease, check the cable and power connections\n"
+              "or reset the modem and try again.");
+    EXPECT_EQ(t.prompter.asked()[0].caption, "ERROR");
+    EXPECT_EQ(t.prompter.asked()[1].text, "Would you like to try another COM port?");
+}
+
+TEST(Console, NormalCloseWithNoPriorSettingsWritesTheDefaultTemplate) {
+    ModemRig rig;
+    ConsoleUnderTest t(rig.dir());
+    // No settings file: the port is "COM", which opens nothing; pick COM1.
+    t.prompter.onNextDialog([](QDialog& dialog) {
+        EXPECT_EQ(static_cast<TComFrm&>(dialog).SelectedPort(), 1);
+        return int(QDialog::Accepted);
+    });
+    ASSERT_TRUE(t.console.runStartupSequence());
+    t.console.mainWindow().close();
+    EXPECT_TRUE(rig.receivedEndsWith(testing::bytes({0x80, 0x09})) ||
+                testing::waitUntil([&] { return rig.receivedEndsWith(testing::bytes({0x80, 0x09})); },
+                                   std::chrono::seconds(2)));
+
+    Settings defaults;
+    defaults.PortName = "COM1";
+    const std::string expected = settingsFileText(
+        defaults, DefaultScreenLayout(currentScreenMetrics(t.console.windows())), "8004");
+    EXPECT_EQ(testing::readFile(rig.dir() / "Config" / "orvane.ini"), expected);
+}
+
+} // namespace
+} // namespace orvane

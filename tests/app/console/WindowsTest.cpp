@@ -1,0 +1,100 @@
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
+#include "app/WorkingDirectories.h"
+#include "support/ManualClock.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace orvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ScratchDir {
+    fs::path path = fs::temp_directory_path() / ("orvane-windows-" + std::to_string(::getpid()));
+    ScratchDir() { fs::create_directories(path); }
+    ~ScratchDir() { fs::remove_all(path); }
+};
+
+TEST(WorkingDirectories, CreatesTheFourFoldersAndKeepsExistingOnes) {
+    ScratchDir scratch;
+    fs::create_directory(scratch.path / "Config");
+    WorkingDirectories dirs{scratch.path};
+    EXPECT_TRUE(dirs.create().empty());
+    for (const char* name : {"Out", "In", "Config", "Msg"}) EXPECT_TRUE(fs::is_directory(scratch.path / name));
+}
+
+TEST(WorkingDirectories, ReportsEveryFolderThatCannotBeMadeInTableOrder) {
+    ScratchDir scratch;
+    // A base that is a file: no folder can be made under it, whoever we are.
+    fs::path base = scratch.path / "not-a-folder";
+    std::ofstream(base) << "x";
+    WorkingDirectories dirs{base};
+    EXPECT_EQ(dirs.create(),
+              (std::vector<std::string>{"Error Creating Upload Directory!", "Error Creating Download Directory!",
+                                        "Error Creating Config Directory!", "Error Creating Message Directory!"}));
+}
+
+TEST(SplashWindow, LogsEachStepWithEightDotsAndAnOkLine) {
+    testing::ManualClock clock;
+    SplashWindow splash(clock);
+    splash.logStep(QStringLiteral("Reading Configuration"));
+    splash.logOk();
+    splash.logStep(QStringLiteral("Initializing Modem"));
+    EXPECT_EQ(splash.logText(),
+              QStringLiteral("Please Wait...\nReading Configuration........\n..OK\nInitializing Modem........"));
+    // Nine waits of 10 ms each step: the log is readable as it grows.
+    EXPECT_EQ(clock.tickMs(), 180);
+}
+
+TEST(HelpWindow, ShowsTheHotKeyFileOrSaysItCouldNotLoadIt) {
+    ScratchDir scratch;
+    testing::ScriptedPrompter prompter;
+    HelpWindow missing(QString::fromStdString((scratch.path / "orvane_hotkeys.dat").string()), prompter);
+    EXPECT_EQ(missing.editor()->toPlainText(), QStringLiteral("Error loading data file..."));
+    EXPECT_EQ(missing.windowTitle(), QStringLiteral("Orvane Help"));
+
+    std::ofstream(scratch.path / "orvane_hotkeys.dat") << "Alt+M  own call\n";
+    HelpWindow present(QString::fromStdString((scratch.path / "orvane_hotkeys.dat").string()), prompter);
+    EXPECT_EQ(present.editor()->toPlainText(), QStringLiteral("Alt+M  own call\n"));
+    EXPECT_TRUE(present.editor()->isReadOnly());
+}
+
+TEST(MainWindow, HasItsCaptionMenusPanesAndNinePanels) {
+    MainWindow window(new QPlainTextEdit);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Zarvel Orvane 3.1.4"));
+    for (const char* name : {"mnuFilesExit", "mnuFilesLoadFirmware", "saveconfig", "mnuCodeQuoral",
+                             "mnuHelpContents", "About1", "mnuViewEchoData", "Undo1"})
+        EXPECT_NE(window.action(name), nullptr) << name;
+    EXPECT_FALSE(window.action("mnuFilesStopSaveSend")->isEnabled());
+    EXPECT_NE(window.findChild<QTextEdit*>(QStringLiteral("reTXData")), nullptr);
+    EXPECT_EQ(window.statusBar()->objectName(), QStringLiteral("StatusBar1"));
+    EXPECT_EQ(window.panel(0), QStringLiteral("QUORAL"));
+    window.setPanel(8, QStringLiteral("clock"));
+    EXPECT_EQ(window.panel(8), QStringLiteral("clock"));
+    EXPECT_TRUE(window.panel(9).isEmpty());
+}
+
+TEST(MainWindow, TurnsTheTransmitThreadsEventIntoTxEmpty) {
+    MainWindow window(new QPlainTextEdit);
+    int seen = 0;
+    QObject::connect(&window, &MainWindow::txEmpty, [&] { ++seen; });
+    QCoreApplication::postEvent(&window, new QEvent(kTxEmptyEvent));
+    QCoreApplication::postEvent(&window, new QEvent(kTxEmptyEvent));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(seen, 2);
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "e2e/ChildProcess.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+// A working directory with the simulated modem on COM1, and the console
+// started in it: what an operator has after scripts/demo.
+class ModemRig {
+public:
+    explicit ModemRig(std::vector<std::string> simulatorArguments = {});
+
+    const std::filesystem::path& dir() const { return dir_.path(); }
+    std::filesystem::path portLink() const { return dir() / "Config" / "ports" / "COM1"; }
+    // Every byte the simulator received from the console, in order.
+    std::string received() const { return readFile(dir() / "sim.raw"); }
+    std::string simulatorLog() const { return readFile(dir() / "sim.log"); }
+    std::string consoleOutput() const { return readFile(dir() / "orvane.out"); }
+    bool receivedEndsWith(const std::string& bytes) const;
+    bool receivedContains(const std::string& bytes) const;
+
+    // Writes a script line to the simulator's control pipe.
+    void tellSimulator(const std::string& line);
+
+    void writeSettings(const std::string& iniText);
+    // Starts orvane in the directory, offscreen, with the clock scaled.
+    ChildProcess& startConsole(double clockScale = 1.0);
+    ChildProcess& console() { return *console_; }
+    ChildProcess& simulator() { return *simulator_; }
+
+private:
+    TempDir dir_;
+    std::unique_ptr<ChildProcess> simulator_;
+    std::unique_ptr<ChildProcess> console_;
+};
+
+std::string bytes(std::initializer_list<int> values);
+
+} // namespace orvane::testing
