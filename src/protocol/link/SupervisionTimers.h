@@ -27,14 +27,19 @@ public:
 
     // Watchdog while a link's call text is awaited: its expiry shuts down.
     Timer& commandTimer() { return *command_; }
+    const Timer& commandTimer() const { return *command_; }
     // Returns a transient announcement in panel 1 to the standby text.
     Timer& monitorTimer() { return *monitor_; }
+    const Timer& monitorTimer() const { return *monitor_; }
     // How long a CQ heard may be answered.
     Timer& cqTimer() { return *cq_; }
+    const Timer& cqTimer() const { return *cq_; }
     // Hides the transient panels.
     Timer& waitTimer() { return *wait_; }
+    const Timer& waitTimer() const { return *wait_; }
     // Recovery after a hardware reset of the modem.
     Timer& resetTimer() { return *reset_; }
+    const Timer& resetTimer() const { return *reset_; }
 
     // A fresh 15 s for the announcement just shown.
     void startMonitorTimer();

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "platform/Sound.h"
+#include "protocol/link/FakeConsole.h"
+#include "protocol/link/LinkState.h"
+#include "protocol/link/SupervisionTimers.h"
+#include "protocol/status/ConsoleActivities.h"
+#include "protocol/status/MonitorDisplays.h"
+#include "protocol/status/ReceiveSide.h"
+#include "protocol/status/StatusDispatcher.h"
+#include "protocol/status/StatusRecords.h"
+#include "serial/RxQueue.h"
+#include "support/ManualClock.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvane::testing {
+
+class FakeMonitor final : public MonitorDisplays {
+public:
+    void ShowTuneLevels() override { calls.push_back("ShowTuneLevels"); }
+    void ShowFreqOffset() override { calls.push_back("ShowFreqOffset"); }
+    void ShowLinkStatistics() override { calls.push_back("ShowLinkStatistics"); }
+    void ShowModulations() override { calls.push_back("ShowModulations"); }
+    void LogStatistics() override { calls.push_back("LogStatistics"); }
+    bool StatsLogging() const override { return logging; }
+
+    std::vector<std::string> calls;
+    bool logging = false;
+};
+
+class FakeReceiveSide final : public ReceiveSide {
+public:
+    bool routingActive() const override { return routing; }
+    void setEchoMode(bool on) override { echoMode = on; }
+    void resetEchoPending() override { ++echoPendingResets; }
+    void clearLineErrors() override { ++lineErrorClears; }
+
+    bool routing = true;
+    std::optional<bool> echoMode;
+    int echoPendingResets = 0;
+    int lineErrorClears = 0;
+};
+
+class FakeActivities final : public ConsoleActivities {
+public:
+    void stopTextFileSend() override { ++textSendStops; }
+    void closeFileActivities() override { ++fileActivitiesClosed; }
+    void setEndOfLine(const std::string& word, EndOfLineWords accepted) override {
+        endOfLine.emplace_back(word, accepted);
+    }
+
+    int textSendStops = 0;
+    int fileActivitiesClosed = 0;
+    std::vector<std::pair<std::string, EndOfLineWords>> endOfLine;
+};
+
+class FakeSound final : public Sound {
+public:
+    void playSystemDefault() override {}
+    void playExclamation() override {}
+    void beep() override { ++beeps; }
+    void tone(int hz, int ms) override { tones.emplace_back(hz, ms); }
+
+    int beeps = 0;
+    std::vector<std::pair<int, int>> tones;
+};
+
+enum class Path { Main, InBand };
+
+// One console's worth of status handling, every outside part faked.
+struct StatusHarness {
+    ManualClock clock;
+    RxQueue queue;
+    LinkState link;
+    StatusRecords records;
+    FakeConsoleSurface surface;
+    FakeSupervisionHooks hooks;
+    FakeMonitor monitor;
+    FakeReceiveSide receive;
+    FakeActivities activities;
+    FakeSound sound;
+    SupervisionTimers timers{clock, link, surface, hooks};
+    StatusSettings settings{[] { return std::string("CR LF LTRS"); },
+                            [] { return std::string("CR"); }};
+    StatusDispatchContext context{queue,   clock,   sound,   link,       records, timers,
+                                  surface, monitor, receive, activities, settings};
+    StatusDispatcher main{context};
+    InBandStatusDispatcher inBand{context};
+
+    // A status still waiting after a minute of test clock is stuck: routing
+    // stops so that the test fails instead of hanging. `hook` runs on every
+    // pass of the console's event loop.
+    static constexpr std::int64_t kStuckMs = 60000;
+    void onEvents(std::function<void()> hook = {}) {
+        clock.setOnEvents([this, hook = std::move(hook)] {
+            if (hook) hook();
+            if (clock.tickMs() > kStuckMs) receive.routing = false;
+        });
+    }
+    StatusHarness() { onEvents(); }
+
+    void feed(const std::vector<int>& items) {
+        for (const int item : items)
+            queue.enqueue(item);
+    }
+    void dispatch(Path path, std::uint8_t code) {
+        if (path == Path::Main)
+            main.dispatch(code);
+        else
+            inBand.dispatch(code);
+    }
+};
+
+} // namespace orvane::testing
