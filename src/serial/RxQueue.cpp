@@ -4,7 +4,11 @@ namespace orvane {
 
 bool RxQueue::enqueue(std::int32_t item) {
     std::unique_lock guard(lock_);
-    roomFreed_.wait(guard, [this] { return released_ || count_.load() < kCapacity; });
+    if (!released_ && count_.load() >= kCapacity) {
+        producerWaiting_ = true;
+        roomFreed_.wait(guard, [this] { return released_ || count_.load() < kCapacity; });
+        producerWaiting_ = false;
+    }
     if (count_.load() >= kCapacity) return false;
     slots_[static_cast<size_t>(write_)] = item;
     write_ = (write_ + 1) & kMask;
@@ -14,14 +18,19 @@ bool RxQueue::enqueue(std::int32_t item) {
 
 std::optional<std::int32_t> RxQueue::dequeue() {
     std::int32_t item;
+    bool wakeProducer;
     {
         std::lock_guard guard(lock_);
         if (count_.load() == 0) return std::nullopt;
         item = slots_[static_cast<size_t>(read_)];
         read_ = (read_ + 1) & kMask;
-        count_.fetch_sub(1, std::memory_order_release);
+        const int left = count_.fetch_sub(1, std::memory_order_release) - 1;
+        // A waiting producer is woken once a batch of room is free, not for
+        // every slot: that would cost two thread switches per item. Consumers
+        // only wait on an empty ring, so the producer is always woken first.
+        wakeProducer = producerWaiting_ && left <= kCapacity - kRefillBatch;
     }
-    roomFreed_.notify_one();
+    if (wakeProducer) roomFreed_.notify_one();
     return item;
 }
 

@@ -41,6 +41,7 @@ public:
 
 private:
     static constexpr int kMask = kCapacity - 1;
+    static constexpr int kRefillBatch = kCapacity / 4;
     mutable std::mutex lock_; // RxQueueLock
     std::condition_variable roomFreed_;
     std::array<std::int32_t, kCapacity> slots_{};
@@ -48,6 +49,7 @@ private:
     int write_ = 0;
     std::atomic<int> count_{0};
     bool released_ = false;
+    bool producerWaiting_ = false;
 };
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "terminal/ReceivePane.h"
 
+#include <QEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -15,16 +16,70 @@ ReceivePane::ReceivePane(QWidget* parent) : QPlainTextEdit(parent), rxInsertPoin
     setUndoRedoEnabled(false);
     receiveFormat_.setForeground(Qt::black);
     echoFormat_.setForeground(Qt::red);
+    flushTimer_.setSingleShot(true);
+    flushTimer_.setInterval(kFlushDelayMs);
+    connect(&flushTimer_, &QTimer::timeout, this, &ReceivePane::flushPending);
 }
 
-void ReceivePane::insertAtRxInsertPoint(char c, const QTextCharFormat& format) {
+void ReceivePane::queueAtRxInsertPoint(char c, const QTextCharFormat& format) {
+    if (pending_.empty() || pending_.back().format != format) pending_.push_back({format, {}});
+    pending_.back().text += QChar::fromLatin1(c);
+    if (++pendingChars_ >= kFlushAtChars)
+        flushPending();
+    else if (!flushTimer_.isActive())
+        flushTimer_.start();
+}
+
+void ReceivePane::flushPending() {
+    flushTimer_.stop();
+    if (pending_.empty()) return;
     // The cursor follows edits of the document, so after the pane is cleared
     // it sits at the start of the empty text.
-    if (c == '\n')
-        rxInsertPoint_.insertBlock();
-    else
-        rxInsertPoint_.insertText(QString(QChar::fromLatin1(c)), format);
+    rxInsertPoint_.beginEditBlock();
+    for (const Run& run : pending_)
+        rxInsertPoint_.insertText(run.text, run.format);
+    rxInsertPoint_.endEditBlock();
+    pending_.clear();
+    pendingChars_ = 0;
     scrollToRxInsertPoint();
+}
+
+void ReceivePane::clearReceived() {
+    flushTimer_.stop();
+    pending_.clear();
+    pendingChars_ = 0;
+    clear();
+}
+
+int ReceivePane::RxInsertPoint() {
+    flushPending();
+    return rxInsertPoint_.position();
+}
+
+void ReceivePane::flushBefore(const QEvent* e) {
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+    case QEvent::InputMethod:
+        flushPending();
+        break;
+    default:
+        break;
+    }
+}
+
+bool ReceivePane::event(QEvent* e) {
+    flushBefore(e);
+    return QPlainTextEdit::event(e);
+}
+
+bool ReceivePane::viewportEvent(QEvent* e) {
+    flushBefore(e);
+    return QPlainTextEdit::viewportEvent(e);
 }
 
 void ReceivePane::scrollToRxInsertPoint() {

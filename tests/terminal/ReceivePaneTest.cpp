@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -27,6 +29,10 @@ protected:
         for (char c : text)
             pane.showReceived(c);
     }
+    QString shownText() {
+        pane.flushPending();
+        return pane.toPlainText();
+    }
     QColor colourAt(int position) {
         QTextCursor cursor(pane.document());
         cursor.setPosition(position + 1);
@@ -38,13 +44,14 @@ protected:
 TEST_F(Pane, NewTextGoesToTheInsertPointNotTheCaret) {
     EXPECT_EQ(pane.objectName(), "reRXData");
     show("hello\nworld");
+    pane.flushPending(); // as the operator's click does
     // The operator clicks into the first line and selects part of it.
     QTextCursor caret(pane.document());
     caret.setPosition(1);
     caret.setPosition(3, QTextCursor::KeepAnchor);
     pane.setTextCursor(caret);
     show("!\n");
-    EXPECT_EQ(pane.toPlainText(), "hello\nworld!\n");
+    EXPECT_EQ(shownText(), "hello\nworld!\n");
     EXPECT_EQ(pane.RxInsertPoint(), pane.document()->characterCount() - 1);
     EXPECT_EQ(pane.textCursor().selectionStart(), 1); // the selection is untouched
     EXPECT_EQ(pane.textCursor().selectionEnd(), 3);
@@ -58,18 +65,40 @@ TEST_F(Pane, EachCharacterKeepsTheColourItWasShownIn) {
     pane.showEcho('b');
     pane.setEchoColour(Qt::magenta);
     pane.showEcho('c');
-    EXPECT_EQ(pane.toPlainText(), "abc");
+    EXPECT_EQ(shownText(), "abc");
     EXPECT_EQ(colourAt(0), QColor(Qt::blue));
     EXPECT_EQ(colourAt(1), QColor(Qt::darkGreen));
     EXPECT_EQ(colourAt(2), QColor(Qt::magenta));
 }
 
 TEST_F(Pane, AfterClearingTheNextCharacterStartsAtTheTop) {
-    show("abc\ndef");
-    pane.clear();
+    show("abc\n");
+    pane.flushPending();
+    show("def"); // received before the clear: cleared with it
+    pane.clearReceived();
     show("x");
-    EXPECT_EQ(pane.toPlainText(), "x");
+    EXPECT_EQ(shownText(), "x");
     EXPECT_EQ(pane.RxInsertPoint(), 1);
+}
+
+TEST_F(Pane, GatheredCharactersAppearSoonOrAtTheOperatorsClick) {
+    show("ab");
+    EXPECT_EQ(pane.toPlainText(), "");
+    QElapsedTimer waited;
+    waited.start();
+    while (pane.toPlainText().isEmpty() && waited.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_EQ(pane.toPlainText(), "ab");
+
+    show("cd");
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pane.viewport(), &click);
+    EXPECT_EQ(pane.toPlainText(), "abcd");
+
+    for (int i = 0; i < ReceivePane::kFlushAtChars; ++i)
+        pane.showReceived('z');
+    EXPECT_EQ(pane.toPlainText().size(), 4 + ReceivePane::kFlushAtChars);
 }
 
 TEST_F(Pane, InsertPointIsScrolledIntoView) {
@@ -82,6 +111,7 @@ TEST_F(Pane, InsertPointIsScrolledIntoView) {
     EXPECT_EQ(bar->value(), bar->maximum());
     bar->setValue(0); // the operator scrolls back to read
     show("x");
+    pane.flushPending();
     EXPECT_EQ(bar->value(), bar->maximum());
 }
 

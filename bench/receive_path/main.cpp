@@ -1,0 +1,245 @@
+// Feeds a pseudo-terminal as the modem would (text lines with CR LF, status
+// codes with their prefix) and measures how many items a second reach their
+// handler: SerialPort, ReadCommThread and RxDecoder into the RxQueue, then
+// DisplayThread with a blocking hand-over per item to the user-interface
+// thread, where text goes into a receive pane that already holds 1 MB.
+
+#include "serial/DisplayThread.h"
+#include "serial/EchoCounter.h"
+#include "serial/ReadCommThread.h"
+#include "serial/ReceiveRouting.h"
+#include "serial/ReceivedCharHandler.h"
+#include "serial/RoutingFlags.h"
+#include "serial/RxQueue.h"
+#include "serial/SerialPort.h"
+#include "terminal/ReceivePane.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <pty.h>
+#include <thread>
+#include <time.h>
+#include <unistd.h>
+
+using namespace orvane;
+
+namespace {
+
+constexpr double kLineRate = 960.0; // items a second at 9600 bit/s
+constexpr int kPreloadBytes = 1 << 20;
+
+QString preloadText() {
+    const QString line = QString(79, QLatin1Char('x')) + QLatin1Char('\n');
+    QString text;
+    text.reserve(kPreloadBytes);
+    while (text.size() + line.size() <= kPreloadBytes)
+        text += line;
+    return text;
+}
+
+// The modem's side: lines of text ended by CR LF, and now and then a status
+// code (prefix 0x80 and the code). Returns the bytes and the item count.
+std::vector<std::uint8_t> modemStream(std::size_t lines, std::size_t& items) {
+    const std::string text = "CQ CQ CQ DE ORVANE TEST STATION QTH HERE PSE K";
+    std::vector<std::uint8_t> stream;
+    items = 0;
+    for (std::size_t i = 0; i < lines; ++i) {
+        stream.insert(stream.end(), text.begin(), text.end());
+        stream.push_back('\r');
+        stream.push_back('\n');
+        items += text.size() + 2;
+        if (i % 4 == 0) {
+            stream.push_back(0x80);
+            stream.push_back(static_cast<std::uint8_t>(0x20 + i % 16));
+            ++items;
+        }
+    }
+    return stream;
+}
+
+// The app's side of the hand-over: each item blocks the routing thread until
+// the user-interface thread has handled it.
+class PaneDelivery final : public ReceiveDelivery,
+                           public BinaryReceiveSink,
+                           public ReceivedCharTarget {
+public:
+    PaneDelivery(ReceivePane& pane, QWidget& transmitPane, const RoutingFlags& flags,
+                 EchoCounter& echoes)
+        : pane_(pane), transmitPane_(transmitPane),
+          handler_(*this, flags, echoes, {[] { return false; }, [] { return std::string("ON"); }}) {
+    }
+
+    void deliverStatus(std::uint8_t) override {
+        onUi([this] { delivered(); });
+    }
+    void deliverInBand(std::uint8_t) override {
+        onUi([this] { delivered(); });
+    }
+    void deliverReceivedChar(std::uint8_t byte) override {
+        onUi([this, byte] {
+            if (!skipPane) handler_.handle(byte);
+            delivered();
+        });
+    }
+    void writeByte(std::uint8_t) override { delivered(); }
+
+    bool faxTransferPanelVisible() const override { return false; }
+    void showReceived(char c) override { pane_.showReceived(c); }
+    void showEcho(char c) override { pane_.showEcho(c); }
+    void playSystemDefault() override {}
+    void captureChar(std::uint8_t) override {}
+    void returnFocus() override { transmitPane_.setFocus(); }
+
+    bool skipPane = false;
+    std::size_t expected = 0;
+    std::atomic<std::size_t> count{0};
+
+private:
+    template <class F> void onUi(F&& work) {
+        QMetaObject::invokeMethod(&uiContext_, std::forward<F>(work), Qt::BlockingQueuedConnection);
+    }
+    void delivered() {
+        if (++count == expected) QCoreApplication::quit();
+    }
+    QObject uiContext_; // a plain object: events to widgets cost more to deliver
+    ReceivePane& pane_;
+    QWidget& transmitPane_;
+    ReceivedCharHandler handler_;
+};
+
+// One character at a time into a pane holding 1 MB, as the pane does it.
+template <class Edit> double insertRate(const char* name) {
+    Edit edit;
+    edit.resize(800, 600);
+    edit.show();
+    edit.setPlainText(preloadText());
+    QTextCursor at(edit.document());
+    at.movePosition(QTextCursor::End);
+    QTextCharFormat format;
+    format.setForeground(Qt::red);
+    constexpr int kChars = 20000;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < kChars; ++i) {
+        if (i % 60 == 59)
+            at.insertBlock();
+        else
+            at.insertText(QString(QLatin1Char('a' + i % 26)), format);
+        edit.ensureCursorVisible();
+        if (i % 100 == 0) QCoreApplication::processEvents();
+    }
+    const double rate = kChars / (static_cast<double>(timer.nsecsElapsed()) / 1e9);
+    std::printf("  %-16s %10.0f characters/s\n", name, rate);
+    return rate;
+}
+
+double processCpuSeconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    if (!qEnvironmentVariableIsSet("BENCH_PATH_ONLY")) {
+        std::printf("One character at a time into a pane holding 1 MB:\n");
+        insertRate<QPlainTextEdit>("QPlainTextEdit");
+        insertRate<QTextEdit>("QTextEdit");
+    }
+
+    int master = -1;
+    int slave = -1;
+    char slaveName[256];
+    if (::openpty(&master, &slave, slaveName, nullptr, nullptr) != 0) {
+        std::perror("openpty");
+        return 1;
+    }
+    const auto base =
+        std::filesystem::temp_directory_path() / ("orvane-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(base / "Config" / "ports");
+    std::filesystem::create_symlink(slaveName, base / "Config" / "ports" / "COM1");
+    auto opening = SerialPort::openPortName("COM1", base);
+    if (!opening.port) {
+        std::fprintf(stderr, "%s\n", opening.error.c_str());
+        return 1;
+    }
+
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* pane = new ReceivePane(&window);
+    auto* transmitPane = new QLineEdit(&window);
+    layout->addWidget(pane);
+    layout->addWidget(transmitPane);
+    window.resize(800, 600);
+    window.show();
+    {
+        QTextCursor end(pane->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(preloadText());
+    }
+    std::printf("Pane holds %d characters, insert point at %d\n",
+                pane->document()->characterCount() - 1, pane->RxInsertPoint());
+
+    RxQueue queue;
+    XonXoffFilter filter;
+    RoutingFlags flags;
+    EchoCounter echoes;
+    PaneDelivery delivery(*pane, *transmitPane, flags, echoes);
+    std::size_t items = 0;
+    const auto stream = modemStream(4000, items);
+    delivery.expected = items;
+    delivery.skipPane = qEnvironmentVariableIsSet("BENCH_NO_PANE");
+
+    ReadCommThread reader(*opening.port, queue, filter);
+    DisplayThread display(queue, flags, delivery, delivery,
+                          [] { QCoreApplication::processEvents(); });
+    display.resume();
+
+    QElapsedTimer timer;
+    timer.start();
+    const double cpuBefore = processCpuSeconds();
+    std::thread modem([&] {
+        std::size_t done = 0;
+        while (done < stream.size()) {
+            const auto n = ::write(master, stream.data() + done, stream.size() - done);
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+    });
+    app.exec();
+    const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    const double cpuSeconds = processCpuSeconds() - cpuBefore;
+    modem.join();
+
+    const double rate = static_cast<double>(delivery.count) / seconds;
+    std::printf("Receive path: %zu of %zu items in %.3f s\n", delivery.count.load(), items,
+                seconds);
+    std::printf("  %.0f items/s = %.1f times the line rate of %.0f items/s (goal 50)\n", rate,
+                rate / kLineRate, kLineRate);
+    // The wall-clock figure depends on what else the machine runs; the CPU
+    // time says what the path itself costs.
+    std::printf("  %.1f us of CPU per item (all threads, the modem's writer included)\n",
+                cpuSeconds * 1e6 / static_cast<double>(delivery.count));
+
+    flags.RoutingEnabled = false;
+    display.stop();
+    reader.stop();
+    opening.port.reset();
+    ::close(slave);
+    ::close(master);
+    std::filesystem::remove_all(base);
+    return 0;
+}
