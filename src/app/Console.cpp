@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "app/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
@@ -173,6 +174,7 @@ void Console::loadSettings() {
     settings_ = loaded.settings;
     layout_ = loaded.layout;
     applyScreenLayout(layout_, *mainWindow_, windows_);
+    applyPaneAppearance(settings_, *receivePane_, *mainWindow_->transmitPane());
     receivePane_->setReceiveColour(toQColor(ColourFromName(settings_.ReceiveTextColor)));
     receivePane_->setEchoColour(toQColor(ColourFromName(settings_.EchoTextColor)));
 }

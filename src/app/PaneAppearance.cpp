@@ -1,0 +1,40 @@
+#include "app/PaneAppearance.h"
+
+#include "config/Colour.h"
+#include "config/Settings.h"
+
+#include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
+
+namespace orvane {
+namespace {
+
+void applyTo(QWidget& pane, const std::string& font, int size, const std::string& background,
+             const std::string& text) {
+    pane.setFont(paneFont(QString::fromStdString(font), size));
+    QPalette palette = pane.palette();
+    Rgb back = ColourFromName(background);
+    Rgb fore = ColourFromName(text);
+    palette.setColor(QPalette::Base, QColor(back.Red, back.Green, back.Blue));
+    palette.setColor(QPalette::Text, QColor(fore.Red, fore.Green, fore.Blue));
+    pane.setPalette(palette);
+}
+
+} // namespace
+
+QFont paneFont(const QString& storedName, int pointSize) {
+    QFont font = QFontDatabase::hasFamily(storedName) ? QFont(storedName)
+                                                      : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (pointSize > 0 && pointSize <= 200) font.setPointSize(pointSize);
+    return font;
+}
+
+void applyPaneAppearance(const Settings& settings, QWidget& receivePane, QWidget& transmitPane) {
+    applyTo(receivePane, settings.ReceiveFont, settings.ReceiveTextSize, settings.ReceiveColor,
+            settings.ReceiveTextColor);
+    applyTo(transmitPane, settings.TransmitFont, settings.TransmitTextSize, settings.TransmitColor,
+            settings.TransmitTextColor);
+}
+
+} // namespace orvane

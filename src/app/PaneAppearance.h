@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+namespace orvane {
+
+struct Settings;
+
+// The font a pane shows for a stored font name. A name that is not installed
+// here ("Fixedsys" never is on Linux) gives the system's fixed-width font at
+// the stored size; the settings keep the stored name either way.
+QFont paneFont(const QString& storedName, int pointSize);
+
+// Fonts and background colours of the receive and transmit panes.
+void applyPaneAppearance(const Settings& settings, QWidget& receivePane, QWidget& transmitPane);
+
+} // namespace orvane
