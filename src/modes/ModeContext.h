@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+struct Settings;
+struct LinkState;
+struct TerminalModeState;
+class ModeSurface;
+class ModeCommandSink;
+class XonXoffFilter;
+
+// The PSK31 choices of the configuration dialog, which the settings file
+// does not keep.
+struct Psk31Choices {
+    std::string txEnable;  // "OFF" (any case) disables transmitting
+    std::string textEntry; // "CHAR", "WORD", anything else is line entry
+};
+
+// Everything a mode set-up reads and writes. The console owns the parts and
+// fills in the hardware version once the handshake has read it.
+struct ModeContext {
+    Settings& settings;
+    LinkState& link;
+    TerminalModeState& terminal;
+    ModeSurface& surface;
+    ModeCommandSink& sink;
+    XonXoffFilter& xonXoffFilter;
+    std::string hardwareVersion;
+    Psk31Choices psk31;
+};
+
+} // namespace orvane

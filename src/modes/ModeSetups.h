@@ -1,0 +1,21 @@
+#pragma once
+
+#include "modes/ModeContext.h"
+#include "protocol/link/OperatingMode.h"
+
+namespace orvane {
+
+// The set-up of each mode: reprograms the modem and reshapes the main window.
+// Each stores its OperatingMode before it returns.
+void quoralSetup(ModeContext& context);
+void amtorSetup(ModeContext& context);
+void pModeSetup(ModeContext& context);
+void baudotSetup(ModeContext& context);
+void asciiSetup(ModeContext& context);
+void psk31Setup(ModeContext& context);
+
+// The set-up for a mode value: the broadcast states and any value that is no
+// mode get the Quoral set-up.
+void setupForMode(ModeContext& context, OperatingMode mode);
+
+} // namespace orvane
