@@ -142,6 +142,26 @@ template <class Edit> double insertRate(const char* name) {
     return rate;
 }
 
+// The hand-over alone: an empty call into the user-interface thread and back.
+// It bounds what the whole path can reach on this machine.
+void handOverRate() {
+    QObject context;
+    constexpr int kCalls = 50000;
+    QElapsedTimer timer;
+    timer.start();
+    std::thread caller([&] {
+        for (int i = 0; i < kCalls; ++i)
+            QMetaObject::invokeMethod(
+                &context, [] {}, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(&context, [] { QCoreApplication::quit(); });
+    });
+    QCoreApplication::exec();
+    caller.join();
+    const double rate = kCalls / (static_cast<double>(timer.nsecsElapsed()) / 1e9);
+    std::printf("Blocking hand-over alone: %.0f calls/s = %.1f times the line rate\n", rate,
+                rate / kLineRate);
+}
+
 double processCpuSeconds() {
     timespec now{};
     ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
@@ -159,6 +179,8 @@ int main(int argc, char** argv) {
         insertRate<QPlainTextEdit>("QPlainTextEdit");
         insertRate<QTextEdit>("QTextEdit");
     }
+
+    handOverRate();
 
     int master = -1;
     int slave = -1;
