@@ -16,7 +16,9 @@ void ensureApplication() {
     static int argc = 1;
     static char name[] = "serial_dialog_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: tearing Qt down among the static destructors crashes.
+    static auto* app = new QApplication(argc, argv);
+    (void)app;
 }
 
 class PortDialog : public ::testing::Test {

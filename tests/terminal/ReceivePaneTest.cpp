@@ -15,7 +15,9 @@ void ensureApplication() {
     static int argc = 1;
     static char name[] = "receive_pane_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: tearing Qt down among the static destructors crashes.
+    static auto* app = new QApplication(argc, argv);
+    (void)app;
 }
 
 // Made before the fixture's widgets.
