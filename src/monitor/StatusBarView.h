@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+// Status bar panels this folder writes.
+namespace statusPanel {
+inline constexpr int LineCounts = 5;
+inline constexpr int Clock = 8;
+} // namespace statusPanel
+
+// The status bar StatusBar1 and the two panes whose line counts it shows.
+class StatusBarView {
+public:
+    virtual ~StatusBarView() = default;
+    // Panels 0 to 8.
+    virtual void setPanel(int index, const std::string& text) = 0;
+    // Line counts of the receive and transmit panes, from their line lists.
+    virtual int receiveLineCount() const = 0;
+    virtual int transmitLineCount() const = 0;
+};
+
+} // namespace orvane

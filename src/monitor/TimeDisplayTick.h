@@ -1,0 +1,46 @@
+#pragma once
+
+#include "monitor/ReceiveProgress.h"
+#include "monitor/StatusBarView.h"
+#include "monitor/TransferProgress.h"
+#include "platform/Clock.h"
+
+#include <memory>
+
+namespace orvane {
+
+// TimeDisplayTimer, every 250 ms: the UTC clock in panel 8, the binary receive
+// progress, the pane line counts in panel 5, then the text-file and binary
+// send progress steps, with window events handled between the steps.
+class TimeDisplayTick {
+public:
+    static constexpr int kIntervalMs = 250;
+
+    TimeDisplayTick(Clock& clock, StatusBarView& statusBar, TransferProgress& transfers);
+    TimeDisplayTick(const TimeDisplayTick&) = delete;
+    TimeDisplayTick& operator=(const TimeDisplayTick&) = delete;
+
+    // The last step of start-up starts it; closing the main window stops it.
+    void start();
+    void stop();
+    bool isRunning() const;
+
+    // The throughput display's memory. A transfer start restarts it; the
+    // transfers' own progress updates measure through it too.
+    ThroughputState& throughput() { return throughput_; }
+
+    // One tick; the timer's handler.
+    void TimeDisplayTimerTimer();
+
+private:
+    void showBinaryReceiveProgress();
+
+    Clock& clock_;
+    StatusBarView& statusBar_;
+    TransferProgress& transfers_;
+    std::unique_ptr<Timer> timer_;
+    ThroughputState throughput_;
+    bool inTick_ = false;
+};
+
+} // namespace orvane
