@@ -1,0 +1,149 @@
+#include "modes/CodeMenuHooks.h"
+#include "modes/ModeFixture.h"
+
+#include "protocol/link/SupervisionTimers.h"
+#include "support/ManualClock.h"
+
+namespace orvane::testing {
+namespace {
+
+using CodeMenuTest = ModeFixture;
+
+bool contains(const std::string& hex, const std::string& part) {
+    return hex.find(hexOf(part)) != std::string::npos;
+}
+
+TEST_F(CodeMenuTest, ChoosingQuoralAgainReprogramsTheModemTheSameWay) {
+    codeMenu.mnuCodeQuoralClick();
+    EXPECT_EQ(sink.hex(), defaultQuoralSetupHex());
+    EXPECT_TRUE(configChanged.isSet());
+    EXPECT_EQ(surface.captions["butQORConnect"], "Connect");
+    EXPECT_TRUE(surface.checked["mnuCodeQuoral"]);
+    EXPECT_FALSE(surface.checked["mnuCodePSK31"]);
+
+    sink.clear();
+    codeMenu.mnuCodeQuoralClick();
+    EXPECT_EQ(sink.hex(), defaultQuoralSetupHex());
+}
+
+TEST_F(CodeMenuTest, ArqModeItemsCheckThemselvesAndResetTheirConnectButton) {
+    codeMenu.mnuCodeAmtorClick();
+    EXPECT_TRUE(surface.checked["mnuCodeAmtor"]);
+    EXPECT_FALSE(surface.checked["mnuCodeQuoral"]);
+    EXPECT_EQ(surface.captions["butAmtorConnect"], "Connect");
+    EXPECT_EQ(link.operatingMode, OperatingMode::Amtor);
+    EXPECT_TRUE(contains(sink.hex(), "80 41 80 46 80 84 80 81 80 EC 80 08 80 4D 80 08 80 F7"));
+
+    codeMenu.mnuCodePModeClick();
+    EXPECT_EQ(surface.captions["butPModeConnect"], "Connect");
+    EXPECT_EQ(link.operatingMode, OperatingMode::PMode);
+    EXPECT_EQ(surface.panel(0), "P-Mode");
+    EXPECT_EQ(surface.hints["butPModeDeMY"], "de MYCALL");
+}
+
+TEST_F(CodeMenuTest, BaudotAndAsciiEndWithTheirModeCommandAndAnEmptyTransmitPane) {
+    codeMenu.mnuCodeBaudotClick();
+    EXPECT_TRUE(configChanged.isSet());
+    EXPECT_EQ(link.operatingMode, OperatingMode::Baudot);
+    EXPECT_EQ(settings.Code, 4);
+    EXPECT_EQ(surface.panel(0), "Baudot");
+    EXPECT_EQ(terminal.endOfLineSequence, "\r\n<"); // default "CR LF LTRS"
+    EXPECT_EQ(surface.transmitPaneCleared, 1);
+    EXPECT_EQ(sink.hex().substr(sink.hex().size() - hexOf("80 85").size()), hexOf("80 85"));
+
+    codeMenu.mnuCodeAsciiClick();
+    EXPECT_EQ(link.operatingMode, OperatingMode::Ascii);
+    EXPECT_TRUE(surface.checked["mnuCodeAscii"]);
+    EXPECT_FALSE(surface.checked["mnuCodeBaudot"]);
+    EXPECT_EQ(sink.hex().substr(sink.hex().size() - hexOf("80 86").size()), hexOf("80 86"));
+    EXPECT_TRUE(surface.enabled["mnuFilesSendtextfile"]);
+}
+
+TEST_F(CodeMenuTest, PskUsesItsOwnTransmitWordAndSendsNoModeCommand) {
+    context.psk31 = {"off", "char"};
+    settings.ToolBar = false;
+    settings.TXEnable = "EN";
+    codeMenu.mnuCodePSK31Click();
+    EXPECT_EQ(sink.hex(), hexOf("80 41 80 46 80 4D 80 84"));
+    EXPECT_EQ(link.operatingMode, OperatingMode::Psk31);
+    EXPECT_EQ(terminal.endOfLineSequence, "\n");
+    EXPECT_EQ(terminal.textEntryMode, TextEntryMode::Char);
+    EXPECT_FALSE(surface.enabled["mnuSpecialTest"]);
+    EXPECT_FALSE(surface.visible["PSKToolBar"]);
+    // Without the toolbar the shared rule (setting TXEnable) has the last word.
+    EXPECT_EQ(surface.captions["butPSKTXEnable"], "TX EN ");
+    EXPECT_FALSE(configChanged.isSet());
+}
+
+TEST_F(CodeMenuTest, AClickWhileASetUpRunsIsIgnored) {
+    int clicks = 0;
+    sink.onSend = [&] {
+        if (clicks++ != 0) return;
+        codeMenu.mnuCodeAmtorClick();
+        codeMenu.mnuCodeBaudotClick();
+        codeMenu.mnuCodeQuoralClick();
+        EXPECT_FALSE(runner.runSetup(OperatingMode::Ascii));
+    };
+    ASSERT_TRUE(runner.runCommonSetup());
+
+    EXPECT_TRUE(runner.isRunning() == false);
+    std::string expected = sink.hex();
+    EXPECT_EQ(expected.substr(expected.size() - defaultQuoralSetupHex().size()),
+              defaultQuoralSetupHex());
+    EXPECT_FALSE(contains(expected, "80 84")); // no FSK preparation from the ignored clicks
+    EXPECT_FALSE(configChanged.isSet());
+    EXPECT_TRUE(surface.captions.find("butAmtorConnect") == surface.captions.end());
+    EXPECT_FALSE(surface.checked["mnuCodeAmtor"]);
+    EXPECT_EQ(link.operatingMode, OperatingMode::Quoral);
+
+    // Once it has ended the menu works again.
+    sink.onSend = nullptr;
+    codeMenu.mnuCodeAmtorClick();
+    EXPECT_EQ(link.operatingMode, OperatingMode::Amtor);
+}
+
+struct HardwareResetTest : ModeFixture {
+    ManualClock clock;
+    CodeMenuHooks hooks{codeMenu};
+    SupervisionTimers timers{clock, link, surface, hooks};
+};
+
+TEST_F(HardwareResetTest, ResetTimerReturnsToQuoralAndHidesTheNotice) {
+    codeMenu.mnuCodeBaudotClick();
+    sink.clear();
+    configChanged.clear();
+    surface.showCentredPanel("HardwareResetPanel");
+    timers.startResetTimer();
+
+    clock.advance(SupervisionTimers::kResetMs);
+    EXPECT_EQ(sink.hex(), defaultQuoralSetupHex());
+    EXPECT_EQ(link.operatingMode, OperatingMode::Quoral);
+    EXPECT_TRUE(surface.checked["mnuCodeQuoral"]);
+    EXPECT_TRUE(configChanged.isSet());
+    EXPECT_FALSE(surface.isPanelVisible("HardwareResetPanel"));
+    EXPECT_FALSE(timers.resetTimer().isActive());
+}
+
+TEST_F(HardwareResetTest, RecoveryDuringASetUpWaitsForItsEnd) {
+    surface.showCentredPanel("HardwareResetPanel");
+    bool recovered = false;
+    sink.onSend = [&] {
+        if (recovered) return;
+        recovered = true;
+        codeMenu.hardwareResetRecovery();
+        codeMenu.hardwareResetRecovery(); // a second report does not repeat it
+    };
+    codeMenu.mnuCodeAmtorClick();
+    sink.onSend = nullptr;
+
+    const std::string hex = sink.hex();
+    EXPECT_EQ(hex.substr(hex.size() - defaultQuoralSetupHex().size()), defaultQuoralSetupHex());
+    EXPECT_EQ(hex.find(hexOf("80 4D 80 80")), hex.rfind(hexOf("80 4D 80 80")));
+    EXPECT_EQ(link.operatingMode, OperatingMode::Quoral);
+    EXPECT_TRUE(surface.checked["mnuCodeQuoral"]);
+    EXPECT_FALSE(surface.isPanelVisible("HardwareResetPanel"));
+    EXPECT_EQ(surface.log.back(), "hide panel HardwareResetPanel");
+}
+
+} // namespace
+} // namespace orvane::testing

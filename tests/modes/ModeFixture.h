@@ -1,0 +1,81 @@
+#pragma once
+
+#include "config/ConfigChanged.h"
+#include "config/Settings.h"
+#include "modes/CodeMenu.h"
+#include "modes/FakeModeSurface.h"
+#include "modes/ModeCommandSink.h"
+#include "modes/ModeContext.h"
+#include "modes/ModeSetupRunner.h"
+#include "modes/TerminalModeState.h"
+#include "protocol/link/LinkState.h"
+#include "serial/XonXoffFilter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+// Collects the bytes sent; onSend stands for the window messages handled
+// during the 50 ms after each command.
+class RecordingSink final : public ModeCommandSink {
+public:
+    void send(const ModemCommand& command) override {
+        EXPECT_EQ(command.sendKind(), SendKind::Command);
+        commands.push_back(command);
+        bytes.insert(bytes.end(), command.bytes().begin(), command.bytes().end());
+        if (onSend) onSend();
+    }
+    std::string hex() const { return toHex(bytes); }
+    void clear() {
+        commands.clear();
+        bytes.clear();
+    }
+
+    std::vector<ModemCommand> commands;
+    std::vector<std::uint8_t> bytes;
+    std::function<void()> onSend;
+};
+
+// "80 67 80 00" written as the test expects it, normalised to toHex's form.
+inline std::string hexOf(const std::string& spaced) {
+    std::istringstream in(spaced);
+    std::vector<std::uint8_t> bytes;
+    std::string token;
+    while (in >> token)
+        bytes.push_back(static_cast<std::uint8_t>(std::stoi(token, nullptr, 16)));
+    return toHex(bytes);
+}
+
+// The Quoral set-up with default settings.
+inline std::string defaultQuoralSetupHex() {
+    return hexOf("80 41 80 46 80 4D 80 80 "             // SW1_OFF SW6_OFF SW13_OFF MODE_QUORAL
+                 "80 63 80 04 "                         // AF_CHANNEL 4
+                 "80 DB "                               // FSK_POL_NORM
+                 "80 65 80 01 "                         // QUORAL_AUTOBIAS NORMAL
+                 "80 61 80 1E 80 60 80 0A 80 62 80 14 " // retries: normal 30, robust 10, fail 20
+                 "80 68 80 01 "                         // QUORAL_CHAT_COUNT 1
+                 "80 13 80 4D 80 59 80 43 80 41 80 4C 80 4C 80 00 " // SET_MYCALL "MYCALL"
+                 "80 51 80 54 80 56 80 5A " // SW1_ON ADAPTIVE_ON SW6_ON SW10_ON
+                 "80 59");                  // SW9_ON
+}
+
+struct ModeFixture : ::testing::Test {
+    Settings settings;
+    LinkState link;
+    TerminalModeState terminal;
+    FakeModeSurface surface;
+    RecordingSink sink;
+    XonXoffFilter xonXoff;
+    ConfigChanged configChanged;
+    ModeContext context{settings, link, terminal, surface, sink, xonXoff, "8004", {}};
+    ModeSetupRunner runner{context};
+    CodeMenu codeMenu{runner, configChanged};
+};
+
+} // namespace orvane::testing
