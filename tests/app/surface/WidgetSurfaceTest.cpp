@@ -1,0 +1,211 @@
+#include "app/surface/WidgetSurface.h"
+#include "app/MainMenus.h"
+#include "app/surface/ModeToolbars.h"
+#include "app/surface/PanelCentring.h"
+#include "app/surface/TransientPanels.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+namespace {
+
+// The main window as the console builds it: menus, toolbars, panels and the
+// transmit pane, with a recording status bar.
+struct SurfaceWindow : ::testing::Test {
+    QMainWindow window;
+    QTextEdit* transmit = new QTextEdit;
+    std::vector<std::pair<int, QString>> panels;
+    std::ostringstream log;
+    WidgetSurface surface{window, [this](int i, const QString& s) { panels.emplace_back(i, s); },
+                          log};
+
+    SurfaceWindow() {
+        buildMainMenus(*window.menuBar());
+        buildModeToolbars(window);
+        buildTransientPanels(window);
+        transmit->setObjectName(QStringLiteral("reTXData"));
+        window.setCentralWidget(transmit);
+        window.resize(701, 503);
+    }
+    QAction* action(const char* name) {
+        return window.findChild<QAction*>(QString::fromLatin1(name));
+    }
+    template <typename T = QWidget> T* widget(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(SurfaceWindow, EnablesAndCaptionsToolbarButtonsMenuItemsAndMenus) {
+    surface.setEnabled("butQORDisconnect", true);
+    surface.setEnabled("butQORConnect", false);
+    surface.setCaption("butQORCallCQ", "Answer CQ");
+    surface.setEnabled("mnuFilesSendBinaryFile", true);
+    surface.setEnabled("mnuCode", false);
+    surface.setCaption("mnuCodeAmtor", "&TOR");
+
+    EXPECT_TRUE(action("butQORDisconnect")->isEnabled());
+    EXPECT_FALSE(action("butQORConnect")->isEnabled());
+    EXPECT_EQ(action("butQORCallCQ")->text(), QStringLiteral("Answer CQ"));
+    EXPECT_TRUE(action("mnuFilesSendBinaryFile")->isEnabled());
+    // The menu's title in the bar goes grey, not just the QMenu widget.
+    EXPECT_FALSE(widget<QMenu>("mnuCode")->menuAction()->isEnabled());
+    EXPECT_EQ(action("mnuCodeAmtor")->text(), QStringLiteral("&TOR"));
+    EXPECT_TRUE(log.str().empty()) << log.str();
+}
+
+TEST_F(SurfaceWindow, CaptionsAPanelAndShowsItCentredOnTheWindow) {
+    surface.setCaption("DisconnectPanel", "Link Failed!");
+    EXPECT_FALSE(surface.isPanelVisible("DisconnectPanel"));
+    surface.showCentredPanel("DisconnectPanel");
+
+    auto* panel = widget<QLabel>("DisconnectPanel");
+    EXPECT_EQ(panel->text(), QStringLiteral("Link Failed!"));
+    EXPECT_EQ(panel->pos(), centredOrigin(window.frameGeometry().size(), panel->size()));
+    // Shown on the window even before the window itself is on screen.
+    EXPECT_TRUE(surface.isPanelVisible("DisconnectPanel"));
+    window.show();
+    EXPECT_TRUE(panel->isVisible());
+    surface.hidePanel("DisconnectPanel");
+    EXPECT_FALSE(surface.isPanelVisible("DisconnectPanel"));
+}
+
+TEST_F(SurfaceWindow, ShownPanelLiesAboveThePanes) {
+    window.show();
+    surface.showCentredPanel("PanicPanel");
+    QWidget* panel = widget("PanicPanel");
+    QPoint middle = panel->mapTo(&window, panel->rect().center());
+    EXPECT_EQ(window.childAt(middle), panel);
+}
+
+TEST_F(SurfaceWindow, ShowsAndHidesToolbarsAndMenuItemsByName) {
+    window.show();
+    surface.setVisible("AmtorToolBar", true);
+    surface.setVisible("mnuCodePSK31", false);
+    surface.setVisible("butBaudotRttyRate", false);
+    EXPECT_TRUE(widget<QToolBar>("AmtorToolBar")->isVisible());
+    EXPECT_FALSE(widget<QToolBar>("QORToolBar")->isVisible());
+    EXPECT_FALSE(action("mnuCodePSK31")->isVisible());
+    EXPECT_FALSE(action("butBaudotRttyRate")->isVisible());
+    surface.setVisible("AmtorToolBar", false);
+    EXPECT_FALSE(widget<QToolBar>("AmtorToolBar")->isVisible());
+}
+
+TEST_F(SurfaceWindow, ModeSetUpChangesChecksHintsAndImages) {
+    surface.setChecked("mnuCodeQuoral", false);
+    surface.setChecked("mnuCodeAmtor", true);
+    surface.setHint("butQORdeMY", "de G4XYZ");
+    surface.setButtonImage("butAmtorTXEnable", 5);
+    surface.setCaption("butAmtorTXEnable", "TX DIS");
+
+    EXPECT_FALSE(action("mnuCodeQuoral")->isChecked());
+    EXPECT_TRUE(action("mnuCodeAmtor")->isChecked());
+    EXPECT_EQ(action("butQORdeMY")->toolTip(), QStringLiteral("de G4XYZ"));
+    QAction* tx = action("butAmtorTXEnable");
+    EXPECT_EQ(tx->property("imageIndex").toInt(), 5);
+    EXPECT_FALSE(tx->icon().isNull());
+    EXPECT_EQ(tx->text(), QStringLiteral("TX DIS"));
+}
+
+TEST_F(SurfaceWindow, PanelTextsGoThroughTheWindowsSetter) {
+    surface.setPanel(1, "Linked to G4XYZ");
+    ASSERT_EQ(panels.size(), 1u);
+    EXPECT_EQ(panels[0], std::make_pair(1, QStringLiteral("Linked to G4XYZ")));
+}
+
+TEST_F(SurfaceWindow, TransmitPaneEditingAndClearing) {
+    transmit->setPlainText(QStringLiteral("CQ CQ"));
+    surface.setTxPaneEditable(false);
+    EXPECT_TRUE(transmit->isReadOnly());
+    surface.setTxPaneEditable(true);
+    EXPECT_FALSE(transmit->isReadOnly());
+    surface.clearTransmitPane();
+    EXPECT_TRUE(transmit->toPlainText().isEmpty());
+    EXPECT_FALSE(surface.isMainWindowVisible());
+    window.show();
+    EXPECT_TRUE(surface.isMainWindowVisible());
+}
+
+TEST_F(SurfaceWindow, ToneListAndSquelchMarkersOfAnotherWindow) {
+    auto* tones = new QComboBox(&window);
+    tones->setObjectName(QStringLiteral("ToneBox"));
+    tones->addItems({QStringLiteral("Test OFF"), QStringLiteral("a"), QStringLiteral("b"),
+                     QStringLiteral("c")});
+    surface.setToneBoxEntries({"Test OFF", "Single Tone Test", "Four Tone Test"});
+    ASSERT_EQ(tones->count(), 3);
+    EXPECT_EQ(tones->itemText(2), QStringLiteral("Four Tone Test"));
+
+    QWidget tuning;
+    std::vector<QWidget*> markers;
+    for (const char* name : {"PrintSquelch", "PrintSquelch2"}) {
+        auto* marker = new QWidget(&tuning);
+        marker->setObjectName(QString::fromLatin1(name));
+        marker->setGeometry(0, markers.empty() ? 4 : 30, 2, 10);
+        markers.push_back(marker);
+    }
+    surface.addWindow(tuning);
+    surface.movePrintSquelchMarkers(35);
+    surface.setPrintSquelchMarkersVisible(false);
+    EXPECT_EQ(markers[0]->pos(), QPoint(35, 4));
+    EXPECT_EQ(markers[1]->pos(), QPoint(35, 30));
+    EXPECT_TRUE(markers[0]->isHidden());
+    EXPECT_TRUE(markers[1]->isHidden());
+    EXPECT_TRUE(log.str().empty()) << log.str();
+}
+
+TEST_F(SurfaceWindow, AControlReplacedUnderTheSameNameIsStillFound) {
+    surface.setCaption("CWIDBox", "CW ID");
+    delete widget("CWIDBox");
+    auto* again = new QLabel(&window);
+    again->setObjectName(QStringLiteral("CWIDBox"));
+    surface.setCaption("CWIDBox", "again");
+    EXPECT_EQ(again->text(), QStringLiteral("again"));
+}
+
+TEST_F(SurfaceWindow, AnUnknownNameChangesNothingAndIsReportedOnce) {
+    surface.setEnabled("butQORConect", true);
+    surface.setCaption("butQORConect", "x");
+    surface.showCentredPanel("butQORConect");
+    surface.hidePanel("butQORConect");
+    surface.setVisible("butQORConect", true);
+    surface.setChecked("butQORConect", true);
+    surface.setHint("butQORConect", "x");
+    surface.setButtonImage("butQORConect", 6);
+    EXPECT_FALSE(surface.isPanelVisible("butQORConect"));
+    surface.setEnabled("DisconectPanel", false);
+
+    const std::string text = log.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << text;
+    EXPECT_NE(text.find("butQORConect"), std::string::npos);
+    EXPECT_NE(text.find("DisconectPanel"), std::string::npos);
+    EXPECT_EQ(action("butQORConnect")->text(), QStringLiteral("Connect"));
+}
+
+TEST(WidgetSurface, WorksOnABareWindowWithoutPanelsOrPanes) {
+    QMainWindow window;
+    std::ostringstream log;
+    WidgetSurface surface(window, nullptr, log);
+    surface.setPanel(0, "QUORAL");
+    surface.setTxPaneEditable(false);
+    surface.focusTransmitPane();
+    surface.repaintReceivePane();
+    surface.setToneBoxEntries({"Test OFF"});
+    surface.movePrintSquelchMarkers(5);
+    EXPECT_NE(log.str().find("reTXData"), std::string::npos);
+}
+
+} // namespace
+} // namespace orvane
