@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTextEdit>
+#include <QThread>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -66,8 +67,8 @@ std::vector<std::uint8_t> modemStream(std::size_t lines, std::size_t& items) {
     return stream;
 }
 
-// The app's side of the hand-over: each item blocks the routing thread until
-// the user-interface thread has handled it.
+// The app's side of the hand-over: the routing thread blocks until the
+// user-interface thread has routed a burst, each item handled before the next.
 class PaneDelivery final : public ReceiveDelivery,
                            public BinaryReceiveSink,
                            public ReceivedCharTarget {
@@ -91,6 +92,9 @@ public:
         });
     }
     void writeByte(std::uint8_t) override { delivered(); }
+    void runOnHandlerThread(const std::function<void()>& burst) override {
+        QMetaObject::invokeMethod(&uiContext_, [&burst] { burst(); }, Qt::BlockingQueuedConnection);
+    }
 
     bool faxTransferPanelVisible() const override { return false; }
     void showReceived(char c) override { pane_.showReceived(c); }
@@ -105,7 +109,10 @@ public:
 
 private:
     template <class F> void onUi(F&& work) {
-        QMetaObject::invokeMethod(&uiContext_, std::forward<F>(work), Qt::BlockingQueuedConnection);
+        if (QThread::currentThread() == uiContext_.thread())
+            work();
+        else
+            QMetaObject::invokeMethod(&uiContext_, std::forward<F>(work), Qt::BlockingQueuedConnection);
     }
     void delivered() {
         if (++count == expected) QCoreApplication::quit();

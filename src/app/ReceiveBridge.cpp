@@ -14,4 +14,12 @@ void ReceiveBridge::deliver(const std::function<void(std::uint8_t)>& handler, st
         this, [&handler, value] { handler(value); }, Qt::BlockingQueuedConnection);
 }
 
+void ReceiveBridge::runOnHandlerThread(const std::function<void()>& burst) {
+    if (QThread::currentThread() == thread()) {
+        burst();
+        return;
+    }
+    QMetaObject::invokeMethod(this, [&burst] { burst(); }, Qt::BlockingQueuedConnection);
+}
+
 } // namespace orvane

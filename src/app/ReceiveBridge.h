@@ -26,6 +26,7 @@ public:
     void deliverStatus(std::uint8_t code) override { deliver(handlers_.status, code); }
     void deliverInBand(std::uint8_t byte) override { deliver(handlers_.inBand, byte); }
     void deliverReceivedChar(std::uint8_t byte) override { deliver(handlers_.receivedChar, byte); }
+    void runOnHandlerThread(const std::function<void()>& burst) override;
 
 private:
     void deliver(const std::function<void(std::uint8_t)>& handler, std::uint8_t value);

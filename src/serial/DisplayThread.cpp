@@ -8,7 +8,10 @@ namespace orvane {
 
 namespace {
 constexpr auto kIdleSleep = std::chrono::milliseconds(1);
-}
+// Items routed in one round trip to the handlers' thread at most, so that a
+// long burst still lets the window repaint in between.
+constexpr int kBurstItems = 256;
+} // namespace
 
 DisplayThread::DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
                              BinaryReceiveSink& binaryFile, std::function<void()> keepAlive)
@@ -44,14 +47,20 @@ bool DisplayThread::mayTakeNext() const {
 
 void DisplayThread::run() {
     while (control_.checkpoint() && flags_.RoutingEnabled) {
-        while (mayTakeNext()) {
-            const auto item = queue_.dequeue();
-            if (!item) break;
-            routeOne(*item);
-        }
-        std::this_thread::sleep_for(kIdleSleep);
+        if (mayTakeNext() && queue_.count() > 0)
+            delivery_.runOnHandlerThread([this] { routeBurst(); });
+        else
+            std::this_thread::sleep_for(kIdleSleep);
     }
     control_.markEnded();
+}
+
+void DisplayThread::routeBurst() {
+    for (int n = 0; n < kBurstItems && mayTakeNext(); ++n) {
+        const auto item = queue_.dequeue();
+        if (!item) break;
+        routeOne(*item);
+    }
 }
 
 void DisplayThread::routeOne(std::int32_t item) {

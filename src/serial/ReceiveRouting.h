@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace orvane {
 
@@ -26,6 +27,12 @@ public:
     virtual void deliverStatus(std::uint8_t code) = 0;
     virtual void deliverInBand(std::uint8_t byte) = 0;
     virtual void deliverReceivedChar(std::uint8_t byte) = 0;
+
+    // Runs `burst` on the handlers' thread and returns when it has finished.
+    // The routing thread routes a burst of items inside it, each handled
+    // before the next is taken, so a burst costs one round trip instead of
+    // one per item. The default runs it right here.
+    virtual void runOnHandlerThread(const std::function<void()>& burst) { burst(); }
 };
 
 // The file of a binary receive. Written straight from the routing thread.
