@@ -39,11 +39,30 @@ void WidgetSurface::showCentredPanel(const std::string& objectName) {
     QWidget* panel = controls_.find(objectName).widget;
     if (!panel) return;
     centreOnWindow(*panel, window_);
-    panel->show();
-    panel->raise();
+    showNow(*panel);
+}
+
+void WidgetSurface::showPanelOverReceivePane(const std::string& objectName) {
+    QWidget* panel = controls_.find(objectName).widget;
+    if (!panel) return;
+    QWidget* pane = controls_.find(kReceivePane).widget;
+    if (!pane) {
+        showCentredPanel(objectName);
+        return;
+    }
+    // Measured in the pane, carried over to wherever the panel lives.
+    QPoint origin = overPaneOrigin(pane->size(), panel->size());
+    QWidget* parent = panel->parentWidget();
+    panel->move(parent ? parent->mapFromGlobal(pane->mapToGlobal(origin)) : origin);
+    showNow(*panel);
+}
+
+void WidgetSurface::showNow(QWidget& panel) {
+    panel.show();
+    panel.raise();
     // Shown from inside status handling, which may not return to the event
     // loop for a while: paint it now.
-    if (panel->isVisible()) panel->repaint();
+    if (panel.isVisible()) panel.repaint();
 }
 
 void WidgetSurface::hidePanel(const std::string& objectName) {

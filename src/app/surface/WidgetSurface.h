@@ -49,10 +49,16 @@ public:
     void movePrintSquelchMarkers(int x) override;
     void setPrintSquelchMarkersVisible(bool visible) override;
 
+    // Shows a panel over the receive pane reRXData (overPaneOrigin), as the
+    // panic reset shows PanicPanel; falls back to the window centre when
+    // there is no receive pane.
+    void showPanelOverReceivePane(const std::string& objectName);
+
     NamedControls& controls() { return controls_; }
 
 private:
     QTextEdit* transmitPane() const;
+    static void showNow(QWidget& panel);
 
     QMainWindow& window_;
     PanelSetter setPanel_;

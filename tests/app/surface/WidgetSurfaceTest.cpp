@@ -91,6 +91,17 @@ TEST_F(SurfaceWindow, ShownPanelLiesAboveThePanes) {
     EXPECT_EQ(window.childAt(middle), panel);
 }
 
+TEST_F(SurfaceWindow, PanicPanelSitsAcrossTheReceivePaneFromItsMiddleDown) {
+    auto* receive = new QWidget(transmit);
+    receive->setObjectName(QStringLiteral("reRXData"));
+    receive->setGeometry(11, 7, 401, 301);
+    surface.showPanelOverReceivePane("PanicPanel");
+    QWidget* panel = widget("PanicPanel");
+    EXPECT_EQ(panel->mapToGlobal(QPoint(0, 0)),
+              receive->mapToGlobal(QPoint(200 - panel->width() / 2, 150)));
+    EXPECT_TRUE(surface.isPanelVisible("PanicPanel"));
+}
+
 TEST_F(SurfaceWindow, ShowsAndHidesToolbarsAndMenuItemsByName) {
     window.show();
     surface.setVisible("AmtorToolBar", true);
