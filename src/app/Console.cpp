@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "app/ModemControl.h"
 #include "app/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/SplashWindow.h"
@@ -10,6 +11,8 @@
 #include "app/handshake/ModemHandshake.h"
 #include "config/Colour.h"
 #include "config/SettingsFile.h"
+#include "protocol/link/OperatingMode.h"
+#include "serial/SerialPort.h"
 #include "platform/Clock.h"
 #include "platform/ProcessExit.h"
 #include "platform/Prompter.h"
@@ -72,7 +75,15 @@ Console::Console(ConsoleServices services, QObject* parent)
     PortSession::Hooks hooks;
     hooks.choosePort = [this] { return askForPort(); };
     hooks.portChanged = [this] { configChanged_.set(); };
-    hooks.resetLinkState = [] {};
+    hooks.resetLinkState = [this] {
+        if (!modem_) return;
+        LinkState& link = modem_->link();
+        link.linkUp = false;
+        link.answerCqPending = false;
+        link.cqPending = false;
+        link.txActive = false;
+        link.issIrs = IssIrs::Unknown;
+    };
     hooks.hideMainWindow = [this] { mainWindow_->hide(); };
     hooks.transmitQueueEmpty = [window = mainWindow_] {
         QCoreApplication::postEvent(window, new QEvent(kTxEmptyEvent));
@@ -81,9 +92,24 @@ Console::Console(ConsoleServices services, QObject* parent)
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
                                           services_.prompter, services_.processExit, hooks);
 
-    commandTimer_ = services_.clock.createTimer("CommandTimer", 5000);
-    commandTimer_->setHandler([this] { CommandTimerTimer(); });
+    StatusWiring::Callbacks callbacks;
+    callbacks.setDtr = [this] { port_->setDtr(true); };
+    callbacks.modemSilenceShutdown = [this] { modemStoppedResponding(); };
+    callbacks.routingActive = [this] { return routing_.RoutingEnabled.load() && displayRunning_; };
+    callbacks.setEchoMode = [this](bool on) { routing_.EchoMode = on; };
+    callbacks.resetEchoPending = [this] { echoes_.reset(); };
+    callbacks.clearLineErrors = [this] {
+        if (SerialPort* serial = port_->port()) serial->lineStatus();
+    };
+    callbacks.stopTextFileSend = [] {};
+    callbacks.closeFileActivities = [] {};
+    callbacks.amtorEndOfLine = [this] { return settings_.A_EndOfLine; };
+    callbacks.pmodeEndOfLine = [this] { return settings_.P_EndOfLine; };
+    modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
+        services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
+        settings_, configChanged_, std::move(callbacks)});
     connectMenus();
+    modem_->connectCodeMenu();
 }
 
 Console::~Console() {
@@ -91,6 +117,7 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    modem_.reset();
     port_.reset();
     delete splash_;
     delete help_;
@@ -145,6 +172,8 @@ bool Console::runStartupSequence() {
     splash_->logOk();
 
     splash_->logStep(QStringLiteral("Setting Screen Parameters"));
+    modem_->setHardwareVersion(identity_.HardwareVersion);
+    modem_->setups().runCommonSetup();
     splash_->logOk();
 
     for (const char* name : {"mnuSoundCardTune", "mnuCodePSK31", "N10", "N11"})
@@ -158,6 +187,8 @@ bool Console::runStartupSequence() {
 
     showMonitorWindows(layout_, windows_);
     display_->resume();
+    displayRunning_ = true;
+    modem_->clockTick().start();
     splash_->hide();
     mainWindow_->activateWindow();
     mainWindow_->transmitPane()->setFocus();
@@ -173,6 +204,10 @@ void Console::loadSettings() {
         services_.prompter.message("Orvane", loaded.error, PromptIcon::Exclamation, PromptButtons::Ok);
     settings_ = loaded.settings;
     layout_ = loaded.layout;
+    LinkState& link = modem_->link();
+    link.operatingMode = operatingModeFromValue(settings_.Code).value_or(OperatingMode::Quoral);
+    link.savedOperatingMode = link.operatingMode;
+    link.listenMode = listenModeFromSetting(settings_.Listen);
     applyScreenLayout(layout_, *mainWindow_, windows_);
     applyPaneAppearance(settings_, *receivePane_, *mainWindow_->transmitPane());
     receivePane_->setReceiveColour(toQColor(ColourFromName(settings_.ReceiveTextColor)));
@@ -193,7 +228,7 @@ void Console::FormClose() {
     closed_ = true;
     port_->setRts(false);
     port_->setDtr(false);
-    commandTimer_->stop();
+    modem_->status().timers().commandTimer().stop();
     routing_.RoutingEnabled = false;
     routing_.RoutingPaused = true;
     if (TransmitThread* queue = port_->transmitQueue()) {
@@ -206,7 +241,8 @@ void Console::FormClose() {
 }
 
 void Console::stopTimers() {
-    commandTimer_->stop();
+    modem_->clockTick().stop();
+    modem_->status().timers().stopForExit();
     if (startupTimer_) startupTimer_->stop();
 }
 
@@ -215,8 +251,8 @@ void Console::closeAndExit() {
     services_.processExit.exitNow(0);
 }
 
-void Console::CommandTimerTimer() {
-    commandTimer_->stop();
+void Console::modemStoppedResponding() {
+    modem_->status().timers().commandTimer().stop();
     services_.prompter.message("ERROR!", "Modem has stopped responding!\n\nOrvane will now shut down ...",
                                PromptIcon::Stop, PromptButtons::Ok);
     if (configChanged_.isSet() &&
@@ -257,7 +293,7 @@ std::optional<int> Console::askForPort() {
     return dialog.SelectedPort();
 }
 
-void Console::dispatchStatus(std::uint8_t) {}
+void Console::dispatchStatus(std::uint8_t code) { modem_->status().dispatcher().dispatch(code); }
 
 void Console::showReceived(char c) {
     receivePane_->setReceiveColour(toQColor(ColourFromName(settings_.ReceiveTextColor)));

@@ -24,6 +24,7 @@ class AboutBox;
 class DisplayThread;
 class HelpWindow;
 class MainWindow;
+class ModemControl;
 class PortSession;
 class ReceivePane;
 class SplashWindow;
@@ -55,13 +56,15 @@ public:
     ConfigChanged& configChanged() { return configChanged_; }
     const ModemIdentity& identity() const { return identity_; }
     PortSession& port() { return *port_; }
+    ModemControl& modem() { return *modem_; }
     RxQueue& rxQueue() { return rxQueue_; }
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
 
     // Menu handlers.
     void FormClose();
-    void CommandTimerTimer();
+    // "Modem has stopped responding!": CommandTimer expired.
+    void modemStoppedResponding();
     void About1Click();
     void mnuHelpContentsClick();
     void saveconfigClick();
@@ -111,9 +114,10 @@ private:
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
+    std::unique_ptr<ModemControl> modem_;
+    bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
-    std::unique_ptr<Timer> commandTimer_;
     bool startupFinished_ = false;
     bool closed_ = false;
 };

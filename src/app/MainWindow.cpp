@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 
 #include "app/MainMenus.h"
+#include "app/surface/ModeToolbars.h"
+#include "app/surface/TransientPanels.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -51,7 +53,9 @@ MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
     setCentralWidget(splitter_);
     connect(splitter_, &QSplitter::splitterMoved, this, [this] { splitterDragged_ = true; });
 
+    buildModeToolbars(*this);
     buildStatusBar();
+    buildTransientPanels(*this);
     resize(720, 520);
 }
 

@@ -1,0 +1,66 @@
+#include "app/ModemControl.h"
+
+#include "app/MainWindow.h"
+#include "app/PortSession.h"
+#include "config/Settings.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace orvane {
+
+ModemControl::ModemControl(Environment environment)
+    : env_(std::move(environment)),
+      surface_(env_.window, [window = &env_.window](int index, const QString& text) {
+          window->setPanel(index, text);
+      }) {
+    surface_.addWindow(env_.amplitudeTuneWindow);
+    StatusWiring::Callbacks callbacks = env_.callbacks;
+    callbacks.setEndOfLine = [this](const std::string& word, EndOfLineWords accepted) {
+        applyEndOfLine(terminal_, word, accepted);
+    };
+    callbacks.hardwareResetRecovery = [this] { codeMenu_->hardwareResetRecovery(); };
+    status_ = std::make_unique<StatusWiring>(env_.queue, env_.clock, env_.sound, surface_,
+                                             std::move(callbacks));
+    context_ = std::make_unique<ModeContext>(ModeContext{
+        env_.settings, status_->link(), terminal_, surface_, *this, env_.port.xonXoffFilter(), {}, {}});
+    runner_ = std::make_unique<ModeSetupRunner>(*context_);
+    codeMenu_ = std::make_unique<CodeMenu>(*runner_, env_.configChanged);
+    tick_ = std::make_unique<TimeDisplayTick>(env_.clock, static_cast<StatusBarView&>(*this),
+                                              noTransfers_);
+}
+
+ModemControl::~ModemControl() = default;
+
+void ModemControl::connectCodeMenu() {
+    auto on = [this](const char* name, void (CodeMenu::*handler)()) {
+        if (QAction* action = env_.window.action(name))
+            QObject::connect(action, &QAction::triggered, action,
+                             [this, handler] { (codeMenu_.get()->*handler)(); });
+    };
+    on("mnuCodeQuoral", &CodeMenu::mnuCodeQuoralClick);
+    on("mnuCodeAmtor", &CodeMenu::mnuCodeAmtorClick);
+    on("mnuCodePMode", &CodeMenu::mnuCodePModeClick);
+    on("mnuCodeBaudot", &CodeMenu::mnuCodeBaudotClick);
+    on("mnuCodeAscii", &CodeMenu::mnuCodeAsciiClick);
+    on("mnuCodePSK31", &CodeMenu::mnuCodePSK31Click);
+}
+
+void ModemControl::send(const ModemCommand& command) { env_.port.send(command); }
+
+void ModemControl::setPanel(int index, const std::string& text) {
+    env_.window.setPanel(index, QString::fromStdString(text));
+}
+
+int ModemControl::receiveLineCount() const {
+    if (auto* pane = qobject_cast<QPlainTextEdit*>(env_.window.receivePane()))
+        return pane->document()->blockCount();
+    return 0;
+}
+
+int ModemControl::transmitLineCount() const {
+    return env_.window.transmitPane()->document()->blockCount();
+}
+
+} // namespace orvane
