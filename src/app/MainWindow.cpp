@@ -98,7 +98,13 @@ QAction* MainWindow::action(const char* name) const {
 }
 
 void MainWindow::setPanel(int index, const QString& text) {
-    if (index >= 0 && index < kPanelCount) panels_[static_cast<size_t>(index)]->setText(text);
+    if (index < 0 || index >= kPanelCount) return;
+    QLabel* label = panels_[static_cast<size_t>(index)];
+    label->setText(text);
+    // The clock's panel is narrow by layout; it grows to show the whole time.
+    if (index == kPanelCount - 1)
+        label->setMinimumWidth(std::max(kPanelLayout[index].width,
+                                        label->fontMetrics().horizontalAdvance(text) + 8));
 }
 
 QString MainWindow::panel(int index) const {

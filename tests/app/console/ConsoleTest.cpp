@@ -1,4 +1,5 @@
 #include "app/AboutBox.h"
+#include "ConsoleFixture.h"
 #include "app/Console.h"
 #include "app/MainWindow.h"
 #include "app/PortSession.h"
@@ -25,38 +26,6 @@ using testing::ModemRig;
 using testing::ProcessEnded;
 using testing::ScriptedPrompter;
 using testing::ThrowingProcessExit;
-
-class SilentSound final : public Sound {
-public:
-    void playSystemDefault() override {}
-    void playExclamation() override {}
-    void beep() override { ++beeps; }
-    void tone(int, int) override {}
-    int beeps = 0;
-};
-
-// One console in this process, with scripted answers, on the rig's directory.
-struct ConsoleUnderTest {
-    explicit ConsoleUnderTest(const std::filesystem::path& base, double clockScale = 1.0)
-        : clock(clockScale), console({clock, prompter, processExit, sound, base}) {}
-    QtClock clock;
-    ScriptedPrompter prompter;
-    ThrowingProcessExit processExit;
-    SilentSound sound;
-    Console console;
-
-    QString paneText() {
-        return console.mainWindow().findChild<ReceivePane*>()->toPlainText();
-    }
-    bool waitForPane(const QString& text, int ms = 5000) {
-        return testing::waitUntil(
-            [&] {
-                QCoreApplication::processEvents();
-                return paneText().contains(text);
-            },
-            std::chrono::milliseconds(ms));
-    }
-};
 
 const std::string kHandshake = testing::bytes(
     {0x80, 0x41, 0x80, 0x46, 0x80, 0x84, 0x80, 0x02, 0x80, 0x7B, 0x80, 0x78, 0x80, 0xA0, 0x80, 0x76, 0x80, 0x77});
