@@ -23,11 +23,14 @@
 #include "serial/PortAvailability.h"
 #include "serial/TransmitThread.h"
 #include "serial/ui/TComFrm.h"
+#include "terminal/CallSignPopup.h"
+#include "terminal/PaneCommands.h"
 #include "terminal/ReceivePane.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QMenu>
 #include <QTextEdit>
 
 namespace orvane {
@@ -109,6 +112,7 @@ Console::Console(ConsoleServices services, QObject* parent)
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
         settings_, configChanged_, std::move(callbacks)});
     connectMenus();
+    connectPaneCommands();
     modem_->connectCodeMenu();
 }
 
@@ -139,6 +143,38 @@ void Console::connectMenus() {
     on("saveconfig", &Console::saveconfigClick);
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
+}
+
+void Console::connectPaneCommands() {
+    paneCommands_ = std::make_unique<PaneCommands>(*receivePane_, *mainWindow_->transmitPane());
+    paneCommands_->setAfterTransmitCleared([this] {
+        // While the modem idles in sync, a cleared line still ends with the
+        // end-of-line sequence so the other station's printer moves on.
+        const bool syncIdle = settings_.B_SyncIdle == "ON" || settings_.S_SyncIdle == "ON";
+        if (!syncIdle || !modem_->link().txActive) return;
+        const std::string& eol = modem_->terminal().endOfLineSequence;
+        port_->sendText({reinterpret_cast<const std::uint8_t*>(eol.data()), eol.size()});
+    });
+    auto on = [this](const char* name, void (PaneCommands::*handler)()) {
+        if (QAction* action = mainWindow_->action(name))
+            connect(action, &QAction::triggered, this, [this, handler] { (paneCommands_.get()->*handler)(); });
+    };
+    on("Undo1", &PaneCommands::Undo1Click);
+    on("Cut1", &PaneCommands::Cut1Click);
+    on("Copy1", &PaneCommands::Copy1Click);
+    on("Paste1", &PaneCommands::Paste1Click);
+    on("selectAll1", &PaneCommands::selectAll1Click);
+    on("mnuSpecialClearRX", &PaneCommands::ClearReceive);
+    on("mnuSpecialClearTX", &PaneCommands::ClearTransmit);
+    on("mnuSpecialClearAll", &PaneCommands::ClearAll);
+    if (auto* edit = mainWindow_->findChild<QMenu*>(QStringLiteral("Edit1")))
+        connect(edit, &QMenu::aboutToShow, this,
+                [this] { paneCommands_->Edit1Click(*mainWindow_->action("Undo1")); });
+    callSignPopup_ = new CallSignPopup(*receivePane_);
+    // The call dialog takes the picked call sign once it exists.
+    callSignPopup_->setCallHandler([](const QString&) {});
+    AcceptDragsFilter::installOn(*receivePane_);
+    AcceptDragsFilter::installOn(*mainWindow_->transmitPane());
 }
 
 void Console::start() {
@@ -305,6 +341,12 @@ void Console::showEcho(char c) {
     receivePane_->setEchoColour(toQColor(ColourFromName(settings_.EchoTextColor)));
     receivePane_->showEcho(c);
     transcript_.write(c);
+}
+
+void Console::captureChar(std::uint8_t c) {
+    if (!capture_.isOn()) return;
+    capture_.CaptureChar(c);
+    mainWindow_->setPanel(6, QString::fromStdString(capture_.panelText()));
 }
 
 void Console::playSystemDefault() { services_.sound.playSystemDefault(); }

@@ -13,6 +13,7 @@
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "terminal/ReceiveCapture.h"
 
 #include <QObject>
 
@@ -25,6 +26,8 @@ class DisplayThread;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class PaneCommands;
+class CallSignPopup;
 class PortSession;
 class ReceivePane;
 class SplashWindow;
@@ -60,6 +63,8 @@ public:
     RxQueue& rxQueue() { return rxQueue_; }
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
+    ReceiveCapture& capture() { return capture_; }
+    PaneCommands& paneCommands() { return *paneCommands_; }
 
     // Menu handlers.
     void FormClose();
@@ -79,11 +84,12 @@ private:
     void showReceived(char c) override;
     void showEcho(char c) override;
     void playSystemDefault() override;
-    void captureChar(std::uint8_t) override {}
+    void captureChar(std::uint8_t c) override;
     void returnFocus() override;
 
     void createWorkingDirectories();
     void connectMenus();
+    void connectPaneCommands();
     void loadSettings();
     bool saveSettings();
     void dispatchStatus(std::uint8_t code);
@@ -115,6 +121,9 @@ private:
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<PaneCommands> paneCommands_;
+    CallSignPopup* callSignPopup_ = nullptr;
+    ReceiveCapture capture_;
     bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window

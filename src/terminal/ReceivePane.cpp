@@ -9,8 +9,8 @@ namespace orvane {
 
 ReceivePane::ReceivePane(QWidget* parent) : QPlainTextEdit(parent), rxInsertPoint_(document()) {
     setObjectName("reRXData");
-    setReadOnly(true);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The operator may type and paste here; that text is never transmitted.
+    // Received text keeps no undo history: the pane grows for hours.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::ClickFocus);
     setUndoRedoEnabled(false);

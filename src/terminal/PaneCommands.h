@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+
+class QAction;
+class QPlainTextEdit;
+class QTextEdit;
+class QWidget;
+
+namespace orvane {
+
+class ReceivePane;
+
+// The Edit menu and the Clear commands. Edit commands act on whichever of the
+// two panes holds the keyboard focus, and do nothing when neither does.
+class PaneCommands {
+public:
+    PaneCommands(ReceivePane& receivePane, QTextEdit& transmitPane);
+
+    void Undo1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void selectAll1Click();
+    // Opening the Edit menu: Undo only when the focused pane can undo.
+    void Edit1Click(QAction& undo);
+
+    void ClearReceive();
+    void ClearTransmit();
+    void ClearAll();
+    // Runs after the transmit pane was emptied by Clear TX or Clear All (the
+    // console queues the end-of-line sequence there when the modem sends sync idle).
+    void setAfterTransmitCleared(std::function<void()> hook) { afterTransmitCleared_ = std::move(hook); }
+
+private:
+    enum class Focused { None, Receive, Transmit };
+    Focused focused() const;
+
+    ReceivePane& receive_;
+    QTextEdit& transmit_;
+    std::function<void()> afterTransmitCleared_;
+};
+
+} // namespace orvane
