@@ -105,7 +105,9 @@ Console::Console(ConsoleServices services, QObject* parent)
         if (SerialPort* serial = port_->port()) serial->lineStatus();
     };
     callbacks.stopTextFileSend = [] {};
-    callbacks.closeFileActivities = [] {};
+    // A failed link ends every activity that holds a file open, so that
+    // nothing writes to a closed file afterwards.
+    callbacks.closeFileActivities = [this] { capture_.stop(); };
     callbacks.amtorEndOfLine = [this] { return settings_.A_EndOfLine; };
     callbacks.pmodeEndOfLine = [this] { return settings_.P_EndOfLine; };
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{

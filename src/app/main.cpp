@@ -1,4 +1,5 @@
 #include "app/Console.h"
+#include "app/ConsoleStyle.h"
 #include "app/MainWindow.h"
 #include "app/ShutdownSignals.h"
 #include "platform/ProcessExit.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new orvane::ConsoleStyle);
     // The console ends when its main window closes, not when the splash goes.
     QApplication::setQuitOnLastWindowClosed(false);
 
