@@ -18,66 +18,50 @@ PaneCommands::Focused PaneCommands::focused() const {
     return Focused::None;
 }
 
-void PaneCommands::Undo1Click() {
+// Runs the receive pane's or the transmit pane's variant of a command,
+// whichever pane has the focus. Received text still being gathered goes into
+// the pane first, so the command sees all of it.
+template <class OnReceive, class OnTransmit>
+void PaneCommands::onFocused(OnReceive onReceive, OnTransmit onTransmit) {
     switch (focused()) {
-    case Focused::Receive: receive_.undo(); break;
-    case Focused::Transmit: transmit_.undo(); break;
+    case Focused::Receive:
+        receive_.flushPending();
+        onReceive(receive_);
+        break;
+    case Focused::Transmit: onTransmit(transmit_); break;
     case Focused::None: break;
     }
+}
+
+void PaneCommands::Undo1Click() {
+    onFocused([](ReceivePane& p) { p.undo(); }, [](QTextEdit& p) { p.undo(); });
 }
 
 void PaneCommands::Cut1Click() {
-    switch (focused()) {
-    case Focused::Receive:
-        receive_.setFocus();
-        receive_.flushPending();
-        receive_.cut();
-        break;
-    case Focused::Transmit: transmit_.cut(); break;
-    case Focused::None: break;
-    }
+    onFocused(
+        [](ReceivePane& p) {
+            p.setFocus();
+            p.cut();
+        },
+        [](QTextEdit& p) { p.cut(); });
 }
 
 void PaneCommands::Copy1Click() {
-    switch (focused()) {
-    case Focused::Receive:
-        receive_.flushPending();
-        receive_.copy();
-        break;
-    case Focused::Transmit: transmit_.copy(); break;
-    case Focused::None: break;
-    }
+    onFocused([](ReceivePane& p) { p.copy(); }, [](QTextEdit& p) { p.copy(); });
 }
 
 void PaneCommands::Paste1Click() {
-    switch (focused()) {
-    case Focused::Receive:
-        receive_.flushPending();
-        receive_.paste();
-        break;
-    case Focused::Transmit: transmit_.paste(); break;
-    case Focused::None: break;
-    }
+    onFocused([](ReceivePane& p) { p.paste(); }, [](QTextEdit& p) { p.paste(); });
 }
 
 void PaneCommands::selectAll1Click() {
-    switch (focused()) {
-    case Focused::Receive:
-        receive_.flushPending();
-        receive_.selectAll();
-        break;
-    case Focused::Transmit: transmit_.selectAll(); break;
-    case Focused::None: break;
-    }
+    onFocused([](ReceivePane& p) { p.selectAll(); }, [](QTextEdit& p) { p.selectAll(); });
 }
 
 void PaneCommands::Edit1Click(QAction& undo) {
     undo.setEnabled(false);
-    switch (focused()) {
-    case Focused::Receive: undo.setEnabled(receive_.document()->isUndoAvailable()); break;
-    case Focused::Transmit: undo.setEnabled(transmit_.document()->isUndoAvailable()); break;
-    case Focused::None: break;
-    }
+    onFocused([&](ReceivePane& p) { undo.setEnabled(p.document()->isUndoAvailable()); },
+              [&](QTextEdit& p) { undo.setEnabled(p.document()->isUndoAvailable()); });
 }
 
 void PaneCommands::ClearReceive() { receive_.clearReceived(); }

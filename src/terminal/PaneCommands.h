@@ -35,6 +35,7 @@ public:
 private:
     enum class Focused { None, Receive, Transmit };
     Focused focused() const;
+    template <class OnReceive, class OnTransmit> void onFocused(OnReceive onReceive, OnTransmit onTransmit);
 
     ReceivePane& receive_;
     QTextEdit& transmit_;

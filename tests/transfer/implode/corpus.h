@@ -4,6 +4,8 @@
 // Shared by the codec tests and bench/codec.
 #pragma once
 
+#include "transfer/implode/pklib.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -209,5 +211,25 @@ inline std::vector<CorpusItem> MakeCorpus(const std::string& source_dir, bool la
     }
     return c;
 }
+
+// The six parameter sets every corpus test runs through.
+struct Params {
+    unsigned type;
+    unsigned dsize;
+};
+inline constexpr Params kAllParams[] = {{kBinary, 1024}, {kBinary, 2048}, {kBinary, 4096},
+                                        {kAscii, 1024},  {kAscii, 2048},  {kAscii, 4096}};
+
+inline std::string Describe(const std::string& name, Params p) {
+    return name + (p.type == kAscii ? " ascii " : " binary ") + std::to_string(p.dsize);
+}
+
+#ifdef ORVANE_CODEC_SOURCE_DIR
+// Made once per test program.
+inline const std::vector<CorpusItem>& Corpus() {
+    static const std::vector<CorpusItem> corpus = MakeCorpus(ORVANE_CODEC_SOURCE_DIR);
+    return corpus;
+}
+#endif
 
 } // namespace orvane::pklib::testing

@@ -22,22 +22,6 @@
 namespace orvane::pklib::testing {
 namespace {
 
-struct Params {
-    unsigned type;
-    unsigned dsize;
-};
-constexpr Params kAllParams[] = {{kBinary, 1024}, {kBinary, 2048}, {kBinary, 4096},
-                                 {kAscii, 1024},  {kAscii, 2048},  {kAscii, 4096}};
-
-std::string Describe(const std::string& name, Params p) {
-    return name + (p.type == kAscii ? " ascii " : " binary ") + std::to_string(p.dsize);
-}
-
-const std::vector<CorpusItem>& Corpus() {
-    static const std::vector<CorpusItem> corpus = MakeCorpus(ORVANE_CODEC_SOURCE_DIR);
-    return corpus;
-}
-
 TEST(ImplodeStormLib, ExpandsEveryStreamOfOurs) {
     if (!kHaveStorm)
         GTEST_SKIP() << "StormLib (libstorm-dev) is not installed";
