@@ -36,8 +36,6 @@
 namespace orvane {
 namespace {
 
-QColor toQColor(Rgb rgb) { return QColor(rgb.Red, rgb.Green, rgb.Blue); }
-
 ModemIdentityTexts aboutTexts(const ModemIdentity& identity) {
     auto q = [](const std::string& s) { return QString::fromStdString(s); };
     return {q(identity.ProductId),  q(identity.BootVersion), q(identity.HardwareVersion),
@@ -79,13 +77,7 @@ Console::Console(ConsoleServices services, QObject* parent)
     hooks.choosePort = [this] { return askForPort(); };
     hooks.portChanged = [this] { configChanged_.set(); };
     hooks.resetLinkState = [this] {
-        if (!modem_) return;
-        LinkState& link = modem_->link();
-        link.linkUp = false;
-        link.answerCqPending = false;
-        link.cqPending = false;
-        link.txActive = false;
-        link.issIrs = IssIrs::Unknown;
+        if (modem_) modem_->link().clearLinkFlags();
     };
     hooks.hideMainWindow = [this] { mainWindow_->hide(); };
     hooks.transmitQueueEmpty = [window = mainWindow_] {
@@ -136,13 +128,9 @@ void Console::createWorkingDirectories() {
 }
 
 void Console::connectMenus() {
-    auto on = [this](const char* name, void (Console::*handler)()) {
-        if (QAction* action = mainWindow_->action(name))
-            connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    };
-    on("About1", &Console::About1Click);
-    on("mnuHelpContents", &Console::mnuHelpContentsClick);
-    on("saveconfig", &Console::saveconfigClick);
+    mainWindow_->onTriggered("About1", [this] { About1Click(); });
+    mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
+    mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
@@ -158,8 +146,7 @@ void Console::connectPaneCommands() {
         port_->sendText({reinterpret_cast<const std::uint8_t*>(eol.data()), eol.size()});
     });
     auto on = [this](const char* name, void (PaneCommands::*handler)()) {
-        if (QAction* action = mainWindow_->action(name))
-            connect(action, &QAction::triggered, this, [this, handler] { (paneCommands_.get()->*handler)(); });
+        mainWindow_->onTriggered(name, [this, handler] { (paneCommands_.get()->*handler)(); });
     };
     on("Undo1", &PaneCommands::Undo1Click);
     on("Cut1", &PaneCommands::Cut1Click);
@@ -248,8 +235,8 @@ void Console::loadSettings() {
     link.listenMode = listenModeFromSetting(settings_.Listen);
     applyScreenLayout(layout_, *mainWindow_, windows_);
     applyPaneAppearance(settings_, *receivePane_, *mainWindow_->transmitPane());
-    receivePane_->setReceiveColour(toQColor(ColourFromName(settings_.ReceiveTextColor)));
-    receivePane_->setEchoColour(toQColor(ColourFromName(settings_.EchoTextColor)));
+    receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
+    receivePane_->setEchoColour(colourFromName(settings_.EchoTextColor));
 }
 
 bool Console::saveSettings() {
@@ -334,13 +321,13 @@ std::optional<int> Console::askForPort() {
 void Console::dispatchStatus(std::uint8_t code) { modem_->status().dispatcher().dispatch(code); }
 
 void Console::showReceived(char c) {
-    receivePane_->setReceiveColour(toQColor(ColourFromName(settings_.ReceiveTextColor)));
+    receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->showReceived(c);
     transcript_.write(c);
 }
 
 void Console::showEcho(char c) {
-    receivePane_->setEchoColour(toQColor(ColourFromName(settings_.EchoTextColor)));
+    receivePane_->setEchoColour(colourFromName(settings_.EchoTextColor));
     receivePane_->showEcho(c);
     transcript_.write(c);
 }

@@ -79,6 +79,11 @@ void MainWindow::buildStatusBar() {
     bar->hide();
 }
 
+void MainWindow::onTriggered(const char* name, std::function<void()> handler) {
+    if (QAction* item = action(name))
+        connect(item, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+}
+
 void MainWindow::setTransmitHeight(int height) {
     transmitHeight_ = height;
     splitterDragged_ = false;

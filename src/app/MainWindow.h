@@ -27,6 +27,8 @@ public:
     explicit MainWindow(QWidget* receivePane, QWidget* parent = nullptr);
 
     QAction* action(const char* name) const;
+    // Runs `handler` whenever the named menu item or button is triggered.
+    void onTriggered(const char* name, std::function<void()> handler);
     QWidget* receivePane() const { return receivePane_; }
     QTextEdit* transmitPane() const { return transmitPane_; }
     QSplitter* splitter() const { return splitter_; }

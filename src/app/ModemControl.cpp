@@ -35,9 +35,7 @@ ModemControl::~ModemControl() = default;
 
 void ModemControl::connectCodeMenu() {
     auto on = [this](const char* name, void (CodeMenu::*handler)()) {
-        if (QAction* action = env_.window.action(name))
-            QObject::connect(action, &QAction::triggered, action,
-                             [this, handler] { (codeMenu_.get()->*handler)(); });
+        env_.window.onTriggered(name, [this, handler] { (codeMenu_.get()->*handler)(); });
     };
     on("mnuCodeQuoral", &CodeMenu::mnuCodeQuoralClick);
     on("mnuCodeAmtor", &CodeMenu::mnuCodeAmtorClick);

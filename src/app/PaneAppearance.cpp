@@ -14,14 +14,17 @@ void applyTo(QWidget& pane, const std::string& font, int size, const std::string
              const std::string& text) {
     pane.setFont(paneFont(QString::fromStdString(font), size));
     QPalette palette = pane.palette();
-    Rgb back = ColourFromName(background);
-    Rgb fore = ColourFromName(text);
-    palette.setColor(QPalette::Base, QColor(back.Red, back.Green, back.Blue));
-    palette.setColor(QPalette::Text, QColor(fore.Red, fore.Green, fore.Blue));
+    palette.setColor(QPalette::Base, colourFromName(background));
+    palette.setColor(QPalette::Text, colourFromName(text));
     pane.setPalette(palette);
 }
 
 } // namespace
+
+QColor colourFromName(const std::string& name) {
+    const Rgb rgb = ColourFromName(name);
+    return QColor(rgb.Red, rgb.Green, rgb.Blue);
+}
 
 QFont paneFont(const QString& storedName, int pointSize) {
     QFont font = QFontDatabase::hasFamily(storedName) ? QFont(storedName)

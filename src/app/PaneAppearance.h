@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QString>
+
+#include <string>
 
 class QWidget;
 
@@ -13,6 +16,9 @@ struct Settings;
 // here ("Fixedsys" never is on Linux) gives the system's fixed-width font at
 // the stored size; the settings keep the stored name either way.
 QFont paneFont(const QString& storedName, int pointSize);
+
+// The colour a settings colour name stands for.
+QColor colourFromName(const std::string& name);
 
 // Fonts and background colours of the receive and transmit panes.
 void applyPaneAppearance(const Settings& settings, QWidget& receivePane, QWidget& transmitPane);

@@ -14,4 +14,12 @@ void LinkState::returnToSavedMode() {
     operatingMode = baseMode(savedOperatingMode);
 }
 
+void LinkState::clearLinkFlags() {
+    linkUp = false;
+    answerCqPending = false;
+    cqPending = false;
+    txActive = false;
+    issIrs = IssIrs::Unknown;
+}
+
 } // namespace orvane

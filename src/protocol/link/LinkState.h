@@ -33,6 +33,8 @@ struct LinkState {
     std::string standbyText() const;
     // The link has ended: back to the saved mode, and out of any broadcast.
     void returnToSavedMode();
+    // A port freshly opened: no link, no CQ, no transmission, roles unknown.
+    void clearLinkFlags();
 };
 
 } // namespace orvane
