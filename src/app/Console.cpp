@@ -9,7 +9,6 @@
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
-#include "config/Colour.h"
 #include "config/SettingsFile.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"

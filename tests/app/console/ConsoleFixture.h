@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 
+#include <functional>
+
 namespace orvane {
 
 using testing::ScriptedPrompter;
@@ -37,13 +39,17 @@ struct ConsoleUnderTest {
     QString paneText() {
         return console.mainWindow().findChild<ReceivePane*>()->toPlainText();
     }
-    bool waitForPane(const QString& text, int ms = 5000) {
+    // Waits, handling window messages, until `done` holds.
+    static bool waitFor(const std::function<bool()>& done, int ms = 5000) {
         return testing::waitUntil(
             [&] {
                 QCoreApplication::processEvents();
-                return paneText().contains(text);
+                return done();
             },
             std::chrono::milliseconds(ms));
+    }
+    bool waitForPane(const QString& text, int ms = 5000) {
+        return waitFor([&] { return paneText().contains(text); }, ms);
     }
 };
 

@@ -52,14 +52,7 @@ struct QuoralConsole : ::testing::Test {
     }
     QString panel(int i) { return t.console.mainWindow().panel(i); }
     bool enabled(const char* name) { return t.console.mainWindow().findChild<QAction*>(name)->isEnabled(); }
-    bool waitFor(const std::function<bool()>& done, int ms = 5000) {
-        return testing::waitUntil(
-            [&] {
-                QCoreApplication::processEvents();
-                return done();
-            },
-            std::chrono::milliseconds(ms));
-    }
+    bool waitFor(const std::function<bool()>& done, int ms = 5000) { return t.waitFor(done, ms); }
 };
 
 TEST_F(QuoralConsole, FirstStartSaysExactlyTheHandshakeCommonAndQuoralSetUp) {
