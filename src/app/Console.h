@@ -3,6 +3,7 @@
 #include "app/ConsoleServices.h"
 #include "app/ReceiveBridge.h"
 #include "app/SecondaryWindows.h"
+#include "app/StatusSides.h"
 #include "app/Transcript.h"
 #include "app/WorkingDirectories.h"
 #include "app/handshake/ModemIdentity.h"
@@ -120,6 +121,10 @@ private:
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
+    ConsoleSupervision supervision_{*this};
+    ConsoleFileActivities fileActivities_{*this};
+    QuietMonitorDisplays monitorDisplays_;
+    std::unique_ptr<ConsoleReceiveSide> receiveSide_;
     std::unique_ptr<ModemControl> modem_;
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;

@@ -11,7 +11,6 @@
 #include "monitor/TimeDisplayTick.h"
 #include "monitor/TransferProgress.h"
 
-#include <functional>
 #include <memory>
 
 namespace orvane {
@@ -35,7 +34,7 @@ public:
         PortSession& port;
         Settings& settings;
         ConfigChanged& configChanged;
-        StatusWiring::Callbacks callbacks;
+        StatusSides sides;
     };
 
     explicit ModemControl(Environment environment);
