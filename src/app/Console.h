@@ -23,9 +23,11 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class MonitorWindows;
 class PaneCommands;
 class CallSignPopup;
 class PortSession;
@@ -65,6 +67,8 @@ public:
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    MonitorWindows& monitor() { return *monitor_; }
+    FirmwareLoading& firmware() { return *firmware_; }
 
     // Menu handlers.
     void FormClose();
@@ -121,6 +125,8 @@ private:
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<MonitorWindows> monitor_;
+    std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;
     ReceiveCapture capture_;
