@@ -10,10 +10,12 @@
 #include "config/ConfigChanged.h"
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
+#include "records/DiagnosticTraceSave.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
 #include <QObject>
@@ -24,9 +26,11 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class MonitorWindows;
 class PaneCommands;
 class CallSignPopup;
 class PortSession;
@@ -65,7 +69,10 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    const WireTraceRing& wireTrace() const { return wireTrace_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    MonitorWindows& monitor() { return *monitor_; }
+    FirmwareLoading& firmware() { return *firmware_; }
 
     // Menu handlers.
     void FormClose();
@@ -105,6 +112,8 @@ private:
     ModemIdentity identity_;
 
     RxQueue rxQueue_;
+    WireTraceRing wireTrace_;
+    DiagnosticTraceSave traceSave_;
     RoutingFlags routing_;
     EchoCounter echoes_;
     Transcript transcript_;
@@ -123,9 +132,11 @@ private:
     std::unique_ptr<PortSession> port_;
     ConsoleSupervision supervision_{*this};
     ConsoleFileActivities fileActivities_{*this};
-    QuietMonitorDisplays monitorDisplays_;
+    AttachedMonitorDisplays monitorDisplays_;
     std::unique_ptr<ConsoleReceiveSide> receiveSide_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<MonitorWindows> monitor_;
+    std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;
     ReceiveCapture capture_;

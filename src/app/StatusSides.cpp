@@ -37,4 +37,26 @@ void ConsoleFileActivities::setEndOfLine(const std::string& word, EndOfLineWords
     applyEndOfLine(console_.modem().terminal(), word, accepted);
 }
 
+void AttachedMonitorDisplays::ShowTuneLevels() {
+    if (windows_) windows_->ShowTuneLevels();
+}
+
+void AttachedMonitorDisplays::ShowFreqOffset() {
+    if (windows_) windows_->ShowFreqOffset();
+}
+
+void AttachedMonitorDisplays::ShowLinkStatistics() {
+    if (windows_) windows_->ShowLinkStatistics();
+}
+
+void AttachedMonitorDisplays::ShowModulations() {
+    if (windows_) windows_->ShowModulations();
+}
+
+void AttachedMonitorDisplays::LogStatistics() {
+    if (windows_) windows_->LogStatistics();
+}
+
+bool AttachedMonitorDisplays::StatsLogging() const { return windows_ && windows_->StatsLogging(); }
+
 } // namespace orvane

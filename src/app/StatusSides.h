@@ -64,15 +64,21 @@ private:
     Console& console_;
 };
 
-// Until the statistics and tuning windows take these over, their updates go nowhere.
-class QuietMonitorDisplays final : public MonitorDisplays {
+// The statistics and tuning windows, attached once they exist (they read
+// the status records, so they come after the status handling); until then
+// their updates go nowhere.
+class AttachedMonitorDisplays final : public MonitorDisplays {
 public:
-    void ShowTuneLevels() override {}
-    void ShowFreqOffset() override {}
-    void ShowLinkStatistics() override {}
-    void ShowModulations() override {}
-    void LogStatistics() override {}
-    bool StatsLogging() const override { return false; }
+    void attach(MonitorDisplays& windows) { windows_ = &windows; }
+    void ShowTuneLevels() override;
+    void ShowFreqOffset() override;
+    void ShowLinkStatistics() override;
+    void ShowModulations() override;
+    void LogStatistics() override;
+    bool StatsLogging() const override;
+
+private:
+    MonitorDisplays* windows_ = nullptr;
 };
 
 } // namespace orvane
