@@ -4,6 +4,8 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
+#include "app/OperationsWiring.h"
+#include "operations/CallPanel.h"
 #include "app/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/Version.h"
@@ -106,6 +108,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
+    operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
+        *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
+        fileActivities_, services_.prompter, services_.sound, services_.clock, directories_.base / "Msg"});
+    windows_.callPanel = &operations_->callPanel();
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
@@ -118,6 +124,7 @@ Console::~Console() {
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
     firmware_.reset();
+    operations_.reset();
     modem_.reset();
     monitor_.reset();
     port_.reset();
@@ -166,8 +173,8 @@ void Console::connectPaneCommands() {
         connect(edit, &QMenu::aboutToShow, this,
                 [this] { paneCommands_->Edit1Click(*mainWindow_->action("Undo1")); });
     callSignPopup_ = new CallSignPopup(*receivePane_);
-    // The call dialog takes the picked call sign once it exists.
-    callSignPopup_->setCallHandler([](const QString&) {});
+    callSignPopup_->setCallHandler(
+        [this](const QString& call) { operations_->calls().Makecalltothiscallsign1Click(call); });
     AcceptDragsFilter::installOn(*receivePane_);
     AcceptDragsFilter::installOn(*mainWindow_->transmitPane());
 }

@@ -30,6 +30,7 @@ class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class OperationsWiring;
 class MonitorWindows;
 class PaneCommands;
 class CallSignPopup;
@@ -73,6 +74,7 @@ public:
     PaneCommands& paneCommands() { return *paneCommands_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
+    OperationsWiring& operations() { return *operations_; }
 
     // Menu handlers.
     void FormClose();
@@ -137,6 +139,7 @@ private:
     std::unique_ptr<ModemControl> modem_;
     std::unique_ptr<MonitorWindows> monitor_;
     std::unique_ptr<FirmwareLoading> firmware_;
+    std::unique_ptr<OperationsWiring> operations_;
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;
     ReceiveCapture capture_;

@@ -33,6 +33,7 @@ inline constexpr std::uint8_t Amtor625Link = 0x2A;
 inline constexpr std::uint8_t PmodeLink = 0x2B;
 inline constexpr std::uint8_t EchoOff = 0x30;
 inline constexpr std::uint8_t EchoOn = 0x31;
+inline constexpr std::uint8_t StateEvent = 0x7A;
 inline constexpr std::uint8_t TuneLevels = 0x70;
 inline constexpr std::uint8_t LinkStatistics = 0x72;
 inline constexpr std::uint8_t CqEvent = 0x73;
