@@ -46,7 +46,8 @@ ModemIdentityTexts aboutTexts(const ModemIdentity& identity) {
 } // namespace
 
 Console::Console(ConsoleServices services, QObject* parent)
-    : QObject(parent), services_(std::move(services)), directories_{services_.baseDir} {
+    : QObject(parent), services_(std::move(services)), directories_{services_.baseDir},
+      traceSave_(wireTrace_, services_.prompter, services_.clock, directories_.base) {
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
@@ -87,6 +88,7 @@ Console::Console(ConsoleServices services, QObject* parent)
     hooks.isPsk31Mode = [this] { return settings_.Code == 10; };
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
                                           services_.prompter, services_.processExit, hooks);
+    port_->setWireTap(&wireTrace_);
 
     StatusWiring::Callbacks callbacks;
     callbacks.setDtr = [this] { port_->setDtr(true); };
@@ -145,6 +147,7 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
     mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
+    mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }

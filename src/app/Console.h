@@ -9,10 +9,12 @@
 #include "config/ConfigChanged.h"
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
+#include "records/DiagnosticTraceSave.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
 #include <QObject>
@@ -66,6 +68,7 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    const WireTraceRing& wireTrace() const { return wireTrace_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
@@ -108,6 +111,8 @@ private:
     ModemIdentity identity_;
 
     RxQueue rxQueue_;
+    WireTraceRing wireTrace_;
+    DiagnosticTraceSave traceSave_;
     RoutingFlags routing_;
     EchoCounter echoes_;
     Transcript transcript_;

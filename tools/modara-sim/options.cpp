@@ -19,7 +19,8 @@ std::string usage() {
            "                  [--lod XX:YY] [--s28 XX:YY] [--hardware HHHH] [--selftest N]\n"
            "                  [--silent LIST] [--fail-call SIGN]... [--no-stray-flow]\n"
            "                  [--echo-data] [--flow-always] [--call-delay MS]\n"
-           "                  [--fw-erase-fail] [--fw-result HH] [--fw-stall STEP[:MS]]\n";
+           "                  [--fw-erase-fail] [--fw-result HH] [--fw-stall STEP[:MS]]\n"
+           "                  [--replay TRACE]\n";
 }
 
 ParsedOptions parseOptions(int argc, const char* const* argv) {
@@ -64,6 +65,8 @@ ParsedOptions parseOptions(int argc, const char* const* argv) {
             options.script = value;
         } else if (name == "control") {
             options.control = value;
+        } else if (name == "replay") {
+            options.replay = value;
         } else if (name == "fail-call") {
             options.modem.failCalls.push_back(value);
         } else if (name == "call-delay") {
