@@ -9,11 +9,15 @@
 #include "config/ConfigChanged.h"
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
+#include "platform/QtDocumentViewer.h"
 #include "records/DiagnosticTraceSave.h"
+#include "records/SessionLog.h"
+#include "records/SessionLogCommands.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
@@ -67,6 +71,7 @@ public:
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
+    SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
 
     // Menu handlers.
@@ -93,6 +98,7 @@ private:
     void createWorkingDirectories();
     void connectMenus();
     void connectPaneCommands();
+    void createSessionLog();
     void loadSettings();
     bool saveSettings();
     void dispatchStatus(std::uint8_t code);
@@ -128,6 +134,10 @@ private:
     std::unique_ptr<ModemControl> modem_;
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;
+    std::unique_ptr<SessionLog> sessionLog_;
+    std::unique_ptr<WireTapPair> lineTaps_;
+    QtDocumentViewer documentViewer_;
+    std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
     bool displayRunning_ = false;
 

@@ -35,6 +35,7 @@ void StatusHandlers::linked() {
     enable("mnuFilesSendBinaryFile", true);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
+    link.linkedCall = *call;
     link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -76,6 +77,7 @@ void StatusHandlers::amtor476Link() {
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
     enable("mnuConfigure", true);
+    link.linkedCall.clear();
     link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -91,6 +93,7 @@ void StatusHandlers::amtor625Link() {
     if (rules_.amtor625EnablesPModeForcedOver) enable("butPModeForcedOver", true);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
+    ctx_.link.linkedCall = *call;
     ctx_.link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -111,6 +114,7 @@ void StatusHandlers::pmodeLink() {
     showLinkedControls(kTorToolbars);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
+    link.linkedCall = *call;
     link.linkUp = true;
     if (rules_.pmodeLinkTone)
         ctx_.sound.tone(800, 1000);
