@@ -89,7 +89,6 @@ Console::Console(ConsoleServices services, QObject* parent)
     hooks.isPsk31Mode = [this] { return settings_.Code == 10; };
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
                                           services_.prompter, services_.processExit, hooks);
-    port_->setWireTap(&wireTrace_);
 
     receiveSide_ = std::make_unique<ConsoleReceiveSide>(routing_, echoes_, *port_, displayRunning_);
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
@@ -106,6 +105,7 @@ Console::Console(ConsoleServices services, QObject* parent)
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
+    createSessionLog();
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
@@ -118,12 +118,26 @@ Console::~Console() {
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
     firmware_.reset();
+    // The serial threads show the line to the session log until they end.
+    if (port_) port_->close();
+    sessionLog_.reset();
     modem_.reset();
     monitor_.reset();
     port_.reset();
     delete splash_;
     delete help_;
     delete mainWindow_;
+}
+
+void Console::createSessionLog() {
+    sessionLog_ = std::make_unique<SessionLog>(directories_.base / "Logs", services_.clock,
+                                               modem_->link(), services_.prompter);
+    lineTaps_ = std::make_unique<WireTapPair>(wireTrace_, *sessionLog_);
+    port_->setWireTap(lineTaps_.get());
+    sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
+                                                               documentViewer_, directories_.base);
+    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+        keep->setChecked(sessionLogCommands_->loadSetting());
 }
 
 void Console::createWorkingDirectories() {
@@ -137,6 +151,10 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
     mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
     mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
+    mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
+    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+        connect(keep, &QAction::toggled, this,
+                [this](bool on) { sessionLogCommands_->mnuViewSessionLogClick(on); });
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
@@ -273,6 +291,7 @@ void Console::FormClose() {
     stopTimers();
     saveSettings();
     for (int i = 0; i < 20; ++i) services_.clock.delay(1);
+    sessionLog_->close();
 }
 
 void Console::stopTimers() {
@@ -304,6 +323,7 @@ void Console::modemStoppedResponding() {
                             static_cast<QWidget*>(about_), static_cast<QWidget*>(windows_.callPanel)})
         if (window && window->isVisible()) window->close();
     mainWindow_->hide();
+    sessionLog_->close();
     services_.clock.delay(1);
     services_.processExit.exitNow(0);
 }
@@ -334,6 +354,7 @@ void Console::showReceived(char c) {
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->showReceived(c);
     transcript_.write(c);
+    sessionLog_->received(c);
 }
 
 void Console::showEcho(char c) {

@@ -10,11 +10,15 @@
 #include "config/ConfigChanged.h"
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
+#include "platform/QtDocumentViewer.h"
 #include "records/DiagnosticTraceSave.h"
+#include "records/SessionLog.h"
+#include "records/SessionLogCommands.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
@@ -70,6 +74,7 @@ public:
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
+    SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
@@ -98,6 +103,7 @@ private:
     void createWorkingDirectories();
     void connectMenus();
     void connectPaneCommands();
+    void createSessionLog();
     void loadSettings();
     bool saveSettings();
     void dispatchStatus(std::uint8_t code);
@@ -139,6 +145,10 @@ private:
     std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;
+    std::unique_ptr<SessionLog> sessionLog_;
+    std::unique_ptr<WireTapPair> lineTaps_;
+    QtDocumentViewer documentViewer_;
+    std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
     bool displayRunning_ = false;
 
