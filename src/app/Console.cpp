@@ -4,6 +4,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
+#include "app/OnAirOperations.h"
 #include "app/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/SplashWindow.h"
@@ -104,6 +105,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
         settings_, configChanged_, std::move(callbacks)});
+    modem_->setMessageDirectory(directories_.msg());
+    onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
+        *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
+        services_.clock, services_.prompter, *display_});
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
@@ -114,6 +119,7 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    onAir_.reset();
     modem_.reset();
     port_.reset();
     delete splash_;

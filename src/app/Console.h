@@ -26,6 +26,7 @@ class DisplayThread;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
 class PortSession;
@@ -65,6 +66,7 @@ public:
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    OnAirOperations& onAir() { return *onAir_; }
 
     // Menu handlers.
     void FormClose();
@@ -122,6 +124,7 @@ private:
     std::unique_ptr<PortSession> port_;
     std::unique_ptr<ModemControl> modem_;
     std::unique_ptr<PaneCommands> paneCommands_;
+    std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
     ReceiveCapture capture_;
     bool displayRunning_ = false;
