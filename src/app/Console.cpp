@@ -4,6 +4,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
+#include "app/OnAirOperations.h"
 #include "app/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/Version.h"
@@ -106,6 +107,10 @@ Console::Console(ConsoleServices services, QObject* parent)
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
     createSessionLog();
+    modem_->setMessageDirectory(directories_.msg());
+    onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
+        *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
+        services_.clock, services_.prompter, *display_});
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
@@ -117,6 +122,7 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    onAir_.reset();
     firmware_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();

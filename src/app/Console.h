@@ -35,6 +35,7 @@ class HelpWindow;
 class MainWindow;
 class ModemControl;
 class MonitorWindows;
+class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
 class PortSession;
@@ -78,6 +79,7 @@ public:
     PaneCommands& paneCommands() { return *paneCommands_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
+    OnAirOperations& onAir() { return *onAir_; }
 
     // Menu handlers.
     void FormClose();
@@ -144,6 +146,7 @@ private:
     std::unique_ptr<MonitorWindows> monitor_;
     std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
+    std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
     std::unique_ptr<SessionLog> sessionLog_;
     std::unique_ptr<WireTapPair> lineTaps_;
