@@ -6,6 +6,7 @@
 #include "app/ModemControl.h"
 #include "app/OperationsWiring.h"
 #include "operations/CallPanel.h"
+#include "app/OnAirOperations.h"
 #include "app/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/Version.h"
@@ -91,7 +92,6 @@ Console::Console(ConsoleServices services, QObject* parent)
     hooks.isPsk31Mode = [this] { return settings_.Code == 10; };
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
                                           services_.prompter, services_.processExit, hooks);
-    port_->setWireTap(&wireTrace_);
 
     receiveSide_ = std::make_unique<ConsoleReceiveSide>(routing_, echoes_, *port_, displayRunning_);
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
@@ -110,8 +110,13 @@ Console::Console(ConsoleServices services, QObject* parent)
         *mainWindow_, identity_});
     operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
         *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
-        fileActivities_, services_.prompter, services_.sound, services_.clock, directories_.base / "Msg"});
+        fileActivities_, services_.prompter, services_.sound, services_.clock, directories_.msg()});
     windows_.callPanel = &operations_->callPanel();
+    createSessionLog();
+    modem_->setMessageDirectory(directories_.msg());
+    onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
+        *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
+        services_.clock, services_.prompter, *display_});
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
@@ -123,14 +128,29 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    onAir_.reset();
     firmware_.reset();
     operations_.reset();
+    // The serial threads show the line to the session log until they end.
+    if (port_) port_->close();
+    sessionLog_.reset();
     modem_.reset();
     monitor_.reset();
     port_.reset();
     delete splash_;
     delete help_;
     delete mainWindow_;
+}
+
+void Console::createSessionLog() {
+    sessionLog_ = std::make_unique<SessionLog>(directories_.base / "Logs", services_.clock,
+                                               modem_->link(), services_.prompter);
+    lineTaps_ = std::make_unique<WireTapPair>(wireTrace_, *sessionLog_);
+    port_->setWireTap(lineTaps_.get());
+    sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
+                                                               documentViewer_, directories_.base);
+    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+        keep->setChecked(sessionLogCommands_->loadSetting());
 }
 
 void Console::createWorkingDirectories() {
@@ -144,6 +164,10 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
     mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
     mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
+    mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
+    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+        connect(keep, &QAction::toggled, this,
+                [this](bool on) { sessionLogCommands_->mnuViewSessionLogClick(on); });
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
@@ -280,6 +304,7 @@ void Console::FormClose() {
     stopTimers();
     saveSettings();
     for (int i = 0; i < 20; ++i) services_.clock.delay(1);
+    sessionLog_->close();
 }
 
 void Console::stopTimers() {
@@ -311,6 +336,7 @@ void Console::modemStoppedResponding() {
                             static_cast<QWidget*>(about_), static_cast<QWidget*>(windows_.callPanel)})
         if (window && window->isVisible()) window->close();
     mainWindow_->hide();
+    sessionLog_->close();
     services_.clock.delay(1);
     services_.processExit.exitNow(0);
 }
@@ -341,6 +367,7 @@ void Console::showReceived(char c) {
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->showReceived(c);
     transcript_.write(c);
+    sessionLog_->received(c);
 }
 
 void Console::showEcho(char c) {

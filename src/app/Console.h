@@ -10,11 +10,15 @@
 #include "config/ConfigChanged.h"
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
+#include "platform/QtDocumentViewer.h"
 #include "records/DiagnosticTraceSave.h"
+#include "records/SessionLog.h"
+#include "records/SessionLogCommands.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
@@ -32,6 +36,7 @@ class MainWindow;
 class ModemControl;
 class OperationsWiring;
 class MonitorWindows;
+class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
 class PortSession;
@@ -71,10 +76,12 @@ public:
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
+    SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
     OperationsWiring& operations() { return *operations_; }
+    OnAirOperations& onAir() { return *onAir_; }
 
     // Menu handlers.
     void FormClose();
@@ -100,6 +107,7 @@ private:
     void createWorkingDirectories();
     void connectMenus();
     void connectPaneCommands();
+    void createSessionLog();
     void loadSettings();
     bool saveSettings();
     void dispatchStatus(std::uint8_t code);
@@ -141,7 +149,12 @@ private:
     std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<OperationsWiring> operations_;
     std::unique_ptr<PaneCommands> paneCommands_;
+    std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
+    std::unique_ptr<SessionLog> sessionLog_;
+    std::unique_ptr<WireTapPair> lineTaps_;
+    QtDocumentViewer documentViewer_;
+    std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
     bool displayRunning_ = false;
 

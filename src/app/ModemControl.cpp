@@ -19,7 +19,7 @@ ModemControl::ModemControl(Environment environment)
     status_ = std::make_unique<StatusWiring>(env_.queue, env_.clock, env_.sound, surface_,
                                              env_.sides);
     context_ = std::make_unique<ModeContext>(ModeContext{
-        env_.settings, status_->link(), terminal_, surface_, *this, env_.port.xonXoffFilter(), {}, {}});
+        env_.settings, status_->link(), terminal_, surface_, *this, env_.port.xonXoffFilter(), {}, {}, {}});
     runner_ = std::make_unique<ModeSetupRunner>(*context_);
     codeMenu_ = std::make_unique<CodeMenu>(*runner_, env_.configChanged);
     tick_ = std::make_unique<TimeDisplayTick>(env_.clock, static_cast<StatusBarView&>(*this),
@@ -41,6 +41,8 @@ void ModemControl::connectCodeMenu() {
 }
 
 void ModemControl::send(const ModemCommand& command) { env_.port.send(command); }
+
+void ModemControl::pauseRoutingFor(int ms) { env_.port.pauseRoutingFor(ms); }
 
 void ModemControl::setPanel(int index, const std::string& text) {
     env_.window.setPanel(index, QString::fromStdString(text));

@@ -133,7 +133,7 @@ void CqAndMessages::butFoxesClick() {
     if (!ctx_.link.linkUp && !isFsk(mode) && !isBroadcast(mode) && mode != OperatingMode::Psk31) return;
     ctx_.txPane.moveCaretToEnd();
     ctx_.txPane.restoreTypingColour();
-    ctx_.txPane.appendLines({QString::fromLatin1(kFoxText)});
+    ctx_.txPane.appendLines({QString::fromLatin1(kFoxText), QString()}); // a finished line
 }
 
 } // namespace orvane

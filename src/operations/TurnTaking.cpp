@@ -38,7 +38,7 @@ void TurnTaking::showOverBox(const char* text) {
 }
 
 void TurnTaking::butOverClick() {
-    if (overMode(ctx_.link.operatingMode)) ctx_.txPane.appendLines({QStringLiteral("+?")});
+    if (overMode(ctx_.link.operatingMode)) ctx_.txPane.appendLines({QStringLiteral("+?"), QString()}); // a finished line
     if (ctx_.txPane.isEmpty()) showOverBox(" OVER ");
 }
 

@@ -31,6 +31,7 @@ void StatusHandlers::linked() {
     enable("mnuFilesSendBinaryFile", true);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
+    link.linkedCall = *call;
     link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -72,6 +73,7 @@ void StatusHandlers::amtor476Link() {
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
     enable("mnuConfigure", true);
+    link.linkedCall.clear();
     link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -87,6 +89,7 @@ void StatusHandlers::amtor625Link() {
     if (rules_.amtor625EnablesPModeForcedOver) enable("butPModeForcedOver", true);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
+    ctx_.link.linkedCall = *call;
     ctx_.link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -107,6 +110,7 @@ void StatusHandlers::pmodeLink() {
     showLinkedControls(kTorToolbars);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
+    link.linkedCall = *call;
     link.linkUp = true;
     if (rules_.pmodeLinkTone)
         ctx_.sound.tone(800, 1000);
