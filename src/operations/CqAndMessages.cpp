@@ -61,9 +61,9 @@ void CqAndMessages::butCallCQClick() {
             ctx_.timers.cqTimer().stop();
             ctx_.surface.setCaption("butQORCallCQ", "Answering CQ");
             link.answerCqPending = false;
-            ctx_.line.sendCommand(command(CommandCode::QUORAL_ANSWER_CQ));
+            ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_ANSWER_CQ, ""));
         } else {
-            ctx_.line.sendCommand(command(CommandCode::QUORAL_CQ));
+            ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));
         }
         ctx_.surface.setEnabled("butQORConnect", false);
         ctx_.surface.setEnabled("butQORFEC", false);

@@ -35,6 +35,12 @@ void type(QWidget& widget, const QString& text) {
     }
 }
 
+// With ORVANE_SHOT_DIR set, the window as the operator sees it goes to a picture.
+void shot(QWidget& widget, const char* name) {
+    const QByteArray dir = qgetenv("ORVANE_SHOT_DIR");
+    if (!dir.isEmpty()) widget.grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name));
+}
+
 struct TransmitConsole : ::testing::Test {
     ModemRig rig;
     ConsoleUnderTest t{rig.dir()};
@@ -56,6 +62,8 @@ struct TransmitConsole : ::testing::Test {
             auto& panel = static_cast<CallPanel&>(dialog);
             panel.CallBox->lineEdit()->clear();
             type(*panel.CallBox->lineEdit(), call);
+            panel.show();
+            shot(panel, "call_dialog.png");
             panel.butCall->click();
             return int(QDialog::Accepted);
         });
@@ -75,6 +83,10 @@ TEST_F(TransmitConsole, AQuoralQsoFromTheCallDialogToTheThreeZ) {
     type(txPane(), "ur rst 599\n");
     EXPECT_TRUE(waitForBytes("ur rst 599\r\n"));
     EXPECT_TRUE(t.waitForPane("GM OM"));
+    type(txPane(), "name is ");
+    EXPECT_TRUE(waitForBytes("name ")) << "a word leaves once the next is begun";
+    shot(t.console.mainWindow(), "qso.png");
+    type(txPane(), "jo\n");
     EXPECT_TRUE(waitFor([&] { return txPane().toPlainText().isEmpty(); })) << "sent lines leave the pane";
 
     type(txPane(), "zzz\n");
