@@ -4,12 +4,17 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
-#include "app/PaneAppearance.h"
+#include "config/ui/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
 #include "config/SettingsFile.h"
+#include "config/ui/ConfigurationWindows.h"
+#include "config/ui/TFontForm.h"
+#include "config/ui/TForm2.h"
+#include "config/ui/TForm3.h"
+#include "config/ui/ViewMenu.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"
 #include "platform/Clock.h"
@@ -104,9 +109,22 @@ Console::Console(ConsoleServices services, QObject* parent)
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
         settings_, configChanged_, std::move(callbacks)});
+    createConfigurationWindows();
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
+}
+
+void Console::createConfigurationWindows() {
+    configuration_ = std::make_unique<ConfigurationWindows>(ConfigurationWindows::Environment{
+        *mainWindow_, modem_->setups(), services_.prompter, configChanged_, *this, *this,
+        directories_.base});
+    windows_.configuration = &configuration_->configuration();
+    windows_.printSquelch = &configuration_->printSquelch();
+    windows_.fontForm = &configuration_->fontForm();
+    viewMenu_ = std::make_unique<ViewMenu>(ViewMenu::Environment{
+        *mainWindow_, settings_, configChanged_, modem_->surface(), modem_->link(),
+        *windows_.amplitudeTune, *windows_.frequencyTune, *windows_.quoralStatistics});
 }
 
 Console::~Console() {
@@ -130,6 +148,19 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("About1", [this] { About1Click(); });
     mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
+    mainWindow_->onTriggered("ConfigurationPages1",
+                             [this] { configuration_->ConfigurationPages1Click(); });
+    mainWindow_->onTriggered("mnuConfigureScreenSettings",
+                             [this] { configuration_->mnuConfigureScreenSettingsClick(); });
+    auto view = [this](const char* name, void (ViewMenu::*handler)()) {
+        mainWindow_->onTriggered(name, [this, handler] { (viewMenu_.get()->*handler)(); });
+    };
+    view("mnuViewToolBar", &ViewMenu::mnuViewToolBarClick);
+    view("mnuViewStatusBar", &ViewMenu::mnuViewStatusBarClick);
+    view("mnuViewAmpTune", &ViewMenu::mnuViewAmpTuneClick);
+    view("mnuViewFreqTune", &ViewMenu::mnuViewFreqTuneClick);
+    view("mnuViewQuoralStat", &ViewMenu::mnuViewQuoralStatClick);
+    view("mnuViewEchoData", &ViewMenu::mnuViewEchoDataClick);
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
@@ -197,6 +228,8 @@ bool Console::runStartupSequence() {
 
     splash_->logStep(QStringLiteral("Setting Screen Parameters"));
     modem_->setHardwareVersion(identity_.HardwareVersion);
+    configuration_->setVersions({identity_.LodVersion, identity_.S28Version, identity_.BootVersion,
+                                 identity_.ProductId, identity_.QuoralWaveform, "3.1.4"});
     modem_->setups().runCommonSetup();
     splash_->logOk();
 
@@ -233,6 +266,11 @@ void Console::loadSettings() {
     link.savedOperatingMode = link.operatingMode;
     link.listenMode = listenModeFromSetting(settings_.Listen);
     applyScreenLayout(layout_, *mainWindow_, windows_);
+    applyDisplaySettings();
+    viewMenu_->showChecks();
+}
+
+void Console::applyDisplaySettings() {
     applyPaneAppearance(settings_, *receivePane_, *mainWindow_->transmitPane());
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->setEchoColour(colourFromName(settings_.EchoTextColor));

@@ -9,6 +9,8 @@
 #include "config/ConfigChanged.h"
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
+#include "config/ui/DisplayTarget.h"
+#include "config/ui/SettingsSaver.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
@@ -28,6 +30,8 @@ class MainWindow;
 class ModemControl;
 class PaneCommands;
 class CallSignPopup;
+class ConfigurationWindows;
+class ViewMenu;
 class PortSession;
 class ReceivePane;
 class SplashWindow;
@@ -36,7 +40,10 @@ class Timer;
 // Puts the console together and takes it apart: windows, the serial link,
 // start-up behind the splash window, the modem handshake, the normal close
 // and the shutdown when the modem stops answering.
-class Console final : public QObject, public ReceivedCharTarget {
+class Console final : public QObject,
+                      public ReceivedCharTarget,
+                      private SettingsSaver,
+                      private DisplayTarget {
     Q_OBJECT
 public:
     explicit Console(ConsoleServices services, QObject* parent = nullptr);
@@ -65,6 +72,8 @@ public:
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    ConfigurationWindows& configuration() { return *configuration_; }
+    ViewMenu& viewMenu() { return *viewMenu_; }
 
     // Menu handlers.
     void FormClose();
@@ -91,7 +100,11 @@ private:
     void connectMenus();
     void connectPaneCommands();
     void loadSettings();
-    bool saveSettings();
+    // SettingsSaver
+    bool saveSettings() override;
+    // DisplayTarget
+    void applyDisplaySettings() override;
+    void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
     std::optional<int> askForPort();
     void stopTimers();
@@ -124,6 +137,8 @@ private:
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;
     ReceiveCapture capture_;
+    std::unique_ptr<ConfigurationWindows> configuration_;
+    std::unique_ptr<ViewMenu> viewMenu_;
     bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
