@@ -9,12 +9,14 @@
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
+#include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
 #include "config/ui/ConfigurationWindows.h"
 #include "config/ui/TFontForm.h"
 #include "config/ui/TForm2.h"
 #include "config/ui/TForm3.h"
 #include "config/ui/ViewMenu.h"
+#include "monitor/ui/MonitorWindows.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"
 #include "platform/Clock.h"
@@ -49,7 +51,8 @@ ModemIdentityTexts aboutTexts(const ModemIdentity& identity) {
 } // namespace
 
 Console::Console(ConsoleServices services, QObject* parent)
-    : QObject(parent), services_(std::move(services)), directories_{services_.baseDir} {
+    : QObject(parent), services_(std::move(services)), directories_{services_.baseDir},
+      traceSave_(wireTrace_, services_.prompter, services_.clock, directories_.base) {
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
@@ -90,6 +93,7 @@ Console::Console(ConsoleServices services, QObject* parent)
     hooks.isPsk31Mode = [this] { return settings_.Code == 10; };
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
                                           services_.prompter, services_.processExit, hooks);
+    port_->setWireTap(&wireTrace_);
 
     StatusWiring::Callbacks callbacks;
     callbacks.setDtr = [this] { port_->setDtr(true); };
@@ -110,9 +114,19 @@ Console::Console(ConsoleServices services, QObject* parent)
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
         settings_, configChanged_, std::move(callbacks)});
     createConfigurationWindows();
+    monitor_ = std::make_unique<MonitorWindows>(
+        MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
+                                *windows_.frequencyTune},
+        modem_->status().records(), modem_->link(), settings_, modem_->surface(), services_.clock,
+        directories_.base);
+    modem_->status().attachMonitorDisplays(*monitor_);
+    firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
+        *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
+        *mainWindow_, identity_});
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
+    monitor_->connectFilesMenu();
 }
 
 void Console::createConfigurationWindows() {
@@ -132,7 +146,9 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    firmware_.reset();
     modem_.reset();
+    monitor_.reset();
     port_.reset();
     delete splash_;
     delete help_;
@@ -161,6 +177,8 @@ void Console::connectMenus() {
     view("mnuViewFreqTune", &ViewMenu::mnuViewFreqTuneClick);
     view("mnuViewQuoralStat", &ViewMenu::mnuViewQuoralStatClick);
     view("mnuViewEchoData", &ViewMenu::mnuViewEchoDataClick);
+    mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
+    mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
@@ -214,7 +232,11 @@ bool Console::runStartupSequence() {
     splash_->logStep(QStringLiteral("Initializing Modem"));
     port_->PortName = settings_.PortName;
     ModemHandshake handshake(*port_, services_.clock, services_.prompter, services_.processExit,
-                             services_.sound, [] { return false; });
+                             services_.sound, [this] {
+                                 // Back here only when the operator cancelled the file choice.
+                                 firmware_->mnuFilesLoadFirmwareClick();
+                                 return false;
+                             });
     bool opened = port_->open();
     HandshakeResult result;
     if (opened) result = handshake.run();

@@ -11,10 +11,12 @@
 #include "config/Settings.h"
 #include "config/ui/DisplayTarget.h"
 #include "config/ui/SettingsSaver.h"
+#include "records/DiagnosticTraceSave.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
 #include <QObject>
@@ -25,9 +27,11 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class MonitorWindows;
 class PaneCommands;
 class CallSignPopup;
 class ConfigurationWindows;
@@ -71,9 +75,12 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    const WireTraceRing& wireTrace() const { return wireTrace_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
     ConfigurationWindows& configuration() { return *configuration_; }
     ViewMenu& viewMenu() { return *viewMenu_; }
+    MonitorWindows& monitor() { return *monitor_; }
+    FirmwareLoading& firmware() { return *firmware_; }
 
     // Menu handlers.
     void FormClose();
@@ -117,6 +124,8 @@ private:
     ModemIdentity identity_;
 
     RxQueue rxQueue_;
+    WireTraceRing wireTrace_;
+    DiagnosticTraceSave traceSave_;
     RoutingFlags routing_;
     EchoCounter echoes_;
     Transcript transcript_;
@@ -134,6 +143,8 @@ private:
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<MonitorWindows> monitor_;
+    std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;
     ReceiveCapture capture_;
