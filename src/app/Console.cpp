@@ -5,7 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
 #include "app/OnAirOperations.h"
-#include "app/PaneAppearance.h"
+#include "config/ui/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/Version.h"
 #include "app/SplashWindow.h"
@@ -13,6 +13,11 @@
 #include "app/handshake/ModemHandshake.h"
 #include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
+#include "config/ui/ConfigurationWindows.h"
+#include "config/ui/TFontForm.h"
+#include "config/ui/TForm2.h"
+#include "config/ui/TForm3.h"
+#include "config/ui/ViewMenu.h"
 #include "monitor/ui/MonitorWindows.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"
@@ -97,6 +102,7 @@ Console::Console(ConsoleServices services, QObject* parent)
         settings_, configChanged_,
         StatusSides{supervision_, monitorDisplays_, *receiveSide_, fileActivities_,
                     StatusSettings{settings_.A_EndOfLine, settings_.P_EndOfLine}}});
+    createConfigurationWindows();
     monitor_ = std::make_unique<MonitorWindows>(
         MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
                                 *windows_.frequencyTune},
@@ -115,6 +121,18 @@ Console::Console(ConsoleServices services, QObject* parent)
     connectPaneCommands();
     modem_->connectCodeMenu();
     monitor_->connectFilesMenu();
+}
+
+void Console::createConfigurationWindows() {
+    configuration_ = std::make_unique<ConfigurationWindows>(ConfigurationWindows::Environment{
+        *mainWindow_, modem_->setups(), services_.prompter, configChanged_, *this, *this,
+        directories_.base});
+    windows_.configuration = &configuration_->configuration();
+    windows_.printSquelch = &configuration_->printSquelch();
+    windows_.fontForm = &configuration_->fontForm();
+    viewMenu_ = std::make_unique<ViewMenu>(ViewMenu::Environment{
+        *mainWindow_, settings_, configChanged_, modem_->surface(), modem_->link(),
+        *windows_.amplitudeTune, *windows_.frequencyTune, *windows_.quoralStatistics});
 }
 
 Console::~Console() {
@@ -155,6 +173,19 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("About1", [this] { About1Click(); });
     mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
+    mainWindow_->onTriggered("ConfigurationPages1",
+                             [this] { configuration_->ConfigurationPages1Click(); });
+    mainWindow_->onTriggered("mnuConfigureScreenSettings",
+                             [this] { configuration_->mnuConfigureScreenSettingsClick(); });
+    auto view = [this](const char* name, void (ViewMenu::*handler)()) {
+        mainWindow_->onTriggered(name, [this, handler] { (viewMenu_.get()->*handler)(); });
+    };
+    view("mnuViewToolBar", &ViewMenu::mnuViewToolBarClick);
+    view("mnuViewStatusBar", &ViewMenu::mnuViewStatusBarClick);
+    view("mnuViewAmpTune", &ViewMenu::mnuViewAmpTuneClick);
+    view("mnuViewFreqTune", &ViewMenu::mnuViewFreqTuneClick);
+    view("mnuViewQuoralStat", &ViewMenu::mnuViewQuoralStatClick);
+    view("mnuViewEchoData", &ViewMenu::mnuViewEchoDataClick);
     mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
     mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
     mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
@@ -232,6 +263,8 @@ bool Console::runStartupSequence() {
 
     splash_->logStep(QStringLiteral("Setting Screen Parameters"));
     modem_->setHardwareVersion(identity_.HardwareVersion);
+    configuration_->setVersions({identity_.LodVersion, identity_.S28Version, identity_.BootVersion,
+                                 identity_.ProductId, identity_.QuoralWaveform, "3.1.4"});
     modem_->setups().runCommonSetup();
     splash_->logOk();
 
@@ -268,6 +301,11 @@ void Console::loadSettings() {
     link.savedOperatingMode = link.operatingMode;
     link.listenMode = listenModeFromSetting(settings_.Listen);
     applyScreenLayout(layout_, *mainWindow_, windows_);
+    applyDisplaySettings();
+    viewMenu_->showChecks();
+}
+
+void Console::applyDisplaySettings() {
     applyPaneAppearance(settings_, *receivePane_, *mainWindow_->transmitPane());
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->setEchoColour(colourFromName(settings_.EchoTextColor));

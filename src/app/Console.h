@@ -11,6 +11,8 @@
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
 #include "platform/QtDocumentViewer.h"
+#include "config/ui/DisplayTarget.h"
+#include "config/ui/SettingsSaver.h"
 #include "records/DiagnosticTraceSave.h"
 #include "records/SessionLog.h"
 #include "records/SessionLogCommands.h"
@@ -38,6 +40,8 @@ class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
+class ConfigurationWindows;
+class ViewMenu;
 class PortSession;
 class ReceivePane;
 class SplashWindow;
@@ -46,7 +50,10 @@ class Timer;
 // Puts the console together and takes it apart: windows, the serial link,
 // start-up behind the splash window, the modem handshake, the normal close
 // and the shutdown when the modem stops answering.
-class Console final : public QObject, public ReceivedCharTarget {
+class Console final : public QObject,
+                      public ReceivedCharTarget,
+                      private SettingsSaver,
+                      private DisplayTarget {
     Q_OBJECT
 public:
     explicit Console(ConsoleServices services, QObject* parent = nullptr);
@@ -77,6 +84,8 @@ public:
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    ConfigurationWindows& configuration() { return *configuration_; }
+    ViewMenu& viewMenu() { return *viewMenu_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
     OnAirOperations& onAir() { return *onAir_; }
@@ -107,7 +116,11 @@ private:
     void connectPaneCommands();
     void createSessionLog();
     void loadSettings();
-    bool saveSettings();
+    // SettingsSaver
+    bool saveSettings() override;
+    // DisplayTarget
+    void applyDisplaySettings() override;
+    void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
     std::optional<int> askForPort();
     void stopTimers();
@@ -153,6 +166,8 @@ private:
     QtDocumentViewer documentViewer_;
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
+    std::unique_ptr<ConfigurationWindows> configuration_;
+    std::unique_ptr<ViewMenu> viewMenu_;
     bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
