@@ -145,6 +145,45 @@ TEST_F(ModemTest, DisconnectDuringACallCancelsItAndIdleDisconnectIsIgnored) {
     EXPECT_EQ(at(1000), Items{});
 }
 
+Bytes afterListenOff(Bytes command) {
+    command.insert(command.begin(), {0x80, 0x48});
+    return command;
+}
+
+TEST_F(ModemTest, BroadcastsEchoAndEndWithTheirModesStandbyReport) {
+    struct Row {
+        const char* what;
+        Bytes start;
+        Bytes end;
+        Items report;
+    };
+    for (const Row& row : {
+             Row{"Quoral broadcast, disconnect", textCommand(0x12, ""), {0x80, 0x07},
+                 {statusItem(0x23), 0x00}},
+             Row{"P-Mode unproto, panic", textCommand(0x1C, ""), {0x81, 0x06}, {statusItem(0x23), 0x00}},
+             Row{"AMTOR FEC, listening", Bytes{0x80, 0x58, 0x80, 0x81, 0x80, 0x1D, 0x80, 0x00},
+                 {0x80, 0x07}, {statusItem(0x7A), 16}},
+             Row{"AMTOR SFEC, not listening", afterListenOff(textCommand(0x18, "ABCD")),
+                 {0x81, 0x06}, {statusItem(0x7A), 12}},
+             Row{"AMTOR CFEC", {0x80, 0x82}, {0x80, 0x07}, {statusItem(0x7A), 12}},
+         }) {
+        start();
+        EXPECT_EQ(send(row.start), Items{}) << row.what;
+        EXPECT_EQ(send(Bytes{'C', 'Q'}), (Items{statusItem(0x31), 'C', 'Q', statusItem(0x30)}))
+            << row.what;
+        EXPECT_EQ(send(row.end), row.report) << row.what;
+        EXPECT_EQ(send(Bytes{'x'}), Items{}) << row.what << ": off the air again";
+    }
+}
+
+TEST_F(ModemTest, AStandbyEventFromAScriptEndsABroadcast) {
+    start();
+    send({0x80, 0x1D, 0x80, 0x00});
+    modem_->sendStatus({status::StateEvent, {12}});
+    at(0);
+    EXPECT_EQ(send(Bytes{'x'}), Items{});
+}
+
 TEST_F(ModemTest, KeyboardModesAlwaysTransmitAndFiveUnitModesSendOnlyTheirAlphabet) {
     start();
     EXPECT_EQ(send({0x80, 0x86, 'a', '~'}),
