@@ -10,7 +10,9 @@
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
+#include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
+#include "monitor/ui/MonitorWindows.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"
 #include "platform/Clock.h"
@@ -45,7 +47,8 @@ ModemIdentityTexts aboutTexts(const ModemIdentity& identity) {
 } // namespace
 
 Console::Console(ConsoleServices services, QObject* parent)
-    : QObject(parent), services_(std::move(services)), directories_{services_.baseDir} {
+    : QObject(parent), services_(std::move(services)), directories_{services_.baseDir},
+      traceSave_(wireTrace_, services_.prompter, services_.clock, directories_.base) {
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
@@ -86,6 +89,7 @@ Console::Console(ConsoleServices services, QObject* parent)
     hooks.isPsk31Mode = [this] { return settings_.Code == 10; };
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
                                           services_.prompter, services_.processExit, hooks);
+    port_->setWireTap(&wireTrace_);
 
     StatusWiring::Callbacks callbacks;
     callbacks.setDtr = [this] { port_->setDtr(true); };
@@ -105,6 +109,15 @@ Console::Console(ConsoleServices services, QObject* parent)
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
         settings_, configChanged_, std::move(callbacks)});
+    monitor_ = std::make_unique<MonitorWindows>(
+        MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
+                                *windows_.frequencyTune},
+        modem_->status().records(), modem_->link(), settings_, modem_->surface(), services_.clock,
+        directories_.base);
+    modem_->status().attachMonitorDisplays(*monitor_);
+    firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
+        *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
+        *mainWindow_, identity_});
     modem_->setMessageDirectory(directories_.msg());
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
         *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
@@ -112,6 +125,7 @@ Console::Console(ConsoleServices services, QObject* parent)
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
+    monitor_->connectFilesMenu();
 }
 
 Console::~Console() {
@@ -119,8 +133,10 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    firmware_.reset();
     onAir_.reset();
     modem_.reset();
+    monitor_.reset();
     port_.reset();
     delete splash_;
     delete help_;
@@ -136,6 +152,8 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("About1", [this] { About1Click(); });
     mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
+    mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
+    mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
@@ -189,7 +207,11 @@ bool Console::runStartupSequence() {
     splash_->logStep(QStringLiteral("Initializing Modem"));
     port_->PortName = settings_.PortName;
     ModemHandshake handshake(*port_, services_.clock, services_.prompter, services_.processExit,
-                             services_.sound, [] { return false; });
+                             services_.sound, [this] {
+                                 // Back here only when the operator cancelled the file choice.
+                                 firmware_->mnuFilesLoadFirmwareClick();
+                                 return false;
+                             });
     bool opened = port_->open();
     HandshakeResult result;
     if (opened) result = handshake.run();

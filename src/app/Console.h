@@ -9,10 +9,12 @@
 #include "config/ConfigChanged.h"
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
+#include "records/DiagnosticTraceSave.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
 #include <QObject>
@@ -23,9 +25,11 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
@@ -65,8 +69,11 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    const WireTraceRing& wireTrace() const { return wireTrace_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
     OnAirOperations& onAir() { return *onAir_; }
+    MonitorWindows& monitor() { return *monitor_; }
+    FirmwareLoading& firmware() { return *firmware_; }
 
     // Menu handlers.
     void FormClose();
@@ -106,6 +113,8 @@ private:
     ModemIdentity identity_;
 
     RxQueue rxQueue_;
+    WireTraceRing wireTrace_;
+    DiagnosticTraceSave traceSave_;
     RoutingFlags routing_;
     EchoCounter echoes_;
     Transcript transcript_;
@@ -123,6 +132,8 @@ private:
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<MonitorWindows> monitor_;
+    std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
     std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;

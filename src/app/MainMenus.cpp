@@ -76,7 +76,9 @@ const Menu kMenus[] = {
       {"mnuSpecialClearAll", "Clear &All"},
       {"N8", nullptr},
       {"mnuSpecialTest", "Te&st Tones"}}},
-    {"mnuHelp", "&Help", {{"mnuHelpContents", "Hot &Keys"}, {"About1", "&About"}}},
+    {"mnuHelp", "&Help", {{"mnuHelpContents", "Hot &Keys"},
+      {"mnuHelpSaveTrace", "Save diagnostic &trace..."},
+      {"About1", "&About"}}},
 };
 
 } // namespace

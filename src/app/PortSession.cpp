@@ -41,6 +41,7 @@ bool PortSession::startOn(const std::string& portName, std::string& error) {
         return false;
     }
     port_ = std::move(opening.port);
+    port_->setWireTap(tap_);
     port_->setRts();
     port_->setDtr();
     // A fresh receive side: no link, routing not paused, nothing queued.
