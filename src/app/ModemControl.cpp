@@ -16,13 +16,8 @@ ModemControl::ModemControl(Environment environment)
           window->setPanel(index, text);
       }) {
     surface_.addWindow(env_.amplitudeTuneWindow);
-    StatusWiring::Callbacks callbacks = env_.callbacks;
-    callbacks.setEndOfLine = [this](const std::string& word, EndOfLineWords accepted) {
-        applyEndOfLine(terminal_, word, accepted);
-    };
-    callbacks.hardwareResetRecovery = [this] { codeMenu_->hardwareResetRecovery(); };
     status_ = std::make_unique<StatusWiring>(env_.queue, env_.clock, env_.sound, surface_,
-                                             std::move(callbacks));
+                                             env_.sides);
     context_ = std::make_unique<ModeContext>(ModeContext{
         env_.settings, status_->link(), terminal_, surface_, *this, env_.port.xonXoffFilter(), {}, {}, {}});
     runner_ = std::make_unique<ModeSetupRunner>(*context_);

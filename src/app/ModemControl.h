@@ -12,7 +12,6 @@
 #include "monitor/TransferProgress.h"
 #include "operations/CommandSender.h"
 
-#include <functional>
 #include <memory>
 
 namespace orvane {
@@ -36,7 +35,7 @@ public:
         PortSession& port;
         Settings& settings;
         ConfigChanged& configChanged;
-        StatusWiring::Callbacks callbacks;
+        StatusSides sides;
     };
 
     explicit ModemControl(Environment environment);
