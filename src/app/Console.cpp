@@ -9,7 +9,9 @@
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
+#include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
+#include "monitor/ui/MonitorWindows.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"
 #include "platform/Clock.h"
@@ -105,10 +107,20 @@ Console::Console(ConsoleServices services, QObject* parent)
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
         settings_, configChanged_, std::move(callbacks)});
+    monitor_ = std::make_unique<MonitorWindows>(
+        MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
+                                *windows_.frequencyTune},
+        modem_->status().records(), modem_->link(), settings_, modem_->surface(), services_.clock,
+        directories_.base);
+    modem_->status().attachMonitorDisplays(*monitor_);
+    firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
+        *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
+        *mainWindow_, identity_});
     createSessionLog();
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
+    monitor_->connectFilesMenu();
 }
 
 Console::~Console() {
@@ -116,10 +128,12 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    firmware_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();
     sessionLog_.reset();
     modem_.reset();
+    monitor_.reset();
     port_.reset();
     delete splash_;
     delete help_;
@@ -146,6 +160,7 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("About1", [this] { About1Click(); });
     mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
+    mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
     mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
     mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
     if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
@@ -204,7 +219,11 @@ bool Console::runStartupSequence() {
     splash_->logStep(QStringLiteral("Initializing Modem"));
     port_->PortName = settings_.PortName;
     ModemHandshake handshake(*port_, services_.clock, services_.prompter, services_.processExit,
-                             services_.sound, [] { return false; });
+                             services_.sound, [this] {
+                                 // Back here only when the operator cancelled the file choice.
+                                 firmware_->mnuFilesLoadFirmwareClick();
+                                 return false;
+                             });
     bool opened = port_->open();
     HandshakeResult result;
     if (opened) result = handshake.run();

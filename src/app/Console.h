@@ -29,9 +29,11 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class MonitorWindows;
 class PaneCommands;
 class CallSignPopup;
 class PortSession;
@@ -73,6 +75,8 @@ public:
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    MonitorWindows& monitor() { return *monitor_; }
+    FirmwareLoading& firmware() { return *firmware_; }
 
     // Menu handlers.
     void FormClose();
@@ -132,6 +136,8 @@ private:
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<MonitorWindows> monitor_;
+    std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;
     std::unique_ptr<SessionLog> sessionLog_;

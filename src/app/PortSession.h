@@ -58,6 +58,7 @@ public:
     void sendText(std::span<const std::uint8_t> bytes);
     void sendCharacter(std::uint8_t byte);
     TransmitThread* transmitQueue() { return transmit_.get(); }
+    ReadCommThread* reader() { return reader_.get(); }
     SerialPort* port() { return port_.get(); }
     XonXoffFilter& xonXoffFilter() { return filter_; }
     // Shows every byte on the line to `tap` from the next open on.

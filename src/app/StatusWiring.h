@@ -21,7 +21,7 @@ class Sound;
 
 // The host-side link picture with its timers and the two status dispatchers,
 // wired to the rest of the console through callbacks. The statistics and
-// tuning windows are not built yet: their calls land here and do nothing.
+// tuning windows' calls go to the MonitorDisplays attached.
 class StatusWiring final : private SupervisionHooks,
                            private MonitorDisplays,
                            private ReceiveSide,
@@ -51,19 +51,20 @@ public:
     SupervisionTimers& timers() { return *timers_; }
     StatusDispatcher& dispatcher() { return *dispatcher_; }
     InBandStatusDispatcher& inBandDispatcher() { return *inBand_; }
+    void attachMonitorDisplays(MonitorDisplays& monitor) { monitor_ = &monitor; }
 
 private:
     // SupervisionHooks
     void setDtr() override { callbacks_.setDtr(); }
     void modemSilenceShutdown() override { callbacks_.modemSilenceShutdown(); }
     void hardwareResetRecovery() override { callbacks_.hardwareResetRecovery(); }
-    // MonitorDisplays: seams until the statistics and tuning windows exist.
-    void ShowTuneLevels() override {}
-    void ShowFreqOffset() override {}
-    void ShowLinkStatistics() override {}
-    void ShowModulations() override {}
-    void LogStatistics() override {}
-    bool StatsLogging() const override { return false; }
+    // MonitorDisplays
+    void ShowTuneLevels() override { if (monitor_) monitor_->ShowTuneLevels(); }
+    void ShowFreqOffset() override { if (monitor_) monitor_->ShowFreqOffset(); }
+    void ShowLinkStatistics() override { if (monitor_) monitor_->ShowLinkStatistics(); }
+    void ShowModulations() override { if (monitor_) monitor_->ShowModulations(); }
+    void LogStatistics() override { if (monitor_) monitor_->LogStatistics(); }
+    bool StatsLogging() const override { return monitor_ && monitor_->StatsLogging(); }
     // ReceiveSide
     bool routingActive() const override { return callbacks_.routingActive(); }
     void setEchoMode(bool on) override { callbacks_.setEchoMode(on); }
@@ -77,6 +78,7 @@ private:
     }
 
     Callbacks callbacks_;
+    MonitorDisplays* monitor_ = nullptr;
     LinkState link_;
     StatusRecords records_;
     std::unique_ptr<SupervisionTimers> timers_;
