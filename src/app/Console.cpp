@@ -143,8 +143,10 @@ Console::~Console() {
 void Console::createSessionLog() {
     sessionLog_ = std::make_unique<SessionLog>(directories_.base / "Logs", services_.clock,
                                                modem_->link(), services_.prompter);
-    lineTaps_ = std::make_unique<WireTapPair>(wireTrace_, *sessionLog_);
-    port_->setWireTap(lineTaps_.get());
+    // The trace sees the whole line; the log only the text that left the
+    // transmit queue (not the firmware loader's image, for one).
+    port_->setWireTap(&wireTrace_);
+    port_->setTransmitTap(sessionLog_.get());
     sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
                                                                documentViewer_, directories_.base);
     if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
