@@ -1,6 +1,7 @@
 #include "app/Console.h"
 
 #include "app/AboutBox.h"
+#include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
@@ -31,6 +32,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QTextEdit>
 
@@ -275,6 +278,10 @@ void Console::loadSettings() {
     link.savedOperatingMode = link.operatingMode;
     link.listenMode = listenModeFromSetting(settings_.Listen);
     applyScreenLayout(layout_, *mainWindow_, windows_);
+    if (!loaded.storedMainSize)
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            placeForFirstStart(*mainWindow_, {layout_.MainWidth, layout_.MainHeight},
+                               screen->availableGeometry());
     applyPaneAppearance(settings_, *receivePane_, *mainWindow_->transmitPane());
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->setEchoColour(colourFromName(settings_.EchoTextColor));
