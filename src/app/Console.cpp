@@ -1,6 +1,7 @@
 #include "app/Console.h"
 
 #include "app/AboutBox.h"
+#include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
@@ -38,6 +39,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QTextEdit>
 
@@ -156,8 +159,10 @@ Console::~Console() {
 void Console::createSessionLog() {
     sessionLog_ = std::make_unique<SessionLog>(directories_.base / "Logs", services_.clock,
                                                modem_->link(), services_.prompter);
-    lineTaps_ = std::make_unique<WireTapPair>(wireTrace_, *sessionLog_);
-    port_->setWireTap(lineTaps_.get());
+    // The trace sees the whole line; the log only the text that left the
+    // transmit queue (not the firmware loader's image, for one).
+    port_->setWireTap(&wireTrace_);
+    port_->setTransmitTap(sessionLog_.get());
     sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
                                                                documentViewer_, directories_.base);
     if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
@@ -301,6 +306,10 @@ void Console::loadSettings() {
     link.savedOperatingMode = link.operatingMode;
     link.listenMode = listenModeFromSetting(settings_.Listen);
     applyScreenLayout(layout_, *mainWindow_, windows_);
+    if (!loaded.storedMainSize)
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            placeForFirstStart(*mainWindow_, {layout_.MainWidth, layout_.MainHeight},
+                               screen->availableGeometry());
     applyDisplaySettings();
     viewMenu_->showChecks();
 }

@@ -20,7 +20,6 @@
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
-#include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
@@ -162,7 +161,6 @@ private:
     std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
     std::unique_ptr<SessionLog> sessionLog_;
-    std::unique_ptr<WireTapPair> lineTaps_;
     QtDocumentViewer documentViewer_;
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
