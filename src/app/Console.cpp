@@ -1,6 +1,7 @@
 #include "app/Console.h"
 
 #include "app/AboutBox.h"
+#include "app/FileTransfers.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
@@ -56,11 +57,12 @@ Console::Console(ConsoleServices services, QObject* parent)
 
     charHandler_ = std::make_unique<ReceivedCharHandler>(
         *this, routing_, echoes_,
-        ReceivedCharHandler::Inputs{[] { return false; }, [this] { return settings_.EchoEnable; }});
+        ReceivedCharHandler::Inputs{[this] { return transfers_ && transfers_->binarySendRunning(); },
+                                    [this] { return settings_.EchoEnable; }});
     bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
-                         [](std::uint8_t) {},
+                         [this](std::uint8_t) { transfers_->handleInBand(); },
                          [this](std::uint8_t c) { charHandler_->handle(c); }});
-    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, noBinaryReceive_,
+    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_,
                                                [this] { services_.clock.processEvents(); });
     echoes_.reset();
     if (QAction* amtor = mainWindow_->action("mnuCodeAmtor")) amtor->setText(QStringLiteral("&TOR"));
@@ -95,18 +97,31 @@ Console::Console(ConsoleServices services, QObject* parent)
     callbacks.clearLineErrors = [this] {
         if (SerialPort* serial = port_->port()) serial->lineStatus();
     };
-    callbacks.stopTextFileSend = [] {};
+    callbacks.stopTextFileSend = [this] { transfers_->stopDiskSaveSend(); };
     // A failed link ends every activity that holds a file open, so that
     // nothing writes to a closed file afterwards.
-    callbacks.closeFileActivities = [this] { capture_.stop(); };
+    callbacks.closeFileActivities = [this] {
+        capture_.stop();
+        transfers_->stopDiskSaveSend();
+    };
     callbacks.amtorEndOfLine = [this] { return settings_.A_EndOfLine; };
     callbacks.pmodeEndOfLine = [this] { return settings_.P_EndOfLine; };
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
         settings_, configChanged_, std::move(callbacks)});
+    transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
+        services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
+        *mainWindow_, directories_.base});
+    binaryReceive_.setTarget(transfers_->receiveSink());
+    modem_->clockTick().setTransfers(*transfers_);
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
+}
+
+bool Console::faxTransferPanelVisible() const {
+    const auto* panel = mainWindow_->findChild<QWidget*>(QStringLiteral("FAXTransferPanel"));
+    return panel && panel->isVisible();
 }
 
 Console::~Console() {
@@ -114,6 +129,7 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    transfers_.reset();
     modem_.reset();
     port_.reset();
     delete splash_;

@@ -23,6 +23,7 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FileTransfers;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
@@ -64,6 +65,7 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    FileTransfers& transfers() { return *transfers_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
 
     // Menu handlers.
@@ -80,7 +82,7 @@ signals:
 
 private:
     // ReceivedCharTarget
-    bool faxTransferPanelVisible() const override { return false; }
+    bool faxTransferPanelVisible() const override;
     void showReceived(char c) override;
     void showEcho(char c) override;
     void playSystemDefault() override;
@@ -116,12 +118,13 @@ private:
     AboutBox* about_ = nullptr;
 
     ReceiveBridge bridge_;
-    NoBinaryReceive noBinaryReceive_;
+    BinaryReceiveRelay binaryReceive_;
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
     std::unique_ptr<ModemControl> modem_;
     std::unique_ptr<PaneCommands> paneCommands_;
+    std::unique_ptr<FileTransfers> transfers_;
     CallSignPopup* callSignPopup_ = nullptr;
     ReceiveCapture capture_;
     bool displayRunning_ = false;

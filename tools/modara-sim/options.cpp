@@ -19,7 +19,8 @@ std::string usage() {
            "                  [--lod XX:YY] [--s28 XX:YY] [--hardware HHHH] [--selftest N]\n"
            "                  [--silent LIST] [--fail-call SIGN]... [--no-stray-flow]\n"
            "                  [--echo-data] [--flow-always] [--call-delay MS]\n"
-           "                  [--fw-erase-fail] [--fw-result HH]\n";
+           "                  [--fw-erase-fail] [--fw-result HH] [--air SOCKET]\n"
+           "                  [--line-rate BITS]\n";
 }
 
 ParsedOptions parseOptions(int argc, const char* const* argv) {
@@ -64,6 +65,12 @@ ParsedOptions parseOptions(int argc, const char* const* argv) {
             options.script = value;
         } else if (name == "control") {
             options.control = value;
+        } else if (name == "air") {
+            options.air = value;
+        } else if (name == "line-rate") {
+            auto rate = parseDecimal(value);
+            if (!rate || *rate < 10) return fail("--line-rate: expected bits per second");
+            options.lineRate = *rate;
         } else if (name == "fail-call") {
             options.modem.failCalls.push_back(value);
         } else if (name == "call-delay") {
