@@ -41,6 +41,7 @@ bool PortSession::startOn(const std::string& portName, std::string& error) {
         return false;
     }
     port_ = std::move(opening.port);
+    port_->setWireTap(tap_);
     port_->setRts();
     port_->setDtr();
     // A fresh receive side: no link, routing not paused, nothing queued.
@@ -127,6 +128,12 @@ void PortSession::ensureThreadsRunning() {
 }
 
 void PortSession::clearRoutingPaused() { flags_.RoutingPaused = false; }
+
+void PortSession::pauseRoutingFor(int ms) {
+    flags_.RoutingPaused = true;
+    clock_.delay(ms);
+    flags_.RoutingPaused = false;
+}
 
 void PortSession::hideMainWindow() {
     if (hooks_.hideMainWindow) hooks_.hideMainWindow();

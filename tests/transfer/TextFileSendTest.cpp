@@ -37,6 +37,10 @@ struct Rig {
     EchoCounter echoes;
     Window window;
     TextFileSend send{files, line, echoes, window, window};
+    ~Rig() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
 };
 
 TEST(TextFileSend, OneByteAPassThenTheMenusComeBackOnTheTick) {

@@ -92,6 +92,10 @@ struct Station {
           transfer({line, files, view, prompter, clock, echoes, throughput, dir, dir / "In"},
                    routing, fax),
           parser(transfer) {}
+    ~Station() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
 
     // What the modem delivers: the received stream, routed as the console
     // routes it (the 0x00 padding of a binary receive is dropped).
