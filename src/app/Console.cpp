@@ -1,6 +1,7 @@
 #include "app/Console.h"
 
 #include "app/AboutBox.h"
+#include "app/FileTransfers.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
@@ -69,11 +70,12 @@ Console::Console(ConsoleServices services, QObject* parent)
 
     charHandler_ = std::make_unique<ReceivedCharHandler>(
         *this, routing_, echoes_,
-        ReceivedCharHandler::Inputs{[] { return false; }, [this] { return settings_.EchoEnable; }});
+        ReceivedCharHandler::Inputs{[this] { return transfers_ && transfers_->binarySendRunning(); },
+                                    [this] { return settings_.EchoEnable; }});
     bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
-                         [](std::uint8_t) {},
+                         [this](std::uint8_t) { transfers_->handleInBand(); },
                          [this](std::uint8_t c) { charHandler_->handle(c); }});
-    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, noBinaryReceive_,
+    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_,
                                                [this] { services_.clock.processEvents(); });
     echoes_.reset();
     if (QAction* amtor = mainWindow_->action("mnuCodeAmtor")) amtor->setText(QStringLiteral("&TOR"));
@@ -120,6 +122,11 @@ Console::Console(ConsoleServices services, QObject* parent)
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
         *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
         services_.clock, services_.prompter, *display_});
+    transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
+        services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
+        *mainWindow_, directories_.base});
+    binaryReceive_.setTarget(transfers_->receiveSink());
+    modem_->clockTick().setTransfers(*transfers_);
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
@@ -138,12 +145,18 @@ void Console::createConfigurationWindows() {
         *windows_.amplitudeTune, *windows_.frequencyTune, *windows_.quoralStatistics});
 }
 
+bool Console::faxTransferPanelVisible() const {
+    const auto* panel = mainWindow_->findChild<QWidget*>(QStringLiteral("FAXTransferPanel"));
+    return panel && panel->isVisible();
+}
+
 Console::~Console() {
     // The routing thread may be waiting for a delivery; it must end before the
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
     onAir_.reset();
+    transfers_.reset();
     firmware_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();

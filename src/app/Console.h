@@ -31,6 +31,7 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FileTransfers;
 class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
@@ -80,6 +81,7 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    FileTransfers& transfers() { return *transfers_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
@@ -103,7 +105,7 @@ signals:
 
 private:
     // ReceivedCharTarget
-    bool faxTransferPanelVisible() const override { return false; }
+    bool faxTransferPanelVisible() const override;
     void showReceived(char c) override;
     void showEcho(char c) override;
     void playSystemDefault() override;
@@ -146,7 +148,7 @@ private:
     AboutBox* about_ = nullptr;
 
     ReceiveBridge bridge_;
-    NoBinaryReceive noBinaryReceive_;
+    BinaryReceiveRelay binaryReceive_;
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
@@ -166,6 +168,7 @@ private:
     ReceiveCapture capture_;
     std::unique_ptr<ConfigurationWindows> configuration_;
     std::unique_ptr<ViewMenu> viewMenu_;
+    std::unique_ptr<FileTransfers> transfers_;
     bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
