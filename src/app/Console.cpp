@@ -6,6 +6,8 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
+#include "app/OperationsWiring.h"
+#include "operations/CallPanel.h"
 #include "app/OnAirOperations.h"
 #include "config/ui/PaneAppearance.h"
 #include "app/PortSession.h"
@@ -117,6 +119,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
+    operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
+        *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
+        fileActivities_, services_.prompter, services_.sound, services_.clock, directories_.msg()});
+    windows_.callPanel = &operations_->callPanel();
     createSessionLog();
     modem_->setMessageDirectory(directories_.msg());
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
@@ -158,6 +164,7 @@ Console::~Console() {
     onAir_.reset();
     transfers_.reset();
     firmware_.reset();
+    operations_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();
     sessionLog_.reset();
@@ -239,8 +246,8 @@ void Console::connectPaneCommands() {
         connect(edit, &QMenu::aboutToShow, this,
                 [this] { paneCommands_->Edit1Click(*mainWindow_->action("Undo1")); });
     callSignPopup_ = new CallSignPopup(*receivePane_);
-    // The call dialog takes the picked call sign once it exists.
-    callSignPopup_->setCallHandler([](const QString&) {});
+    callSignPopup_->setCallHandler(
+        [this](const QString& call) { operations_->calls().Makecalltothiscallsign1Click(call); });
     AcceptDragsFilter::installOn(*receivePane_);
     AcceptDragsFilter::installOn(*mainWindow_->transmitPane());
 }

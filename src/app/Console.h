@@ -36,6 +36,7 @@ class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class OperationsWiring;
 class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
@@ -89,6 +90,7 @@ public:
     ViewMenu& viewMenu() { return *viewMenu_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
+    OperationsWiring& operations() { return *operations_; }
     OnAirOperations& onAir() { return *onAir_; }
 
     // Menu handlers.
@@ -159,6 +161,7 @@ private:
     std::unique_ptr<ModemControl> modem_;
     std::unique_ptr<MonitorWindows> monitor_;
     std::unique_ptr<FirmwareLoading> firmware_;
+    std::unique_ptr<OperationsWiring> operations_;
     std::unique_ptr<PaneCommands> paneCommands_;
     std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
