@@ -22,6 +22,7 @@
 namespace orvane {
 
 class AboutBox;
+class DeviceRecovery;
 class DisplayThread;
 class HelpWindow;
 class MainWindow;
@@ -59,6 +60,7 @@ public:
     ConfigChanged& configChanged() { return configChanged_; }
     const ModemIdentity& identity() const { return identity_; }
     PortSession& port() { return *port_; }
+    DeviceRecovery& recovery() { return *recovery_; }
     ModemControl& modem() { return *modem_; }
     RxQueue& rxQueue() { return rxQueue_; }
     RoutingFlags& routing() { return routing_; }
@@ -121,6 +123,7 @@ private:
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<DeviceRecovery> recovery_;
     std::unique_ptr<PaneCommands> paneCommands_;
     CallSignPopup* callSignPopup_ = nullptr;
     ReceiveCapture capture_;
@@ -128,6 +131,7 @@ private:
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
     bool startupFinished_ = false;
+    bool settingsLoaded_ = false;
     bool closed_ = false;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DeviceRecovery.h"
 #include "app/StatusWiring.h"
 #include "app/surface/WidgetSurface.h"
 #include "modes/CodeMenu.h"
@@ -24,7 +25,9 @@ struct Settings;
 // What runs the modem once it is set up: the window surface the status
 // handling and the mode set-ups change, the link state with its timers and
 // dispatchers, the mode set-ups with the Code menu, and the status bar tick.
-class ModemControl final : private ModeCommandSink, private StatusBarView {
+class ModemControl final : public DeviceRecoveryHost,
+                           private ModeCommandSink,
+                           private StatusBarView {
 public:
     struct Environment {
         Clock& clock;
@@ -52,6 +55,10 @@ public:
     // After the handshake: the set-ups compare against the modem's hardware.
     void setHardwareVersion(const std::string& version) { context_->hardwareVersion = version; }
     void connectCodeMenu();
+
+    // DeviceRecoveryHost
+    void showLineState(const std::string& text) override;
+    void replayModeSetup() override;
 
 private:
     // ModeCommandSink

@@ -1,5 +1,6 @@
 #include "platform/QtClock.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QThread>
@@ -64,13 +65,39 @@ std::unique_ptr<Timer> QtClock::createTimer(const std::string& name, int interva
 
 void QtClock::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
+int QtClock::realMs(std::int64_t ms) const {
+    return static_cast<int>(std::ceil(static_cast<double>(std::max<std::int64_t>(ms, 0)) / scale_));
+}
+
 void QtClock::delay(int ms) {
-    const std::int64_t until = tickMs() + ms;
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (tickMs() >= until) break;
-        QThread::msleep(1);
-    } while (tickMs() < until);
+    waitUntil([] { return false; }, ms);
+}
+
+bool QtClock::waitUntil(const std::function<bool()>& done, int limitMs) {
+    const bool limited = limitMs != kNoLimit;
+    const std::int64_t until = tickMs() + limitMs;
+    // The deadline is itself an event, so the wait never sleeps past it.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    for (;;) {
+        if (done()) return true;
+        if (!limited) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            continue;
+        }
+        const std::int64_t left = until - tickMs();
+        if (left <= 0) return false;
+        if (!deadline.isActive()) deadline.start(realMs(left));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+void QtClock::wakeWaiters() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(app->thread()))
+        dispatcher->wakeUp();
 }
 
 } // namespace orvane

@@ -14,6 +14,7 @@ public:
 
     PromptAnswer message(const std::string& caption, const std::string& text, PromptIcon icon,
                          PromptButtons buttons) override;
+    void notice(const std::string& caption, const std::string& text, PromptIcon icon) override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::vector<std::string> openFiles(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;

@@ -2,6 +2,8 @@
 
 #include "serial/PortWriter.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -62,6 +64,7 @@ public:
     Outcome write(std::span<const std::uint8_t> bytes) override;
     int pendingOutput() override;
     bool sendingAllowed() override;
+    std::chrono::microseconds timeToSend(int bytes) const override;
 
 private:
     enum ModemLine { kRts, kDtr };
@@ -71,6 +74,7 @@ private:
 
     int fd_;
     std::string devicePath_;
+    std::atomic<int> baud_{9600};
     std::mutex countersLock_; // the error counters seen by the last status query
     bool countersKnown_ = false;
     int frame_ = 0, overrun_ = 0, parity_ = 0, brk_ = 0, bufOverrun_ = 0;
