@@ -12,6 +12,7 @@
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
 #include "serial/SerialPort.h"
+#include "serial/WireTraceRing.h"
 #include "terminal/ReceivePane.h"
 
 #include <QApplication>
@@ -169,6 +170,46 @@ void handOverRate() {
                 rate / kLineRate);
 }
 
+// The wire trace as the port sees it: it counts the calls and passes them on.
+class CountingTap final : public WireTap {
+public:
+    explicit CountingTap(WireTap& next) : next_(next) {}
+    void record(WireDirection direction, std::span<const std::uint8_t> bytes) noexcept override {
+        ++calls;
+        byteCount += bytes.size();
+        next_.record(direction, bytes);
+    }
+    std::size_t calls = 0;
+    std::size_t byteCount = 0;
+
+private:
+    WireTap& next_;
+};
+
+// What recording `size` bytes at a time costs per call, in nanoseconds.
+double recordingNanoseconds(std::size_t size) {
+    WireTraceRing ring;
+    std::vector<std::uint8_t> chunk(std::max<std::size_t>(size, 1), 0x41);
+    constexpr int kCalls = 1000000;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kCalls; ++i)
+        ring.record(i % 2 ? WireDirection::ToModem : WireDirection::FromModem, chunk);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() * 1e9 / kCalls;
+}
+
+// The wire trace's share of the receive path: its calls of this run, at the
+// cost of a call of this run's mean read size, against the path's CPU time.
+void traceRecordingCost(const CountingTap& tap, double pathCpuSeconds) {
+    std::printf("Wire trace recording: %.0f ns per 1-byte read, %.0f ns per 64-byte read\n",
+                recordingNanoseconds(1), recordingNanoseconds(64));
+    if (tap.calls == 0) return;
+    const std::size_t meanRead = tap.byteCount / tap.calls;
+    const double seconds = static_cast<double>(tap.calls) * recordingNanoseconds(meanRead) / 1e9;
+    std::printf("  this run: %zu reads of %zu bytes on average, %.2f ms = %.3f %% of the path's CPU "
+                "(goal < 1 %%)\n",
+                tap.calls, meanRead, seconds * 1e3, 100.0 * seconds / pathCpuSeconds);
+}
+
 double processCpuSeconds() {
     timespec now{};
     ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
@@ -232,6 +273,10 @@ int main(int argc, char** argv) {
     delivery.expected = items;
     delivery.skipPane = qEnvironmentVariableIsSet("BENCH_NO_PANE");
 
+    // BENCH_TRACE=1 runs the path with the wire trace recording, as the console does.
+    WireTraceRing trace;
+    CountingTap counting(trace);
+    if (qEnvironmentVariableIsSet("BENCH_TRACE")) opening.port->setWireTap(&counting);
     ReadCommThread reader(*opening.port, queue, filter);
     DisplayThread display(queue, flags, delivery, delivery,
                           [] { QCoreApplication::processEvents(); });
@@ -260,8 +305,10 @@ int main(int argc, char** argv) {
                 rate / kLineRate, kLineRate);
     // The wall-clock figure depends on what else the machine runs; the CPU
     // time says what the path itself costs.
-    std::printf("  %.1f us of CPU per item (all threads, the modem's writer included)\n",
-                cpuSeconds * 1e6 / static_cast<double>(delivery.count));
+    const double cpuPerItem = cpuSeconds * 1e6 / static_cast<double>(delivery.count);
+    std::printf("  %.1f us of CPU per item (all threads, the modem's writer included)%s\n",
+                cpuPerItem, trace.byteCount() > 0 ? ", wire trace recording" : "");
+    traceRecordingCost(counting, cpuSeconds);
 
     flags.RoutingEnabled = false;
     display.stop();

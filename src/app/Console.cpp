@@ -5,12 +5,16 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
+#include "app/OnAirOperations.h"
 #include "app/PaneAppearance.h"
 #include "app/PortSession.h"
+#include "app/Version.h"
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
+#include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
+#include "monitor/ui/MonitorWindows.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"
 #include "platform/Clock.h"
@@ -48,7 +52,8 @@ ModemIdentityTexts aboutTexts(const ModemIdentity& identity) {
 } // namespace
 
 Console::Console(ConsoleServices services, QObject* parent)
-    : QObject(parent), services_(std::move(services)), directories_{services_.baseDir} {
+    : QObject(parent), services_(std::move(services)), directories_{services_.baseDir},
+      traceSave_(wireTrace_, services_.prompter, services_.clock, directories_.base) {
     QApplication::setApplicationDisplayName(QString());
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
@@ -92,29 +97,32 @@ Console::Console(ConsoleServices services, QObject* parent)
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
                                           services_.prompter, services_.processExit, hooks);
 
-    StatusWiring::Callbacks callbacks;
-    callbacks.setDtr = [this] { port_->setDtr(true); };
-    callbacks.modemSilenceShutdown = [this] { modemStoppedResponding(); };
-    callbacks.routingActive = [this] { return routing_.RoutingEnabled.load() && displayRunning_; };
-    callbacks.setEchoMode = [this](bool on) { routing_.EchoMode = on; };
-    callbacks.resetEchoPending = [this] { echoes_.reset(); };
-    callbacks.clearLineErrors = [this] {
-        if (SerialPort* serial = port_->port()) serial->lineStatus();
-    };
-    callbacks.stopTextFileSend = [] {};
-    // A failed link ends every activity that holds a file open, so that
-    // nothing writes to a closed file afterwards.
-    callbacks.closeFileActivities = [this] { capture_.stop(); };
-    callbacks.amtorEndOfLine = [this] { return settings_.A_EndOfLine; };
-    callbacks.pmodeEndOfLine = [this] { return settings_.P_EndOfLine; };
+    receiveSide_ = std::make_unique<ConsoleReceiveSide>(routing_, echoes_, *port_, displayRunning_);
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
-        settings_, configChanged_, std::move(callbacks)});
+        settings_, configChanged_,
+        StatusSides{supervision_, monitorDisplays_, *receiveSide_, fileActivities_,
+                    StatusSettings{settings_.A_EndOfLine, settings_.P_EndOfLine}}});
+    monitor_ = std::make_unique<MonitorWindows>(
+        MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
+                                *windows_.frequencyTune},
+        modem_->status().records(), modem_->link(), settings_, modem_->surface(), services_.clock,
+        directories_.base);
+    monitorDisplays_.attach(*monitor_);
+    firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
+        *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
+        *mainWindow_, identity_});
+    createSessionLog();
+    modem_->setMessageDirectory(directories_.msg());
+    onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
+        *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
+        services_.clock, services_.prompter, *display_});
     recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_);
     port_->setLineLossListener(recovery_.get());
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
+    monitor_->connectFilesMenu();
 }
 
 Console::~Console() {
@@ -122,11 +130,28 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    onAir_.reset();
+    firmware_.reset();
+    // The serial threads show the line to the session log until they end.
+    if (port_) port_->close();
+    sessionLog_.reset();
     modem_.reset();
+    monitor_.reset();
     port_.reset();
     delete splash_;
     delete help_;
     delete mainWindow_;
+}
+
+void Console::createSessionLog() {
+    sessionLog_ = std::make_unique<SessionLog>(directories_.base / "Logs", services_.clock,
+                                               modem_->link(), services_.prompter);
+    lineTaps_ = std::make_unique<WireTapPair>(wireTrace_, *sessionLog_);
+    port_->setWireTap(lineTaps_.get());
+    sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
+                                                               documentViewer_, directories_.base);
+    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+        keep->setChecked(sessionLogCommands_->loadSetting());
 }
 
 void Console::createWorkingDirectories() {
@@ -138,6 +163,12 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("About1", [this] { About1Click(); });
     mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
+    mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
+    mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
+    mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
+    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+        connect(keep, &QAction::toggled, this,
+                [this](bool on) { sessionLogCommands_->mnuViewSessionLogClick(on); });
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
@@ -191,7 +222,11 @@ bool Console::runStartupSequence() {
     splash_->logStep(QStringLiteral("Initializing Modem"));
     port_->PortName = settings_.PortName;
     ModemHandshake handshake(*port_, services_.clock, services_.prompter, services_.processExit,
-                             services_.sound, [] { return false; });
+                             services_.sound, [this] {
+                                 // Back here only when the operator cancelled the file choice.
+                                 firmware_->mnuFilesLoadFirmwareClick();
+                                 return false;
+                             });
     bool opened = port_->open();
     HandshakeResult result;
     if (opened) result = handshake.run();
@@ -279,6 +314,7 @@ void Console::FormClose() {
     // transmit thread's empty message wakes the wait.
     if (queue)
         services_.clock.waitUntil([queue] { return queue->length() == 0; }, kShutdownSendLimitMs);
+    sessionLog_->close();
 }
 
 void Console::stopTimers() {
@@ -310,12 +346,13 @@ void Console::modemStoppedResponding() {
                             static_cast<QWidget*>(about_), static_cast<QWidget*>(windows_.callPanel)})
         if (window && window->isVisible()) window->close();
     mainWindow_->hide();
+    sessionLog_->close();
     services_.clock.delay(1);
     services_.processExit.exitNow(0);
 }
 
 void Console::About1Click() {
-    about_->fill(QStringLiteral("3.1.4"), aboutTexts(identity_));
+    about_->fill(QStringLiteral(ORVANE_VERSION_TEXT), aboutTexts(identity_));
     services_.prompter.runDialog(*about_);
 }
 
@@ -340,6 +377,7 @@ void Console::showReceived(char c) {
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->showReceived(c);
     transcript_.write(c);
+    sessionLog_->received(c);
 }
 
 void Console::showEcho(char c) {
@@ -357,7 +395,7 @@ void Console::captureChar(std::uint8_t c) {
                                       capture_.RxCaptureName() + ": " + reason +
                                       "\n\nThe count shows what the file holds.",
                                   PromptIcon::Exclamation);
-    mainWindow_->setPanel(6, QString::fromStdString(capture_.panelText()));
+    mainWindow_->setPanel(panel::Entry, QString::fromStdString(capture_.panelText()));
 }
 
 void Console::playSystemDefault() { services_.sound.playSystemDefault(); }

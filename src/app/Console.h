@@ -3,16 +3,23 @@
 #include "app/ConsoleServices.h"
 #include "app/ReceiveBridge.h"
 #include "app/SecondaryWindows.h"
+#include "app/StatusSides.h"
 #include "app/Transcript.h"
 #include "app/WorkingDirectories.h"
 #include "app/handshake/ModemIdentity.h"
 #include "config/ConfigChanged.h"
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
+#include "platform/QtDocumentViewer.h"
+#include "records/DiagnosticTraceSave.h"
+#include "records/SessionLog.h"
+#include "records/SessionLogCommands.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "serial/WireTapPair.h"
+#include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
 #include <QObject>
@@ -24,9 +31,12 @@ namespace orvane {
 class AboutBox;
 class DeviceRecovery;
 class DisplayThread;
+class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class MonitorWindows;
+class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
 class PortSession;
@@ -66,7 +76,12 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    const WireTraceRing& wireTrace() const { return wireTrace_; }
+    SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    MonitorWindows& monitor() { return *monitor_; }
+    FirmwareLoading& firmware() { return *firmware_; }
+    OnAirOperations& onAir() { return *onAir_; }
 
     // Menu handlers.
     void FormClose();
@@ -92,6 +107,7 @@ private:
     void createWorkingDirectories();
     void connectMenus();
     void connectPaneCommands();
+    void createSessionLog();
     void loadSettings();
     bool saveSettings();
     void dispatchStatus(std::uint8_t code);
@@ -106,6 +122,8 @@ private:
     ModemIdentity identity_;
 
     RxQueue rxQueue_;
+    WireTraceRing wireTrace_;
+    DiagnosticTraceSave traceSave_;
     RoutingFlags routing_;
     EchoCounter echoes_;
     Transcript transcript_;
@@ -122,10 +140,21 @@ private:
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
+    ConsoleSupervision supervision_{*this};
+    ConsoleFileActivities fileActivities_{*this};
+    AttachedMonitorDisplays monitorDisplays_;
+    std::unique_ptr<ConsoleReceiveSide> receiveSide_;
     std::unique_ptr<ModemControl> modem_;
     std::unique_ptr<DeviceRecovery> recovery_;
+    std::unique_ptr<MonitorWindows> monitor_;
+    std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
+    std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
+    std::unique_ptr<SessionLog> sessionLog_;
+    std::unique_ptr<WireTapPair> lineTaps_;
+    QtDocumentViewer documentViewer_;
+    std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
     bool displayRunning_ = false;
 

@@ -56,7 +56,10 @@ const Menu kMenus[] = {
       {"N10", nullptr},
       {"mnuSoundCardTune", "&Sound Card Tune", nullptr, false},
       {"N6", nullptr},
-      {"mnuViewEchoData", "&Echo Enabled", nullptr, true, true, true}}},
+      {"mnuViewEchoData", "&Echo Enabled", nullptr, true, true, true},
+      {"N12", nullptr},
+      {"mnuViewSessionLog", "Session &Log", nullptr, true, true, true},
+      {"mnuViewTodaysLog", "&Today's Session Log..."}}},
     {"mnuConfigure", "C&onfigure",
      {{"ConfigurationPages1", "&Configuration Pages..."},
       {"mnuConfigureScreenSettings", "&Screen Settings..."},
@@ -76,7 +79,9 @@ const Menu kMenus[] = {
       {"mnuSpecialClearAll", "Clear &All"},
       {"N8", nullptr},
       {"mnuSpecialTest", "Te&st Tones"}}},
-    {"mnuHelp", "&Help", {{"mnuHelpContents", "Hot &Keys"}, {"About1", "&About"}}},
+    {"mnuHelp", "&Help", {{"mnuHelpContents", "Hot &Keys"},
+      {"mnuHelpSaveTrace", "Save diagnostic &trace..."},
+      {"About1", "&About"}}},
 };
 
 } // namespace

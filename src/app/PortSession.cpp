@@ -42,6 +42,7 @@ bool PortSession::startOn(const std::string& portName, std::string& error) {
     }
     port_ = std::move(opening.port);
     lastDevice_ = port_->devicePath();
+    port_->setWireTap(tap_);
     setRts(true);
     setDtr(true);
     // A fresh receive side: no link, routing not paused, nothing queued.
@@ -87,6 +88,7 @@ std::string PortSession::reopen() {
     if (!opening.port) return opening.error;
     port_ = std::move(opening.port);
     lastDevice_ = port_->devicePath();
+    port_->setWireTap(tap_);
     setRts(true);
     setDtr(true);
     queue_.acceptWaiters();
@@ -179,6 +181,12 @@ void PortSession::ensureThreadsRunning() {
 }
 
 void PortSession::clearRoutingPaused() { flags_.RoutingPaused = false; }
+
+void PortSession::pauseRoutingFor(int ms) {
+    flags_.RoutingPaused = true;
+    clock_.delay(ms);
+    flags_.RoutingPaused = false;
+}
 
 void PortSession::hideMainWindow() {
     if (hooks_.hideMainWindow) hooks_.hideMainWindow();

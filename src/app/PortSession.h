@@ -21,6 +21,7 @@ class Prompter;
 class ReadCommThread;
 class SerialPort;
 class TransmitThread;
+class WireTap;
 struct RoutingFlags;
 
 // The open serial port with its reader and transmit threads: the open
@@ -71,8 +72,11 @@ public:
     void sendText(std::span<const std::uint8_t> bytes);
     void sendCharacter(std::uint8_t byte);
     TransmitThread* transmitQueue() { return transmit_.get(); }
+    ReadCommThread* reader() { return reader_.get(); }
     SerialPort* port() { return port_.get(); }
     XonXoffFilter& xonXoffFilter() { return filter_; }
+    // Shows every byte on the line to `tap` from the next open on.
+    void setWireTap(WireTap* tap) { tap_ = tap; }
 
     // HandshakeLink
     void sendCommand(const ModemCommand& command) override { send(command); }
@@ -85,6 +89,8 @@ public:
     void reapplyLineConfiguration() override;
     void ensureThreadsRunning() override;
     void clearRoutingPaused() override;
+    // Received items stay in the RxQueue for `ms` while the window stays alive.
+    void pauseRoutingFor(int ms);
     void hideMainWindow() override;
 
 private:
@@ -101,6 +107,7 @@ private:
     ProcessExit& processExit_;
     Hooks hooks_;
     XonXoffFilter filter_;
+    WireTap* tap_ = nullptr;
     std::unique_ptr<SerialPort> port_;
     std::unique_ptr<ReadCommThread> reader_;
     std::unique_ptr<TransmitThread> transmit_;

@@ -1,5 +1,6 @@
 #include "app/SecondaryWindows.h"
 
+
 #include <QDialog>
 #include <QWidget>
 
@@ -13,21 +14,13 @@ QDialog* dialog(QWidget* parent, const char* objectName, const char* caption) {
     return window;
 }
 
-QWidget* toolWindow(QWidget* parent, const char* objectName, const char* caption, int w, int h) {
-    auto* window = new QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint);
-    window->setObjectName(QString::fromLatin1(objectName));
-    window->setWindowTitle(QString::fromLatin1(caption));
-    window->resize(w, h);
-    return window;
-}
-
 } // namespace
 
 SecondaryWindows SecondaryWindows::createMonitorWindows(QWidget* mainWindow,
                                                         SecondaryWindows windows) {
-    windows.amplitudeTune = toolWindow(mainWindow, "AmplitudeTuneFrm", "Amplitude Bars", 176, 68);
-    windows.frequencyTune = toolWindow(mainWindow, "FrequencyTuneFrm", "Frequency Tune", 233, 68);
-    windows.quoralStatistics = toolWindow(mainWindow, "QuoralStatisticsFrm", "Quoral Stats", 300, 160);
+    windows.amplitudeTune = new TAmplitudeTuneFrm(mainWindow);
+    windows.frequencyTune = new TFrequencyTuneFrm(mainWindow);
+    windows.quoralStatistics = new TQuoralStatisticsFrm(mainWindow);
     return windows;
 }
 

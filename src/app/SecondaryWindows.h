@@ -1,5 +1,9 @@
 #pragma once
 
+#include "monitor/ui/TAmplitudeTuneFrm.h"
+#include "monitor/ui/TFrequencyTuneFrm.h"
+#include "monitor/ui/TQuoralStatisticsFrm.h"
+
 #include <QString>
 
 class QWidget;
@@ -18,9 +22,9 @@ struct SecondaryWindows {
     QDialog* textFileProgress = nullptr;   // TdlgTextFileProgress
     QDialog* fontForm = nullptr;           // TFontForm
     QDialog* quoralFec = nullptr;          // TQuoralFECFrm
-    QWidget* quoralStatistics = nullptr;   // TQuoralStatisticsFrm
-    QWidget* frequencyTune = nullptr;      // TFrequencyTuneFrm
-    QWidget* amplitudeTune = nullptr;      // TAmplitudeTuneFrm
+    TQuoralStatisticsFrm* quoralStatistics = nullptr;
+    TFrequencyTuneFrm* frequencyTune = nullptr;
+    TAmplitudeTuneFrm* amplitudeTune = nullptr;
 
     // The three monitor windows belong to the main window; the dialogs are
     // created in the start-up order after it.

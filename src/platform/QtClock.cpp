@@ -82,13 +82,14 @@ bool QtClock::waitUntil(const std::function<bool()>& done, int limitMs) {
     deadline.setTimerType(Qt::PreciseTimer);
     for (;;) {
         if (done()) return true;
-        if (!limited) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const std::int64_t left = limited ? until - tickMs() : 1;
+        if (left <= 0) return false;
+        // Without an application there are no events to wait for.
+        if (!QCoreApplication::instance()) {
+            QThread::msleep(static_cast<unsigned long>(std::min<std::int64_t>(realMs(left), 1)));
             continue;
         }
-        const std::int64_t left = until - tickMs();
-        if (left <= 0) return false;
-        if (!deadline.isActive()) deadline.start(realMs(left));
+        if (limited && !deadline.isActive()) deadline.start(realMs(left));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }

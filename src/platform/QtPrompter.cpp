@@ -65,8 +65,10 @@ PromptAnswer QtPrompter::message(const std::string& caption, const std::string& 
 }
 
 void QtPrompter::notice(const std::string& caption, const std::string& text, PromptIcon icon) {
+    if (notice_) notice_->close();
     auto* box = new QMessageBox(toQt(icon), QString::fromStdString(caption.empty() ? "Orvane" : caption),
                                 QString::fromStdString(text), QMessageBox::Ok, parent_);
+    notice_ = box;
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();

@@ -2,6 +2,9 @@
 
 #include "platform/Prompter.h"
 
+#include <QMessageBox>
+#include <QPointer>
+
 class QWidget;
 
 namespace orvane {
@@ -22,6 +25,8 @@ public:
 
 private:
     QWidget* parent_ = nullptr;
+    // The notice on screen: a newer one takes its place.
+    QPointer<QMessageBox> notice_;
 };
 
 } // namespace orvane

@@ -130,6 +130,7 @@ bool SerialPort::configureLine(int baud) {
 
 long SerialPort::read(std::span<std::uint8_t> bytes) {
     const ssize_t n = ::read(fd_, bytes.data(), bytes.size());
+    if (n > 0 && tap_) tap_->record(WireDirection::FromModem, bytes.first(static_cast<std::size_t>(n)));
     if (n >= 0) return static_cast<long>(n);
     return (errno == EAGAIN || errno == EINTR) ? 0 : -1;
 }
@@ -189,6 +190,7 @@ PortWriter::Outcome SerialPort::write(std::span<const std::uint8_t> bytes) {
     // A hung-up line: the adapter was unplugged or the other end closed.
     if (writable.revents & (POLLERR | POLLHUP | POLLNVAL)) return {0, true, true};
     const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+    if (n > 0 && tap_) tap_->record(WireDirection::ToModem, bytes.first(static_cast<std::size_t>(n)));
     if (n >= 0) return {static_cast<std::size_t>(n), false};
     if (errno == EAGAIN || errno == EINTR) return {};
     return {0, true, isDeviceLoss(errno)};

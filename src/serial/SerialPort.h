@@ -1,6 +1,7 @@
 #pragma once
 
 #include "serial/PortWriter.h"
+#include "serial/WireTap.h"
 
 #include <atomic>
 #include <chrono>
@@ -63,6 +64,10 @@ public:
 
     Outcome write(std::span<const std::uint8_t> bytes) override;
     int pendingOutput() override;
+
+    // Every byte read or written from now on is shown to `tap` (none: nullptr).
+    // Set it before the threads that use the port start.
+    void setWireTap(WireTap* tap) { tap_ = tap; }
     bool sendingAllowed() override;
     std::chrono::microseconds timeToSend(int bytes) const override;
 
@@ -75,6 +80,7 @@ private:
     int fd_;
     std::string devicePath_;
     std::atomic<int> baud_{9600};
+    WireTap* tap_ = nullptr;
     std::mutex countersLock_; // the error counters seen by the last status query
     bool countersKnown_ = false;
     int frame_ = 0, overrun_ = 0, parity_ = 0, brk_ = 0, bufOverrun_ = 0;

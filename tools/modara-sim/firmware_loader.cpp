@@ -4,6 +4,45 @@
 
 namespace modara_sim {
 
+namespace {
+constexpr const char* kStepNames[] = {"prep", "start", "erase", "type", "result"};
+}
+
+std::string stepName(LoaderStep step) {
+    return kStepNames[static_cast<int>(step)];
+}
+
+std::optional<LoaderStall> parseLoaderStall(const std::string& text) {
+    const auto colon = text.find(':');
+    const std::string name = text.substr(0, colon);
+    LoaderStall stall;
+    bool known = false;
+    for (int i = 0; i < 5; ++i)
+        if (name == kStepNames[i]) {
+            stall.step = static_cast<LoaderStep>(i);
+            known = true;
+        }
+    if (!known) return std::nullopt;
+    if (colon != std::string::npos) {
+        auto ms = parseDecimal(text.substr(colon + 1));
+        if (!ms || *ms < 0) return std::nullopt;
+        stall.delay = *ms;
+    }
+    return stall;
+}
+
+Bytes FirmwareLoader::answer(LoaderStep step, Bytes bytes, Millis now) {
+    if (bytes.empty() || !stall_ || stall_->step != step) return bytes;
+    if (stall_->delay) {
+        held_.push_back({now + *stall_->delay, std::move(bytes)});
+    } else if (step == LoaderStep::Type) {
+        // A modem stuck in its erase takes no image and reports nothing.
+        takingImage_ = false;
+        armed_ = false;
+    }
+    return {};
+}
+
 Bytes FirmwareLoader::onLoadStart() {
     armed_ = true;
     takingImage_ = false;
@@ -32,16 +71,32 @@ void FirmwareLoader::imageByte(Millis now) {
     lastImageByte_ = now;
 }
 
-Bytes FirmwareLoader::due(Millis now) {
-    if (!takingImage_ || now - lastImageByte_ < kImageIdle) return {};
-    takingImage_ = false;
-    armed_ = false;
-    return {0x02, 0x80, result_};
+LoaderOutput FirmwareLoader::due(Millis now) {
+    LoaderOutput out;
+    for (auto it = held_.begin(); it != held_.end();) {
+        if (it->at > now) {
+            ++it;
+            continue;
+        }
+        out.bytes.insert(out.bytes.end(), it->bytes.begin(), it->bytes.end());
+        it = held_.erase(it);
+    }
+    if (takingImage_ && now - lastImageByte_ >= kImageIdle) {
+        takingImage_ = false;
+        armed_ = false;
+        out.imageEnded = true;
+        const Bytes report = answer(LoaderStep::Result, {0x02, 0x80, result_}, now);
+        out.bytes.insert(out.bytes.end(), report.begin(), report.end());
+    }
+    return out;
 }
 
 std::optional<Millis> FirmwareLoader::nextDue() const {
-    if (!takingImage_) return std::nullopt;
-    return lastImageByte_ + kImageIdle;
+    std::optional<Millis> next;
+    if (takingImage_) next = lastImageByte_ + kImageIdle;
+    for (const Held& held : held_)
+        if (!next || held.at < *next) next = held.at;
+    return next;
 }
 
 } // namespace modara_sim

@@ -34,6 +34,7 @@ Modem::Modem(ModemSettings settings, LogSink log)
     encoder_.setStrayFlowBytes(settings_.strayFlowBytes);
     loader_.setEraseFails(settings_.firmwareEraseFails);
     loader_.setResult(settings_.firmwareResult);
+    loader_.setStall(settings_.firmwareStall);
     updateFlowEscaping();
 }
 
@@ -57,12 +58,13 @@ void Modem::tick(Millis now) {
         sendStatus(report);
     for (const auto& report : periodic_.due(now))
         sendStatus(report);
-    Bytes result = loader_.due(now);
-    if (!result.empty()) {
+    const LoaderOutput loader = loader_.due(now);
+    if (loader.imageEnded) {
+        const std::uint8_t result = loader_.result();
         log_("# firmware image of " + std::to_string(loader_.imageSize()) +
-             " bytes received, result " + formatHex(&result.back(), 1));
-        encoder_.raw(result);
+             " bytes received, result " + formatHex(&result, 1));
     }
+    encoder_.raw(loader.bytes);
 }
 
 std::optional<Millis> Modem::nextDue() const {
@@ -81,7 +83,7 @@ void Modem::handle(const HostItem& item, Millis now) {
     case HostItem::Kind::Begun:
         if (item.byte == cmd::FwErase) {
             flushData();
-            encoder_.raw(loader_.onEraseBegun());
+            answerLoader(LoaderStep::Erase, loader_.onEraseBegun(), now);
         }
         return;
     case HostItem::Kind::Panic:
@@ -107,19 +109,35 @@ void Modem::handleCommand(const HostItem& item, Millis now) {
     case cmd::ModeFskPrep:
         // Answered in status form: the firmware loader waits for this byte, and everywhere
         // else the console ignores a status it does not know.
-        encoder_.status(cmd::ModeFskPrep);
+        if (!loader_.answer(LoaderStep::Prep, {0x80, cmd::ModeFskPrep}, now).empty())
+            encoder_.status(cmd::ModeFskPrep);
+        else
+            logHeldBack(LoaderStep::Prep);
         break;
     case cmd::FwLoadStart:
-        encoder_.raw(loader_.onLoadStart());
+        answerLoader(LoaderStep::Start, loader_.onLoadStart(), now);
         return;
     case cmd::FwErase:
-        if (item.complete) encoder_.raw(loader_.onEraseType(item.params.at(0), now));
+        if (item.complete) answerLoader(LoaderStep::Type, loader_.onEraseType(item.params.at(0), now), now);
         return;
     default:
         break;
     }
     for (const auto& report : link_.onCommand(item.byte, item.params, now))
         sendStatus(report);
+}
+
+void Modem::answerLoader(LoaderStep step, const Bytes& answer, Millis now) {
+    if (answer.empty()) return;
+    const Bytes onLine = loader_.answer(step, answer, now);
+    if (onLine.empty()) logHeldBack(step);
+    encoder_.raw(onLine);
+}
+
+void Modem::logHeldBack(LoaderStep step) {
+    const auto& stall = loader_.stall();
+    log_("# firmware loader holds back its " + stepName(step) + " answer" +
+         (stall && stall->delay ? " for " + std::to_string(*stall->delay) + " ms" : " for good"));
 }
 
 void Modem::answerQuery(std::uint8_t code) {

@@ -27,6 +27,7 @@ struct ModemSettings {
     Millis callDelay = LinkPlay::kDefaultCallDelay;
     bool firmwareEraseFails = false;
     std::uint8_t firmwareResult = FirmwareLoader::kSuccess;
+    std::optional<LoaderStall> firmwareStall;
 };
 
 class Modem {
@@ -61,6 +62,8 @@ private:
     void handle(const HostItem& item, Millis now);
     void handleCommand(const HostItem& item, Millis now);
     void answerQuery(std::uint8_t code);
+    void answerLoader(LoaderStep step, const Bytes& answer, Millis now);
+    void logHeldBack(LoaderStep step);
     void flushData();
     void updateFlowEscaping();
 

@@ -19,7 +19,8 @@ std::string usage() {
            "                  [--lod XX:YY] [--s28 XX:YY] [--hardware HHHH] [--selftest N]\n"
            "                  [--silent LIST] [--fail-call SIGN]... [--no-stray-flow]\n"
            "                  [--echo-data] [--flow-always] [--call-delay MS]\n"
-           "                  [--fw-erase-fail] [--fw-result HH]\n";
+           "                  [--fw-erase-fail] [--fw-result HH] [--fw-stall STEP[:MS]]\n"
+           "                  [--replay TRACE]\n";
 }
 
 ParsedOptions parseOptions(int argc, const char* const* argv) {
@@ -64,6 +65,8 @@ ParsedOptions parseOptions(int argc, const char* const* argv) {
             options.script = value;
         } else if (name == "control") {
             options.control = value;
+        } else if (name == "replay") {
+            options.replay = value;
         } else if (name == "fail-call") {
             options.modem.failCalls.push_back(value);
         } else if (name == "call-delay") {
@@ -74,6 +77,10 @@ ParsedOptions parseOptions(int argc, const char* const* argv) {
             auto result = parseHexByte(value);
             if (!result) return fail("--fw-result: expected a hex byte");
             options.modem.firmwareResult = *result;
+        } else if (name == "fw-stall") {
+            auto stall = parseLoaderStall(value);
+            if (!stall) return fail("--fw-stall: expected prep, start, erase, type or result, with :MS for a late answer");
+            options.modem.firmwareStall = stall;
         } else if (isIdentityOption(name)) {
             std::string error = setIdentity(options.modem.identity, name, value);
             if (!error.empty()) return fail("--" + name + ": " + error);

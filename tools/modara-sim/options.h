@@ -14,6 +14,7 @@ struct Options {
     std::string raw;     // every byte from the console
     std::string script;  // run once at start
     std::string control; // named pipe read for script lines
+    std::string replay;  // a console's wire trace whose modem side we play
     ModemSettings modem;
 };
 

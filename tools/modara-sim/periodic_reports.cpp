@@ -2,45 +2,93 @@
 
 #include "status_table.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
 namespace modara_sim {
 
 namespace {
+
 std::uint8_t signedByte(int value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }
-std::uint8_t byte(unsigned value) {
-    return static_cast<std::uint8_t>(value & 0xFF);
+std::uint8_t byte(int value) {
+    return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
 }
 constexpr std::uint8_t kNormalBias = 1;
 std::uint8_t modulation(unsigned number) {
-    return byte(number << 2 | kNormalBias);
+    return static_cast<std::uint8_t>(number << 2 | kNormalBias);
 }
+
+// A repeatable wobble in [-1, 1] for round n and channel k.
+double noise(unsigned n, unsigned k) {
+    std::uint32_t x = n * 2654435761u ^ (k + 1) * 40503u;
+    x ^= x >> 13;
+    x *= 0x5bd1e995u;
+    x ^= x >> 15;
+    return static_cast<double>(x % 2001) / 1000.0 - 1.0;
+}
+
+// One end of the link at round n: a signal that fades in and out over a few
+// dozen rounds, and figures that follow it.
+struct Station {
+    double snrDb;     // 3 to 27 dB
+    int freqOffset;   // slow drift, about -20 to 20
+    unsigned modulationNumber;
+    int throughput;
+    int phase;
+    int ecc;
+};
+
+Station station(unsigned n, double phaseShift, unsigned channel) {
+    const double t = static_cast<double>(n);
+    const double fade = (1.0 + std::sin(t / 9.0 + phaseShift)) / 2.0; // 0 deep fade .. 1 peak
+    Station s{};
+    s.snrDb = 3.0 + 24.0 * fade + 1.5 * noise(n, channel);
+    s.freqOffset = static_cast<int>(std::lround(19.0 * std::sin(t / 45.0 + phaseShift) + noise(n, channel + 1)));
+    // Better signal, denser modulation: BPSM, QPSM, 8PSM, 16PSM.
+    s.modulationNumber = s.snrDb < 9 ? 6 : s.snrDb < 15 ? 7 : s.snrDb < 21 ? 8 : 10;
+    s.throughput = static_cast<int>(15 + 3.0 * s.snrDb + 4.0 * noise(n, channel + 2));
+    s.phase = static_cast<int>(32 - s.snrDb + 3.0 * noise(n, channel + 3));
+    // Below about 5 dB the decoder gives up counting: more than 100 shows as XX.
+    s.ecc = s.snrDb < 5 ? 101 + static_cast<int>(n % 20) : static_cast<int>(std::max(0.0, 60 - 2.5 * s.snrDb + 3 * noise(n, channel + 4)));
+    return s;
+}
+
 } // namespace
 
 std::vector<Report> statisticsRound(unsigned n) {
-    const std::uint8_t remoteOffset = signedByte(2 - static_cast<int>(n % 5));
+    Station local = station(n, 0.0, 0);
+    const Station remote = station(n, 2.1, 10);
+    // Each end sees the other off by the same amount, the other way round.
+    local.freqOffset = -remote.freqOffset;
     Bytes linkStats{0,
-                    byte((30 + n % 10) * 2), // local S/N, in half dB
+                    byte(static_cast<int>(local.snrDb * 2)), // S/N in half dB
                     0,
-                    signedByte(static_cast<int>(n % 7) - 3), // local frequency offset
-                    byte(60 + n % 20),                       // local throughput
-                    byte(10 + n % 5),                        // local phase
-                    byte(n % 4),                             // local ECC
+                    signedByte(local.freqOffset),
+                    byte(local.throughput),
+                    byte(local.phase),
+                    byte(local.ecc),
                     0,
-                    byte((25 + n % 10) * 2), // remote S/N
+                    byte(static_cast<int>(remote.snrDb * 2)),
                     0,
-                    remoteOffset,
-                    byte(45 + n % 15),
-                    byte(8 + n % 4),
-                    byte(n % 3)};
-    Bytes tuneLevels{byte(40 + n % 8), 0, byte(44 + n % 6), 0,
-                     byte(48 + n % 4), 0, byte(52 + n % 3), 0};
-    // BPSM or QPSM here, QPSM to 16PSM at the other end.
-    Bytes modulations{modulation(6 + n % 2), 0, modulation(7 + n % 4), 0};
+                    signedByte(remote.freqOffset),
+                    byte(remote.throughput),
+                    byte(remote.phase),
+                    byte(remote.ecc)};
+    // Four receive channels fading together with a little spread between them.
+    Bytes tuneLevels;
+    const double fade = (1.0 + std::sin(static_cast<double>(n) / 9.0)) / 2.0;
+    for (unsigned channel = 0; channel < 4; ++channel) {
+        tuneLevels.push_back(byte(static_cast<int>(135 + 75 * fade - 6.0 * channel + 6 * noise(n, 20 + channel))));
+        tuneLevels.push_back(0);
+    }
+    Bytes modulations{modulation(local.modulationNumber), 0, modulation(remote.modulationNumber), 0};
     return {{status::TuneLevels, tuneLevels},
             {status::LinkStatistics, linkStats},
             {status::ModulationReport, modulations},
-            {status::FreqOffset, {remoteOffset}}};
+            {status::FreqOffset, {signedByte(local.freqOffset)}}};
 }
 
 bool PeriodicReports::Timer::fire(Millis now) {

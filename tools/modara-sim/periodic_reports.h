@@ -11,8 +11,9 @@
 
 namespace modara_sim {
 
-// One round of statistics: TUNE_LEVELS, LINK_STATISTICS, MODULATION_REPORT and FREQ_OFFSET
-// with figures that move a little from round to round.
+// One round of statistics: TUNE_LEVELS, LINK_STATISTICS, MODULATION_REPORT and FREQ_OFFSET.
+// The figures follow a signal that fades in and out and a frequency that drifts slowly, the
+// same for the same round, so that a demo looks like a real band and a test can repeat it.
 std::vector<Report> statisticsRound(unsigned round);
 
 class PeriodicReports {

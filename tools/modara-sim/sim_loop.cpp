@@ -2,6 +2,7 @@
 
 #include "control_fifo.h"
 #include "pty_link.h"
+#include "replay_trace.h"
 #include "script_runner.h"
 #include "sim_log.h"
 
@@ -12,6 +13,8 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <poll.h>
 #include <unistd.h>
 
@@ -32,6 +35,21 @@ void onStopSignal(int) {
 Millis steadyNow() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::optional<std::vector<TraceLine>> loadTrace(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "modara-sim: cannot read %s\n", path.c_str());
+        return std::nullopt;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ParsedTrace parsed = parseTrace(text);
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "modara-sim: %s: %s\n", path.c_str(), parsed.error.c_str());
+        return std::nullopt;
+    }
+    return std::move(parsed.lines);
 }
 
 bool loadScript(const std::string& path, std::vector<ScriptCommand>& commands) {
@@ -66,11 +84,14 @@ public:
               modem_, [this] { quit_ = true; }, logSink()) {}
 
     ScriptRunner& script() { return script_; }
+    // From now on the modem's side comes from the trace; the modem itself stays quiet.
+    void replay(const std::vector<TraceLine>& lines) { replay_.emplace(lines, steadyNow()); }
 
     void run() {
         while (!quit_ && gStopRequested == 0) {
             const Millis now = steadyNow();
             modem_.tick(now);
+            if (replay_) replay_->tick(now);
             runScripts(now);
             writeOutput();
             if (quit_) break;
@@ -91,7 +112,8 @@ private:
 
     int timeoutFrom(Millis now) const {
         Millis wait = 1000;
-        for (auto due : {modem_.nextDue(), script_.nextDue(), control_.nextDue()})
+        const auto replayDue = replay_ ? replay_->nextDue() : std::nullopt;
+        for (auto due : {modem_.nextDue(), script_.nextDue(), control_.nextDue(), replayDue})
             if (due) wait = std::min(wait, *due - now);
         return static_cast<int>(std::max<Millis>(wait, 0));
     }
@@ -113,7 +135,10 @@ private:
         const Millis now = steadyNow();
         runScripts(now); // a sleep that has just ended lets its wait-rx see these bytes
         log_.received(buffer, size);
-        modem_.receive(buffer, size, now);
+        if (replay_)
+            replay_->receive(size, now);
+        else
+            modem_.receive(buffer, size, now);
         script_.onReceived(buffer, size);
         control_.onReceived(buffer, size);
         runScripts(now);
@@ -135,6 +160,10 @@ private:
     void writeOutput() {
         Bytes fresh = modem_.takeOutput();
         pending_.insert(pending_.end(), fresh.begin(), fresh.end());
+        if (replay_) {
+            fresh = replay_->takeOutput();
+            pending_.insert(pending_.end(), fresh.begin(), fresh.end());
+        }
         while (!pending_.empty()) {
             ssize_t n = ::write(pty_.master(), pending_.data(), pending_.size());
             if (n <= 0) return; // the console is not reading: keep it for later
@@ -163,6 +192,7 @@ private:
     ScriptRunner script_;
     ScriptRunner control_;
     Bytes pending_;
+    std::optional<ReplayPlayer> replay_;
 };
 
 } // namespace
@@ -170,6 +200,8 @@ private:
 int runSimulator(const Options& options) {
     std::vector<ScriptCommand> script;
     if (!options.script.empty() && !loadScript(options.script, script)) return 2;
+    std::optional<std::vector<TraceLine>> trace;
+    if (!options.replay.empty() && !(trace = loadTrace(options.replay))) return 2;
 
     SimLog log;
     if (auto error = log.open(options.log, options.raw); !error.empty()) {
@@ -207,6 +239,7 @@ int runSimulator(const Options& options) {
     std::printf("modara-sim: ready %s\n", pty.slavePath().c_str());
     std::fflush(stdout);
 
+    if (trace) loop.replay(*trace);
     for (auto& command : script)
         loop.script().add(std::move(command));
     loop.run();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace orvane {
+
+// While the loader owns the port, the waits keep window messages flowing so
+// the window repaints and Abort can be pressed; this keeps the operator's
+// other clicks and keys, and the main window's close box, away from a
+// console whose serial threads are parked.
+class LoaderInputGuard final : public QObject {
+public:
+    LoaderInputGuard(QWidget& mainWindow, QWidget& allowed);
+    ~LoaderInputGuard() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> mainWindow_;
+    QPointer<QWidget> allowed_;
+};
+
+} // namespace orvane

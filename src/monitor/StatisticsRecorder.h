@@ -1,0 +1,38 @@
+#pragma once
+
+#include "monitor/StatisticsLog.h"
+
+#include <string>
+
+namespace orvane {
+
+class Clock;
+class ModeSurface;
+
+// The operator's side of the statistics file: "Save statistics to disk..."
+// names the file and shows the header panel StatsBox, its OK writes the
+// header, its Cancel and the Stop command end the logging. Rows go to the
+// file on every modulation report meanwhile (LogStatistics).
+class StatisticsRecorder {
+public:
+    static constexpr const char* kHeaderPanel = "StatsBox";
+
+    StatisticsRecorder(StatisticsLog& log, ModeSurface& surface, const Clock& clock)
+        : log_(log), surface_(surface), clock_(clock) {}
+
+    void mnuFilesSaveStatisticsClick();
+    void StatsOKClick(const std::string& frequency, const std::string& name, const std::string& other);
+    void Button6Click();
+    // The Stop command and Panic: logging off, the menu offers a new file.
+    void stop();
+
+    // The local time on the console's clock.
+    LocalTime localTime() const;
+
+private:
+    StatisticsLog& log_;
+    ModeSurface& surface_;
+    const Clock& clock_;
+};
+
+} // namespace orvane

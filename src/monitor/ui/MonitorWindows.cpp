@@ -1,0 +1,57 @@
+#include "monitor/ui/MonitorWindows.h"
+
+#include "config/Settings.h"
+#include "monitor/TuningFigures.h"
+#include "monitor/ui/StatsHeaderPanel.h"
+#include "monitor/ui/TAmplitudeTuneFrm.h"
+#include "monitor/ui/TFrequencyTuneFrm.h"
+#include "monitor/ui/TQuoralStatisticsFrm.h"
+#include "protocol/status/StatusRecords.h"
+
+#include <QAction>
+
+namespace orvane {
+namespace {
+constexpr std::size_t kRemoteOffsetByte = 10;
+}
+
+MonitorWindows::MonitorWindows(Windows windows, StatusRecords& records, const LinkState& link,
+                               const Settings& settings, ModeSurface& surface, const Clock& clock,
+                               const std::filesystem::path& baseDir)
+    : windows_(windows), records_(records), link_(link), settings_(settings), log_(baseDir),
+      recorder_(log_, surface, clock) {
+    headerPanel_ = new StatsHeaderPanel(
+        &windows_.mainWindow,
+        [this](const std::string& frequency, const std::string& name, const std::string& other) {
+            recorder_.StatsOKClick(frequency, name, other);
+        },
+        [this] { recorder_.Button6Click(); });
+}
+
+void MonitorWindows::connectFilesMenu() {
+    auto on = [this](const char* name, auto handler) {
+        if (auto* action = windows_.mainWindow.findChild<QAction*>(QString::fromLatin1(name)))
+            QObject::connect(action, &QAction::triggered, headerPanel_, handler);
+    };
+    on("mnuFilesSaveStatistics", [this] { recorder_.mnuFilesSaveStatisticsClick(); });
+    on("mnuFilesStopSaveSend", [this] { recorder_.stop(); });
+}
+
+void MonitorWindows::ShowTuneLevels() {
+    if (auto bars = takeTuneLevels(records_.tuneLevels)) windows_.amplitude.showBars(*bars);
+}
+
+void MonitorWindows::ShowFreqOffset() { windows_.frequency.ShowFreqOffset(records_.freqOffset); }
+
+void MonitorWindows::ShowLinkStatistics() {
+    windows_.statistics.ShowLinkStatistics(records_.linkStats);
+    windows_.frequency.ShowRemoteFreq(static_cast<std::int8_t>(records_.linkStats[kRemoteOffsetByte]));
+}
+
+void MonitorWindows::ShowModulations() { windows_.statistics.ShowModulations(records_.modReport); }
+
+void MonitorWindows::LogStatistics() {
+    log_.LogStatistics(records_, link_, recorder_.localTime(), settings_.MYCALL, settings_.HISCALL);
+}
+
+} // namespace orvane
