@@ -62,6 +62,7 @@ void PortSession::startThreads() {
         return;
     }
     transmit_ = std::make_unique<TransmitThread>(*port_, hooks_.transmitQueueEmpty);
+    transmit_->setWireTap(transmitTap_);
     transmit_->setLineLossListener(lossListener_);
     sender_ = std::make_unique<ModemSender>(*transmit_, clock_, hooks_.isPsk31Mode);
 }

@@ -153,6 +153,8 @@ void TransmitThread::writeOneChunk(PortWriter& port) {
     }
     const PortWriter::Outcome outcome = port.write(chunk);
     const std::size_t written = std::min(outcome.written, chunk.size());
+    if (WireTap* tap = tap_.load(); tap && written > 0)
+        tap->record(WireDirection::ToModem, std::span(chunk).first(written));
     {
         std::lock_guard guard(txLock_);
         // What the port took leaves the front; the rest stays for the next
