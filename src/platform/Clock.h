@@ -56,17 +56,8 @@ public:
     // and sleeps between them until `done()` holds or `limitMs` (kNoLimit: no
     // limit) have passed by the tick count. True when `done()` held. `done` is
     // checked after every message; a thread that makes it true calls
-    // wakeWaiters() unless it posts a message anyway. The plain version here,
-    // a millisecond of delay() at a time, suits clocks that move only in
-    // delay() (the tests'); the real clock sleeps until an event instead.
-    virtual bool waitUntil(const std::function<bool()>& done, int limitMs) {
-        const std::int64_t until = tickMs() + limitMs;
-        for (;;) {
-            if (done()) return true;
-            if (limitMs != kNoLimit && tickMs() >= until) return false;
-            delay(1);
-        }
-    }
+    // wakeWaiters() unless it posts a message anyway.
+    virtual bool waitUntil(const std::function<bool()>& done, int limitMs) = 0;
     // Ends the sleep of a waitUntil() so that it checks again. Any thread.
     virtual void wakeWaiters() {}
 };
