@@ -3,6 +3,8 @@
 #include "monitor/ClockText.h"
 #include "monitor/StatusBarView.h"
 
+#include "platform/StatusPanel.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -27,7 +29,7 @@ int clockTextWidth(const QLabel& clockPanel) {
 
 int statusBarWidth(QMainWindow& window) {
     QStatusBar* bar = window.statusBar();
-    auto* clock = bar->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(statusPanel::Clock));
+    auto* clock = bar->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(panel::Clock));
     if (!clock) return bar->sizeHint().width();
     const int before = clock->minimumWidth();
     clock->setMinimumWidth(std::max(before, clockTextWidth(*clock)));
