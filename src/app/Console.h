@@ -30,6 +30,7 @@
 namespace orvane {
 
 class AboutBox;
+class DeviceRecovery;
 class DisplayThread;
 class FileTransfers;
 class FirmwareLoading;
@@ -77,6 +78,7 @@ public:
     ConfigChanged& configChanged() { return configChanged_; }
     const ModemIdentity& identity() const { return identity_; }
     PortSession& port() { return *port_; }
+    DeviceRecovery& recovery() { return *recovery_; }
     ModemControl& modem() { return *modem_; }
     RxQueue& rxQueue() { return rxQueue_; }
     RoutingFlags& routing() { return routing_; }
@@ -159,6 +161,7 @@ private:
     AttachedMonitorDisplays monitorDisplays_;
     std::unique_ptr<ConsoleReceiveSide> receiveSide_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<DeviceRecovery> recovery_;
     std::unique_ptr<MonitorWindows> monitor_;
     std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<OperationsWiring> operations_;
@@ -176,6 +179,7 @@ private:
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
     bool startupFinished_ = false;
+    bool settingsLoaded_ = false;
     bool closed_ = false;
 };
 
