@@ -2,11 +2,12 @@
 
 #include "app/AboutBox.h"
 #include "app/FileTransfers.h"
+#include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
 #include "app/OnAirOperations.h"
-#include "app/PaneAppearance.h"
+#include "config/ui/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/Version.h"
 #include "app/SplashWindow.h"
@@ -14,6 +15,11 @@
 #include "app/handshake/ModemHandshake.h"
 #include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
+#include "config/ui/ConfigurationWindows.h"
+#include "config/ui/TFontForm.h"
+#include "config/ui/TForm2.h"
+#include "config/ui/TForm3.h"
+#include "config/ui/ViewMenu.h"
 #include "monitor/ui/MonitorWindows.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"
@@ -34,6 +40,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QTextEdit>
 
@@ -99,6 +107,7 @@ Console::Console(ConsoleServices services, QObject* parent)
         settings_, configChanged_,
         StatusSides{supervision_, monitorDisplays_, *receiveSide_, fileActivities_,
                     StatusSettings{settings_.A_EndOfLine, settings_.P_EndOfLine}}});
+    createConfigurationWindows();
     monitor_ = std::make_unique<MonitorWindows>(
         MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
                                 *windows_.frequencyTune},
@@ -122,6 +131,18 @@ Console::Console(ConsoleServices services, QObject* parent)
     connectPaneCommands();
     modem_->connectCodeMenu();
     monitor_->connectFilesMenu();
+}
+
+void Console::createConfigurationWindows() {
+    configuration_ = std::make_unique<ConfigurationWindows>(ConfigurationWindows::Environment{
+        *mainWindow_, modem_->setups(), services_.prompter, configChanged_, *this, *this,
+        directories_.base});
+    windows_.configuration = &configuration_->configuration();
+    windows_.printSquelch = &configuration_->printSquelch();
+    windows_.fontForm = &configuration_->fontForm();
+    viewMenu_ = std::make_unique<ViewMenu>(ViewMenu::Environment{
+        *mainWindow_, settings_, configChanged_, modem_->surface(), modem_->link(),
+        *windows_.amplitudeTune, *windows_.frequencyTune, *windows_.quoralStatistics});
 }
 
 bool Console::faxTransferPanelVisible() const {
@@ -151,8 +172,10 @@ Console::~Console() {
 void Console::createSessionLog() {
     sessionLog_ = std::make_unique<SessionLog>(directories_.base / "Logs", services_.clock,
                                                modem_->link(), services_.prompter);
-    lineTaps_ = std::make_unique<WireTapPair>(wireTrace_, *sessionLog_);
-    port_->setWireTap(lineTaps_.get());
+    // The trace sees the whole line; the log only the text that left the
+    // transmit queue (not the firmware loader's image, for one).
+    port_->setWireTap(&wireTrace_);
+    port_->setTransmitTap(sessionLog_.get());
     sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
                                                                documentViewer_, directories_.base);
     if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
@@ -168,6 +191,19 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("About1", [this] { About1Click(); });
     mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
+    mainWindow_->onTriggered("ConfigurationPages1",
+                             [this] { configuration_->ConfigurationPages1Click(); });
+    mainWindow_->onTriggered("mnuConfigureScreenSettings",
+                             [this] { configuration_->mnuConfigureScreenSettingsClick(); });
+    auto view = [this](const char* name, void (ViewMenu::*handler)()) {
+        mainWindow_->onTriggered(name, [this, handler] { (viewMenu_.get()->*handler)(); });
+    };
+    view("mnuViewToolBar", &ViewMenu::mnuViewToolBarClick);
+    view("mnuViewStatusBar", &ViewMenu::mnuViewStatusBarClick);
+    view("mnuViewAmpTune", &ViewMenu::mnuViewAmpTuneClick);
+    view("mnuViewFreqTune", &ViewMenu::mnuViewFreqTuneClick);
+    view("mnuViewQuoralStat", &ViewMenu::mnuViewQuoralStatClick);
+    view("mnuViewEchoData", &ViewMenu::mnuViewEchoDataClick);
     mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
     mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
     mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
@@ -245,6 +281,8 @@ bool Console::runStartupSequence() {
 
     splash_->logStep(QStringLiteral("Setting Screen Parameters"));
     modem_->setHardwareVersion(identity_.HardwareVersion);
+    configuration_->setVersions({identity_.LodVersion, identity_.S28Version, identity_.BootVersion,
+                                 identity_.ProductId, identity_.QuoralWaveform, "3.1.4"});
     modem_->setups().runCommonSetup();
     splash_->logOk();
 
@@ -281,6 +319,15 @@ void Console::loadSettings() {
     link.savedOperatingMode = link.operatingMode;
     link.listenMode = listenModeFromSetting(settings_.Listen);
     applyScreenLayout(layout_, *mainWindow_, windows_);
+    if (!loaded.storedMainSize)
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            placeForFirstStart(*mainWindow_, {layout_.MainWidth, layout_.MainHeight},
+                               screen->availableGeometry());
+    applyDisplaySettings();
+    viewMenu_->showChecks();
+}
+
+void Console::applyDisplaySettings() {
     applyPaneAppearance(settings_, *receivePane_, *mainWindow_->transmitPane());
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->setEchoColour(colourFromName(settings_.EchoTextColor));

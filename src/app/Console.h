@@ -11,6 +11,8 @@
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
 #include "platform/QtDocumentViewer.h"
+#include "config/ui/DisplayTarget.h"
+#include "config/ui/SettingsSaver.h"
 #include "records/DiagnosticTraceSave.h"
 #include "records/SessionLog.h"
 #include "records/SessionLogCommands.h"
@@ -18,7 +20,6 @@
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
-#include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
@@ -39,6 +40,8 @@ class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
+class ConfigurationWindows;
+class ViewMenu;
 class PortSession;
 class ReceivePane;
 class SplashWindow;
@@ -47,7 +50,10 @@ class Timer;
 // Puts the console together and takes it apart: windows, the serial link,
 // start-up behind the splash window, the modem handshake, the normal close
 // and the shutdown when the modem stops answering.
-class Console final : public QObject, public ReceivedCharTarget {
+class Console final : public QObject,
+                      public ReceivedCharTarget,
+                      private SettingsSaver,
+                      private DisplayTarget {
     Q_OBJECT
 public:
     explicit Console(ConsoleServices services, QObject* parent = nullptr);
@@ -79,6 +85,8 @@ public:
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    ConfigurationWindows& configuration() { return *configuration_; }
+    ViewMenu& viewMenu() { return *viewMenu_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
     OnAirOperations& onAir() { return *onAir_; }
@@ -109,7 +117,11 @@ private:
     void connectPaneCommands();
     void createSessionLog();
     void loadSettings();
-    bool saveSettings();
+    // SettingsSaver
+    bool saveSettings() override;
+    // DisplayTarget
+    void applyDisplaySettings() override;
+    void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
     std::optional<int> askForPort();
     void stopTimers();
@@ -151,10 +163,11 @@ private:
     std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
     std::unique_ptr<SessionLog> sessionLog_;
-    std::unique_ptr<WireTapPair> lineTaps_;
     QtDocumentViewer documentViewer_;
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
+    std::unique_ptr<ConfigurationWindows> configuration_;
+    std::unique_ptr<ViewMenu> viewMenu_;
     std::unique_ptr<FileTransfers> transfers_;
     bool displayRunning_ = false;
 
