@@ -1,13 +1,16 @@
 #include "app/Console.h"
 
 #include "app/AboutBox.h"
+#include "app/DeviceRecovery.h"
+#include "app/FileTransfers.h"
+#include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
 #include "app/OperationsWiring.h"
 #include "operations/CallPanel.h"
 #include "app/OnAirOperations.h"
-#include "app/PaneAppearance.h"
+#include "config/ui/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/Version.h"
 #include "app/SplashWindow.h"
@@ -15,6 +18,11 @@
 #include "app/handshake/ModemHandshake.h"
 #include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
+#include "config/ui/ConfigurationWindows.h"
+#include "config/ui/TFontForm.h"
+#include "config/ui/TForm2.h"
+#include "config/ui/TForm3.h"
+#include "config/ui/ViewMenu.h"
 #include "monitor/ui/MonitorWindows.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"
@@ -35,11 +43,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QTextEdit>
 
 namespace orvane {
 namespace {
+
+// How long a close waits for the goodbye to the modem to leave.
+constexpr int kShutdownSendLimitMs = 1000;
 
 ModemIdentityTexts aboutTexts(const ModemIdentity& identity) {
     auto q = [](const std::string& s) { return QString::fromStdString(s); };
@@ -63,11 +76,14 @@ Console::Console(ConsoleServices services, QObject* parent)
 
     charHandler_ = std::make_unique<ReceivedCharHandler>(
         *this, routing_, echoes_,
-        ReceivedCharHandler::Inputs{[] { return false; }, [this] { return settings_.EchoEnable; }});
+        ReceivedCharHandler::Inputs{[this] { return transfers_ && transfers_->binarySendRunning(); },
+                                    [this] { return settings_.EchoEnable; }});
     bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
-                         [](std::uint8_t) {},
+                         [this](std::uint8_t) { transfers_->handleInBand(); },
                          [this](std::uint8_t c) { charHandler_->handle(c); }});
-    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, noBinaryReceive_,
+    // The user-interface thread's waits for received items sleep until one is stored.
+    rxQueue_.setEventLoopWaker([&clock = services_.clock] { clock.wakeWaiters(); });
+    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_,
                                                [this] { services_.clock.processEvents(); });
     echoes_.reset();
     if (QAction* amtor = mainWindow_->action("mnuCodeAmtor")) amtor->setText(QStringLiteral("&TOR"));
@@ -99,6 +115,7 @@ Console::Console(ConsoleServices services, QObject* parent)
         settings_, configChanged_,
         StatusSides{supervision_, monitorDisplays_, *receiveSide_, fileActivities_,
                     StatusSettings{settings_.A_EndOfLine, settings_.P_EndOfLine}}});
+    createConfigurationWindows();
     monitor_ = std::make_unique<MonitorWindows>(
         MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
                                 *windows_.frequencyTune},
@@ -117,10 +134,34 @@ Console::Console(ConsoleServices services, QObject* parent)
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
         *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
         services_.clock, services_.prompter, *display_});
+    transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
+        services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
+        *mainWindow_, directories_.base});
+    binaryReceive_.setTarget(transfers_->receiveSink());
+    modem_->clockTick().setTransfers(*transfers_);
+    recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_);
+    port_->setLineLossListener(recovery_.get());
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
     monitor_->connectFilesMenu();
+}
+
+void Console::createConfigurationWindows() {
+    configuration_ = std::make_unique<ConfigurationWindows>(ConfigurationWindows::Environment{
+        *mainWindow_, modem_->setups(), services_.prompter, configChanged_, *this, *this,
+        directories_.base});
+    windows_.configuration = &configuration_->configuration();
+    windows_.printSquelch = &configuration_->printSquelch();
+    windows_.fontForm = &configuration_->fontForm();
+    viewMenu_ = std::make_unique<ViewMenu>(ViewMenu::Environment{
+        *mainWindow_, settings_, configChanged_, modem_->surface(), modem_->link(),
+        *windows_.amplitudeTune, *windows_.frequencyTune, *windows_.quoralStatistics});
+}
+
+bool Console::faxTransferPanelVisible() const {
+    const auto* panel = mainWindow_->findChild<QWidget*>(QStringLiteral("FAXTransferPanel"));
+    return panel && panel->isVisible();
 }
 
 Console::~Console() {
@@ -129,6 +170,7 @@ Console::~Console() {
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
     onAir_.reset();
+    transfers_.reset();
     firmware_.reset();
     operations_.reset();
     // The serial threads show the line to the session log until they end.
@@ -145,8 +187,10 @@ Console::~Console() {
 void Console::createSessionLog() {
     sessionLog_ = std::make_unique<SessionLog>(directories_.base / "Logs", services_.clock,
                                                modem_->link(), services_.prompter);
-    lineTaps_ = std::make_unique<WireTapPair>(wireTrace_, *sessionLog_);
-    port_->setWireTap(lineTaps_.get());
+    // The trace sees the whole line; the log only the text that left the
+    // transmit queue (not the firmware loader's image, for one).
+    port_->setWireTap(&wireTrace_);
+    port_->setTransmitTap(sessionLog_.get());
     sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
                                                                documentViewer_, directories_.base);
     if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
@@ -162,6 +206,19 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("About1", [this] { About1Click(); });
     mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
+    mainWindow_->onTriggered("ConfigurationPages1",
+                             [this] { configuration_->ConfigurationPages1Click(); });
+    mainWindow_->onTriggered("mnuConfigureScreenSettings",
+                             [this] { configuration_->mnuConfigureScreenSettingsClick(); });
+    auto view = [this](const char* name, void (ViewMenu::*handler)()) {
+        mainWindow_->onTriggered(name, [this, handler] { (viewMenu_.get()->*handler)(); });
+    };
+    view("mnuViewToolBar", &ViewMenu::mnuViewToolBarClick);
+    view("mnuViewStatusBar", &ViewMenu::mnuViewStatusBarClick);
+    view("mnuViewAmpTune", &ViewMenu::mnuViewAmpTuneClick);
+    view("mnuViewFreqTune", &ViewMenu::mnuViewFreqTuneClick);
+    view("mnuViewQuoralStat", &ViewMenu::mnuViewQuoralStatClick);
+    view("mnuViewEchoData", &ViewMenu::mnuViewEchoDataClick);
     mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
     mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
     mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
@@ -239,6 +296,8 @@ bool Console::runStartupSequence() {
 
     splash_->logStep(QStringLiteral("Setting Screen Parameters"));
     modem_->setHardwareVersion(identity_.HardwareVersion);
+    configuration_->setVersions({identity_.LodVersion, identity_.S28Version, identity_.BootVersion,
+                                 identity_.ProductId, identity_.QuoralWaveform, "3.1.4"});
     modem_->setups().runCommonSetup();
     splash_->logOk();
 
@@ -269,18 +328,32 @@ void Console::loadSettings() {
     if (!loaded.error.empty())
         services_.prompter.message("Orvane", loaded.error, PromptIcon::Exclamation, PromptButtons::Ok);
     settings_ = loaded.settings;
-    layout_ = loaded.layout;
+    // A size or place from the file that no screen can show is brought onto one.
+    layout_ = clampToScreens(loaded.layout, currentScreenAreas());
+    settingsLoaded_ = true;
     LinkState& link = modem_->link();
     link.operatingMode = operatingModeFromValue(settings_.Code).value_or(OperatingMode::Quoral);
     link.savedOperatingMode = link.operatingMode;
     link.listenMode = listenModeFromSetting(settings_.Listen);
     applyScreenLayout(layout_, *mainWindow_, windows_);
+    if (!loaded.storedMainSize)
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            placeForFirstStart(*mainWindow_, {layout_.MainWidth, layout_.MainHeight},
+                               screen->availableGeometry());
+    applyDisplaySettings();
+    viewMenu_->showChecks();
+}
+
+void Console::applyDisplaySettings() {
     applyPaneAppearance(settings_, *receivePane_, *mainWindow_->transmitPane());
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->setEchoColour(colourFromName(settings_.EchoTextColor));
 }
 
 bool Console::saveSettings() {
+    // A close that comes before the settings were read would write the
+    // defaults over the operator's file.
+    if (!settingsLoaded_) return false;
     if (mainWindow_->isVisible()) layout_ = captureScreenLayout(*mainWindow_, windows_);
     SaveResult saved = SaveSettings(settingsFilePath(directories_.base), settings_, layout_,
                                     identity_.HardwareVersion, configChanged_);
@@ -297,13 +370,17 @@ void Console::FormClose() {
     modem_->status().timers().commandTimer().stop();
     routing_.RoutingEnabled = false;
     routing_.RoutingPaused = true;
-    if (TransmitThread* queue = port_->transmitQueue()) {
+    TransmitThread* queue = port_->transmitQueue();
+    if (queue) {
         queue->clear();
         queue->append(command(CommandCode::HOST_SHUTDOWN).bytes());
     }
     stopTimers();
     saveSettings();
-    for (int i = 0; i < 20; ++i) services_.clock.delay(1);
+    // The goodbye has left once our queue and the driver are empty; the
+    // transmit thread's empty message wakes the wait.
+    if (queue)
+        services_.clock.waitUntil([queue] { return queue->length() == 0; }, kShutdownSendLimitMs);
     sessionLog_->close();
 }
 
@@ -378,7 +455,13 @@ void Console::showEcho(char c) {
 
 void Console::captureChar(std::uint8_t c) {
     if (!capture_.isOn()) return;
-    capture_.CaptureChar(c);
+    std::string reason;
+    if (!capture_.CaptureChar(c) && capture_.takeFailureToReport(reason))
+        services_.prompter.notice("Orvane",
+                                  "Received text could not be written to " +
+                                      capture_.RxCaptureName() + ": " + reason +
+                                      "\n\nThe count shows what the file holds.",
+                                  PromptIcon::Exclamation);
     mainWindow_->setPanel(panel::Entry, QString::fromStdString(capture_.panelText()));
 }
 

@@ -11,6 +11,8 @@
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
 #include "platform/QtDocumentViewer.h"
+#include "config/ui/DisplayTarget.h"
+#include "config/ui/SettingsSaver.h"
 #include "records/DiagnosticTraceSave.h"
 #include "records/SessionLog.h"
 #include "records/SessionLogCommands.h"
@@ -18,7 +20,6 @@
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
-#include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
@@ -29,7 +30,9 @@
 namespace orvane {
 
 class AboutBox;
+class DeviceRecovery;
 class DisplayThread;
+class FileTransfers;
 class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
@@ -39,6 +42,8 @@ class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
+class ConfigurationWindows;
+class ViewMenu;
 class PortSession;
 class ReceivePane;
 class SplashWindow;
@@ -47,7 +52,10 @@ class Timer;
 // Puts the console together and takes it apart: windows, the serial link,
 // start-up behind the splash window, the modem handshake, the normal close
 // and the shutdown when the modem stops answering.
-class Console final : public QObject, public ReceivedCharTarget {
+class Console final : public QObject,
+                      public ReceivedCharTarget,
+                      private SettingsSaver,
+                      private DisplayTarget {
     Q_OBJECT
 public:
     explicit Console(ConsoleServices services, QObject* parent = nullptr);
@@ -70,14 +78,18 @@ public:
     ConfigChanged& configChanged() { return configChanged_; }
     const ModemIdentity& identity() const { return identity_; }
     PortSession& port() { return *port_; }
+    DeviceRecovery& recovery() { return *recovery_; }
     ModemControl& modem() { return *modem_; }
     RxQueue& rxQueue() { return rxQueue_; }
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    FileTransfers& transfers() { return *transfers_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    ConfigurationWindows& configuration() { return *configuration_; }
+    ViewMenu& viewMenu() { return *viewMenu_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
     OperationsWiring& operations() { return *operations_; }
@@ -97,7 +109,7 @@ signals:
 
 private:
     // ReceivedCharTarget
-    bool faxTransferPanelVisible() const override { return false; }
+    bool faxTransferPanelVisible() const override;
     void showReceived(char c) override;
     void showEcho(char c) override;
     void playSystemDefault() override;
@@ -109,7 +121,11 @@ private:
     void connectPaneCommands();
     void createSessionLog();
     void loadSettings();
-    bool saveSettings();
+    // SettingsSaver
+    bool saveSettings() override;
+    // DisplayTarget
+    void applyDisplaySettings() override;
+    void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
     std::optional<int> askForPort();
     void stopTimers();
@@ -136,7 +152,7 @@ private:
     AboutBox* about_ = nullptr;
 
     ReceiveBridge bridge_;
-    NoBinaryReceive noBinaryReceive_;
+    BinaryReceiveRelay binaryReceive_;
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
@@ -145,6 +161,7 @@ private:
     AttachedMonitorDisplays monitorDisplays_;
     std::unique_ptr<ConsoleReceiveSide> receiveSide_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<DeviceRecovery> recovery_;
     std::unique_ptr<MonitorWindows> monitor_;
     std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<OperationsWiring> operations_;
@@ -152,14 +169,17 @@ private:
     std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
     std::unique_ptr<SessionLog> sessionLog_;
-    std::unique_ptr<WireTapPair> lineTaps_;
     QtDocumentViewer documentViewer_;
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
+    std::unique_ptr<ConfigurationWindows> configuration_;
+    std::unique_ptr<ViewMenu> viewMenu_;
+    std::unique_ptr<FileTransfers> transfers_;
     bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
     bool startupFinished_ = false;
+    bool settingsLoaded_ = false;
     bool closed_ = false;
 };
 
