@@ -29,13 +29,14 @@ bool lineArrives(ModemRig& rig, const std::string& word) {
         40s);
 }
 
-// Every time any thread of the process was switched in or out.
+// Every time a thread of the process went to sleep: a poll shows here, while
+// a busy machine taking the processor away does not.
 long contextSwitches(pid_t pid) {
     long total = 0;
     for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
         std::ifstream status(task.path() / "status");
         for (std::string line; std::getline(status, line);)
-            if (line.find("ctxt_switches:") != std::string::npos)
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
                 total += std::stol(line.substr(line.find(':') + 1));
     }
     return total;
