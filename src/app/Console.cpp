@@ -5,8 +5,10 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
+#include "app/OnAirOperations.h"
 #include "app/PaneAppearance.h"
 #include "app/PortSession.h"
+#include "app/Version.h"
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
@@ -92,34 +94,26 @@ Console::Console(ConsoleServices services, QObject* parent)
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
                                           services_.prompter, services_.processExit, hooks);
 
-    StatusWiring::Callbacks callbacks;
-    callbacks.setDtr = [this] { port_->setDtr(true); };
-    callbacks.modemSilenceShutdown = [this] { modemStoppedResponding(); };
-    callbacks.routingActive = [this] { return routing_.RoutingEnabled.load() && displayRunning_; };
-    callbacks.setEchoMode = [this](bool on) { routing_.EchoMode = on; };
-    callbacks.resetEchoPending = [this] { echoes_.reset(); };
-    callbacks.clearLineErrors = [this] {
-        if (SerialPort* serial = port_->port()) serial->lineStatus();
-    };
-    callbacks.stopTextFileSend = [] {};
-    // A failed link ends every activity that holds a file open, so that
-    // nothing writes to a closed file afterwards.
-    callbacks.closeFileActivities = [this] { capture_.stop(); };
-    callbacks.amtorEndOfLine = [this] { return settings_.A_EndOfLine; };
-    callbacks.pmodeEndOfLine = [this] { return settings_.P_EndOfLine; };
+    receiveSide_ = std::make_unique<ConsoleReceiveSide>(routing_, echoes_, *port_, displayRunning_);
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
-        settings_, configChanged_, std::move(callbacks)});
+        settings_, configChanged_,
+        StatusSides{supervision_, monitorDisplays_, *receiveSide_, fileActivities_,
+                    StatusSettings{settings_.A_EndOfLine, settings_.P_EndOfLine}}});
     monitor_ = std::make_unique<MonitorWindows>(
         MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
                                 *windows_.frequencyTune},
         modem_->status().records(), modem_->link(), settings_, modem_->surface(), services_.clock,
         directories_.base);
-    modem_->status().attachMonitorDisplays(*monitor_);
+    monitorDisplays_.attach(*monitor_);
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
     createSessionLog();
+    modem_->setMessageDirectory(directories_.msg());
+    onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
+        *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
+        services_.clock, services_.prompter, *display_});
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
@@ -131,6 +125,7 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    onAir_.reset();
     firmware_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();
@@ -349,7 +344,7 @@ void Console::modemStoppedResponding() {
 }
 
 void Console::About1Click() {
-    about_->fill(QStringLiteral("3.1.4"), aboutTexts(identity_));
+    about_->fill(QStringLiteral(ORVANE_VERSION_TEXT), aboutTexts(identity_));
     services_.prompter.runDialog(*about_);
 }
 
@@ -386,7 +381,7 @@ void Console::showEcho(char c) {
 void Console::captureChar(std::uint8_t c) {
     if (!capture_.isOn()) return;
     capture_.CaptureChar(c);
-    mainWindow_->setPanel(6, QString::fromStdString(capture_.panelText()));
+    mainWindow_->setPanel(panel::Entry, QString::fromStdString(capture_.panelText()));
 }
 
 void Console::playSystemDefault() { services_.sound.playSystemDefault(); }

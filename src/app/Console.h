@@ -3,6 +3,7 @@
 #include "app/ConsoleServices.h"
 #include "app/ReceiveBridge.h"
 #include "app/SecondaryWindows.h"
+#include "app/StatusSides.h"
 #include "app/Transcript.h"
 #include "app/WorkingDirectories.h"
 #include "app/handshake/ModemIdentity.h"
@@ -33,6 +34,7 @@ class HelpWindow;
 class MainWindow;
 class ModemControl;
 class MonitorWindows;
+class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
 class PortSession;
@@ -76,6 +78,7 @@ public:
     PaneCommands& paneCommands() { return *paneCommands_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
+    OnAirOperations& onAir() { return *onAir_; }
 
     // Menu handlers.
     void FormClose();
@@ -134,10 +137,15 @@ private:
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
+    ConsoleSupervision supervision_{*this};
+    ConsoleFileActivities fileActivities_{*this};
+    AttachedMonitorDisplays monitorDisplays_;
+    std::unique_ptr<ConsoleReceiveSide> receiveSide_;
     std::unique_ptr<ModemControl> modem_;
     std::unique_ptr<MonitorWindows> monitor_;
     std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
+    std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
     std::unique_ptr<SessionLog> sessionLog_;
     QtDocumentViewer documentViewer_;

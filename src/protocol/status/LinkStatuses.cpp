@@ -9,10 +9,6 @@
 namespace orvane {
 
 namespace {
-std::string settingWord(const std::function<std::string()>& setting) {
-    return setting ? setting() : std::string();
-}
-
 constexpr std::array<Toolbar, 1> kAmtorToolbar{Toolbar::Amtor};
 } // namespace
 
@@ -69,7 +65,7 @@ void StatusHandlers::amtor476Link() {
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::Amtor;
-    ctx_.activities.setEndOfLine(settingWord(ctx_.settings.A_EndOfLine), EndOfLineWords::All);
+    ctx_.activities.setEndOfLine(ctx_.settings.A_EndOfLine, EndOfLineWords::All);
     enable("mnuSpecialTest", false);
     ctx_.surface.setPanel(panel::Mode, "AMTOR");
     ctx_.surface.setPanel(panel::Link, "476 Link");
@@ -106,7 +102,7 @@ void StatusHandlers::pmodeLink() {
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::PMode;
-    ctx_.activities.setEndOfLine(settingWord(ctx_.settings.P_EndOfLine),
+    ctx_.activities.setEndOfLine(ctx_.settings.P_EndOfLine,
                                  EndOfLineWords::CrAndCrLfOnly);
     enable("mnuSpecialTest", false);
     ctx_.surface.setPanel(panel::Mode, "P-Mode");
