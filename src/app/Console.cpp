@@ -1,12 +1,13 @@
 #include "app/Console.h"
 
 #include "app/AboutBox.h"
+#include "app/FileTransfers.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
 #include "app/OnAirOperations.h"
-#include "app/PaneAppearance.h"
+#include "config/ui/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/Version.h"
 #include "app/SplashWindow.h"
@@ -14,6 +15,11 @@
 #include "app/handshake/ModemHandshake.h"
 #include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
+#include "config/ui/ConfigurationWindows.h"
+#include "config/ui/TFontForm.h"
+#include "config/ui/TForm2.h"
+#include "config/ui/TForm3.h"
+#include "config/ui/ViewMenu.h"
 #include "monitor/ui/MonitorWindows.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/SerialPort.h"
@@ -64,11 +70,12 @@ Console::Console(ConsoleServices services, QObject* parent)
 
     charHandler_ = std::make_unique<ReceivedCharHandler>(
         *this, routing_, echoes_,
-        ReceivedCharHandler::Inputs{[] { return false; }, [this] { return settings_.EchoEnable; }});
+        ReceivedCharHandler::Inputs{[this] { return transfers_ && transfers_->binarySendRunning(); },
+                                    [this] { return settings_.EchoEnable; }});
     bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
-                         [](std::uint8_t) {},
+                         [this](std::uint8_t) { transfers_->handleInBand(); },
                          [this](std::uint8_t c) { charHandler_->handle(c); }});
-    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, noBinaryReceive_,
+    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_,
                                                [this] { services_.clock.processEvents(); });
     echoes_.reset();
     if (QAction* amtor = mainWindow_->action("mnuCodeAmtor")) amtor->setText(QStringLiteral("&TOR"));
@@ -100,6 +107,7 @@ Console::Console(ConsoleServices services, QObject* parent)
         settings_, configChanged_,
         StatusSides{supervision_, monitorDisplays_, *receiveSide_, fileActivities_,
                     StatusSettings{settings_.A_EndOfLine, settings_.P_EndOfLine}}});
+    createConfigurationWindows();
     monitor_ = std::make_unique<MonitorWindows>(
         MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
                                 *windows_.frequencyTune},
@@ -114,10 +122,32 @@ Console::Console(ConsoleServices services, QObject* parent)
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
         *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
         services_.clock, services_.prompter, *display_});
+    transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
+        services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
+        *mainWindow_, directories_.base});
+    binaryReceive_.setTarget(transfers_->receiveSink());
+    modem_->clockTick().setTransfers(*transfers_);
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
     monitor_->connectFilesMenu();
+}
+
+void Console::createConfigurationWindows() {
+    configuration_ = std::make_unique<ConfigurationWindows>(ConfigurationWindows::Environment{
+        *mainWindow_, modem_->setups(), services_.prompter, configChanged_, *this, *this,
+        directories_.base});
+    windows_.configuration = &configuration_->configuration();
+    windows_.printSquelch = &configuration_->printSquelch();
+    windows_.fontForm = &configuration_->fontForm();
+    viewMenu_ = std::make_unique<ViewMenu>(ViewMenu::Environment{
+        *mainWindow_, settings_, configChanged_, modem_->surface(), modem_->link(),
+        *windows_.amplitudeTune, *windows_.frequencyTune, *windows_.quoralStatistics});
+}
+
+bool Console::faxTransferPanelVisible() const {
+    const auto* panel = mainWindow_->findChild<QWidget*>(QStringLiteral("FAXTransferPanel"));
+    return panel && panel->isVisible();
 }
 
 Console::~Console() {
@@ -126,6 +156,7 @@ Console::~Console() {
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
     onAir_.reset();
+    transfers_.reset();
     firmware_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();
@@ -160,6 +191,19 @@ void Console::connectMenus() {
     mainWindow_->onTriggered("About1", [this] { About1Click(); });
     mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
     mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
+    mainWindow_->onTriggered("ConfigurationPages1",
+                             [this] { configuration_->ConfigurationPages1Click(); });
+    mainWindow_->onTriggered("mnuConfigureScreenSettings",
+                             [this] { configuration_->mnuConfigureScreenSettingsClick(); });
+    auto view = [this](const char* name, void (ViewMenu::*handler)()) {
+        mainWindow_->onTriggered(name, [this, handler] { (viewMenu_.get()->*handler)(); });
+    };
+    view("mnuViewToolBar", &ViewMenu::mnuViewToolBarClick);
+    view("mnuViewStatusBar", &ViewMenu::mnuViewStatusBarClick);
+    view("mnuViewAmpTune", &ViewMenu::mnuViewAmpTuneClick);
+    view("mnuViewFreqTune", &ViewMenu::mnuViewFreqTuneClick);
+    view("mnuViewQuoralStat", &ViewMenu::mnuViewQuoralStatClick);
+    view("mnuViewEchoData", &ViewMenu::mnuViewEchoDataClick);
     mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
     mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
     mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
@@ -237,6 +281,8 @@ bool Console::runStartupSequence() {
 
     splash_->logStep(QStringLiteral("Setting Screen Parameters"));
     modem_->setHardwareVersion(identity_.HardwareVersion);
+    configuration_->setVersions({identity_.LodVersion, identity_.S28Version, identity_.BootVersion,
+                                 identity_.ProductId, identity_.QuoralWaveform, "3.1.4"});
     modem_->setups().runCommonSetup();
     splash_->logOk();
 
@@ -277,6 +323,11 @@ void Console::loadSettings() {
         if (QScreen* screen = QGuiApplication::primaryScreen())
             placeForFirstStart(*mainWindow_, {layout_.MainWidth, layout_.MainHeight},
                                screen->availableGeometry());
+    applyDisplaySettings();
+    viewMenu_->showChecks();
+}
+
+void Console::applyDisplaySettings() {
     applyPaneAppearance(settings_, *receivePane_, *mainWindow_->transmitPane());
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->setEchoColour(colourFromName(settings_.EchoTextColor));

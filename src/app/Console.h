@@ -11,6 +11,8 @@
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
 #include "platform/QtDocumentViewer.h"
+#include "config/ui/DisplayTarget.h"
+#include "config/ui/SettingsSaver.h"
 #include "records/DiagnosticTraceSave.h"
 #include "records/SessionLog.h"
 #include "records/SessionLogCommands.h"
@@ -29,6 +31,7 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FileTransfers;
 class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
@@ -37,6 +40,8 @@ class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
+class ConfigurationWindows;
+class ViewMenu;
 class PortSession;
 class ReceivePane;
 class SplashWindow;
@@ -45,7 +50,10 @@ class Timer;
 // Puts the console together and takes it apart: windows, the serial link,
 // start-up behind the splash window, the modem handshake, the normal close
 // and the shutdown when the modem stops answering.
-class Console final : public QObject, public ReceivedCharTarget {
+class Console final : public QObject,
+                      public ReceivedCharTarget,
+                      private SettingsSaver,
+                      private DisplayTarget {
     Q_OBJECT
 public:
     explicit Console(ConsoleServices services, QObject* parent = nullptr);
@@ -73,9 +81,12 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    FileTransfers& transfers() { return *transfers_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
+    ConfigurationWindows& configuration() { return *configuration_; }
+    ViewMenu& viewMenu() { return *viewMenu_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
     OnAirOperations& onAir() { return *onAir_; }
@@ -94,7 +105,7 @@ signals:
 
 private:
     // ReceivedCharTarget
-    bool faxTransferPanelVisible() const override { return false; }
+    bool faxTransferPanelVisible() const override;
     void showReceived(char c) override;
     void showEcho(char c) override;
     void playSystemDefault() override;
@@ -106,7 +117,11 @@ private:
     void connectPaneCommands();
     void createSessionLog();
     void loadSettings();
-    bool saveSettings();
+    // SettingsSaver
+    bool saveSettings() override;
+    // DisplayTarget
+    void applyDisplaySettings() override;
+    void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
     std::optional<int> askForPort();
     void stopTimers();
@@ -133,7 +148,7 @@ private:
     AboutBox* about_ = nullptr;
 
     ReceiveBridge bridge_;
-    NoBinaryReceive noBinaryReceive_;
+    BinaryReceiveRelay binaryReceive_;
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
@@ -151,6 +166,9 @@ private:
     QtDocumentViewer documentViewer_;
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
+    std::unique_ptr<ConfigurationWindows> configuration_;
+    std::unique_ptr<ViewMenu> viewMenu_;
+    std::unique_ptr<FileTransfers> transfers_;
     bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window

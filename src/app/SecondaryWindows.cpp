@@ -1,6 +1,5 @@
 #include "app/SecondaryWindows.h"
 
-
 #include <QDialog>
 #include <QWidget>
 
@@ -25,12 +24,9 @@ SecondaryWindows SecondaryWindows::createMonitorWindows(QWidget* mainWindow,
 }
 
 SecondaryWindows SecondaryWindows::createDialogs(QWidget* mainWindow, SecondaryWindows windows) {
-    windows.configuration = dialog(mainWindow, "Form2", "Zarvel Orvane Configuration");
-    windows.printSquelch = dialog(mainWindow, "Form3", "Print Squelch");
     windows.callPanel = dialog(mainWindow, "CallPanel", "Select call");
     windows.download = dialog(mainWindow, "dlgDownload", "Binary File Transfer");
     windows.textFileProgress = dialog(mainWindow, "dlgTextFileProgress", "Text File Transfer");
-    windows.fontForm = dialog(mainWindow, "FontForm", "Font Configuration");
     windows.quoralFec = dialog(mainWindow, "QuoralFECFrm", "Quoral Broadcast Modulation");
     return windows;
 }

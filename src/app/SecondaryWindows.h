@@ -12,7 +12,8 @@ class QDialog;
 namespace orvane {
 
 // The windows the console creates at start besides the main window, splash,
-// help, about box and port dialog. Each exists from the start with its
+// help, about box and port dialog (the configuration's windows come from the
+// configuration and are only named here). Each exists from the start with its
 // caption; the subsystems that own them fill them in.
 struct SecondaryWindows {
     QDialog* configuration = nullptr;      // TForm2

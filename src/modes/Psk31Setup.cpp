@@ -12,10 +12,7 @@ constexpr const char* kButton = "butPSKTXEnable";
 
 // PSK31 keeps its own transmit-enable word from the configuration dialog.
 void applyPsk31TransmitEnable(ModeContext& context) {
-    const bool enabled = !sameWordIgnoringCase(context.psk31.txEnable, "OFF");
-    context.surface.setButtonImage(kButton, enabled ? 6 : 5);
-    context.surface.setCaption(kButton, enabled ? "TX EN " : "TX DIS");
-    context.terminal.txEnabled = enabled;
+    showTransmitEnable(context, kButton, !sameWordIgnoringCase(context.psk31.txEnable, "OFF"));
 }
 
 } // namespace

@@ -61,11 +61,15 @@ void sendFskTonesAndLevels(ModeContext& context, int markHz, int spaceHz) {
     sendAudioLevels(context);
 }
 
-void applyTransmitEnable(ModeContext& context, std::string_view button) {
-    const bool enabled = context.settings.TXEnable == "EN";
+void showTransmitEnable(ModeContext& context, std::string_view button, bool enabled) {
     context.surface.setButtonImage(name(button), enabled ? kTxEnabledImage : kTxDisabledImage);
     context.surface.setCaption(name(button), enabled ? "TX EN " : "TX DIS");
     context.terminal.txEnabled = enabled;
+}
+
+void applyTransmitEnable(ModeContext& context, std::string_view button) {
+    const bool enabled = context.settings.TXEnable == "EN";
+    showTransmitEnable(context, button, enabled);
     if (!enabled) context.settings.TXEnable = "OFF";
 }
 

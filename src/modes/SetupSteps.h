@@ -35,6 +35,9 @@ void sendAudioLevels(ModeContext& context);
 // FSK_TONES with the mode's mark and space, the FSK polarity, the levels.
 void sendFskTonesAndLevels(ModeContext& context, int markHz, int spaceHz);
 
+// The transmit-enable button of a mode: image 6 and "TX EN " when enabled,
+// image 5 and "TX DIS" when not; TxEnabled follows.
+void showTransmitEnable(ModeContext& context, std::string_view button, bool enabled);
 // TXEnable exactly "EN" enables transmitting; anything else disables it and
 // stores "OFF".
 void applyTransmitEnable(ModeContext& context, std::string_view button);

@@ -2,6 +2,7 @@
 
 #include "e2e/ModemRig.h"
 #include "monitor/StatusBarView.h"
+#include "platform/StatusPanel.h"
 
 #include <QAction>
 #include <QDialog>

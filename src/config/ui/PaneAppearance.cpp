@@ -1,4 +1,4 @@
-#include "app/PaneAppearance.h"
+#include "config/ui/PaneAppearance.h"
 
 #include "config/Colour.h"
 #include "config/Settings.h"

@@ -1,0 +1,139 @@
+#include "config/dialog/ConfigurationApply.h"
+
+#include "config/ConfigChanged.h"
+#include "config/Settings.h"
+#include "config/dialog/HereIsMessages.h"
+#include "config/dialog/PrintSquelch.h"
+#include "config/dialog/ShortSequence.h"
+#include "config/dialog/TakeIntoSettings.h"
+#include "modes/ModeSetupRunner.h"
+#include "modes/ModeSurface.h"
+#include "modes/SetupSteps.h"
+#include "modes/TerminalModeState.h"
+#include "platform/Prompter.h"
+#include "protocol/AudioLevel.h"
+#include "protocol/link/LinkState.h"
+
+namespace orvane {
+namespace {
+
+bool isFskMode(OperatingMode mode) {
+    return mode == OperatingMode::Baudot || mode == OperatingMode::Ascii;
+}
+
+} // namespace
+
+void ConfigurationApply::beforeShowing() {
+    if (isFskMode(env_.mode.link.operatingMode)) sendCommand(env_.mode, CommandCode::MODE_FSK_PREP);
+}
+
+void ConfigurationApply::afterApplying() {
+    const OperatingMode mode = env_.mode.link.operatingMode;
+    if (mode == OperatingMode::Baudot) sendCommand(env_.mode, CommandCode::MODE_BAUDOT);
+    if (mode == OperatingMode::Ascii) sendCommand(env_.mode, CommandCode::MODE_ASCII);
+}
+
+void ConfigurationApply::takeIntoSettings(const ConfigDialogValues& values) {
+    ModeContext& context = env_.mode;
+    takeDialogValues(values, context.settings, hasTransmitLevel(context.hardwareVersion),
+                     context.psk31);
+}
+
+void ConfigurationApply::ApplyConfiguration(const ConfigDialogValues& values) {
+    takeIntoSettings(values);
+    applyShared(values);
+    applyModeDisplays(values);
+    writeMessage(values.messages);
+    runModeSequence();
+    env_.configChanged.set();
+}
+
+void ConfigurationApply::applyShared(const ConfigDialogValues& values) {
+    ModeContext& context = env_.mode;
+    const Settings& settings = context.settings;
+    LinkState& link = context.link;
+    const GeneralValues& general = values.general;
+
+    sendCommand(context, CommandCode::SCAN_CONTROL, general.scanControlCont ? 0 : 1);
+    sendCommand(context, general.cwidOn ? CommandCode::CWID_ON : CommandCode::CWID_OFF);
+
+    sendCommand(context, general.listenOn ? CommandCode::LISTEN_ON : CommandCode::LISTEN_OFF);
+    link.listenMode = general.listenOn ? ListenMode::Listening : ListenMode::Standby;
+    if (!isFskMode(link.operatingMode) && !link.linkUp)
+        context.surface.setPanel(panel::Link, link.standbyText());
+
+    sendAudioLevels(context);
+
+    if (values.comPortChanged)
+        env_.prompter.message("Information",
+                              "Changes in COM Port will not take effect until program is restarted.",
+                              PromptIcon::Information, PromptButtons::Ok);
+
+    applyPrintSquelch(general);
+    sendCommand(context, settings.FSKPol == "NORM" ? CommandCode::FSK_POL_NORM
+                                                    : CommandCode::FSK_POL_REV);
+}
+
+void ConfigurationApply::applyPrintSquelch(const GeneralValues& general) {
+    env_.printSquelchForm.showPrintSquelchLevel(general.printSquelchLevel);
+    if (isFskMode(env_.mode.link.operatingMode))
+        PrintSquelchApply(env_.mode, general.printSquelchLevel, general.printSquelchOn);
+    else
+        env_.mode.surface.setPrintSquelchMarkersVisible(false);
+}
+
+// The current mode's page also changes the main window at once: its
+// transmit-enable button, the text-entry mode with panel 6, and in Baudot
+// the polarity.
+void ConfigurationApply::applyModeDisplays(const ConfigDialogValues& values) {
+    ModeContext& context = env_.mode;
+    const Settings& s = context.settings;
+    auto show = [&](const char* button, bool enabled, const std::string& textEntry) {
+        showTransmitEnable(context, button, enabled);
+        applyTextEntry(context, textEntry);
+        context.surface.setPanel(panel::Entry, textEntry);
+    };
+    switch (context.link.operatingMode) {
+    case OperatingMode::Quoral:
+        show("butQORTXEnable", values.quoral.txEnable, s.TextEntry);
+        return;
+    case OperatingMode::Amtor:
+        show("butAmtorTXEnable", values.amtor.txEnable, s.A_TextEntry);
+        return;
+    case OperatingMode::Baudot:
+        show("butBaudotTXEnable", values.baudot.txEnable, s.B_TextEntry);
+        showPolarity(context, "butBaudotNormRev", s.B_Polarity, PolarityCaption::Words);
+        return;
+    case OperatingMode::Ascii:
+        show("butAsciiTXEnable", values.ascii.txEnable, s.S_TextEntry);
+        return;
+    case OperatingMode::PMode:
+        show("butPModeTXEnable", values.pmode.txEnable, s.P_TextEntry);
+        return;
+    case OperatingMode::Psk31:
+        show("butPSKTXEnable", values.psk31.txEnable, context.psk31.textEntry);
+        return;
+    default:
+        return;
+    }
+}
+
+void ConfigurationApply::writeMessage(const MessageValues& messages) {
+    // A message that cannot be written is left as it was, without a word.
+    if (messages.hereIsEdited)
+        saveHereIsMessage(env_.messageDir, messages.hereIsNumber, messages.hereIs);
+}
+
+void ConfigurationApply::runModeSequence() {
+    ModeContext& context = env_.mode;
+    const LinkState& link = context.link;
+    const bool rerun = !link.txActive && !isBroadcast(link.operatingMode) &&
+                       (link.linkUp || context.terminal.txEnabled);
+    if (!rerun) {
+        sendShortSequence(context);
+        return;
+    }
+    if (link.operatingMode != OperatingMode::Psk31) env_.setups.runSetup(link.operatingMode);
+}
+
+} // namespace orvane

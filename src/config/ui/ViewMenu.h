@@ -1,0 +1,47 @@
+#pragma once
+
+class QAction;
+class QWidget;
+
+namespace orvane {
+
+class ConfigChanged;
+class ModeSurface;
+struct LinkState;
+struct Settings;
+
+// The View menu: tool bar, status bar, the three monitoring windows and the
+// echo display, each kept in the settings.
+class ViewMenu {
+public:
+    struct Environment {
+        QWidget& mainWindow;
+        Settings& settings;
+        ConfigChanged& configChanged;
+        ModeSurface& surface;
+        const LinkState& link;
+        QWidget& amplitudeTune;
+        QWidget& frequencyTune;
+        QWidget& quoralStatistics;
+    };
+
+    explicit ViewMenu(Environment environment);
+
+    // The menu's checks from the settings and the windows, after loading.
+    void showChecks();
+
+    void mnuViewToolBarClick();
+    void mnuViewStatusBarClick();
+    void mnuViewAmpTuneClick();
+    void mnuViewFreqTuneClick();
+    void mnuViewQuoralStatClick();
+    void mnuViewEchoDataClick();
+
+private:
+    QAction* action(const char* name) const;
+    void toggleWindow(QWidget& window, const char* item);
+
+    Environment env_;
+};
+
+} // namespace orvane

@@ -1,0 +1,194 @@
+#include "config/ConfigChanged.h"
+#include "config/Settings.h"
+#include "config/ui/DisplayTarget.h"
+#include "config/ui/TFontForm.h"
+#include "config/ui/TForm2.h"
+#include "config/ui/ViewMenu.h"
+#include "e2e/ChildProcess.h"
+#include "modes/FakeModeSurface.h"
+#include "protocol/link/LinkState.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+struct Form2Fixture : ::testing::Test {
+    Settings settings;
+    ConfigChanged changed;
+    testing::TempDir dir;
+    TForm2 form{settings, changed, dir.path()};
+    OpeningFacts facts;
+
+    template <typename W>
+    W* control(const char* name) {
+        W* widget = form.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QString text(const char* name) { return control<QLabel>(name)->text(); }
+    void type(const char* edit, const char* typed) {
+        QLineEdit* line = control<QLineEdit>(edit);
+        line->setText(QString::fromLatin1(typed));
+        emit line->textEdited(line->text());
+    }
+};
+
+TEST_F(Form2Fixture, ToneLabelsFollowOnlyTheirOwnPage) {
+    form.fill(facts);
+    type("AmtorMARK", "2000");
+    EXPECT_EQ(text("AmtorShiftLabel"), "295");
+    EXPECT_EQ(text("AmtorCenterLabel"), "2147");
+    EXPECT_EQ(text("BaudotShiftLabel"), "170");
+    EXPECT_TRUE(changed.isSet());
+}
+
+TEST_F(Form2Fixture, FecModulationShowsItsBlockSize) {
+    form.fill(facts);
+    control<QRadioButton>("butFECMod8PSM")->click();
+    EXPECT_EQ(text("FECCodeEfficLabel"), "60%");
+    EXPECT_EQ(text("FECBlockSizeLabel"), "255");
+}
+
+TEST_F(Form2Fixture, EachOpeningRebuildsThePortListAndPicksThePort) {
+    facts.ports = {{"COM1", "/dev/ttyS0"}, {"COM33", "/dev/ttyUSB0"}};
+    settings.PortName = "COM33";
+    form.fill(facts);
+    form.fill(facts);
+    auto* box = control<QComboBox>("PortBox");
+    EXPECT_EQ(box->count(), 2);
+    EXPECT_EQ(box->currentText(), "COM33");
+    EXPECT_EQ(text("PortDeviceLabel"), "/dev/ttyUSB0");
+}
+
+TEST_F(Form2Fixture, CancelPutsBackWhatTheControlsShowedAtOpening) {
+    form.fill(facts);
+    type("edNormalRetries", "45");
+    type("edMyCall", "dl1abc");
+    EXPECT_EQ(settings.MYCALL, "DL1ABC"); // typed upper case, into the settings at once
+    control<QPushButton>("Button1")->click();
+    EXPECT_EQ(form.closing(), TForm2::Closing::Cancel);
+    EXPECT_EQ(control<QLineEdit>("edNormalRetries")->text(), "30");
+    EXPECT_EQ(form.values().quoral.normalRetries, "30");
+    EXPECT_EQ(form.values().messages.myCall, "MYCALL");
+    EXPECT_FALSE(changed.isSet());
+}
+
+TEST_F(Form2Fixture, DefaultsCloseWithTheFactoryValuesShown) {
+    settings.CWID = "ON";
+    form.fill(facts);
+    control<QPushButton>("butDefaults")->click();
+    EXPECT_EQ(form.closing(), TForm2::Closing::Defaults);
+    EXPECT_TRUE(control<QRadioButton>("sysCWIDOFF")->isChecked());
+    EXPECT_FALSE(form.values().general.cwidOn);
+    EXPECT_TRUE(changed.isSet());
+}
+
+TEST_F(Form2Fixture, ALinkLocksTheModemSettingsAndTheCallSigns) {
+    facts.linkUp = true;
+    form.fill(facts);
+    for (const char* name : {"butDefaults", "BaudotRateCombo", "AsciiMARK", "edChatCount",
+                             "edPModeMaxTry", "quoralAFChannel2", "butFECModQPSM", "PortBox",
+                             "cfgbutFSKPOLREV", "edMyCall", "edGroupCall"})
+        EXPECT_FALSE(control<QWidget>(name)->isEnabled()) << name;
+    EXPECT_TRUE(control<QWidget>("sysCWIDON")->isEnabled());
+    facts.linkUp = false;
+    form.fill(facts);
+    EXPECT_TRUE(control<QWidget>("edMyCall")->isEnabled());
+}
+
+TEST_F(Form2Fixture, MessageNumberWrapsToWruAndStationListsKeepTheirItems) {
+    form.fill(facts);
+    for (int i = 0; i < 10; ++i)
+        form.UpDown1Click(1);
+    EXPECT_EQ(control<QLineEdit>("edHereIsNumber")->text(), "WRU");
+    EXPECT_EQ(testing::readFile(dir.path() / "wru.txt"), "WRU");
+
+    control<QComboBox>("edHisCallBox")->setCurrentText("W1AW");
+    form.Button4Click();
+    EXPECT_EQ(settings.HISCALLLIST, "HISCALL,W1AW");
+    control<QComboBox>("edHisCallBox")->setCurrentText("HISCALL");
+    form.Button5Click();
+    EXPECT_EQ(settings.HISCALLLIST, "W1AW");
+}
+
+class PaneRecorder final : public DisplayTarget {
+public:
+    void applyDisplaySettings() override { ++applied; }
+    int applied = 0;
+};
+
+TEST(FontForm, SizesPreviewOnlyInRangeAndApplyTakesAnyNumber) {
+    Settings settings;
+    PaneRecorder panes;
+    TFontForm form(settings, panes);
+    form.show();
+    auto* receiveSize = form.findChild<QComboBox*>("ReceiveTextSize");
+    auto* transmitSize = form.findChild<QComboBox*>("TransmitTextSize");
+    auto* receiveLabel = form.findChild<QLabel*>("ReceiveTextlabel");
+    auto* transmitLabel = form.findChild<QLabel*>("TransmitTextLabel");
+    receiveSize->setCurrentText("250");
+    EXPECT_EQ(receiveLabel->font().pointSize(), 10);
+    transmitSize->setCurrentText("1");
+    EXPECT_EQ(transmitLabel->font().pointSize(), 10);
+    transmitSize->setCurrentText("2");
+    EXPECT_EQ(transmitLabel->font().pointSize(), 2);
+    form.findChild<QComboBox*>("EchoTextColor")->setCurrentText("Navy");
+    form.ApplyBtnClick();
+    EXPECT_EQ(settings.ReceiveTextSize, 250);
+    EXPECT_EQ(settings.TransmitTextSize, 2);
+    EXPECT_EQ(settings.EchoTextColor, "Navy");
+    EXPECT_EQ(panes.applied, 1);
+    // Showing again starts from the settings.
+    settings.ReceiveColor = "red";
+    form.hide();
+    form.show();
+    EXPECT_EQ(form.findChild<QComboBox*>("ReceiveColor")->currentText(), "red");
+}
+
+TEST(ViewMenu, TogglesTheCurrentToolBarTheStatusBarAndTheWindows) {
+    QMainWindow window;
+    for (const char* name : {"mnuViewToolBar", "mnuViewStatusBar", "mnuViewAmpTune",
+                             "mnuViewFreqTune", "mnuViewQuoralStat", "mnuViewEchoData"}) {
+        auto* action = new QAction(&window);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        action->setChecked(true);
+    }
+    Settings settings;
+    ConfigChanged changed;
+    testing::FakeModeSurface surface;
+    LinkState link;
+    QWidget amp, freq, stats;
+    ViewMenu view({window, settings, changed, surface, link, amp, freq, stats});
+
+    const std::pair<OperatingMode, const char*> rows[] = {{OperatingMode::Ascii, "AsciiToolBar"},
+                                                          {OperatingMode::Psk31, "AsciiToolBar"},
+                                                          {OperatingMode::QuoralBroadcast, "QORToolBar"}};
+    for (const auto& [mode, toolBar] : rows) {
+        link.operatingMode = mode;
+        window.findChild<QAction*>("mnuViewToolBar")->toggle();
+        view.mnuViewToolBarClick();
+        EXPECT_EQ(surface.visible.count(toolBar), 1u) << toolBar;
+        surface.visible.clear();
+    }
+    window.findChild<QAction*>("mnuViewAmpTune")->setChecked(false);
+    amp.show();
+    view.mnuViewAmpTuneClick();
+    EXPECT_FALSE(amp.isVisible());
+    EXPECT_FALSE(window.findChild<QAction*>("mnuViewAmpTune")->isChecked());
+    view.mnuViewEchoDataClick();
+    EXPECT_EQ(settings.EchoEnable, "OFF");
+    EXPECT_TRUE(changed.isSet());
+}
+
+} // namespace
+} // namespace orvane
