@@ -4,14 +4,16 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
-#include "config/ui/PaneAppearance.h"
+#include "app/OnAirOperations.h"
 #include "app/PortSession.h"
+#include "app/Version.h"
 #include "app/SplashWindow.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
 #include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
 #include "config/ui/ConfigurationWindows.h"
+#include "config/ui/PaneAppearance.h"
 #include "config/ui/TFontForm.h"
 #include "config/ui/TForm2.h"
 #include "config/ui/TForm3.h"
@@ -93,36 +95,28 @@ Console::Console(ConsoleServices services, QObject* parent)
     hooks.isPsk31Mode = [this] { return settings_.Code == 10; };
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
                                           services_.prompter, services_.processExit, hooks);
-    port_->setWireTap(&wireTrace_);
 
-    StatusWiring::Callbacks callbacks;
-    callbacks.setDtr = [this] { port_->setDtr(true); };
-    callbacks.modemSilenceShutdown = [this] { modemStoppedResponding(); };
-    callbacks.routingActive = [this] { return routing_.RoutingEnabled.load() && displayRunning_; };
-    callbacks.setEchoMode = [this](bool on) { routing_.EchoMode = on; };
-    callbacks.resetEchoPending = [this] { echoes_.reset(); };
-    callbacks.clearLineErrors = [this] {
-        if (SerialPort* serial = port_->port()) serial->lineStatus();
-    };
-    callbacks.stopTextFileSend = [] {};
-    // A failed link ends every activity that holds a file open, so that
-    // nothing writes to a closed file afterwards.
-    callbacks.closeFileActivities = [this] { capture_.stop(); };
-    callbacks.amtorEndOfLine = [this] { return settings_.A_EndOfLine; };
-    callbacks.pmodeEndOfLine = [this] { return settings_.P_EndOfLine; };
+    receiveSide_ = std::make_unique<ConsoleReceiveSide>(routing_, echoes_, *port_, displayRunning_);
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
-        settings_, configChanged_, std::move(callbacks)});
+        settings_, configChanged_,
+        StatusSides{supervision_, monitorDisplays_, *receiveSide_, fileActivities_,
+                    StatusSettings{settings_.A_EndOfLine, settings_.P_EndOfLine}}});
     createConfigurationWindows();
     monitor_ = std::make_unique<MonitorWindows>(
         MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
                                 *windows_.frequencyTune},
         modem_->status().records(), modem_->link(), settings_, modem_->surface(), services_.clock,
         directories_.base);
-    modem_->status().attachMonitorDisplays(*monitor_);
+    monitorDisplays_.attach(*monitor_);
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
+    createSessionLog();
+    modem_->setMessageDirectory(directories_.msg());
+    onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
+        *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
+        services_.clock, services_.prompter, *display_});
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
@@ -146,13 +140,28 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    onAir_.reset();
     firmware_.reset();
+    // The serial threads show the line to the session log until they end.
+    if (port_) port_->close();
+    sessionLog_.reset();
     modem_.reset();
     monitor_.reset();
     port_.reset();
     delete splash_;
     delete help_;
     delete mainWindow_;
+}
+
+void Console::createSessionLog() {
+    sessionLog_ = std::make_unique<SessionLog>(directories_.base / "Logs", services_.clock,
+                                               modem_->link(), services_.prompter);
+    lineTaps_ = std::make_unique<WireTapPair>(wireTrace_, *sessionLog_);
+    port_->setWireTap(lineTaps_.get());
+    sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
+                                                               documentViewer_, directories_.base);
+    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+        keep->setChecked(sessionLogCommands_->loadSetting());
 }
 
 void Console::createWorkingDirectories() {
@@ -179,6 +188,10 @@ void Console::connectMenus() {
     view("mnuViewEchoData", &ViewMenu::mnuViewEchoDataClick);
     mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
     mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
+    mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
+    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+        connect(keep, &QAction::toggled, this,
+                [this](bool on) { sessionLogCommands_->mnuViewSessionLogClick(on); });
     if (QAction* exit = mainWindow_->action("mnuFilesExit"))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
@@ -251,7 +264,7 @@ bool Console::runStartupSequence() {
     splash_->logStep(QStringLiteral("Setting Screen Parameters"));
     modem_->setHardwareVersion(identity_.HardwareVersion);
     configuration_->setVersions({identity_.LodVersion, identity_.S28Version, identity_.BootVersion,
-                                 identity_.ProductId, identity_.QuoralWaveform, "3.1.4"});
+                                 identity_.ProductId, identity_.QuoralWaveform, ORVANE_VERSION_TEXT});
     modem_->setups().runCommonSetup();
     splash_->logOk();
 
@@ -322,6 +335,7 @@ void Console::FormClose() {
     stopTimers();
     saveSettings();
     for (int i = 0; i < 20; ++i) services_.clock.delay(1);
+    sessionLog_->close();
 }
 
 void Console::stopTimers() {
@@ -353,12 +367,13 @@ void Console::modemStoppedResponding() {
                             static_cast<QWidget*>(about_), static_cast<QWidget*>(windows_.callPanel)})
         if (window && window->isVisible()) window->close();
     mainWindow_->hide();
+    sessionLog_->close();
     services_.clock.delay(1);
     services_.processExit.exitNow(0);
 }
 
 void Console::About1Click() {
-    about_->fill(QStringLiteral("3.1.4"), aboutTexts(identity_));
+    about_->fill(QStringLiteral(ORVANE_VERSION_TEXT), aboutTexts(identity_));
     services_.prompter.runDialog(*about_);
 }
 
@@ -383,6 +398,7 @@ void Console::showReceived(char c) {
     receivePane_->setReceiveColour(colourFromName(settings_.ReceiveTextColor));
     receivePane_->showReceived(c);
     transcript_.write(c);
+    sessionLog_->received(c);
 }
 
 void Console::showEcho(char c) {
@@ -394,7 +410,7 @@ void Console::showEcho(char c) {
 void Console::captureChar(std::uint8_t c) {
     if (!capture_.isOn()) return;
     capture_.CaptureChar(c);
-    mainWindow_->setPanel(6, QString::fromStdString(capture_.panelText()));
+    mainWindow_->setPanel(panel::Entry, QString::fromStdString(capture_.panelText()));
 }
 
 void Console::playSystemDefault() { services_.sound.playSystemDefault(); }

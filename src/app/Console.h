@@ -3,6 +3,7 @@
 #include "app/ConsoleServices.h"
 #include "app/ReceiveBridge.h"
 #include "app/SecondaryWindows.h"
+#include "app/StatusSides.h"
 #include "app/Transcript.h"
 #include "app/WorkingDirectories.h"
 #include "app/handshake/ModemIdentity.h"
@@ -11,11 +12,15 @@
 #include "config/Settings.h"
 #include "config/ui/DisplayTarget.h"
 #include "config/ui/SettingsSaver.h"
+#include "platform/QtDocumentViewer.h"
 #include "records/DiagnosticTraceSave.h"
+#include "records/SessionLog.h"
+#include "records/SessionLogCommands.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
@@ -32,6 +37,7 @@ class HelpWindow;
 class MainWindow;
 class ModemControl;
 class MonitorWindows;
+class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
 class ConfigurationWindows;
@@ -76,11 +82,13 @@ public:
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
+    SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
     ConfigurationWindows& configuration() { return *configuration_; }
     ViewMenu& viewMenu() { return *viewMenu_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
+    OnAirOperations& onAir() { return *onAir_; }
 
     // Menu handlers.
     void FormClose();
@@ -106,6 +114,7 @@ private:
     void createWorkingDirectories();
     void connectMenus();
     void connectPaneCommands();
+    void createSessionLog();
     void loadSettings();
     // SettingsSaver
     bool saveSettings() override;
@@ -142,11 +151,20 @@ private:
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
+    ConsoleSupervision supervision_{*this};
+    ConsoleFileActivities fileActivities_{*this};
+    AttachedMonitorDisplays monitorDisplays_;
+    std::unique_ptr<ConsoleReceiveSide> receiveSide_;
     std::unique_ptr<ModemControl> modem_;
     std::unique_ptr<MonitorWindows> monitor_;
     std::unique_ptr<FirmwareLoading> firmware_;
     std::unique_ptr<PaneCommands> paneCommands_;
+    std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
+    std::unique_ptr<SessionLog> sessionLog_;
+    std::unique_ptr<WireTapPair> lineTaps_;
+    QtDocumentViewer documentViewer_;
+    std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
     std::unique_ptr<ConfigurationWindows> configuration_;
     std::unique_ptr<ViewMenu> viewMenu_;

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/MainMenus.h"
+#include "app/Version.h"
 #include "app/surface/ModeToolbars.h"
 #include "app/surface/TransientPanels.h"
 
@@ -31,7 +32,7 @@ constexpr PanelLayout kPanelLayout[MainWindow::kPanelCount] = {
 MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
     : QMainWindow(parent), receivePane_(receivePane) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zarvel Orvane 3.1.4"));
+    setWindowTitle(QStringLiteral("Zarvel Orvane " ORVANE_VERSION_TEXT));
     buildMainMenus(*menuBar());
 
     splitter_ = new QSplitter(Qt::Vertical, this);
@@ -75,7 +76,7 @@ void MainWindow::buildStatusBar() {
         bar->addPermanentWidget(label, i == kPanelCount - 1 ? 1 : 0);
         panels_[static_cast<size_t>(i)] = label;
     }
-    setPanel(0, QStringLiteral("QUORAL"));
+    setPanel(panel::Mode, QStringLiteral("QUORAL"));
     bar->hide();
 }
 

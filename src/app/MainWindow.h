@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/StatusPanel.h"
+
 #include <QEvent>
 #include <QMainWindow>
 
@@ -22,7 +24,7 @@ inline constexpr QEvent::Type kTxEmptyEvent = static_cast<QEvent::Type>(1224);
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kPanelCount = 9;
+    static constexpr int kPanelCount = panel::Count;
 
     explicit MainWindow(QWidget* receivePane, QWidget* parent = nullptr);
 

@@ -16,15 +16,10 @@ ModemControl::ModemControl(Environment environment)
           window->setPanel(index, text);
       }) {
     surface_.addWindow(env_.amplitudeTuneWindow);
-    StatusWiring::Callbacks callbacks = env_.callbacks;
-    callbacks.setEndOfLine = [this](const std::string& word, EndOfLineWords accepted) {
-        applyEndOfLine(terminal_, word, accepted);
-    };
-    callbacks.hardwareResetRecovery = [this] { codeMenu_->hardwareResetRecovery(); };
     status_ = std::make_unique<StatusWiring>(env_.queue, env_.clock, env_.sound, surface_,
-                                             std::move(callbacks));
+                                             env_.sides);
     context_ = std::make_unique<ModeContext>(ModeContext{
-        env_.settings, status_->link(), terminal_, surface_, *this, env_.port.xonXoffFilter(), {}, {}});
+        env_.settings, status_->link(), terminal_, surface_, *this, env_.port.xonXoffFilter(), {}, {}, {}});
     runner_ = std::make_unique<ModeSetupRunner>(*context_);
     codeMenu_ = std::make_unique<CodeMenu>(*runner_, env_.configChanged);
     tick_ = std::make_unique<TimeDisplayTick>(env_.clock, static_cast<StatusBarView&>(*this),
@@ -46,6 +41,8 @@ void ModemControl::connectCodeMenu() {
 }
 
 void ModemControl::send(const ModemCommand& command) { env_.port.send(command); }
+
+void ModemControl::pauseRoutingFor(int ms) { env_.port.pauseRoutingFor(ms); }
 
 void ModemControl::setPanel(int index, const std::string& text) {
     env_.window.setPanel(index, QString::fromStdString(text));

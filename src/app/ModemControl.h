@@ -10,8 +10,8 @@
 #include "monitor/StatusBarView.h"
 #include "monitor/TimeDisplayTick.h"
 #include "monitor/TransferProgress.h"
+#include "operations/CommandSender.h"
 
-#include <functional>
 #include <memory>
 
 namespace orvane {
@@ -24,7 +24,7 @@ struct Settings;
 // What runs the modem once it is set up: the window surface the status
 // handling and the mode set-ups change, the link state with its timers and
 // dispatchers, the mode set-ups with the Code menu, and the status bar tick.
-class ModemControl final : private ModeCommandSink, private StatusBarView {
+class ModemControl final : private ModeCommandSink, private CommandSender, private StatusBarView {
 public:
     struct Environment {
         Clock& clock;
@@ -35,7 +35,7 @@ public:
         PortSession& port;
         Settings& settings;
         ConfigChanged& configChanged;
-        StatusWiring::Callbacks callbacks;
+        StatusSides sides;
     };
 
     explicit ModemControl(Environment environment);
@@ -48,14 +48,19 @@ public:
     ModeSetupRunner& setups() { return *runner_; }
     CodeMenu& codeMenu() { return *codeMenu_; }
     TimeDisplayTick& clockTick() { return *tick_; }
+    // Where the operations send their commands.
+    CommandSender& commands() { return *this; }
 
     // After the handshake: the set-ups compare against the modem's hardware.
     void setHardwareVersion(const std::string& version) { context_->hardwareVersion = version; }
+    // Where the AMTOR set-up finds the answer-back file.
+    void setMessageDirectory(const std::filesystem::path& dir) { context_->messageDirectory = dir; }
     void connectCodeMenu();
 
 private:
-    // ModeCommandSink
+    // ModeCommandSink, CommandSender
     void send(const ModemCommand& command) override;
+    void pauseRoutingFor(int ms) override;
     // StatusBarView
     void setPanel(int index, const std::string& text) override;
     int receiveLineCount() const override;

@@ -129,6 +129,12 @@ void PortSession::ensureThreadsRunning() {
 
 void PortSession::clearRoutingPaused() { flags_.RoutingPaused = false; }
 
+void PortSession::pauseRoutingFor(int ms) {
+    flags_.RoutingPaused = true;
+    clock_.delay(ms);
+    flags_.RoutingPaused = false;
+}
+
 void PortSession::hideMainWindow() {
     if (hooks_.hideMainWindow) hooks_.hideMainWindow();
 }

@@ -75,6 +75,8 @@ public:
     void reapplyLineConfiguration() override;
     void ensureThreadsRunning() override;
     void clearRoutingPaused() override;
+    // Received items stay in the RxQueue for `ms` while the window stays alive.
+    void pauseRoutingFor(int ms);
     void hideMainWindow() override;
 
 private:

@@ -1,5 +1,6 @@
 #include "app/SplashWindow.h"
 
+#include "app/Version.h"
 #include "platform/Clock.h"
 
 #include <QGuiApplication>
@@ -25,7 +26,7 @@ SplashWindow::SplashWindow(Clock& clock, QWidget* parent)
     panel->setAttribute(Qt::WA_StyledBackground);
     outer->addWidget(panel);
     auto* inner = new QVBoxLayout(panel);
-    auto* title = new QLabel(QStringLiteral("Zarvel Orvane 3.1.4"), panel);
+    auto* title = new QLabel(QStringLiteral("Zarvel Orvane " ORVANE_VERSION_TEXT), panel);
     title->setStyleSheet(QStringLiteral("color: white; font-size: 18pt; font-weight: bold;"));
     title->setAlignment(Qt::AlignCenter);
     inner->addWidget(title);

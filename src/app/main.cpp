@@ -2,6 +2,7 @@
 #include "app/ConsoleStyle.h"
 #include "app/MainWindow.h"
 #include "app/ShutdownSignals.h"
+#include "app/WorkdirOption.h"
 #include "platform/ProcessExit.h"
 #include "platform/QtClock.h"
 #include "platform/QtPrompter.h"
@@ -12,12 +13,25 @@
 
 #include <exception>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(new orvane::ConsoleStyle);
     // The console ends when its main window closes, not when the splash goes.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // `--workdir DIR`: the launcher's way to start us in the operator's own folder.
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments()) arguments.push_back(argument.toStdString());
+    const orvane::WorkdirChoice workdir = orvane::workdirFromArguments(arguments);
+    std::string workdirError = workdir.error;
+    if (workdirError.empty() && workdir.folder) workdirError = orvane::enterWorkdir(*workdir.folder);
+    if (!workdirError.empty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Orvane"), QString::fromStdString(workdirError));
+        return 2;
+    }
 
     orvane::QtClock clock;
     orvane::QtPrompter prompter;

@@ -1,26 +1,50 @@
 #include "config/Settings.h"
+#include "modes/FskSteps.h"
+#include "modes/ModeCommandSink.h"
 #include "modes/ModeSetups.h"
 #include "modes/ModeSurface.h"
 #include "modes/SetupSteps.h"
+#include "protocol/FskEncodings.h"
 
 #include <string>
 
 namespace orvane {
+namespace {
 
-// The steps ASCII shares with the other modes, and the mode command that
-// closes its set-up; rate, sync idle and polarity are still to come.
+constexpr int kLowestRate = 45;
+
+} // namespace
+
 void asciiSetup(ModeContext& context) {
-    const Settings& settings = context.settings;
+    Settings& settings = context.settings;
     ModeSurface& surface = context.surface;
     constexpr OperatingMode ascii = OperatingMode::Ascii;
+    constexpr const char* rateButton = "butAsciiRttyRate";
 
     sendOpening(context, {.switch13Off = true, .fskPrep = true});
     sendFskTonesAndLevels(context, settings.ASCIIMark, settings.ASCIISpace);
+    context.sink.send(fskFamily(FskFamily::BaudotAscii));
+    sendCommand(context, CommandCode::PTT_ON_DELAY, settings.S_PTTON);
+    sendCommand(context, CommandCode::PTT_OFF_DELAY, settings.S_PTTOFF);
+    // A rate the modem does not know becomes the lowest one.
+    if (!rateIndex(settings.S_Rate)) settings.S_Rate = kLowestRate;
+    context.sink.send(asciiRate(settings.S_Rate));
+    showRate(context, settings.S_Rate, rateButton);
 
     surface.setPanel(panel::Mode, "Ascii");
     surface.setPanel(panel::Link, std::to_string(settings.S_Rate));
+    surface.setPanel(panel::Event, "RX");
+    applySyncIdle(context, settings.S_SyncIdle, "butAsciiMonitor");
+    applyModePolarity(context, settings.S_Polarity, {"butAsciiNormRev", true});
     applyTextEntry(context, settings.S_TextEntry);
     surface.setPanel(panel::Entry, settings.S_TextEntry);
+
+    for (CommandCode code : {CommandCode::SW9_ON, CommandCode::SW10_ON, CommandCode::SW1_ON,
+                             CommandCode::SW6_ON, CommandCode::SW13_ON})
+        sendCommand(context, code);
+    surface.setPanel(panel::Event, "RX");
+    emptyPanels(context, {panel::Station});
+
     sendOwnCallSign(context, ascii);
     setOperatingMode(context, ascii);
 

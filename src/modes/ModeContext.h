@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace orvane {
@@ -29,6 +30,8 @@ struct ModeContext {
     XonXoffFilter& xonXoffFilter;
     std::string hardwareVersion;
     Psk31Choices psk31;
+    // Where the AMTOR answer-back file wru.txt lies (Msg/).
+    std::filesystem::path messageDirectory;
 };
 
 } // namespace orvane

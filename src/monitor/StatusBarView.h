@@ -1,14 +1,10 @@
 #pragma once
 
+#include "platform/StatusPanel.h"
+
 #include <string>
 
 namespace orvane {
-
-// Status bar panels this folder writes.
-namespace statusPanel {
-inline constexpr int LineCounts = 5;
-inline constexpr int Clock = 8;
-} // namespace statusPanel
 
 // The status bar StatusBar1 and the two panes whose line counts it shows.
 class StatusBarView {

@@ -30,13 +30,13 @@ void TimeDisplayTick::TimeDisplayTimerTimer() {
     if (inTick_) return;
     inTick_ = true;
 
-    statusBar_.setPanel(statusPanel::Clock, ClockText(clock_.now()));
+    statusBar_.setPanel(panel::Clock, ClockText(clock_.now()));
     clock_.processEvents();
 
     if (transfers_.binaryReceiveActive()) showBinaryReceiveProgress();
     clock_.processEvents();
 
-    statusBar_.setPanel(statusPanel::LineCounts, LineCountText(statusBar_.receiveLineCount(),
+    statusBar_.setPanel(panel::Format, LineCountText(statusBar_.receiveLineCount(),
                                                                statusBar_.transmitLineCount()));
     clock_.processEvents();
 

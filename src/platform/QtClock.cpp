@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEventLoop>
 #include <QThread>
 #include <QTimer>
 
@@ -65,12 +66,26 @@ std::unique_ptr<Timer> QtClock::createTimer(const std::string& name, int interva
 void QtClock::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtClock::delay(int ms) {
+    // An event loop with a deadline: the window stays alive and the thread
+    // sleeps until a message or the deadline comes.
     const std::int64_t until = tickMs() + ms;
-    do {
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    for (;;) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (tickMs() >= until) break;
-        QThread::msleep(1);
-    } while (tickMs() < until);
+        const std::int64_t left = until - tickMs();
+        if (left <= 0) return;
+        const auto realMs = static_cast<int>(std::ceil(static_cast<double>(left) / scale_));
+        if (!QCoreApplication::instance()) {
+            QThread::msleep(static_cast<unsigned long>(realMs));
+            continue;
+        }
+        deadline.start(std::max(1, realMs));
+        loop.exec();
+    }
 }
 
 } // namespace orvane

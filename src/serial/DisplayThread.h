@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/RoutingSwitch.h"
 #include "serial/ThreadControl.h"
 
 #include <chrono>
@@ -21,15 +22,18 @@ struct RoutingFlags;
 // The routing thread waits for the user-interface thread at every delivery,
 // so whenever the user-interface thread waits for it (suspend, stop) it runs
 // `keepAlive` (the app handles window messages there) between short sleeps.
-class DisplayThread {
+class DisplayThread final : public RoutingSwitch {
 public:
     DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
                   BinaryReceiveSink& binaryFile, std::function<void()> keepAlive = {});
-    ~DisplayThread();
+    ~DisplayThread() override;
     DisplayThread(const DisplayThread&) = delete;
     DisplayThread& operator=(const DisplayThread&) = delete;
 
-    void resume();
+    void resume() override;
+    // RoutingSwitch
+    bool isRouting() const override { return control_.mayContinue(); }
+    void requestSuspend() override { control_.suspend(); }
     // Takes effect before the next item; true once the thread is parked.
     bool suspend(std::chrono::milliseconds limit = std::chrono::seconds(2));
     // Ends the thread and waits for it.

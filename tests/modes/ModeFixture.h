@@ -31,14 +31,22 @@ public:
         bytes.insert(bytes.end(), command.bytes().begin(), command.bytes().end());
         if (onSend) onSend();
     }
+    void pauseRoutingFor(int ms) override { pauses.push_back({bytes.size(), ms}); }
     std::string hex() const { return toHex(bytes); }
     void clear() {
         commands.clear();
         bytes.clear();
+        pauses.clear();
     }
 
     std::vector<ModemCommand> commands;
     std::vector<std::uint8_t> bytes;
+    struct Pause {
+        std::size_t afterBytes;
+        int ms;
+        bool operator==(const Pause&) const = default;
+    };
+    std::vector<Pause> pauses;
     std::function<void()> onSend;
 };
 
@@ -73,7 +81,7 @@ struct ModeFixture : ::testing::Test {
     RecordingSink sink;
     XonXoffFilter xonXoff;
     ConfigChanged configChanged;
-    ModeContext context{settings, link, terminal, surface, sink, xonXoff, "8004", {}};
+    ModeContext context{settings, link, terminal, surface, sink, xonXoff, "8004", {}, {}};
     ModeSetupRunner runner{context};
     CodeMenu codeMenu{runner, configChanged};
 };

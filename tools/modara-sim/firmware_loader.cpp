@@ -33,7 +33,13 @@ std::optional<LoaderStall> parseLoaderStall(const std::string& text) {
 
 Bytes FirmwareLoader::answer(LoaderStep step, Bytes bytes, Millis now) {
     if (bytes.empty() || !stall_ || stall_->step != step) return bytes;
-    if (stall_->delay) held_.push_back({now + *stall_->delay, std::move(bytes)});
+    if (stall_->delay) {
+        held_.push_back({now + *stall_->delay, std::move(bytes)});
+    } else if (step == LoaderStep::Type) {
+        // A modem stuck in its erase takes no image and reports nothing.
+        takingImage_ = false;
+        armed_ = false;
+    }
     return {};
 }
 

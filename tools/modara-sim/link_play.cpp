@@ -74,11 +74,21 @@ std::vector<Report> LinkPlay::onCommand(std::uint8_t code, const Bytes& text, Mi
         return {calling};
     }
     case cmd::QuoralBroadcast:
-    case cmd::AmtorSfec:
     case cmd::PmodeUnproto:
+        state_ = State::Broadcast;
+        amtorBroadcast_ = false;
+        break;
+    case cmd::AmtorSfec:
     case cmd::AmtorFec:
     case cmd::AmtorCfec:
         state_ = State::Broadcast;
+        amtorBroadcast_ = true;
+        break;
+    case cmd::ListenOn:
+        listening_ = true;
+        break;
+    case cmd::ListenOff:
+        listening_ = false;
         break;
     case cmd::Disconnect:
         return endLink();
@@ -137,6 +147,14 @@ void LinkPlay::observe(const Report& report) {
         pending_.reset();
         state_ = State::Idle;
         break;
+    case status::StateEvent:
+        if (report.followOn.empty()) break;
+        if (report.followOn[0] == state_event::Standby ||
+            report.followOn[0] == state_event::StandbyListening ||
+            report.followOn[0] == state_event::StandbyIdle) {
+            if (state_ == State::Broadcast) state_ = State::Idle;
+        }
+        break;
     case status::CqFrom:
         lastCqSign_ = callTextOf(report.followOn);
         break;
@@ -169,9 +187,16 @@ void LinkPlay::call(Report success, const std::string& sign, Millis now) {
 
 std::vector<Report> LinkPlay::endLink() {
     if (state_ == State::Idle && !pending_) return {};
-    Report disconnected{status::Disconnected, {0x00}};
-    observe(disconnected);
-    return {disconnected};
+    Report standby = standbyReport();
+    observe(standby);
+    return {standby};
+}
+
+Report LinkPlay::standbyReport() const {
+    if (state_ == State::Broadcast && amtorBroadcast_)
+        return {status::StateEvent,
+                {listening_ ? state_event::StandbyListening : state_event::Standby}};
+    return {status::Disconnected, {0x00}};
 }
 
 } // namespace modara_sim

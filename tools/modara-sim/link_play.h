@@ -1,7 +1,8 @@
 #pragma once
 // The other station and the modem's link state: calls are answered after a short delay by a
 // link report, or by LINK_FAILED for the signs told to fail; DISCONNECT and PANIC end a link,
-// a call or a broadcast with DISCONNECTED.
+// a call or a Quoral or P-Mode broadcast with DISCONNECTED, and an AMTOR broadcast with the
+// state event of standby (STBY, or STBY_LISTEN while the modem listens).
 
 #include "byte_text.h"
 #include "sim_time.h"
@@ -60,10 +61,14 @@ private:
 
     void call(Report success, const std::string& sign, Millis now);
     std::vector<Report> endLink();
+    Report standbyReport() const;
 
     Millis callDelay_;
     Mode mode_ = Mode::Quoral;
     State state_ = State::Idle;
+    bool listening_ = false;
+    // An AMTOR broadcast returns to standby by a state event, not by DISCONNECTED.
+    bool amtorBroadcast_ = false;
     std::optional<Pending> pending_;
     std::set<std::string> failCalls_;
     std::string lastCqSign_ = kDefaultCqSign;

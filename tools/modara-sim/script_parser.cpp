@@ -102,6 +102,22 @@ ParsedLine parseStatus(const std::vector<Token>& tokens) {
     return parsed;
 }
 
+// "event ISS": STATE_EVENT with the value of the name, or of a decimal number.
+ParsedLine parseEvent(const std::vector<Token>& tokens) {
+    if (tokens.size() != 2 || tokens[1].quoted) return fail("event takes one name");
+    std::optional<long> value;
+    if (const StateEventInfo* info = findStateEvent(tokens[1].text))
+        value = info->value;
+    else
+        value = parseDecimal(tokens[1].text);
+    if (!value || *value < 0 || *value > 255) return fail("unknown state event: " + tokens[1].text);
+    ScriptCommand command;
+    command.kind = ScriptCommand::Kind::Status;
+    command.code = status::StateEvent;
+    command.bytes = {static_cast<std::uint8_t>(*value)};
+    return {command, {}};
+}
+
 // "stats on MS", "stats off", "cq on MS [SIGN]", "cq off"
 ParsedLine parseSwitch(const std::vector<Token>& tokens, ScriptCommand::Kind on,
                        ScriptCommand::Kind off, bool takesSign) {
@@ -134,6 +150,7 @@ ParsedLine parseScriptLine(std::string_view line) {
     ScriptCommand command;
 
     if (verb == "status") return parseStatus(*tokens);
+    if (verb == "event") return parseEvent(*tokens);
     if (verb == "text") return withBytes(Kind::Text, *tokens, 1, true);
     if (verb == "bytes") return withBytes(Kind::ModemBytes, *tokens, 1, true);
     if (verb == "raw") return withBytes(Kind::Raw, *tokens, 1, true);

@@ -37,8 +37,24 @@ inline constexpr std::uint8_t TuneLevels = 0x70;
 inline constexpr std::uint8_t LinkStatistics = 0x72;
 inline constexpr std::uint8_t CqEvent = 0x73;
 inline constexpr std::uint8_t ModulationReport = 0x75;
+inline constexpr std::uint8_t StateEvent = 0x7A;
 inline constexpr std::uint8_t FreqOffset = 0x7E;
 } // namespace status
+
+// STATE_EVENT values, by the names scripts use (`event ISS`): the protocol's
+// phases, who sends in an ARQ link, the P-Mode rate and compression, and the
+// returns to standby that end links and broadcasts.
+struct StateEventInfo {
+    std::uint8_t value;
+    std::string_view name;
+};
+const StateEventInfo* findStateEvent(std::string_view name);
+
+namespace state_event {
+inline constexpr std::uint8_t Standby = 12;
+inline constexpr std::uint8_t StandbyListening = 16;
+inline constexpr std::uint8_t StandbyIdle = 17;
+} // namespace state_event
 
 // CQ_EVENT values.
 inline constexpr std::uint8_t kCqEventEnded = 0;

@@ -21,7 +21,7 @@ QLabel* figureBox(QWidget* parent, const QString& name) {
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     box->setPalette(palette);
-    box->setFixedSize(48, 20);
+    box->setFixedSize(54, 20);
     return box;
 }
 

@@ -1,19 +1,10 @@
 #pragma once
 
+#include "platform/StatusPanel.h"
+
 #include <string>
 
 namespace orvane {
-
-// Status bar panels by meaning.
-namespace panel {
-inline constexpr int Mode = 0;    // mode name
-inline constexpr int Link = 1;    // standby and link texts
-inline constexpr int Event = 2;   // protocol state, bias
-inline constexpr int Station = 3; // ISS/IRS, traffic class
-inline constexpr int Rate = 4;
-inline constexpr int Format = 5; // polarity, Huffman
-inline constexpr int Entry = 6;  // text-entry mode, capture count
-} // namespace panel
 
 // The part of the main window that link state and status handling change.
 // Controls and panels are named by their object names (butQORConnect,

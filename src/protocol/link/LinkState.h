@@ -23,6 +23,8 @@ struct LinkState {
     // The mode to return to when the current link or broadcast ends.
     OperatingMode savedOperatingMode = OperatingMode::Quoral;
     bool linkUp = false;
+    // The other station of the link now up or last up; empty when the modem names none.
+    std::string linkedCall;
     ListenMode listenMode = ListenMode::Standby;
     bool answerCqPending = false; // a CQ heard may be answered
     bool cqPending = false;       // the modem is calling CQ

@@ -9,10 +9,6 @@
 namespace orvane {
 
 namespace {
-std::string settingWord(const std::function<std::string()>& setting) {
-    return setting ? setting() : std::string();
-}
-
 constexpr std::array<Toolbar, 1> kAmtorToolbar{Toolbar::Amtor};
 } // namespace
 
@@ -35,6 +31,7 @@ void StatusHandlers::linked() {
     enable("mnuFilesSendBinaryFile", true);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
+    link.linkedCall = *call;
     link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -68,7 +65,7 @@ void StatusHandlers::amtor476Link() {
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::Amtor;
-    ctx_.activities.setEndOfLine(settingWord(ctx_.settings.A_EndOfLine), EndOfLineWords::All);
+    ctx_.activities.setEndOfLine(ctx_.settings.A_EndOfLine, EndOfLineWords::All);
     enable("mnuSpecialTest", false);
     ctx_.surface.setPanel(panel::Mode, "AMTOR");
     ctx_.surface.setPanel(panel::Link, "476 Link");
@@ -76,6 +73,7 @@ void StatusHandlers::amtor476Link() {
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
     enable("mnuConfigure", true);
+    link.linkedCall.clear();
     link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -91,6 +89,7 @@ void StatusHandlers::amtor625Link() {
     if (rules_.amtor625EnablesPModeForcedOver) enable("butPModeForcedOver", true);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
+    ctx_.link.linkedCall = *call;
     ctx_.link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -103,7 +102,7 @@ void StatusHandlers::pmodeLink() {
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::PMode;
-    ctx_.activities.setEndOfLine(settingWord(ctx_.settings.P_EndOfLine),
+    ctx_.activities.setEndOfLine(ctx_.settings.P_EndOfLine,
                                  EndOfLineWords::CrAndCrLfOnly);
     enable("mnuSpecialTest", false);
     ctx_.surface.setPanel(panel::Mode, "P-Mode");
@@ -111,6 +110,7 @@ void StatusHandlers::pmodeLink() {
     showLinkedControls(kTorToolbars);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
+    link.linkedCall = *call;
     link.linkUp = true;
     if (rules_.pmodeLinkTone)
         ctx_.sound.tone(800, 1000);

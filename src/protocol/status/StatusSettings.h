@@ -1,14 +1,14 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace orvane {
 
-// The settings the status handlers read, looked up when a link comes up.
+// The settings the status handlers read when a link comes up; they refer to
+// the live settings, so a changed configuration is seen at once.
 struct StatusSettings {
-    std::function<std::string()> A_EndOfLine;
-    std::function<std::string()> P_EndOfLine;
+    const std::string& A_EndOfLine;
+    const std::string& P_EndOfLine;
 };
 
 } // namespace orvane

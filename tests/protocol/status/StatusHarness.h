@@ -86,8 +86,9 @@ struct StatusHarness {
     FakeActivities activities;
     FakeSound sound;
     SupervisionTimers timers{clock, link, surface, hooks};
-    StatusSettings settings{[] { return std::string("CR LF LTRS"); },
-                            [] { return std::string("CR"); }};
+    std::string amtorEndOfLine = "CR LF LTRS";
+    std::string pmodeEndOfLine = "CR";
+    StatusSettings settings{amtorEndOfLine, pmodeEndOfLine};
     StatusDispatchContext context{queue,   clock,   sound,   link,       records, timers,
                                   surface, monitor, receive, activities, settings};
     StatusDispatcher main{context};

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 namespace modara_sim {
@@ -144,6 +145,45 @@ TEST_F(ModemTest, DisconnectDuringACallCancelsItAndIdleDisconnectIsIgnored) {
     EXPECT_EQ(at(1000), Items{});
 }
 
+Bytes afterListenOff(Bytes command) {
+    command.insert(command.begin(), {0x80, 0x48});
+    return command;
+}
+
+TEST_F(ModemTest, BroadcastsEchoAndEndWithTheirModesStandbyReport) {
+    struct Row {
+        const char* what;
+        Bytes start;
+        Bytes end;
+        Items report;
+    };
+    for (const Row& row : {
+             Row{"Quoral broadcast, disconnect", textCommand(0x12, ""), {0x80, 0x07},
+                 {statusItem(0x23), 0x00}},
+             Row{"P-Mode unproto, panic", textCommand(0x1C, ""), {0x81, 0x06}, {statusItem(0x23), 0x00}},
+             Row{"AMTOR FEC, listening", Bytes{0x80, 0x58, 0x80, 0x81, 0x80, 0x1D, 0x80, 0x00},
+                 {0x80, 0x07}, {statusItem(0x7A), 16}},
+             Row{"AMTOR SFEC, not listening", afterListenOff(textCommand(0x18, "ABCD")),
+                 {0x81, 0x06}, {statusItem(0x7A), 12}},
+             Row{"AMTOR CFEC", {0x80, 0x82}, {0x80, 0x07}, {statusItem(0x7A), 12}},
+         }) {
+        start();
+        EXPECT_EQ(send(row.start), Items{}) << row.what;
+        EXPECT_EQ(send(Bytes{'C', 'Q'}), (Items{statusItem(0x31), 'C', 'Q', statusItem(0x30)}))
+            << row.what;
+        EXPECT_EQ(send(row.end), row.report) << row.what;
+        EXPECT_EQ(send(Bytes{'x'}), Items{}) << row.what << ": off the air again";
+    }
+}
+
+TEST_F(ModemTest, AStandbyEventFromAScriptEndsABroadcast) {
+    start();
+    send({0x80, 0x1D, 0x80, 0x00});
+    modem_->sendStatus({status::StateEvent, {12}});
+    at(0);
+    EXPECT_EQ(send(Bytes{'x'}), Items{});
+}
+
 TEST_F(ModemTest, KeyboardModesAlwaysTransmitAndFiveUnitModesSendOnlyTheirAlphabet) {
     start();
     EXPECT_EQ(send({0x80, 0x86, 'a', '~'}),
@@ -228,6 +268,78 @@ TEST_F(ModemTest, FirmwareEraseFailureAndEraseWithoutLoadStart) {
     send({0x80, 0x6A, 0x80, 0x07, 0x80, 0x0F, 0x80, 0x00});
     EXPECT_EQ(line_, (Bytes{0x6A, 0x0F, 0x02}));
     EXPECT_EQ(at(5000), Items{});
+}
+
+TEST_F(ModemTest, FirmwareLoaderStallsHoldBackOneAnswerForAWhileOrForGood) {
+    const struct {
+        const char* stall;
+        Bytes early; // the other answers, on the line at once
+        Millis late; // when the held answer comes; 0 for never
+        Bytes held;
+    } rows[] = {
+        {"start:500", {0x0F, 0x01}, 500, {0x6A}},
+        {"erase:200", {0x6A, 0x01}, 200, {0x0F}},
+        {"type:700", {0x6A, 0x0F}, 700, {0x01}},
+        {"type", {0x6A, 0x0F}, 0, {}},
+        {"prep", {}, 0, {}},
+    };
+    for (const auto& row : rows) {
+        ModemSettings settings;
+        settings.firmwareStall = parseLoaderStall(row.stall);
+        ASSERT_TRUE(settings.firmwareStall) << row.stall;
+        start(settings);
+        now_ = 0;
+        if (std::string(row.stall) == "prep") {
+            send({0x80, 0x84});
+            EXPECT_EQ(line_, Bytes{}) << row.stall;
+            EXPECT_EQ(at(60000), Items{}) << row.stall;
+            continue;
+        }
+        Bytes early;
+        for (const Bytes& command : {Bytes{0x80, 0x6A, 0x80, 0x07}, Bytes{0x80, 0x0F}, Bytes{0x80, 0x01}}) {
+            send(command);
+            early.insert(early.end(), line_.begin(), line_.end());
+        }
+        EXPECT_EQ(early, row.early) << row.stall;
+        if (row.late == 0) {
+            EXPECT_EQ(at(60000), Items{}) << row.stall;
+            continue;
+        }
+        at(row.late - 1);
+        EXPECT_EQ(line_, Bytes{}) << row.stall;
+        at(row.late);
+        EXPECT_EQ(line_, row.held) << row.stall;
+    }
+    for (const char* bad : {"", "reset", "type:", "type:-5", "type:x"})
+        EXPECT_FALSE(parseLoaderStall(bad)) << bad;
+}
+
+TEST(Statistics, TheBandFadesAndDriftsWithinTheFiguresRange) {
+    int lowestSnr = 255, highestSnr = 0, lowestOffset = 127, highestOffset = -128, eccBeyond = 0;
+    std::set<int> modulations;
+    for (unsigned n = 0; n < 600; ++n) {
+        const auto round = statisticsRound(n);
+        ASSERT_EQ(round.size(), 4u);
+        const Bytes& stats = round[1].followOn;
+        lowestSnr = std::min<int>(lowestSnr, stats[1]);
+        highestSnr = std::max<int>(highestSnr, stats[1]);
+        const int offset = static_cast<std::int8_t>(round[3].followOn[0]);
+        EXPECT_EQ(offset, -static_cast<std::int8_t>(stats[10])) << "each end sees the other the other way";
+        lowestOffset = std::min(lowestOffset, offset);
+        highestOffset = std::max(highestOffset, offset);
+        if (stats[6] > 100) ++eccBeyond;
+        modulations.insert(round[2].followOn[0] >> 2);
+        if (n > 0) {
+            const int before = static_cast<std::int8_t>(statisticsRound(n - 1)[3].followOn[0]);
+            EXPECT_LE(std::abs(offset - before), 3) << "a drift, not a jump, at round " << n;
+        }
+    }
+    EXPECT_LT(lowestSnr, 12);   // deep fades below 6 dB
+    EXPECT_GT(highestSnr, 48);  // peaks above 24 dB
+    EXPECT_LE(lowestOffset, -10);
+    EXPECT_GE(highestOffset, 10);
+    EXPECT_GT(eccBeyond, 0);
+    EXPECT_EQ(modulations, (std::set<int>{6, 7, 8, 10}));
 }
 
 } // namespace

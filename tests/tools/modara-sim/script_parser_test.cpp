@@ -24,6 +24,16 @@ TEST(ScriptParser, StatusTakesANameOrAHexCodeAndMixedByteArguments) {
     EXPECT_EQ(parsed("status STATE_EVENT 0x06").code, 0x7A);
 }
 
+TEST(ScriptParser, StateEventsByNameOrNumber) {
+    for (auto [line, value] : {std::pair{"event ISS", 14}, {"event IRS", 15}, {"event RATE_200", 9},
+                               {"event HUFFMAN_OFF", 11}, {"event STBY_LISTEN", 16}, {"event 7", 7}}) {
+        ScriptCommand event = parsed(line);
+        EXPECT_EQ(event.kind, Kind::Status) << line;
+        EXPECT_EQ(event.code, 0x7A) << line;
+        EXPECT_EQ(event.bytes, Bytes{static_cast<std::uint8_t>(value)}) << line;
+    }
+}
+
 TEST(ScriptParser, TextsResolveEscapesAndKeepHashesAndBlanks) {
     EXPECT_EQ(parsed(R"(text "a #1\r\n\x80\"")").bytes,
               (Bytes{'a', ' ', '#', '1', '\r', '\n', 0x80, '"'}));
@@ -61,7 +71,8 @@ TEST(ScriptParser, MistakesAreReported) {
     for (const char* line : {"shout hello", "status", "status NOT_A_STATUS", "status LINKED 100",
                              "text", "text \"open", "text \"\\q\"", "raw 0x", "sleep", "sleep -5",
                              "sleep 1.5", "stats on", "stats on 0", "stats maybe", "cq on 10 A B",
-                             "fail-call", "identity hardware", "quit now"}) {
+                             "fail-call", "identity hardware", "quit now",
+                             "event", "event SLEEPY", "event 300", "event ISS IRS"}) {
         ParsedLine result = parseScriptLine(line);
         EXPECT_NE(result.error, "") << line;
         EXPECT_FALSE(result.command) << line;
