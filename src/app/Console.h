@@ -10,9 +10,9 @@
 #include "config/ConfigChanged.h"
 #include "config/ScreenLayout.h"
 #include "config/Settings.h"
+#include "platform/QtDocumentViewer.h"
 #include "config/ui/DisplayTarget.h"
 #include "config/ui/SettingsSaver.h"
-#include "platform/QtDocumentViewer.h"
 #include "records/DiagnosticTraceSave.h"
 #include "records/SessionLog.h"
 #include "records/SessionLogCommands.h"
@@ -20,7 +20,6 @@
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
-#include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 
@@ -32,6 +31,7 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FileTransfers;
 class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
@@ -81,6 +81,7 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    FileTransfers& transfers() { return *transfers_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
@@ -104,7 +105,7 @@ signals:
 
 private:
     // ReceivedCharTarget
-    bool faxTransferPanelVisible() const override { return false; }
+    bool faxTransferPanelVisible() const override;
     void showReceived(char c) override;
     void showEcho(char c) override;
     void playSystemDefault() override;
@@ -147,7 +148,7 @@ private:
     AboutBox* about_ = nullptr;
 
     ReceiveBridge bridge_;
-    NoBinaryReceive noBinaryReceive_;
+    BinaryReceiveRelay binaryReceive_;
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
@@ -162,12 +163,12 @@ private:
     std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
     std::unique_ptr<SessionLog> sessionLog_;
-    std::unique_ptr<WireTapPair> lineTaps_;
     QtDocumentViewer documentViewer_;
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
     std::unique_ptr<ConfigurationWindows> configuration_;
     std::unique_ptr<ViewMenu> viewMenu_;
+    std::unique_ptr<FileTransfers> transfers_;
     bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window

@@ -2,14 +2,11 @@
 
 #include "modes/ModeSurface.h"
 #include "platform/Clock.h"
+#include "platform/StatusPanel.h"
 
 #include <chrono>
 
 namespace orvane {
-namespace {
-constexpr int kFilePanel = 5; // the status bar panel that names the file
-}
-
 LocalTime StatisticsRecorder::localTime() const {
     using namespace std::chrono;
     const auto local = clock_.now() + minutes(clock_.localOffsetMinutes());
@@ -23,7 +20,7 @@ LocalTime StatisticsRecorder::localTime() const {
 
 void StatisticsRecorder::mnuFilesSaveStatisticsClick() {
     const std::string& name = log_.start(localTime());
-    surface_.setPanel(kFilePanel, "Saving: " + name);
+    surface_.setPanel(panel::Format, "Saving: " + name);
     surface_.showCentredPanel(kHeaderPanel);
     surface_.setEnabled("mnuFilesStopSaveSend", true);
     surface_.setEnabled("mnuFilesSaveStatistics", false);
@@ -34,7 +31,7 @@ void StatisticsRecorder::StatsOKClick(const std::string& frequency, const std::s
     const bool created = log_.writeHeader(frequency, name, other);
     surface_.hidePanel(kHeaderPanel);
     if (!created) return;
-    surface_.setPanel(kFilePanel, log_.fileName());
+    surface_.setPanel(panel::Format, log_.fileName());
     surface_.setEnabled("mnuFilesStopSaveSend", true);
     surface_.focusTransmitPane();
 }

@@ -7,7 +7,6 @@
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <limits>
@@ -21,39 +20,13 @@ int gaugeValue(std::int64_t value) {
 
 } // namespace
 
-DownloadPanel::DownloadPanel(QMainWindow& mainWindow) : QFrame(&mainWindow), mainWindow_(mainWindow) {
-    setObjectName(QStringLiteral("pnlFWDownload"));
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setAutoFillBackground(true);
-    auto* layout = new QVBoxLayout(this);
-
-    auto* title = new QLabel(QStringLiteral("Firmware Download"), this);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    layout->addWidget(title, 0, Qt::AlignHCenter);
-
-    fileName_ = new QLabel(this);
-    fileName_->setObjectName(QStringLiteral("FileNameBox"));
-    fileName_->setAlignment(Qt::AlignCenter);
-    fileName_->setMinimumHeight(2 * fileName_->fontMetrics().height());
-    layout->addWidget(fileName_);
-
-    gauge_ = new QProgressBar(this);
-    gauge_->setObjectName(QStringLiteral("DownloadGauge"));
-    gauge_->setTextVisible(false);
-    gauge_->setFixedSize(260, 18);
-    gauge_->setStyleSheet(QStringLiteral(
-        "QProgressBar { background: black; border: 1px solid gray; } QProgressBar::chunk { background: aqua; }"));
-    layout->addWidget(gauge_, 0, Qt::AlignHCenter);
-
-    abortButton_ = new QPushButton(QStringLiteral("Abort"), this);
-    abortButton_->setObjectName(QStringLiteral("Button20"));
+DownloadPanel::DownloadPanel(QMainWindow& mainWindow)
+    : QObject(&mainWindow), mainWindow_(mainWindow),
+      panel_(mainWindow.findChild<QWidget*>(QStringLiteral("pnlFWDownload"))),
+      gauge_(panel_->findChild<QProgressBar*>(QStringLiteral("DownloadGauge"))),
+      fileName_(panel_->findChild<QLabel*>(QStringLiteral("FileNameBox"))),
+      abortButton_(panel_->findChild<QPushButton*>(QStringLiteral("Button20"))) {
     connect(abortButton_, &QPushButton::clicked, this, [this] { Button20Click(); });
-    layout->addWidget(abortButton_, 0, Qt::AlignHCenter);
-
-    resize(sizeHint());
-    hide();
 }
 
 void DownloadPanel::showPanel(const std::string& fileName) {
@@ -63,10 +36,10 @@ void DownloadPanel::showPanel(const std::string& fileName) {
     fileName_->setText(QString::fromStdString(fileName));
     setNoticeColour(Qt::black);
     gauge_->setValue(0);
-    centreOnWindow(*this, mainWindow_);
-    show();
-    raise();
-    repaint();
+    centreOnWindow(*panel_, mainWindow_);
+    panel_->show();
+    panel_->raise();
+    panel_->repaint();
 }
 
 void DownloadPanel::setGauge(std::int64_t position, std::int64_t maximum) {
@@ -87,12 +60,12 @@ void DownloadPanel::showResetting() {
     fileName_->setText(QStringLiteral("Success!\n Reseting Modem. Please wait."));
     setNoticeColour(Qt::red);
     abortButton_->setEnabled(false);
-    repaint();
+    panel_->repaint();
 }
 
 void DownloadPanel::hidePanel() {
     abortButton_->setEnabled(true);
-    hide();
+    panel_->hide();
     setNoticeColour(Qt::black);
 }
 

@@ -2,23 +2,26 @@
 
 #include "app/loader/LoaderPort.h"
 
-#include <QFrame>
+#include <QObject>
 
 class QLabel;
 class QMainWindow;
 class QProgressBar;
 class QPushButton;
+class QWidget;
 
 namespace orvane {
 
-// pnlFWDownload on the main window: "Firmware Download", the image's name in
-// FileNameBox, the gauge DownloadGauge and the button "Abort" (Button20).
-class DownloadPanel final : public QFrame, public LoaderView {
+// Drives pnlFWDownload, the main window's panel with "Firmware Download", the
+// image's name in FileNameBox, the gauge DownloadGauge and the button "Abort"
+// (Button20).
+class DownloadPanel final : public QObject, public LoaderView {
     Q_OBJECT
 public:
     explicit DownloadPanel(QMainWindow& mainWindow);
 
     void Button20Click() { abort_ = true; }
+    QWidget& widget() const { return *panel_; }
 
     // LoaderView
     void showPanel(const std::string& fileName) override;
@@ -33,6 +36,7 @@ private:
     void setNoticeColour(const QColor& colour);
 
     QMainWindow& mainWindow_;
+    QWidget* panel_;
     QProgressBar* gauge_;
     QLabel* fileName_;
     QPushButton* abortButton_;

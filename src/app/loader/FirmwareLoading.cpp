@@ -8,7 +8,7 @@ namespace orvane {
 
 FirmwareLoading::FirmwareLoading(Parts parts)
     : panel_(*new DownloadPanel(parts.mainWindow)),
-      port_({parts.session, parts.display, parts.routing, parts.clock, parts.mainWindow, panel_}),
+      port_({parts.session, parts.display, parts.routing, parts.clock, parts.mainWindow, panel_.widget()}),
       download_({port_, panel_, parts.prompter, parts.processExit, parts.clock, parts.identity}) {}
 
 } // namespace orvane

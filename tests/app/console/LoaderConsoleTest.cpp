@@ -5,6 +5,7 @@
 #include "e2e/ModemRig.h"
 #include "serial/SerialPort.h"
 
+#include <QLabel>
 #include <QTimer>
 
 #include <fstream>
@@ -83,14 +84,24 @@ struct SlowLoaderConsole : LoaderConsole {
 TEST_F(SlowLoaderConsole, ASlowEraseIsWaitedForWhileTheWindowKeepsItsMessagesFlowing) {
     start();
     int ticks = 0;
+    QString shownName;
     QTimer heartbeat;
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] { ++ticks; });
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        ++ticks;
+        auto* panel = t.console.mainWindow().findChild<QWidget*>("pnlFWDownload");
+        if (!panel->isVisible() || !shownName.isEmpty()) return;
+        shownName = panel->findChild<QLabel*>("FileNameBox")->text();
+        // ORVANE_TEST_SHOTS=dir keeps a picture of the window for a person to look at.
+        if (qEnvironmentVariableIsSet("ORVANE_TEST_SHOTS"))
+            t.console.mainWindow().grab().save(qEnvironmentVariable("ORVANE_TEST_SHOTS") + "/loader-panel.png");
+    });
     heartbeat.start(50);
     t.prompter.chooseNextFile(image());
     t.prompter.answerNext(PromptAnswer::No);
     load();
     EXPECT_EQ(t.prompter.texts().front(), "Firmware download success! Download another?");
     EXPECT_GE(ticks, 20) << "the wait for the erase was spent in the event loop";
+    EXPECT_EQ(shownName, "cpu.s28") << "the download panel showed during the erase";
 }
 
 struct SilentLoaderConsole : LoaderConsole {

@@ -2,6 +2,7 @@
 
 #include "e2e/ModemRig.h"
 #include "monitor/StatusBarView.h"
+#include "platform/StatusPanel.h"
 
 #include <QAction>
 #include <QDialog>
@@ -43,8 +44,8 @@ TEST(WireTraceReplay, AFreshConsoleOnTheReplayedTraceShowsWhatTheFirstOneShowed)
         rig.tellSimulator("text \"GM OM\\r\\nUR RST 599\\r\\n\"");
         ASSERT_TRUE(t.waitForPane("UR RST 599"));
         // The line counts follow on the next tick, which also moves the clock on.
-        const QString clock = t.console.mainWindow().panel(statusPanel::Clock);
-        ASSERT_TRUE(t.waitFor([&] { return t.console.mainWindow().panel(statusPanel::Clock) != clock; }));
+        const QString clock = t.console.mainWindow().panel(panel::Clock);
+        ASSERT_TRUE(t.waitFor([&] { return t.console.mainWindow().panel(panel::Clock) != clock; }));
         t.prompter.chooseNextFile(trace.string());
         t.console.mainWindow().action("mnuHelpSaveTrace")->trigger();
         original = seen(t);
