@@ -14,6 +14,8 @@ bool ReceiveCapture::start(const std::filesystem::path& file, std::string& error
     }
     name_ = file.filename().string();
     count_ = 0;
+    failure_.clear();
+    failureReported_ = false;
     return true;
 }
 
@@ -22,11 +24,22 @@ void ReceiveCapture::stop() {
     file_ = nullptr;
 }
 
-void ReceiveCapture::CaptureChar(std::uint8_t c) {
-    if (!file_) return;
-    std::fputc(c, file_);
-    std::fflush(file_);
+bool ReceiveCapture::CaptureChar(std::uint8_t c) {
+    if (!file_) return false;
+    if (std::fputc(c, file_) == EOF || std::fflush(file_) != 0) {
+        if (failure_.empty()) failure_ = std::strerror(errno);
+        std::clearerr(file_);
+        return false;
+    }
     ++count_;
+    return true;
+}
+
+bool ReceiveCapture::takeFailureToReport(std::string& reason) {
+    if (failure_.empty() || failureReported_) return false;
+    failureReported_ = true;
+    reason = failure_;
+    return true;
 }
 
 } // namespace orvane

@@ -22,7 +22,11 @@ public:
     bool isOn() const { return file_ != nullptr; }
 
     // CaptureChar: one byte as it is (CR already turned into LF by the caller).
-    void CaptureChar(std::uint8_t c);
+    // False when the byte did not reach the file; it is then not counted.
+    bool CaptureChar(std::uint8_t c);
+    // The system's reason for the first failed write since the last start,
+    // handed out once so that the operator hears of it once.
+    bool takeFailureToReport(std::string& reason);
 
     const std::string& RxCaptureName() const { return name_; }
     std::uint32_t RxCaptureCount() const { return count_; }
@@ -33,6 +37,8 @@ private:
     std::FILE* file_ = nullptr;
     std::string name_;
     std::uint32_t count_ = 0;
+    std::string failure_;
+    bool failureReported_ = false;
 };
 
 } // namespace orvane
