@@ -10,7 +10,6 @@
 #include "app/OperationsWiring.h"
 #include "operations/CallPanel.h"
 #include "app/OnAirOperations.h"
-#include "config/ui/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/Version.h"
 #include "app/SplashWindow.h"
@@ -19,6 +18,7 @@
 #include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
 #include "config/ui/ConfigurationWindows.h"
+#include "config/ui/PaneAppearance.h"
 #include "config/ui/TFontForm.h"
 #include "config/ui/TForm2.h"
 #include "config/ui/TForm3.h"
@@ -297,7 +297,7 @@ bool Console::runStartupSequence() {
     splash_->logStep(QStringLiteral("Setting Screen Parameters"));
     modem_->setHardwareVersion(identity_.HardwareVersion);
     configuration_->setVersions({identity_.LodVersion, identity_.S28Version, identity_.BootVersion,
-                                 identity_.ProductId, identity_.QuoralWaveform, "3.1.4"});
+                                 identity_.ProductId, identity_.QuoralWaveform, ORVANE_VERSION_TEXT});
     modem_->setups().runCommonSetup();
     splash_->logOk();
 
