@@ -19,9 +19,8 @@ Bytes OperatorPlay::takeAnswer() {
         answer = std::move(replies_.front());
         replies_.pop_front();
     } else {
-        const std::string prefix = "R R ";
-        answer.assign(prefix.begin(), prefix.end());
-        answer.insert(answer.end(), lastLine_.begin(), lastLine_.end());
+        const std::string text = "R R " + std::string(lastLine_.begin(), lastLine_.end());
+        answer.assign(text.begin(), text.end());
     }
     answer.push_back('\r');
     answer.push_back('\n');
