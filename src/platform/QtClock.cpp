@@ -84,7 +84,9 @@ bool QtClock::waitUntil(const std::function<bool()>& done, int limitMs) {
         if (done()) return true;
         const std::int64_t left = limited ? until - tickMs() : 1;
         if (left <= 0) return false;
-        // Without an application there are no events to wait for.
+        // Without an application there are no events to wait for and nothing
+        // to wake us: only another thread can make done() true, so we look
+        // again each millisecond until it does or the deadline passes.
         if (!QCoreApplication::instance()) {
             QThread::msleep(static_cast<unsigned long>(std::min<std::int64_t>(realMs(left), 1)));
             continue;

@@ -60,6 +60,8 @@ void ReadCommThread::run() {
         pollfd fds[2] = {{port_.fd(), POLLIN, 0}, {wake_.fd(), POLLIN, 0}};
         const int ready = ::poll(fds, 2, kNoTimeout);
         if (ready < 0) {
+            // poll() failing for any reason but a signal would fail again at
+            // once: a short pause keeps that from becoming a spin.
             if (errno != EINTR) std::this_thread::sleep_for(kRetryPause);
             continue;
         }
