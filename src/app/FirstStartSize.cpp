@@ -27,7 +27,7 @@ int clockTextWidth(const QLabel& clockPanel) {
 
 int statusBarWidth(QMainWindow& window) {
     QStatusBar* bar = window.statusBar();
-    auto* clock = bar->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(statusPanel::Clock));
+    auto* clock = bar->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(panel::Clock));
     if (!clock) return bar->sizeHint().width();
     const int before = clock->minimumWidth();
     clock->setMinimumWidth(std::max(before, clockTextWidth(*clock)));
