@@ -46,7 +46,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QMenu>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace orvane {
 namespace {

@@ -11,7 +11,7 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace orvane {
 namespace {
@@ -43,9 +43,11 @@ MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
     receivePane_->setParent(splitter_);
     receivePane_->setMinimumSize(300, 30);
     splitter_->addWidget(receivePane_);
-    transmitPane_ = new QTextEdit(splitter_);
+    transmitPane_ = new QPlainTextEdit(splitter_);
     transmitPane_->setObjectName(QStringLiteral("reTXData"));
-    transmitPane_->setAcceptRichText(false);
+    // A plain-text pane keeps the removal of a sent line cheap however much
+    // text waits below it; sent text is still greyed through its character formats.
+    transmitPane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     transmitPane_->setMinimumHeight(1);
     splitter_->addWidget(transmitPane_);
     splitter_->setStretchFactor(0, 1);

@@ -11,7 +11,7 @@
 class QAction;
 class QLabel;
 class QSplitter;
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace orvane {
 
@@ -32,7 +32,7 @@ public:
     // Runs `handler` whenever the named menu item or button is triggered.
     void onTriggered(const char* name, std::function<void()> handler);
     QWidget* receivePane() const { return receivePane_; }
-    QTextEdit* transmitPane() const { return transmitPane_; }
+    QPlainTextEdit* transmitPane() const { return transmitPane_; }
     QSplitter* splitter() const { return splitter_; }
     QStatusBar* statusPanels() const;
 
@@ -57,7 +57,7 @@ protected:
 private:
     void buildStatusBar();
     QWidget* receivePane_;
-    QTextEdit* transmitPane_;
+    QPlainTextEdit* transmitPane_;
     QSplitter* splitter_;
     std::array<QLabel*, kPanelCount> panels_{};
     std::function<void()> closeHandler_;

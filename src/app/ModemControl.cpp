@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QPlainTextEdit>
-#include <QTextEdit>
 
 namespace orvane {
 

@@ -7,18 +7,18 @@
 #include "operations/HereIsPanel.h"
 #include "operations/TransmitKeyFilter.h"
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace orvane {
 
 OperationsWiring::OperationsWiring(Environment environment)
     : env_(std::move(environment)), line_(env_.port) {
-    QTextEdit& pane = *env_.window.transmitPane();
+    QPlainTextEdit& pane = *env_.window.transmitPane();
     txPane_ = std::make_unique<TransmitPaneText>(pane, env_.settings);
     LinkState& link = env_.modem.link();
-    pump_ = std::make_unique<TransmitPump>(TransmitPump::Parts{pane, link, env_.modem.terminal(),
+    pump_ = std::make_unique<TransmitPump>(TransmitPump::Parts{*txPane_, link, env_.modem.terminal(),
                                                                env_.echoes, line_, env_.clock,
-                                                               env_.settings, noBinary_, noTextFile_});
+                                                               noBinary_, noTextFile_});
     new TransmitKeyFilter(pane, *txPane_, *pump_, noBinary_, env_.sound);
     QObject::connect(&env_.window, &MainWindow::txEmpty, &env_.window,
                      [this] { pump_->TransmitPumpPass(); });

@@ -11,7 +11,7 @@
 #include "protocol/status/ConsoleActivities.h"
 #include "serial/EchoCounter.h"
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace orvane {
 

@@ -8,11 +8,11 @@
 #include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace orvane {
 
-TransmitKeyFilter::TransmitKeyFilter(QTextEdit& pane, TransmitPaneText& text, const TransmitPump& pump,
+TransmitKeyFilter::TransmitKeyFilter(QPlainTextEdit& pane, TransmitPaneText& text, const TransmitPump& pump,
                                      const BinaryPumpSource& binary, Sound& sound)
     : QObject(&pane), pane_(pane), text_(text), pump_(pump), binary_(binary), sound_(sound) {
     pane_.installEventFilter(this);

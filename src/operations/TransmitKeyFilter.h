@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace orvane {
 
@@ -15,7 +15,7 @@ class TransmitPump;
 // that would reach into it are swallowed with the warning sound.
 class TransmitKeyFilter : public QObject {
 public:
-    TransmitKeyFilter(QTextEdit& pane, TransmitPaneText& text, const TransmitPump& pump,
+    TransmitKeyFilter(QPlainTextEdit& pane, TransmitPaneText& text, const TransmitPump& pump,
                       const BinaryPumpSource& binary, Sound& sound);
 
     // True when the key is swallowed.
@@ -25,7 +25,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QTextEdit& pane_;
+    QPlainTextEdit& pane_;
     TransmitPaneText& text_;
     const TransmitPump& pump_;
     const BinaryPumpSource& binary_;

@@ -1,18 +1,21 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace orvane {
 
 struct Settings;
 
-// The edits the toolbar operations make to the transmit pane reTXData: text
-// put in at the caret or below what is there, for the pump to send.
+// The edits made to the transmit pane reTXData: text the toolbar operations
+// put in at the caret or below what is there, and what the pump does to the
+// first line as it leaves. The pump's edits touch only the first line, so
+// they cost the same however much text waits below it.
 class TransmitPaneText {
 public:
-    TransmitPaneText(QTextEdit& pane, const Settings& settings) : pane_(pane), settings_(settings) {}
+    TransmitPaneText(QPlainTextEdit& pane, const Settings& settings) : pane_(pane), settings_(settings) {}
 
     bool isEmpty() const;
     bool caretAtLineStart() const;
@@ -24,10 +27,18 @@ public:
     void restoreTypingColour();
     // The caret to the end of the text.
     void moveCaretToEnd();
-    QTextEdit& pane() { return pane_; }
+    // The first line, the only one the pump reads.
+    QString firstLine() const;
+    // A line break follows the first line: it is complete.
+    bool firstLineComplete() const;
+    // Characters from..to of the first line in the colour of sent text.
+    void greySent(int from, int to);
+    // The finished first line leaves the pane.
+    void dropSentLine();
+    QPlainTextEdit& pane() { return pane_; }
 
 private:
-    QTextEdit& pane_;
+    QPlainTextEdit& pane_;
     const Settings& settings_;
 };
 

@@ -1,27 +1,16 @@
 #include "operations/TransmitPump.h"
 
-#include "config/Colour.h"
-#include "config/Settings.h"
 #include "operations/EchoCountable.h"
 #include "operations/PumpLine.h"
 #include "operations/PumpSources.h"
+#include "operations/TransmitPaneText.h"
 #include "platform/Clock.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/LinkState.h"
 #include "serial/EchoCounter.h"
 
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextEdit>
-
 namespace orvane {
 namespace {
-
-QColor colour(const std::string& name) {
-    const Rgb rgb = ColourFromName(name);
-    return {rgb.Red, rgb.Green, rgb.Blue};
-}
 
 // Clears the flag on every way out of a pass.
 struct BusyMark {
@@ -65,10 +54,9 @@ PumpView TransmitPump::view() {
     v.flowHeld = p_.line.outputHeld();
     v.queued = p_.line.pending();
     // Only the first line is read: a pass costs the same on a full pane.
-    const QTextDocument& document = *p_.pane.document();
-    firstLine_ = document.firstBlock().text().toLatin1();
+    firstLine_ = p_.pane.firstLine().toLatin1();
     v.firstLine = std::string_view(firstLine_.constData(), static_cast<std::size_t>(firstLine_.size()));
-    v.completedLine = document.blockCount() > 1;
+    v.completedLine = p_.pane.firstLineComplete();
     return v;
 }
 
@@ -109,33 +97,15 @@ void TransmitPump::apply(const PumpAction& action) {
         p_.line.sendText(action.text);
         p_.echoes.add(echoCountable(p_.link.operatingMode, action.text));
     }
-    if (action.finishLine) dropFirstLine();
+    if (action.finishLine) p_.pane.dropSentLine();
     if (zRun_.feed(action.text)) p_.line.sendCommand(command(CommandCode::DISCONNECT));
     if (!action.finishLine && startedAt != 0 && sentCount_ != startedAt) highlight(startedAt);
-}
-
-void TransmitPump::dropFirstLine() {
-    QTextCursor cursor(p_.pane.document()->firstBlock());
-    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    // What has left cannot be brought back by Undo and sent twice.
-    p_.pane.document()->clearUndoRedoStacks();
-    p_.pane.moveCursor(QTextCursor::End);
 }
 
 void TransmitPump::highlight(int from) {
     // The line's first character leaves in a pass of its own and is greyed
     // together with the second.
-    if (from == 1) from = 0;
-    QTextCursor cursor(p_.pane.document()->firstBlock());
-    cursor.setPosition(from);
-    cursor.setPosition(sentCount_, QTextCursor::KeepAnchor);
-    QTextCharFormat grey;
-    grey.setForeground(colour(p_.settings.HighLightTextColor));
-    cursor.mergeCharFormat(grey);
-    p_.pane.document()->clearUndoRedoStacks();
-    p_.pane.moveCursor(QTextCursor::End);
-    p_.pane.setTextColor(colour(p_.settings.TransmitTextColor));
+    p_.pane.greySent(from == 1 ? 0 : from, sentCount_);
 }
 
 } // namespace orvane

@@ -6,8 +6,6 @@
 
 #include <cstddef>
 
-class QTextEdit;
-
 namespace orvane {
 
 class BinaryPumpSource;
@@ -15,8 +13,8 @@ class Clock;
 class EchoCounter;
 class PumpLine;
 class TextFilePumpSource;
+class TransmitPaneText;
 struct LinkState;
-struct Settings;
 
 // Counts 'z' and 'Z' in what the pump sends: three in a row end the link.
 class ZRun {
@@ -35,13 +33,12 @@ private:
 class TransmitPump {
 public:
     struct Parts {
-        QTextEdit& pane;
+        TransmitPaneText& pane;
         LinkState& link;
         TerminalModeState& terminal;
         EchoCounter& echoes;
         PumpLine& line;
         Clock& clock;
-        const Settings& settings;
         BinaryPumpSource& binary;
         TextFilePumpSource& textFile;
     };
@@ -59,7 +56,6 @@ public:
 private:
     PumpView view();
     void apply(const PumpAction& action);
-    void dropFirstLine();
     void highlight(int from);
 
     Parts p_;

@@ -1,7 +1,6 @@
 #include "platform/QtSound.h"
 
 #include <QApplication>
-#include <QThread>
 
 namespace orvane {
 
@@ -9,12 +8,11 @@ void QtSound::playSystemDefault() { QApplication::beep(); }
 void QtSound::playExclamation() { QApplication::beep(); }
 void QtSound::beep() { QApplication::beep(); }
 
-void QtSound::tone(int /*hz*/, int ms) {
+void QtSound::tone(int /*hz*/, int /*ms*/) {
+    // With no tone generator the tone is the desktop's beep. It sounds beside
+    // the caller and never holds it: the link tone must not freeze the window
+    // and the received text for its second.
     QApplication::beep();
-    // A tone holds the caller for its length, as the system tone does. With
-    // no tone generator here that is a beep and the wait; the link tone's
-    // 1 s wait should become a timer once there is a real tone to play.
-    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 } // namespace orvane

@@ -4,8 +4,8 @@
 
 namespace orvane {
 
-// Without an audio stack every sound is the desktop's beep; the tone waits for
-// its length so that callers keep their timing.
+// Without an audio stack every sound is the desktop's beep, and none of them
+// holds the caller for its length.
 class QtSound final : public Sound {
 public:
     void playSystemDefault() override;

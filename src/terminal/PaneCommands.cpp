@@ -4,11 +4,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace orvane {
 
-PaneCommands::PaneCommands(ReceivePane& receivePane, QTextEdit& transmitPane)
+PaneCommands::PaneCommands(ReceivePane& receivePane, QPlainTextEdit& transmitPane)
     : receive_(receivePane), transmit_(transmitPane) {}
 
 PaneCommands::Focused PaneCommands::focused() const {
@@ -34,7 +34,7 @@ void PaneCommands::onFocused(OnReceive onReceive, OnTransmit onTransmit) {
 }
 
 void PaneCommands::Undo1Click() {
-    onFocused([](ReceivePane& p) { p.undo(); }, [](QTextEdit& p) { p.undo(); });
+    onFocused([](ReceivePane& p) { p.undo(); }, [](QPlainTextEdit& p) { p.undo(); });
 }
 
 void PaneCommands::Cut1Click() {
@@ -43,25 +43,25 @@ void PaneCommands::Cut1Click() {
             p.setFocus();
             p.cut();
         },
-        [](QTextEdit& p) { p.cut(); });
+        [](QPlainTextEdit& p) { p.cut(); });
 }
 
 void PaneCommands::Copy1Click() {
-    onFocused([](ReceivePane& p) { p.copy(); }, [](QTextEdit& p) { p.copy(); });
+    onFocused([](ReceivePane& p) { p.copy(); }, [](QPlainTextEdit& p) { p.copy(); });
 }
 
 void PaneCommands::Paste1Click() {
-    onFocused([](ReceivePane& p) { p.paste(); }, [](QTextEdit& p) { p.paste(); });
+    onFocused([](ReceivePane& p) { p.paste(); }, [](QPlainTextEdit& p) { p.paste(); });
 }
 
 void PaneCommands::selectAll1Click() {
-    onFocused([](ReceivePane& p) { p.selectAll(); }, [](QTextEdit& p) { p.selectAll(); });
+    onFocused([](ReceivePane& p) { p.selectAll(); }, [](QPlainTextEdit& p) { p.selectAll(); });
 }
 
 void PaneCommands::Edit1Click(QAction& undo) {
     undo.setEnabled(false);
     onFocused([&](ReceivePane& p) { undo.setEnabled(p.document()->isUndoAvailable()); },
-              [&](QTextEdit& p) { undo.setEnabled(p.document()->isUndoAvailable()); });
+              [&](QPlainTextEdit& p) { undo.setEnabled(p.document()->isUndoAvailable()); });
 }
 
 void PaneCommands::ClearReceive() { receive_.clearReceived(); }

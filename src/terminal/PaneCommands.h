@@ -4,7 +4,6 @@
 
 class QAction;
 class QPlainTextEdit;
-class QTextEdit;
 class QWidget;
 
 namespace orvane {
@@ -15,7 +14,7 @@ class ReceivePane;
 // two panes holds the keyboard focus, and do nothing when neither does.
 class PaneCommands {
 public:
-    PaneCommands(ReceivePane& receivePane, QTextEdit& transmitPane);
+    PaneCommands(ReceivePane& receivePane, QPlainTextEdit& transmitPane);
 
     void Undo1Click();
     void Cut1Click();
@@ -38,7 +37,7 @@ private:
     template <class OnReceive, class OnTransmit> void onFocused(OnReceive onReceive, OnTransmit onTransmit);
 
     ReceivePane& receive_;
-    QTextEdit& transmit_;
+    QPlainTextEdit& transmit_;
     std::function<void()> afterTransmitCleared_;
 };
 

@@ -31,7 +31,7 @@
 #include <QSpinBox>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -83,7 +83,7 @@ struct Desk {
     RecordingLine line;
     RoutingFlags routing;
     QMainWindow window;
-    QTextEdit pane;
+    QPlainTextEdit pane;
     TransmitPaneText text{pane, settings};
     testing::ScriptedPrompter prompter;
     OperationContext context{settings, changed, link, terminal, surface, timers,
@@ -93,7 +93,7 @@ struct Desk {
     NoTextFilePumpSource textFile;
     NoBinaryTransfer noTransfer;
     NoActivities activities;
-    TransmitPump pump{{pane, link, terminal, echoes, line, clock, settings, binary, textFile}};
+    TransmitPump pump{{text, link, terminal, echoes, line, clock, binary, textFile}};
     CallPanel callPanel;
     QWidget receivePane;
     ArqCalls calls{context, callPanel, receivePane};

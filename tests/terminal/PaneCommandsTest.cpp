@@ -8,7 +8,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ struct Panes : ::testing::Test {
     }
     QWidget window;
     ReceivePane* receive = new ReceivePane(&window);
-    QTextEdit* transmit = new QTextEdit(&window);
+    QPlainTextEdit* transmit = new QPlainTextEdit(&window);
     QLineEdit* elsewhere = new QLineEdit(&window);
     PaneCommands commands{*receive, *transmit};
 

@@ -4,7 +4,7 @@
 
 #include <QComboBox>
 #include <QMainWindow>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace orvane {
 namespace {
@@ -78,12 +78,12 @@ bool WidgetSurface::isPanelVisible(const std::string& objectName) const {
     return panel && panel->isVisibleTo(&window_);
 }
 
-QTextEdit* WidgetSurface::transmitPane() const {
-    return qobject_cast<QTextEdit*>(controls_.find(kTransmitPane).widget);
+QPlainTextEdit* WidgetSurface::transmitPane() const {
+    return qobject_cast<QPlainTextEdit*>(controls_.find(kTransmitPane).widget);
 }
 
 void WidgetSurface::setTxPaneEditable(bool editable) {
-    if (QTextEdit* pane = transmitPane()) pane->setReadOnly(!editable);
+    if (QPlainTextEdit* pane = transmitPane()) pane->setReadOnly(!editable);
 }
 
 void WidgetSurface::setChecked(const std::string& objectName, bool checked) {
@@ -107,11 +107,11 @@ bool WidgetSurface::isMainWindowVisible() const {
 }
 
 void WidgetSurface::focusTransmitPane() {
-    if (QTextEdit* pane = transmitPane()) pane->setFocus();
+    if (QPlainTextEdit* pane = transmitPane()) pane->setFocus();
 }
 
 void WidgetSurface::clearTransmitPane() {
-    if (QTextEdit* pane = transmitPane()) pane->clear();
+    if (QPlainTextEdit* pane = transmitPane()) pane->clear();
 }
 
 void WidgetSurface::repaintReceivePane() {

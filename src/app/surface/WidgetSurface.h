@@ -9,7 +9,7 @@
 #include <iostream>
 
 class QMainWindow;
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace orvane {
 
@@ -57,7 +57,7 @@ public:
     NamedControls& controls() { return controls_; }
 
 private:
-    QTextEdit* transmitPane() const;
+    QPlainTextEdit* transmitPane() const;
     static void showNow(QWidget& panel);
 
     QMainWindow& window_;

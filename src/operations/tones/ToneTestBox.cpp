@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -59,7 +59,7 @@ void ToneTestBox::open() {
 
 void ToneTestBox::close() {
     panel_->hide();
-    if (auto* pane = window_.findChild<QTextEdit*>(QStringLiteral("reTXData"))) pane->setFocus();
+    if (auto* pane = window_.findChild<QPlainTextEdit*>(QStringLiteral("reTXData"))) pane->setFocus();
 }
 
 } // namespace orvane

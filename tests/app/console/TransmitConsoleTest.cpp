@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ struct TransmitConsole : ::testing::Test {
         t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
         ASSERT_TRUE(t.console.runStartupSequence());
     }
-    QTextEdit& txPane() { return *t.console.mainWindow().transmitPane(); }
+    QPlainTextEdit& txPane() { return *t.console.mainWindow().transmitPane(); }
     QString panel(int i) { return t.console.mainWindow().panel(i); }
     void click(const char* name) { t.console.mainWindow().findChild<QAction*>(name)->trigger(); }
     bool waitFor(const std::function<bool()>& done, int ms = 5000) { return t.waitFor(done, ms); }

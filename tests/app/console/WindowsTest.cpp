@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -78,7 +78,7 @@ TEST(MainWindow, HasItsCaptionMenusPanesAndNinePanels) {
                              "mnuHelpContents", "About1", "mnuViewEchoData", "Undo1"})
         EXPECT_NE(window.action(name), nullptr) << name;
     EXPECT_FALSE(window.action("mnuFilesStopSaveSend")->isEnabled());
-    EXPECT_NE(window.findChild<QTextEdit*>(QStringLiteral("reTXData")), nullptr);
+    EXPECT_NE(window.findChild<QPlainTextEdit*>(QStringLiteral("reTXData")), nullptr);
     EXPECT_EQ(window.statusBar()->objectName(), QStringLiteral("StatusBar1"));
     EXPECT_EQ(window.panel(0), QStringLiteral("QUORAL"));
     window.setPanel(8, QStringLiteral("clock"));

@@ -10,7 +10,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ namespace {
 // transmit pane, with a recording status bar.
 struct SurfaceWindow : ::testing::Test {
     QMainWindow window;
-    QTextEdit* transmit = new QTextEdit;
+    QPlainTextEdit* transmit = new QPlainTextEdit;
     std::vector<std::pair<int, QString>> panels;
     std::ostringstream log;
     WidgetSurface surface{window, [this](int i, const QString& s) { panels.emplace_back(i, s); },
