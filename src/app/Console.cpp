@@ -125,15 +125,16 @@ Console::Console(ConsoleServices services, QObject* parent)
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
-    operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
-        *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
-        fileActivities_, services_.prompter, services_.sound, services_.clock, directories_.msg()});
-    windows_.callPanel = &operations_->callPanel();
-    createSessionLog();
-    modem_->setMessageDirectory(directories_.msg());
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
         *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
         services_.clock, services_.prompter, *display_});
+    operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
+        *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
+        fileActivities_, onAir_->broadcasts(), services_.prompter, services_.sound, services_.clock,
+        directories_.msg()});
+    windows_.callPanel = &operations_->callPanel();
+    createSessionLog();
+    modem_->setMessageDirectory(directories_.msg());
     transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
         services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
         *mainWindow_, directories_.base});
@@ -169,10 +170,10 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
-    onAir_.reset();
     transfers_.reset();
     firmware_.reset();
     operations_.reset();
+    onAir_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();
     sessionLog_.reset();

@@ -31,7 +31,8 @@ OperationsWiring::OperationsWiring(Environment environment)
                                    env_.prompter,  env_.window};
     calls_ = std::make_unique<ArqCalls>(context, *callPanel_, env_.receivePane);
     turns_ = std::make_unique<TurnTaking>(context);
-    linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, env_.echoes, env_.activities);
+    linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, env_.echoes, env_.activities,
+                                        env_.broadcasts);
     messages_ = std::make_unique<CqAndMessages>(context, noTransfer_, MessageFiles(env_.messageFolder),
                                                 *hereIs_);
     connectToolbars();

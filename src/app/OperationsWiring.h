@@ -15,6 +15,7 @@
 
 namespace orvane {
 
+class Broadcasts;
 class CallPanel;
 class HereIsPanel;
 class MainWindow;
@@ -43,6 +44,7 @@ public:
         EchoCounter& echoes;
         RoutingFlags& routing;
         ConsoleActivities& activities;
+        Broadcasts& broadcasts;
         Prompter& prompter;
         Sound& sound;
         Clock& clock;

@@ -4,6 +4,7 @@
 
 namespace orvane {
 
+class Broadcasts;
 class ConsoleActivities;
 class EchoCounter;
 class TransmitPump;
@@ -13,8 +14,9 @@ class TransmitPump;
 class LinkEnd {
 public:
     LinkEnd(const OperationContext& context, TransmitPump& pump, EchoCounter& echoes,
-            ConsoleActivities& activities)
-        : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities) {}
+            ConsoleActivities& activities, Broadcasts& broadcasts)
+        : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities),
+          broadcasts_(broadcasts) {}
 
     void butDisconnectClick();
     void butPanicClick();
@@ -27,6 +29,7 @@ private:
     TransmitPump& pump_;
     EchoCounter& echoes_;
     ConsoleActivities& activities_;
+    Broadcasts& broadcasts_;
 };
 
 } // namespace orvane
