@@ -6,6 +6,7 @@ namespace orvane {
 
 class ConsoleActivities;
 class EchoCounter;
+class FaxAbortMark;
 class TransmitPump;
 
 // Ending a link: Disconnect, which lets typed text go first, and Panic,
@@ -13,8 +14,8 @@ class TransmitPump;
 class LinkEnd {
 public:
     LinkEnd(const OperationContext& context, TransmitPump& pump, EchoCounter& echoes,
-            ConsoleActivities& activities)
-        : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities) {}
+            ConsoleActivities& activities, FaxAbortMark& fax)
+        : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities), fax_(fax) {}
 
     void butDisconnectClick();
     void butPanicClick();
@@ -27,6 +28,7 @@ private:
     TransmitPump& pump_;
     EchoCounter& echoes_;
     ConsoleActivities& activities_;
+    FaxAbortMark& fax_;
 };
 
 } // namespace orvane
