@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/DeviceRecovery.h"
 #include "app/FileTransfers.h"
+#include "operations/PumpSources.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
@@ -76,7 +77,7 @@ Console::Console(ConsoleServices services, QObject* parent)
 
     charHandler_ = std::make_unique<ReceivedCharHandler>(
         *this, routing_, echoes_,
-        ReceivedCharHandler::Inputs{[this] { return transfers_ && transfers_->binarySendRunning(); },
+        ReceivedCharHandler::Inputs{[this] { return transfers_ && transfers_->binaryPump().sendActive(); },
                                     [this] { return settings_.EchoEnable; }});
     bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
                          [this](std::uint8_t) { transfers_->handleInBand(); },
@@ -128,16 +129,18 @@ Console::Console(ConsoleServices services, QObject* parent)
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
         *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
         services_.clock, services_.prompter, *display_});
+    createSessionLog();
+    transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
+        services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
+        *mainWindow_, *sessionLog_, directories_.base});
     operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
         *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
         fileActivities_, onAir_->broadcasts(), services_.prompter, services_.sound, services_.clock,
-        directories_.msg()});
+        directories_.msg(),
+        TransferHooks{transfers_->binaryPump(), transfers_->textFilePump(),
+                      transfers_->transferGuard(), transfers_->faxAbortMark()}});
     windows_.callPanel = &operations_->callPanel();
-    createSessionLog();
     modem_->setMessageDirectory(directories_.msg());
-    transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
-        services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
-        *mainWindow_, directories_.base});
     binaryReceive_.setTarget(transfers_->receiveSink());
     modem_->clockTick().setTransfers(*transfers_);
     recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_);
@@ -170,9 +173,10 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
-    transfers_.reset();
     firmware_.reset();
+    // The pump serves the transfers: it goes first.
     operations_.reset();
+    transfers_.reset();
     onAir_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();

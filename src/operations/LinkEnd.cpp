@@ -2,6 +2,7 @@
 
 #include "config/Settings.h"
 #include "modes/ModeSurface.h"
+#include "operations/FaxAbortMark.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
@@ -59,10 +60,7 @@ void LinkEnd::panicReset() {
 
 void LinkEnd::butPanicClick() {
     panicReset();
-    if (ctx_.surface.isPanelVisible("FAXTransferPanel")) {
-        ctx_.surface.setCaption("FAXTransferLabel", "FAX Transfer Aborted");
-        ctx_.surface.setCaption("FAXStatusLabel", "FAX Transfer Aborted - Please Wait...");
-    }
+    fax_.panicPressed();
 }
 
 } // namespace orvane

@@ -7,6 +7,7 @@ namespace orvane {
 class Broadcasts;
 class ConsoleActivities;
 class EchoCounter;
+class FaxAbortMark;
 class TransmitPump;
 
 // Ending a link: Disconnect, which lets typed text go first, and Panic,
@@ -14,9 +15,9 @@ class TransmitPump;
 class LinkEnd {
 public:
     LinkEnd(const OperationContext& context, TransmitPump& pump, EchoCounter& echoes,
-            ConsoleActivities& activities, Broadcasts& broadcasts)
+            ConsoleActivities& activities, Broadcasts& broadcasts, FaxAbortMark& fax)
         : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities),
-          broadcasts_(broadcasts) {}
+          broadcasts_(broadcasts), fax_(fax) {}
 
     void butDisconnectClick();
     void butPanicClick();
@@ -30,6 +31,7 @@ private:
     EchoCounter& echoes_;
     ConsoleActivities& activities_;
     Broadcasts& broadcasts_;
+    FaxAbortMark& fax_;
 };
 
 } // namespace orvane
