@@ -121,6 +121,7 @@ Console::Console(ConsoleServices services, QObject* parent)
     connectPaneCommands();
     modem_->connectCodeMenu();
     monitor_->connectFilesMenu();
+    connectSaving();
 }
 
 void Console::createConfigurationWindows() {
@@ -407,10 +408,21 @@ void Console::showEcho(char c) {
     transcript_.write(c);
 }
 
-void Console::captureChar(std::uint8_t c) {
-    if (!capture_.isOn()) return;
-    capture_.CaptureChar(c);
-    mainWindow_->setPanel(panel::Entry, QString::fromStdString(capture_.panelText()));
+void Console::captureChar(std::uint8_t c) { receiveSaving_->captureChar(c); }
+
+void Console::connectSaving() {
+    receiveSaving_ = std::make_unique<ReceiveSaving>(ReceiveSaving::Parts{
+        capture_, services_.prompter, modem_->surface(), modem_->link(), *this});
+    receiveSaving_->addFileActivity(monitor_->recorder());
+    mainWindow_->onTriggered("mnuFilesSaveRX", [this] { receiveSaving_->mnuFilesSaveRXClick(); });
+    mainWindow_->onTriggered("mnuFilesStopSaveSend",
+                             [this] { receiveSaving_->mnuFilesStopSaveSendClick(); });
+}
+
+void Console::queueEndOfLineIfSyncIdle() {
+    if (settings_.B_SyncIdle != "ON" && settings_.S_SyncIdle != "ON") return;
+    const std::string& eol = modem_->terminal().endOfLineSequence;
+    port_->sendText({reinterpret_cast<const std::uint8_t*>(eol.data()), eol.size()});
 }
 
 void Console::playSystemDefault() { services_.sound.playSystemDefault(); }

@@ -23,6 +23,7 @@
 #include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
+#include "terminal/ReceiveSaving.h"
 
 #include <QObject>
 
@@ -53,7 +54,8 @@ class Timer;
 class Console final : public QObject,
                       public ReceivedCharTarget,
                       private SettingsSaver,
-                      private DisplayTarget {
+                      private DisplayTarget,
+                      private SyncIdleEndOfLine {
     Q_OBJECT
 public:
     explicit Console(ConsoleServices services, QObject* parent = nullptr);
@@ -81,6 +83,7 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    ReceiveSaving& receiveSaving() { return *receiveSaving_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
@@ -120,6 +123,9 @@ private:
     bool saveSettings() override;
     // DisplayTarget
     void applyDisplaySettings() override;
+    // SyncIdleEndOfLine
+    void queueEndOfLineIfSyncIdle() override;
+    void connectSaving();
     void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
     std::optional<int> askForPort();
@@ -166,6 +172,7 @@ private:
     QtDocumentViewer documentViewer_;
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
+    std::unique_ptr<ReceiveSaving> receiveSaving_;
     std::unique_ptr<ConfigurationWindows> configuration_;
     std::unique_ptr<ViewMenu> viewMenu_;
     bool displayRunning_ = false;

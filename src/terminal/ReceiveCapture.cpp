@@ -7,13 +7,15 @@ namespace orvane {
 
 bool ReceiveCapture::start(const std::filesystem::path& file, std::string& error) {
     stop();
-    file_ = std::fopen(file.c_str(), "wb");
+    path_ = file;
+    name_ = file.filename().string();
+    count_ = 0;
+    failure_.clear();
+    file_ = std::fopen(file.c_str(), "w");
     if (!file_) {
         error = std::strerror(errno);
         return false;
     }
-    name_ = file.filename().string();
-    count_ = 0;
     return true;
 }
 
@@ -22,11 +24,16 @@ void ReceiveCapture::stop() {
     file_ = nullptr;
 }
 
-void ReceiveCapture::CaptureChar(std::uint8_t c) {
-    if (!file_) return;
-    std::fputc(c, file_);
-    std::fflush(file_);
+bool ReceiveCapture::CaptureChar(std::uint8_t c) {
+    if (!file_) return false;
+    errno = 0;
+    if (std::fputc(c, file_) == EOF || std::fflush(file_) != 0) {
+        failure_ = std::strerror(errno != 0 ? errno : EIO);
+        stop();
+        return false;
+    }
     ++count_;
+    return true;
 }
 
 } // namespace orvane

@@ -8,7 +8,8 @@
 namespace orvane {
 
 // RxCapture: received characters written to a file as they arrive, flushed
-// after each one so the file on disk is always complete.
+// after each one so the file on disk is always complete. A character that
+// cannot be written ends the capture: the count never includes it.
 class ReceiveCapture {
 public:
     ReceiveCapture() = default;
@@ -22,16 +23,22 @@ public:
     bool isOn() const { return file_ != nullptr; }
 
     // CaptureChar: one byte as it is (CR already turned into LF by the caller).
-    void CaptureChar(std::uint8_t c);
+    // False when the byte could not be written; the capture is then closed
+    // and writeFailure() says why.
+    bool CaptureChar(std::uint8_t c);
 
     const std::string& RxCaptureName() const { return name_; }
+    const std::filesystem::path& path() const { return path_; }
     std::uint32_t RxCaptureCount() const { return count_; }
+    const std::string& writeFailure() const { return failure_; }
     // Panel 6 while capturing: "rx.txt: 1234".
     std::string panelText() const { return name_ + ": " + std::to_string(count_); }
 
 private:
     std::FILE* file_ = nullptr;
+    std::filesystem::path path_;
     std::string name_;
+    std::string failure_;
     std::uint32_t count_ = 0;
 };
 
