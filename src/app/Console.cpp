@@ -1,6 +1,9 @@
 #include "app/Console.h"
 
 #include "app/AboutBox.h"
+#include "app/FileTransfers.h"
+#include "terminal/keys/KeyboardCommands.h"
+#include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
@@ -38,6 +41,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QTextEdit>
 
@@ -66,11 +71,12 @@ Console::Console(ConsoleServices services, QObject* parent)
 
     charHandler_ = std::make_unique<ReceivedCharHandler>(
         *this, routing_, echoes_,
-        ReceivedCharHandler::Inputs{[] { return false; }, [this] { return settings_.EchoEnable; }});
+        ReceivedCharHandler::Inputs{[this] { return transfers_ && transfers_->binarySendRunning(); },
+                                    [this] { return settings_.EchoEnable; }});
     bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
-                         [](std::uint8_t) {},
+                         [this](std::uint8_t) { transfers_->handleInBand(); },
                          [this](std::uint8_t c) { charHandler_->handle(c); }});
-    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, noBinaryReceive_,
+    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_,
                                                [this] { services_.clock.processEvents(); });
     echoes_.reset();
     if (QAction* amtor = mainWindow_->action("mnuCodeAmtor")) amtor->setText(QStringLiteral("&TOR"));
@@ -117,11 +123,17 @@ Console::Console(ConsoleServices services, QObject* parent)
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
         *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
         services_.clock, services_.prompter, *display_});
+    transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
+        services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
+        *mainWindow_, directories_.base});
+    binaryReceive_.setTarget(transfers_->receiveSink());
+    modem_->clockTick().setTransfers(*transfers_);
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
     monitor_->connectFilesMenu();
     connectSaving();
+    connectKeyboard();
 }
 
 void Console::createConfigurationWindows() {
@@ -136,12 +148,19 @@ void Console::createConfigurationWindows() {
         *windows_.amplitudeTune, *windows_.frequencyTune, *windows_.quoralStatistics});
 }
 
+bool Console::faxTransferPanelVisible() const {
+    const auto* panel = mainWindow_->findChild<QWidget*>(QStringLiteral("FAXTransferPanel"));
+    return panel && panel->isVisible();
+}
+
 Console::~Console() {
     // The routing thread may be waiting for a delivery; it must end before the
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    keyboard_.reset();
     onAir_.reset();
+    transfers_.reset();
     firmware_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();
@@ -157,8 +176,10 @@ Console::~Console() {
 void Console::createSessionLog() {
     sessionLog_ = std::make_unique<SessionLog>(directories_.base / "Logs", services_.clock,
                                                modem_->link(), services_.prompter);
-    lineTaps_ = std::make_unique<WireTapPair>(wireTrace_, *sessionLog_);
-    port_->setWireTap(lineTaps_.get());
+    // The trace sees the whole line; the log only the text that left the
+    // transmit queue (not the firmware loader's image, for one).
+    port_->setWireTap(&wireTrace_);
+    port_->setTransmitTap(sessionLog_.get());
     sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
                                                                documentViewer_, directories_.base);
     if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
@@ -302,6 +323,10 @@ void Console::loadSettings() {
     link.savedOperatingMode = link.operatingMode;
     link.listenMode = listenModeFromSetting(settings_.Listen);
     applyScreenLayout(layout_, *mainWindow_, windows_);
+    if (!loaded.storedMainSize)
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            placeForFirstStart(*mainWindow_, {layout_.MainWidth, layout_.MainHeight},
+                               screen->availableGeometry());
     applyDisplaySettings();
     viewMenu_->showChecks();
 }
@@ -413,10 +438,17 @@ void Console::captureChar(std::uint8_t c) { receiveSaving_->captureChar(c); }
 void Console::connectSaving() {
     receiveSaving_ = std::make_unique<ReceiveSaving>(ReceiveSaving::Parts{
         capture_, services_.prompter, modem_->surface(), modem_->link(), *this});
+    receiveSaving_->addFileActivity(*transfers_);
     receiveSaving_->addFileActivity(monitor_->recorder());
     mainWindow_->onTriggered("mnuFilesSaveRX", [this] { receiveSaving_->mnuFilesSaveRXClick(); });
     mainWindow_->onTriggered("mnuFilesStopSaveSend",
                              [this] { receiveSaving_->mnuFilesStopSaveSendClick(); });
+}
+
+void Console::connectKeyboard() {
+    keyboard_ = std::make_unique<KeyboardCommands>(KeyboardCommands::Parts{
+        *mainWindow_, *mainWindow_->transmitPane(), modem_->link(), services_.clock, settings_.MYCALL,
+        settings_.HISCALL, *paneCommands_, *receiveSaving_, configChanged_, *this});
 }
 
 void Console::queueEndOfLineIfSyncIdle() {

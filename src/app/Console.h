@@ -20,7 +20,6 @@
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
-#include "serial/WireTapPair.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
 #include "terminal/ReceiveSaving.h"
@@ -33,6 +32,7 @@ namespace orvane {
 
 class AboutBox;
 class DisplayThread;
+class FileTransfers;
 class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
@@ -41,6 +41,7 @@ class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
+class KeyboardCommands;
 class ConfigurationWindows;
 class ViewMenu;
 class PortSession;
@@ -84,6 +85,8 @@ public:
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
     ReceiveSaving& receiveSaving() { return *receiveSaving_; }
+    KeyboardCommands& keyboard() { return *keyboard_; }
+    FileTransfers& transfers() { return *transfers_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
     PaneCommands& paneCommands() { return *paneCommands_; }
@@ -107,7 +110,7 @@ signals:
 
 private:
     // ReceivedCharTarget
-    bool faxTransferPanelVisible() const override { return false; }
+    bool faxTransferPanelVisible() const override;
     void showReceived(char c) override;
     void showEcho(char c) override;
     void playSystemDefault() override;
@@ -126,6 +129,7 @@ private:
     // SyncIdleEndOfLine
     void queueEndOfLineIfSyncIdle() override;
     void connectSaving();
+    void connectKeyboard();
     void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
     std::optional<int> askForPort();
@@ -153,7 +157,7 @@ private:
     AboutBox* about_ = nullptr;
 
     ReceiveBridge bridge_;
-    NoBinaryReceive noBinaryReceive_;
+    BinaryReceiveRelay binaryReceive_;
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
     std::unique_ptr<PortSession> port_;
@@ -168,13 +172,14 @@ private:
     std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
     std::unique_ptr<SessionLog> sessionLog_;
-    std::unique_ptr<WireTapPair> lineTaps_;
     QtDocumentViewer documentViewer_;
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
     std::unique_ptr<ReceiveSaving> receiveSaving_;
+    std::unique_ptr<KeyboardCommands> keyboard_;
     std::unique_ptr<ConfigurationWindows> configuration_;
     std::unique_ptr<ViewMenu> viewMenu_;
+    std::unique_ptr<FileTransfers> transfers_;
     bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window

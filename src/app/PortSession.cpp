@@ -51,6 +51,7 @@ bool PortSession::startOn(const std::string& portName, std::string& error) {
     queue_.acceptWaiters();
     reader_ = std::make_unique<ReadCommThread>(*port_, queue_, filter_);
     transmit_ = std::make_unique<TransmitThread>(*port_, hooks_.transmitQueueEmpty);
+    transmit_->setWireTap(transmitTap_);
     sender_ = std::make_unique<ModemSender>(*transmit_, clock_, hooks_.isPsk31Mode);
     return true;
 }

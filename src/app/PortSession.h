@@ -63,6 +63,8 @@ public:
     XonXoffFilter& xonXoffFilter() { return filter_; }
     // Shows every byte on the line to `tap` from the next open on.
     void setWireTap(WireTap* tap) { tap_ = tap; }
+    // Shows what leaves the transmit queue to `tap` from the next open on.
+    void setTransmitTap(WireTap* tap) { transmitTap_ = tap; }
 
     // HandshakeLink
     void sendCommand(const ModemCommand& command) override { send(command); }
@@ -92,6 +94,7 @@ private:
     Hooks hooks_;
     XonXoffFilter filter_;
     WireTap* tap_ = nullptr;
+    WireTap* transmitTap_ = nullptr;
     std::unique_ptr<SerialPort> port_;
     std::unique_ptr<ReadCommThread> reader_;
     std::unique_ptr<TransmitThread> transmit_;

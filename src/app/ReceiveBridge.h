@@ -33,10 +33,17 @@ private:
     Handlers handlers_;
 };
 
-// No binary file is being received yet: the bytes have nowhere to go.
-class NoBinaryReceive final : public BinaryReceiveSink {
+// The binary receive, once the transfers exist; until then the bytes have
+// nowhere to go.
+class BinaryReceiveRelay final : public BinaryReceiveSink {
 public:
-    void writeByte(std::uint8_t) override {}
+    void setTarget(BinaryReceiveSink& target) { target_ = &target; }
+    void writeByte(std::uint8_t byte) override {
+        if (target_) target_->writeByte(byte);
+    }
+
+private:
+    BinaryReceiveSink* target_ = nullptr;
 };
 
 } // namespace orvane

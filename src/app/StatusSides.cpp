@@ -1,5 +1,7 @@
 #include "app/StatusSides.h"
 
+#include "app/FileTransfers.h"
+
 #include "app/Console.h"
 #include "app/ModemControl.h"
 #include "app/PortSession.h"
@@ -27,11 +29,14 @@ void ConsoleReceiveSide::clearLineErrors() {
     if (SerialPort* serial = port_.port()) serial->lineStatus();
 }
 
-void ConsoleFileActivities::stopTextFileSend() {}
+void ConsoleFileActivities::stopTextFileSend() { console_.transfers().stopDiskSaveSend(); }
 
 // A failed link ends every activity that holds a file open, so that nothing
 // writes to a closed file afterwards.
-void ConsoleFileActivities::closeFileActivities() { console_.capture().stop(); }
+void ConsoleFileActivities::closeFileActivities() {
+    console_.capture().stop();
+    console_.transfers().stopDiskSaveSend();
+}
 
 void ConsoleFileActivities::setEndOfLine(const std::string& word, EndOfLineWords accepted) {
     applyEndOfLine(console_.modem().terminal(), word, accepted);

@@ -55,6 +55,7 @@ LoadedSettings loadSettingsFromText(std::string_view text, const SettingsLoadCon
 
     // The main window takes its size before its position is read, so that
     // the default position centres it at that size.
+    loaded.storedMainSize = ini.value("screen", "MainWidth") || ini.value("screen", "MainHeight");
     readKey(ini, settingsKey("MainWidth"), defaults, loaded);
     readKey(ini, settingsKey("MainHeight"), defaults, loaded);
     defaults.layout =

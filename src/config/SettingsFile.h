@@ -28,6 +28,8 @@ struct LoadedSettings {
     ScreenLayout layout;
     // The receive pane's font before ReceiveFont replaces it (never written).
     std::string RXTextFontName;
+    // The file gave the main window's size (else it is a first start).
+    bool storedMainSize = false;
     // Empty, or the operator message when the file exists but could not be
     // read; every key then has its default.
     std::string error;

@@ -29,6 +29,9 @@ public:
     // transfers' own progress updates measure through it too.
     ThroughputState& throughput() { return throughput_; }
 
+    // The transfers are made after the tick; until then it shows none.
+    void setTransfers(TransferProgress& transfers) { transfers_ = &transfers; }
+
     // One tick; the timer's handler.
     void TimeDisplayTimerTimer();
 
@@ -37,7 +40,7 @@ private:
 
     Clock& clock_;
     StatusBarView& statusBar_;
-    TransferProgress& transfers_;
+    TransferProgress* transfers_;
     std::unique_ptr<Timer> timer_;
     ThroughputState throughput_;
     bool inTick_ = false;

@@ -41,7 +41,7 @@ public:
 
     // A character shown in the receive pane as received. User-interface thread.
     void received(char c);
-    // The bytes that left for the modem. Any thread.
+    // The bytes that left the transmit queue for the modem. Any thread.
     void record(WireDirection direction, std::span<const std::uint8_t> bytes) noexcept override;
 
     // FileTransferReport

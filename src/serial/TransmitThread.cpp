@@ -115,6 +115,8 @@ void TransmitThread::writeOneChunk() {
     }
     const PortWriter::Outcome outcome = port_.write(chunk);
     const std::size_t written = std::min(outcome.written, chunk.size());
+    if (WireTap* tap = tap_.load(); tap && written > 0)
+        tap->record(WireDirection::ToModem, std::span(chunk).first(written));
     bool more;
     {
         std::lock_guard guard(txLock_);

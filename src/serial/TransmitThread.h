@@ -1,7 +1,9 @@
 #pragma once
 
 #include "serial/ThreadControl.h"
+#include "serial/WireTap.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -45,6 +47,8 @@ public:
     std::size_t length();
     std::size_t auxLength() const;
     void setChunkSize(std::size_t n);
+    // Shows every chunk the port took to `tap` (none: nullptr).
+    void setWireTap(WireTap* tap) { tap_.store(tap); }
 
     // Parks the thread (the firmware loader then writes the port itself);
     // true once it is parked, false if it did not park within `limit`.
@@ -74,6 +78,8 @@ private:
     std::mutex wakeLock_;
     std::condition_variable wakeUp_;
     bool wakeSignalled_ = false;
+
+    std::atomic<WireTap*> tap_{nullptr};
 
     ThreadControl control_;
     std::thread thread_;

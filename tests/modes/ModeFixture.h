@@ -10,12 +10,12 @@
 #include "modes/TerminalModeState.h"
 #include "protocol/link/LinkState.h"
 #include "serial/XonXoffFilter.h"
+#include "support/HexText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,16 +49,6 @@ public:
     std::vector<Pause> pauses;
     std::function<void()> onSend;
 };
-
-// "80 67 80 00" written as the test expects it, normalised to toHex's form.
-inline std::string hexOf(const std::string& spaced) {
-    std::istringstream in(spaced);
-    std::vector<std::uint8_t> bytes;
-    std::string token;
-    while (in >> token)
-        bytes.push_back(static_cast<std::uint8_t>(std::stoi(token, nullptr, 16)));
-    return toHex(bytes);
-}
 
 // The Quoral set-up with default settings.
 inline std::string defaultQuoralSetupHex() {

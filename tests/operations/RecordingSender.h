@@ -1,8 +1,8 @@
 #pragma once
 
 #include "operations/CommandSender.h"
+#include "support/HexText.h"
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,14 +17,5 @@ public:
     std::string hex() const { return toHex(bytes); }
     std::vector<std::uint8_t> bytes;
 };
-
-// "80 05" as toHex writes it.
-inline std::string hexOf(const std::string& spaced) {
-    std::istringstream in(spaced);
-    std::vector<std::uint8_t> bytes;
-    std::string token;
-    while (in >> token) bytes.push_back(static_cast<std::uint8_t>(std::stoi(token, nullptr, 16)));
-    return toHex(bytes);
-}
 
 } // namespace orvane::testing

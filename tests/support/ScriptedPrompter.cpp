@@ -30,6 +30,12 @@ std::optional<std::string> ScriptedPrompter::openFile(const FileDialogRequest& r
 }
 
 std::vector<std::string> ScriptedPrompter::openFiles(const FileDialogRequest& request) {
+    if (!fileSets_.empty()) {
+        fileRequests.push_back(request);
+        auto files = std::move(fileSets_.front());
+        fileSets_.pop_front();
+        return files;
+    }
     auto file = openFile(request);
     if (!file) return {};
     return {*file};

@@ -25,6 +25,8 @@ public:
 
     void answerNext(PromptAnswer answer) { answers_.push_back(answer); }
     void chooseNextFile(std::optional<std::string> file) { files_.push_back(std::move(file)); }
+    // The next multiple-choice open dialog picks these (several at once).
+    void chooseNextFiles(std::vector<std::string> files) { fileSets_.push_back(std::move(files)); }
     void onNextDialog(DialogAction action) { dialogs_.push_back(std::move(action)); }
 
     const std::vector<Asked>& asked() const { return asked_; }
@@ -43,6 +45,7 @@ public:
 private:
     std::deque<PromptAnswer> answers_;
     std::deque<std::optional<std::string>> files_;
+    std::deque<std::vector<std::string>> fileSets_;
     std::deque<DialogAction> dialogs_;
     std::vector<Asked> asked_;
     int dialogsRun_ = 0;

@@ -32,6 +32,7 @@ inline constexpr std::uint8_t FwErase = 0x0F;
 inline constexpr std::uint8_t QuoralCallRobust = 0x10;
 inline constexpr std::uint8_t QuoralCallNormal = 0x11;
 inline constexpr std::uint8_t QuoralBroadcast = 0x12;
+inline constexpr std::uint8_t SetMycall = 0x13;
 inline constexpr std::uint8_t QuoralCq = 0x14;
 inline constexpr std::uint8_t QuoralAnswerCq = 0x15;
 inline constexpr std::uint8_t AmtorCall476 = 0x16;

@@ -120,6 +120,9 @@ void Modem::handleCommand(const HostItem& item, Millis now) {
     case cmd::FwErase:
         if (item.complete) answerLoader(LoaderStep::Type, loader_.onEraseType(item.params.at(0), now), now);
         return;
+    case cmd::SetMycall:
+        if (item.complete) myCall_.assign(item.params.begin(), item.params.end());
+        break;
     default:
         break;
     }
@@ -171,6 +174,7 @@ void Modem::flushData() {
     encoder_.status(status::EchoOn);
     encoder_.data(echo_);
     encoder_.status(status::EchoOff);
+    if (air_ != nullptr) air_->transmit({AirFrame::Kind::Data, echo_});
     echo_.clear();
 }
 
@@ -184,6 +188,34 @@ void Modem::sendStatus(const Report& report) {
     encoder_.status(report.code);
     encoder_.data(report.followOn);
     link_.observe(report);
+    if (air_ != nullptr && !reportingFromAir_) tellAir(report);
+}
+
+// Our own link reports, as the other station hears them.
+void Modem::tellAir(const Report& report) {
+    if (report.code == status::Linked)
+        air_->transmit({AirFrame::Kind::Linked, Bytes(myCall_.begin(), myCall_.end())});
+    else if (report.code == status::Disconnected || report.code == status::LinkFailed)
+        air_->transmit({AirFrame::Kind::Ended, {}});
+}
+
+void Modem::fromAir(const AirFrame& frame) {
+    reportingFromAir_ = true;
+    switch (frame.kind) {
+    case AirFrame::Kind::Data:
+        encoder_.data(frame.payload);
+        break;
+    case AirFrame::Kind::Linked: {
+        Bytes call = frame.payload;
+        call.push_back(0x00);
+        if (link_.state() != LinkPlay::State::Linked) sendStatus({status::Linked, call});
+        break;
+    }
+    case AirFrame::Kind::Ended:
+        if (link_.state() == LinkPlay::State::Linked) sendStatus({status::Disconnected, {0x00}});
+        break;
+    }
+    reportingFromAir_ = false;
 }
 
 void Modem::sendData(const Bytes& bytes) {

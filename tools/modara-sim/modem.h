@@ -2,6 +2,7 @@
 // The simulated modem: takes the console's bytes, answers queries, plays the link and the
 // firmware loader, and produces the bytes it puts on the line.
 
+#include "air_frames.h"
 #include "command_parser.h"
 #include "firmware_loader.h"
 #include "identity.h"
@@ -58,6 +59,11 @@ public:
 
     const LinkPlay& link() const { return link_; }
 
+    // Over the air: another simulated modem, which hears what this one transmits and learns
+    // when a link between the two begins and ends.
+    void setAirPeer(AirPeer* peer) { air_ = peer; }
+    void fromAir(const AirFrame& frame);
+
 private:
     void handle(const HostItem& item, Millis now);
     void handleCommand(const HostItem& item, Millis now);
@@ -77,6 +83,10 @@ private:
     Bytes received_; // console data since the last command, for the log
     Bytes echo_;     // the part of it that goes on the air
     bool hardwareToldSinceSelftest_ = false;
+    void tellAir(const Report& report);
+    AirPeer* air_ = nullptr;
+    std::string myCall_ = "SIM"; // from SET_MYCALL: how the other station knows us
+    bool reportingFromAir_ = false;
 };
 
 } // namespace modara_sim

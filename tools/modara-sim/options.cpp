@@ -20,7 +20,7 @@ std::string usage() {
            "                  [--silent LIST] [--fail-call SIGN]... [--no-stray-flow]\n"
            "                  [--echo-data] [--flow-always] [--call-delay MS]\n"
            "                  [--fw-erase-fail] [--fw-result HH] [--fw-stall STEP[:MS]]\n"
-           "                  [--replay TRACE]\n";
+           "                  [--replay TRACE] [--air SOCKET] [--line-rate BITS]\n";
 }
 
 ParsedOptions parseOptions(int argc, const char* const* argv) {
@@ -65,6 +65,12 @@ ParsedOptions parseOptions(int argc, const char* const* argv) {
             options.script = value;
         } else if (name == "control") {
             options.control = value;
+        } else if (name == "air") {
+            options.air = value;
+        } else if (name == "line-rate") {
+            auto rate = parseDecimal(value);
+            if (!rate || *rate < 10) return fail("--line-rate: expected bits per second");
+            options.lineRate = *rate;
         } else if (name == "replay") {
             options.replay = value;
         } else if (name == "fail-call") {

@@ -14,6 +14,8 @@ struct Options {
     std::string raw;     // every byte from the console
     std::string script;  // run once at start
     std::string control; // named pipe read for script lines
+    std::string air;     // socket shared with another simulator: the air between them
+    long lineRate = 0;   // bit/s of the serial line model (8N1); 0: as fast as the pty goes
     std::string replay;  // a console's wire trace whose modem side we play
     ModemSettings modem;
 };

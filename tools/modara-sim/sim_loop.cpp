@@ -1,6 +1,8 @@
 #include "sim_loop.h"
 
+#include "air_socket.h"
 #include "control_fifo.h"
+#include "line_rate.h"
 #include "pty_link.h"
 #include "replay_trace.h"
 #include "script_runner.h"
@@ -16,6 +18,7 @@
 #include <iterator>
 #include <optional>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace modara_sim {
@@ -75,13 +78,20 @@ bool loadScript(const std::string& path, std::vector<ScriptCommand>& commands) {
 
 class Loop {
 public:
-    Loop(const Options& options, SimLog& log, PtyLink& pty, ControlFifo* fifo, int wakeRead)
-        : log_(log), pty_(pty), fifo_(fifo), wakeRead_(wakeRead),
+    Loop(const Options& options, SimLog& log, PtyLink& pty, ControlFifo* fifo, int wakeRead,
+         AirSocket* air)
+        : log_(log), pty_(pty), fifo_(fifo), wakeRead_(wakeRead), air_(air),
           modem_(options.modem, [this](const std::string& line) { log_.comment(line); }),
           script_(
               modem_, [this] { quit_ = true; }, logSink()),
           control_(
-              modem_, [this] { quit_ = true; }, logSink()) {}
+              modem_, [this] { quit_ = true; }, logSink()) {
+        if (air_ != nullptr) modem_.setAirPeer(air_);
+        if (options.lineRate > 0) {
+            toConsole_.emplace(options.lineRate, kUartFifo);
+            fromConsole_.emplace(options.lineRate, kModemInputBlock);
+        }
+    }
 
     ScriptRunner& script() { return script_; }
     // From now on the modem's side comes from the trace; the modem itself stays quiet.
@@ -110,28 +120,79 @@ private:
         control_.run(now);
     }
 
-    int timeoutFrom(Millis now) const {
+    int timeoutFrom(Millis now) {
         Millis wait = 1000;
         const auto replayDue = replay_ ? replay_->nextDue() : std::nullopt;
-        for (auto due : {modem_.nextDue(), script_.nextDue(), control_.nextDue(), replayDue})
+        for (auto due : {modem_.nextDue(), script_.nextDue(), control_.nextDue(), replayDue,
+                         lineDue(now)})
             if (due) wait = std::min(wait, *due - now);
         return static_cast<int>(std::max<Millis>(wait, 0));
     }
 
+    // A UART's transmit FIFO; the modem takes the console's bytes in blocks of up to this
+    // many (and so echoes them in blocks, not byte by byte).
+    static constexpr std::size_t kUartFifo = 16;
+    static constexpr std::size_t kModemInputBlock = 128;
+
+    std::size_t consoleBytesWaiting() const {
+        int n = 0;
+        if (::ioctl(pty_.master(), FIONREAD, &n) != 0 || n < 0) return 0;
+        return static_cast<std::size_t>(n);
+    }
+
+    // With the line model: what has to have crossed the line before the next read.
+    std::size_t readNeed() const {
+        return std::clamp<std::size_t>(consoleBytesWaiting(), 1, kModemInputBlock);
+    }
+
+    // With the line model, the next moment bytes may pass while the line is busy.
+    std::optional<Millis> lineDue(Millis now) {
+        std::optional<Millis> due;
+        if (fromConsole_) due = fromConsole_->nextAt(now, readNeed());
+        if (toConsole_ && !pending_.empty())
+            if (auto out = toConsole_->nextAt(now); out && (!due || *out < *due)) due = out;
+        return due;
+    }
+
+    std::size_t lineAllowance(std::optional<LineRate>& line, std::size_t wanted) {
+        return line ? std::min(wanted, line->allowance(steadyNow())) : wanted;
+    }
+
     void waitForEvents(int timeout) {
-        pollfd fds[3] = {{pty_.master(), POLLIN, 0}, {wakeRead_, POLLIN, 0}, {-1, POLLIN, 0}};
-        if (!pending_.empty()) fds[0].events |= POLLOUT;
+        pollfd fds[4] = {{pty_.master(), 0, 0}, {wakeRead_, POLLIN, 0}, {-1, POLLIN, 0},
+                         {-1, POLLIN, 0}};
+        if (!fromConsole_ || fromConsole_->allowance(steadyNow()) >= readNeed())
+            fds[0].events |= POLLIN;
+        if (!pending_.empty() && lineAllowance(toConsole_, 1) > 0) fds[0].events |= POLLOUT;
         if (fifo_ != nullptr) fds[2].fd = fifo_->fd();
-        if (::poll(fds, 3, timeout) < 0) return; // EINTR: the loop looks again
+        if (air_ != nullptr) {
+            fds[3].fd = air_->fd();
+            if (air_->wantsWrite()) fds[3].events |= POLLOUT;
+        }
+        if (::poll(fds, 4, timeout) < 0) return; // EINTR: the loop looks again
         if (fds[0].revents & POLLIN) readConsole();
         if (fifo_ != nullptr && (fds[2].revents & (POLLIN | POLLHUP))) readControl();
+        if (air_ != nullptr) {
+            if (fds[3].revents & POLLOUT) air_->onWritable();
+            if (fds[3].revents & (POLLIN | POLLHUP | POLLERR)) readAir();
+        }
+    }
+
+    void readAir() {
+        std::vector<AirFrame> frames;
+        air_->onReadable(frames);
+        for (const auto& frame : frames)
+            modem_.fromAir(frame);
     }
 
     void readConsole() {
         std::uint8_t buffer[4096];
-        ssize_t n = ::read(pty_.master(), buffer, sizeof buffer);
+        const std::size_t room = lineAllowance(fromConsole_, sizeof buffer);
+        if (room == 0) return;
+        ssize_t n = ::read(pty_.master(), buffer, room);
         if (n <= 0) return;
         const auto size = static_cast<std::size_t>(n);
+        if (fromConsole_) fromConsole_->used(size);
         const Millis now = steadyNow();
         runScripts(now); // a sleep that has just ended lets its wait-rx see these bytes
         log_.received(buffer, size);
@@ -165,8 +226,11 @@ private:
             pending_.insert(pending_.end(), fresh.begin(), fresh.end());
         }
         while (!pending_.empty()) {
-            ssize_t n = ::write(pty_.master(), pending_.data(), pending_.size());
+            const std::size_t room = lineAllowance(toConsole_, pending_.size());
+            if (room == 0) return; // the line is busy: the loop wakes when it is free
+            ssize_t n = ::write(pty_.master(), pending_.data(), room);
             if (n <= 0) return; // the console is not reading: keep it for later
+            if (toConsole_) toConsole_->used(static_cast<std::size_t>(n));
             log_.sent(pending_.data(), static_cast<std::size_t>(n));
             pending_.erase(pending_.begin(), pending_.begin() + n);
         }
@@ -187,6 +251,9 @@ private:
     PtyLink& pty_;
     ControlFifo* fifo_;
     int wakeRead_;
+    AirSocket* air_;
+    std::optional<LineRate> toConsole_;
+    std::optional<LineRate> fromConsole_;
     bool quit_ = false;
     Modem modem_;
     ScriptRunner script_;
@@ -231,7 +298,15 @@ int runSimulator(const Options& options) {
     ::sigaction(SIGINT, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
-    Loop loop(options, log, pty, options.control.empty() ? nullptr : &fifo, wake[0]);
+    AirSocket air;
+    if (!options.air.empty()) {
+        if (auto error = air.open(options.air); !error.empty()) {
+            std::fprintf(stderr, "modara-sim: %s\n", error.c_str());
+            return 1;
+        }
+    }
+    Loop loop(options, log, pty, options.control.empty() ? nullptr : &fifo, wake[0],
+              options.air.empty() ? nullptr : &air);
     if (auto error = pty.publish(options.link); !error.empty()) {
         std::fprintf(stderr, "modara-sim: %s\n", error.c_str());
         return 1;

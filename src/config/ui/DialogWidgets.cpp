@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,6 +104,20 @@ QLabel* label(QWidget* parent, const char* name, const QString& text) {
     auto* l = new QLabel(text, parent);
     if (name) l->setObjectName(QString::fromLatin1(name));
     return l;
+}
+
+// A page of the dialog: a grid of groups placed top-aligned.
+QWidget* newPage(const char* name) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    new QGridLayout(page);
+    return page;
+}
+
+void place(QWidget* page, QWidget* widget, int row, int column, int rowSpan, int columnSpan) {
+    auto* grid = static_cast<QGridLayout*>(page->layout());
+    widget->setParent(page);
+    grid->addWidget(widget, row, column, rowSpan, columnSpan, Qt::AlignTop);
 }
 
 QGroupBox* groupOf(QWidget* parent, const char* boxName, const QString& title,

@@ -46,6 +46,10 @@ QValidator* callSignValidator(std::size_t capacity, QObject* parent);
 QComboBox* pickList(QWidget* parent, const char* name, const QStringList& items = {});
 QLabel* label(QWidget* parent, const char* name, const QString& text);
 
+// A page: a grid in which place() puts groups, top-aligned.
+QWidget* newPage(const char* name);
+void place(QWidget* page, QWidget* widget, int row, int column, int rowSpan = 1, int columnSpan = 1);
+
 // A labelled row of widgets inside a group.
 QGroupBox* groupOf(QWidget* parent, const char* boxName, const QString& title,
                    std::initializer_list<std::pair<QString, QWidget*>> rows);

@@ -99,6 +99,21 @@ TEST_F(ConfigurationConsole, CancelAfterEditsSendsWhatAnUnchangedCancelSendsAndS
     EXPECT_FALSE(std::filesystem::exists(rig.dir() / "Config" / "orvane.ini"));
 }
 
+TEST_F(ConfigurationConsole, AFailedSaveSaysWhyAndKeepsTheValuesInMemory) {
+    // A directory where the file should be: it can be neither read nor replaced.
+    std::filesystem::create_directories(rig.dir() / "Config" / "orvane.ini" / "in-the-way");
+    start();
+    const std::string expected = quoralClosing("80 45", "80 61 80 2D");
+    EXPECT_EQ(openAndClose([](TForm2& form) { type(form, "edNormalRetries", "45"); }, "Button3",
+                           expected.size()),
+              expected);
+    const auto texts = t->prompter.texts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.back().rfind("Unable to save configuration", 0), 0u) << texts.back();
+    EXPECT_EQ(t->console.settings().NormalRetry, 45);
+    EXPECT_TRUE(t->console.configChanged().isSet());
+}
+
 // Changed values reach the file at once, the modem at once, and the next
 // start: the dialog shows them and the modem gets them in its set-up.
 TEST_F(ConfigurationConsole, OkKeepsTheEditsAcrossARestart) {

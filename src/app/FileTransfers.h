@@ -1,0 +1,133 @@
+#pragma once
+
+#include "monitor/TransferProgress.h"
+#include "platform/FileActivity.h"
+#include "serial/ReceiveRouting.h"
+#include "transfer/DiskTransferFiles.h"
+#include "transfer/InBandHandler.h"
+#include "transfer/TransferLine.h"
+#include "transfer/fax/FaxPanelView.h"
+#include "transfer/text/TextFileView.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <memory>
+
+namespace orvane {
+
+class BinaryTransfer;
+class Clock;
+class EchoCounter;
+class FaxPanelWidgets;
+class FaxTransferDisplay;
+class FileXferPanel;
+class MainWindow;
+class ModemControl;
+class PortSession;
+class Prompter;
+class RxQueue;
+class TextFileProgressDialog;
+class TextFileSend;
+struct RoutingFlags;
+
+// Files between consoles, as the console runs them: the binary transfer both
+// ways with its panel, the FAX display, the text file send with its window,
+// their menu items, and their share of the transmit pump and the clock tick.
+class FileTransfers final : public QObject,
+                            private TransferLine,
+                            private InBandStatusSink,
+                            private FaxConsole,
+                            private TextFileView,
+                            private TextSendMode,
+                            public TransferProgress,
+                            public FileActivity {
+    Q_OBJECT
+public:
+    struct Environment {
+        Clock& clock;
+        Prompter& prompter;
+        RxQueue& queue;
+        RoutingFlags& routing;
+        EchoCounter& echoes;
+        PortSession& port;
+        ModemControl& modem;
+        MainWindow& window;
+        std::filesystem::path programDir;
+    };
+
+    explicit FileTransfers(Environment environment);
+    ~FileTransfers() override;
+
+    // The routing's handler for a data byte 0x01 (InBandHandler), and its sink for file bytes.
+    void handleInBand();
+    BinaryReceiveSink& receiveSink();
+
+    void mnuFilesSendBinaryFileClick();
+    void mnuFilesSendtextfileClick();
+    // The transfers' part of Stop disk save/send: every file closed, every flag cleared.
+    void stopDiskSaveSend();
+    void stopFileActivity() override { stopDiskSaveSend(); }
+    // The Panic buttons.
+    void panicPressed();
+
+    // The transmit pump's view of the transfers.
+    bool holdsPump() const;
+    bool binaryDataPhaseActive() const;
+    void binaryDataPass();
+    bool textFileActive() const;
+    void textFilePass();
+    // Typed keys are passed on unchecked while a binary send runs.
+    bool binarySendRunning() const;
+
+    BinaryTransfer& binary() { return *binary_; }
+
+    // TransferProgress
+    bool binaryReceiveActive() const override;
+    BinaryReceiveCounters binaryReceiveCounters() const override;
+    void setXferBytes(const std::string& text) override;
+    void setXferTime(const std::string& text) override;
+    void setXferTput(const std::string& text) override;
+    void setXferGauge(std::int64_t position) override;
+    void textFileProgressStep() override;
+    void binarySendProgressStep() override;
+
+private:
+    // TransferLine
+    void sendBytes(std::span<const std::uint8_t> bytes) override;
+    void sendCommand(CommandCode code) override;
+    std::size_t pendingBytes() override;
+    void waitUntilEmpty() override;
+    // InBandStatusSink
+    void dispatchInBandStatus(std::uint8_t code) override;
+    bool routingActive() const override;
+    // FaxConsole
+    void setLinkUp(bool up) override;
+    void runQuoralSetup() override;
+    void selectQuoral() override;
+    // TextFileView
+    void showProgress(const std::string& nameLine, const std::string& sizeLine,
+                      std::int64_t gaugeMax, std::int64_t gaugePos) override;
+    void setGauge(std::int64_t position) override;
+    void hideProgress() override;
+    void enableMenu(const std::string& objectName, bool on) override;
+    void releaseTransmitPane() override;
+    // TextSendMode
+    bool countsTowardEcho(std::uint8_t byte) const override;
+    bool isQuoral() const override;
+
+    // Until the transmit pump serves them, the transfers pump themselves.
+    void transmitQueueEmpty();
+
+    Environment env_;
+    DiskTransferFiles files_;
+    FileXferPanel* panel_;
+    TextFileProgressDialog* textWindow_;
+    std::unique_ptr<FaxPanelWidgets> faxPanel_;
+    std::unique_ptr<FaxTransferDisplay> fax_;
+    std::unique_ptr<BinaryTransfer> binary_;
+    std::unique_ptr<InBandHandler> inBand_;
+    std::unique_ptr<TextFileSend> text_;
+};
+
+} // namespace orvane

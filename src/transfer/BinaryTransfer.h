@@ -1,0 +1,57 @@
+#pragma once
+
+#include "transfer/BinaryReceiver.h"
+#include "transfer/BinarySender.h"
+#include "transfer/InBandParser.h"
+
+namespace orvane {
+
+class FaxReportHandler;
+struct RoutingFlags;
+
+// One console's binary transfers, both ways (only one runs at a time): takes
+// what the in-band parser reads, feeds the transmit pump's data phase, and
+// answers the panel's abort button and Stop disk save/send.
+class BinaryTransfer final : public InBandEvents {
+public:
+    BinaryTransfer(const TransferContext& context, RoutingFlags& routing, FaxReportHandler& fax);
+
+    BinarySender& sender() { return sender_; }
+    BinaryReceiver& receiver() { return receiver_; }
+    // The routing's sink for received data bytes.
+    BinaryReceiveSink& receiveSink() { return receiver_; }
+
+    // mnuFilesSendBinaryFileClick, once the operator has chosen the files.
+    void sendFiles(std::vector<std::filesystem::path> files) { sender_.start(std::move(files)); }
+
+    // The transmit pump: held while a header awaits its reply; the data phase.
+    bool holdsPump() const { return sender_.ReadyWait(); }
+    bool dataPhaseActive() const { return sender_.BinaryPumpActive(); }
+    void dataPhasePass() { sender_.dataPhasePass(); }
+    // Typed keys pass unchecked while a send runs.
+    bool sendRunning() const { return sender_.BinarySendActive() || sender_.BinaryPumpActive(); }
+    bool anyActive() const;
+
+    // butXferAbortClick.
+    void butXferAbortClick();
+    // Stop disk save/send: both sides end at once, nothing is sent.
+    void stop();
+
+    // InBandEvents
+    bool transferCodesEnabled() const override;
+    bool awaitingReady() const override { return sender_.ReadyWait(); }
+    void headerReceived(const FileHeader& header) override { receiver_.headerReceived(header); }
+    void headerOverlong() override { receiver_.headerOverlong(); }
+    void readyReceived(const std::string& offsetText) override;
+    void codeReceived(std::uint8_t code) override;
+    void faxReceived(const FaxReport& report) override;
+
+private:
+    TransferContext c_;
+    RoutingFlags& routing_;
+    FaxReportHandler& fax_;
+    BinarySender sender_;
+    BinaryReceiver receiver_;
+};
+
+} // namespace orvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+
+namespace orvane {
+
+class Clock;
+class EchoCounter;
+class FileXferView;
+class Prompter;
+class TransferFiles;
+class TransferLine;
+struct ThroughputState;
+
+// What both sides of a binary transfer work with.
+struct TransferContext {
+    TransferLine& line;
+    TransferFiles& files;
+    FileXferView& view;
+    Prompter& prompter;
+    Clock& clock;
+    EchoCounter& echoes;
+    // The throughput display's memory, shared with the clock tick.
+    ThroughputState& throughput;
+    std::filesystem::path programDir;  // binxfer.log lives here
+    std::filesystem::path downloadDir; // In/
+};
+
+} // namespace orvane

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "transfer/FaxReport.h"
+
+#include <memory>
+#include <vector>
+
+namespace orvane {
+
+class FaxConsole;
+class FaxPanelView;
+
+// The gauge positions a progress report shows on its way from `position` to
+// `done`: three at a time while far behind, then one by one.
+std::vector<std::uint32_t> FaxProgressSteps(std::uint32_t position, std::uint32_t done);
+
+// Shows the FAX transfers the modems report: who sends to whom, how far it
+// has gone, the outcome; greys the Quoral toolbar meanwhile and returns the
+// console to Quoral standby a second after the transfer is over.
+class FaxTransferDisplay final : public FaxReportHandler {
+public:
+    static constexpr int kClearDelayMs = 1000;
+    static constexpr const char* kAborted = "FAX Transfer Aborted";
+
+    FaxTransferDisplay(FaxPanelView& view, FaxConsole& console, Clock& clock);
+
+    void faxReport(const FaxReport& report) override;
+    // The Panic buttons: a transfer on screen is marked aborted.
+    void panicPressed();
+    // ClearFAXPanelTimer's expiry.
+    void ClearFAXPanelTimerTimer();
+
+private:
+    void starting();
+    void direction(const FaxReport& report);
+    void progress(const FaxReport& report);
+    void result(bool success);
+    bool aborted() const;
+    void emptyFigures();
+
+    FaxPanelView& view_;
+    FaxConsole& console_;
+    std::unique_ptr<Timer> ClearFAXPanelTimer;
+};
+
+} // namespace orvane

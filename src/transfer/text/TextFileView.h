@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvane {
+
+// TdlgTextFileProgress and the menu items a text file send changes.
+class TextFileView {
+public:
+    virtual ~TextFileView() = default;
+    // Shows the window (not modally) with its two lines and the gauge.
+    virtual void showProgress(const std::string& nameLine, const std::string& sizeLine,
+                              std::int64_t gaugeMax, std::int64_t gaugePos) = 0;
+    virtual void setGauge(std::int64_t position) = 0;
+    virtual void hideProgress() = 0;
+    // mnuFilesSendtextfile, mnuFilesSendBinaryFile, mnuFilesStopSaveSend.
+    virtual void enableMenu(const std::string& objectName, bool on) = 0;
+    // The end of a send: the transmit pane writable again, with the focus.
+    virtual void releaseTransmitPane() = 0;
+};
+
+// What the text pass asks of the operating mode.
+class TextSendMode {
+public:
+    virtual ~TextSendMode() = default;
+    // The modem echoes this character in the current mode.
+    virtual bool countsTowardEcho(std::uint8_t byte) const = 0;
+    virtual bool isQuoral() const = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,28 @@
+#include "app/FirstStartSize.h"
+#include "app/MainWindow.h"
+
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+TEST(FirstStartSize, FitsTheWidestToolbarAndTheWholeClockAndStaysOnTheScreen) {
+    MainWindow window(new QTextEdit);
+    window.statusBar()->show();
+    const QSize size = firstStartSize(window, {750, 390}, {0, 0, 1280, 800});
+    for (QToolBar* bar : window.findChildren<QToolBar*>())
+        EXPECT_GE(size.width(), bar->sizeHint().width()) << bar->objectName().toStdString();
+    window.setPanel(8, QStringLiteral("Wed Sep 30, 2026  23:59:59"));
+    EXPECT_GE(size.width(), window.statusBar()->sizeHint().width());
+    EXPECT_GE(size.height(), 390);
+    EXPECT_LE(size.width(), 1280);
+
+    EXPECT_EQ(firstStartSize(window, {750, 390}, {0, 0, 600, 300}), QSize(600, 300));
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,186 @@
+// Two consoles' transfer sides back to back: what one sends to its modem
+// reaches the other as its modem delivers it.
+#include "transfer/TransferStation.h"
+#include "transfer/WireEscaping.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::testing {
+namespace {
+
+// Moves bytes both ways and runs the sender's data phase until nothing moves.
+void Exchange(Station& a, Station& b, int maxPasses = 1 << 22) {
+    for (int pass = 0; pass < maxPasses; ++pass) {
+        if (a.transfer.dataPhaseActive()) a.transfer.dataPhasePass();
+        const Bytes ab = OverTheAir(a.line.take());
+        const Bytes ba = OverTheAir(b.line.take());
+        if (ab.empty() && ba.empty()) return;
+        b.receive(ab);
+        a.receive(ba);
+    }
+}
+
+std::vector<std::string> LogLines(const Station& s) {
+    std::ifstream in(s.dir / "binxfer.log");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line.substr(line.find('\t') + 1));
+    return lines;
+}
+
+TEST(WireEscaping, FileDataAndSequencesAsTheModemMustReceiveThem) {
+    const struct {
+        Bytes in;
+        Bytes wire;
+    } rows[] = {
+        {{0x00}, {0x01, 0x90}}, {{0x01}, {0x01, 0x91}}, {{0x80}, {0x81, 0x80}},
+        {{0x81}, {0x81, 0x81}}, {{0x82}, {0x82}},       {{0x02, 0x08, 0xFF}, {0x02, 0x08, 0xFF}},
+    };
+    for (const auto& row : rows) {
+        Bytes out;
+        for (auto b : row.in) AppendFileData(out, b);
+        EXPECT_EQ(out, row.wire);
+    }
+    EXPECT_EQ(EncodeHeader({"a.txt", "3", "3", "NONE"}),
+              (Bytes{0x01, 0x81, 0x80, 'a', '.', 't', 'x', 't', 0x08, '3', 0x08, '3', 0x08, 'N',
+                     'O', 'N', 'E', 0x02}));
+    EXPECT_EQ(EncodeReady(0), (Bytes{0x01, 0x81, 0x81, 0x00, 0x02}));
+    EXPECT_EQ(EncodeReady(1234), (Bytes{0x01, 0x81, 0x81, '1', '2', '3', '4', 0x02}));
+}
+
+TEST(BinaryTransfer, BatchOfTextRandomAndEmptyFilesArrivesIntactAndLogged) {
+    Station a("batch-a"), b("batch-b");
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "The quick brown fox " + std::to_string(i) + "\r\n";
+    const Bytes textBytes(text.begin(), text.end());
+    const Bytes random = RandomBytes(64 * 1024, 7);
+    WriteFile(a.dir / "notes.txt", textBytes);
+    WriteFile(a.dir / "noise.bin", random);
+    WriteFile(a.dir / "empty.dat", {});
+    for (int i = 0; i < 3; ++i) b.prompter.chooseNextFile(std::nullopt); // save dialog cancelled
+
+    a.transfer.sendFiles({a.dir / "notes.txt", a.dir / "noise.bin", a.dir / "empty.dat"});
+    Exchange(a, b);
+
+    EXPECT_EQ(ReadFile(b.dir / "In/notes.txt"), textBytes);
+    EXPECT_EQ(ReadFile(b.dir / "In/noise.bin"), random);
+    EXPECT_TRUE(std::filesystem::exists(b.dir / "In/empty.dat"));
+    EXPECT_EQ(std::filesystem::file_size(b.dir / "In/empty.dat"), 0u);
+    EXPECT_EQ(LogLines(a), (std::vector<std::string>{
+                               "notes.txt\tPKLIB\t" + std::to_string(text.size()) + "\tComplete",
+                               "noise.bin\tNONE\t65536\tComplete", "empty.dat\tNONE\t0\tComplete"}));
+    EXPECT_FALSE(a.transfer.anyActive());
+    EXPECT_FALSE(b.transfer.anyActive());
+    EXPECT_EQ(a.view.result, "Complete!");
+    EXPECT_EQ(b.view.result, "Complete!");
+    EXPECT_TRUE(b.text.empty()); // nothing of the transfer leaked into the receive pane
+    EXPECT_FALSE(std::filesystem::exists(a.dir / "notes.__$"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(b.dir / "In"), {}), 3);
+}
+
+TEST(BinaryTransfer, CancelledHalfwayResumesFromThePartialFile) {
+    Station a("resume-a"), b("resume-b");
+    const Bytes random = RandomBytes(20000, 3);
+    WriteFile(a.dir / "data.bin", random);
+    a.transfer.sendFiles({a.dir / "data.bin"});
+    Exchange(a, b, 9000);
+    b.transfer.butXferAbortClick();
+    Exchange(a, b);
+    EXPECT_FALSE(a.transfer.anyActive());
+    const auto held = std::filesystem::file_size(b.dir / "In/data.__$");
+    ASSERT_GT(held, 1000u);
+
+    b.prompter.chooseNextFile(std::nullopt);
+    a.transfer.sendFiles({a.dir / "data.bin"});
+    b.receive(OverTheAir(a.line.take())); // the header
+    const std::string offset = std::to_string(held);
+    Bytes ready{0x01, 0x81, 0x81};
+    ready.insert(ready.end(), offset.begin(), offset.end());
+    ready.push_back(0x02);
+    EXPECT_EQ(b.line.sent, ready);
+    Exchange(a, b);
+
+    EXPECT_EQ(ReadFile(b.dir / "In/data.bin"), random);
+    EXPECT_FALSE(std::filesystem::exists(b.dir / "In/data.__$"));
+    EXPECT_EQ(LogLines(a), (std::vector<std::string>{"data.bin\tNONE\t20000\tComplete"}));
+}
+
+TEST(BinaryTransfer, RefusalsAndFailuresEndTheBatch) {
+    {
+        Station a("exists-a"), b("exists-b");
+        WriteFile(a.dir / "x.txt", {'n', 'e', 'w'});
+        WriteFile(a.dir / "y.txt", {'y'});
+        WriteFile(b.dir / "In/x.txt", {'o', 'l', 'd'});
+        a.transfer.sendFiles({a.dir / "x.txt", a.dir / "y.txt"});
+        Exchange(a, b);
+        EXPECT_EQ(a.prompter.texts(),
+                  std::vector<std::string>{"File already exists at receiving station"});
+        EXPECT_EQ(ReadFile(b.dir / "In/x.txt"), (Bytes{'o', 'l', 'd'}));
+        EXPECT_FALSE(std::filesystem::exists(b.dir / "In/y.txt"));
+        EXPECT_FALSE(a.view.visible);
+        EXPECT_FALSE(a.transfer.anyActive());
+    }
+    {
+        // A byte spoilt on the way: the expansion fails and the batch stops.
+        Station a("spoilt-a"), b("spoilt-b");
+        std::string text(5000, 'a');
+        for (std::size_t i = 0; i < text.size(); i += 7) text[i] = static_cast<char>('b' + i % 13);
+        WriteFile(a.dir / "one.txt", Bytes(text.begin(), text.end()));
+        WriteFile(a.dir / "two.txt", {'2'});
+        a.transfer.sendFiles({a.dir / "one.txt", a.dir / "two.txt"});
+        b.receive(OverTheAir(a.line.take()));
+        a.receive(OverTheAir(b.line.take()));
+        for (int i = 0; i < 40; ++i) a.transfer.dataPhasePass();
+        Bytes air = OverTheAir(a.line.take());
+        air[30] ^= 0x5A;
+        b.receive(air);
+        Exchange(a, b);
+        EXPECT_EQ(b.view.result, "Failed!");
+        EXPECT_EQ(a.view.result, "Failed!");
+        EXPECT_EQ(LogLines(a), (std::vector<std::string>{"one.txt\tPKLIB\t5000\tFailed"}));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(b.dir / "In"), {}), 0);
+    }
+}
+
+// A disk that fills up after a number of bytes.
+struct FillingDisk final : TransferFiles {
+    struct File final : TransferFile {
+        std::unique_ptr<TransferFile> inner;
+        int& room;
+        File(std::unique_ptr<TransferFile> f, int& r) : inner(std::move(f)), room(r) {}
+        std::optional<std::uint8_t> readByte() override { return inner->readByte(); }
+        bool seek(std::int64_t o) override { return inner->seek(o); }
+        bool writeByte(std::uint8_t b) override { return room-- > 0 && inner->writeByte(b); }
+        bool flush() override { return inner->flush(); }
+    };
+    DiskTransferFiles disk;
+    int room = 100;
+    std::unique_ptr<TransferFile> wrap(std::unique_ptr<TransferFile> f) {
+        return f ? std::make_unique<File>(std::move(f), room) : nullptr;
+    }
+    std::optional<std::int64_t> fileSize(const Path& p) override { return disk.fileSize(p); }
+    bool exists(const Path& p) override { return disk.exists(p); }
+    std::unique_ptr<TransferFile> openRead(const Path& p) override { return disk.openRead(p); }
+    std::unique_ptr<TransferFile> createNew(const Path& p) override { return wrap(disk.createNew(p)); }
+    std::unique_ptr<TransferFile> openAppend(const Path& p) override { return wrap(disk.openAppend(p)); }
+    bool remove(const Path& p) override { return disk.remove(p); }
+    bool moveNoReplace(const Path& f, const Path& t) override { return disk.moveNoReplace(f, t); }
+    CodecRun implode(const Path& f, const Path& t) override { return disk.implode(f, t); }
+    CodecRun explode(const Path& f, const Path& t) override { return disk.explode(f, t); }
+    std::optional<Path> createTemporaryBeside(const Path& s) override { return disk.createTemporaryBeside(s); }
+    bool appendText(const Path& p, const std::string& t) override { return disk.appendText(p, t); }
+};
+
+TEST(BinaryTransfer, AFullDiskFailsTheTransferOnBothSides) {
+    FillingDisk full;
+    Station a("full-a"), b("full-b", &full);
+    WriteFile(a.dir / "big.bin", RandomBytes(3000, 5));
+    a.transfer.sendFiles({a.dir / "big.bin"});
+    Exchange(a, b);
+    EXPECT_EQ(b.view.result, "Failed!");
+    EXPECT_EQ(LogLines(a), (std::vector<std::string>{"big.bin\tNONE\t3000\tFailed"}));
+    EXPECT_FALSE(std::filesystem::exists(b.dir / "In/big.bin"));
+    EXPECT_FALSE(a.transfer.anyActive());
+}
+
+} // namespace
+} // namespace orvane::testing

@@ -1,0 +1,150 @@
+#pragma once
+// One console's transfer side with its line, panel and folders, for tests
+// that wire two of them back to back or feed one hostile bytes.
+
+#include "monitor/ReceiveProgress.h"
+#include "serial/EchoCounter.h"
+#include "serial/RoutingFlags.h"
+#include "serial/RxQueue.h"
+#include "support/ManualClock.h"
+#include "support/ScriptedPrompter.h"
+#include "transfer/BinaryTransfer.h"
+#include "transfer/DiskTransferFiles.h"
+#include "transfer/FaxReport.h"
+#include "transfer/FileXferView.h"
+#include "transfer/TransferLine.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <utility>
+#include <string>
+#include <vector>
+
+namespace orvane::testing {
+
+// The transmit queue as a record of what went to the modem.
+struct RecordingLine final : TransferLine {
+    Bytes sent;                      // data bytes, modem escaping included
+    std::vector<CommandCode> commands;
+    void sendBytes(std::span<const std::uint8_t> bytes) override {
+        sent.insert(sent.end(), bytes.begin(), bytes.end());
+    }
+    void sendCommand(CommandCode code) override { commands.push_back(code); }
+    std::size_t pendingBytes() override { return 0; }
+    void waitUntilEmpty() override {}
+    Bytes take() { return std::exchange(sent, {}); }
+};
+
+struct RecordingView final : FileXferView {
+    XferPanelStart started;
+    std::string result, button, bytes;
+    bool visible = false;
+    void showTransfer(const XferPanelStart& s) override {
+        started = s;
+        visible = true;
+    }
+    void setXferBytes(const std::string& t) override { bytes = t; }
+    void setXferTime(const std::string&) override {}
+    void setXferTput(const std::string&) override {}
+    void setXferGauge(std::int64_t) override {}
+    void setXferGaugeMax(std::int64_t) override {}
+    void setResult(const std::string& t) override { result = t; }
+    void setButton(const std::string& caption, bool) override { button = caption; }
+    void hidePanel() override { visible = false; }
+    bool panelVisible() const override { return visible; }
+    void focusTransmitPane() override {}
+};
+
+struct NoFax final : FaxReportHandler {
+    void faxReport(const FaxReport&) override {}
+};
+
+inline std::filesystem::path FreshDir(const std::string& name) {
+    auto dir = std::filesystem::temp_directory_path() /
+               ("orvane-xfer-" + std::to_string(::getpid()) + "-" + name);
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "In");
+    return dir;
+}
+
+inline Bytes ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline Bytes RandomBytes(std::size_t n, unsigned seed) {
+    std::mt19937 random(seed);
+    Bytes bytes(n);
+    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
+    return bytes;
+}
+
+struct Station {
+    explicit Station(const std::string& name, TransferFiles* fileOps = nullptr)
+        : dir(FreshDir(name)), files(fileOps ? *fileOps : disk),
+          transfer({line, files, view, prompter, clock, echoes, throughput, dir, dir / "In"},
+                   routing, fax),
+          parser(transfer) {}
+    ~Station() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    }
+
+    // What the modem delivers: the received stream, routed as the console
+    // routes it (the 0x00 padding of a binary receive is dropped).
+    void receive(std::int32_t item) {
+        if (parser.active()) {
+            if (parser.feed(item) == InBandParser::Step::Status) statuses.push_back(parser.statusCode());
+        } else if (RxQueue::isStatus(item)) {
+            statuses.push_back(static_cast<std::uint8_t>(item));
+        } else if (item == inband::kStart) {
+            parser.begin();
+        } else if (routing.BinaryReceiveActive) {
+            if (item != 0x00) transfer.receiveSink().writeByte(static_cast<std::uint8_t>(item));
+        } else {
+            text.push_back(static_cast<char>(item));
+        }
+    }
+    void receive(const Bytes& items) {
+        for (auto item : items) receive(item);
+    }
+    void receive(const std::vector<std::int32_t>& items) {
+        for (auto item : items) receive(item);
+    }
+
+    std::filesystem::path dir;
+    DiskTransferFiles disk;
+    TransferFiles& files;
+    RecordingLine line;
+    RecordingView view;
+    ScriptedPrompter prompter;
+    ManualClock clock;
+    EchoCounter echoes;
+    ThroughputState throughput;
+    RoutingFlags routing;
+    NoFax fax;
+    BinaryTransfer transfer;
+    InBandParser parser;
+    std::string text; // what would reach the receive pane
+    std::vector<std::uint8_t> statuses; // for the status dispatchers
+};
+
+// The modem: 0x81 X is the data byte X, 0x80 X a command (not on the air).
+inline Bytes OverTheAir(const Bytes& toModem) {
+    Bytes air;
+    for (std::size_t i = 0; i < toModem.size(); ++i) {
+        if (toModem[i] == 0x81 && i + 1 < toModem.size()) air.push_back(toModem[++i]);
+        else if (toModem[i] == 0x80) ++i;
+        else air.push_back(toModem[i]);
+    }
+    return air;
+}
+
+} // namespace orvane::testing
