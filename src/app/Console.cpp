@@ -1,14 +1,16 @@
 #include "app/Console.h"
 
 #include "app/AboutBox.h"
+#include "app/DeviceRecovery.h"
 #include "app/FileTransfers.h"
 #include "terminal/keys/KeyboardCommands.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
+#include "app/OperationsWiring.h"
+#include "operations/CallPanel.h"
 #include "app/OnAirOperations.h"
-#include "config/ui/PaneAppearance.h"
 #include "app/PortSession.h"
 #include "app/Version.h"
 #include "app/SplashWindow.h"
@@ -17,6 +19,7 @@
 #include "app/loader/FirmwareLoading.h"
 #include "config/SettingsFile.h"
 #include "config/ui/ConfigurationWindows.h"
+#include "config/ui/PaneAppearance.h"
 #include "config/ui/TFontForm.h"
 #include "config/ui/TForm2.h"
 #include "config/ui/TForm3.h"
@@ -49,6 +52,9 @@
 namespace orvane {
 namespace {
 
+// How long a close waits for the goodbye to the modem to leave.
+constexpr int kShutdownSendLimitMs = 1000;
+
 ModemIdentityTexts aboutTexts(const ModemIdentity& identity) {
     auto q = [](const std::string& s) { return QString::fromStdString(s); };
     return {q(identity.ProductId),  q(identity.BootVersion), q(identity.HardwareVersion),
@@ -76,6 +82,8 @@ Console::Console(ConsoleServices services, QObject* parent)
     bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
                          [this](std::uint8_t) { transfers_->handleInBand(); },
                          [this](std::uint8_t c) { charHandler_->handle(c); }});
+    // The user-interface thread's waits for received items sleep until one is stored.
+    rxQueue_.setEventLoopWaker([&clock = services_.clock] { clock.wakeWaiters(); });
     display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_,
                                                [this] { services_.clock.processEvents(); });
     echoes_.reset();
@@ -118,6 +126,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
+    operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
+        *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
+        fileActivities_, services_.prompter, services_.sound, services_.clock, directories_.msg()});
+    windows_.callPanel = &operations_->callPanel();
     createSessionLog();
     modem_->setMessageDirectory(directories_.msg());
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
@@ -128,6 +140,8 @@ Console::Console(ConsoleServices services, QObject* parent)
         *mainWindow_, directories_.base});
     binaryReceive_.setTarget(transfers_->receiveSink());
     modem_->clockTick().setTransfers(*transfers_);
+    recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_);
+    port_->setLineLossListener(recovery_.get());
     connectMenus();
     connectPaneCommands();
     modem_->connectCodeMenu();
@@ -162,6 +176,7 @@ Console::~Console() {
     onAir_.reset();
     transfers_.reset();
     firmware_.reset();
+    operations_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();
     sessionLog_.reset();
@@ -243,8 +258,8 @@ void Console::connectPaneCommands() {
         connect(edit, &QMenu::aboutToShow, this,
                 [this] { paneCommands_->Edit1Click(*mainWindow_->action("Undo1")); });
     callSignPopup_ = new CallSignPopup(*receivePane_);
-    // The call dialog takes the picked call sign once it exists.
-    callSignPopup_->setCallHandler([](const QString&) {});
+    callSignPopup_->setCallHandler(
+        [this](const QString& call) { operations_->calls().Makecalltothiscallsign1Click(call); });
     AcceptDragsFilter::installOn(*receivePane_);
     AcceptDragsFilter::installOn(*mainWindow_->transmitPane());
 }
@@ -286,7 +301,7 @@ bool Console::runStartupSequence() {
     splash_->logStep(QStringLiteral("Setting Screen Parameters"));
     modem_->setHardwareVersion(identity_.HardwareVersion);
     configuration_->setVersions({identity_.LodVersion, identity_.S28Version, identity_.BootVersion,
-                                 identity_.ProductId, identity_.QuoralWaveform, "3.1.4"});
+                                 identity_.ProductId, identity_.QuoralWaveform, ORVANE_VERSION_TEXT});
     modem_->setups().runCommonSetup();
     splash_->logOk();
 
@@ -317,7 +332,9 @@ void Console::loadSettings() {
     if (!loaded.error.empty())
         services_.prompter.message("Orvane", loaded.error, PromptIcon::Exclamation, PromptButtons::Ok);
     settings_ = loaded.settings;
-    layout_ = loaded.layout;
+    // A size or place from the file that no screen can show is brought onto one.
+    layout_ = clampToScreens(loaded.layout, currentScreenAreas());
+    settingsLoaded_ = true;
     LinkState& link = modem_->link();
     link.operatingMode = operatingModeFromValue(settings_.Code).value_or(OperatingMode::Quoral);
     link.savedOperatingMode = link.operatingMode;
@@ -338,6 +355,9 @@ void Console::applyDisplaySettings() {
 }
 
 bool Console::saveSettings() {
+    // A close that comes before the settings were read would write the
+    // defaults over the operator's file.
+    if (!settingsLoaded_) return false;
     if (mainWindow_->isVisible()) layout_ = captureScreenLayout(*mainWindow_, windows_);
     SaveResult saved = SaveSettings(settingsFilePath(directories_.base), settings_, layout_,
                                     identity_.HardwareVersion, configChanged_);
@@ -354,13 +374,17 @@ void Console::FormClose() {
     modem_->status().timers().commandTimer().stop();
     routing_.RoutingEnabled = false;
     routing_.RoutingPaused = true;
-    if (TransmitThread* queue = port_->transmitQueue()) {
+    TransmitThread* queue = port_->transmitQueue();
+    if (queue) {
         queue->clear();
         queue->append(command(CommandCode::HOST_SHUTDOWN).bytes());
     }
     stopTimers();
     saveSettings();
-    for (int i = 0; i < 20; ++i) services_.clock.delay(1);
+    // The goodbye has left once our queue and the driver are empty; the
+    // transmit thread's empty message wakes the wait.
+    if (queue)
+        services_.clock.waitUntil([queue] { return queue->length() == 0; }, kShutdownSendLimitMs);
     sessionLog_->close();
 }
 

@@ -31,12 +31,14 @@
 namespace orvane {
 
 class AboutBox;
+class DeviceRecovery;
 class DisplayThread;
 class FileTransfers;
 class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class OperationsWiring;
 class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
@@ -79,6 +81,7 @@ public:
     ConfigChanged& configChanged() { return configChanged_; }
     const ModemIdentity& identity() const { return identity_; }
     PortSession& port() { return *port_; }
+    DeviceRecovery& recovery() { return *recovery_; }
     ModemControl& modem() { return *modem_; }
     RxQueue& rxQueue() { return rxQueue_; }
     RoutingFlags& routing() { return routing_; }
@@ -94,6 +97,7 @@ public:
     ViewMenu& viewMenu() { return *viewMenu_; }
     MonitorWindows& monitor() { return *monitor_; }
     FirmwareLoading& firmware() { return *firmware_; }
+    OperationsWiring& operations() { return *operations_; }
     OnAirOperations& onAir() { return *onAir_; }
 
     // Menu handlers.
@@ -166,8 +170,10 @@ private:
     AttachedMonitorDisplays monitorDisplays_;
     std::unique_ptr<ConsoleReceiveSide> receiveSide_;
     std::unique_ptr<ModemControl> modem_;
+    std::unique_ptr<DeviceRecovery> recovery_;
     std::unique_ptr<MonitorWindows> monitor_;
     std::unique_ptr<FirmwareLoading> firmware_;
+    std::unique_ptr<OperationsWiring> operations_;
     std::unique_ptr<PaneCommands> paneCommands_;
     std::unique_ptr<OnAirOperations> onAir_;
     CallSignPopup* callSignPopup_ = nullptr;
@@ -184,6 +190,7 @@ private:
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
     bool startupFinished_ = false;
+    bool settingsLoaded_ = false;
     bool closed_ = false;
 };
 

@@ -3,6 +3,8 @@
 #include "monitor/ClockText.h"
 #include "monitor/StatusBarView.h"
 
+#include "platform/StatusPanel.h"
+
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>

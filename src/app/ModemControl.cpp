@@ -42,6 +42,14 @@ void ModemControl::connectCodeMenu() {
 
 void ModemControl::send(const ModemCommand& command) { env_.port.send(command); }
 
+void ModemControl::showLineState(const std::string& text) { setPanel(1, text); }
+
+void ModemControl::replayModeSetup() {
+    link().clearLinkFlags();
+    runner_->runCommonSetup();
+    setPanel(1, link().standbyText());
+}
+
 void ModemControl::pauseRoutingFor(int ms) { env_.port.pauseRoutingFor(ms); }
 
 void ModemControl::setPanel(int index, const std::string& text) {

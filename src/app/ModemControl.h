@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DeviceRecovery.h"
 #include "app/StatusWiring.h"
 #include "app/surface/WidgetSurface.h"
 #include "modes/CodeMenu.h"
@@ -24,7 +25,10 @@ struct Settings;
 // What runs the modem once it is set up: the window surface the status
 // handling and the mode set-ups change, the link state with its timers and
 // dispatchers, the mode set-ups with the Code menu, and the status bar tick.
-class ModemControl final : private ModeCommandSink, private CommandSender, private StatusBarView {
+class ModemControl final : public DeviceRecoveryHost,
+                           private ModeCommandSink,
+                           private CommandSender,
+                           private StatusBarView {
 public:
     struct Environment {
         Clock& clock;
@@ -56,6 +60,10 @@ public:
     // Where the AMTOR set-up finds the answer-back file.
     void setMessageDirectory(const std::filesystem::path& dir) { context_->messageDirectory = dir; }
     void connectCodeMenu();
+
+    // DeviceRecoveryHost
+    void showLineState(const std::string& text) override;
+    void replayModeSetup() override;
 
 private:
     // ModeCommandSink, CommandSender

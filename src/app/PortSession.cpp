@@ -41,19 +41,60 @@ bool PortSession::startOn(const std::string& portName, std::string& error) {
         return false;
     }
     port_ = std::move(opening.port);
+    lastDevice_ = port_->devicePath();
     port_->setWireTap(tap_);
-    port_->setRts();
-    port_->setDtr();
+    setRts(true);
+    setDtr(true);
     // A fresh receive side: no link, routing not paused, nothing queued.
     if (hooks_.resetLinkState) hooks_.resetLinkState();
     flags_.RoutingPaused = false;
     queue_.clear();
     queue_.acceptWaiters();
-    reader_ = std::make_unique<ReadCommThread>(*port_, queue_, filter_);
+    startThreads();
+    return true;
+}
+
+void PortSession::startThreads() {
+    reader_ = std::make_unique<ReadCommThread>(*port_, queue_, filter_,
+                                               ReadCommThread::LineErrorHandler{}, lossListener_);
+    if (transmit_) {
+        transmit_->usePort(port_.get()); // what was queued before a loss goes out now
+        return;
+    }
     transmit_ = std::make_unique<TransmitThread>(*port_, hooks_.transmitQueueEmpty);
     transmit_->setWireTap(transmitTap_);
+    transmit_->setLineLossListener(lossListener_);
     sender_ = std::make_unique<ModemSender>(*transmit_, clock_, hooks_.isPsk31Mode);
+}
+
+bool PortSession::releaseLostDevice() {
+    if (!port_) return false;
+    if (reader_) {
+        queue_.releaseWaiters();
+        reader_->stop();
+        reader_.reset();
+    }
+    if (transmit_) transmit_->usePort(nullptr);
+    port_.reset();
     return true;
+}
+
+bool PortSession::deviceLost() const {
+    return port_ && ((reader_ && reader_->lineLost()) || (transmit_ && transmit_->lineLost()));
+}
+
+std::string PortSession::reopen() {
+    if (port_) return {};
+    PortOpening opening = SerialPort::openPortName(PortName, baseDir_);
+    if (!opening.port) return opening.error;
+    port_ = std::move(opening.port);
+    lastDevice_ = port_->devicePath();
+    port_->setWireTap(tap_);
+    setRts(true);
+    setDtr(true);
+    queue_.acceptWaiters();
+    startThreads();
+    return {};
 }
 
 void PortSession::stopThreads() {
@@ -109,18 +150,30 @@ void PortSession::sendCharacter(std::uint8_t byte) {
     if (sender_) sender_->sendCharacter(byte);
 }
 
-int PortSession::pendingOutput() { return port_ ? port_->lineStatus().txPending : 0; }
+// Our own transmit buffer as well as the driver's queue.
+int PortSession::pendingOutput() {
+    if (transmit_) return static_cast<int>(transmit_->length());
+    return port_ ? port_->lineStatus().txPending : 0;
+}
 
 void PortSession::setRts(bool on) {
-    if (port_) on ? port_->setRts() : port_->clearRts();
+    if (port_) reportRefusal(on ? port_->setRts() : port_->clearRts(), on ? "raise RTS" : "drop RTS");
 }
 
 void PortSession::setDtr(bool on) {
-    if (port_) on ? port_->setDtr() : port_->clearDtr();
+    if (port_) reportRefusal(on ? port_->setDtr() : port_->clearDtr(), on ? "raise DTR" : "drop DTR");
 }
 
 void PortSession::reapplyLineConfiguration() {
-    if (port_) port_->configureLine(9600);
+    if (port_) reportRefusal(port_->configureLine(9600), "take the line settings 9600 8N1");
+}
+
+// The modem may not hear us as it should; the operator hears of it at once,
+// without a dialog that stops the console.
+void PortSession::reportRefusal(bool done, const std::string& what) {
+    if (!done)
+        prompter_.notice("Orvane", "The serial port " + lastDevice_ + " did not " + what + ".",
+                         PromptIcon::Exclamation);
 }
 
 void PortSession::ensureThreadsRunning() {

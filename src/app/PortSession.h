@@ -14,6 +14,7 @@
 namespace orvane {
 
 class Clock;
+class LineLossListener;
 class ModemSender;
 class ProcessExit;
 class Prompter;
@@ -53,6 +54,19 @@ public:
     bool isOpen() const { return port_ != nullptr; }
     void close();
 
+    // Told when the serial threads find the device gone.
+    void setLineLossListener(LineLossListener* listener) { lossListener_ = listener; }
+    // After a loss: the reader ends, the transmit queue keeps what it holds
+    // and the port is closed, so the device can go. False if no port was open.
+    bool releaseLostDevice();
+    // Opens PortName again (the same link or device) and starts reading and
+    // writing where the transmit queue stopped. Empty on success, else why not.
+    std::string reopen();
+    // True when a serial thread found the open port's device gone.
+    bool deviceLost() const;
+    // The device the port name led to when it was last open.
+    const std::string& lastDevice() const { return lastDevice_; }
+
     // Sends a command the way its kind requires.
     void send(const ModemCommand& command);
     void sendText(std::span<const std::uint8_t> bytes);
@@ -83,7 +97,9 @@ public:
 
 private:
     bool startOn(const std::string& portName, std::string& error);
+    void startThreads();
     void stopThreads();
+    void reportRefusal(bool done, const std::string& what);
 
     std::filesystem::path baseDir_;
     RxQueue& queue_;
@@ -99,6 +115,8 @@ private:
     std::unique_ptr<ReadCommThread> reader_;
     std::unique_ptr<TransmitThread> transmit_;
     std::unique_ptr<ModemSender> sender_;
+    LineLossListener* lossListener_ = nullptr;
+    std::string lastDevice_;
 };
 
 } // namespace orvane

@@ -24,7 +24,6 @@ SecondaryWindows SecondaryWindows::createMonitorWindows(QWidget* mainWindow,
 }
 
 SecondaryWindows SecondaryWindows::createDialogs(QWidget* mainWindow, SecondaryWindows windows) {
-    windows.callPanel = dialog(mainWindow, "CallPanel", "Select call");
     windows.download = dialog(mainWindow, "dlgDownload", "Binary File Transfer");
     windows.textFileProgress = dialog(mainWindow, "dlgTextFileProgress", "Text File Transfer");
     windows.quoralFec = dialog(mainWindow, "QuoralFECFrm", "Quoral Broadcast Modulation");

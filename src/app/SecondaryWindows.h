@@ -18,7 +18,7 @@ namespace orvane {
 struct SecondaryWindows {
     QDialog* configuration = nullptr;      // TForm2
     QDialog* printSquelch = nullptr;       // TForm3
-    QDialog* callPanel = nullptr;          // TCallPanel
+    QDialog* callPanel = nullptr;          // TCallPanel, the operations' own
     QDialog* download = nullptr;           // TdlgDownload
     QDialog* textFileProgress = nullptr;   // TdlgTextFileProgress
     QDialog* fontForm = nullptr;           // TFontForm

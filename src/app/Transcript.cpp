@@ -1,6 +1,8 @@
 #include "app/Transcript.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 namespace orvane {
 
@@ -15,14 +17,20 @@ Transcript::~Transcript() {
 
 void Transcript::write(char c) {
     if (!file_) return;
-    std::fputc(c, file_);
-    std::fflush(file_);
+    check(std::fputc(c, file_) != EOF && std::fflush(file_) == 0);
 }
 
 void Transcript::note(const std::string& line) {
     if (!file_) return;
-    std::fprintf(file_, "\n# %s\n", line.c_str());
-    std::fflush(file_);
+    check(std::fprintf(file_, "\n# %s\n", line.c_str()) >= 0 && std::fflush(file_) == 0);
+}
+
+// Whoever watches the transcript must learn that it is incomplete; it has no
+// window of its own, so the word goes to the standard error, once.
+void Transcript::check(bool written) {
+    if (written || failed_) return;
+    failed_ = true;
+    std::fprintf(stderr, "orvane: the transcript is incomplete from here: %s\n", std::strerror(errno));
 }
 
 } // namespace orvane

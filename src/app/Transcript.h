@@ -20,7 +20,10 @@ public:
     void note(const std::string& line);
 
 private:
+    void check(bool written);
+
     std::FILE* file_ = nullptr;
+    bool failed_ = false;
 };
 
 } // namespace orvane

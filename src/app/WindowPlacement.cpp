@@ -23,6 +23,20 @@ ScreenMetrics currentScreenMetrics(const SecondaryWindows& windows) {
     return metrics;
 }
 
+std::vector<ScreenArea> currentScreenAreas() {
+    std::vector<ScreenArea> areas;
+    QList<QScreen*> screens = QGuiApplication::screens();
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        screens.removeAll(primary);
+        screens.prepend(primary);
+    }
+    for (QScreen* screen : screens) {
+        const QRect area = screen->availableGeometry();
+        areas.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    return areas;
+}
+
 void applyScreenLayout(const ScreenLayout& layout, MainWindow& main,
                        const SecondaryWindows& windows) {
     main.resize(layout.MainWidth, layout.MainHeight);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "config/ScreenClamp.h"
 #include "config/ScreenLayout.h"
+
+#include <vector>
 
 class QWidget;
 
@@ -12,6 +15,8 @@ struct SecondaryWindows;
 // The window placement keys of the settings: applied to the windows when the
 // settings are loaded, taken back from them when the settings are saved.
 ScreenMetrics currentScreenMetrics(const SecondaryWindows& windows);
+// The usable area of every screen, the primary one first.
+std::vector<ScreenArea> currentScreenAreas();
 void applyScreenLayout(const ScreenLayout& layout, MainWindow& main, const SecondaryWindows& windows);
 ScreenLayout captureScreenLayout(const MainWindow& main, const SecondaryWindows& windows);
 // The monitor windows the settings say were open.

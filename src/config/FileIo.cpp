@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvane {
@@ -56,6 +57,28 @@ void syncDirectoryOf(const std::filesystem::path& file) {
     if (fd.valid()) ::fsync(fd.get());
 }
 
+// The file a chain of links ends at: saving through a link must keep the link
+// and change what it points to.
+std::filesystem::path finalTarget(std::filesystem::path path) {
+    std::error_code ec;
+    for (int hops = 0; hops < 32 && std::filesystem::is_symlink(path, ec); ++hops) {
+        const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+        if (ec) break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+// The new file takes the old one's permissions (and owner, where we may set
+// it), so a private file stays private.
+void keepModeOf(const std::filesystem::path& old, int fd) {
+    struct stat status {}, written {};
+    if (::stat(old.c_str(), &status) != 0 || ::fstat(fd, &written) != 0) return;
+    if (!S_ISREG(written.st_mode)) return; // never a device a stray link led us to
+    ::fchmod(fd, status.st_mode & 07777);
+    [[maybe_unused]] const int owned = ::fchown(fd, status.st_uid, status.st_gid);
+}
+
 } // namespace
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::string& error) {
@@ -85,11 +108,13 @@ std::filesystem::path temporaryFileFor(const std::filesystem::path& file) {
     return temporary;
 }
 
-std::optional<std::string> replaceFileAtomically(const std::filesystem::path& file,
+std::optional<std::string> replaceFileAtomically(const std::filesystem::path& link,
                                                  std::string_view bytes) {
+    const std::filesystem::path file = finalTarget(link);
     const std::filesystem::path temporary = temporaryFileFor(file);
     Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!fd.valid()) return reasonFor(errno);
+    keepModeOf(file, fd.get()); // before any byte is written
 
     const auto failed = [&temporary](int errorNumber) {
         ::unlink(temporary.c_str());

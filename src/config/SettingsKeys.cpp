@@ -147,6 +147,8 @@ const std::array kKeys{
 };
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
+// Spelt out for compilers without deduction for aggregates (clang 14).
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 using FieldValue = std::variant<std::string, int, bool, char>;
 using FieldSlot = std::variant<std::string*, int*, bool*, char*>;

@@ -33,7 +33,8 @@ void sendTiming(ModeContext& context) {
     context.sink.send(fskFamily(FskFamily::Amtor));
 }
 
-// WRU on sends the answer-back from Msg/wru.txt when the file can be read.
+} // namespace
+
 void sendAnswerBackChoice(ModeContext& context) {
     if (!sameWordIgnoringCase(context.settings.A_WRU, "ON")) {
         sendCommand(context, CommandCode::AMTOR_WRU_OFF);
@@ -43,8 +44,6 @@ void sendAnswerBackChoice(ModeContext& context) {
     if (auto answerBack = answerBackFromFile(context.messageDirectory / "wru.txt"))
         context.sink.send(*answerBack);
 }
-
-} // namespace
 
 void amtorSetup(ModeContext& context) {
     const Settings& settings = context.settings;

@@ -9,6 +9,9 @@ namespace orvane {
 // Each stores its OperatingMode before it returns.
 void quoralSetup(ModeContext& context);
 void amtorSetup(ModeContext& context);
+// AMTOR's WRU choice: AMTOR_WRU_ON followed by the answer-back from
+// Msg/wru.txt when the file can be read, or AMTOR_WRU_OFF.
+void sendAnswerBackChoice(ModeContext& context);
 void pModeSetup(ModeContext& context);
 void baudotSetup(ModeContext& context);
 void asciiSetup(ModeContext& context);

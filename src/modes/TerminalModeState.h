@@ -20,6 +20,8 @@ struct TerminalModeState {
     std::string endOfLineSequence = "\r\n";
     // The TX EN state of the mode's transmit-enable button.
     bool txEnabled = false;
+    // The FSK polarity last chosen is normal (NORM/REV, keys, configuration).
+    bool polarityNormal = true;
     // The operator has typed a call sign into a call dialog.
     bool callTyped = false;
 };

@@ -46,10 +46,20 @@ public:
 
     virtual std::unique_ptr<Timer> createTimer(const std::string& name, int intervalMs) = 0;
 
+    static constexpr int kNoLimit = -1;
+
     // Handle pending window messages once, without waiting.
     virtual void processEvents() = 0;
     // Wait `ms` milliseconds by the tick count, handling window messages all along.
     virtual void delay(int ms) = 0;
+    // The one way the user-interface thread waits: it handles window messages
+    // and sleeps between them until `done()` holds or `limitMs` (kNoLimit: no
+    // limit) have passed by the tick count. True when `done()` held. `done` is
+    // checked after every message; a thread that makes it true calls
+    // wakeWaiters() unless it posts a message anyway.
+    virtual bool waitUntil(const std::function<bool()>& done, int limitMs) = 0;
+    // Ends the sleep of a waitUntil() so that it checks again. Any thread.
+    virtual void wakeWaiters() {}
 };
 
 } // namespace orvane

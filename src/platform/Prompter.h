@@ -31,6 +31,12 @@ public:
 
     virtual PromptAnswer message(const std::string& caption, const std::string& text,
                                  PromptIcon icon, PromptButtons buttons) = 0;
+    // A message with an OK button that does not wait: it stays up for the
+    // operator to close while the console goes on. Where a prompter cannot
+    // leave a box open, it asks as message() does.
+    virtual void notice(const std::string& caption, const std::string& text, PromptIcon icon) {
+        message(caption, text, icon, PromptButtons::Ok);
+    }
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::vector<std::string> openFiles(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;

@@ -1,8 +1,8 @@
 #include "platform/QtClock.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QEventLoop>
 #include <QThread>
 #include <QTimer>
 
@@ -65,27 +65,42 @@ std::unique_ptr<Timer> QtClock::createTimer(const std::string& name, int interva
 
 void QtClock::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
+int QtClock::realMs(std::int64_t ms) const {
+    return static_cast<int>(std::ceil(static_cast<double>(std::max<std::int64_t>(ms, 0)) / scale_));
+}
+
 void QtClock::delay(int ms) {
-    // An event loop with a deadline: the window stays alive and the thread
-    // sleeps until a message or the deadline comes.
-    const std::int64_t until = tickMs() + ms;
-    QEventLoop loop;
+    waitUntil([] { return false; }, ms);
+}
+
+bool QtClock::waitUntil(const std::function<bool()>& done, int limitMs) {
+    const bool limited = limitMs != kNoLimit;
+    const std::int64_t until = tickMs() + limitMs;
+    // The deadline is itself an event, so the wait never sleeps past it.
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     for (;;) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        const std::int64_t left = until - tickMs();
-        if (left <= 0) return;
-        const auto realMs = static_cast<int>(std::ceil(static_cast<double>(left) / scale_));
+        if (done()) return true;
+        const std::int64_t left = limited ? until - tickMs() : 1;
+        if (left <= 0) return false;
+        // Without an application there are no events to wait for and nothing
+        // to wake us: only another thread can make done() true, so we look
+        // again each millisecond until it does or the deadline passes.
         if (!QCoreApplication::instance()) {
-            QThread::msleep(static_cast<unsigned long>(realMs));
+            QThread::msleep(static_cast<unsigned long>(std::min<std::int64_t>(realMs(left), 1)));
             continue;
         }
-        deadline.start(std::max(1, realMs));
-        loop.exec();
+        if (limited && !deadline.isActive()) deadline.start(realMs(left));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+}
+
+void QtClock::wakeWaiters() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(app->thread()))
+        dispatcher->wakeUp();
 }
 
 } // namespace orvane

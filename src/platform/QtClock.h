@@ -20,8 +20,12 @@ public:
     std::unique_ptr<Timer> createTimer(const std::string& name, int intervalMs) override;
     void processEvents() override;
     void delay(int ms) override;
+    bool waitUntil(const std::function<bool()>& done, int limitMs) override;
+    void wakeWaiters() override;
 
     double scale() const { return scale_; }
+    // Real milliseconds for `ms` of the (scaled) tick count, rounded up.
+    int realMs(std::int64_t ms) const;
     static double scaleFromEnvironment();
 
 private:

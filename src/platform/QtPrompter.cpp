@@ -64,6 +64,16 @@ PromptAnswer QtPrompter::message(const std::string& caption, const std::string& 
     return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Cancel;
 }
 
+void QtPrompter::notice(const std::string& caption, const std::string& text, PromptIcon icon) {
+    if (notice_) notice_->close();
+    auto* box = new QMessageBox(toQt(icon), QString::fromStdString(caption.empty() ? "Orvane" : caption),
+                                QString::fromStdString(text), QMessageBox::Ok, parent_);
+    notice_ = box;
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
 std::optional<std::string> QtPrompter::openFile(const FileDialogRequest& request) {
     QString filter = selectedFilter(request);
     QString name = QFileDialog::getOpenFileName(parent_, QString::fromStdString(request.title),

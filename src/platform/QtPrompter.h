@@ -2,6 +2,9 @@
 
 #include "platform/Prompter.h"
 
+#include <QMessageBox>
+#include <QPointer>
+
 class QWidget;
 
 namespace orvane {
@@ -14,6 +17,7 @@ public:
 
     PromptAnswer message(const std::string& caption, const std::string& text, PromptIcon icon,
                          PromptButtons buttons) override;
+    void notice(const std::string& caption, const std::string& text, PromptIcon icon) override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::vector<std::string> openFiles(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
@@ -21,6 +25,8 @@ public:
 
 private:
     QWidget* parent_ = nullptr;
+    // The notice on screen: a newer one takes its place.
+    QPointer<QMessageBox> notice_;
 };
 
 } // namespace orvane

@@ -7,7 +7,8 @@
 namespace orvane {
 
 namespace {
-constexpr auto kIdleSleep = std::chrono::milliseconds(1);
+// While routing is paused nobody tells us when it resumes: we look again this often.
+constexpr auto kPausedRecheck = std::chrono::milliseconds(20);
 // Items routed in one round trip to the handlers' thread at most, so that a
 // long burst still lets the window repaint in between.
 constexpr int kBurstItems = 256;
@@ -16,7 +17,10 @@ constexpr int kBurstItems = 256;
 DisplayThread::DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
                              BinaryReceiveSink& binaryFile, std::function<void()> keepAlive)
     : queue_(queue), flags_(flags), delivery_(delivery), binaryFile_(binaryFile),
-      keepAlive_(std::move(keepAlive)), thread_([this] { run(); }) {}
+      keepAlive_(std::move(keepAlive)) {
+    control_.setWake([this] { queue_.wakeConsumers(); });
+    thread_ = std::thread([this] { run(); });
+}
 
 DisplayThread::~DisplayThread() {
     stop();
@@ -46,13 +50,27 @@ bool DisplayThread::mayTakeNext() const {
 }
 
 void DisplayThread::run() {
+    nameThisThread("orvane-routing");
     while (control_.checkpoint() && flags_.RoutingEnabled) {
         if (mayTakeNext() && queue_.count() > 0)
             delivery_.runOnHandlerThread([this] { routeBurst(); });
         else
-            std::this_thread::sleep_for(kIdleSleep);
+            waitForWork();
     }
     control_.markEnded();
+}
+
+// An empty queue is waited on until the reader stores an item or we are
+// told to stop or suspend; nothing wakes us in between.
+void DisplayThread::waitForWork() {
+    if (flags_.RoutingPaused) {
+        queue_.waitUntil([this] { return !control_.mayContinue(); }, kPausedRecheck);
+        return;
+    }
+    queue_.waitUntil([this] {
+        return !control_.mayContinue() || !flags_.RoutingEnabled || flags_.RoutingPaused ||
+               queue_.count() > 0;
+    });
 }
 
 void DisplayThread::routeBurst() {

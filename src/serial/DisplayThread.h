@@ -41,6 +41,7 @@ public:
 
 private:
     void run();
+    void waitForWork();
     void routeBurst();
     void routeOne(std::int32_t item);
     bool mayTakeNext() const;

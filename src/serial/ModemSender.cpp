@@ -10,12 +10,7 @@ ModemSender::ModemSender(TransmitThread& queue, Clock& clock, std::function<bool
 
 void ModemSender::sendCommand(std::span<const std::uint8_t> bytes) {
     queue_.append(bytes);
-    const std::int64_t appendedAt = clock_.tickMs();
-    for (;;) {
-        const std::int64_t left = kCommandSpacingMs - (clock_.tickMs() - appendedAt);
-        if (left <= 0) break;
-        clock_.delay(static_cast<int>(left)); // handles window messages while it waits
-    }
+    clock_.waitUntil([] { return false; }, kCommandSpacingMs); // window messages handled all along
 }
 
 void ModemSender::sendCharacter(std::uint8_t byte) {

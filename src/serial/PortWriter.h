@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -13,6 +14,7 @@ public:
     struct Outcome {
         std::size_t written = 0; // bytes the port took, from the front
         bool failed = false;     // an error, not just a line that was slow to take them
+        bool lost = false;       // the device is gone (failed is set too)
     };
 
     virtual ~PortWriter() = default;
@@ -22,6 +24,10 @@ public:
     virtual int pendingOutput() = 0;
     // False while output flow control (where configured) holds the line.
     virtual bool sendingAllowed() = 0;
+    // How long the line takes to send `bytes` bytes: 9600 bit/s, 10 bits a byte.
+    virtual std::chrono::microseconds timeToSend(int bytes) const {
+        return std::chrono::microseconds(static_cast<long long>(bytes) * 10'000'000 / 9600);
+    }
 };
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "serial/ReadCommThread.h"
 
 #include "serial/LineErrors.h"
+#include "serial/LineLoss.h"
 #include "serial/RxQueue.h"
 #include "serial/SerialPort.h"
 
@@ -10,15 +11,17 @@
 namespace orvane {
 
 namespace {
-// Line errors raise no poll event of their own: the idle wait is bounded so
-// that the status query sees them soon.
-constexpr int kIdlePollMs = 200;
+// An idle line is waited on without a time-out: line errors come with the
+// bytes they spoil (a framing or parity error is read as a byte, an overrun
+// happens only while bytes arrive), and the status query runs at every read.
+constexpr int kNoTimeout = -1;
 constexpr auto kRetryPause = std::chrono::milliseconds(1);
 } // namespace
 
 ReadCommThread::ReadCommThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
-                               LineErrorHandler onLineError)
-    : port_(port), queue_(queue), decoder_(filter), onLineError_(std::move(onLineError)) {
+                               LineErrorHandler onLineError, LineLossListener* lossListener)
+    : port_(port), queue_(queue), decoder_(filter), onLineError_(std::move(onLineError)),
+      lossListener_(lossListener) {
     control_.setWake([this] { wake_.signal(); });
     queue_.acceptWaiters(); // a reader stopped before us left the queue letting go
     thread_ = std::thread([this] { run(); });
@@ -47,17 +50,26 @@ void ReadCommThread::stop() {
 }
 
 void ReadCommThread::run() {
+    nameThisThread("orvane-read");
     while (control_.checkpoint()) {
+        if (lost_) {
+            waitForWakeOnly();
+            continue;
+        }
         if (!storePending()) continue;
         pollfd fds[2] = {{port_.fd(), POLLIN, 0}, {wake_.fd(), POLLIN, 0}};
-        const int ready = ::poll(fds, 2, kIdlePollMs);
+        const int ready = ::poll(fds, 2, kNoTimeout);
         if (ready < 0) {
+            // poll() failing for any reason but a signal would fail again at
+            // once: a short pause keeps that from becoming a spin.
             if (errno != EINTR) std::this_thread::sleep_for(kRetryPause);
             continue;
         }
         if (fds[1].revents) wake_.drain();
         if (!control_.mayContinue()) continue;
         readAndDecode(fds[0].revents);
+        // What was read before the hang-up is stored first.
+        if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) markLost();
     }
     control_.markEnded();
 }
@@ -73,15 +85,31 @@ void ReadCommThread::readAndDecode(short portEvents) {
             storePending();
             return;
         }
-        if (n < 0) port_.lineStatus();
+        if (n < 0) {
+            if (isDeviceLoss(errno)) {
+                markLost();
+                return;
+            }
+            port_.lineStatus();
+        }
     }
     if (status.errorMask != 0) {
         if (onLineError_) onLineError_(lineErrorText(status.errorMask));
         return;
     }
-    // A hung-up line or a failed read keeps poll() returning at once.
-    if (portEvents & (POLLIN | POLLHUP | POLLERR | POLLNVAL))
-        std::this_thread::sleep_for(kRetryPause);
+    // A failed read that did not lose the device: a short pause, not a spin.
+    if (portEvents & POLLIN) std::this_thread::sleep_for(kRetryPause);
+}
+
+void ReadCommThread::markLost() {
+    if (lost_.exchange(true)) return;
+    if (lossListener_) lossListener_->lineLost();
+}
+
+// Only a stop or a suspension ends this wait.
+void ReadCommThread::waitForWakeOnly() {
+    pollfd wake{wake_.fd(), POLLIN, 0};
+    if (::poll(&wake, 1, -1) > 0) wake_.drain();
 }
 
 bool ReadCommThread::storePending() {

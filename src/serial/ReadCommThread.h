@@ -5,6 +5,7 @@
 #include "serial/WakeFd.h"
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -14,22 +15,26 @@
 
 namespace orvane {
 
+class LineLossListener;
 class RxQueue;
 class SerialPort;
 
 // Waits on the port, reads what has arrived and decodes it into the RxQueue.
 // When the queue is full it waits for room; stop and suspend still work then,
 // and a suspended reader keeps what it has read but not yet stored, so no byte
-// is lost or repeated.
+// is lost or repeated. A hung-up line or a read that says the device is gone
+// ends reading: the reader tells its listener once and then waits, touching
+// the port no more, until it is stopped.
 class ReadCommThread {
 public:
     static constexpr std::size_t kReadSize = 2000;
     using LineErrorHandler = std::function<void(std::string_view text)>;
 
     // Starts reading at once. Line errors are classified and handed to
-    // `onLineError` (called on the reader thread), if given.
+    // `onLineError` (called on the reader thread), if given; the loss of the
+    // device is told to `lossListener`, if given.
     ReadCommThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
-                   LineErrorHandler onLineError = {});
+                   LineErrorHandler onLineError = {}, LineLossListener* lossListener = nullptr);
     ~ReadCommThread();
     ReadCommThread(const ReadCommThread&) = delete;
     ReadCommThread& operator=(const ReadCommThread&) = delete;
@@ -41,12 +46,16 @@ public:
     // Ends the thread and waits for it.
     void stop();
 
+    bool lineLost() const { return lost_.load(); }
+
 private:
     void run();
     void readAndDecode(short portEvents);
     // Stores what was read and decoded but not yet stored; false if the
     // queue let go of us (stop or suspend) before all of it was stored.
     bool storePending();
+    void markLost();
+    void waitForWakeOnly();
 
     SerialPort& port_;
     RxQueue& queue_;
@@ -58,6 +67,8 @@ private:
     std::size_t readPos_ = 0;
     std::size_t readEnd_ = 0;
     std::optional<std::int32_t> heldItem_;
+    LineLossListener* const lossListener_;
+    std::atomic<bool> lost_{false};
     std::thread thread_;
 };
 

@@ -3,17 +3,35 @@
 namespace orvane {
 
 bool RxQueue::enqueue(std::int32_t item) {
-    std::unique_lock guard(lock_);
-    if (!released_ && count_.load() >= kCapacity) {
-        producerWaiting_ = true;
-        roomFreed_.wait(guard, [this] { return released_ || count_.load() < kCapacity; });
-        producerWaiting_ = false;
+    {
+        std::unique_lock guard(lock_);
+        if (!released_ && count_.load() >= kCapacity) {
+            producerWaiting_ = true;
+            roomFreed_.wait(guard, [this] { return released_ || count_.load() < kCapacity; });
+            producerWaiting_ = false;
+        }
+        if (count_.load() >= kCapacity) return false;
+        slots_[static_cast<size_t>(write_)] = item;
+        write_ = (write_ + 1) & kMask;
+        count_.fetch_add(1, std::memory_order_release);
     }
-    if (count_.load() >= kCapacity) return false;
-    slots_[static_cast<size_t>(write_)] = item;
-    write_ = (write_ + 1) & kMask;
-    count_.fetch_add(1, std::memory_order_release);
+    itemStored_.notify_all();
+    if (eventLoopWaiters_.load(std::memory_order_acquire) > 0 && eventLoopWaker_) eventLoopWaker_();
     return true;
+}
+
+void RxQueue::waitUntil(const std::function<bool()>& ready,
+                        std::optional<std::chrono::milliseconds> limit) {
+    std::unique_lock guard(lock_);
+    if (limit)
+        itemStored_.wait_for(guard, *limit, ready);
+    else
+        itemStored_.wait(guard, ready);
+}
+
+void RxQueue::wakeConsumers() {
+    { std::lock_guard guard(lock_); }
+    itemStored_.notify_all();
 }
 
 std::optional<std::int32_t> RxQueue::dequeue() {

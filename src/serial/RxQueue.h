@@ -3,7 +3,9 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 
@@ -39,11 +41,35 @@ public:
     int readIndex() const;
     int writeIndex() const;
 
+    // Consumer waits, so that nobody polls the count. A consumer thread waits
+    // on the queue itself: until `ready()` holds (checked under the queue's
+    // lock after every stored item and every wakeConsumers()), or `limit`.
+    void waitUntil(const std::function<bool()>& ready,
+                   std::optional<std::chrono::milliseconds> limit = std::nullopt);
+    void wakeConsumers();
+    // The user-interface thread waits in its event loop instead; while a
+    // ConsumerWake exists, every stored item calls the waker given here (set
+    // once, before the reader starts).
+    void setEventLoopWaker(std::function<void()> waker) { eventLoopWaker_ = std::move(waker); }
+    class ConsumerWake {
+    public:
+        explicit ConsumerWake(RxQueue& queue) : queue_(queue) { ++queue_.eventLoopWaiters_; }
+        ~ConsumerWake() { --queue_.eventLoopWaiters_; }
+        ConsumerWake(const ConsumerWake&) = delete;
+        ConsumerWake& operator=(const ConsumerWake&) = delete;
+
+    private:
+        RxQueue& queue_;
+    };
+
 private:
     static constexpr int kMask = kCapacity - 1;
     static constexpr int kRefillBatch = kCapacity / 4;
     mutable std::mutex lock_; // RxQueueLock
     std::condition_variable roomFreed_;
+    std::condition_variable itemStored_;
+    std::function<void()> eventLoopWaker_;
+    std::atomic<int> eventLoopWaiters_{0};
     std::array<std::int32_t, kCapacity> slots_{};
     int read_ = 0;
     int write_ = 0;

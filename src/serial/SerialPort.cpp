@@ -1,6 +1,7 @@
 #include "serial/SerialPort.h"
 
 #include "serial/LineErrors.h"
+#include "serial/LineLoss.h"
 #include "serial/PortName.h"
 #include "serial/PortOpenError.h"
 
@@ -122,7 +123,9 @@ bool SerialPort::configureLine(int baud) {
     }
     ::cfsetispeed(&tio, speed);
     ::cfsetospeed(&tio, speed);
-    return ::tcsetattr(fd_, TCSANOW, &tio) == 0;
+    if (::tcsetattr(fd_, TCSANOW, &tio) != 0) return false;
+    baud_ = baud;
+    return true;
 }
 
 long SerialPort::read(std::span<std::uint8_t> bytes) {
@@ -184,11 +187,17 @@ PortWriter::Outcome SerialPort::write(std::span<const std::uint8_t> bytes) {
     const int ready = ::poll(&writable, 1, kWriteWaitMs);
     if (ready < 0) return {0, errno != EINTR};
     if (ready == 0) return {};
-    if (writable.revents & (POLLERR | POLLHUP | POLLNVAL)) return {0, true};
+    // A hung-up line: the adapter was unplugged or the other end closed.
+    if (writable.revents & (POLLERR | POLLHUP | POLLNVAL)) return {0, true, true};
     const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
     if (n > 0 && tap_) tap_->record(WireDirection::ToModem, bytes.first(static_cast<std::size_t>(n)));
     if (n >= 0) return {static_cast<std::size_t>(n), false};
-    return {0, !(errno == EAGAIN || errno == EINTR)};
+    if (errno == EAGAIN || errno == EINTR) return {};
+    return {0, true, isDeviceLoss(errno)};
+}
+
+std::chrono::microseconds SerialPort::timeToSend(int bytes) const {
+    return std::chrono::microseconds(static_cast<long long>(bytes) * 10'000'000 / baud_);
 }
 
 int SerialPort::pendingOutput() {

@@ -3,6 +3,8 @@
 #include "serial/PortWriter.h"
 #include "serial/WireTap.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -67,6 +69,7 @@ public:
     // Set it before the threads that use the port start.
     void setWireTap(WireTap* tap) { tap_ = tap; }
     bool sendingAllowed() override;
+    std::chrono::microseconds timeToSend(int bytes) const override;
 
 private:
     enum ModemLine { kRts, kDtr };
@@ -76,6 +79,7 @@ private:
 
     int fd_;
     std::string devicePath_;
+    std::atomic<int> baud_{9600};
     WireTap* tap_ = nullptr;
     std::mutex countersLock_; // the error counters seen by the last status query
     bool countersKnown_ = false;

@@ -1,5 +1,7 @@
 #include "serial/ThreadControl.h"
 
+#include <pthread.h>
+
 namespace orvane {
 
 namespace {
@@ -76,6 +78,10 @@ bool ThreadControl::waitUntilParked(std::chrono::milliseconds limit,
 
 void ThreadControl::waitUntilEnded(const std::function<void()>& whileWaiting) {
     waitFor([this] { return ended_; }, std::chrono::hours(24 * 365), whileWaiting);
+}
+
+void nameThisThread(const char* name) {
+    pthread_setname_np(pthread_self(), name);
 }
 
 } // namespace orvane

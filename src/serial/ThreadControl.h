@@ -55,4 +55,7 @@ private:
     std::function<void()> wake_;
 };
 
+// Names the calling thread as ps, top and /proc show it (at most 15 characters).
+void nameThisThread(const char* name);
+
 } // namespace orvane

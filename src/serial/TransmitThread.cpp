@@ -1,5 +1,6 @@
 #include "serial/TransmitThread.h"
 
+#include "serial/LineLoss.h"
 #include "serial/PortWriter.h"
 
 #include <algorithm>
@@ -8,12 +9,8 @@ namespace orvane {
 
 TransmitThread::TransmitThread(PortWriter& port, std::function<void()> onQueueEmpty,
                                std::chrono::milliseconds idleWake)
-    : port_(port), onQueueEmpty_(std::move(onQueueEmpty)), idleWake_(idleWake) {
-    control_.setWake([this] {
-        std::lock_guard guard(wakeLock_);
-        wakeSignalled_ = true;
-        wakeUp_.notify_one();
-    });
+    : onQueueEmpty_(std::move(onQueueEmpty)), idleWake_(idleWake), port_(&port) {
+    control_.setWake([this] { signalWake(); });
     thread_ = std::thread([this] { run(); });
 }
 
@@ -21,14 +18,18 @@ TransmitThread::~TransmitThread() {
     stop();
 }
 
+void TransmitThread::signalWake() {
+    std::lock_guard guard(wakeLock_);
+    wakeSignalled_ = true;
+    wakeUp_.notify_all();
+}
+
 void TransmitThread::append(std::span<const std::uint8_t> bytes) {
     {
         std::lock_guard guard(txLock_);
         txBuffer_.insert(txBuffer_.end(), bytes.begin(), bytes.end());
     }
-    std::lock_guard guard(wakeLock_);
-    wakeSignalled_ = true;
-    wakeUp_.notify_one();
+    signalWake();
 }
 
 void TransmitThread::append(std::string_view bytes) {
@@ -44,15 +45,21 @@ void TransmitThread::clear() {
     std::lock_guard guard(txLock_);
     txBuffer_.clear();
     clearedDuringWrite_ = inFlight_ > 0;
+    inFlight_ = 0;
 }
 
 std::size_t TransmitThread::length() {
     std::size_t held;
     {
         std::lock_guard guard(txLock_);
-        held = txBuffer_.size() + inFlight_;
+        held = txBuffer_.size();
     }
-    return std::max(held, static_cast<std::size_t>(std::max(port_.pendingOutput(), 0)));
+    int driver = 0;
+    {
+        std::lock_guard guard(portLock_);
+        if (port_ && !lost_) driver = port_->pendingOutput();
+    }
+    return std::max(held, static_cast<std::size_t>(std::max(driver, 0)));
 }
 
 std::size_t TransmitThread::auxLength() const {
@@ -80,56 +87,94 @@ void TransmitThread::stop() {
     thread_.join();
 }
 
+void TransmitThread::usePort(PortWriter* port) {
+    const bool wasSuspended = control_.suspendRequested();
+    control_.suspend();
+    control_.waitUntilParked(std::chrono::seconds(2));
+    {
+        std::lock_guard guard(portLock_);
+        port_ = port;
+        lost_ = false;
+    }
+    if (!wasSuspended) control_.resume();
+    signalWake();
+}
+
+void TransmitThread::markLost() {
+    if (lost_.exchange(true)) return;
+    if (LineLossListener* listener = lossListener_.load()) listener->lineLost();
+}
+
 bool TransmitThread::waitForWake() {
     std::unique_lock guard(wakeLock_);
-    wakeUp_.wait_for(guard, idleWake_, [this] { return wakeSignalled_; });
+    // A lost line posts nothing, so nothing is due until a new port comes.
+    if (lost_)
+        wakeUp_.wait(guard, [this] { return wakeSignalled_; });
+    else
+        wakeUp_.wait_for(guard, idleWake_, [this] { return wakeSignalled_; });
     wakeSignalled_ = false;
     return control_.mayContinue();
 }
 
 void TransmitThread::run() {
+    nameThisThread("orvane-transmit");
     while (control_.checkpoint()) {
-        if (!waitForWake() || !port_.sendingAllowed()) continue;
+        if (!waitForWake()) continue;
+        // The pointer changes only while we are parked at the checkpoint.
+        PortWriter* port;
+        {
+            std::lock_guard guard(portLock_);
+            port = port_;
+        }
+        // A lost line holds the queue and reports nothing, so that the
+        // paced senders leave their text where the operator sees it.
+        if (!port || lost_ || !port->sendingAllowed()) continue;
         bool pending;
         {
             std::lock_guard guard(txLock_);
             pending = !txBuffer_.empty();
         }
         if (pending)
-            writeOneChunk();
+            writeOneChunk(*port);
         else if (onQueueEmpty_)
             onQueueEmpty_();
     }
     control_.markEnded();
 }
 
-void TransmitThread::writeOneChunk() {
+void TransmitThread::writeOneChunk(PortWriter& port) {
     std::vector<std::uint8_t> chunk;
     {
         std::lock_guard guard(txLock_);
         const auto n = std::min(txBuffer_.size(), chunkSize_);
         chunk.assign(txBuffer_.begin(), txBuffer_.begin() + static_cast<std::ptrdiff_t>(n));
-        txBuffer_.erase(txBuffer_.begin(), txBuffer_.begin() + static_cast<std::ptrdiff_t>(n));
         inFlight_ = n;
         clearedDuringWrite_ = false;
     }
-    const PortWriter::Outcome outcome = port_.write(chunk);
+    const PortWriter::Outcome outcome = port.write(chunk);
     const std::size_t written = std::min(outcome.written, chunk.size());
     if (WireTap* tap = tap_.load(); tap && written > 0)
         tap->record(WireDirection::ToModem, std::span(chunk).first(written));
+    {
+        std::lock_guard guard(txLock_);
+        // What the port took leaves the front; the rest stays for the next
+        // pass, unless the queue was cleared meanwhile.
+        if (!clearedDuringWrite_)
+            txBuffer_.erase(txBuffer_.begin(), txBuffer_.begin() + static_cast<std::ptrdiff_t>(written));
+        inFlight_ = 0;
+    }
+    if (outcome.lost) {
+        markLost();
+        return;
+    }
+    if (written > 0) waitUntilDriverEmpty(port);
     bool more;
     {
         std::lock_guard guard(txLock_);
-        // What the port did not take goes back to the front, unless the
-        // queue was cleared meanwhile.
-        if (!clearedDuringWrite_)
-            txBuffer_.insert(txBuffer_.begin(),
-                             chunk.begin() + static_cast<std::ptrdiff_t>(written), chunk.end());
-        inFlight_ = 0;
         more = !txBuffer_.empty();
     }
     if (!more) {
-        if (onQueueEmpty_) onQueueEmpty_();
+        if (onQueueEmpty_ && control_.mayContinue()) onQueueEmpty_();
         return;
     }
     // A port that fails outright is tried again at the next idle wake-up, not
@@ -137,6 +182,20 @@ void TransmitThread::writeOneChunk() {
     if (!outcome.failed) {
         std::lock_guard guard(wakeLock_);
         wakeSignalled_ = true;
+    }
+}
+
+// The driver tells nobody when it has sent its bytes; it is asked again after
+// the time the line needs for what it still holds. A stop or suspension ends
+// the wait at once.
+void TransmitThread::waitUntilDriverEmpty(PortWriter& port) {
+    for (;;) {
+        const int pending = port.pendingOutput();
+        if (pending <= 0) return;
+        std::unique_lock guard(wakeLock_);
+        if (wakeUp_.wait_for(guard, port.timeToSend(pending),
+                             [this] { return !control_.mayContinue(); }))
+            return;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <span>
@@ -16,6 +17,7 @@
 
 namespace orvane {
 
+class LineLossListener;
 class PortWriter;
 
 // The one queue of bytes for the modem. The thread writes it to the port in
@@ -24,8 +26,14 @@ class PortWriter;
 // at least every 200 ms while idle. The callback runs on the transmit thread
 // and must not block.
 //
+// A write is complete once its bytes have left the driver, not when the
+// driver has taken them: the paced senders wait for an empty queue, and on a
+// real line a byte spends about a millisecond in the driver.
+//
 // The port is written without holding the transmit lock, so Append, Clear and
-// Length never wait for the line.
+// Length never wait for the line. When the port reports that its device is
+// gone the thread stops touching it, keeps what is queued and tells the
+// listener; usePort() hands it the reopened port.
 class TransmitThread {
 public:
     static constexpr auto kIdleWake = std::chrono::milliseconds(200);
@@ -57,18 +65,32 @@ public:
     // Ends the thread and waits for it.
     void stop();
 
+    // Told (once per port) when the port's device is gone.
+    void setLineLossListener(LineLossListener* listener) { lossListener_ = listener; }
+    bool lineLost() const { return lost_.load(); }
+    // Writes to `port` from now on (nullptr: to nothing, holding the queue);
+    // what is queued stays and goes to the new port.
+    void usePort(PortWriter* port);
+
 private:
     void run();
     bool waitForWake();
-    void writeOneChunk();
+    void writeOneChunk(PortWriter& port);
+    void waitUntilDriverEmpty(PortWriter& port);
+    void markLost();
+    void signalWake();
 
-    PortWriter& port_;
     std::function<void()> onQueueEmpty_;
     const std::chrono::milliseconds idleWake_;
 
+    std::mutex portLock_; // the port pointer; changed only while the thread is parked
+    PortWriter* port_;
+    std::atomic<bool> lost_{false};
+    std::atomic<LineLossListener*> lossListener_{nullptr};
+
     mutable std::mutex txLock_; // the transmit lock: TxBuffer, the chunk in flight, ChunkSize
-    std::vector<std::uint8_t> txBuffer_;
-    std::size_t inFlight_ = 0; // bytes taken for the write under way
+    std::deque<std::uint8_t> txBuffer_; // gives up its front in constant time per byte
+    std::size_t inFlight_ = 0;          // bytes at the front taken for the write under way
     bool clearedDuringWrite_ = false;
     std::size_t chunkSize_ = 1;
 

@@ -11,7 +11,8 @@ bool ReceiveCapture::start(const std::filesystem::path& file, std::string& error
     name_ = file.filename().string();
     count_ = 0;
     failure_.clear();
-    file_ = std::fopen(file.c_str(), "w");
+    failureReported_ = false;
+    file_ = std::fopen(file.c_str(), "wb");
     if (!file_) {
         error = std::strerror(errno);
         return false;
@@ -33,6 +34,13 @@ bool ReceiveCapture::CaptureChar(std::uint8_t c) {
         return false;
     }
     ++count_;
+    return true;
+}
+
+bool ReceiveCapture::takeFailureToReport(std::string& reason) {
+    if (failure_.empty() || failureReported_) return false;
+    failureReported_ = true;
+    reason = failure_;
     return true;
 }
 

@@ -23,14 +23,16 @@ public:
     bool isOn() const { return file_ != nullptr; }
 
     // CaptureChar: one byte as it is (CR already turned into LF by the caller).
-    // False when the byte could not be written; the capture is then closed
-    // and writeFailure() says why.
+    // False when the byte did not reach the file; it is then not counted and
+    // the capture is closed.
     bool CaptureChar(std::uint8_t c);
+    // The system's reason for the failed write that ended the capture,
+    // handed out once so that the operator hears of it once.
+    bool takeFailureToReport(std::string& reason);
 
     const std::string& RxCaptureName() const { return name_; }
     const std::filesystem::path& path() const { return path_; }
     std::uint32_t RxCaptureCount() const { return count_; }
-    const std::string& writeFailure() const { return failure_; }
     // Panel 6 while capturing: "rx.txt: 1234".
     std::string panelText() const { return name_ + ": " + std::to_string(count_); }
 
@@ -38,8 +40,9 @@ private:
     std::FILE* file_ = nullptr;
     std::filesystem::path path_;
     std::string name_;
-    std::string failure_;
     std::uint32_t count_ = 0;
+    std::string failure_;
+    bool failureReported_ = false;
 };
 
 } // namespace orvane

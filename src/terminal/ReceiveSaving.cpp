@@ -52,23 +52,23 @@ void ReceiveSaving::mnuFilesStopSaveSendClick() {
 
 void ReceiveSaving::captureChar(std::uint8_t c) {
     if (!p_.capture.isOn()) return;
-    if (!p_.capture.CaptureChar(c)) {
-        reportWriteFailure();
+    std::string reason;
+    if (!p_.capture.CaptureChar(c) && p_.capture.takeFailureToReport(reason)) {
+        reportWriteFailure(reason);
         return;
     }
     p_.surface.setPanel(panel::Entry, p_.capture.panelText());
 }
 
-void ReceiveSaving::reportWriteFailure() {
+void ReceiveSaving::reportWriteFailure(const std::string& reason) {
     // The capture is closed already; the count shown stays the characters on disk.
     p_.surface.setPanel(panel::Entry, p_.capture.panelText() + " (stopped)");
     p_.surface.setEnabled("mnuFilesSaveRX", true);
-    p_.prompter.message("Orvane",
-                        "Saving received text to " + p_.capture.path().string() +
-                            " stopped: " + p_.capture.writeFailure() + ".\n" +
-                            std::to_string(p_.capture.RxCaptureCount()) +
-                            " characters were written.",
-                        PromptIcon::Exclamation, PromptButtons::Ok);
+    p_.prompter.notice("Orvane",
+                       "Saving received text to " + p_.capture.path().string() + " stopped: " +
+                           reason + ".\n" + std::to_string(p_.capture.RxCaptureCount()) +
+                           " characters were written.",
+                       PromptIcon::Exclamation);
 }
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "platform/FileActivity.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace orvane {
@@ -35,7 +36,7 @@ public:
     void captureChar(std::uint8_t c);
 
 private:
-    void reportWriteFailure();
+    void reportWriteFailure(const std::string& reason);
 
     Parts p_;
     std::vector<FileActivity*> activities_;

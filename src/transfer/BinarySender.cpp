@@ -109,7 +109,7 @@ void BinarySender::readyReceived(const std::string& offsetText) {
 void BinarySender::dataPhasePass() {
     if (!pumpActive_ || endSent_ || c_.line.pendingBytes() > 0) return;
     Bytes out;
-    if (dataPos_ < dataSize_) {
+    for (int n = 0; n < kBytesPerPass && dataPos_ < dataSize_; ++n) {
         const auto byte = data_ ? data_->readByte() : std::nullopt;
         if (!byte) { // the file shrank or cannot be read: the receiver must not wait
             c_.line.sendBytes(InBandSequence(inband::kCancelled));

@@ -18,6 +18,12 @@ namespace orvane {
 class BinarySender {
 public:
     using Path = std::filesystem::path;
+    // File bytes handed over in one pass of the data phase: as many as the
+    // transmit queue writes at once in Quoral. One byte a pass would tie the
+    // file's pace to the round trip through the window messages instead of
+    // to the line.
+    static constexpr int kBytesPerPass = 10;
+
     explicit BinarySender(const TransferContext& context) : c_(context) {}
 
     // The operator chose these files (at least one).

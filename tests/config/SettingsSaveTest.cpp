@@ -113,5 +113,17 @@ TEST_F(SettingsSaveTest, AValueWithALineBreakCannotAddKeysToTheFile) {
     EXPECT_EQ(loaded.settings.Code, 1);
 }
 
+TEST_F(SettingsSaveTest, ALinkedPrivateFileStaysALinkAndStaysPrivate) {
+    const fs::path real = base_ / "real.ini";
+    std::ofstream(real, std::ios::binary) << kOldContent;
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(real, file());
+    ASSERT_TRUE(save(file()).ok());
+    EXPECT_TRUE(fs::is_symlink(file()));
+    EXPECT_EQ(contents(real), settingsFileText(settings_, layout_, "800B"));
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
 } // namespace
 } // namespace orvane

@@ -7,17 +7,35 @@
 
 namespace orvane::testing {
 
-ModemRig::ModemRig(std::vector<std::string> simulatorArguments) {
+ModemRig::ModemRig(std::vector<std::string> simulatorArguments)
+    : simulatorArguments_(std::move(simulatorArguments)) {
     std::filesystem::create_directories(dir() / "Config" / "ports");
+    startSimulator();
+}
+
+void ModemRig::startSimulator() {
     std::vector<std::string> args{"--link", portLink().string(), "--raw", (dir() / "sim.raw").string(),
                                   "--log", (dir() / "sim.log").string(), "--control",
                                   (dir() / "sim.ctl").string()};
-    args.insert(args.end(), simulatorArguments.begin(), simulatorArguments.end());
+    args.insert(args.end(), simulatorArguments_.begin(), simulatorArguments_.end());
+    // Each simulator says "ready" once its link is made; a restarted one may
+    // get the same pty, so the link itself may not change.
+    const auto readyLines = [this] {
+        const std::string out = readFile(dir() / "sim.out");
+        std::size_t count = 0;
+        for (auto at = out.find("ready"); at != std::string::npos; at = out.find("ready", at + 1)) ++count;
+        return count;
+    };
+    const std::size_t before = readyLines();
     simulator_ = std::make_unique<ChildProcess>(ChildProcess::Options{
         binaryDir() / "modara-sim", args, dir(), {}, dir() / "sim.out"});
-    if (!waitUntil([this] { return std::filesystem::exists(portLink()); }, std::chrono::seconds(10)))
-        throw std::runtime_error("modara-sim did not make its link: " + readFile(dir() / "sim.out"));
+    const bool linked = waitUntil(
+        [&] { return readyLines() > before && std::filesystem::exists(portLink()); },
+        std::chrono::seconds(10));
+    if (!linked) throw std::runtime_error("modara-sim did not make its link: " + readFile(dir() / "sim.out"));
 }
+
+void ModemRig::restartSimulator() { startSimulator(); }
 
 bool ModemRig::receivedEndsWith(const std::string& tail) const {
     std::string all = received();

@@ -23,6 +23,9 @@ public:
     bool receivedEndsWith(const std::string& bytes) const;
     bool receivedContains(const std::string& bytes) const;
 
+    // Starts a new simulator on the same link (after the old one was killed).
+    void restartSimulator();
+
     // Writes a script line to the simulator's control pipe.
     void tellSimulator(const std::string& line);
 
@@ -33,7 +36,10 @@ public:
     ChildProcess& simulator() { return *simulator_; }
 
 private:
+    void startSimulator();
+
     TempDir dir_;
+    std::vector<std::string> simulatorArguments_;
     std::unique_ptr<ChildProcess> simulator_;
     std::unique_ptr<ChildProcess> console_;
 };

@@ -22,7 +22,12 @@ PtyPair::PtyPair() {
 
 PtyPair::~PtyPair() {
     ::close(slave_);
+    if (master_ >= 0) ::close(master_);
+}
+
+void PtyPair::hangUp() {
     ::close(master_);
+    master_ = -1;
 }
 
 void PtyPair::writeToConsole(const std::vector<std::uint8_t>& bytes) {

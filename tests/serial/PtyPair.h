@@ -21,6 +21,9 @@ public:
     int masterFd() const { return master_; }
 
     void writeToConsole(const std::vector<std::uint8_t>& bytes);
+    // Closes the modem's end: the console's end hangs up, as when an adapter
+    // is unplugged.
+    void hangUp();
     // Whatever the console wrote, waiting until `count` bytes came or time ran out.
     std::vector<std::uint8_t>
     readFromConsole(std::size_t count, std::chrono::milliseconds limit = std::chrono::seconds(2));

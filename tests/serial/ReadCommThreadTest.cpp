@@ -1,4 +1,5 @@
 #include "serial/ReadCommThread.h"
+#include "serial/LineLoss.h"
 #include "PtyPair.h"
 #include "WaitUntil.h"
 #include "serial/RxQueue.h"
@@ -105,6 +106,24 @@ TEST_F(ReaderOnPty, SuspendedReaderLeavesThePortAloneAndLosesNothing) {
     for (std::size_t i = 0; i < total; ++i)
         ASSERT_EQ(items[i], stream[i]) << "at " << i;
     EXPECT_EQ(items.back(), 0x55);
+}
+
+struct CountingListener final : LineLossListener {
+    void lineLost() override { ++losses; }
+    std::atomic<int> losses{0};
+};
+
+// The other end closing is what an unplugged adapter looks like: the reader
+// keeps what came before, says so, and then leaves the port alone.
+TEST_F(ReaderOnPty, AHungUpLineIsReportedAndEndsReading) {
+    CountingListener listener;
+    ReadCommThread reader(*port, queue, filter, {}, &listener);
+    pty.writeToConsole({'o', 'k'});
+    EXPECT_EQ(drain(2), (std::vector<std::int32_t>{'o', 'k'}));
+    pty.hangUp();
+    ASSERT_TRUE(waitUntil([&] { return listener.losses == 1; }));
+    EXPECT_TRUE(reader.lineLost());
+    reader.stop(); // a lost reader still stops at once
 }
 
 } // namespace

@@ -89,6 +89,7 @@ TEST_F(TransmitQueue, LengthCountsWhatWeHoldAndWhatTheDriverHolds) {
     EXPECT_EQ(tx->length(), 4u); // one byte in flight, three waiting
     port.setPending(9);
     EXPECT_EQ(tx->length(), 9u);
+    port.setPending(0);
     port.release();
     ASSERT_TRUE(waitUntil([&] { return port.queueEmpties() == 1; }));
     port.setPending(2);

@@ -27,6 +27,15 @@ void ManualClock::processEvents() {
     if (onEvents_) onEvents_();
 }
 
+bool ManualClock::waitUntil(const std::function<bool()>& done, int limitMs) {
+    const std::int64_t until = now_ + limitMs;
+    for (;;) {
+        if (done()) return true;
+        if (limitMs != kNoLimit && now_ >= until) return false;
+        advance(1);
+    }
+}
+
 void ManualClock::advance(std::int64_t ms) {
     const std::int64_t target = now_ + std::max<std::int64_t>(ms, 0);
     for (;;) {

@@ -19,6 +19,8 @@ public:
     std::unique_ptr<Timer> createTimer(const std::string& name, int intervalMs) override;
     void processEvents() override;
     void delay(int ms) override { advance(ms); }
+    // Moves time on a millisecond at a time until `done()` holds.
+    bool waitUntil(const std::function<bool()>& done, int limitMs) override;
 
     // Moves time forward, firing timers that fall due on the way.
     void advance(std::int64_t ms);

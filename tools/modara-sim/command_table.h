@@ -57,6 +57,7 @@ inline constexpr std::uint8_t ModeFskPrep = 0x84;
 inline constexpr std::uint8_t ModeBaudot = 0x85;
 inline constexpr std::uint8_t ModeAscii = 0x86;
 inline constexpr std::uint8_t QueryProduct = 0xA0;
+inline constexpr std::uint8_t ForcedOver = 0x87;
 } // namespace cmd
 
 } // namespace modara_sim

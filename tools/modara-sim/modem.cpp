@@ -54,8 +54,12 @@ void Modem::receive(const std::uint8_t* data, std::size_t size, Millis now) {
 }
 
 void Modem::tick(Millis now) {
-    for (const auto& report : link_.due(now))
+    for (const auto& report : link_.due(now)) {
         sendStatus(report);
+        // The station that called sends first.
+        if (link_.state() == LinkPlay::State::Linked)
+            sendStatus({status::StateEvent, {OperatorPlay::kIss}});
+    }
     for (const auto& report : periodic_.due(now))
         sendStatus(report);
     const LoaderOutput loader = loader_.due(now);
@@ -78,7 +82,11 @@ void Modem::handle(const HostItem& item, Millis now) {
     switch (item.kind) {
     case HostItem::Kind::Data:
         received_.push_back(item.byte);
-        if (link_.onAir() && link_.canSend(item.byte)) echo_.push_back(item.byte);
+        if (link_.onAir() && link_.canSend(item.byte)) {
+            echo_.push_back(item.byte);
+            if (link_.state() == LinkPlay::State::Linked && operator_.hear(item.byte))
+                answers_.push_back(operator_.takeAnswer());
+        }
         return;
     case HostItem::Kind::Begun:
         if (item.byte == cmd::FwErase) {
@@ -123,6 +131,10 @@ void Modem::handleCommand(const HostItem& item, Millis now) {
     case cmd::SetMycall:
         if (item.complete) myCall_.assign(item.params.begin(), item.params.end());
         break;
+    case cmd::ForcedOver:
+        // The other station hands the turn back at once.
+        if (link_.state() == LinkPlay::State::Linked) sendStatus({status::StateEvent, {OperatorPlay::kIss}});
+        return;
     default:
         break;
     }
@@ -170,12 +182,20 @@ void Modem::flushData() {
     if (received_.empty()) return;
     log_("# DATA \"" + escapeText(received_) + "\"");
     received_.clear();
-    if (echo_.empty()) return;
-    encoder_.status(status::EchoOn);
-    encoder_.data(echo_);
-    encoder_.status(status::EchoOff);
-    if (air_ != nullptr) air_->transmit({AirFrame::Kind::Data, echo_});
-    echo_.clear();
+    if (!echo_.empty()) {
+        encoder_.status(status::EchoOn);
+        encoder_.data(echo_);
+        encoder_.status(status::EchoOff);
+        if (air_ != nullptr) air_->transmit({AirFrame::Kind::Data, echo_});
+        echo_.clear();
+    }
+    for (const Bytes& answer : answers_) {
+        sendStatus({status::StateEvent, {OperatorPlay::kIrs}});
+        log_("# the other operator answers \"" + escapeText(answer) + "\"");
+        encoder_.data(answer);
+        sendStatus({status::StateEvent, {OperatorPlay::kIss}});
+    }
+    answers_.clear();
 }
 
 void Modem::updateFlowEscaping() {
@@ -187,7 +207,9 @@ void Modem::sendStatus(const Report& report) {
     log_("# > " + describe(report));
     encoder_.status(report.code);
     encoder_.data(report.followOn);
+    const bool wasLinked = link_.state() == LinkPlay::State::Linked;
     link_.observe(report);
+    if (wasLinked && link_.state() != LinkPlay::State::Linked) operator_.linkEnded();
     if (air_ != nullptr && !reportingFromAir_) tellAir(report);
 }
 
@@ -217,6 +239,10 @@ void Modem::fromAir(const AirFrame& frame) {
     }
     reportingFromAir_ = false;
 }
+
+void Modem::queueReply(const Bytes& text) { operator_.queueReply(text); }
+
+void Modem::setAutoAnswer(bool on) { operator_.setAutoAnswer(on); }
 
 void Modem::sendData(const Bytes& bytes) {
     encoder_.data(bytes);

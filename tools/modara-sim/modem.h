@@ -8,6 +8,7 @@
 #include "identity.h"
 #include "line_encoder.h"
 #include "link_play.h"
+#include "operator_play.h"
 #include "periodic_reports.h"
 #include "sim_time.h"
 
@@ -55,6 +56,10 @@ public:
     void setStatistics(std::optional<Millis> interval, Millis now);
     void setCq(std::optional<Millis> interval, const std::string& sign, Millis now);
     void addFailCall(const std::string& sign);
+    // The other operator answers the console's next finished line with this text.
+    void queueReply(const Bytes& text);
+    // The other operator answers every finished line (demos).
+    void setAutoAnswer(bool on);
     std::string setIdentity(const std::string& key, const std::string& value);
 
     const LinkPlay& link() const { return link_; }
@@ -78,6 +83,8 @@ private:
     CommandParser parser_;
     LineEncoder encoder_;
     LinkPlay link_;
+    OperatorPlay operator_;
+    std::vector<Bytes> answers_; // the other operator's answers, sent after the echo
     PeriodicReports periodic_;
     FirmwareLoader loader_;
     Bytes received_; // console data since the last command, for the log

@@ -157,6 +157,15 @@ ParsedLine parseScriptLine(std::string_view line) {
     if (verb == "wait-rx") return withBytes(Kind::WaitRx, *tokens, 1, true);
     if (verb == "stats") return parseSwitch(*tokens, Kind::StatsOn, Kind::StatsOff, false);
     if (verb == "cq") return parseSwitch(*tokens, Kind::CqOn, Kind::CqOff, true);
+    if (verb == "reply") {
+        if (count == 3 && !(*tokens)[1].quoted && (*tokens)[1].text == "auto") {
+            const std::string& sw = (*tokens)[2].text;
+            if (sw != "on" && sw != "off") return fail("reply auto takes on or off");
+            command.kind = sw == "on" ? Kind::AutoReplyOn : Kind::AutoReplyOff;
+            return {command, {}};
+        }
+        return withBytes(Kind::Reply, *tokens, 1, true);
+    }
     if (verb == "sleep") {
         auto ms = count == 2 ? millis((*tokens)[1], 0) : std::nullopt;
         if (!ms) return fail("sleep takes a number of milliseconds");

@@ -27,6 +27,9 @@ struct ScriptCommand {
         CqOn, // millis, word: the calling sign
         CqOff,
         FailCall, // word
+        Reply,    // bytes: the answer to the console's next line
+        AutoReplyOn,
+        AutoReplyOff,
         Identity, // word: key, value
         Quit,
     };

@@ -75,6 +75,13 @@ bool ScriptRunner::step(const ScriptCommand& command, Millis now) {
     case Kind::CqOff:
         modem_.setCq(std::nullopt, {}, now);
         return true;
+    case Kind::Reply:
+        modem_.queueReply(command.bytes);
+        return true;
+    case Kind::AutoReplyOn:
+    case Kind::AutoReplyOff:
+        modem_.setAutoAnswer(command.kind == Kind::AutoReplyOn);
+        return true;
     case Kind::FailCall:
         modem_.addFailCall(command.word);
         return true;

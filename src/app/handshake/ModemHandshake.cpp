@@ -11,8 +11,6 @@ namespace orvane {
 namespace {
 
 constexpr int kAnyItem = -1;
-constexpr int kSelfTestPollMs = 10;
-constexpr int kQueryPollMs = 1;
 
 std::uint8_t lowByte(std::int32_t item) {
     return static_cast<std::uint8_t>(item & 0xFF);
@@ -100,28 +98,37 @@ void ModemHandshake::sendAndDrain(CommandCode code) {
     drain();
 }
 
+// Woken by the transmit thread's empty message once the driver has sent all.
+// A line that never drains is given up after the answer limit; the query
+// that follows then finds no answer.
 void ModemHandshake::drain() {
-    while (link_.pendingOutput() > 0)
-        clock_.delay(1);
+    clock_.waitUntil([this] { return link_.pendingOutput() <= 0; }, kAnswerLimitSeconds * 1000);
 }
 
 // The limit is counted in whole seconds of the tick count, as the modem's
 // answer times have always been judged.
 bool ModemHandshake::limitReached(std::int64_t since) const {
-    return clock_.tickMs() / 1000 - since / 1000 >= kAnswerLimitSeconds;
+    return clock_.tickMs() >= limitTick(since);
+}
+
+std::int64_t ModemHandshake::limitTick(std::int64_t since) const {
+    return (since / 1000 + kAnswerLimitSeconds) * 1000;
 }
 
 // Takes items until one matches (any item when matchLowByte is kAnyItem) and
 // returns its low byte; nothing once the limit counted from `since` is reached.
-std::optional<std::uint8_t> ModemHandshake::awaitItem(std::int64_t since, int pollMs,
-                                                      int matchLowByte) {
+std::optional<std::uint8_t> ModemHandshake::awaitItem(std::int64_t since, int matchLowByte) {
     RxQueue& rx = link_.rxQueue();
     for (;;) {
         const std::optional<std::int32_t> item = rx.dequeue();
         if (item && (matchLowByte == kAnyItem || lowByte(*item) == matchLowByte))
             return lowByte(*item);
         if (limitReached(since)) return std::nullopt;
-        if (!item) clock_.delay(pollMs);
+        if (!item) {
+            RxQueue::ConsumerWake wakeOnItems(rx);
+            clock_.waitUntil([&rx] { return rx.count() > 0; },
+                             static_cast<int>(limitTick(since) - clock_.tickMs()));
+        }
     }
 }
 
@@ -131,9 +138,9 @@ std::optional<std::uint8_t> ModemHandshake::awaitItem(std::int64_t since, int po
 std::optional<std::int8_t> ModemHandshake::runSelfTest() {
     const std::int64_t sentAt = clock_.tickMs();
     send(CommandCode::QUERY_SELFTEST);
-    if (!awaitItem(sentAt, kSelfTestPollMs, codeByte(CommandCode::QUERY_SELFTEST)))
+    if (!awaitItem(sentAt, codeByte(CommandCode::QUERY_SELFTEST)))
         return std::nullopt;
-    const std::optional<std::uint8_t> code = awaitItem(sentAt, kSelfTestPollMs, kAnyItem);
+    const std::optional<std::uint8_t> code = awaitItem(sentAt, kAnyItem);
     if (!code) return std::nullopt;
     return static_cast<std::int8_t>(*code);
 }
@@ -184,9 +191,9 @@ ModemHandshake::Reply ModemHandshake::query(CommandCode code, std::string_view f
     send(code);
     const std::int64_t sentAt = clock_.tickMs();
     std::optional<std::uint8_t> first, second;
-    if (awaitItem(sentAt, kQueryPollMs, codeByte(code))) {
-        first = awaitItem(sentAt, kQueryPollMs, kAnyItem);
-        if (first) second = awaitItem(sentAt, kQueryPollMs, kAnyItem);
+    if (awaitItem(sentAt, codeByte(code))) {
+        first = awaitItem(sentAt, kAnyItem);
+        if (first) second = awaitItem(sentAt, kAnyItem);
     }
     if (!second) {
         prompter_.message("ERROR",

@@ -58,7 +58,8 @@ private:
     void sendAndDrain(CommandCode code);
     void drain();
     bool limitReached(std::int64_t since) const;
-    std::optional<std::uint8_t> awaitItem(std::int64_t since, int pollMs, int matchLowByte);
+    std::optional<std::uint8_t> awaitItem(std::int64_t since, int matchLowByte);
+    std::int64_t limitTick(std::int64_t since) const;
     std::optional<std::int8_t> runSelfTest();
     SelfTestStep actOnSelfTest(std::int8_t code);
     void readIdentity(ModemIdentity& id);

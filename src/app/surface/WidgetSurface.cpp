@@ -36,6 +36,9 @@ void WidgetSurface::setCaption(const std::string& objectName, const std::string&
 }
 
 void WidgetSurface::showCentredPanel(const std::string& objectName) {
+    // The panic panel's place is over the receive pane, wherever it is shown from.
+    if (objectName == "PanicPanel" && controls_.find(kReceivePane).widget)
+        return showPanelOverReceivePane(objectName);
     QWidget* panel = controls_.find(objectName).widget;
     if (!panel) return;
     centreOnWindow(*panel, window_);

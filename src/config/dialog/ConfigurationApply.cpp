@@ -6,6 +6,7 @@
 #include "config/dialog/PrintSquelch.h"
 #include "config/dialog/ShortSequence.h"
 #include "config/dialog/TakeIntoSettings.h"
+#include "modes/FskSteps.h"
 #include "modes/ModeSetupRunner.h"
 #include "modes/ModeSurface.h"
 #include "modes/SetupSteps.h"
@@ -102,7 +103,11 @@ void ConfigurationApply::applyModeDisplays(const ConfigDialogValues& values) {
         return;
     case OperatingMode::Baudot:
         show("butBaudotTXEnable", values.baudot.txEnable, s.B_TextEntry);
-        showPolarity(context, "butBaudotNormRev", s.B_Polarity, PolarityCaption::Words);
+        // Polarity too, the button with its caption; the receive polarity
+        // waits for the set-up.
+        applyModePolarity(context, s.B_Polarity, {"butBaudotNormRev", false});
+        context.surface.setCaption("butBaudotNormRev",
+                                   values.baudot.polarityNormal ? "Normal" : "Reverse");
         return;
     case OperatingMode::Ascii:
         show("butAsciiTXEnable", values.ascii.txEnable, s.S_TextEntry);
@@ -121,7 +126,7 @@ void ConfigurationApply::applyModeDisplays(const ConfigDialogValues& values) {
 void ConfigurationApply::writeMessage(const MessageValues& messages) {
     // A message that cannot be written is left as it was, without a word.
     if (messages.hereIsEdited)
-        saveHereIsMessage(env_.messageDir, messages.hereIsNumber, messages.hereIs);
+        saveHereIsMessage(env_.mode.messageDirectory, messages.hereIsNumber, messages.hereIs);
 }
 
 void ConfigurationApply::runModeSequence() {

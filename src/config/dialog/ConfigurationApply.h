@@ -2,8 +2,6 @@
 
 #include "config/dialog/ConfigDialogValues.h"
 
-#include <filesystem>
-
 namespace orvane {
 
 class ConfigChanged;
@@ -31,7 +29,6 @@ public:
         Prompter& prompter;
         ConfigChanged& configChanged;
         PrintSquelchLevelView& printSquelchForm;
-        std::filesystem::path messageDir;
     };
 
     explicit ConfigurationApply(Environment environment) : env_(std::move(environment)) {}

@@ -1,7 +1,9 @@
 #include "config/dialog/ShortSequence.h"
 
 #include "config/Settings.h"
+#include "modes/FskSteps.h"
 #include "modes/ModeCommandSink.h"
+#include "modes/ModeSetups.h"
 #include "modes/ModeSurface.h"
 #include "modes/SetupSteps.h"
 #include "modes/TerminalModeState.h"
@@ -15,7 +17,6 @@ namespace orvane {
 namespace {
 
 constexpr int kNormalImage = 7;
-constexpr int kReverseImage = 8;
 
 bool is(std::string_view word, std::string_view expected) {
     return sameWordIgnoringCase(word, expected);
@@ -35,17 +36,13 @@ void quoral(ModeContext& context) {
 
 void amtor(ModeContext& context) {
     const Settings& s = context.settings;
-    if (is(s.A_WRU, "ON")) {
-        sendCommand(context, CommandCode::AMTOR_WRU_ON);
-    } else {
-        sendCommand(context, CommandCode::AMTOR_WRU_OFF);
-    }
+    sendAnswerBackChoice(context);
     sendCommand(context, s.A_LetterCase == 'U' ? CommandCode::AMTOR_CASE_UPPER
                                                : CommandCode::AMTOR_CASE_LOWER);
     applyTextEntry(context, s.A_TextEntry);
     applyEndOfLine(context, s.A_EndOfLine, EndOfLineWords::All);
     showModeTransmitEnable(context, "butAmtorTXEnable", s.A_TXEnable);
-    showPolarity(context, "butAmtorNormRev", s.A_Polarity, PolarityCaption::ImageOnly);
+    applyModePolarity(context, s.A_Polarity, {"butAmtorNormRev", false});
 }
 
 void pMode(ModeContext& context) {
@@ -67,7 +64,7 @@ void baudot(ModeContext& context) {
     const bool usos = is(s.B_USOS, "ON");
     context.surface.setPanel(panel::Station, usos ? "USOS" : "");
     sendCommand(context, usos ? CommandCode::BAUDOT_USOS_ON : CommandCode::BAUDOT_USOS_OFF);
-    showPolarity(context, "butBaudotNormRev", s.B_Polarity, PolarityCaption::ImageOnly);
+    applyModePolarity(context, s.B_Polarity, {"butBaudotNormRev", false});
     applyTextEntry(context, s.B_TextEntry);
     applyEndOfLine(context, s.B_EndOfLine, EndOfLineWords::All);
 }
@@ -77,7 +74,7 @@ void ascii(ModeContext& context) {
     sendCommand(context, CommandCode::PTT_ON_DELAY, s.S_PTTON);
     sendCommand(context, CommandCode::PTT_OFF_DELAY, s.S_PTTOFF);
     showModeTransmitEnable(context, "butAsciiTXEnable", s.S_TXEnable);
-    showPolarity(context, "butAsciiNormRev", s.S_Polarity, PolarityCaption::ImageOnly);
+    applyModePolarity(context, s.S_Polarity, {"butAsciiNormRev", false});
     // The ASCII button keeps the normal image whichever polarity is set.
     context.surface.setButtonImage("butAsciiNormRev", kNormalImage);
     applyTextEntry(context, s.S_TextEntry);
@@ -86,16 +83,6 @@ void ascii(ModeContext& context) {
 }
 
 } // namespace
-
-void showPolarity(ModeContext& context, std::string_view button, std::string_view word,
-                  PolarityCaption caption) {
-    const bool normal = is(word, "NORM");
-    const std::string name(button);
-    context.surface.setPanel(panel::Format, normal ? "NORM" : "REV");
-    sendCommand(context, normal ? CommandCode::POL_NORM : CommandCode::POL_REV);
-    context.surface.setButtonImage(name, normal ? kNormalImage : kReverseImage);
-    if (caption == PolarityCaption::Words) context.surface.setCaption(name, normal ? "Normal" : "Reverse");
-}
 
 void sendShortSequence(ModeContext& context) {
     const Settings& s = context.settings;

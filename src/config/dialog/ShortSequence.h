@@ -12,13 +12,4 @@ struct ModeContext;
 // that the mode takes without a new set-up).
 void sendShortSequence(ModeContext& context);
 
-// Whether a polarity button also changes its caption.
-enum class PolarityCaption { ImageOnly, Words };
-
-// POL_NORM or POL_REV for the word ("NORM" in any case is normal), panel 5
-// "NORM" or "REV", and the button's image 7 or 8 (and caption "Normal" or
-// "Reverse").
-void showPolarity(ModeContext& context, std::string_view button, std::string_view word,
-                  PolarityCaption caption);
-
 } // namespace orvane

@@ -19,11 +19,11 @@ namespace orvane {
 ConfigurationWindows::ConfigurationWindows(Environment environment)
     : env_(std::move(environment)) {
     ModeContext& context = env_.setups.context();
-    form2_ = new TForm2(context.settings, env_.configChanged, env_.baseDir / "Msg", &env_.mainWindow);
+    form2_ = new TForm2(context.settings, env_.configChanged, context.messageDirectory, &env_.mainWindow);
     form3_ = new TForm3(context, &env_.mainWindow);
     fontForm_ = new TFontForm(context.settings, env_.panes, &env_.mainWindow);
     apply_ = std::make_unique<ConfigurationApply>(ConfigurationApply::Environment{
-        context, env_.setups, env_.prompter, env_.configChanged, *form3_, env_.baseDir / "Msg"});
+        context, env_.setups, env_.prompter, env_.configChanged, *form3_});
 }
 
 ConfigurationWindows::~ConfigurationWindows() = default;

@@ -57,15 +57,15 @@ public:
 } // namespace
 
 RadioGroup radioGroup(QWidget* parent, const char* boxName, const QString& title,
-                      std::initializer_list<ButtonSpec> buttons, bool vertical) {
+                      std::initializer_list<ButtonChoice> buttons, bool vertical) {
     RadioGroup group{new QGroupBox(title, parent), {}};
     group.box->setObjectName(QString::fromLatin1(boxName));
     QBoxLayout* layout = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout(group.box))
                                   : static_cast<QBoxLayout*>(new QHBoxLayout(group.box));
     layout->setContentsMargins(6, 2, 6, 2);
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new QRadioButton(QString::fromUtf8(spec.caption), group.box);
-        button->setObjectName(QString::fromLatin1(spec.name));
+    for (const ButtonChoice& choice : buttons) {
+        auto* button = new QRadioButton(QString::fromUtf8(choice.caption), group.box);
+        button->setObjectName(QString::fromLatin1(choice.name));
         layout->addWidget(button);
         group.buttons.push_back(button);
     }

@@ -23,7 +23,7 @@ namespace orvane {
 // Small builders for the dialogs' controls; every control gets its object
 // name so that tests and the key handling find it.
 
-struct ButtonSpec {
+struct ButtonChoice {
     const char* name;
     const char* caption;
 };
@@ -35,7 +35,7 @@ struct RadioGroup {
     QRadioButton* operator[](std::size_t i) const { return buttons[i]; }
 };
 RadioGroup radioGroup(QWidget* parent, const char* boxName, const QString& title,
-                      std::initializer_list<ButtonSpec> buttons, bool vertical = false);
+                      std::initializer_list<ButtonChoice> buttons, bool vertical = false);
 
 // A line edit that takes digits only, within the range.
 QLineEdit* numberEdit(QWidget* parent, const char* name, NumberRange range);

@@ -22,10 +22,9 @@
 
 namespace orvane {
 
-TForm2::TForm2(Settings& settings, ConfigChanged& configChanged, std::filesystem::path messageDir,
-               QWidget* parent)
-    : QDialog(parent), settings_(settings), configChanged_(configChanged),
-      messageDir_(std::move(messageDir)) {
+TForm2::TForm2(Settings& settings, ConfigChanged& configChanged,
+               const std::filesystem::path& messageDir, QWidget* parent)
+    : QDialog(parent), settings_(settings), configChanged_(configChanged), messageDir_(messageDir) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Zarvel Orvane Configuration"));
     folder_ = new QTabWidget(this);

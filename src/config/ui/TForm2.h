@@ -27,7 +27,8 @@ class TForm2 : public QDialog {
 public:
     enum class Closing { Ok, Cancel, Defaults };
 
-    TForm2(Settings& settings, ConfigChanged& configChanged, std::filesystem::path messageDir,
+    // The message files lie in `messageDir` (read at each use).
+    TForm2(Settings& settings, ConfigChanged& configChanged, const std::filesystem::path& messageDir,
            QWidget* parent = nullptr);
 
     // Fills every control for this opening (the dialog is shown afterwards).
@@ -85,7 +86,7 @@ private:
 
     Settings& settings_;
     ConfigChanged& configChanged_;
-    std::filesystem::path messageDir_;
+    const std::filesystem::path& messageDir_;
     ConfigDialogValues values_;
     ConfigDialogValues opening_;
     OpeningFacts facts_;

@@ -43,14 +43,18 @@ std::optional<std::uint8_t> FollowOnReader::next() {
 }
 
 // Timers and operator actions run while we wait; they never read the queue.
+// Every item the reader stores wakes the wait.
 bool FollowOnReader::waitFor(int count) {
-    for (;;) {
-        if (!receive_.routingActive()) return false;
-        if (queue_.count() >= count) return true;
-        clock_.processEvents();
-        if (clearLineErrors_) receive_.clearLineErrors();
-        clock_.delay(1);
-    }
+    RxQueue::ConsumerWake wakeOnItems(queue_);
+    clock_.waitUntil(
+        [&] {
+            if (!receive_.routingActive()) return true;
+            if (queue_.count() >= count) return true;
+            if (clearLineErrors_) receive_.clearLineErrors();
+            return false;
+        },
+        Clock::kNoLimit);
+    return receive_.routingActive() && queue_.count() >= count;
 }
 
 // Only called once waitFor() has seen the items: we are the only consumer.

@@ -52,12 +52,12 @@ FileXferPanel::FileXferPanel(QWidget& window) : QFrame(&window), window_(window)
     for (int i = 0; i < static_cast<int>(std::size(kRows)); ++i) {
         const int row = 1 + i % 4;
         const int column = i < 4 ? 0 : 2;
-        grid->addWidget(new QLabel(QString::fromLatin1(kRows[i].caption) + ':', this), row, column);
+        grid->addWidget(new QLabel(QString::fromLatin1(kRows[i].caption), this), row, column);
         auto* shown = new QLabel(this);
         shown->setObjectName(QString::fromLatin1(kRows[i].valueName));
         grid->addWidget(shown, row, column + 1);
     }
-    grid->addWidget(new QLabel(QStringLiteral("Progress:"), this), 5, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Progress"), this), 5, 0);
     gauge_ = new QProgressBar(this);
     gauge_->setObjectName(QStringLiteral("XferGauge"));
     gauge_->setTextVisible(false);
@@ -73,6 +73,8 @@ FileXferPanel::FileXferPanel(QWidget& window) : QFrame(&window), window_(window)
     grid->addWidget(button_, 6, 2, 1, 2, Qt::AlignRight);
     connect(button_, &QPushButton::clicked, this, &FileXferPanel::butXferAbortClick);
 
+    // At least its classic size; wider where the captions' font needs it.
+    setMinimumSize(sizeHint());
     resize(std::max(kWidth, sizeHint().width()), std::max(kHeight, sizeHint().height()));
     hide();
 }

@@ -1,4 +1,5 @@
 #include "ConsoleFixture.h"
+#include "ModeSetupWire.h"
 
 #include "config/ui/ConfigurationWindows.h"
 #include "config/ui/TForm2.h"
@@ -17,25 +18,17 @@ namespace orvane {
 namespace {
 
 using testing::ModemRig;
-
-std::string bytesOf(const std::string& spaced) {
-    std::string bytes;
-    std::istringstream in(spaced);
-    std::string token;
-    while (in >> token)
-        bytes.push_back(static_cast<char>(std::stoi(token, nullptr, 16)));
-    return bytes;
-}
+using testing::wire;
 
 // Closing the dialog in Quoral with transmit enabled: scan control, CW ID,
 // listen (Quoral listens not), both audio levels of the 8004, the FSK
 // polarity, then the whole Quoral set-up again.
 std::string quoralClosing(const std::string& cwid, const std::string& normalRetry) {
-    return bytesOf("80 67 80 00 " + cwid + " 80 48 80 6C 80 01 80 6C 80 28 80 DB "
-                   "80 41 80 46 80 4D 80 80 80 63 80 04 80 DB 80 65 80 01 " +
-                   normalRetry + " 80 60 80 0A 80 62 80 14 80 68 80 01 "
-                   "80 13 80 4D 80 59 80 43 80 41 80 4C 80 4C 80 00 "
-                   "80 51 80 54 80 56 80 5A 80 59");
+    return wire("80 67 80 00 " + cwid + " 80 48 80 6C 80 01 80 6C 80 28 80 DB "
+                "80 41 80 46 80 4D 80 80 80 63 80 04 80 DB 80 65 80 01 " +
+                normalRetry + " 80 60 80 0A 80 62 80 14 80 68 80 01 "
+                "80 13 80 4D 80 59 80 43 80 41 80 4C 80 4C 80 00 "
+                "80 51 80 54 80 56 80 5A 80 59");
 }
 const std::string kUnchanged = quoralClosing("80 45", "80 61 80 1E");
 
@@ -136,8 +129,8 @@ TEST_F(ConfigurationConsole, OkKeepsTheEditsAcrossARestart) {
     t.emplace(rig.dir());
     const std::size_t before = rig.received().size();
     ASSERT_TRUE(t->console.runStartupSequence());
-    EXPECT_NE(rig.received().find(bytesOf("80 55"), before), std::string::npos); // CWID_ON
-    EXPECT_NE(rig.received().find(bytesOf("80 61 80 2D"), before), std::string::npos);
+    EXPECT_NE(rig.received().find(wire("80 55"), before), std::string::npos); // CWID_ON
+    EXPECT_NE(rig.received().find(wire("80 61 80 2D"), before), std::string::npos);
     openAndClose(
         [](TForm2& form) {
             EXPECT_EQ(control<QLineEdit>(form, "edNormalRetries")->text(), "45");
@@ -147,6 +140,47 @@ TEST_F(ConfigurationConsole, OkKeepsTheEditsAcrossARestart) {
         },
         "Button1", 0);
 }
+
+} // namespace
+} // namespace orvane
+
+namespace orvane {
+namespace {
+
+// In every mode, OK without a change while transmitting is enabled: the
+// shared commands (the FSK modes leave their mode meanwhile and get the
+// print squelch, Baudot its polarity), then the mode's whole set-up again.
+class ModeClosing : public ::testing::TestWithParam<testing::ModeRow> {
+protected:
+    testing::ModemRig rig;
+    ConsoleUnderTest t{rig.dir()};
+};
+
+TEST_P(ModeClosing, OkWithoutChangesRunsTheSetUpAgain) {
+    const testing::ModeRow& row = GetParam();
+    const std::string code = row.code;
+    rig.writeSettings("[system]\r\nCode=" + code + "\r\n");
+    t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
+    ASSERT_TRUE(t.console.runStartupSequence());
+    const bool fsk = code == "BAUDOT" || code == "ASCII";
+    const std::string expected = testing::wire(
+        (fsk ? "80 84 " : "") + std::string("80 67 80 00 80 45 80 58 80 6C 80 01 80 6C 80 28 ") +
+        (fsk ? "80 E8 80 45 " : "") + "80 DB " + (code == "BAUDOT" ? "80 5B " : "") + row.setup +
+        (code == "BAUDOT" ? " 80 85" : code == "ASCII" ? " 80 86" : ""));
+
+    const std::size_t before = rig.received().size();
+    t.prompter.onNextDialog([](QDialog& dialog) {
+        dialog.findChild<QPushButton*>("Button3")->click();
+        return dialog.result();
+    });
+    t.console.mainWindow().action("ConfigurationPages1")->trigger();
+    ASSERT_TRUE(t.waitFor([&] { return rig.received().size() >= before + expected.size(); }));
+    EXPECT_EQ(rig.received().substr(before), expected);
+}
+
+// PSK31 has no set-up to repeat and sends nothing of its own.
+INSTANTIATE_TEST_SUITE_P(FskAndArqModes, ModeClosing,
+                         ::testing::ValuesIn(testing::kModes, testing::kModes + 4));
 
 } // namespace
 } // namespace orvane

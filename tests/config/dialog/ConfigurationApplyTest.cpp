@@ -21,10 +21,12 @@ struct ApplyFixture : ModeFixture {
     ScriptedPrompter prompter;
     SpinRecorder spin;
     TempDir dir;
-    ConfigurationApply apply{{context, runner, prompter, configChanged, spin, dir.path()}};
+    ConfigurationApply apply{{context, runner, prompter, configChanged, spin}};
     ConfigDialogValues values;
 
     // The dialog opened in `mode` and closed without a change.
+    ApplyFixture() { context.messageDirectory = dir.path(); }
+
     void openIn(OperatingMode mode, bool txEnabled) {
         link.operatingMode = mode;
         terminal.txEnabled = txEnabled;

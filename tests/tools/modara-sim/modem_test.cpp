@@ -114,7 +114,7 @@ TEST_F(ModemTest, AQuoralCallLinksAfterTheDelayAndEchoesWhileLinked) {
     EXPECT_EQ(send(Bytes{'h', 'i'}), Items{}) << "standby: nothing goes on the air";
     EXPECT_EQ(send(textCommand(0x11, "W1AW")), Items{});
     EXPECT_EQ(at(299), Items{});
-    EXPECT_EQ(at(300), join({{statusItem(0x20)}, chars("W1AW"), {0x00}}));
+    EXPECT_EQ(at(300), join({{statusItem(0x20)}, chars("W1AW"), {0x00, statusItem(0x7A), 14}}));
     EXPECT_EQ(
         send({'o', 'k', 0x81, 0x80, 0x80, 0x07}),
         join(
@@ -134,7 +134,7 @@ TEST_F(ModemTest, SignsToldToFailGetLinkFailed) {
     send(textCommand(0x19, "DL1XX"));
     EXPECT_EQ(at(600), (Items{statusItem(0x24), 0x00}));
     send(textCommand(0x17, "KA1BCDE"));
-    EXPECT_EQ(at(900), join({{statusItem(0x2A)}, chars("KA1BCDE"), {0x00}}));
+    EXPECT_EQ(at(900), join({{statusItem(0x2A)}, chars("KA1BCDE"), {0x00, statusItem(0x7A), 14}}));
 }
 
 TEST_F(ModemTest, DisconnectDuringACallCancelsItAndIdleDisconnectIsIgnored) {
@@ -202,6 +202,27 @@ TEST_F(ModemTest, ALinkReportedByAScriptPutsTheModemOnTheAir) {
     EXPECT_EQ(send(Bytes{'x'}), Items{});
 }
 
+// The other operator: the caller sends first, a reply hands the turn over and back, a
+// forced OVER returns it at once, and only finished lines are answered.
+TEST_F(ModemTest, TheOtherOperatorTakesTurnsAndAnswersFinishedLines) {
+    start();
+    send(textCommand(0x11, "W1AW"));
+    EXPECT_EQ(at(1000), join({{statusItem(0x20)}, chars("W1AW"), {0x00, statusItem(0x7A), 14}}));
+    modem_->queueReply(Bytes{'O', 'K'});
+    EXPECT_EQ(send(Bytes{'H', 'I'}), join({{statusItem(0x31)}, chars("HI"), {statusItem(0x30)}}))
+        << "an unfinished line is not answered";
+    EXPECT_EQ(send(Bytes{'\r', '\n'}), join({{statusItem(0x31)}, chars("\r\n"), {statusItem(0x30)},
+                                             {statusItem(0x7A), 15}, chars("OK\r\n"),
+                                             {statusItem(0x7A), 14}}));
+    EXPECT_EQ(send(Bytes{'A', '\r'}), join({{statusItem(0x31)}, chars("A\r"), {statusItem(0x30)}}))
+        << "no reply queued, no automatic answers";
+    modem_->setAutoAnswer(true);
+    EXPECT_EQ(send(Bytes{'B', '\r'}), join({{statusItem(0x31)}, chars("B\r"), {statusItem(0x30)},
+                                            {statusItem(0x7A), 15}, chars("R R B\r\n"),
+                                            {statusItem(0x7A), 14}}));
+    EXPECT_EQ(send({0x80, 0x87}), (Items{statusItem(0x7A), 14}));
+}
+
 TEST_F(ModemTest, CqCallsAndAnsweringAHeardCq) {
     start();
     EXPECT_EQ(send(textCommand(0x14, "")), (Items{statusItem(0x73), 102}));
@@ -210,7 +231,7 @@ TEST_F(ModemTest, CqCallsAndAnsweringAHeardCq) {
     EXPECT_EQ(at(500), join({{statusItem(0x26)}, chars("DL2XY"), {0x00}}));
     modem_->setCq(std::nullopt, {}, now_);
     send(textCommand(0x15, ""));
-    EXPECT_EQ(at(800), join({{statusItem(0x20)}, chars("DL2XY"), {0x00}}));
+    EXPECT_EQ(at(800), join({{statusItem(0x20)}, chars("DL2XY"), {0x00, statusItem(0x7A), 14}}));
 }
 
 TEST_F(ModemTest, StatisticsReportsFollowTheStatusTableLayout) {

@@ -1,0 +1,57 @@
+#include "app/DeviceRecovery.h"
+
+#include "app/PortSession.h"
+#include "platform/Clock.h"
+#include "platform/Prompter.h"
+
+#include <cstdio>
+
+namespace orvane {
+
+DeviceRecovery::DeviceRecovery(PortSession& port, Clock& clock, Prompter& prompter,
+                               DeviceRecoveryHost& host)
+    : port_(port), prompter_(prompter), host_(host),
+      retry_(clock.createTimer("DeviceRetryTimer", kRetryMs)) {
+    retry_->setHandler([this] { tryReopen(); });
+}
+
+DeviceRecovery::~DeviceRecovery() = default;
+
+void DeviceRecovery::lineLost() {
+    QMetaObject::invokeMethod(this, [this] { handleLoss(); }, Qt::QueuedConnection);
+}
+
+std::string DeviceRecovery::portText() const {
+    return port_.PortName + " (" + port_.lastDevice() + ")";
+}
+
+void DeviceRecovery::handleLoss() {
+    // The reader and the transmit thread may both report one loss; a report
+    // from a port already given up is old news.
+    if (waiting_ || !port_.deviceLost()) return;
+    waiting_ = true;
+    port_.releaseLostDevice();
+    host_.showLineState(port_.PortName + " LOST");
+    std::fprintf(stderr, "orvane: lost %s\n", portText().c_str());
+    prompter_.notice("Orvane",
+                     "The modem's serial port " + portText() +
+                         " is gone: the adapter was unplugged or the line was closed.\n\n"
+                         "Orvane goes on and opens the port again as soon as it is back. "
+                         "Text in the transmit pane waits until then.",
+                     PromptIcon::Exclamation);
+    retry_->start();
+}
+
+void DeviceRecovery::tryReopen() {
+    if (!port_.reopen().empty()) return; // still gone; the timer tries again
+    retry_->stop();
+    waiting_ = false;
+    std::fprintf(stderr, "orvane: reopened %s\n", portText().c_str());
+    host_.replayModeSetup();
+    prompter_.notice("Orvane",
+                     "The modem's serial port " + portText() +
+                         " is back. The line settings and the set-up of the mode were sent again.",
+                     PromptIcon::Information);
+}
+
+} // namespace orvane

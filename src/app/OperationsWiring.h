@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/PortPumpLine.h"
+#include "operations/ArqCalls.h"
+#include "operations/BinaryTransferGuard.h"
+#include "operations/CqAndMessages.h"
+#include "operations/LinkEnd.h"
+#include "operations/PumpSources.h"
+#include "operations/TransmitPaneText.h"
+#include "operations/TransmitPump.h"
+#include "operations/TurnTaking.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace orvane {
+
+class CallPanel;
+class HereIsPanel;
+class MainWindow;
+class ModemControl;
+class PortSession;
+class Prompter;
+class Sound;
+class TransmitKeyFilter;
+class ConfigChanged;
+class ConsoleActivities;
+class EchoCounter;
+struct RoutingFlags;
+struct Settings;
+
+// The operator's operations, put together and reached from the toolbars by
+// the handler names their buttons carry; the pump runs on the queue-empty event.
+class OperationsWiring {
+public:
+    struct Environment {
+        MainWindow& window;
+        QWidget& receivePane;
+        ModemControl& modem;
+        PortSession& port;
+        Settings& settings;
+        ConfigChanged& configChanged;
+        EchoCounter& echoes;
+        RoutingFlags& routing;
+        ConsoleActivities& activities;
+        Prompter& prompter;
+        Sound& sound;
+        Clock& clock;
+        std::filesystem::path messageFolder;
+    };
+
+    explicit OperationsWiring(Environment environment);
+    ~OperationsWiring();
+
+    TransmitPump& pump() { return *pump_; }
+    ArqCalls& calls() { return *calls_; }
+    CallPanel& callPanel() { return *callPanel_; }
+
+private:
+    void connectToolbars();
+
+    Environment env_;
+    PortPumpLine line_;
+    NoBinaryPumpSource noBinary_;
+    NoTextFilePumpSource noTextFile_;
+    NoBinaryTransfer noTransfer_;
+    std::unique_ptr<TransmitPaneText> txPane_;
+    std::unique_ptr<TransmitPump> pump_;
+    CallPanel* callPanel_ = nullptr;
+    HereIsPanel* hereIs_ = nullptr;
+    std::unique_ptr<ArqCalls> calls_;
+    std::unique_ptr<TurnTaking> turns_;
+    std::unique_ptr<LinkEnd> linkEnd_;
+    std::unique_ptr<CqAndMessages> messages_;
+};
+
+} // namespace orvane

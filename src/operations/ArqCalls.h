@@ -1,0 +1,44 @@
+#pragma once
+
+#include "operations/OperationContext.h"
+
+#include <QString>
+
+namespace orvane {
+
+class CallPanel;
+
+// Starting a link: the call dialog from the Connect and Call buttons or from
+// a call sign picked in the receive pane, the call commands per mode, the
+// lists of stations called before, and the own-call panel's OK.
+class ArqCalls {
+public:
+    ArqCalls(const OperationContext& context, CallPanel& panel, QWidget& receivePane);
+
+    void butConnectClick();
+    void Makecalltothiscallsign1Click(const QString& selectedText);
+    void butCallClick();
+    void CancelBtnClick();
+    void butLongPathClick();
+    void butShortPathClick();
+    // MycallPanel's OK with the text of edMycall.
+    void Button1Click(const QString& ownCall);
+
+    // 0 at start, 1 after Adaptive, 2 after Manual.
+    int waveformMode() const { return waveformMode_; }
+
+private:
+    void prepare(bool fromReceivePane);
+    void checkRadio(bool manual);
+    void addNewStation(const QString& call);
+
+    OperationContext ctx_;
+    CallPanel& panel_;
+    QWidget& receivePane_;
+    int waveformMode_ = 0;
+    int lastCallIndex_ = -1;
+    bool callIndexKnown_ = false;
+    bool preparing_ = false;
+};
+
+} // namespace orvane

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace orvane {
+
+// Whether a binary file transfer is in progress; the toolbar texts and CQ
+// stay out of the transmit pane meanwhile.
+class BinaryTransferGuard {
+public:
+    virtual ~BinaryTransferGuard() = default;
+    virtual bool binaryTransferInProgress() const = 0;
+};
+
+// Until the binary transfer exists.
+class NoBinaryTransfer final : public BinaryTransferGuard {
+public:
+    bool binaryTransferInProgress() const override { return false; }
+};
+
+} // namespace orvane

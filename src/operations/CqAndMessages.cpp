@@ -1,0 +1,139 @@
+#include "operations/CqAndMessages.h"
+
+#include "config/Settings.h"
+#include "modes/ModeSurface.h"
+#include "operations/BinaryTransferGuard.h"
+#include "operations/HereIsPanel.h"
+#include "operations/PumpLine.h"
+#include "operations/TransmitPaneText.h"
+#include "protocol/CommandBuilders.h"
+#include "protocol/link/LinkState.h"
+#include "protocol/link/SupervisionTimers.h"
+#include "serial/RoutingFlags.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+
+namespace orvane {
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// CR LF, CR or LF end a line; a final line end adds no empty line.
+QStringList lines(const std::string& bytes) {
+    QStringList list = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                           .split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    if (!list.isEmpty() && list.last().isEmpty()) list.removeLast();
+    return list;
+}
+
+} // namespace
+
+CqAndMessages::CqAndMessages(const OperationContext& context, BinaryTransferGuard& guard,
+                             MessageFiles files, HereIsPanel& hereIs)
+    : ctx_(context), guard_(guard), files_(std::move(files)), hereIs_(hereIs) {
+    QObject::connect(hereIs_.HereIsSelector, &QSpinBox::valueChanged, &hereIs_,
+                     [this] { HereIsSelectorClick(); });
+    QObject::connect(hereIs_.Button4, &QPushButton::released, &hereIs_, [this] { Button4MouseUp(); });
+    QObject::connect(hereIs_.Button5, &QPushButton::clicked, &hereIs_, [this] { Button5Click(); });
+}
+
+bool CqAndMessages::transferRunning() const { return guard_.binaryTransferInProgress(); }
+
+void CqAndMessages::butCallCQClick() {
+    if (transferRunning()) return;
+    LinkState& link = ctx_.link;
+    link.savedOperatingMode = link.operatingMode;
+    const Settings& s = ctx_.settings;
+    switch (link.operatingMode) {
+    case OperatingMode::Baudot:
+    case OperatingMode::Ascii:
+    case OperatingMode::QuoralBroadcast:
+    case OperatingMode::PModeUnproto:
+    case OperatingMode::Psk31: ctx_.txPane.insertAtCaret(q("CQ CQ CQ DE " + s.MYCALL + "\n")); break;
+    case OperatingMode::AmtorBroadcast:
+        ctx_.txPane.insertAtCaret(q("CQ CQ CQ DE " + s.MYCALL476 + " " + s.MYCALL + "\n"));
+        break;
+    case OperatingMode::Quoral:
+        if (link.answerCqPending) {
+            ctx_.timers.cqTimer().stop();
+            ctx_.surface.setCaption("butQORCallCQ", "Answering CQ");
+            link.answerCqPending = false;
+            ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_ANSWER_CQ, ""));
+        } else {
+            ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));
+        }
+        ctx_.surface.setEnabled("butQORConnect", false);
+        ctx_.surface.setEnabled("butQORFEC", false);
+        ctx_.surface.setEnabled("butQORPanic", true);
+        ctx_.surface.setEnabled("butQORCallCQ", false);
+        break;
+    case OperatingMode::Amtor:
+    case OperatingMode::PMode: break;
+    }
+}
+
+void CqAndMessages::butDeMYClick() {
+    if (transferRunning()) return;
+    ctx_.txPane.insertAtCaret(q("DE " + ctx_.settings.MYCALL + " "));
+}
+
+void CqAndMessages::butHISdeMYClick() {
+    ctx_.txPane.insertAtCaret(q(ctx_.settings.HISCALL + " DE " + ctx_.settings.MYCALL + " "));
+}
+
+void CqAndMessages::butMsg0Click() {
+    if (transferRunning()) return;
+    const QStringList message = lines(files_.read(0));
+    if (ctx_.txPane.isEmpty())
+        ctx_.txPane.setText(message.join(QStringLiteral("\r\n")));
+    else
+        ctx_.txPane.appendLines(message);
+}
+
+void CqAndMessages::loadMessage(int number) {
+    hereIs_.edHereIs->clear();
+    hereIs_.edHereIs->setPlainText(QString::fromLatin1(files_.read(number).c_str()));
+}
+
+void CqAndMessages::butMsgPlusClick() {
+    if (transferRunning()) return;
+    hereIs_.showNumber(1);
+    loadMessage(1);
+    hereIs_.move((ctx_.mainWindow.width() / 2) - (hereIs_.width() / 2),
+                 (ctx_.mainWindow.height() / 2) - (hereIs_.height() / 2));
+    hereIs_.show();
+    hereIs_.raise();
+    hereIs_.HereIsSelector->setFocus();
+}
+
+void CqAndMessages::HereIsSelectorClick() { loadMessage(hereIs_.number()); }
+
+void CqAndMessages::Button4MouseUp() {
+    const QString text = hereIs_.edHereIs->toPlainText();
+    if (ctx_.txPane.isEmpty())
+        ctx_.txPane.setText(text + QStringLiteral("\r\n"));
+    else
+        ctx_.txPane.appendLines(text.split(QLatin1Char('\n')));
+    ctx_.routing.RoutingPaused = false;
+    hereIs_.hide();
+}
+
+void CqAndMessages::Button5Click() {
+    ctx_.routing.RoutingPaused = false;
+    hereIs_.hide();
+    ctx_.surface.focusTransmitPane();
+}
+
+void CqAndMessages::butFoxesClick() {
+    if (transferRunning()) return;
+    const OperatingMode mode = ctx_.link.operatingMode;
+    if (!ctx_.link.linkUp && !isFsk(mode) && !isBroadcast(mode) && mode != OperatingMode::Psk31) return;
+    ctx_.txPane.moveCaretToEnd();
+    ctx_.txPane.restoreTypingColour();
+    ctx_.txPane.appendLines({QString::fromLatin1(kFoxText), QString()}); // a finished line
+}
+
+} // namespace orvane

@@ -1,0 +1,75 @@
+#include "operations/LinkEnd.h"
+
+#include "config/Settings.h"
+#include "modes/ModeSurface.h"
+#include "operations/PumpLine.h"
+#include "operations/TransmitPaneText.h"
+#include "operations/TransmitPump.h"
+#include "protocol/CommandBuilders.h"
+#include "protocol/link/LinkState.h"
+#include "protocol/link/SupervisionTimers.h"
+#include "protocol/status/ConsoleActivities.h"
+#include "serial/EchoCounter.h"
+
+#include <QTextEdit>
+
+namespace orvane {
+
+// The pump sends DISCONNECT once the three Z have gone after the text typed.
+void LinkEnd::insertDisconnectText() {
+    ctx_.txPane.insertAtCaret(ctx_.txPane.caretAtLineStart() ? QStringLiteral("ZZZZ\n\n")
+                                                             : QStringLiteral("\nZZZZ\n\n"));
+}
+
+void LinkEnd::butDisconnectClick() {
+    const OperatingMode mode = ctx_.link.operatingMode;
+    if (ctx_.link.linkUp || isBroadcast(mode)) {
+        if (ctx_.txPane.isEmpty()) {
+            ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
+            ctx_.timers.startTransientPanel("DisconnectPanel",
+                                            mode == OperatingMode::QuoralBroadcast ? 3500 : 1000);
+        } else {
+            insertDisconnectText();
+        }
+    } else if (isFsk(mode) && !ctx_.txPane.isEmpty()) {
+        insertDisconnectText();
+    }
+    ctx_.txPane.restoreTypingColour();
+}
+
+void LinkEnd::panicReset() {
+    activities_.stopTextFileSend();
+    activities_.closeFileActivities();
+    ctx_.surface.setTxPaneEditable(true);
+    echoes_.reset();
+    pump_.resetSendState();
+    ctx_.txPane.restoreTypingColour();
+    ctx_.txPane.setText(QString());
+    ctx_.line.clearQueue();
+    ctx_.line.appendRaw("\x81\x06");
+    if (ctx_.link.operatingMode == OperatingMode::AmtorBroadcast) {
+        ctx_.surface.setEnabled("butAmtorDisconnect", false);
+        ctx_.surface.setEnabled("butAmtorConnect", true);
+        ctx_.surface.setEnabled("butAmtorPanic", false);
+        ctx_.link.operatingMode = OperatingMode::Amtor;
+        ctx_.surface.setPanel(panel::Event, "");
+        ctx_.surface.setPanel(panel::Link, ctx_.link.standbyText());
+    }
+    ctx_.surface.setPanel(panel::Format, "");
+    ctx_.surface.setEnabled("mnuFilesStopSaveSend", false);
+    ctx_.surface.setEnabled("mnuFilesSendtextfile", true);
+    ctx_.surface.setEnabled("mnuFilesSendBinaryFile", ctx_.link.operatingMode == OperatingMode::Quoral);
+    ctx_.surface.setEnabled("mnuFilesSaveStatistics", true);
+    ctx_.surface.setEnabled("mnuFilesSaveRX", true);
+    ctx_.timers.startTransientPanel("PanicPanel", 1300);
+}
+
+void LinkEnd::butPanicClick() {
+    panicReset();
+    if (ctx_.surface.isPanelVisible("FAXTransferPanel")) {
+        ctx_.surface.setCaption("FAXTransferLabel", "FAX Transfer Aborted");
+        ctx_.surface.setCaption("FAXStatusLabel", "FAX Transfer Aborted - Please Wait...");
+    }
+}
+
+} // namespace orvane

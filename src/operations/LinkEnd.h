@@ -1,0 +1,32 @@
+#pragma once
+
+#include "operations/OperationContext.h"
+
+namespace orvane {
+
+class ConsoleActivities;
+class EchoCounter;
+class TransmitPump;
+
+// Ending a link: Disconnect, which lets typed text go first, and Panic,
+// which drops everything and resets the modem's link at once.
+class LinkEnd {
+public:
+    LinkEnd(const OperationContext& context, TransmitPump& pump, EchoCounter& echoes,
+            ConsoleActivities& activities)
+        : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities) {}
+
+    void butDisconnectClick();
+    void butPanicClick();
+    void panicReset();
+
+private:
+    void insertDisconnectText();
+
+    OperationContext ctx_;
+    TransmitPump& pump_;
+    EchoCounter& echoes_;
+    ConsoleActivities& activities_;
+};
+
+} // namespace orvane

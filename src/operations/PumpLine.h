@@ -1,0 +1,32 @@
+#pragma once
+
+#include "protocol/ModemCommand.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace orvane {
+
+// The transmit queue and the port as the pump and the operations use them.
+class PumpLine {
+public:
+    virtual ~PumpLine() = default;
+    // Bytes not yet on the line: the queue's own and the driver's.
+    virtual std::size_t pending() = 0;
+    // The most bytes the transmit thread puts into one write.
+    virtual void setWriteLimit(std::size_t bytes) = 0;
+    // Appends text to the queue without waiting.
+    virtual void sendText(std::string_view bytes) = 0;
+    // Appends a command, then keeps the interface alive for 50 ms.
+    virtual void sendCommand(const ModemCommand& command) = 0;
+    // Bytes written to the line at once, ahead of everything queued.
+    virtual void sendImmediate(std::string_view bytes) = 0;
+    // Drops everything queued and not yet written.
+    virtual void clearQueue() = 0;
+    // Appends bytes as they are, without the command spacing.
+    virtual void appendRaw(std::string_view bytes) = 0;
+    // Output is held: the modem's CTS is off or it sent XOFF.
+    virtual bool outputHeld() = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,53 @@
+#include "operations/TransmitKeyFilter.h"
+
+#include "operations/PumpSources.h"
+#include "operations/TransmitPaneText.h"
+#include "operations/TransmitPump.h"
+#include "platform/Sound.h"
+
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace orvane {
+
+TransmitKeyFilter::TransmitKeyFilter(QTextEdit& pane, TransmitPaneText& text, const TransmitPump& pump,
+                                     const BinaryPumpSource& binary, Sound& sound)
+    : QObject(&pane), pane_(pane), text_(text), pump_(pump), binary_(binary), sound_(sound) {
+    pane_.installEventFilter(this);
+}
+
+bool TransmitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &pane_ && event->type() == QEvent::KeyPress)
+        return reTXDataKeyDown(static_cast<QKeyEvent*>(event)->key());
+    return false;
+}
+
+bool TransmitKeyFilter::reTXDataKeyDown(int key) {
+    text_.restoreTypingColour();
+    if (binary_.sendActive()) return false;
+    const QTextCursor cursor = pane_.textCursor();
+    const int caret = cursor.selectionStart();
+    const int sent = pump_.sentCount();
+    bool allowed = true;
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Left: allowed = caret > sent; break;
+    case Qt::Key_Home:
+    case Qt::Key_PageUp: allowed = caret - 1 > sent; break;
+    case Qt::Key_Up:
+        if (cursor.blockNumber() == 0) sound_.playExclamation();
+        return false;
+    case Qt::Key_Down:
+        // On the empty line behind a final line break, or in an empty pane.
+        if (cursor.block() == pane_.document()->lastBlock() && cursor.block().text().isEmpty())
+            sound_.playExclamation();
+        return false;
+    default: return false;
+    }
+    if (!allowed) sound_.playExclamation();
+    return !allowed;
+}
+
+} // namespace orvane

@@ -1,0 +1,141 @@
+#include "operations/TransmitPump.h"
+
+#include "config/Colour.h"
+#include "config/Settings.h"
+#include "operations/EchoCountable.h"
+#include "operations/PumpLine.h"
+#include "operations/PumpSources.h"
+#include "platform/Clock.h"
+#include "protocol/CommandBuilders.h"
+#include "protocol/link/LinkState.h"
+#include "serial/EchoCounter.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace orvane {
+namespace {
+
+QColor colour(const std::string& name) {
+    const Rgb rgb = ColourFromName(name);
+    return {rgb.Red, rgb.Green, rgb.Blue};
+}
+
+// Clears the flag on every way out of a pass.
+struct BusyMark {
+    explicit BusyMark(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyMark() { flag_ = false; }
+    bool& flag_;
+};
+
+} // namespace
+
+bool ZRun::feed(std::string_view text) {
+    for (const char c : text) {
+        if (c == 'z' || c == 'Z')
+            ++count_;
+        else if (count_ < 3)
+            count_ = 0;
+    }
+    if (count_ < 3) return false;
+    count_ = 0;
+    return true;
+}
+
+void TransmitPump::resetSendState() {
+    sentCount_ = 0;
+    zRun_ = ZRun{};
+}
+
+PumpView TransmitPump::view() {
+    PumpView v;
+    v.mode = p_.link.operatingMode;
+    v.entry = p_.terminal.textEntryMode;
+    v.linkUp = p_.link.linkUp;
+    v.txActive = p_.link.txActive;
+    v.txEnabled = p_.terminal.txEnabled;
+    v.echoPending = p_.echoes.EchoPending();
+    v.binaryHold = p_.binary.holdsPump();
+    v.draining = draining_;
+    v.binaryDataPhase = p_.binary.dataPhaseActive();
+    v.textFileActive = p_.textFile.sendActive();
+    v.sentCount = sentCount_;
+    v.flowHeld = p_.line.outputHeld();
+    v.queued = p_.line.pending();
+    // Only the first line is read: a pass costs the same on a full pane.
+    const QTextDocument& document = *p_.pane.document();
+    firstLine_ = document.firstBlock().text().toLatin1();
+    v.firstLine = std::string_view(firstLine_.constData(), static_cast<std::size_t>(firstLine_.size()));
+    v.completedLine = document.blockCount() > 1;
+    return v;
+}
+
+void TransmitPump::TransmitPumpPass() {
+    if (busy_) return; // entered again while it processes window messages
+    const BusyMark busy(busy_);
+
+    const PumpAction action = decidePumpPass(view(), p_.terminal.endOfLineSequence);
+    using Step = PumpAction::Step;
+    switch (action.step) {
+    case Step::Drain: draining_ = p_.line.pending() > 0; return;
+    case Step::Throttled:
+    case Step::FlowHeld: return;
+    case Step::BinaryPass: p_.binary.pumpPass(); return;
+    case Step::TextFilePass: p_.textFile.pumpPass(); return;
+    case Step::QueueBusy:
+    case Step::Typed: break;
+    }
+    if (action.writeLimit != writeLimit_) {
+        writeLimit_ = action.writeLimit;
+        p_.line.setWriteLimit(writeLimit_);
+    }
+    if (action.step == Step::QueueBusy) {
+        p_.clock.processEvents();
+        return;
+    }
+    apply(action);
+}
+
+void TransmitPump::apply(const PumpAction& action) {
+    const int startedAt = sentCount_;
+    sentCount_ = action.sentCount;
+    if (action.fskIdle) {
+        p_.link.txActive = true;
+        p_.line.sendCommand(command(CommandCode::FSK_IDLE));
+    }
+    if (!action.text.empty()) {
+        p_.line.sendText(action.text);
+        p_.echoes.add(echoCountable(p_.link.operatingMode, action.text));
+    }
+    if (action.finishLine) dropFirstLine();
+    if (zRun_.feed(action.text)) p_.line.sendCommand(command(CommandCode::DISCONNECT));
+    if (!action.finishLine && startedAt != 0 && sentCount_ != startedAt) highlight(startedAt);
+}
+
+void TransmitPump::dropFirstLine() {
+    QTextCursor cursor(p_.pane.document()->firstBlock());
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    // What has left cannot be brought back by Undo and sent twice.
+    p_.pane.document()->clearUndoRedoStacks();
+    p_.pane.moveCursor(QTextCursor::End);
+}
+
+void TransmitPump::highlight(int from) {
+    // The line's first character leaves in a pass of its own and is greyed
+    // together with the second.
+    if (from == 1) from = 0;
+    QTextCursor cursor(p_.pane.document()->firstBlock());
+    cursor.setPosition(from);
+    cursor.setPosition(sentCount_, QTextCursor::KeepAnchor);
+    QTextCharFormat grey;
+    grey.setForeground(colour(p_.settings.HighLightTextColor));
+    cursor.mergeCharFormat(grey);
+    p_.pane.document()->clearUndoRedoStacks();
+    p_.pane.moveCursor(QTextCursor::End);
+    p_.pane.setTextColor(colour(p_.settings.TransmitTextColor));
+}
+
+} // namespace orvane

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "operations/PumpDecision.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+
+class QTextEdit;
+
+namespace orvane {
+
+class BinaryPumpSource;
+class Clock;
+class EchoCounter;
+class PumpLine;
+class TextFilePumpSource;
+struct LinkState;
+struct Settings;
+
+// Counts 'z' and 'Z' in what the pump sends: three in a row end the link.
+class ZRun {
+public:
+    // True when this text completes a run of three.
+    bool feed(std::string_view text);
+
+private:
+    int count_ = 0; // ZRunCount
+};
+
+// Runs whenever the transmit queue reports itself empty and hands the modem
+// the next piece of work: binary data, a text file, or the typed text of the
+// transmit pane reTXData. A pass reads only the pane's first line, so it costs
+// the same whatever the pane holds below it.
+class TransmitPump {
+public:
+    struct Parts {
+        QTextEdit& pane;
+        LinkState& link;
+        TerminalModeState& terminal;
+        EchoCounter& echoes;
+        PumpLine& line;
+        Clock& clock;
+        const Settings& settings;
+        BinaryPumpSource& binary;
+        TextFilePumpSource& textFile;
+    };
+
+    explicit TransmitPump(Parts parts) : p_(parts) {}
+
+    // One pass; the handler of the queue-empty event.
+    void TransmitPumpPass();
+
+    // The part of the first line already handed over (SentCount).
+    int sentCount() const { return sentCount_; }
+    // The pane's send state back to nothing sent (the panic reset, Clear TX).
+    void resetSendState();
+
+private:
+    PumpView view();
+    void apply(const PumpAction& action);
+    void dropFirstLine();
+    void highlight(int from);
+
+    Parts p_;
+    bool busy_ = false;
+    bool draining_ = false;
+    std::size_t writeLimit_ = 0;
+    int sentCount_ = 0;
+    ZRun zRun_;
+    QByteArray firstLine_; // the bytes the last view points into
+};
+
+} // namespace orvane

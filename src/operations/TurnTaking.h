@@ -1,0 +1,34 @@
+#pragma once
+
+#include "operations/OperationContext.h"
+
+namespace orvane {
+
+// Who transmits and how: OVER and Forced OVER, TX enable, NORM/REV, Monitor
+// and the RTTY rate, from the mode toolbars.
+class TurnTaking {
+public:
+    explicit TurnTaking(const OperationContext& context) : ctx_(context) {}
+
+    void butOverClick();
+    void butForcedOverClick();
+    void butTXEnableClick();
+    void butNormRevClick();
+    void butMonitorClick();
+    void butRttyRateClick();
+
+private:
+    void showOverBox(const char* text);
+
+    OperationContext ctx_;
+};
+
+// The next RTTY rate after `rate` (45, 50, 57, 75, 100, 110, then 45 again)
+// and its index in that list, as the rate commands take it.
+struct RttyRate {
+    int baud;
+    int index;
+};
+RttyRate nextRttyRate(int rate);
+
+} // namespace orvane

@@ -1,0 +1,105 @@
+#include "WaitUntil.h"
+#include "platform/QtClock.h"
+#include "serial/LineLoss.h"
+#include "serial/TransmitThread.h"
+#include "support/UartPortDouble.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <numeric>
+
+namespace orvane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using testing::UartPortDouble;
+using testing::waitUntil;
+
+Bytes countingBytes(std::size_t n) {
+    Bytes bytes(n);
+    std::iota(bytes.begin(), bytes.end(), std::uint8_t{0});
+    return bytes;
+}
+
+// On a UART a written byte spends a while in the driver. The paced senders
+// hand over the next unit on the empty message; were it posted while bytes
+// still sat in the driver, they would stall on it or pile up behind it.
+TEST(UartLine, TheEmptyMessageComesOnlyOnceTheDriverHasSentEverything) {
+    UartPortDouble uart;
+    const Bytes data = countingBytes(120);
+    std::size_t handed = 0;
+    std::atomic<int> emptyWithDriverBusy{0};
+    std::atomic<TransmitThread*> pumped{nullptr};
+    // A pump as the console runs one: ten bytes for each empty message.
+    TransmitThread tx(uart, [&] {
+        if (uart.pendingOutput() != 0) ++emptyWithDriverBusy;
+        TransmitThread* queue = pumped.load();
+        if (!queue || handed >= data.size()) return;
+        queue->append(std::span(data).subspan(handed, 10));
+        handed += 10;
+    });
+    tx.setChunkSize(10);
+    pumped = &tx;
+    tx.append(std::string_view{});
+    ASSERT_TRUE(waitUntil([&] { return uart.wireSize() == data.size(); }));
+    tx.stop();
+    EXPECT_EQ(uart.wire(), data);
+    EXPECT_EQ(emptyWithDriverBusy, 0);
+}
+
+// The close's goodbye: what is queued is dropped, HOST_SHUTDOWN is queued, and
+// the close waits until it has left the driver.
+TEST(UartLine, HostShutdownIsTheLastThingOnTheWireAfterAClose) {
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    QtClock clock(1.0);
+    UartPortDouble uart;
+    TransmitThread tx(uart, [&clock] { clock.wakeWaiters(); });
+    tx.setChunkSize(10);
+    const Bytes longText(3000, 'x');
+    tx.append(longText);
+    ASSERT_TRUE(waitUntil([&] { return uart.wireSize() >= 40; }));
+
+    tx.clear();
+    tx.append(Bytes{0x80, 0x09});
+    EXPECT_TRUE(clock.waitUntil([&tx] { return tx.length() == 0; }, 1000));
+    const Bytes wire = uart.wire(); // taken at once: nothing may still be on its way
+    ASSERT_GE(wire.size(), 2u);
+    EXPECT_LT(wire.size(), longText.size());
+    EXPECT_EQ(Bytes(wire.end() - 2, wire.end()), (Bytes{0x80, 0x09}));
+    EXPECT_EQ(uart.pendingOutput(), 0);
+}
+
+struct CountingListener final : LineLossListener {
+    void lineLost() override { ++losses; }
+    std::atomic<int> losses{0};
+};
+
+// Unplugged: nothing queued is dropped and no empty message lets the senders
+// hand over more; the reopened port gets it all.
+TEST(UartLine, AnUnpluggedPortKeepsTheQueueForTheNextPort) {
+    UartPortDouble gone, back;
+    std::atomic<int> empties{0};
+    CountingListener listener;
+    TransmitThread tx(gone, [&] { ++empties; });
+    tx.setLineLossListener(&listener);
+    tx.setChunkSize(10);
+    gone.unplug();
+    tx.append("typed text");
+    ASSERT_TRUE(waitUntil([&] { return listener.losses == 1; }));
+    EXPECT_TRUE(tx.lineLost());
+    EXPECT_EQ(tx.length(), 10u);
+    const int emptiesWhileLost = empties;
+
+    tx.usePort(&back);
+    ASSERT_TRUE(waitUntil([&] { return back.wireSize() == 10; }));
+    EXPECT_EQ(back.wire(), (Bytes{'t', 'y', 'p', 'e', 'd', ' ', 't', 'e', 'x', 't'}));
+    EXPECT_FALSE(tx.lineLost());
+    EXPECT_EQ(emptiesWhileLost, 0);
+}
+
+} // namespace
+} // namespace orvane
