@@ -2,14 +2,17 @@
 
 #include "config/Settings.h"
 #include "modes/ModeSurface.h"
+#include "operations/FaxAbortMark.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
+#include "operations/broadcast/Broadcasts.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "protocol/status/ConsoleActivities.h"
 #include "serial/EchoCounter.h"
+#include "terminal/TransmitSendState.h"
 
 #include <QPlainTextEdit>
 
@@ -23,11 +26,10 @@ void LinkEnd::insertDisconnectText() {
 
 void LinkEnd::butDisconnectClick() {
     const OperatingMode mode = ctx_.link.operatingMode;
-    if (ctx_.link.linkUp || isBroadcast(mode)) {
+    if (ctx_.link.linkUp || broadcasts_.isBroadcasting()) {
         if (ctx_.txPane.isEmpty()) {
             ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
-            ctx_.timers.startTransientPanel("DisconnectPanel",
-                                            mode == OperatingMode::QuoralBroadcast ? 3500 : 1000);
+            ctx_.timers.startTransientPanel("DisconnectPanel", broadcasts_.disconnectNoticeMs());
         } else {
             insertDisconnectText();
         }
@@ -42,19 +44,15 @@ void LinkEnd::panicReset() {
     activities_.closeFileActivities();
     ctx_.surface.setTxPaneEditable(true);
     echoes_.reset();
-    pump_.resetSendState();
-    ctx_.txPane.restoreTypingColour();
-    ctx_.txPane.setText(QString());
+    {
+        const auto held = pump_.sendState().lockPane();
+        pump_.resetSendState();
+        ctx_.txPane.restoreTypingColour();
+        ctx_.txPane.setText(QString());
+    }
     ctx_.line.clearQueue();
     ctx_.line.appendRaw("\x81\x06");
-    if (ctx_.link.operatingMode == OperatingMode::AmtorBroadcast) {
-        ctx_.surface.setEnabled("butAmtorDisconnect", false);
-        ctx_.surface.setEnabled("butAmtorConnect", true);
-        ctx_.surface.setEnabled("butAmtorPanic", false);
-        ctx_.link.operatingMode = OperatingMode::Amtor;
-        ctx_.surface.setPanel(panel::Event, "");
-        ctx_.surface.setPanel(panel::Link, ctx_.link.standbyText());
-    }
+    broadcasts_.panicEndsAmtorBroadcast();
     ctx_.surface.setPanel(panel::Format, "");
     ctx_.surface.setEnabled("mnuFilesStopSaveSend", false);
     ctx_.surface.setEnabled("mnuFilesSendtextfile", true);
@@ -66,10 +64,7 @@ void LinkEnd::panicReset() {
 
 void LinkEnd::butPanicClick() {
     panicReset();
-    if (ctx_.surface.isPanelVisible("FAXTransferPanel")) {
-        ctx_.surface.setCaption("FAXTransferLabel", "FAX Transfer Aborted");
-        ctx_.surface.setCaption("FAXStatusLabel", "FAX Transfer Aborted - Please Wait...");
-    }
+    fax_.panicPressed();
 }
 
 } // namespace orvane

@@ -8,6 +8,7 @@
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/LinkState.h"
 #include "serial/EchoCounter.h"
+#include "terminal/TransmitSendState.h"
 
 namespace orvane {
 namespace {
@@ -33,8 +34,11 @@ bool ZRun::feed(std::string_view text) {
     return true;
 }
 
+int TransmitPump::sentCount() const { return p_.sent.sentCount(); }
+
 void TransmitPump::resetSendState() {
-    sentCount_ = 0;
+    const auto held = p_.sent.lockPane();
+    p_.sent.setSentCount(0);
     zRun_ = ZRun{};
 }
 
@@ -50,7 +54,7 @@ PumpView TransmitPump::view() {
     v.draining = draining_;
     v.binaryDataPhase = p_.binary.dataPhaseActive();
     v.textFileActive = p_.textFile.sendActive();
-    v.sentCount = sentCount_;
+    v.sentCount = p_.sent.sentCount();
     v.flowHeld = p_.line.outputHeld();
     v.queued = p_.line.pending();
     // Only the first line is read: a pass costs the same on a full pane.
@@ -87,8 +91,8 @@ void TransmitPump::TransmitPumpPass() {
 }
 
 void TransmitPump::apply(const PumpAction& action) {
-    const int startedAt = sentCount_;
-    sentCount_ = action.sentCount;
+    const int startedAt = p_.sent.sentCount();
+    p_.sent.setSentCount(action.sentCount);
     if (action.fskIdle) {
         p_.link.txActive = true;
         p_.line.sendCommand(command(CommandCode::FSK_IDLE));
@@ -99,13 +103,13 @@ void TransmitPump::apply(const PumpAction& action) {
     }
     if (action.finishLine) p_.pane.dropSentLine();
     if (zRun_.feed(action.text)) p_.line.sendCommand(command(CommandCode::DISCONNECT));
-    if (!action.finishLine && startedAt != 0 && sentCount_ != startedAt) highlight(startedAt);
+    if (!action.finishLine && startedAt != 0 && action.sentCount != startedAt) highlight(startedAt);
 }
 
 void TransmitPump::highlight(int from) {
     // The line's first character leaves in a pass of its own and is greyed
     // together with the second.
-    p_.pane.greySent(from == 1 ? 0 : from, sentCount_);
+    p_.pane.greySent(from == 1 ? 0 : from, p_.sent.sentCount());
 }
 
 } // namespace orvane

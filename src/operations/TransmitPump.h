@@ -14,6 +14,7 @@ class EchoCounter;
 class PumpLine;
 class TextFilePumpSource;
 class TransmitPaneText;
+class TransmitSendState;
 struct LinkState;
 
 // Counts 'z' and 'Z' in what the pump sends: three in a row end the link.
@@ -34,6 +35,7 @@ class TransmitPump {
 public:
     struct Parts {
         TransmitPaneText& pane;
+        TransmitSendState& sent;
         LinkState& link;
         TerminalModeState& terminal;
         EchoCounter& echoes;
@@ -49,8 +51,10 @@ public:
     void TransmitPumpPass();
 
     // The part of the first line already handed over (SentCount).
-    int sentCount() const { return sentCount_; }
-    // The pane's send state back to nothing sent (the panic reset, Clear TX).
+    int sentCount() const;
+    TransmitSendState& sendState() { return p_.sent; }
+    // The pane's send state and the Z run back to nothing sent (the panic
+    // reset), under the transmit-pane lock.
     void resetSendState();
 
 private:
@@ -62,7 +66,6 @@ private:
     bool busy_ = false;
     bool draining_ = false;
     std::size_t writeLimit_ = 0;
-    int sentCount_ = 0;
     ZRun zRun_;
     QByteArray firstLine_; // the bytes the last view points into
 };

@@ -1,6 +1,7 @@
 #include "terminal/PaneCommands.h"
 
 #include "terminal/ReceivePane.h"
+#include "terminal/TransmitSendState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -8,8 +9,8 @@
 
 namespace orvane {
 
-PaneCommands::PaneCommands(ReceivePane& receivePane, QPlainTextEdit& transmitPane)
-    : receive_(receivePane), transmit_(transmitPane) {}
+PaneCommands::PaneCommands(ReceivePane& receivePane, QPlainTextEdit& transmitPane, TransmitSendState& sent)
+    : receive_(receivePane), transmit_(transmitPane), sent_(sent) {}
 
 PaneCommands::Focused PaneCommands::focused() const {
     QWidget* focus = QApplication::focusWidget();
@@ -68,6 +69,9 @@ void PaneCommands::ClearReceive() { receive_.clearReceived(); }
 
 void PaneCommands::ClearTransmit() {
     transmit_.clear();
+    // What the operator types or pastes next leaves from its first character,
+    // even before the pump has seen the empty pane.
+    sent_.paneEmptied();
     if (afterTransmitCleared_) afterTransmitCleared_();
 }
 

@@ -9,12 +9,13 @@ class QWidget;
 namespace orvane {
 
 class ReceivePane;
+class TransmitSendState;
 
 // The Edit menu and the Clear commands. Edit commands act on whichever of the
 // two panes holds the keyboard focus, and do nothing when neither does.
 class PaneCommands {
 public:
-    PaneCommands(ReceivePane& receivePane, QPlainTextEdit& transmitPane);
+    PaneCommands(ReceivePane& receivePane, QPlainTextEdit& transmitPane, TransmitSendState& sent);
 
     void Undo1Click();
     void Cut1Click();
@@ -38,6 +39,7 @@ private:
 
     ReceivePane& receive_;
     QPlainTextEdit& transmit_;
+    TransmitSendState& sent_;
     std::function<void()> afterTransmitCleared_;
 };
 

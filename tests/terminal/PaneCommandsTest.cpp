@@ -2,6 +2,7 @@
 #include "terminal/PaneCommands.h"
 #include "terminal/ReceiveCapture.h"
 #include "terminal/ReceivePane.h"
+#include "terminal/TransmitSendState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +30,8 @@ struct Panes : ::testing::Test {
     ReceivePane* receive = new ReceivePane(&window);
     QPlainTextEdit* transmit = new QPlainTextEdit(&window);
     QLineEdit* elsewhere = new QLineEdit(&window);
-    PaneCommands commands{*receive, *transmit};
+    TransmitSendState sent;
+    PaneCommands commands{*receive, *transmit, sent};
 
     void SetUp() override {
         window.show();
@@ -96,6 +98,17 @@ TEST_F(Panes, ClearCommandsEmptyThePanesAndTheNextCharacterGoesToTheTop) {
     EXPECT_TRUE(transmit->toPlainText().isEmpty());
     commands.ClearTransmit();
     EXPECT_EQ(cleared, 2); // Clear All and Clear TX both end with the end-of-line rule
+}
+
+// Text pasted right after a clear, before the pump has run, would otherwise
+// lose as many leading characters as the old line had sent.
+TEST_F(Panes, ClearingTheTransmitPaneForgetsHowMuchOfItHadGone) {
+    for (void (PaneCommands::*clear)() : {&PaneCommands::ClearTransmit, &PaneCommands::ClearAll}) {
+        transmit->setPlainText("HELLO WORLD");
+        sent.setSentCount(5);
+        (commands.*clear)();
+        EXPECT_EQ(sent.sentCount(), 0);
+    }
 }
 
 TEST_F(Panes, CallSignMenuOpensOnlyWithASelectionAndHandsItOver) {
