@@ -8,8 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace orvane {
 namespace {
+
+constexpr const char* kCaptions[] = {"Code Effeciency", "Block Size", "Base Rate", "Actual"};
 
 template <typename W>
 W* named(W* widget, const char* name) {
@@ -17,41 +21,42 @@ W* named(W* widget, const char* name) {
     return widget;
 }
 
+constexpr int kMargin = 8;
+constexpr int kInset = 16; // controls inside the bevel
+constexpr int kWidth = 280;
+constexpr int kListWidth = 90;
+constexpr int kPanelHeight = 190;
+
+int hintHeight(const QWidget& w) { return w.sizeHint().height(); }
+
 } // namespace
 
 CallPanel::CallPanel(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CallPanel"));
     setWindowTitle(QStringLiteral("Select call"));
-    setFixedWidth(260);
+    setFixedWidth(kWidth);
     CallBevel = named(new QFrame(this), "CallBevel");
     CallBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    CallBevel->setGeometry(8, 8, 244, 97);
     CallBox = named(new QComboBox(this), "CallBox");
     CallBox->setEditable(true);
     CallBox->setInsertPolicy(QComboBox::NoInsert);
-    CallBox->setGeometry(16, 16, 228, 24);
     butLongPath = named(new QRadioButton(QStringLiteral("Adaptive"), this), "butLongPath");
-    butLongPath->setGeometry(16, 48, 110, 20);
     butShortPath = named(new QRadioButton(QStringLiteral("Manual"), this), "butShortPath");
-    butShortPath->setGeometry(130, 48, 110, 20);
     butShortPath->setChecked(true);
     butLongPath->hide();
     butShortPath->hide();
 
     Panel1 = named(new QFrame(this), "Panel1");
-    Panel1->setGeometry(8, 140, 244, 190);
     WaveFormatList = named(new QListWidget(Panel1), "WaveFormatList");
-    WaveFormatList->setGeometry(4, 4, 100, 180);
+    WaveFormatList->setGeometry(4, 4, kListWidth, kPanelHeight - 8);
     for (const WaveformEntry& w : kWaveforms) WaveFormatList->addItem(QString::fromLatin1(w.name));
-    auto label = [this](const char* name, const char* text, int y) {
-        QLabel* l = named(new QLabel(QString::fromLatin1(text), Panel1), name);
-        l->setGeometry(110, y, 130, 20);
-        return l;
+    auto label = [this](const char* name, const char* caption) {
+        return named(new QLabel(QString::fromLatin1(caption), Panel1), name);
     };
-    CELabel = label("CELabel", "Code Effeciency", 4);
-    BSLabel = label("BSLabel", "Block Size", 28);
-    BRLabel = label("BRLabel", "Base Rate", 52);
-    ALabel = label("ALabel", "Actual", 76);
+    CELabel = label("CELabel", kCaptions[0]);
+    BSLabel = label("BSLabel", kCaptions[1]);
+    BRLabel = label("BRLabel", kCaptions[2]);
+    ALabel = label("ALabel", kCaptions[3]);
     connect(WaveFormatList, &QListWidget::currentRowChanged, this, [this] { WaveFormatListChange(); });
 
     butCall = named(new QPushButton(QStringLiteral("Call"), this), "butCall");
@@ -60,23 +65,59 @@ CallPanel::CallPanel(QWidget* parent) : QDialog(parent) {
     setHeights(120, 83);
 }
 
+// The heights are the form's own; where the font needs more room (a larger
+// desktop font, another style) the bevel and the dialog grow so that no
+// control is cut off.
 void CallPanel::setHeights(int dialog, int bevel) {
-    setFixedHeight(dialog);
-    CallBevel->setFixedHeight(bevel);
-    const int buttonsTop = bevel + 8 + 4;
-    butCall->setGeometry(60, buttonsTop, 80, 24);
-    CancelBtn->setGeometry(150, buttonsTop, 80, 24);
-    Panel1->setVisible(dialog > 200);
+    const int inner = kWidth - 2 * kInset;
+    const int boxHeight = hintHeight(*CallBox);
+    CallBox->setGeometry(kInset, kInset, inner, boxHeight);
+    int contentBottom = kInset + boxHeight;
+    if (!butLongPath->isHidden()) {
+        const int radioTop = contentBottom + kMargin;
+        const int radioHeight = std::max(hintHeight(*butLongPath), hintHeight(*butShortPath));
+        butLongPath->setGeometry(kInset, radioTop, inner / 2, radioHeight);
+        butShortPath->setGeometry(kInset + inner / 2, radioTop, inner / 2, radioHeight);
+        contentBottom = radioTop + radioHeight;
+    }
+    // The bevel starts a margin down, so its bottom then lies a margin below the content.
+    bevel = std::max(bevel, contentBottom);
+    CallBevel->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, bevel);
+
+    const int buttonsTop = kMargin + bevel + 4;
+    const int buttonHeight = std::max(hintHeight(*butCall), hintHeight(*CancelBtn));
+    butCall->setGeometry(kWidth / 2 - 90, buttonsTop, 80, buttonHeight);
+    CancelBtn->setGeometry(kWidth / 2 + 10, buttonsTop, 80, buttonHeight);
+    int needed = buttonsTop + buttonHeight + kMargin;
+
+    const bool waveforms = dialog > 200; // the tall form of a manual Quoral call
+    Panel1->setVisible(waveforms);
+    if (waveforms) {
+        Panel1->setGeometry(kMargin, needed, kWidth - 2 * kMargin, kPanelHeight);
+        placeFigures();
+        needed += kPanelHeight + kMargin;
+    }
+    setFixedHeight(std::max(dialog, needed));
+}
+
+void CallPanel::placeFigures() {
+    int top = 4;
+    for (QLabel* label : {CELabel, BSLabel, BRLabel, ALabel}) {
+        const int height = hintHeight(*label) + 4;
+        label->setGeometry(kListWidth + 12, top, Panel1->width() - kListWidth - 16, height);
+        top += height + 4;
+    }
 }
 
 void CallPanel::WaveFormatListChange() {
     const int row = WaveFormatList->currentRow();
     if (row < 0 || row >= static_cast<int>(std::size(kWaveforms))) return;
     const WaveformEntry& w = kWaveforms[row];
-    CELabel->setText(QString::fromLatin1(w.codeEfficiency));
-    BSLabel->setText(QString::fromLatin1(w.blockSize));
-    BRLabel->setText(QString::fromLatin1(w.baseRate));
-    ALabel->setText(QString::fromLatin1(w.actual));
+    const char* figures[] = {w.codeEfficiency, w.blockSize, w.baseRate, w.actual};
+    QLabel* labels[] = {CELabel, BSLabel, BRLabel, ALabel};
+    for (int i = 0; i < 4; ++i)
+        labels[i]->setText(QStringLiteral("%1: %2").arg(QString::fromLatin1(kCaptions[i]),
+                                                         QString::fromLatin1(figures[i])));
 }
 
 void CallPanel::showEvent(QShowEvent* event) {

@@ -54,6 +54,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    void placeFigures();
 };
 
 } // namespace orvane
