@@ -39,6 +39,7 @@
 #include "terminal/CallSignPopup.h"
 #include "terminal/PaneCommands.h"
 #include "terminal/ReceivePane.h"
+#include "terminal/ReceivePrinting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -145,6 +146,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     connectPaneCommands();
     modem_->connectCodeMenu();
     monitor_->connectFilesMenu();
+    printing_ = std::make_unique<ReceivePrinting>(
+        ReceivePrinting::Environment{*receivePane_, *mainWindow_, services_.prompter, services_.clock});
+    mainWindow_->onTriggered("mnuFilesPrintCont", [this] { printing_->mnuFilesPrintContClick(); });
+    mainWindow_->onTriggered("PrintSetup1", [this] { printing_->PrintSetup1Click(); });
 }
 
 void Console::createConfigurationWindows() {
