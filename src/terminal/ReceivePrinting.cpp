@@ -32,7 +32,8 @@ QString ReceivePrinting::documentTitle() const {
 
 bool ReceivePrinting::printersInstalled() {
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) return true;
-    e_.prompter.message("Error", "There are no printers installed.", PromptIcon::Stop, PromptButtons::Ok);
+    e_.prompter.message("Error", "There are no printers installed.", PromptIcon::Stop,
+                        PromptButtons::Ok);
     return false;
 }
 
@@ -61,7 +62,8 @@ void ReceivePrinting::mnuFilesPrintContClick() {
         failure = witness.outcome(title.toStdString()).failure;
     }
     if (!failure.empty())
-        e_.prompter.message("Error", "The RX buffer was not printed on \"" + queue + "\": " + failure,
+        e_.prompter.message("Error",
+                            "The RX buffer was not printed on \"" + queue + "\": " + failure,
                             PromptIcon::Stop, PromptButtons::Ok);
 }
 
@@ -71,9 +73,11 @@ void ReceivePrinting::PrintSetup1Click() {
     // the whole pane, and printing to a file is not a printer.
     QPrintDialog dialog(&printer(), &e_.window);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     e_.prompter.runDialog(dialog);
 }
 

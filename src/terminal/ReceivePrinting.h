@@ -22,7 +22,7 @@ class ReceivePrinting {
 public:
     struct Environment {
         ReceivePane& pane;
-        QWidget& window;   // parent of the printer dialog
+        QWidget& window; // parent of the printer dialog
         Prompter& prompter;
         Clock& clock;
     };

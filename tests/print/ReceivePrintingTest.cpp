@@ -26,7 +26,9 @@ std::string env(const char* name) {
     return value ? value : "";
 }
 
-void shell(const std::string& command) { ASSERT_EQ(std::system(command.c_str()), 0) << command; }
+void shell(const std::string& command) {
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
 
 struct Job {
     int id = 0;
@@ -40,14 +42,16 @@ Job newestJob(const std::string& queue) {
     const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.c_str(), 0, CUPS_WHICHJOBS_ALL);
     Job newest;
     for (int i = 0; i < count; ++i)
-        if (jobs[i].id > newest.id) newest = {jobs[i].id, jobs[i].state, jobs[i].title ? jobs[i].title : ""};
+        if (jobs[i].id > newest.id)
+            newest = {jobs[i].id, jobs[i].state, jobs[i].title ? jobs[i].title : ""};
     if (count > 0) cupsFreeJobs(count, jobs);
     return newest;
 }
 
 std::string pdfText(const fs::path& pdf) {
     const fs::path text = pdf.string() + ".txt";
-    if (std::system(("pdftotext '" + pdf.string() + "' '" + text.string() + "'").c_str()) != 0) return {};
+    if (std::system(("pdftotext '" + pdf.string() + "' '" + text.string() + "'").c_str()) != 0)
+        return {};
     std::ostringstream contents;
     contents << std::ifstream(text).rdbuf();
     return contents.str();
@@ -89,8 +93,10 @@ protected:
 TEST_F(ReceivePrinting, PrintsTheWholePaneAsOneTitledJobOnThePrinterChosenInSetup) {
     // Two pages of traffic in both colours: received lines and their echoes.
     for (int line = 1; line <= 90; ++line) {
-        const std::string text = "DE W1AW LINE " + std::to_string(line) + " THE QUICK BROWN FOX <&> 0123456789\n";
-        for (char c : text) (line % 2 ? pane().showReceived(c) : pane().showEcho(c));
+        const std::string text =
+            "DE W1AW LINE " + std::to_string(line) + " THE QUICK BROWN FOX <&> 0123456789\n";
+        for (char c : text)
+            (line % 2 ? pane().showReceived(c) : pane().showEcho(c));
     }
     pane().flushPending();
     const int before = newestJob(queue).id;
@@ -113,16 +119,19 @@ TEST_F(ReceivePrinting, PrintsTheWholePaneAsOneTitledJobOnThePrinterChosenInSetu
     ASSERT_EQ(done.state, IPP_JSTATE_COMPLETED);
     fs::path pdf;
     for (const auto& entry : fs::directory_iterator(output))
-        if (entry.path().filename().string().ends_with("job_" + std::to_string(job.id) + ".pdf")) pdf = entry.path();
+        if (entry.path().filename().string().ends_with("job_" + std::to_string(job.id) + ".pdf"))
+            pdf = entry.path();
     ASSERT_FALSE(pdf.empty()) << "no PDF for job " << job.id;
 
     // Page after page, each with its number at the foot; the pane's text whole.
-    QStringList pages = QString::fromStdString(pdfText(pdf)).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QStringList pages =
+        QString::fromStdString(pdfText(pdf)).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 2);
     QString text;
     for (int page = 1; page <= pages.size(); ++page) {
         QString body = pages[page - 1].trimmed();
-        ASSERT_TRUE(body.endsWith(QLatin1Char('\n') + QString::number(page))) << body.right(20).toStdString();
+        ASSERT_TRUE(body.endsWith(QLatin1Char('\n') + QString::number(page)))
+            << body.right(20).toStdString();
         text += body.chopped(QString::number(page).size()) + QLatin1Char('\n');
     }
     EXPECT_EQ(text.simplified().toStdString(), pane().toPlainText().simplified().toStdString());
@@ -138,8 +147,8 @@ TEST_F(ReceivePrinting, APrinterThatTakesNoJobSaysWhichAndWhyAndNothingIsPrinted
     };
     const Case cases[] = {
         {"a queue removed after it was chosen", gone, "lpadmin -x " + gone, "", "does not exist"},
-        {"a queue refusing jobs", queue, "cupsreject -r 'out of paper' " + queue, "cupsaccept " + queue,
-         "is not accepting jobs. (out of paper)"},
+        {"a queue refusing jobs", queue, "cupsreject -r 'out of paper' " + queue,
+         "cupsaccept " + queue, "is not accepting jobs. (out of paper)"},
     };
     shell("lpadmin -p " + gone + " -E -v cups-pdf:/" + gone +
           " -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null");
@@ -157,7 +166,9 @@ TEST_F(ReceivePrinting, APrinterThatTakesNoJobSaysWhichAndWhyAndNothingIsPrinted
         const auto& asked = console.prompter.asked().back();
         EXPECT_EQ(asked.caption, "Error");
         EXPECT_EQ(asked.icon, PromptIcon::Stop);
-        EXPECT_EQ(asked.text.rfind("The RX buffer was not printed on \"" + c.printer + "\": ", 0), 0u) << asked.text;
+        EXPECT_EQ(asked.text.rfind("The RX buffer was not printed on \"" + c.printer + "\": ", 0),
+                  0u)
+            << asked.text;
         EXPECT_NE(asked.text.find(c.reason), std::string::npos) << asked.text;
         EXPECT_EQ(newestJob(c.printer).id, before);
     }

@@ -27,13 +27,15 @@ private:
     int count_ = 0;
 };
 
-bool lastRequestFailed() { return cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE; }
+bool lastRequestFailed() {
+    return cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+}
 
 // What the printer says of itself ("out of paper"), which explains a refusal.
 std::string printerStateMessage(const std::string& queue) {
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
-                     queue.c_str());
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                     "/printers/%s", queue.c_str());
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
@@ -57,7 +59,8 @@ PrintJobWitness::PrintJobWitness(std::string queue) : queue_(std::move(queue)) {
     cupsFreeDests(1, dest);
     // Asking for the jobs also leaves this thread's last status clean: what
     // follows it is the print engine's.
-    for (const cups_job_t& job : QueueJobs(queue_)) newestBefore_ = std::max(newestBefore_, job.id);
+    for (const cups_job_t& job : QueueJobs(queue_))
+        newestBefore_ = std::max(newestBefore_, job.id);
 }
 
 PrintOutcome PrintJobWitness::outcome(const std::string& title) const {
