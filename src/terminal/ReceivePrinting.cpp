@@ -2,7 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
-#include "platform/print/PrintJobWitness.h"
+#include "platform/print/WitnessedPrint.h"
 #include "terminal/ReceivePane.h"
 
 #include <QDateTime>
@@ -54,16 +54,11 @@ void ReceivePrinting::mnuFilesPrintContClick() {
     current.setPrintRange(QPrinter::AllPages); // the whole pane, whatever the dialog offered
     e_.pane.flushPending();
 
-    const std::string queue = current.printerName().toStdString();
-    PrintJobWitness witness(queue);
-    std::string failure = witness.unavailable();
-    if (failure.empty()) {
-        e_.pane.print(&current);
-        failure = witness.outcome(title.toStdString()).failure;
-    }
+    const std::string failure = printWitnessed(current, [&] { e_.pane.print(&current); });
     if (!failure.empty())
         e_.prompter.message("Error",
-                            "The RX buffer was not printed on \"" + queue + "\": " + failure,
+                            "The RX buffer was not printed on \"" +
+                                current.printerName().toStdString() + "\": " + failure,
                             PromptIcon::Stop, PromptButtons::Ok);
 }
 

@@ -1,3 +1,4 @@
+#include "app/HelpWindow.h"
 #include "app/console/ConsoleFixture.h"
 
 #include <QAction>
@@ -71,8 +72,8 @@ protected:
 
     void trigger(const char* action) { console.console.mainWindow().action(action)->trigger(); }
     ReceivePane& pane() { return *console.console.mainWindow().findChild<ReceivePane*>(); }
-    // The operator picks `printer` in the printer dialog and confirms.
-    void chooseInPrintSetup(const std::string& printer) {
+    // The operator will pick `printer` in the next printer dialog and confirm.
+    void answerPrinterDialog(const std::string& printer) {
         console.prompter.onNextDialog([printer](QDialog& dialog) {
             auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
             EXPECT_NE(printers, nullptr);
@@ -81,6 +82,9 @@ protected:
             dialog.accept();
             return dialog.result();
         });
+    }
+    void chooseInPrintSetup(const std::string& printer) {
+        answerPrinterDialog(printer);
         trigger("PrintSetup1");
     }
 
@@ -172,6 +176,24 @@ TEST_F(ReceivePrinting, APrinterThatTakesNoJobSaysWhichAndWhyAndNothingIsPrinted
         EXPECT_NE(asked.text.find(c.reason), std::string::npos) << asked.text;
         EXPECT_EQ(newestJob(c.printer).id, before);
     }
+}
+
+TEST_F(ReceivePrinting, TheHelpWindowPrintsItsListOrSaysItCouldNot) {
+    HelpWindow& help = console.console.helpWindow();
+    auto print = [&] { help.findChild<QAction*>(QStringLiteral("Print1"))->trigger(); };
+    const int before = newestJob(queue).id;
+    answerPrinterDialog(queue);
+    print();
+    EXPECT_TRUE(console.prompter.asked().empty());
+    EXPECT_EQ(newestJob(queue).title, "Orvane Help");
+
+    shell("cupsreject " + queue);
+    answerPrinterDialog(queue);
+    print();
+    shell("cupsaccept " + queue);
+    EXPECT_EQ(console.prompter.texts(),
+              std::vector<std::string>{"Error Printing...\r\n Please, Check Printer Installation"});
+    EXPECT_EQ(newestJob(queue).id, before + 1);
 }
 
 TEST_F(ReceivePrinting, WithoutPrintersBothItemsSaySoAndShowNoDialog) {
