@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/DeviceRecovery.h"
 #include "app/FileTransfers.h"
+#include "app/IdleReportGate.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
@@ -138,8 +139,10 @@ Console::Console(ConsoleServices services, QObject* parent)
         services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
         *mainWindow_, directories_.base});
     binaryReceive_.setTarget(transfers_->receiveSink());
+    new IdleReportGate(*mainWindow_, *mainWindow_->transmitPane(), *port_, *transfers_);
     modem_->clockTick().setTransfers(*transfers_);
-    recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_);
+    recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_,
+                                                 settings_);
     port_->setLineLossListener(recovery_.get());
     connectMenus();
     connectPaneCommands();

@@ -92,6 +92,7 @@ void FileTransfers::mnuFilesSendtextfileClick() {
     const std::vector<std::string> chosen = env_.prompter.openFiles(request);
     if (chosen.empty()) return;
     text_->start(chosen.front());
+    env_.port.wantIdleReports(); // the text goes out on the queue's empty reports
 }
 
 void FileTransfers::stopDiskSaveSend() {
@@ -102,6 +103,10 @@ void FileTransfers::stopDiskSaveSend() {
 
 void FileTransfers::panicPressed() {
     fax_->panicPressed();
+}
+
+bool FileTransfers::anyActive() const {
+    return binary_->anyActive() || text_->active();
 }
 
 bool FileTransfers::holdsPump() const {

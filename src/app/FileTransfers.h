@@ -74,6 +74,8 @@ public:
     void binaryDataPass();
     bool textFileActive() const;
     void textFilePass();
+    // A file is being sent or received.
+    bool anyActive() const;
     // Typed keys are passed on unchecked while a binary send runs.
     bool binarySendRunning() const;
 
