@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monitor/TransferProgress.h"
+#include "platform/FileActivity.h"
 #include "serial/ReceiveRouting.h"
 #include "transfer/DiskTransferFiles.h"
 #include "transfer/InBandHandler.h"
@@ -15,10 +16,15 @@
 
 namespace orvane {
 
+class BinaryPumpSource;
 class BinaryTransfer;
+class BinaryTransferGuard;
+class FaxAbortMark;
+class TextFilePumpSource;
 class Clock;
 class EchoCounter;
 class FaxPanelWidgets;
+class FileTransferReport;
 class FaxTransferDisplay;
 class FileXferPanel;
 class MainWindow;
@@ -32,14 +38,16 @@ struct RoutingFlags;
 
 // Files between consoles, as the console runs them: the binary transfer both
 // ways with its panel, the FAX display, the text file send with its window,
-// their menu items, and their share of the transmit pump and the clock tick.
+// their menu items, and their share of the clock tick. The transmit pump and
+// the Panic buttons reach them through the hooks below.
 class FileTransfers final : public QObject,
                             private TransferLine,
                             private InBandStatusSink,
                             private FaxConsole,
                             private TextFileView,
                             private TextSendMode,
-                            public TransferProgress {
+                            public TransferProgress,
+                            public FileActivity {
     Q_OBJECT
 public:
     struct Environment {
@@ -51,6 +59,7 @@ public:
         PortSession& port;
         ModemControl& modem;
         MainWindow& window;
+        FileTransferReport& report;
         std::filesystem::path programDir;
     };
 
@@ -65,19 +74,17 @@ public:
     void mnuFilesSendtextfileClick();
     // The transfers' part of Stop disk save/send: every file closed, every flag cleared.
     void stopDiskSaveSend();
-    // The Panic buttons.
-    void panicPressed();
+    void stopFileActivity() override { stopDiskSaveSend(); }
 
-    // The transmit pump's view of the transfers.
-    bool holdsPump() const;
-    bool binaryDataPhaseActive() const;
-    void binaryDataPass();
-    bool textFileActive() const;
-    void textFilePass();
+    // What the transmit pump serves, in its order: binary data, then a text file.
+    BinaryPumpSource& binaryPump();
+    TextFilePumpSource& textFilePump();
+    // Whether a binary transfer runs either way (the toolbar texts wait).
+    BinaryTransferGuard& transferGuard();
+    // The FAX display as the Panic buttons reach it.
+    FaxAbortMark& faxAbortMark();
     // A file is being sent or received.
     bool anyActive() const;
-    // Typed keys are passed on unchecked while a binary send runs.
-    bool binarySendRunning() const;
 
     BinaryTransfer& binary() { return *binary_; }
 
@@ -114,9 +121,6 @@ private:
     // TextSendMode
     bool countsTowardEcho(std::uint8_t byte) const override;
     bool isQuoral() const override;
-
-    // Until the transmit pump serves them, the transfers pump themselves.
-    void transmitQueueEmpty();
 
     Environment env_;
     DiskTransferFiles files_;
