@@ -63,6 +63,10 @@ public:
     void holdIdleReports();
     // Something may be waiting to be sent again: a report comes at once.
     void wantIdleReports() { signalWake(); }
+    bool idleReportsHeld() {
+        std::lock_guard guard(wakeLock_);
+        return idleReportsHeld_;
+    }
     // Shows every chunk the port took to `tap` (none: nullptr).
     void setWireTap(WireTap* tap) { tap_.store(tap); }
 
