@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/DeviceRecovery.h"
 #include "app/FileTransfers.h"
+#include "app/IdleReportGate.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
@@ -144,8 +145,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     windows_.callPanel = &operations_->callPanel();
     modem_->setMessageDirectory(directories_.msg());
     binaryReceive_.setTarget(transfers_->receiveSink());
+    new IdleReportGate(*mainWindow_, *mainWindow_->transmitPane(), *port_, *transfers_);
     modem_->clockTick().setTransfers(*transfers_);
-    recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_);
+    recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_,
+                                                 settings_);
     port_->setLineLossListener(recovery_.get());
     connectMenus();
     connectPaneCommands();
