@@ -5,11 +5,11 @@
 #include "app/PortSession.h"
 
 #include <QTextDocument>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace orvane {
 
-IdleReportGate::IdleReportGate(MainWindow& window, QTextEdit& transmitPane, PortSession& port,
+IdleReportGate::IdleReportGate(MainWindow& window, QPlainTextEdit& transmitPane, PortSession& port,
                                const FileTransfers& transfers)
     : QObject(&window), pane_(transmitPane), port_(port), transfers_(transfers) {
     connect(&window, &MainWindow::txEmpty, this, &IdleReportGate::queueEmpty);

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace orvane {
 
@@ -17,13 +17,13 @@ class PortSession;
 // report's other handlers, so it sees what they left.
 class IdleReportGate final : public QObject {
 public:
-    IdleReportGate(MainWindow& window, QTextEdit& transmitPane, PortSession& port,
+    IdleReportGate(MainWindow& window, QPlainTextEdit& transmitPane, PortSession& port,
                    const FileTransfers& transfers);
 
 private:
     void queueEmpty();
 
-    QTextEdit& pane_;
+    QPlainTextEdit& pane_;
     PortSession& port_;
     const FileTransfers& transfers_;
 };
