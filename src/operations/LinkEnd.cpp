@@ -14,8 +14,6 @@
 #include "serial/EchoCounter.h"
 #include "terminal/TransmitSendState.h"
 
-#include <QPlainTextEdit>
-
 namespace orvane {
 
 // The pump sends DISCONNECT once the three Z have gone after the text typed.
