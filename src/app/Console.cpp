@@ -8,12 +8,11 @@
 #include "app/KeyboardWiring.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
-#include "app/OperationsWiring.h"
-#include "operations/CallPanel.h"
 #include "app/OnAirOperations.h"
+#include "app/OperationsWiring.h"
 #include "app/PortSession.h"
-#include "app/Version.h"
 #include "app/SplashWindow.h"
+#include "app/Version.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
 #include "app/loader/FirmwareLoading.h"
@@ -25,28 +24,31 @@
 #include "config/ui/TForm3.h"
 #include "config/ui/ViewMenu.h"
 #include "monitor/ui/MonitorWindows.h"
-#include "protocol/link/OperatingMode.h"
-#include "serial/SerialPort.h"
+#include "operations/CallPanel.h"
+#include "operations/PumpSources.h"
 #include "platform/Clock.h"
 #include "platform/ProcessExit.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/CommandCode.h"
+#include "protocol/link/OperatingMode.h"
 #include "serial/DisplayThread.h"
 #include "serial/PortAvailability.h"
+#include "serial/SerialPort.h"
 #include "serial/TransmitThread.h"
 #include "serial/ui/TComFrm.h"
 #include "terminal/CallSignPopup.h"
 #include "terminal/PaneCommands.h"
 #include "terminal/ReceivePane.h"
+#include "terminal/keys/KeyboardCommands.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QColor>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QMenu>
+#include <QScreen>
 #include <QTextEdit>
 
 namespace orvane {
@@ -77,7 +79,7 @@ Console::Console(ConsoleServices services, QObject* parent)
 
     charHandler_ = std::make_unique<ReceivedCharHandler>(
         *this, routing_, echoes_,
-        ReceivedCharHandler::Inputs{[this] { return transfers_ && transfers_->binarySendRunning(); },
+        ReceivedCharHandler::Inputs{[this] { return transfers_ && transfers_->binaryPump().sendActive(); },
                                     [this] { return settings_.EchoEnable; }});
     bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
                          [this](std::uint8_t) { transfers_->handleInBand(); },
@@ -126,18 +128,21 @@ Console::Console(ConsoleServices services, QObject* parent)
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
-    operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
-        *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
-        fileActivities_, services_.prompter, services_.sound, services_.clock, directories_.msg()});
-    windows_.callPanel = &operations_->callPanel();
-    createSessionLog();
-    modem_->setMessageDirectory(directories_.msg());
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
         *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
         services_.clock, services_.prompter, *display_});
+    createSessionLog();
     transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
         services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
-        *mainWindow_, directories_.base});
+        *mainWindow_, *sessionLog_, directories_.base});
+    operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
+        *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
+        fileActivities_, onAir_->broadcasts(), services_.prompter, services_.sound, services_.clock,
+        directories_.msg(),
+        TransferHooks{transfers_->binaryPump(), transfers_->textFilePump(),
+                      transfers_->transferGuard(), transfers_->faxAbortMark()}});
+    windows_.callPanel = &operations_->callPanel();
+    modem_->setMessageDirectory(directories_.msg());
     binaryReceive_.setTarget(transfers_->receiveSink());
     modem_->clockTick().setTransfers(*transfers_);
     recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_);
@@ -173,10 +178,11 @@ Console::~Console() {
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
     keyboard_.reset();
-    onAir_.reset();
-    transfers_.reset();
     firmware_.reset();
+    // The pump serves the transfers: it goes first.
     operations_.reset();
+    transfers_.reset();
+    onAir_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();
     sessionLog_.reset();

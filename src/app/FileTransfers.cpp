@@ -23,11 +23,6 @@
 
 namespace orvane {
 
-namespace {
-// The most unechoed characters the pump lets through in Quoral.
-constexpr int kQuoralEchoCeiling = 500;
-} // namespace
-
 FileTransfers::FileTransfers(Environment environment)
     : env_(environment), panel_(new FileXferPanel(env_.window)),
       textWindow_(new TextFileProgressDialog(&env_.window)) {
@@ -43,6 +38,7 @@ FileTransfers::FileTransfers(Environment environment)
                                   env_.clock,
                                   env_.echoes,
                                   env_.modem.clockTick().throughput(),
+                                  env_.report,
                                   env_.programDir,
                                   env_.programDir / "In"};
     binary_ = std::make_unique<BinaryTransfer>(context, env_.routing, *fax_);
@@ -50,13 +46,12 @@ FileTransfers::FileTransfers(Environment environment)
                                               static_cast<InBandStatusSink&>(*this));
     text_ = std::make_unique<TextFileSend>(files_, line, env_.echoes,
                                            static_cast<TextFileView&>(*this),
-                                           static_cast<TextSendMode&>(*this));
+                                           static_cast<TextSendMode&>(*this), env_.report);
 
     connect(panel_, &FileXferPanel::butXferAbortClick, this,
             [this] { binary_->butXferAbortClick(); });
     env_.window.onTriggered("mnuFilesSendBinaryFile", [this] { mnuFilesSendBinaryFileClick(); });
     env_.window.onTriggered("mnuFilesSendtextfile", [this] { mnuFilesSendtextfileClick(); });
-    connect(&env_.window, &MainWindow::txEmpty, this, &FileTransfers::transmitQueueEmpty);
 }
 
 FileTransfers::~FileTransfers() = default;
@@ -99,37 +94,17 @@ void FileTransfers::stopDiskSaveSend() {
     env_.modem.surface().setTxPaneEditable(true);
 }
 
-void FileTransfers::panicPressed() {
-    fax_->panicPressed();
+BinaryPumpSource& FileTransfers::binaryPump() {
+    return *binary_;
 }
-
-bool FileTransfers::holdsPump() const {
-    return binary_->holdsPump();
+TextFilePumpSource& FileTransfers::textFilePump() {
+    return *text_;
 }
-bool FileTransfers::binaryDataPhaseActive() const {
-    return binary_->dataPhaseActive();
+BinaryTransferGuard& FileTransfers::transferGuard() {
+    return *binary_;
 }
-void FileTransfers::binaryDataPass() {
-    binary_->dataPhasePass();
-}
-bool FileTransfers::textFileActive() const {
-    return text_->active();
-}
-void FileTransfers::textFilePass() {
-    text_->pass();
-}
-bool FileTransfers::binarySendRunning() const {
-    return binary_->sendRunning();
-}
-
-void FileTransfers::transmitQueueEmpty() {
-    if (holdsPump()) return;
-    const bool quoral = env_.modem.link().operatingMode == OperatingMode::Quoral;
-    if (quoral && env_.echoes.EchoPending() > kQuoralEchoCeiling) return;
-    if (binaryDataPhaseActive())
-        binaryDataPass();
-    else if (textFileActive())
-        textFilePass();
+FaxAbortMark& FileTransfers::faxAbortMark() {
+    return *fax_;
 }
 
 // TransferProgress

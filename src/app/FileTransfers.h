@@ -16,10 +16,15 @@
 
 namespace orvane {
 
+class BinaryPumpSource;
 class BinaryTransfer;
+class BinaryTransferGuard;
+class FaxAbortMark;
+class TextFilePumpSource;
 class Clock;
 class EchoCounter;
 class FaxPanelWidgets;
+class FileTransferReport;
 class FaxTransferDisplay;
 class FileXferPanel;
 class MainWindow;
@@ -33,7 +38,8 @@ struct RoutingFlags;
 
 // Files between consoles, as the console runs them: the binary transfer both
 // ways with its panel, the FAX display, the text file send with its window,
-// their menu items, and their share of the transmit pump and the clock tick.
+// their menu items, and their share of the clock tick. The transmit pump and
+// the Panic buttons reach them through the hooks below.
 class FileTransfers final : public QObject,
                             private TransferLine,
                             private InBandStatusSink,
@@ -53,6 +59,7 @@ public:
         PortSession& port;
         ModemControl& modem;
         MainWindow& window;
+        FileTransferReport& report;
         std::filesystem::path programDir;
     };
 
@@ -68,17 +75,14 @@ public:
     // The transfers' part of Stop disk save/send: every file closed, every flag cleared.
     void stopDiskSaveSend();
     void stopFileActivity() override { stopDiskSaveSend(); }
-    // The Panic buttons.
-    void panicPressed();
 
-    // The transmit pump's view of the transfers.
-    bool holdsPump() const;
-    bool binaryDataPhaseActive() const;
-    void binaryDataPass();
-    bool textFileActive() const;
-    void textFilePass();
-    // Typed keys are passed on unchecked while a binary send runs.
-    bool binarySendRunning() const;
+    // What the transmit pump serves, in its order: binary data, then a text file.
+    BinaryPumpSource& binaryPump();
+    TextFilePumpSource& textFilePump();
+    // Whether a binary transfer runs either way (the toolbar texts wait).
+    BinaryTransferGuard& transferGuard();
+    // The FAX display as the Panic buttons reach it.
+    FaxAbortMark& faxAbortMark();
 
     BinaryTransfer& binary() { return *binary_; }
 
@@ -115,9 +119,6 @@ private:
     // TextSendMode
     bool countsTowardEcho(std::uint8_t byte) const override;
     bool isQuoral() const override;
-
-    // Until the transmit pump serves them, the transfers pump themselves.
-    void transmitQueueEmpty();
 
     Environment env_;
     DiskTransferFiles files_;

@@ -18,8 +18,9 @@ OperationsWiring::OperationsWiring(Environment environment)
     LinkState& link = env_.modem.link();
     pump_ = std::make_unique<TransmitPump>(TransmitPump::Parts{pane, link, env_.modem.terminal(),
                                                                env_.echoes, line_, env_.clock,
-                                                               env_.settings, noBinary_, noTextFile_});
-    new TransmitKeyFilter(pane, *txPane_, *pump_, noBinary_, env_.sound);
+                                                               env_.settings, env_.transfers.binary,
+                                                               env_.transfers.textFile});
+    new TransmitKeyFilter(pane, *txPane_, *pump_, env_.transfers.binary, env_.sound);
     QObject::connect(&env_.window, &MainWindow::txEmpty, &env_.window,
                      [this] { pump_->TransmitPumpPass(); });
 
@@ -31,8 +32,9 @@ OperationsWiring::OperationsWiring(Environment environment)
                                    env_.prompter,  env_.window});
     calls_ = std::make_unique<ArqCalls>(context, *callPanel_, env_.receivePane);
     turns_ = std::make_unique<TurnTaking>(context);
-    linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, env_.echoes, env_.activities);
-    messages_ = std::make_unique<CqAndMessages>(context, noTransfer_, MessageFiles(env_.messageFolder),
+    linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, env_.echoes, env_.activities,
+                                        env_.broadcasts, env_.transfers.fax);
+    messages_ = std::make_unique<CqAndMessages>(context, env_.transfers.guard, MessageFiles(env_.messageFolder),
                                                 *hereIs_);
     connectToolbars();
 }

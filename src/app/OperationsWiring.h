@@ -2,10 +2,8 @@
 
 #include "app/PortPumpLine.h"
 #include "operations/ArqCalls.h"
-#include "operations/BinaryTransferGuard.h"
 #include "operations/CqAndMessages.h"
 #include "operations/LinkEnd.h"
-#include "operations/PumpSources.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
 #include "operations/TurnTaking.h"
@@ -16,6 +14,7 @@
 
 namespace orvane {
 
+class Broadcasts;
 class CallPanel;
 class HereIsPanel;
 class MainWindow;
@@ -24,11 +23,24 @@ class PortSession;
 class Prompter;
 class Sound;
 class TransmitKeyFilter;
+class BinaryPumpSource;
+class BinaryTransferGuard;
 class ConfigChanged;
+class FaxAbortMark;
+class TextFilePumpSource;
 class ConsoleActivities;
 class EchoCounter;
 struct RoutingFlags;
 struct Settings;
+
+// The file transfers' share of the operations: the pump serves their data,
+// the toolbar texts wait for them, Panic marks a FAX aborted.
+struct TransferHooks {
+    BinaryPumpSource& binary;
+    TextFilePumpSource& textFile;
+    BinaryTransferGuard& guard;
+    FaxAbortMark& fax;
+};
 
 // The operator's operations, put together and reached from the toolbars by
 // the handler names their buttons carry; the pump runs on the queue-empty event.
@@ -44,10 +56,12 @@ public:
         EchoCounter& echoes;
         RoutingFlags& routing;
         ConsoleActivities& activities;
+        Broadcasts& broadcasts;
         Prompter& prompter;
         Sound& sound;
         Clock& clock;
         std::filesystem::path messageFolder;
+        TransferHooks transfers;
     };
 
     explicit OperationsWiring(Environment environment);
@@ -66,9 +80,6 @@ private:
 
     Environment env_;
     PortPumpLine line_;
-    NoBinaryPumpSource noBinary_;
-    NoTextFilePumpSource noTextFile_;
-    NoBinaryTransfer noTransfer_;
     std::unique_ptr<TransmitPaneText> txPane_;
     std::unique_ptr<TransmitPump> pump_;
     CallPanel* callPanel_ = nullptr;

@@ -10,10 +10,4 @@ public:
     virtual bool binaryTransferInProgress() const = 0;
 };
 
-// Until the binary transfer exists.
-class NoBinaryTransfer final : public BinaryTransferGuard {
-public:
-    bool binaryTransferInProgress() const override { return false; }
-};
-
 } // namespace orvane

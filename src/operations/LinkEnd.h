@@ -4,8 +4,10 @@
 
 namespace orvane {
 
+class Broadcasts;
 class ConsoleActivities;
 class EchoCounter;
+class FaxAbortMark;
 class TransmitPump;
 
 // Ending a link: Disconnect, which lets typed text go first, and Panic,
@@ -13,8 +15,9 @@ class TransmitPump;
 class LinkEnd {
 public:
     LinkEnd(const OperationContext& context, TransmitPump& pump, EchoCounter& echoes,
-            ConsoleActivities& activities)
-        : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities) {}
+            ConsoleActivities& activities, Broadcasts& broadcasts, FaxAbortMark& fax)
+        : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities),
+          broadcasts_(broadcasts), fax_(fax) {}
 
     void butDisconnectClick();
     void butPanicClick();
@@ -27,6 +30,8 @@ private:
     TransmitPump& pump_;
     EchoCounter& echoes_;
     ConsoleActivities& activities_;
+    Broadcasts& broadcasts_;
+    FaxAbortMark& fax_;
 };
 
 } // namespace orvane

@@ -25,19 +25,4 @@ public:
     virtual void pumpPass() = 0;
 };
 
-// Until the transfers exist: nothing is ever sent from a file.
-class NoBinaryPumpSource final : public BinaryPumpSource {
-public:
-    bool holdsPump() const override { return false; }
-    bool dataPhaseActive() const override { return false; }
-    void pumpPass() override {}
-    bool sendActive() const override { return false; }
-};
-
-class NoTextFilePumpSource final : public TextFilePumpSource {
-public:
-    bool sendActive() const override { return false; }
-    void pumpPass() override {}
-};
-
 } // namespace orvane

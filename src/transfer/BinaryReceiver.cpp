@@ -3,6 +3,7 @@
 #include "monitor/ReceiveProgress.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
+#include "records/FileTransferReport.h"
 #include "transfer/FileXferView.h"
 #include "transfer/TransferLine.h"
 #include "transfer/WireEscaping.h"
@@ -142,6 +143,8 @@ void BinaryReceiver::reportResult(bool complete) {
     c_.line.sendBytes(InBandSequence(complete ? inband::kComplete : inband::kFailed));
     c_.view.setResult(complete ? "Complete!" : "Failed!");
     c_.view.setButton("O&K", true);
+    c_.report.fileReceived(header_.name, static_cast<std::uint64_t>(header_.fileSize),
+                           complete ? TransferOutcome::Complete : TransferOutcome::Failed);
 }
 
 // Cancelling the dialog leaves the file where it arrived.
@@ -160,6 +163,10 @@ void BinaryReceiver::offerToSave() {
 }
 
 void BinaryReceiver::cancelled() {
+    // The partial file stays for a resume; this time the file did not arrive.
+    if (active_)
+        c_.report.fileReceived(header_.name, static_cast<std::uint64_t>(header_.fileSize),
+                               TransferOutcome::Failed);
     partial_.reset();
     active_ = false;
 }

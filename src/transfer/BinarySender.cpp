@@ -4,6 +4,7 @@
 #include "monitor/TransferProgress.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
+#include "records/FileTransferReport.h"
 #include "serial/EchoCounter.h"
 #include "transfer/FileHeader.h"
 #include "transfer/FileXferView.h"
@@ -184,23 +185,28 @@ void BinarySender::endWithResult(bool complete) {
 
 void BinarySender::refused() {
     if (!readyWait_) return;
-    giveUp();
+    abandon();
     c_.view.hidePanel();
     c_.prompter.message("Transfer Failure", "File already exists at receiving station",
                         PromptIcon::None, PromptButtons::Ok);
 }
 
 void BinarySender::cancelled() {
-    giveUp();
+    abandon();
     c_.view.hidePanel();
 }
 
 void BinarySender::abort() {
-    if (!readyWait_ && !pumpActive_ && !sendActive_) return;
-    giveUp();
+    abandon();
 }
 
 void BinarySender::stop() {
+    abandon();
+}
+
+void BinarySender::abandon() {
+    if (readyWait_ || pumpActive_ || sendActive_)
+        c_.report.fileSent(name_, static_cast<std::uint64_t>(fileSize_), TransferOutcome::Failed);
     giveUp();
 }
 
@@ -219,6 +225,8 @@ void BinarySender::log(bool complete) {
     const auto local = c_.clock.now() + std::chrono::minutes(c_.clock.localOffsetMinutes());
     c_.files.appendText(c_.programDir / kTransferLogName,
                         TransferLogLine(local, name_, method_, fileSize_, complete));
+    c_.report.fileSent(name_, static_cast<std::uint64_t>(fileSize_),
+                       complete ? TransferOutcome::Complete : TransferOutcome::Failed);
 }
 
 void BinarySender::dropTemporaryFile() {

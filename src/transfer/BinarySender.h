@@ -57,6 +57,9 @@ private:
     void nextFileOrEnd();
     void endWithResult(bool complete);
     void giveUp();
+    // The file under way ends unfinished (refused, cancelled, aborted, stopped).
+    void abandon();
+    // binxfer.log and the session log.
     void log(bool complete);
     void dropTemporaryFile();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "operations/BinaryTransferGuard.h"
+#include "operations/PumpSources.h"
 #include "transfer/BinaryReceiver.h"
 #include "transfer/BinarySender.h"
 #include "transfer/InBandParser.h"
@@ -12,7 +14,9 @@ struct RoutingFlags;
 // One console's binary transfers, both ways (only one runs at a time): takes
 // what the in-band parser reads, feeds the transmit pump's data phase, and
 // answers the panel's abort button and Stop disk save/send.
-class BinaryTransfer final : public InBandEvents {
+class BinaryTransfer final : public InBandEvents,
+                             public BinaryPumpSource,
+                             public BinaryTransferGuard {
 public:
     BinaryTransfer(const TransferContext& context, RoutingFlags& routing, FaxReportHandler& fax);
 
@@ -24,12 +28,15 @@ public:
     // mnuFilesSendBinaryFileClick, once the operator has chosen the files.
     void sendFiles(std::vector<std::filesystem::path> files) { sender_.start(std::move(files)); }
 
-    // The transmit pump: held while a header awaits its reply; the data phase.
-    bool holdsPump() const { return sender_.ReadyWait(); }
-    bool dataPhaseActive() const { return sender_.BinaryPumpActive(); }
-    void dataPhasePass() { sender_.dataPhasePass(); }
-    // Typed keys pass unchecked while a send runs.
-    bool sendRunning() const { return sender_.BinarySendActive() || sender_.BinaryPumpActive(); }
+    // BinaryPumpSource: held while a header awaits its reply; the data phase.
+    bool holdsPump() const override { return sender_.ReadyWait(); }
+    bool dataPhaseActive() const override { return sender_.BinaryPumpActive(); }
+    void pumpPass() override { sender_.dataPhasePass(); }
+    bool sendActive() const override {
+        return sender_.BinarySendActive() || sender_.BinaryPumpActive();
+    }
+    // BinaryTransferGuard: either way, from the header to the result.
+    bool binaryTransferInProgress() const override { return anyActive(); }
     bool anyActive() const;
 
     // butXferAbortClick.

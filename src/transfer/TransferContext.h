@@ -6,6 +6,7 @@ namespace orvane {
 
 class Clock;
 class EchoCounter;
+class FileTransferReport;
 class FileXferView;
 class Prompter;
 class TransferFiles;
@@ -22,6 +23,8 @@ struct TransferContext {
     EchoCounter& echoes;
     // The throughput display's memory, shared with the clock tick.
     ThroughputState& throughput;
+    // Each file once it is over, for the session log.
+    FileTransferReport& report;
     std::filesystem::path programDir;  // binxfer.log lives here
     std::filesystem::path downloadDir; // In/
 };

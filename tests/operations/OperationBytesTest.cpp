@@ -1,20 +1,23 @@
 // The bytes each toolbar operation puts on the line, in the situations where a
 // slip would go out on the air: literal bytes, from the command list.
+#include "FakeBroadcastView.h"
+#include "RecordingSender.h"
+
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
+#include "IdleTransfers.h"
 #include "modes/FakeModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "operations/ArqCalls.h"
-#include "operations/BinaryTransferGuard.h"
 #include "operations/CallPanel.h"
 #include "operations/CqAndMessages.h"
 #include "operations/HereIsPanel.h"
 #include "operations/LinkEnd.h"
 #include "operations/PumpLine.h"
-#include "operations/PumpSources.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
 #include "operations/TurnTaking.h"
+#include "operations/broadcast/Broadcasts.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionHooks.h"
 #include "protocol/link/SupervisionTimers.h"
@@ -89,19 +92,20 @@ struct Desk {
     OperationContext context{settings, changed, link, terminal, surface, timers,
                              line,     routing, text, prompter, window};
     EchoCounter echoes;
-    NoBinaryPumpSource binary;
-    NoTextFilePumpSource textFile;
-    NoBinaryTransfer noTransfer;
+    testing::IdleTransfers transfers;
     NoActivities activities;
-    TransmitPump pump{{pane, link, terminal, echoes, line, clock, settings, binary, textFile}};
+    TransmitPump pump{{pane, link, terminal, echoes, line, clock, settings, transfers, transfers}};
     CallPanel callPanel;
     QWidget receivePane;
     ArqCalls calls{context, callPanel, receivePane};
     TurnTaking turns{context};
-    LinkEnd linkEnd{context, pump, echoes, activities};
+    testing::RecordingSender broadcastCommands;
+    testing::FakeBroadcastView broadcastView;
+    Broadcasts broadcasts{link, settings, broadcastCommands, surface, broadcastView};
+    LinkEnd linkEnd{context, pump, echoes, activities, broadcasts, transfers};
     std::filesystem::path msg = std::filesystem::temp_directory_path() / "orvane_msg_test";
     HereIsPanel hereIs{&window};
-    CqAndMessages messages{context, noTransfer, MessageFiles(msg), hereIs};
+    CqAndMessages messages{context, transfers, MessageFiles(msg), hereIs};
 
     Desk() {
         std::filesystem::remove_all(msg);
@@ -195,6 +199,7 @@ TEST(OperationBytes, WhatTheOperatorSeesAfterwards) {
     fec.messages.butCallCQClick();
     EXPECT_EQ(fec.pane.toPlainText(), "CQ CQ CQ DE SCALL MYCALL\n");
     fec.linkEnd.butPanicClick();
+    EXPECT_EQ(fec.transfers.panics, 1); // a FAX on screen is marked aborted
     EXPECT_EQ(fec.link.operatingMode, M::Amtor);
     EXPECT_TRUE(fec.surface.enabled["butAmtorConnect"]);
     EXPECT_TRUE(fec.pane.toPlainText().isEmpty());

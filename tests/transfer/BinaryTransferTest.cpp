@@ -11,7 +11,7 @@ namespace {
 // Moves bytes both ways and runs the sender's data phase until nothing moves.
 void Exchange(Station& a, Station& b, int maxPasses = 1 << 22) {
     for (int pass = 0; pass < maxPasses; ++pass) {
-        if (a.transfer.dataPhaseActive()) a.transfer.dataPhasePass();
+        if (a.transfer.dataPhaseActive()) a.transfer.pumpPass();
         const Bytes ab = OverTheAir(a.line.take());
         const Bytes ba = OverTheAir(b.line.take());
         if (ab.empty() && ba.empty()) return;
@@ -72,6 +72,13 @@ TEST(BinaryTransfer, BatchOfTextRandomAndEmptyFilesArrivesIntactAndLogged) {
     EXPECT_FALSE(b.transfer.anyActive());
     EXPECT_EQ(a.view.result, "Complete!");
     EXPECT_EQ(b.view.result, "Complete!");
+    const std::string textSize = std::to_string(text.size());
+    EXPECT_EQ(a.report.lines, (std::vector<std::string>{"sent notes.txt " + textSize + " complete",
+                                                        "sent noise.bin 65536 complete",
+                                                        "sent empty.dat 0 complete"}));
+    EXPECT_EQ(b.report.lines, (std::vector<std::string>{"received notes.txt " + textSize + " complete",
+                                                        "received noise.bin 65536 complete",
+                                                        "received empty.dat 0 complete"}));
     EXPECT_TRUE(b.text.empty()); // nothing of the transfer leaked into the receive pane
     EXPECT_FALSE(std::filesystem::exists(a.dir / "notes.__$"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(b.dir / "In"), {}), 3);
@@ -99,6 +106,10 @@ TEST(BinaryTransfer, CancelledHalfwayResumesFromThePartialFile) {
     EXPECT_EQ(b.line.sent, ready);
     Exchange(a, b);
 
+    EXPECT_EQ(a.report.lines, (std::vector<std::string>{"sent data.bin 20000 failed",
+                                                        "sent data.bin 20000 complete"}));
+    EXPECT_EQ(b.report.lines, (std::vector<std::string>{"received data.bin 20000 failed",
+                                                        "received data.bin 20000 complete"}));
     EXPECT_EQ(ReadFile(b.dir / "In/data.bin"), random);
     EXPECT_FALSE(std::filesystem::exists(b.dir / "In/data.__$"));
     EXPECT_EQ(LogLines(a), (std::vector<std::string>{"data.bin\tNONE\t20000\tComplete"}));
@@ -129,7 +140,7 @@ TEST(BinaryTransfer, RefusalsAndFailuresEndTheBatch) {
         a.transfer.sendFiles({a.dir / "one.txt", a.dir / "two.txt"});
         b.receive(OverTheAir(a.line.take()));
         a.receive(OverTheAir(b.line.take()));
-        for (int i = 0; i < 40; ++i) a.transfer.dataPhasePass();
+        for (int i = 0; i < 40; ++i) a.transfer.pumpPass();
         Bytes air = OverTheAir(a.line.take());
         air[30] ^= 0x5A;
         b.receive(air);

@@ -36,7 +36,8 @@ struct Rig {
     RecordingLine line;
     EchoCounter echoes;
     Window window;
-    TextFileSend send{files, line, echoes, window, window};
+    RecordingReport report;
+    TextFileSend send{files, line, echoes, window, window, report};
     ~Rig() {
         std::error_code ignored;
         std::filesystem::remove_all(dir, ignored);
@@ -54,18 +55,19 @@ TEST(TextFileSend, OneByteAPassThenTheMenusComeBackOnTheTick) {
         EXPECT_FALSE(rig.window.menus["mnuFilesSendtextfile"]);
         EXPECT_TRUE(rig.window.menus["mnuFilesStopSaveSend"]);
         for (int pass = 1; pass <= 3; ++pass) {
-            rig.send.pass();
+            rig.send.pumpPass();
             EXPECT_EQ(rig.line.sent.size(), static_cast<std::size_t>(pass));
         }
         EXPECT_EQ(rig.line.sent, (Bytes{0x41, 0x42, 0x0A}));
         EXPECT_EQ(rig.echoes.EchoPending(), quoral ? 2 : 3);
-        EXPECT_FALSE(rig.send.active());
+        EXPECT_FALSE(rig.send.sendActive());
         EXPECT_TRUE(rig.window.paneReleased);
         rig.send.progressStep();
         EXPECT_EQ(rig.window.gauge, 3);
         EXPECT_FALSE(rig.send.progressActive());
         EXPECT_TRUE(rig.window.shown) << "the window stays with a full gauge";
         EXPECT_EQ(rig.window.menus["mnuFilesSendBinaryFile"], quoral);
+        EXPECT_EQ(rig.report.lines, std::vector<std::string>{"sent abc.txt 3 complete"});
     }
 }
 
@@ -73,9 +75,9 @@ TEST(TextFileSend, EmptyFileBusyQueueAndStop) {
     Rig rig;
     WriteFile(rig.dir / "empty.txt", {});
     rig.send.start(rig.dir / "empty.txt");
-    rig.send.pass();
+    rig.send.pumpPass();
     EXPECT_TRUE(rig.line.sent.empty());
-    EXPECT_FALSE(rig.send.active());
+    EXPECT_FALSE(rig.send.sendActive());
     EXPECT_TRUE(rig.window.menus["mnuFilesSendtextfile"]);
 
     struct BusyLine final : TransferLine {
@@ -85,15 +87,17 @@ TEST(TextFileSend, EmptyFileBusyQueueAndStop) {
         std::size_t pendingBytes() override { return 1; }
         void waitUntilEmpty() override {}
     } busy;
-    TextFileSend send(rig.files, busy, rig.echoes, rig.window, rig.window);
+    TextFileSend send(rig.files, busy, rig.echoes, rig.window, rig.window, rig.report);
     WriteFile(rig.dir / "two.txt", {'a', 'b'});
     send.start(rig.dir / "two.txt");
-    send.pass();
+    send.pumpPass();
     EXPECT_TRUE(busy.inner.sent.empty()) << "nothing goes while the queue holds a byte";
     send.stop();
-    EXPECT_FALSE(send.active());
+    EXPECT_FALSE(send.sendActive());
     EXPECT_FALSE(rig.window.shown);
     EXPECT_FALSE(rig.window.menus["mnuFilesStopSaveSend"]);
+    EXPECT_EQ(rig.report.lines,
+              (std::vector<std::string>{"sent empty.txt 0 complete", "sent two.txt 2 failed"}));
 }
 
 } // namespace

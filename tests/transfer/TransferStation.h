@@ -3,6 +3,7 @@
 // that wire two of them back to back or feed one hostile bytes.
 
 #include "monitor/ReceiveProgress.h"
+#include "records/FileTransferReport.h"
 #include "serial/EchoCounter.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
@@ -57,6 +58,21 @@ struct RecordingView final : FileXferView {
     void focusTransmitPane() override {}
 };
 
+// What the session log hears: "sent name size complete|failed", one a file.
+struct RecordingReport final : FileTransferReport {
+    std::vector<std::string> lines;
+    void fileSent(const std::string& name, std::uint64_t size, TransferOutcome outcome) override {
+        add("sent", name, size, outcome);
+    }
+    void fileReceived(const std::string& name, std::uint64_t size, TransferOutcome outcome) override {
+        add("received", name, size, outcome);
+    }
+    void add(const char* way, const std::string& name, std::uint64_t size, TransferOutcome outcome) {
+        lines.push_back(std::string(way) + " " + name + " " + std::to_string(size) +
+                        (outcome == TransferOutcome::Complete ? " complete" : " failed"));
+    }
+};
+
 struct NoFax final : FaxReportHandler {
     void faxReport(const FaxReport&) override {}
 };
@@ -89,7 +105,7 @@ inline Bytes RandomBytes(std::size_t n, unsigned seed) {
 struct Station {
     explicit Station(const std::string& name, TransferFiles* fileOps = nullptr)
         : dir(FreshDir(name)), files(fileOps ? *fileOps : disk),
-          transfer({line, files, view, prompter, clock, echoes, throughput, dir, dir / "In"},
+          transfer({line, files, view, prompter, clock, echoes, throughput, report, dir, dir / "In"},
                    routing, fax),
           parser(transfer) {}
     ~Station() {
@@ -128,6 +144,7 @@ struct Station {
     ManualClock clock;
     EchoCounter echoes;
     ThroughputState throughput;
+    RecordingReport report;
     RoutingFlags routing;
     NoFax fax;
     BinaryTransfer transfer;

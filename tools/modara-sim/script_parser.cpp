@@ -137,6 +137,25 @@ ParsedLine parseSwitch(const std::vector<Token>& tokens, ScriptCommand::Kind on,
     return {command, {}};
 }
 
+// "fax send|receive SIGN BYTES STEPS MS ok|fail"
+ParsedLine parseFax(const std::vector<Token>& tokens) {
+    const char* usage = "fax takes send|receive SIGN BYTES STEPS MS ok|fail";
+    if (tokens.size() != 7) return fail(usage);
+    const std::string& way = tokens[1].text;
+    const std::string& outcome = tokens[6].text;
+    const auto total = millis(tokens[3], 2);
+    const auto steps = millis(tokens[4], 1);
+    const auto interval = millis(tokens[5], 0);
+    if ((way != "send" && way != "receive") || (outcome != "ok" && outcome != "fail") || !total ||
+        *total > 0xFFFFFFFF || !steps || !interval)
+        return fail(usage);
+    ScriptCommand command;
+    command.kind = ScriptCommand::Kind::Fax;
+    command.fax = {way == "send", tokens[2].text, static_cast<std::uint32_t>(*total),
+                   static_cast<int>(*steps), *interval, outcome == "ok"};
+    return {command, {}};
+}
+
 } // namespace
 
 ParsedLine parseScriptLine(std::string_view line) {
@@ -186,6 +205,7 @@ ParsedLine parseScriptLine(std::string_view line) {
         command.value = (*tokens)[2].text;
         return {command, {}};
     }
+    if (verb == "fax") return parseFax(*tokens);
     if (verb == "quit") {
         if (count != 1) return fail("quit takes nothing");
         command.kind = Kind::Quit;

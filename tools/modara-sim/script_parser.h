@@ -5,6 +5,7 @@
 //   status LINKED "W1AW" 00
 
 #include "byte_text.h"
+#include "fax_run.h"
 #include "sim_time.h"
 
 #include <cstdint>
@@ -31,6 +32,7 @@ struct ScriptCommand {
         AutoReplyOn,
         AutoReplyOff,
         Identity, // word: key, value
+        Fax,      // fax: a whole FAX transfer's reports
         Quit,
     };
     Kind kind = Kind::Quit;
@@ -39,6 +41,7 @@ struct ScriptCommand {
     Millis millis = 0;
     std::string word;
     std::string value;
+    FaxRun fax;
 };
 
 struct ParsedLine {

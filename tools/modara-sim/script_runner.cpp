@@ -8,7 +8,23 @@ ScriptRunner::ScriptRunner(Modem& modem, std::function<void()> quit, Modem::LogS
     : modem_(modem), quit_(std::move(quit)), log_(std::move(log)) {}
 
 void ScriptRunner::add(ScriptCommand command) {
-    queue_.push_back(std::move(command));
+    if (command.kind != ScriptCommand::Kind::Fax) {
+        queue_.push_back(std::move(command));
+        return;
+    }
+    // A FAX run is its reports as data, each after its pause.
+    for (FaxReport& report : faxReports(command.fax)) {
+        if (report.delay > 0) {
+            ScriptCommand pause;
+            pause.kind = ScriptCommand::Kind::Sleep;
+            pause.millis = report.delay;
+            queue_.push_back(std::move(pause));
+        }
+        ScriptCommand text;
+        text.kind = ScriptCommand::Kind::Text;
+        text.bytes = std::move(report.data);
+        queue_.push_back(std::move(text));
+    }
 }
 
 void ScriptRunner::onReceived(const std::uint8_t* data, std::size_t size) {
@@ -90,6 +106,8 @@ bool ScriptRunner::step(const ScriptCommand& command, Millis now) {
         if (!error.empty()) log_("# identity: " + error);
         return true;
     }
+    case Kind::Fax: // unfolded by add()
+        return true;
     case Kind::Quit:
         queue_.clear();
         quit_();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "operations/FaxAbortMark.h"
 #include "platform/Clock.h"
 #include "transfer/FaxReport.h"
 
@@ -11,6 +12,12 @@ namespace orvane {
 class FaxConsole;
 class FaxPanelView;
 
+// The most gauge steps one progress report shows. The figures come from the
+// air: a report of four thousand million bytes done must not hold the
+// display for hours, so a gauge farther behind than this many steps first
+// jumps ahead.
+inline constexpr std::uint32_t kMostFaxProgressSteps = 1000;
+
 // The gauge positions a progress report shows on its way from `position` to
 // `done`: three at a time while far behind, then one by one.
 std::vector<std::uint32_t> FaxProgressSteps(std::uint32_t position, std::uint32_t done);
@@ -18,7 +25,7 @@ std::vector<std::uint32_t> FaxProgressSteps(std::uint32_t position, std::uint32_
 // Shows the FAX transfers the modems report: who sends to whom, how far it
 // has gone, the outcome; greys the Quoral toolbar meanwhile and returns the
 // console to Quoral standby a second after the transfer is over.
-class FaxTransferDisplay final : public FaxReportHandler {
+class FaxTransferDisplay final : public FaxReportHandler, public FaxAbortMark {
 public:
     static constexpr int kClearDelayMs = 1000;
     static constexpr const char* kAborted = "FAX Transfer Aborted";
@@ -26,8 +33,8 @@ public:
     FaxTransferDisplay(FaxPanelView& view, FaxConsole& console, Clock& clock);
 
     void faxReport(const FaxReport& report) override;
-    // The Panic buttons: a transfer on screen is marked aborted.
-    void panicPressed();
+    // FaxAbortMark: the Panic buttons mark a transfer on screen aborted.
+    void panicPressed() override;
     // ClearFAXPanelTimer's expiry.
     void ClearFAXPanelTimerTimer();
 

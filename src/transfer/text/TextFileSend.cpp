@@ -1,5 +1,6 @@
 #include "transfer/text/TextFileSend.h"
 
+#include "records/FileTransferReport.h"
 #include "serial/EchoCounter.h"
 #include "transfer/TransferLine.h"
 #include "transfer/text/TextFileView.h"
@@ -11,6 +12,7 @@ void TextFileSend::start(const std::filesystem::path& file) {
     progressPos_ = 0;
     dataPos_ = 0;
     fileSize_ = files_.fileSize(file).value_or(0);
+    name_ = file.filename().string();
     file_ = files_.openRead(file);
     if (file_) {
         view_.enableMenu("mnuFilesStopSaveSend", true);
@@ -23,7 +25,7 @@ void TextFileSend::start(const std::filesystem::path& file) {
                        "File size: " + std::to_string(fileSize_), fileSize_, progressPos_);
 }
 
-void TextFileSend::pass() {
+void TextFileSend::pumpPass() {
     if (!sendActive_) return;
     std::optional<std::uint8_t> byte;
     if (dataPos_ < fileSize_ && line_.pendingBytes() == 0) {
@@ -42,6 +44,7 @@ void TextFileSend::pass() {
 }
 
 void TextFileSend::finishSending() {
+    report_.fileSent(name_, static_cast<std::uint64_t>(fileSize_), TransferOutcome::Complete);
     file_.reset();
     dataPos_ = 0;
     sendActive_ = false;
@@ -63,6 +66,8 @@ void TextFileSend::progressStep() {
 
 void TextFileSend::stop() {
     if (!sendActive_ && !progressActive_) return;
+    if (sendActive_)
+        report_.fileSent(name_, static_cast<std::uint64_t>(fileSize_), TransferOutcome::Failed);
     file_.reset();
     sendActive_ = false;
     progressActive_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "operations/PumpSources.h"
 #include "transfer/TransferFiles.h"
 
 #include <filesystem>
@@ -9,28 +10,29 @@
 namespace orvane {
 
 class EchoCounter;
+class FileTransferReport;
 class TextFileView;
 class TextSendMode;
 class TransferLine;
 
 // A prepared text file transmitted in place of typed text, one byte per
 // pump pass and only when the queue is empty, its bytes unchanged.
-class TextFileSend {
+class TextFileSend final : public TextFilePumpSource {
 public:
     TextFileSend(TransferFiles& files, TransferLine& line, EchoCounter& echoes, TextFileView& view,
-                 TextSendMode& mode)
-        : files_(files), line_(line), echoes_(echoes), view_(view), mode_(mode) {}
+                 TextSendMode& mode, FileTransferReport& report)
+        : files_(files), line_(line), echoes_(echoes), view_(view), mode_(mode), report_(report) {}
 
     // The operator picked this file.
     void start(const std::filesystem::path& file);
-    // The pump's text pass, while active().
-    void pass();
+    // TextFilePumpSource: the pump's text pass, while the send is active.
+    bool sendActive() const override { return sendActive_; }
+    void pumpPass() override;
     // The 250 ms tick's display step, while progressActive().
     void progressStep();
     // Stop disk save/send.
     void stop();
 
-    bool active() const { return sendActive_; }
     bool progressActive() const { return progressActive_; }
 
 private:
@@ -41,6 +43,8 @@ private:
     EchoCounter& echoes_;
     TextFileView& view_;
     TextSendMode& mode_;
+    FileTransferReport& report_;
+    std::string name_;
     std::unique_ptr<TransferFile> file_;
     bool sendActive_ = false;
     bool progressActive_ = false;

@@ -72,7 +72,9 @@ TEST(ScriptParser, MistakesAreReported) {
                              "text", "text \"open", "text \"\\q\"", "raw 0x", "sleep", "sleep -5",
                              "sleep 1.5", "stats on", "stats on 0", "stats maybe", "cq on 10 A B",
                              "fail-call", "identity hardware", "quit now",
-                             "event", "event SLEEPY", "event 300", "event ISS IRS"}) {
+                             "event", "event SLEEPY", "event 300", "event ISS IRS",
+                             "fax send K1 100 2 50", "fax both K1 100 2 50 ok", "fax send K1 1 2 50 ok",
+                             "fax send K1 100 0 50 ok", "fax send K1 100 2 50 maybe"}) {
         ParsedLine result = parseScriptLine(line);
         EXPECT_NE(result.error, "") << line;
         EXPECT_FALSE(result.command) << line;

@@ -71,6 +71,29 @@ TEST_F(ScriptRunnerTest, WaitRxOnlyCountsBytesFromWhenItsLineStarted) {
     EXPECT_NE(log_.find("timed out"), std::string::npos);
 }
 
+TEST_F(ScriptRunnerTest, AFaxRunReportsEachStageAnIntervalApart) {
+    add({"fax send AB1CD 384 2 100 ok"});
+    runner_.run(0);
+    EXPECT_EQ(output(), (Items{0x01, 0x0C, 0x90}));
+    runner_.run(100);
+    EXPECT_EQ(output(), (Items{0x01, 0x0C, 0x91, 'A', 'B', '1', 'C', 'D', 0x02}));
+    runner_.run(200);
+    EXPECT_EQ(output(), (Items{0x01, 0x0C, 0x93, 0x00, 0x00, 0x00, 0xC0, 0x08, 0x00, 0x00, 0x01, 0x80, 0x02}));
+    runner_.run(300);
+    EXPECT_EQ(output(), (Items{0x01, 0x0C, 0x93, 0x00, 0x00, 0x01, 0x80, 0x08, 0x00, 0x00, 0x01, 0x80, 0x02}));
+    runner_.run(400);
+    EXPECT_EQ(output(), (Items{0x01, 0x0C, 0x94}));
+    runner_.run(500);
+    EXPECT_EQ(output(), (Items{0x01, 0x0C, 0x99}));
+    EXPECT_TRUE(runner_.idle());
+
+    add({"fax receive K1 10 1 0 fail"});
+    runner_.run(500);
+    const Items all = output();
+    EXPECT_EQ(Items(all.begin() + 3, all.begin() + 8), (Items{0x01, 0x0C, 0x92, 'K', '1'}));
+    EXPECT_EQ(Items(all.end() - 6, all.end()), (Items{0x01, 0x0C, 0x95, 0x01, 0x0C, 0x99}));
+}
+
 TEST_F(ScriptRunnerTest, SettingsChangeAtRunTimeAndQuitDropsTheRest) {
     add({"identity silent id", "fail-call N0PE", "identity colour blue", "quit", "text \"x\""});
     runner_.run(0);
