@@ -381,3 +381,135 @@ TEST_F(KeysConsole, StampsGoIntoTheTransmitPaneWhereverTheFocusIs) {
 
 } // namespace
 } // namespace orvane
+
+namespace orvane {
+namespace {
+
+// The panels the keys open, filled in as an operator would and closed with
+// their buttons.
+struct KeyPanelCase {
+    const char* name;
+    M mode;
+    Qt::KeyboardModifiers modifiers;
+    int key;
+    const char* panel;
+    std::function<void(KeysConsole&)> fillAndClose;
+    const char* wire;
+    std::function<void(KeysConsole&)> check;
+};
+
+TEST_F(KeysConsole, PanelButtonsTakeWhatWasTypedAndTellTheModemWhereTheyShould) {
+    // Controls of the panel open now (other windows reuse some names).
+    const char* open = nullptr;
+    auto inPanel = [&]<class W>(const char* name) {
+        return child(open)->findChild<W*>(QString::fromLatin1(name));
+    };
+    auto click = [&](const char* button) {
+        QTest::mouseClick(inPanel.operator()<QAbstractButton>(button), Qt::LeftButton);
+    };
+    auto type = [&](const char* edit, const char* text) {
+        inPanel.operator()<QLineEdit>(edit)->clear();
+        QTest::keyClicks(inPanel.operator()<QLineEdit>(edit), QString::fromLatin1(text));
+    };
+    const std::vector<KeyPanelCase> cases = {
+        {"own call, typed in lower case", M::Quoral, kAlt, Qt::Key_M, "MycallPanel",
+         [&](KeysConsole&) {
+             type("edMycall", "zx2new");
+             click("Button1");
+         },
+         "80 13 80 5A 80 58 80 32 80 4E 80 45 80 57 80 00",
+         [](KeysConsole& k) { EXPECT_EQ(k.settings().MYCALL, "ZX2NEW"); }},
+        {"own call cancelled", M::Quoral, kAlt, Qt::Key_M, "MycallPanel",
+         [&](KeysConsole&) {
+             type("edMycall", "nope");
+             click("Button3");
+         },
+         "", [](KeysConsole& k) { EXPECT_EQ(k.settings().MYCALL, "ZX2NEW"); }},
+        {"other call in AMTOR, Enter for O&K", M::Amtor, kCtrl, Qt::Key_F3, "HisCallPanel",
+         [&](KeysConsole&) {
+             type("edHisCall", "ka1b");
+             QTest::keyClick(inPanel.operator()<QLineEdit>("edHisCall"), Qt::Key_Return);
+         },
+         "",
+         [](KeysConsole& k) {
+             EXPECT_EQ(k.settings().HISCALL476, "KA1B");
+             EXPECT_EQ(k.settings().HISCALL, "ZX1ABC");
+             EXPECT_TRUE(k.t.console.configChanged().isSet());
+         }},
+        {"other call cancelled", M::Quoral, kCtrl, Qt::Key_F3, "HisCallPanel",
+         [&](KeysConsole&) {
+             type("edHisCall", "nope");
+             click("Button10");
+         },
+         "", [](KeysConsole& k) { EXPECT_EQ(k.settings().HISCALL, "ZX1ABC"); }},
+        {"AF channel 3", M::Quoral, kCtrl, Qt::Key_F9, "AFChannelPanel",
+         [&](KeysConsole& k) {
+             k.child<QSpinBox>("AFChannelSpin")->setValue(3);
+             click("Button11");
+         },
+         "80 63 80 03",
+         [](KeysConsole& k) {
+             EXPECT_EQ(k.settings().AFChannel, 3);
+             EXPECT_TRUE(k.dialogChecked("quoralAFChannel3"));
+         }},
+        {"AF channel cancelled", M::Quoral, kCtrl, Qt::Key_F11, "AFChannelPanel",
+         [&](KeysConsole& k) {
+             k.child<QSpinBox>("AFChannelSpin")->setValue(1);
+             click("Button12");
+         },
+         "", [](KeysConsole& k) { EXPECT_EQ(k.settings().AFChannel, 3); }},
+        {"Baudot tones, leading numbers only", M::Baudot, kCtrl, Qt::Key_F11, "FSKTonesPanel",
+         [&](KeysConsole&) {
+             type("edMarkTone", " 2125x");
+             type("edSpaceTone", "2295");
+             type("edFSKCenter", "-5");
+             type("edFSKShift", "abc");
+             click("Button13");
+         },
+         "80 EC 80 08 80 4D 80 08 80 F7",
+         [](KeysConsole& k) {
+             EXPECT_EQ(k.settings().BAUDOTMark, 2125);
+             EXPECT_EQ(k.settings().BAUDOTSpace, 2295);
+             EXPECT_EQ(k.settings().BAUDOTCenter, -5);
+             EXPECT_EQ(k.settings().BAUDOTShift, 0);
+         }},
+        {"P-Mode tones", M::PMode, kCtrl, Qt::Key_F11, "PModeTonesPanel",
+         [&](KeysConsole&) {
+             type("edFreq1", "1500");
+             type("edFreq2", "1700");
+             type("edPmodeCenter", "1600");
+             type("edPModeShift", "200");
+             click("Button15");
+         },
+         "80 EC 80 05 80 DC 80 06 80 A4",
+         [](KeysConsole& k) {
+             EXPECT_EQ(k.settings().PMODEFREQ1, 1500);
+             EXPECT_EQ(k.settings().PMODEShift, 200);
+         }},
+        {"FSK tones cancelled", M::Ascii, kCtrl, Qt::Key_F11, "FSKTonesPanel",
+         [&](KeysConsole&) {
+             type("edMarkTone", "1");
+             click("Button14");
+         },
+         "", [](KeysConsole& k) { EXPECT_EQ(k.settings().ASCIIMark, 2125); }},
+    };
+    wireStart = rig.received().size();
+    for (const KeyPanelCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        KeyCase opening{row.name, row.modifiers, row.key, row.mode, false, false, "", nullptr, "", Reach::Nobody};
+        reset(opening);
+        open = row.panel;
+        QTest::keyClick(&pane(), Qt::Key(row.key), row.modifiers);
+        ASSERT_TRUE(shown(row.panel));
+        row.fillAndClose(*this);
+        EXPECT_FALSE(shown(row.panel));
+        EXPECT_FALSE(t.console.routing().RoutingPaused);
+        row.check(*this);
+        wireExpected += testing::wire(row.wire);
+        ASSERT_TRUE(t.waitFor([&] { return rig.received().size() >= wireStart + wireExpected.size(); }));
+        EXPECT_EQ(toHex(bytesOf(rig.received().substr(wireStart))), toHex(bytesOf(wireExpected)));
+    }
+}
+
+} // namespace
+} // namespace orvane
