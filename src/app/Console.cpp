@@ -41,6 +41,7 @@
 #include "terminal/CallSignPopup.h"
 #include "terminal/PaneCommands.h"
 #include "terminal/ReceivePane.h"
+#include "terminal/ReceivePrinting.h"
 #include "terminal/keys/KeyboardCommands.h"
 
 #include <QAction>
@@ -153,6 +154,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     monitor_->connectFilesMenu();
     connectSaving();
     connectKeyboard();
+    printing_ = std::make_unique<ReceivePrinting>(
+        ReceivePrinting::Environment{*receivePane_, *mainWindow_, services_.prompter, services_.clock});
+    mainWindow_->onTriggered("mnuFilesPrintCont", [this] { printing_->mnuFilesPrintContClick(); });
+    mainWindow_->onTriggered("PrintSetup1", [this] { printing_->PrintSetup1Click(); });
 }
 
 void Console::createConfigurationWindows() {
