@@ -126,20 +126,21 @@ Console::Console(ConsoleServices services, QObject* parent)
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
         *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
         *mainWindow_, identity_});
+    onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
+        *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
+        services_.clock, services_.prompter, *display_});
     createSessionLog();
     transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
         services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
         *mainWindow_, *sessionLog_, directories_.base});
     operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
         *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
-        fileActivities_, services_.prompter, services_.sound, services_.clock, directories_.msg(),
+        fileActivities_, onAir_->broadcasts(), services_.prompter, services_.sound, services_.clock,
+        directories_.msg(),
         TransferHooks{transfers_->binaryPump(), transfers_->textFilePump(),
                       transfers_->transferGuard(), transfers_->faxAbortMark()}});
     windows_.callPanel = &operations_->callPanel();
     modem_->setMessageDirectory(directories_.msg());
-    onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
-        *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
-        services_.clock, services_.prompter, *display_});
     binaryReceive_.setTarget(transfers_->receiveSink());
     modem_->clockTick().setTransfers(*transfers_);
     recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_);
@@ -172,10 +173,10 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
-    onAir_.reset();
     firmware_.reset();
     // The pump serves the transfers: it goes first.
     operations_.reset();
+    onAir_.reset();
     transfers_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();

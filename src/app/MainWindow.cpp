@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/MainMenus.h"
+#include "app/StatusPanelLabel.h"
 #include "app/Version.h"
 #include "app/surface/ModeToolbars.h"
 #include "app/surface/TransientPanels.h"
@@ -66,11 +67,10 @@ void MainWindow::buildStatusBar() {
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(23);
     for (int i = 0; i < kPanelCount; ++i) {
-        auto* label = new QLabel(bar);
+        auto* label = new StatusPanelLabel(kPanelLayout[i].width, bar);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(kPanelLayout[i].width);
         label->setAlignment(kPanelLayout[i].alignment | Qt::AlignVCenter);
         // The clock panel is narrow by design and grows with its text.
         bar->addPermanentWidget(label, i == kPanelCount - 1 ? 1 : 0);

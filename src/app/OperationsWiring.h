@@ -13,6 +13,7 @@
 
 namespace orvane {
 
+class Broadcasts;
 class CallPanel;
 class HereIsPanel;
 class MainWindow;
@@ -54,6 +55,7 @@ public:
         EchoCounter& echoes;
         RoutingFlags& routing;
         ConsoleActivities& activities;
+        Broadcasts& broadcasts;
         Prompter& prompter;
         Sound& sound;
         Clock& clock;

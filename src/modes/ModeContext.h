@@ -13,10 +13,15 @@ class ModeCommandSink;
 class XonXoffFilter;
 
 // The PSK31 choices of the configuration dialog, which the settings file
-// does not keep.
+// does not keep. The set-up reads the first two; the delays, AFC and squelch
+// wait for a sound-card PSK31 the console does not have.
 struct Psk31Choices {
     std::string txEnable;  // "OFF" (any case) disables transmitting
     std::string textEntry; // "CHAR", "WORD", anything else is line entry
+    int pttOnDelay = 20;   // units of 10 ms
+    int pttOffDelay = 20;
+    bool afc = true;
+    int squelch = 50; // 1 to 99
 };
 
 // Everything a mode set-up reads and writes. The console owns the parts and

@@ -6,6 +6,7 @@
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
+#include "operations/broadcast/Broadcasts.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
@@ -24,11 +25,10 @@ void LinkEnd::insertDisconnectText() {
 
 void LinkEnd::butDisconnectClick() {
     const OperatingMode mode = ctx_.link.operatingMode;
-    if (ctx_.link.linkUp || isBroadcast(mode)) {
+    if (ctx_.link.linkUp || broadcasts_.isBroadcasting()) {
         if (ctx_.txPane.isEmpty()) {
             ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
-            ctx_.timers.startTransientPanel("DisconnectPanel",
-                                            mode == OperatingMode::QuoralBroadcast ? 3500 : 1000);
+            ctx_.timers.startTransientPanel("DisconnectPanel", broadcasts_.disconnectNoticeMs());
         } else {
             insertDisconnectText();
         }
@@ -48,14 +48,7 @@ void LinkEnd::panicReset() {
     ctx_.txPane.setText(QString());
     ctx_.line.clearQueue();
     ctx_.line.appendRaw("\x81\x06");
-    if (ctx_.link.operatingMode == OperatingMode::AmtorBroadcast) {
-        ctx_.surface.setEnabled("butAmtorDisconnect", false);
-        ctx_.surface.setEnabled("butAmtorConnect", true);
-        ctx_.surface.setEnabled("butAmtorPanic", false);
-        ctx_.link.operatingMode = OperatingMode::Amtor;
-        ctx_.surface.setPanel(panel::Event, "");
-        ctx_.surface.setPanel(panel::Link, ctx_.link.standbyText());
-    }
+    broadcasts_.panicEndsAmtorBroadcast();
     ctx_.surface.setPanel(panel::Format, "");
     ctx_.surface.setEnabled("mnuFilesStopSaveSend", false);
     ctx_.surface.setEnabled("mnuFilesSendtextfile", true);

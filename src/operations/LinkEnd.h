@@ -4,6 +4,7 @@
 
 namespace orvane {
 
+class Broadcasts;
 class ConsoleActivities;
 class EchoCounter;
 class FaxAbortMark;
@@ -14,8 +15,9 @@ class TransmitPump;
 class LinkEnd {
 public:
     LinkEnd(const OperationContext& context, TransmitPump& pump, EchoCounter& echoes,
-            ConsoleActivities& activities, FaxAbortMark& fax)
-        : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities), fax_(fax) {}
+            ConsoleActivities& activities, Broadcasts& broadcasts, FaxAbortMark& fax)
+        : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities),
+          broadcasts_(broadcasts), fax_(fax) {}
 
     void butDisconnectClick();
     void butPanicClick();
@@ -28,6 +30,7 @@ private:
     TransmitPump& pump_;
     EchoCounter& echoes_;
     ConsoleActivities& activities_;
+    Broadcasts& broadcasts_;
     FaxAbortMark& fax_;
 };
 

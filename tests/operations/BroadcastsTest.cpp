@@ -1,8 +1,8 @@
+#include "FakeBroadcastView.h"
 #include "RecordingSender.h"
 
 #include "config/Settings.h"
 #include "modes/FakeModeSurface.h"
-#include "operations/broadcast/BroadcastView.h"
 #include "operations/broadcast/Broadcasts.h"
 #include "protocol/link/LinkState.h"
 
@@ -13,38 +13,19 @@
 namespace orvane::testing {
 namespace {
 
-class FakeView final : public BroadcastView {
-public:
-    std::optional<std::string> chooseQuoralModulation(const std::string& modulation) override {
-        offered = modulation;
-        return chosen;
-    }
-    FecMode checkedFecMode() const override { return fecMode; }
-    std::string groupCall() const override { return groupCallText; }
-    void setGroupCall(const std::string& text) override { groupCallText = text; }
-    bool unprotoAt200() const override { return at200; }
-    void focusPanel(const std::string&) override {}
-
-    std::optional<std::string> chosen;
-    std::string offered;
-    FecMode fecMode = FecMode::ModeB;
-    std::string groupCallText;
-    bool at200 = false;
-};
-
 struct BroadcastsTest : ::testing::Test {
     LinkState link;
     Settings settings;
     RecordingSender sender;
     FakeModeSurface surface;
-    FakeView view;
+    FakeBroadcastView view;
     Broadcasts broadcasts{link, settings, sender, surface, view};
 };
 
 struct StartRow {
     const char* what;
     OperatingMode mode;
-    std::function<void(FakeView&, Broadcasts&)> operatorDoes; // presses the button and chooses
+    std::function<void(FakeBroadcastView&, Broadcasts&)> operatorDoes; // presses the button and chooses
     const char* bytes;
     OperatingMode after;
     const char* panel1;
@@ -53,24 +34,24 @@ struct StartRow {
 TEST_F(BroadcastsTest, EachModesChoicesSendTheirBytesAndEnterTheirState) {
     using M = OperatingMode;
     const StartRow rows[] = {
-        {"Quoral 2DPSM", M::Quoral, [](FakeView& v, Broadcasts& b) { v.chosen = "2DPSM"; b.butFECClick(); },
+        {"Quoral 2DPSM", M::Quoral, [](FakeBroadcastView& v, Broadcasts& b) { v.chosen = "2DPSM"; b.butFECClick(); },
          "80 64 80 55 80 12 80 00", M::QuoralBroadcast, "Broadcast-TX"},
         {"Quoral, a text that is no modulation", M::Quoral,
-         [](FakeView& v, Broadcasts& b) { v.chosen = "9PSK"; b.butFECClick(); }, "80 64 80 99 80 12 80 00",
+         [](FakeBroadcastView& v, Broadcasts& b) { v.chosen = "9PSK"; b.butFECClick(); }, "80 64 80 99 80 12 80 00",
          M::QuoralBroadcast, "Broadcast-TX"},
-        {"Quoral, cancelled", M::Quoral, [](FakeView&, Broadcasts& b) { b.butFECClick(); }, "",
+        {"Quoral, cancelled", M::Quoral, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); }, "",
          M::Quoral, "<unset>"},
-        {"AMTOR Mode B", M::Amtor, [](FakeView&, Broadcasts& b) { b.butFECClick(); b.butFECOKClick(); }, "80 1D 80 00",
+        {"AMTOR Mode B", M::Amtor, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.butFECOKClick(); }, "80 1D 80 00",
          M::AmtorBroadcast, "FEC-TX"},
         {"AMTOR converse", M::Amtor,
-         [](FakeView& v, Broadcasts& b) {
+         [](FakeBroadcastView& v, Broadcasts& b) {
              v.fecMode = FecMode::Converse;
              b.butFECClick();
              b.butFECOKClick();
          },
          "80 82", M::AmtorBroadcast, "<unset>"},
         {"AMTOR selective to ABCD", M::Amtor,
-         [](FakeView& v, Broadcasts& b) {
+         [](FakeBroadcastView& v, Broadcasts& b) {
              v.fecMode = FecMode::ModeS;
              b.butFECClick();
              b.butFECOKClick();
@@ -79,7 +60,7 @@ TEST_F(BroadcastsTest, EachModesChoicesSendTheirBytesAndEnterTheirState) {
          },
          "80 18 80 41 80 42 80 43 80 44 80 00", M::AmtorBroadcast, "SELFEC-TX"},
         {"AMTOR selective, cancelled", M::Amtor,
-         [](FakeView& v, Broadcasts& b) {
+         [](FakeBroadcastView& v, Broadcasts& b) {
              v.fecMode = FecMode::ModeS;
              b.butFECClick();
              b.butFECOKClick();
@@ -87,23 +68,23 @@ TEST_F(BroadcastsTest, EachModesChoicesSendTheirBytesAndEnterTheirState) {
          },
          "", M::Amtor, "<unset>"},
         {"P-Mode unproto at 200", M::PMode,
-         [](FakeView& v, Broadcasts& b) {
+         [](FakeBroadcastView& v, Broadcasts& b) {
              v.at200 = true;
              b.butFECClick();
              b.Button7Click();
          },
          "80 F6 80 01 80 1C 80 00", M::PModeUnproto, "UNPROTO"},
-        {"P-Mode unproto at 100", M::PMode, [](FakeView&, Broadcasts& b) { b.butFECClick(); b.Button7Click(); },
+        {"P-Mode unproto at 100", M::PMode, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.Button7Click(); },
          "80 F6 80 00 80 1C 80 00", M::PModeUnproto, "UNPROTO"},
-        {"P-Mode, cancelled", M::PMode, [](FakeView&, Broadcasts& b) { b.butFECClick(); b.Button8Click(); }, "",
+        {"P-Mode, cancelled", M::PMode, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.Button8Click(); }, "",
          M::PMode, "<unset>"},
-        {"Baudot LTRS", M::Baudot, [](FakeView&, Broadcasts& b) { b.butFECClick(); }, "80 89", M::Baudot, "<unset>"},
-        {"ASCII has no broadcast", M::Ascii, [](FakeView&, Broadcasts& b) { b.butFECClick(); }, "", M::Ascii, "<unset>"},
+        {"Baudot LTRS", M::Baudot, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); }, "80 89", M::Baudot, "<unset>"},
+        {"ASCII has no broadcast", M::Ascii, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); }, "", M::Ascii, "<unset>"},
     };
     for (const StartRow& row : rows) {
         sender.bytes.clear();
         surface = FakeModeSurface{};
-        view = FakeView{};
+        view = FakeBroadcastView{};
         link.operatingMode = row.mode;
         link.savedOperatingMode = OperatingMode::Psk31;
         row.operatorDoes(view, broadcasts);

@@ -1,5 +1,8 @@
 // The bytes each toolbar operation puts on the line, in the situations where a
 // slip would go out on the air: literal bytes, from the command list.
+#include "FakeBroadcastView.h"
+#include "RecordingSender.h"
+
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "IdleTransfers.h"
@@ -14,6 +17,7 @@
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
 #include "operations/TurnTaking.h"
+#include "operations/broadcast/Broadcasts.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionHooks.h"
 #include "protocol/link/SupervisionTimers.h"
@@ -95,7 +99,10 @@ struct Desk {
     QWidget receivePane;
     ArqCalls calls{context, callPanel, receivePane};
     TurnTaking turns{context};
-    LinkEnd linkEnd{context, pump, echoes, activities, transfers};
+    testing::RecordingSender broadcastCommands;
+    testing::FakeBroadcastView broadcastView;
+    Broadcasts broadcasts{link, settings, broadcastCommands, surface, broadcastView};
+    LinkEnd linkEnd{context, pump, echoes, activities, broadcasts, transfers};
     std::filesystem::path msg = std::filesystem::temp_directory_path() / "orvane_msg_test";
     HereIsPanel hereIs{&window};
     CqAndMessages messages{context, transfers, MessageFiles(msg), hereIs};

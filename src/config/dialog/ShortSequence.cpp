@@ -75,6 +75,9 @@ void ascii(ModeContext& context) {
     sendCommand(context, CommandCode::PTT_OFF_DELAY, s.S_PTTOFF);
     showModeTransmitEnable(context, "butAsciiTXEnable", s.S_TXEnable);
     applyModePolarity(context, s.S_Polarity, {"butAsciiNormRev", false});
+    // The NORM/REV toggle starts again from the polarity just set, so its
+    // next press goes the other way.
+    context.terminal.polarityNormal = is(s.S_Polarity, "NORM");
     // The ASCII button keeps the normal image whichever polarity is set.
     context.surface.setButtonImage("butAsciiNormRev", kNormalImage);
     applyTextEntry(context, s.S_TextEntry);

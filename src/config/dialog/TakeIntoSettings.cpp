@@ -137,6 +137,10 @@ void takeDialogValues(const ConfigDialogValues& values, Settings& settings,
     takeModePages(values, settings);
     psk31.txEnable = onOff(values.psk31.txEnable);
     psk31.textEntry = textEntryWord(values.psk31.textEntry);
+    psk31.pttOnDelay = leadingNumber(values.psk31.pttOn);
+    psk31.pttOffDelay = leadingNumber(values.psk31.pttOff);
+    psk31.afc = values.psk31.afc;
+    psk31.squelch = values.psk31.squelch;
     takeCallSigns(values.messages, settings);
 }
 

@@ -29,7 +29,7 @@ QColor colourFromName(const std::string& name) {
 QFont paneFont(const QString& storedName, int pointSize) {
     QFont font = QFontDatabase::hasFamily(storedName) ? QFont(storedName)
                                                       : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (pointSize > 0 && pointSize <= 200) font.setPointSize(pointSize);
+    if (pointSize > 0 && pointSize <= kLargestFontSize) font.setPointSize(pointSize);
     return font;
 }
 

@@ -193,7 +193,7 @@ QComboBox* TFontForm::sizeList(const char* name) {
     for (std::string_view size : kFontSizeList)
         box->addItem(QString::fromLatin1(size.data(), static_cast<qsizetype>(size.size())));
     // Sizes are typed as digits only.
-    box->lineEdit()->setValidator(new QIntValidator(0, 999, box));
+    box->lineEdit()->setValidator(new QIntValidator(0, kLargestFontSize, box));
     return box;
 }
 

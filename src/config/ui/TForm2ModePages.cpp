@@ -49,6 +49,62 @@ std::vector<std::pair<QRadioButton*, std::string>> fourEndOfLineWords(const Radi
     return {{group[0], "CR LF LTRS"}, {group[1], "CR"}, {group[2], "CR CR LF"}, {group[3], "CR LF"}};
 }
 
+// The Baudot and ASCII pages name their shared controls after the mode
+// ("Baudot", "Ascii"): butBaudotTXEN, BaudotTextEntryBox, edAsciiPTTON ...
+QByteArray fskName(const char* before, const char* mode, const char* after) {
+    return QByteArray(before) + mode + after;
+}
+
+struct FskHead {
+    RadioGroup tx, entry, polarity;
+};
+
+// Transmit, text entry and polarity.
+template <class FskValues>
+FskHead fskHead(QWidget* page, ControlBindings& bindings, const char* mode, FskValues& v) {
+    auto n = [mode](const char* before, const char* after) { return fskName(before, mode, after); };
+    FskHead head{
+        radioGroup(page, n("", "TransmitBox"), "Transmit",
+                   {{n("but", "TXEN"), "Enable"}, {n("but", "TXDIS"), "Disable"}}, true),
+        textEntryGroup(page, n("", "TextEntryBox"), n("", "TextEntryWord"), n("", "TextEntryChar"),
+                       n("", "TextEntryLine")),
+        radioGroup(page, n("", "PolarityBox"), "Polarity",
+                   {{n("", "PolarityNormal"), "Normal"}, {n("", "PolarityReverse"), "Reverse"}}, true)};
+    bindings.pair(head.tx[0], head.tx[1], v.txEnable);
+    bindings.words(textEntryWords(head.entry), v.textEntry);
+    bindings.pair(head.polarity[0], head.polarity[1], v.polarityNormal);
+    return head;
+}
+
+template <class FskValues>
+RadioGroup syncIdleGroup(QWidget* page, ControlBindings& bindings, const char* mode, FskValues& v) {
+    auto n = [mode](const char* before, const char* after) { return fskName(before, mode, after); };
+    RadioGroup sync = radioGroup(page, n("", "SyncIdleBox"), "Sync Idle",
+                                 {{n("but", "SyncON"), "ON"}, {n("but", "SyncOFF"), "OFF"}});
+    bindings.pair(sync[0], sync[1], v.syncIdleOn);
+    return sync;
+}
+
+struct FskRate {
+    QComboBox* rate;
+    QGroupBox* rateBox;
+    QGroupBox* pttBox;
+};
+
+// The rate list and the two PTT delays.
+template <class FskValues>
+FskRate fskRate(QWidget* page, ControlBindings& bindings, const char* mode, FskValues& v) {
+    auto n = [mode](const char* before, const char* after) { return fskName(before, mode, after); };
+    QComboBox* rate = pickList(page, n("", "RateCombo"), kRates);
+    bindings.list(rate, v.rate);
+    QLineEdit* pttOn = numberEdit(page, n("ed", "PTTON"), kByteRange);
+    QLineEdit* pttOff = numberEdit(page, n("ed", "PTTOFF"), kByteRange);
+    bindings.edit(pttOn, v.pttOn);
+    bindings.edit(pttOff, v.pttOff);
+    return {rate, groupOf(page, n("", "RateBox"), "Rate", {{QString(), rate}}),
+            groupOf(page, n("", "PTTBox"), "PTT Delay", {{"ON:", pttOn}, {"OFF:", pttOff}})};
+}
+
 } // namespace
 
 void TForm2::tonePage(QWidget* page, const char* boxName, const QString& title, const char* firstName,
@@ -162,86 +218,52 @@ QWidget* TForm2::buildPModePage() {
 QWidget* TForm2::buildBaudotPage() {
     QWidget* page = newPage(page::Baudot);
     BaudotValues& v = values_.baudot;
-    RadioGroup tx = radioGroup(page, "BaudotTransmitBox", "Transmit",
-                               {{"butBaudotTXEN", "Enable"}, {"butBaudotTXDIS", "Disable"}}, true);
-    bindings_.pair(tx[0], tx[1], v.txEnable);
-    RadioGroup entry = textEntryGroup(page, "BaudotTextEntryBox", "BaudotTextEntryWord",
-                                      "BaudotTextEntryChar", "BaudotTextEntryLine");
-    bindings_.words(textEntryWords(entry), v.textEntry);
-    RadioGroup polarity = radioGroup(page, "BaudotPolarityBox", "Polarity",
-                                     {{"BaudotPolarityNormal", "Normal"}, {"BaudotPolarityReverse", "Reverse"}}, true);
-    bindings_.pair(polarity[0], polarity[1], v.polarityNormal);
+    const FskHead head = fskHead(page, bindings_, "Baudot", v);
     RadioGroup eol = fourEndOfLines(page, "BaudotEndOfLineBox", "BaudotEOLCRLFLTRS", "BaudotEOLCR",
                                     "BaudotEOLCRCRLF", "BaudotEOLCRLF");
     bindings_.words(fourEndOfLineWords(eol), v.endOfLine);
-    RadioGroup sync = radioGroup(page, "BaudotSyncIdleBox", "Sync Idle",
-                                 {{"butBaudotSyncON", "ON"}, {"butBaudotSyncOFF", "OFF"}});
-    bindings_.pair(sync[0], sync[1], v.syncIdleOn);
+    RadioGroup sync = syncIdleGroup(page, bindings_, "Baudot", v);
     RadioGroup usos = radioGroup(page, "BaudotUSOSBox", "USOS", {{"butBaudotUSOSON", "ON"}, {"butBaudotUSOSOFF", "OFF"}});
     bindings_.pair(usos[0], usos[1], v.usosOn);
     RadioGroup code = radioGroup(page, "BaudotCodeBox", "Code", {{"butBaudotCodeUS", "US"}, {"butBaudotCodeNo2", "No2"}});
     bindings_.pair(code[0], code[1], v.codeUs);
-    QComboBox* rate = pickList(page, "BaudotRateCombo", kRates);
-    bindings_.list(rate, v.rate);
-    QLineEdit* pttOn = numberEdit(page, "edBaudotPTTON", kByteRange);
-    QLineEdit* pttOff = numberEdit(page, "edBaudotPTTOFF", kByteRange);
-    bindings_.edit(pttOn, v.pttOn);
-    bindings_.edit(pttOff, v.pttOff);
-    QGroupBox* rateBox = groupOf(page, "BaudotRateBox", "Rate", {{QString(), rate}});
-    QGroupBox* ptt = groupOf(page, "BaudotPTTBox", "PTT Delay", {{"ON:", pttOn}, {"OFF:", pttOff}});
+    const FskRate rate = fskRate(page, bindings_, "Baudot", v);
 
-    place(page, tx.box, 0, 0);
-    place(page, entry.box, 1, 0);
-    place(page, polarity.box, 2, 0);
+    place(page, head.tx.box, 0, 0);
+    place(page, head.entry.box, 1, 0);
+    place(page, head.polarity.box, 2, 0);
     place(page, eol.box, 0, 1);
     place(page, sync.box, 1, 1);
     place(page, usos.box, 2, 1);
     place(page, code.box, 0, 2);
-    place(page, rateBox, 1, 2);
-    place(page, ptt, 2, 2);
+    place(page, rate.rateBox, 1, 2);
+    place(page, rate.pttBox, 2, 2);
     tonePage(page, "BaudotTonesBox", "Baudot Tones", "BaudotMARK", "MARK", "BaudotSPACE", "SPACE",
              "BaudotCenterLabel", "BaudotShiftLabel", v.tones);
-    lock({rate, sync.box});
+    lock({rate.rate, sync.box});
     return page;
 }
 
 QWidget* TForm2::buildAsciiPage() {
     QWidget* page = newPage(page::Ascii);
     AsciiValues& v = values_.ascii;
-    RadioGroup tx = radioGroup(page, "AsciiTransmitBox", "Transmit",
-                               {{"butAsciiTXEN", "Enable"}, {"butAsciiTXDIS", "Disable"}}, true);
-    bindings_.pair(tx[0], tx[1], v.txEnable);
-    RadioGroup entry = textEntryGroup(page, "AsciiTextEntryBox", "AsciiTextEntryWord",
-                                      "AsciiTextEntryChar", "AsciiTextEntryLine");
-    bindings_.words(textEntryWords(entry), v.textEntry);
-    RadioGroup polarity = radioGroup(page, "AsciiPolarityBox", "Polarity",
-                                     {{"AsciiPolarityNormal", "Normal"}, {"AsciiPolarityReverse", "Reverse"}}, true);
-    bindings_.pair(polarity[0], polarity[1], v.polarityNormal);
+    const FskHead head = fskHead(page, bindings_, "Ascii", v);
     RadioGroup eol = radioGroup(page, "AsciiEndOfLineBox", "End Of Line",
                                 {{"AsciiEOLCR", "CR"}, {"AsciiEOLCRLF", "CR LF"}}, true);
     bindings_.words({{eol[0], "CR"}, {eol[1], "CR LF"}}, v.endOfLine);
-    RadioGroup sync = radioGroup(page, "AsciiSyncIdleBox", "Sync Idle",
-                                 {{"butAsciiSyncON", "ON"}, {"butAsciiSyncOFF", "OFF"}});
-    bindings_.pair(sync[0], sync[1], v.syncIdleOn);
-    QComboBox* rate = pickList(page, "AsciiRateCombo", kRates);
-    bindings_.list(rate, v.rate);
-    QLineEdit* pttOn = numberEdit(page, "edAsciiPTTON", kByteRange);
-    QLineEdit* pttOff = numberEdit(page, "edAsciiPTTOFF", kByteRange);
-    bindings_.edit(pttOn, v.pttOn);
-    bindings_.edit(pttOff, v.pttOff);
-    QGroupBox* rateBox = groupOf(page, "AsciiRateBox", "Rate", {{QString(), rate}});
-    QGroupBox* ptt = groupOf(page, "AsciiPTTBox", "PTT Delay", {{"ON:", pttOn}, {"OFF:", pttOff}});
+    RadioGroup sync = syncIdleGroup(page, bindings_, "Ascii", v);
+    const FskRate rate = fskRate(page, bindings_, "Ascii", v);
 
-    place(page, tx.box, 0, 0);
-    place(page, entry.box, 1, 0);
-    place(page, polarity.box, 2, 0);
+    place(page, head.tx.box, 0, 0);
+    place(page, head.entry.box, 1, 0);
+    place(page, head.polarity.box, 2, 0);
     place(page, eol.box, 0, 1);
     place(page, sync.box, 1, 1);
-    place(page, rateBox, 0, 2);
-    place(page, ptt, 1, 2);
+    place(page, rate.rateBox, 0, 2);
+    place(page, rate.pttBox, 1, 2);
     tonePage(page, "AsciiTonesBox", "ASCII Tones", "AsciiMARK", "MARK", "AsciiSPACE", "SPACE",
              "AsciiCenterLabel", "AsciiShiftLabel", v.tones);
-    lock({rate, sync.box});
+    lock({rate.rate, sync.box});
     return page;
 }
 

@@ -97,6 +97,26 @@ TEST_F(ConfigurationApplyTest, ShortSequenceTakesTheModeWordsOnly) {
     settings.A_EndOfLine = "CR LF LTRS";
     cycle();
     EXPECT_EQ(terminal.endOfLineSequence, "\r\n<");
+
+    openIn(OperatingMode::Ascii, false);
+    values.ascii.polarityNormal = false;
+    cycle();
+    EXPECT_FALSE(terminal.polarityNormal) << "the NORM/REV toggle's next press goes back to normal";
+    values.ascii.polarityNormal = true;
+    cycle();
+    EXPECT_TRUE(terminal.polarityNormal);
+}
+
+TEST_F(ConfigurationApplyTest, ThePsk31PageIsHeldInMemory) {
+    openIn(OperatingMode::Quoral, false);
+    values.psk31 = {false, "CHAR", "35", "7", false, 12};
+    cycle();
+    EXPECT_EQ(context.psk31.txEnable, "OFF");
+    EXPECT_EQ(context.psk31.textEntry, "CHAR");
+    EXPECT_EQ(context.psk31.pttOnDelay, 35);
+    EXPECT_EQ(context.psk31.pttOffDelay, 7);
+    EXPECT_FALSE(context.psk31.afc);
+    EXPECT_EQ(context.psk31.squelch, 12);
 }
 
 TEST_F(ConfigurationApplyTest, TransmitEnabledRunsTheModeSetUpAgain) {

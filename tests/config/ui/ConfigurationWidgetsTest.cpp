@@ -1,6 +1,7 @@
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "config/ui/DisplayTarget.h"
+#include "config/ui/PaneAppearance.h"
 #include "config/ui/TFontForm.h"
 #include "config/ui/TForm2.h"
 #include "config/ui/ViewMenu.h"
@@ -147,6 +148,7 @@ TEST(FontForm, SizesPreviewOnlyInRangeAndApplyTakesAnyNumber) {
     EXPECT_EQ(settings.TransmitTextSize, 2);
     EXPECT_EQ(settings.EchoTextColor, "Navy");
     EXPECT_EQ(panes.applied, 1);
+    EXPECT_EQ(paneFont("Fixedsys", settings.ReceiveTextSize).pointSize(), 250) << "the pane shows what is stored";
     // Showing again starts from the settings.
     settings.ReceiveColor = "red";
     form.hide();
