@@ -3,17 +3,15 @@
 #include "app/AboutBox.h"
 #include "app/DeviceRecovery.h"
 #include "app/FileTransfers.h"
-#include "operations/PumpSources.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
-#include "app/OperationsWiring.h"
-#include "operations/CallPanel.h"
 #include "app/OnAirOperations.h"
+#include "app/OperationsWiring.h"
 #include "app/PortSession.h"
-#include "app/Version.h"
 #include "app/SplashWindow.h"
+#include "app/Version.h"
 #include "app/WindowPlacement.h"
 #include "app/handshake/ModemHandshake.h"
 #include "app/loader/FirmwareLoading.h"
@@ -25,28 +23,31 @@
 #include "config/ui/TForm3.h"
 #include "config/ui/ViewMenu.h"
 #include "monitor/ui/MonitorWindows.h"
-#include "protocol/link/OperatingMode.h"
-#include "serial/SerialPort.h"
+#include "operations/CallPanel.h"
+#include "operations/PumpSources.h"
 #include "platform/Clock.h"
 #include "platform/ProcessExit.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/CommandCode.h"
+#include "protocol/link/OperatingMode.h"
 #include "serial/DisplayThread.h"
 #include "serial/PortAvailability.h"
+#include "serial/SerialPort.h"
 #include "serial/TransmitThread.h"
 #include "serial/ui/TComFrm.h"
 #include "terminal/CallSignPopup.h"
 #include "terminal/PaneCommands.h"
 #include "terminal/ReceivePane.h"
+#include "terminal/keys/KeyboardCommands.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QColor>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QMenu>
+#include <QScreen>
 #include <QTextEdit>
 
 namespace orvane {
@@ -149,6 +150,8 @@ Console::Console(ConsoleServices services, QObject* parent)
     connectPaneCommands();
     modem_->connectCodeMenu();
     monitor_->connectFilesMenu();
+    connectSaving();
+    connectKeyboard();
 }
 
 void Console::createConfigurationWindows() {
@@ -173,11 +176,12 @@ Console::~Console() {
     // windows it delivers to go.
     routing_.RoutingEnabled = false;
     if (display_) display_->stop();
+    keyboard_.reset();
     firmware_.reset();
     // The pump serves the transfers: it goes first.
     operations_.reset();
-    onAir_.reset();
     transfers_.reset();
+    onAir_.reset();
     // The serial threads show the line to the session log until they end.
     if (port_) port_->close();
     sessionLog_.reset();
@@ -458,16 +462,28 @@ void Console::showEcho(char c) {
     transcript_.write(c);
 }
 
-void Console::captureChar(std::uint8_t c) {
-    if (!capture_.isOn()) return;
-    std::string reason;
-    if (!capture_.CaptureChar(c) && capture_.takeFailureToReport(reason))
-        services_.prompter.notice("Orvane",
-                                  "Received text could not be written to " +
-                                      capture_.RxCaptureName() + ": " + reason +
-                                      "\n\nThe count shows what the file holds.",
-                                  PromptIcon::Exclamation);
-    mainWindow_->setPanel(panel::Entry, QString::fromStdString(capture_.panelText()));
+void Console::captureChar(std::uint8_t c) { receiveSaving_->captureChar(c); }
+
+void Console::connectSaving() {
+    receiveSaving_ = std::make_unique<ReceiveSaving>(ReceiveSaving::Parts{
+        capture_, services_.prompter, modem_->surface(), modem_->link(), *this});
+    receiveSaving_->addFileActivity(*transfers_);
+    receiveSaving_->addFileActivity(monitor_->recorder());
+    mainWindow_->onTriggered("mnuFilesSaveRX", [this] { receiveSaving_->mnuFilesSaveRXClick(); });
+    mainWindow_->onTriggered("mnuFilesStopSaveSend",
+                             [this] { receiveSaving_->mnuFilesStopSaveSendClick(); });
+}
+
+void Console::connectKeyboard() {
+    keyboard_ = std::make_unique<KeyboardCommands>(KeyboardCommands::Parts{
+        *mainWindow_, *mainWindow_->transmitPane(), modem_->link(), services_.clock, settings_.MYCALL,
+        settings_.HISCALL, *paneCommands_, *receiveSaving_, configChanged_, *this});
+}
+
+void Console::queueEndOfLineIfSyncIdle() {
+    if (settings_.B_SyncIdle != "ON" && settings_.S_SyncIdle != "ON") return;
+    const std::string& eol = modem_->terminal().endOfLineSequence;
+    port_->sendText({reinterpret_cast<const std::uint8_t*>(eol.data()), eol.size()});
 }
 
 void Console::playSystemDefault() { services_.sound.playSystemDefault(); }

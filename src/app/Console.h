@@ -22,6 +22,7 @@
 #include "serial/RxQueue.h"
 #include "serial/WireTraceRing.h"
 #include "terminal/ReceiveCapture.h"
+#include "terminal/ReceiveSaving.h"
 
 #include <QObject>
 
@@ -42,6 +43,7 @@ class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
+class KeyboardCommands;
 class ConfigurationWindows;
 class ViewMenu;
 class PortSession;
@@ -55,7 +57,8 @@ class Timer;
 class Console final : public QObject,
                       public ReceivedCharTarget,
                       private SettingsSaver,
-                      private DisplayTarget {
+                      private DisplayTarget,
+                      private SyncIdleEndOfLine {
     Q_OBJECT
 public:
     explicit Console(ConsoleServices services, QObject* parent = nullptr);
@@ -84,6 +87,8 @@ public:
     RoutingFlags& routing() { return routing_; }
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
+    ReceiveSaving& receiveSaving() { return *receiveSaving_; }
+    KeyboardCommands& keyboard() { return *keyboard_; }
     FileTransfers& transfers() { return *transfers_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
@@ -125,6 +130,10 @@ private:
     bool saveSettings() override;
     // DisplayTarget
     void applyDisplaySettings() override;
+    // SyncIdleEndOfLine
+    void queueEndOfLineIfSyncIdle() override;
+    void connectSaving();
+    void connectKeyboard();
     void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
     std::optional<int> askForPort();
@@ -172,6 +181,8 @@ private:
     QtDocumentViewer documentViewer_;
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
+    std::unique_ptr<ReceiveSaving> receiveSaving_;
+    std::unique_ptr<KeyboardCommands> keyboard_;
     std::unique_ptr<ConfigurationWindows> configuration_;
     std::unique_ptr<ViewMenu> viewMenu_;
     std::unique_ptr<FileTransfers> transfers_;

@@ -52,7 +52,6 @@ FileTransfers::FileTransfers(Environment environment)
             [this] { binary_->butXferAbortClick(); });
     env_.window.onTriggered("mnuFilesSendBinaryFile", [this] { mnuFilesSendBinaryFileClick(); });
     env_.window.onTriggered("mnuFilesSendtextfile", [this] { mnuFilesSendtextfileClick(); });
-    env_.window.onTriggered("mnuFilesStopSaveSend", [this] { stopDiskSaveSend(); });
 }
 
 FileTransfers::~FileTransfers() = default;

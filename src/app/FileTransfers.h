@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monitor/TransferProgress.h"
+#include "platform/FileActivity.h"
 #include "serial/ReceiveRouting.h"
 #include "transfer/DiskTransferFiles.h"
 #include "transfer/InBandHandler.h"
@@ -45,7 +46,8 @@ class FileTransfers final : public QObject,
                             private FaxConsole,
                             private TextFileView,
                             private TextSendMode,
-                            public TransferProgress {
+                            public TransferProgress,
+                            public FileActivity {
     Q_OBJECT
 public:
     struct Environment {
@@ -72,6 +74,7 @@ public:
     void mnuFilesSendtextfileClick();
     // The transfers' part of Stop disk save/send: every file closed, every flag cleared.
     void stopDiskSaveSend();
+    void stopFileActivity() override { stopDiskSaveSend(); }
 
     // What the transmit pump serves, in its order: binary data, then a text file.
     BinaryPumpSource& binaryPump();

@@ -33,7 +33,7 @@ OperationsWiring::OperationsWiring(Environment environment)
     calls_ = std::make_unique<ArqCalls>(context, *callPanel_, env_.receivePane);
     turns_ = std::make_unique<TurnTaking>(context);
     linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, env_.echoes, env_.activities,
-                                         env_.broadcasts, env_.transfers.fax);
+                                        env_.broadcasts, env_.transfers.fax);
     messages_ = std::make_unique<CqAndMessages>(context, env_.transfers.guard, MessageFiles(env_.messageFolder),
                                                 *hereIs_);
     connectToolbars();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileActivity.h"
+
 #include "monitor/StatisticsLog.h"
 
 #include <string>
@@ -13,7 +15,7 @@ class ModeSurface;
 // names the file and shows the header panel StatsBox, its OK writes the
 // header, its Cancel and the Stop command end the logging. Rows go to the
 // file on every modulation report meanwhile (LogStatistics).
-class StatisticsRecorder {
+class StatisticsRecorder final : public FileActivity {
 public:
     static constexpr const char* kHeaderPanel = "StatsBox";
 
@@ -25,6 +27,8 @@ public:
     void Button6Click();
     // The Stop command and Panic: logging off, the menu offers a new file.
     void stop();
+    // "S&top disk save/send".
+    void stopFileActivity() override { stop(); }
 
     // The local time on the console's clock.
     LocalTime localTime() const;

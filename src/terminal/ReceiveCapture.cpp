@@ -7,15 +7,16 @@ namespace orvane {
 
 bool ReceiveCapture::start(const std::filesystem::path& file, std::string& error) {
     stop();
+    path_ = file;
+    name_ = file.filename().string();
+    count_ = 0;
+    failure_.clear();
+    failureReported_ = false;
     file_ = std::fopen(file.c_str(), "wb");
     if (!file_) {
         error = std::strerror(errno);
         return false;
     }
-    name_ = file.filename().string();
-    count_ = 0;
-    failure_.clear();
-    failureReported_ = false;
     return true;
 }
 
@@ -26,9 +27,10 @@ void ReceiveCapture::stop() {
 
 bool ReceiveCapture::CaptureChar(std::uint8_t c) {
     if (!file_) return false;
+    errno = 0;
     if (std::fputc(c, file_) == EOF || std::fflush(file_) != 0) {
-        if (failure_.empty()) failure_ = std::strerror(errno);
-        std::clearerr(file_);
+        failure_ = std::strerror(errno != 0 ? errno : EIO);
+        stop();
         return false;
     }
     ++count_;

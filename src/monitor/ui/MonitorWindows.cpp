@@ -34,7 +34,6 @@ void MonitorWindows::connectFilesMenu() {
             QObject::connect(action, &QAction::triggered, headerPanel_, handler);
     };
     on("mnuFilesSaveStatistics", [this] { recorder_.mnuFilesSaveStatisticsClick(); });
-    on("mnuFilesStopSaveSend", [this] { recorder_.stop(); });
 }
 
 void MonitorWindows::ShowTuneLevels() {

@@ -6,6 +6,8 @@ namespace orvane {
 
 std::vector<std::uint32_t> FaxProgressSteps(std::uint32_t position, std::uint32_t done) {
     std::vector<std::uint32_t> steps;
+    constexpr std::uint32_t kFarthest = 3 * kMostFaxProgressSteps;
+    if (position < done && done - position > kFarthest) position = done - kFarthest;
     for (std::uint64_t p = position; p <= done; ++p) {
         if (done - p >= 10) p += 2;
         steps.push_back(static_cast<std::uint32_t>(p));

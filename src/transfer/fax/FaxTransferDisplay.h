@@ -12,6 +12,12 @@ namespace orvane {
 class FaxConsole;
 class FaxPanelView;
 
+// The most gauge steps one progress report shows. The figures come from the
+// air: a report of four thousand million bytes done must not hold the
+// display for hours, so a gauge farther behind than this many steps first
+// jumps ahead.
+inline constexpr std::uint32_t kMostFaxProgressSteps = 1000;
+
 // The gauge positions a progress report shows on its way from `position` to
 // `done`: three at a time while far behind, then one by one.
 std::vector<std::uint32_t> FaxProgressSteps(std::uint32_t position, std::uint32_t done);

@@ -1,0 +1,74 @@
+#include "terminal/ReceiveSaving.h"
+
+#include "platform/Prompter.h"
+#include "platform/StatusPanel.h"
+#include "protocol/link/ConsoleSurface.h"
+#include "protocol/link/LinkState.h"
+#include "terminal/ReceiveCapture.h"
+
+#include <filesystem>
+
+namespace orvane {
+
+namespace {
+FileDialogRequest saveRxRequest() {
+    FileDialogRequest request;
+    request.title = "Save RX Data";
+    request.filters = {"Text files (*.txt)", "RX Data files (*.rxd)", "All files (*)"};
+    request.mustExist = false;
+    request.confirmOverwrite = true;
+    return request;
+}
+
+void showCapturingMenus(ConsoleSurface& surface) {
+    surface.setEnabled("mnuFilesStopSaveSend", true);
+    surface.setEnabled("mnuFilesSaveRX", false);
+}
+} // namespace
+
+void ReceiveSaving::mnuFilesSaveRXClick() {
+    const auto chosen = p_.prompter.saveFile(saveRxRequest());
+    if (!chosen) return;
+    std::filesystem::path file(*chosen);
+    if (!file.has_extension() && !std::filesystem::exists(file)) file += ".txt";
+    std::string error;
+    if (!p_.capture.start(file, error))
+        p_.prompter.message("Orvane", "Unable to open file.", PromptIcon::None, PromptButtons::Ok);
+    showCapturingMenus(p_.surface);
+    p_.surface.setPanel(panel::Entry, p_.capture.panelText());
+}
+
+void ReceiveSaving::mnuFilesStopSaveSendClick() {
+    for (FileActivity* activity : activities_) activity->stopFileActivity();
+    p_.capture.stop();
+    p_.endOfLine.queueEndOfLineIfSyncIdle();
+    p_.surface.setTxPaneEditable(true);
+    p_.surface.setEnabled("mnuFilesStopSaveSend", false);
+    p_.surface.setEnabled("mnuFilesSendtextfile", true);
+    p_.surface.setEnabled("mnuFilesSendBinaryFile", p_.link.operatingMode == OperatingMode::Quoral);
+    p_.surface.setEnabled("mnuFilesSaveStatistics", true);
+    p_.surface.setEnabled("mnuFilesSaveRX", true);
+}
+
+void ReceiveSaving::captureChar(std::uint8_t c) {
+    if (!p_.capture.isOn()) return;
+    std::string reason;
+    if (!p_.capture.CaptureChar(c) && p_.capture.takeFailureToReport(reason)) {
+        reportWriteFailure(reason);
+        return;
+    }
+    p_.surface.setPanel(panel::Entry, p_.capture.panelText());
+}
+
+void ReceiveSaving::reportWriteFailure(const std::string& reason) {
+    // The capture is closed already; the count shown stays the characters on disk.
+    p_.surface.setPanel(panel::Entry, p_.capture.panelText() + " (stopped)");
+    p_.surface.setEnabled("mnuFilesSaveRX", true);
+    p_.prompter.notice("Orvane",
+                       "Saving received text to " + p_.capture.path().string() + " stopped: " +
+                           reason + ".\n" + std::to_string(p_.capture.RxCaptureCount()) +
+                           " characters were written.",
+                       PromptIcon::Exclamation);
+}
+
+} // namespace orvane
