@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/DeviceRecovery.h"
 #include "app/FileTransfers.h"
+#include "app/IdleReportGate.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
@@ -40,6 +41,7 @@
 #include "terminal/CallSignPopup.h"
 #include "terminal/PaneCommands.h"
 #include "terminal/ReceivePane.h"
+#include "terminal/ReceivePrinting.h"
 #include "terminal/keys/KeyboardCommands.h"
 
 #include <QAction>
@@ -143,8 +145,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     windows_.callPanel = &operations_->callPanel();
     modem_->setMessageDirectory(directories_.msg());
     binaryReceive_.setTarget(transfers_->receiveSink());
+    new IdleReportGate(*mainWindow_, *mainWindow_->transmitPane(), *port_, *transfers_);
     modem_->clockTick().setTransfers(*transfers_);
-    recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_);
+    recovery_ = std::make_unique<DeviceRecovery>(*port_, services_.clock, services_.prompter, *modem_,
+                                                 settings_);
     port_->setLineLossListener(recovery_.get());
     connectMenus();
     connectPaneCommands();
@@ -152,6 +156,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     monitor_->connectFilesMenu();
     connectSaving();
     connectKeyboard();
+    printing_ = std::make_unique<ReceivePrinting>(
+        ReceivePrinting::Environment{*receivePane_, *mainWindow_, services_.prompter, services_.clock});
+    mainWindow_->onTriggered("mnuFilesPrintCont", [this] { printing_->mnuFilesPrintContClick(); });
+    mainWindow_->onTriggered("PrintSetup1", [this] { printing_->PrintSetup1Click(); });
 }
 
 void Console::createConfigurationWindows() {

@@ -48,6 +48,7 @@ class ConfigurationWindows;
 class ViewMenu;
 class PortSession;
 class ReceivePane;
+class ReceivePrinting;
 class SplashWindow;
 class Timer;
 
@@ -186,6 +187,7 @@ private:
     std::unique_ptr<ConfigurationWindows> configuration_;
     std::unique_ptr<ViewMenu> viewMenu_;
     std::unique_ptr<FileTransfers> transfers_;
+    std::unique_ptr<ReceivePrinting> printing_;
     bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window

@@ -1,6 +1,7 @@
 #include "app/DeviceRecovery.h"
 
 #include "app/PortSession.h"
+#include "config/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 
@@ -9,8 +10,8 @@
 namespace orvane {
 
 DeviceRecovery::DeviceRecovery(PortSession& port, Clock& clock, Prompter& prompter,
-                               DeviceRecoveryHost& host)
-    : port_(port), prompter_(prompter), host_(host),
+                               DeviceRecoveryHost& host, const Settings& settings)
+    : port_(port), prompter_(prompter), host_(host), settings_(settings),
       retry_(clock.createTimer("DeviceRetryTimer", kRetryMs)) {
     retry_->setHandler([this] { tryReopen(); });
 }
@@ -30,27 +31,33 @@ void DeviceRecovery::handleLoss() {
     // from a port already given up is old news.
     if (waiting_ || !port_.deviceLost()) return;
     waiting_ = true;
+    lostPortName_ = port_.PortName;
     port_.releaseLostDevice();
     host_.showLineState(port_.PortName + " LOST");
     std::fprintf(stderr, "orvane: lost %s\n", portText().c_str());
     prompter_.notice("Orvane",
                      "The modem's serial port " + portText() +
                          " is gone: the adapter was unplugged or the line was closed.\n\n"
-                         "Orvane goes on and opens the port again as soon as it is back. "
+                         "Orvane goes on and opens the port again as soon as it is back, "
+                         "or the port you pick meanwhile in the configuration. "
                          "Text in the transmit pane waits until then.",
                      PromptIcon::Exclamation);
     retry_->start();
 }
 
 void DeviceRecovery::tryReopen() {
+    // The configured port: the lost one, unless the operator picked another
+    // in the configuration dialog meanwhile.
+    port_.PortName = settings_.PortName;
     if (!port_.reopen().empty()) return; // still gone; the timer tries again
     retry_->stop();
     waiting_ = false;
-    std::fprintf(stderr, "orvane: reopened %s\n", portText().c_str());
+    const bool switched = port_.PortName != lostPortName_;
+    std::fprintf(stderr, "orvane: %s %s\n", switched ? "switched to" : "reopened", portText().c_str());
     host_.replayModeSetup();
     prompter_.notice("Orvane",
-                     "The modem's serial port " + portText() +
-                         " is back. The line settings and the set-up of the mode were sent again.",
+                     "The modem's serial port " + portText() + (switched ? " is open." : " is back.") +
+                         " The line settings and the set-up of the mode were sent again.",
                      PromptIcon::Information);
 }
 

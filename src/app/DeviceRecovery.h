@@ -13,6 +13,7 @@ class Clock;
 class PortSession;
 class Prompter;
 class Timer;
+struct Settings;
 
 // What the console does around a device that went and came back.
 class DeviceRecoveryHost {
@@ -27,13 +28,15 @@ public:
 
 // Notices the loss of the modem's device, tells the operator once, keeps the
 // console running without touching the port, and reopens the same port name
-// (the same link or device) as soon as it can be opened again.
+// (the same link or device) as soon as it can be opened again. A port the
+// operator picks in the configuration meanwhile is opened instead.
 class DeviceRecovery final : public QObject, public LineLossListener {
     Q_OBJECT
 public:
     static constexpr int kRetryMs = 1000;
 
-    DeviceRecovery(PortSession& port, Clock& clock, Prompter& prompter, DeviceRecoveryHost& host);
+    DeviceRecovery(PortSession& port, Clock& clock, Prompter& prompter, DeviceRecoveryHost& host,
+                   const Settings& settings);
     ~DeviceRecovery() override;
 
     // LineLossListener: any thread; the work is done on ours.
@@ -48,8 +51,10 @@ private:
     PortSession& port_;
     Prompter& prompter_;
     DeviceRecoveryHost& host_;
+    const Settings& settings_;
     std::unique_ptr<Timer> retry_;
     bool waiting_ = false;
+    std::string lostPortName_;
 };
 
 } // namespace orvane

@@ -86,6 +86,7 @@ void FileTransfers::mnuFilesSendtextfileClick() {
     const std::vector<std::string> chosen = env_.prompter.openFiles(request);
     if (chosen.empty()) return;
     text_->start(chosen.front());
+    env_.port.wantIdleReports(); // the text goes out on the queue's empty reports
 }
 
 void FileTransfers::stopDiskSaveSend() {
@@ -100,6 +101,11 @@ BinaryPumpSource& FileTransfers::binaryPump() {
 TextFilePumpSource& FileTransfers::textFilePump() {
     return *text_;
 }
+
+bool FileTransfers::anyActive() const {
+    return binary_->anyActive() || text_->sendActive();
+}
+
 BinaryTransferGuard& FileTransfers::transferGuard() {
     return *binary_;
 }

@@ -83,6 +83,8 @@ public:
     BinaryTransferGuard& transferGuard();
     // The FAX display as the Panic buttons reach it.
     FaxAbortMark& faxAbortMark();
+    // A file is being sent or received.
+    bool anyActive() const;
 
     BinaryTransfer& binary() { return *binary_; }
 

@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "platform/Prompter.h"
+#include "platform/print/WitnessedPrint.h"
 
 #include <QFile>
 #include <QMenuBar>
@@ -41,8 +42,8 @@ void HelpWindow::printClick() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (prompter_.runDialog(dialog) != QDialog::Accepted) return;
-    editor_->print(&printer);
-    if (printer.printerState() == QPrinter::Error)
+    printer.setDocName(windowTitle());
+    if (!printWitnessed(printer, [&] { editor_->print(&printer); }).empty())
         prompter_.message("", "Error Printing...\r\n Please, Check Printer Installation",
                           PromptIcon::Stop, PromptButtons::Ok);
 }

@@ -150,6 +150,14 @@ void PortSession::sendCharacter(std::uint8_t byte) {
     if (sender_) sender_->sendCharacter(byte);
 }
 
+void PortSession::holdIdleReports() {
+    if (transmit_) transmit_->holdIdleReports();
+}
+
+void PortSession::wantIdleReports() {
+    if (transmit_) transmit_->wantIdleReports();
+}
+
 // Our own transmit buffer as well as the driver's queue.
 int PortSession::pendingOutput() {
     if (transmit_) return static_cast<int>(transmit_->length());

@@ -72,6 +72,10 @@ public:
     void sendText(std::span<const std::uint8_t> bytes);
     void sendCharacter(std::uint8_t byte);
     TransmitThread* transmitQueue() { return transmit_.get(); }
+    // Nothing waits to be sent: the transmit queue stops its idle reports
+    // until bytes are queued or wantIdleReports() is called.
+    void holdIdleReports();
+    void wantIdleReports();
     ReadCommThread* reader() { return reader_.get(); }
     SerialPort* port() { return port_.get(); }
     XonXoffFilter& xonXoffFilter() { return filter_; }

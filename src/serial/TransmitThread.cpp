@@ -21,7 +21,14 @@ TransmitThread::~TransmitThread() {
 void TransmitThread::signalWake() {
     std::lock_guard guard(wakeLock_);
     wakeSignalled_ = true;
+    idleReportsHeld_ = false;
     wakeUp_.notify_all();
+}
+
+void TransmitThread::holdIdleReports() {
+    std::lock_guard guard(wakeLock_);
+    idleReportsHeld_ = true;
+    wakeUp_.notify_all(); // the idle wait under way becomes a wait for bytes
 }
 
 void TransmitThread::append(std::span<const std::uint8_t> bytes) {
@@ -107,11 +114,15 @@ void TransmitThread::markLost() {
 
 bool TransmitThread::waitForWake() {
     std::unique_lock guard(wakeLock_);
-    // A lost line posts nothing, so nothing is due until a new port comes.
-    if (lost_)
-        wakeUp_.wait(guard, [this] { return wakeSignalled_; });
-    else
-        wakeUp_.wait_for(guard, idleWake_, [this] { return wakeSignalled_; });
+    const auto idleReportDue = std::chrono::steady_clock::now() + idleWake_;
+    while (!wakeSignalled_) {
+        // A lost line posts nothing, so nothing is due until a new port comes;
+        // with nothing to send nothing is due until bytes or a wake come.
+        if (lost_ || idleReportsHeld_)
+            wakeUp_.wait(guard);
+        else if (wakeUp_.wait_until(guard, idleReportDue) == std::cv_status::timeout)
+            break;
+    }
     wakeSignalled_ = false;
     return control_.mayContinue();
 }

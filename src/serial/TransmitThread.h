@@ -23,8 +23,9 @@ class PortWriter;
 // The one queue of bytes for the modem. The thread writes it to the port in
 // chunks of at most ChunkSize bytes, in order, and calls `onQueueEmpty` each
 // time it finds the queue empty: at once after the write that empties it, and
-// at least every 200 ms while idle. The callback runs on the transmit thread
-// and must not block.
+// at least every 200 ms while idle, unless holdIdleReports() said that nobody
+// has anything to send. The callback runs on the transmit thread and must not
+// block.
 //
 // A write is complete once its bytes have left the driver, not when the
 // driver has taken them: the paced senders wait for an empty queue, and on a
@@ -55,6 +56,17 @@ public:
     std::size_t length();
     std::size_t auxLength() const;
     void setChunkSize(std::size_t n);
+
+    // Nobody has anything waiting to be sent: while the queue stays empty the
+    // thread sleeps instead of reporting every 200 ms. The next append (or
+    // wantIdleReports) brings the reports back.
+    void holdIdleReports();
+    // Something may be waiting to be sent again: a report comes at once.
+    void wantIdleReports() { signalWake(); }
+    bool idleReportsHeld() {
+        std::lock_guard guard(wakeLock_);
+        return idleReportsHeld_;
+    }
     // Shows every chunk the port took to `tap` (none: nullptr).
     void setWireTap(WireTap* tap) { tap_.store(tap); }
 
@@ -100,6 +112,7 @@ private:
     std::mutex wakeLock_;
     std::condition_variable wakeUp_;
     bool wakeSignalled_ = false;
+    bool idleReportsHeld_ = false; // cleared by every wake signal
 
     std::atomic<WireTap*> tap_{nullptr};
 

@@ -104,6 +104,25 @@ TEST_F(TransmitQueue, IdleQueueIsReportedAboutEvery200ms) {
     EXPECT_LE(port.queueEmpties(), 6);
 }
 
+TEST_F(TransmitQueue, HeldIdleReportsStopUntilBytesOrAWakeBringThemBack) {
+    auto tx = start(10ms);
+    ASSERT_TRUE(waitUntil([&] { return port.queueEmpties() >= 2; }));
+    for (const bool byBytes : {true, false}) {
+        tx->holdIdleReports();
+        const int held = port.queueEmpties();
+        std::this_thread::sleep_for(150ms); // fifteen idle periods
+        EXPECT_LE(port.queueEmpties(), held + 1); // one may have been on its way
+        const int before = port.queueEmpties();
+        if (byBytes)
+            tx->append("a");
+        else
+            tx->wantIdleReports();
+        // Reported at once, and every idle period again from then on.
+        EXPECT_TRUE(waitUntil([&] { return port.queueEmpties() >= before + 3; }));
+    }
+    EXPECT_EQ(port.written(), (std::vector<std::uint8_t>{'a'}));
+}
+
 TEST_F(TransmitQueue, FailingPortIsRetriedAtTheIdlePaceWithoutLosingBytes) {
     auto tx = start(50ms);
     port.setFailing(true);

@@ -6,6 +6,8 @@
 #include "config/SettingsFile.h"
 #include "app/WindowPlacement.h"
 #include "e2e/ModemRig.h"
+#include "ModeSetupWire.h"
+#include "app/DeviceRecovery.h"
 #include "platform/QtClock.h"
 #include "platform/Sound.h"
 #include "serial/ui/TComFrm.h"
@@ -15,6 +17,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+#include <csignal>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -75,6 +78,26 @@ TEST(Console, HandshakeReadsTheSimulatorsIdentityIntoTheAboutBox) {
     EXPECT_EQ(fields["Waveform"], "3000");
     EXPECT_EQ(fields["Version"], "3.1.4");
     EXPECT_FALSE(t.console.port().xonXoffFilter().isOn());
+}
+
+// While the console waits for its lost modem the operator picks another port
+// in the configuration: that one is opened and set up instead.
+TEST(Console, APortPickedWhileTheModemIsLostIsOpenedAndSetUpInstead) {
+    ModemRig rig, other;
+    rig.writeSettings("[system]\r\nComPort=1\r\n");
+    std::filesystem::create_symlink(other.portLink(), rig.dir() / "Config" / "ports" / "COM2");
+    ConsoleUnderTest t(rig.dir());
+    ASSERT_TRUE(t.console.runStartupSequence());
+
+    rig.simulator().signal(SIGKILL); // the adapter is pulled
+    ASSERT_TRUE(t.waitFor([&] { return t.console.recovery().waitingForDevice(); }));
+    t.console.settings().PortName = "COM2"; // what the configuration dialog's OK leaves
+    const std::string setup = testing::wire(testing::kCommonSetup);
+    ASSERT_TRUE(t.waitFor([&] { return other.received().size() >= setup.size(); }));
+    EXPECT_EQ(other.received().substr(0, setup.size()), setup);
+    EXPECT_FALSE(t.console.recovery().waitingForDevice());
+    EXPECT_EQ(t.console.port().PortName, "COM2");
+    EXPECT_NE(t.prompter.texts().back().find("COM2"), std::string::npos);
 }
 
 TEST(Console, FlowControlEscapedModemCompletesTheHandshakeAndItsTextArrivesIntact) {

@@ -1,6 +1,8 @@
 #include "ConsoleFixture.h"
 
 #include "app/ModemControl.h"
+#include "app/PortSession.h"
+#include "serial/TransmitThread.h"
 #include "e2e/ModemRig.h"
 #include "operations/CallPanel.h"
 
@@ -13,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 using namespace std::string_literals;
@@ -92,6 +95,19 @@ TEST_F(TransmitConsole, AQuoralQsoFromTheCallDialogToTheThreeZ) {
     type(txPane(), "zzz\n");
     EXPECT_TRUE(waitForBytes("zzz\x80\x07")) << "DISCONNECT after the third z";
     EXPECT_TRUE(waitFor([&] { return panel(1) == "STBY"; })) << panel(1).toStdString();
+}
+
+// Once idle, the queue stops reporting itself empty; a text file picked from
+// the menu still starts at once and goes out whole.
+TEST_F(TransmitConsole, ATextFilePickedOnAnIdleConsoleGoesOut) {
+    const auto file = rig.dir() / "Out" / "note.txt";
+    std::ofstream(file) << "de w1aw k";
+    callFromDialog("butQORConnect", "w1aw"); // the menu item waits for a link
+    ASSERT_TRUE(waitFor([&] { return panel(1) == "Linked to W1AW"; }));
+    ASSERT_TRUE(waitFor([&] { return t.console.port().transmitQueue()->idleReportsHeld(); }));
+    t.prompter.chooseNextFiles({file.string()});
+    click("mnuFilesSendtextfile");
+    EXPECT_TRUE(waitForBytes("de w1aw k"));
 }
 
 TEST_F(TransmitConsole, AmtorOverForcedOverAndPanic) {
