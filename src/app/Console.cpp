@@ -6,6 +6,7 @@
 #include "app/IdleReportGate.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
+#include "app/KeyboardWiring.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
 #include "app/OnAirOperations.h"
@@ -484,9 +485,9 @@ void Console::connectSaving() {
 }
 
 void Console::connectKeyboard() {
-    keyboard_ = std::make_unique<KeyboardCommands>(KeyboardCommands::Parts{
-        *mainWindow_, *mainWindow_->transmitPane(), modem_->link(), services_.clock, settings_.MYCALL,
-        settings_.HISCALL, *paneCommands_, *receiveSaving_, configChanged_, *this});
+    keyboard_ = std::make_unique<KeyboardWiring>(KeyboardWiring::Environment{
+        *mainWindow_, *operations_, *onAir_, *configuration_, *receiveSaving_, *paneCommands_,
+        *charHandler_, *this, services_.clock});
 }
 
 void Console::queueEndOfLineIfSyncIdle() {

@@ -43,7 +43,7 @@ class MonitorWindows;
 class OnAirOperations;
 class PaneCommands;
 class CallSignPopup;
-class KeyboardCommands;
+class KeyboardWiring;
 class ConfigurationWindows;
 class ViewMenu;
 class PortSession;
@@ -89,7 +89,7 @@ public:
     bool startupFinished() const { return startupFinished_; }
     ReceiveCapture& capture() { return capture_; }
     ReceiveSaving& receiveSaving() { return *receiveSaving_; }
-    KeyboardCommands& keyboard() { return *keyboard_; }
+    KeyboardWiring& keyboard() { return *keyboard_; }
     FileTransfers& transfers() { return *transfers_; }
     const WireTraceRing& wireTrace() const { return wireTrace_; }
     SessionLog& sessionLog() { return *sessionLog_; }
@@ -183,7 +183,7 @@ private:
     std::unique_ptr<SessionLogCommands> sessionLogCommands_;
     ReceiveCapture capture_;
     std::unique_ptr<ReceiveSaving> receiveSaving_;
-    std::unique_ptr<KeyboardCommands> keyboard_;
+    std::unique_ptr<KeyboardWiring> keyboard_;
     std::unique_ptr<ConfigurationWindows> configuration_;
     std::unique_ptr<ViewMenu> viewMenu_;
     std::unique_ptr<FileTransfers> transfers_;

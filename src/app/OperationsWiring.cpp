@@ -25,10 +25,9 @@ OperationsWiring::OperationsWiring(Environment environment)
 
     callPanel_ = new CallPanel(&env_.window);
     hereIs_ = new HereIsPanel(&env_.window);
-    const OperationContext context{env_.settings,  env_.configChanged, link,
-                                   env_.modem.terminal(), env_.modem.surface(), env_.modem.status().timers(),
-                                   line_,          env_.routing,       *txPane_,
-                                   env_.prompter,  env_.window};
+    const OperationContext& context = context_.emplace(OperationContext{
+        env_.settings, env_.configChanged, link, env_.modem.terminal(), env_.modem.surface(),
+        env_.modem.status().timers(), line_, env_.routing, *txPane_, env_.prompter, env_.window});
     calls_ = std::make_unique<ArqCalls>(context, *callPanel_, env_.receivePane);
     turns_ = std::make_unique<TurnTaking>(context);
     linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, env_.echoes, env_.activities,

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace orvane {
 
@@ -72,6 +73,10 @@ public:
     TransmitSendState& sendState() { return sendState_; }
     ArqCalls& calls() { return *calls_; }
     CallPanel& callPanel() { return *callPanel_; }
+    const OperationContext& context() const { return *context_; }
+    TurnTaking& turns() { return *turns_; }
+    LinkEnd& linkEnd() { return *linkEnd_; }
+    CqAndMessages& messages() { return *messages_; }
 
 private:
     void connectToolbars();
@@ -83,6 +88,7 @@ private:
     std::unique_ptr<TransmitPump> pump_;
     CallPanel* callPanel_ = nullptr;
     HereIsPanel* hereIs_ = nullptr;
+    std::optional<OperationContext> context_;
     std::unique_ptr<ArqCalls> calls_;
     std::unique_ptr<TurnTaking> turns_;
     std::unique_ptr<LinkEnd> linkEnd_;

@@ -101,6 +101,12 @@ void ArqCalls::butConnectClick() {
     ctx_.prompter.runDialog(panel_);
 }
 
+void ArqCalls::callDialogFromKey() {
+    prepare(true);
+    if (ctx_.link.operatingMode == OperatingMode::PMode) panel_.setHeights(140, 97);
+    ctx_.prompter.runDialog(panel_);
+}
+
 void ArqCalls::Makecalltothiscallsign1Click(const QString& selectedText) {
     ctx_.terminal.callTyped = true;
     prepare(true);

@@ -16,6 +16,9 @@ public:
     ArqCalls(const OperationContext& context, CallPanel& panel, QWidget& receivePane);
 
     void butConnectClick();
+    // F9: the dialog over the receive pane, in every mode and state but an
+    // ARQ link; P-Mode's is 140 high.
+    void callDialogFromKey();
     void Makecalltothiscallsign1Click(const QString& selectedText);
     void butCallClick();
     void CancelBtnClick();

@@ -100,8 +100,12 @@ void CqAndMessages::loadMessage(int number) {
 
 void CqAndMessages::butMsgPlusClick() {
     if (transferRunning()) return;
-    hereIs_.showNumber(1);
-    loadMessage(1);
+    openHereIs(1);
+}
+
+void CqAndMessages::openHereIs(int number) {
+    hereIs_.showNumber(number);
+    loadMessage(number);
     hereIs_.move((ctx_.mainWindow.width() / 2) - (hereIs_.width() / 2),
                  (ctx_.mainWindow.height() / 2) - (hereIs_.height() / 2));
     hereIs_.show();

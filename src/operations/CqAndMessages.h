@@ -20,6 +20,8 @@ public:
     void butHISdeMYClick();
     void butMsg0Click();
     void butMsgPlusClick();
+    // The panel centred and shown at `number`, its number box focused.
+    void openHereIs(int number);
     void HereIsSelectorClick();
     void Button4MouseUp();
     void Button5Click();

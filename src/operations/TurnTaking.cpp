@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <array>
+#include <string_view>
 
 namespace orvane {
 namespace {
@@ -44,9 +45,28 @@ void TurnTaking::butOverClick() {
 
 void TurnTaking::butForcedOverClick() {
     if (!overMode(ctx_.link.operatingMode) || ctx_.link.issIrs != IssIrs::Irs) return;
+    forcedOver();
+}
+
+void TurnTaking::forcedOver() {
     // Ahead of everything queued; what is queued stays queued.
     ctx_.line.sendImmediate("\x80\x87");
     showOverBox(" Forced OVER ");
+}
+
+void TurnTaking::showTxEnabled(const char* button, bool enabled) {
+    ctx_.surface.setButtonImage(button, enabled ? kImageTxEnabled : kImageTxDisabled);
+    ctx_.surface.setCaption(button, enabled ? "TX EN " : "TX DIS");
+}
+
+void TurnTaking::toggleTxEnabledFromKey(bool withAscii) {
+    const bool enable = !ctx_.terminal.txEnabled;
+    for (const char* button : kTxEnableButtons) {
+        const std::string_view name(button);
+        if (name == "butPSKTXEnable" || (!withAscii && name == "butAsciiTXEnable")) continue;
+        showTxEnabled(button, enable);
+    }
+    ctx_.terminal.txEnabled = enable;
 }
 
 void TurnTaking::butTXEnableClick() {
@@ -57,10 +77,7 @@ void TurnTaking::butTXEnableClick() {
     const bool enable = !ctx_.terminal.txEnabled;
     if (syncIdle)
         ctx_.line.sendCommand(command(enable ? CommandCode::SYNC_IDLE_ON : CommandCode::SYNC_IDLE_OFF));
-    for (const char* button : kTxEnableButtons) {
-        ctx_.surface.setButtonImage(button, enable ? kImageTxEnabled : kImageTxDisabled);
-        ctx_.surface.setCaption(button, enable ? "TX EN " : "TX DIS");
-    }
+    for (const char* button : kTxEnableButtons) showTxEnabled(button, enable);
     ctx_.terminal.txEnabled = enable;
 }
 

@@ -17,8 +17,17 @@ public:
     void butMonitorClick();
     void butRttyRateClick();
 
-private:
+    // The keyboard's Forced OVER: the two bytes ahead of the queue and the
+    // box, whichever side holds the turn.
+    void forcedOver();
+    // The keyboard's TX enable toggle: the toolbars' buttons and the flag,
+    // without the sync idle command; the ASCII button only when asked.
+    void toggleTxEnabledFromKey(bool withAscii);
+    // OverBox with `text` until WaitTimer expires.
     void showOverBox(const char* text);
+
+private:
+    void showTxEnabled(const char* button, bool enabled);
 
     OperationContext ctx_;
 };

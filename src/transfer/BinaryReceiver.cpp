@@ -152,7 +152,8 @@ void BinaryReceiver::offerToSave() {
     FileDialogRequest request;
     request.startFolder = c_.downloadDir.string();
     request.fileName = header_.name;
-    request.filters = {"All files (*.*)"};
+    // "*.*" would make the dialog put ".*" in place of the name's own extension.
+    request.filters = {"All files (*)"};
     request.mustExist = false;
     request.confirmOverwrite = true;
     const auto chosen = c_.prompter.saveFile(request);

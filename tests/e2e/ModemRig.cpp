@@ -59,16 +59,20 @@ void ModemRig::writeSettings(const std::string& iniText) {
 }
 
 ChildProcess& ModemRig::startConsole(double clockScale) {
+    return startConsoleWith({{"QT_QPA_PLATFORM", "offscreen"},
+                             {"ORVANE_CLOCK_SCALE", std::to_string(clockScale)}});
+}
+
+ChildProcess& ModemRig::startConsoleOnDisplay(const std::string& display) {
+    return startConsoleWith({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", display}});
+}
+
+ChildProcess& ModemRig::startConsoleWith(std::map<std::string, std::string> environment) {
     if (!std::filesystem::exists(dir() / "Config" / "orvane.ini"))
         writeSettings("[system]\r\nComPort=1\r\n");
+    environment["ORVANE_TRANSCRIPT"] = (dir() / "transcript.txt").string();
     console_ = std::make_unique<ChildProcess>(ChildProcess::Options{
-        binaryDir() / "orvane",
-        {},
-        dir(),
-        {{"QT_QPA_PLATFORM", "offscreen"},
-         {"ORVANE_CLOCK_SCALE", std::to_string(clockScale)},
-         {"ORVANE_TRANSCRIPT", (dir() / "transcript.txt").string()}},
-        dir() / "orvane.out"});
+        binaryDir() / "orvane", {}, dir(), std::move(environment), dir() / "orvane.out"});
     return *console_;
 }
 

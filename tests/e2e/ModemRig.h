@@ -32,11 +32,14 @@ public:
     void writeSettings(const std::string& iniText);
     // Starts orvane in the directory, offscreen, with the clock scaled.
     ChildProcess& startConsole(double clockScale = 1.0);
+    // Starts orvane in the directory on an X display (":99"), for input by keys.
+    ChildProcess& startConsoleOnDisplay(const std::string& display);
     ChildProcess& console() { return *console_; }
     ChildProcess& simulator() { return *simulator_; }
 
 private:
     void startSimulator();
+    ChildProcess& startConsoleWith(std::map<std::string, std::string> environment);
 
     TempDir dir_;
     std::vector<std::string> simulatorArguments_;

@@ -103,9 +103,11 @@ inline Bytes RandomBytes(std::size_t n, unsigned seed) {
 }
 
 struct Station {
-    explicit Station(const std::string& name, TransferFiles* fileOps = nullptr)
+    // `fileOps` and `lineOps` stand in for the disk and for the recording line.
+    explicit Station(const std::string& name, TransferFiles* fileOps = nullptr,
+                     TransferLine* lineOps = nullptr)
         : dir(FreshDir(name)), files(fileOps ? *fileOps : disk),
-          transfer({line, files, view, prompter, clock, echoes, throughput, report, dir, dir / "In"},
+          transfer({lineOps ? *lineOps : line, files, view, prompter, clock, echoes, throughput, report, dir, dir / "In"},
                    routing, fax),
           parser(transfer) {}
     ~Station() {

@@ -23,6 +23,11 @@ void TestTones::mnuSpecialTestClick() {
     holdRouting();
 }
 
+void TestTones::openFromKey() {
+    if (link_.linkUp) return;
+    view_.open();
+}
+
 void TestTones::ToneBoxChange(int position) {
     holdRouting();
     sender_.send(command(toneTestCommand(link_.operatingMode, position)));

@@ -18,6 +18,9 @@ public:
         : link_(link), sender_(sender), clock_(clock), routing_(routing), view_(view) {}
 
     void mnuSpecialTestClick();
+    // Alt+F8: the panel opens with the routing still running; the first
+    // tone chosen holds it.
+    void openFromKey();
     // The operator chose the entry at `position` of ToneBox (-1 for none).
     void ToneBoxChange(int position);
     void butTestCancelClick();

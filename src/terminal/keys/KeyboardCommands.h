@@ -1,21 +1,12 @@
 #pragma once
 
-#include "terminal/keys/KeyTable.h"
-
 #include <QObject>
 
-#include <string>
-
-class QPlainTextEdit;
 class QWidget;
 
 namespace orvane {
 
-class Clock;
-class ConfigChanged;
-class PaneCommands;
-class ReceiveSaving;
-class SyncIdleEndOfLine;
+class KeyActionTarget;
 struct LinkState;
 
 // FormKeyDown: the main window sees every key before the focused control does
@@ -25,19 +16,7 @@ struct LinkState;
 class KeyboardCommands final : public QObject {
     Q_OBJECT
 public:
-    struct Parts {
-        QWidget& mainWindow;
-        QPlainTextEdit& transmitPane;
-        const LinkState& link;
-        const Clock& clock;
-        const std::string& ownCall;   // MYCALL
-        const std::string& otherCall; // HISCALL
-        PaneCommands& panes;
-        ReceiveSaving& saving;
-        ConfigChanged& configChanged;
-        SyncIdleEndOfLine& endOfLine;
-    };
-    explicit KeyboardCommands(Parts parts);
+    KeyboardCommands(QWidget& mainWindow, const LinkState& link, KeyActionTarget& target);
 
     // Decides and runs one key; true when the key is consumed.
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
@@ -46,12 +25,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void run(KeyAction action);
-    // Replaces the transmit pane's selection, wherever the focus is.
-    void insert(const std::string& text);
     bool insideMainWindow(QObject* watched) const;
 
-    Parts p_;
+    QWidget& mainWindow_;
+    const LinkState& link_;
+    KeyActionTarget& target_;
 };
 
 } // namespace orvane

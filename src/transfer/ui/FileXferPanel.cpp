@@ -73,10 +73,15 @@ FileXferPanel::FileXferPanel(QWidget& window) : QFrame(&window), window_(window)
     grid->addWidget(button_, 6, 2, 1, 2, Qt::AlignRight);
     connect(button_, &QPushButton::clicked, this, &FileXferPanel::butXferAbortClick);
 
-    // At least its classic size; wider where the captions' font needs it.
     setMinimumSize(sizeHint());
-    resize(std::max(kWidth, sizeHint().width()), std::max(kHeight, sizeHint().height()));
+    fitContents();
     hide();
+}
+
+// At least its classic size; wider where the captions' font or the file's name
+// needs it, so that no caption is cut short.
+void FileXferPanel::fitContents() {
+    resize(std::max(kWidth, sizeHint().width()), std::max(kHeight, sizeHint().height()));
 }
 
 QLabel* FileXferPanel::value(const char* name) {
@@ -94,6 +99,7 @@ void FileXferPanel::showTransfer(const XferPanelStart& start) {
     value("XferTput")->setText(QStringLiteral("0"));
     setXferGaugeMax(start.gaugeMax);
     setXferGauge(start.gaugePos);
+    fitContents();
     centreOnWindow(*this, window_);
     show();
     raise();

@@ -35,6 +35,7 @@ signals:
 
 private:
     QLabel* value(const char* name);
+    void fitContents();
 
     QWidget& window_;
     QLabel* title_;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -64,16 +66,47 @@ TEST_F(CaptureConsole, KeepsExactlyWhatTheModemDeliveredUntilStop) {
     EXPECT_EQ(contents(file), text);
 }
 
+// A file system with no room left: a small tmpfs filled to the brim where the
+// test may mount one (root with the right to mount), else /dev/full, which
+// answers every write with the same "No space left on device".
+class FullFileSystem {
+public:
+    explicit FullFileSystem(const std::filesystem::path& where) : mountPoint_(where / "full") {
+        std::filesystem::create_directories(mountPoint_);
+        const std::string target = mountPoint_.string();
+        if (::mount("tmpfs", target.c_str(), "tmpfs", 0, "size=16k") != 0) return;
+        mounted_ = true;
+        std::ofstream filler(mountPoint_ / "filler", std::ios::binary);
+        const std::string block(1024, 'x');
+        while (filler.write(block.data(), std::streamsize(block.size())) && filler.flush()) {
+        }
+    }
+    ~FullFileSystem() {
+        if (mounted_) ::umount(mountPoint_.string().c_str());
+    }
+    bool isTmpfs() const { return mounted_; }
+    std::filesystem::path captureFile() const {
+        return mounted_ ? mountPoint_ / "rx.txt" : std::filesystem::path("/dev/full");
+    }
+
+private:
+    std::filesystem::path mountPoint_;
+    bool mounted_ = false;
+};
+
 TEST_F(CaptureConsole, AFullDiskStopsTheCaptureAndNamesTheFileAndTheReason) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    saveTo("/dev/full");
+    const FullFileSystem full(rig.dir());
+    if (!full.isTmpfs() && !std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no way to fill a disk";
+    RecordProperty("full_file_system", full.isTmpfs() ? "tmpfs" : "/dev/full");
+    const auto file = full.captureFile();
+    saveTo(file.string());
     rig.tellSimulator("text \"lost\"");
     ASSERT_TRUE(t.waitForPane("lost"));
     ASSERT_EQ(t.prompter.asked().size(), 1u);
-    EXPECT_EQ(t.prompter.asked()[0].text,
-              "Saving received text to /dev/full stopped: No space left on device.\n"
-              "0 characters were written.");
-    EXPECT_EQ(window().panel(panel::Entry), "full: 0 (stopped)");
+    EXPECT_EQ(t.prompter.asked()[0].text, "Saving received text to " + file.string() +
+                                              " stopped: No space left on device.\n"
+                                              "0 characters were written.");
+    EXPECT_EQ(window().panel(panel::Entry), QString::fromStdString(file.filename().string() + ": 0 (stopped)"));
     EXPECT_FALSE(t.console.capture().isOn());
     EXPECT_TRUE(enabled("mnuFilesSaveRX"));
 }

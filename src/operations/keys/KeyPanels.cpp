@@ -1,0 +1,215 @@
+#include "operations/keys/KeyPanels.h"
+
+#include "config/ConfigChanged.h"
+#include "config/Settings.h"
+#include "modes/ModeSurface.h"
+#include "operations/ArqCalls.h"
+#include "operations/PumpLine.h"
+#include "operations/keys/KeyPanelWidgets.h"
+#include "protocol/CommandBuilders.h"
+#include "protocol/FskEncodings.h"
+#include "protocol/link/LinkState.h"
+#include "serial/RoutingFlags.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <array>
+
+namespace orvane {
+namespace {
+
+// One FSK family's four tone settings and the configuration dialog's fields
+// that show them.
+struct ToneFamily {
+    int Settings::*mark;
+    int Settings::*space;
+    int Settings::*center;
+    int Settings::*shift;
+    std::array<const char*, 4> dialogFields;
+};
+
+constexpr ToneFamily kAmtorTones{&Settings::AMTORMark, &Settings::AMTORSpace, &Settings::AMTORCenter,
+                                 &Settings::AMTORShift,
+                                 {"AmtorMARK", "AmtorSPACE", "AmtorCenterLabel", "AmtorShiftLabel"}};
+constexpr ToneFamily kBaudotTones{&Settings::BAUDOTMark, &Settings::BAUDOTSpace, &Settings::BAUDOTCenter,
+                                  &Settings::BAUDOTShift,
+                                  {"BaudotMARK", "BaudotSPACE", "BaudotCenterLabel", "BaudotShiftLabel"}};
+constexpr ToneFamily kAsciiTones{&Settings::ASCIIMark, &Settings::ASCIISpace, &Settings::ASCIICenter,
+                                 &Settings::ASCIIShift,
+                                 {"AsciiMARK", "AsciiSPACE", "AsciiCenterLabel", "AsciiShiftLabel"}};
+constexpr ToneFamily kPModeTones{&Settings::PMODEFREQ1, &Settings::PMODEFREQ2, &Settings::PMODECenter,
+                                 &Settings::PMODEShift,
+                                 {"edPModeFreq1", "edPModeFreq2", "PModeCenterLabel", "PModeShiftLabel"}};
+
+// AMTOR and Baudot have their own tones; every other mode uses the ASCII ones.
+const ToneFamily& fskFamily(OperatingMode mode) {
+    if (mode == OperatingMode::Amtor) return kAmtorTones;
+    if (mode == OperatingMode::Baudot) return kBaudotTones;
+    return kAsciiTones;
+}
+
+} // namespace
+
+int leadingNumber(const QString& text) {
+    const std::string s = text.toStdString();
+    std::size_t i = s.find_first_not_of(' ');
+    if (i == std::string::npos) return 0;
+    bool negative = false;
+    if (s[i] == '+' || s[i] == '-') negative = s[i++] == '-';
+    long long value = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9' && value < 100000000; ++i) value = value * 10 + (s[i] - '0');
+    return static_cast<int>(negative ? -value : value);
+}
+
+KeyPanels::KeyPanels(const OperationContext& context, ArqCalls& calls, QWidget& configurationDialog)
+    : ctx_(context), calls_(calls), dialog_(configurationDialog),
+      mycall_(new MycallPanel(&context.mainWindow)), hisCall_(new HisCallPanel(&context.mainWindow)),
+      afChannel_(new AFChannelPanel(&context.mainWindow)),
+      fskTones_(new TonesPanel(kFskTonesPanel, &context.mainWindow)),
+      pmodeTones_(new TonesPanel(kPModeTonesPanel, &context.mainWindow)) {
+    connectButtons();
+}
+
+void KeyPanels::connectButtons() {
+    auto on = [](QPushButton* button, auto handler) {
+        QObject::connect(button, &QPushButton::clicked, button, handler);
+    };
+    on(mycall_->Button1, [this] { calls_.Button1Click(mycall_->edMycall->text()); });
+    on(mycall_->Button3, [this] { Button3Click(); });
+    on(hisCall_->Button9, [this] { Button9Click(); });
+    on(hisCall_->Button10, [this] { Button10Click(); });
+    on(afChannel_->Button11, [this] { Button11Click(); });
+    on(afChannel_->Button12, [this] { Button12Click(); });
+    on(fskTones_->ok, [this] { Button13Click(); });
+    on(fskTones_->cancel, [this] { Button14Click(); });
+    on(pmodeTones_->ok, [this] { Button15Click(); });
+    on(pmodeTones_->cancel, [this] { Button16Click(); });
+    // Enter in an edit presses the panel's O&K (edHisCallKeyDown, and the
+    // default buttons of the others).
+    auto enterPresses = [](QLineEdit* edit, QPushButton* ok) {
+        QObject::connect(edit, &QLineEdit::returnPressed, ok, &QPushButton::click);
+    };
+    enterPresses(mycall_->edMycall, mycall_->Button1);
+    enterPresses(hisCall_->edHisCall, hisCall_->Button9);
+    for (QLineEdit* edit : fskTones_->edits) enterPresses(edit, fskTones_->ok);
+    for (QLineEdit* edit : pmodeTones_->edits) enterPresses(edit, pmodeTones_->ok);
+}
+
+void KeyPanels::show(QWidget& panel, QWidget* focus) {
+    ctx_.surface.showCentredPanel(panel.objectName().toStdString());
+    panel.raise();
+    if (focus) focus->setFocus();
+}
+
+void KeyPanels::hideAndReturnFocus(QWidget& panel) {
+    panel.hide();
+    ctx_.surface.focusTransmitPane();
+}
+
+QString KeyPanels::dialogText(const char* objectName) const {
+    const QWidget* field = dialog_.findChild<QWidget*>(QString::fromLatin1(objectName));
+    return field ? field->property("text").toString() : QString();
+}
+
+void KeyPanels::checkDialogButton(const char* objectName) {
+    if (auto* button = dialog_.findChild<QAbstractButton*>(QString::fromLatin1(objectName)))
+        button->setChecked(true);
+}
+
+void KeyPanels::openMycallPanel() {
+    ctx_.routing.RoutingPaused = true;
+    const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
+    mycall_->edMycall->setText(QString::fromStdString(amtor ? ctx_.settings.MYCALL476 : ctx_.settings.MYCALL));
+    show(*mycall_, mycall_->edMycall);
+}
+
+void KeyPanels::Button3Click() {
+    ctx_.routing.RoutingPaused = false;
+    hideAndReturnFocus(*mycall_);
+}
+
+void KeyPanels::openHisCallPanel() {
+    ctx_.routing.RoutingPaused = true;
+    const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
+    hisCall_->edHisCall->setText(
+        QString::fromStdString(amtor ? ctx_.settings.HISCALL476 : ctx_.settings.HISCALL));
+    show(*hisCall_, hisCall_->edHisCall);
+}
+
+// Only the console keeps the other call; the modem hears it with the next call.
+void KeyPanels::Button9Click() {
+    ctx_.routing.RoutingPaused = false;
+    hisCall_->hide();
+    const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
+    (amtor ? ctx_.settings.HISCALL476 : ctx_.settings.HISCALL) = hisCall_->edHisCall->text().toStdString();
+    ctx_.configChanged.set();
+    ctx_.surface.focusTransmitPane();
+}
+
+void KeyPanels::Button10Click() {
+    ctx_.routing.RoutingPaused = false;
+    hideAndReturnFocus(*hisCall_);
+}
+
+void KeyPanels::openAFChannelPanel() {
+    afChannel_->AFChannelSpin->setValue(ctx_.settings.AFChannel);
+    show(*afChannel_, nullptr);
+}
+
+void KeyPanels::Button11Click() {
+    afChannel_->hide();
+    ctx_.settings.AFChannel = afChannel_->AFChannelSpin->value();
+    const int channel = ctx_.settings.AFChannel >= 1 && ctx_.settings.AFChannel <= 3 ? ctx_.settings.AFChannel : 4;
+    checkDialogButton(("quoralAFChannel" + std::to_string(channel)).c_str());
+    ctx_.line.sendCommand(command(CommandCode::AF_CHANNEL, {channel}));
+    ctx_.configChanged.set();
+}
+
+void KeyPanels::Button12Click() { afChannel_->hide(); }
+
+void KeyPanels::openFSKTonesPanel() {
+    show(*fskTones_, nullptr);
+    const ToneFamily& family = fskFamily(ctx_.link.operatingMode);
+    for (std::size_t i = 0; i < family.dialogFields.size(); ++i)
+        fskTones_->edits[i]->setText(dialogText(family.dialogFields[i]));
+}
+
+namespace {
+// Center and Shift are kept as typed, not worked out from the two tones.
+void takeTones(Settings& settings, const ToneFamily& family, const TonesPanel& panel) {
+    settings.*family.mark = leadingNumber(panel.edits[0]->text());
+    settings.*family.space = leadingNumber(panel.edits[1]->text());
+    settings.*family.center = leadingNumber(panel.edits[2]->text());
+    settings.*family.shift = leadingNumber(panel.edits[3]->text());
+}
+} // namespace
+
+void KeyPanels::Button13Click() {
+    fskTones_->hide();
+    const ToneFamily& family = fskFamily(ctx_.link.operatingMode);
+    takeTones(ctx_.settings, family, *fskTones_);
+    ctx_.line.sendCommand(fskTones(ctx_.settings.*family.mark, ctx_.settings.*family.space));
+    ctx_.configChanged.set();
+}
+
+void KeyPanels::Button14Click() { fskTones_->hide(); }
+
+void KeyPanels::openPModeTonesPanel() {
+    show(*pmodeTones_, nullptr);
+    for (std::size_t i = 0; i < kPModeTones.dialogFields.size(); ++i)
+        pmodeTones_->edits[i]->setText(dialogText(kPModeTones.dialogFields[i]));
+}
+
+void KeyPanels::Button15Click() {
+    pmodeTones_->hide();
+    takeTones(ctx_.settings, kPModeTones, *pmodeTones_);
+    ctx_.line.sendCommand(fskTones(ctx_.settings.PMODEFREQ1, ctx_.settings.PMODEFREQ2));
+    ctx_.configChanged.set();
+}
+
+void KeyPanels::Button16Click() { pmodeTones_->hide(); }
+
+} // namespace orvane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "e2e/ChildProcess.h"
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+namespace orvane::testing {
+
+// An X server of our own (Xvfb) for programs driven by real key input (xdotool), as an
+// operator's keyboard drives them: XTEST key events to the window that has the focus.
+class VirtualDisplay {
+public:
+    // Whether Xvfb and xdotool are installed (scripts/bootstrap installs both).
+    static bool available();
+
+    explicit VirtualDisplay(const std::filesystem::path& workDirectory);
+
+    const std::string& name() const { return name_; }
+
+    // The first visible window of process `pid` whose title matches the pattern, once it
+    // is there (within `limit`).
+    std::optional<std::string> window(pid_t pid, const std::string& titlePattern,
+                                      std::chrono::milliseconds limit);
+    // A visible window of the process matching the pattern, other than `known`, if there is one.
+    std::optional<std::string> otherWindow(pid_t pid, const std::string& titlePattern,
+                                           const std::string& known);
+    // Whether the window is no longer shown (within `limit`).
+    bool gone(pid_t pid, const std::string& window, std::chrono::milliseconds limit);
+    void focus(const std::string& window);
+    void place(const std::string& window, int x, int y, int width, int height);
+    // Key names as xdotool knows them ("alt+f", "Return").
+    void keys(const std::string& names);
+    // Text typed key by key.
+    void type(const std::string& text);
+    void screenshot(const std::filesystem::path& file);
+    // The titles of the process's visible windows, one a line (for failure messages).
+    std::string titles(pid_t pid);
+
+private:
+    std::vector<std::string> windows(pid_t pid, const std::string& titlePattern);
+    std::string run(const std::string& program, const std::string& arguments);
+
+    std::string name_;
+    std::unique_ptr<ChildProcess> server_;
+};
+
+} // namespace orvane::testing
