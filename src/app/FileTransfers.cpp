@@ -19,7 +19,6 @@
 
 #include <QAction>
 #include <QFrame>
-#include <QTextEdit>
 
 namespace orvane {
 

@@ -4,6 +4,7 @@
 #include "platform/print/WitnessedPrint.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -20,6 +21,8 @@ HelpWindow::HelpWindow(const QString& hotkeysFile, Prompter& prompter, QWidget* 
     editor_->setObjectName(QStringLiteral("Editor"));
     editor_->setReadOnly(true);
     editor_->setStyleSheet(QStringLiteral("background-color: #FFFF99;"));
+    // The key list lines its columns up with spaces.
+    editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setCentralWidget(editor_);
 
     QFile file(hotkeysFile);

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSplitter>
-#include <QTextEdit>
 
 namespace orvane {
 
