@@ -49,6 +49,9 @@ MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
     // A plain-text pane keeps the removal of a sent line cheap however much
     // text waits below it; sent text is still greyed through its character formats.
     transmitPane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab types a tab here; the pane takes the focus from a click or the
+    // console, never from Tab in another control.
+    transmitPane_->setFocusPolicy(Qt::ClickFocus);
     transmitPane_->setMinimumHeight(1);
     splitter_->addWidget(transmitPane_);
     splitter_->setStretchFactor(0, 1);
