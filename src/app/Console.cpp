@@ -1,6 +1,7 @@
 #include "app/Console.h"
 
 #include "app/AboutBox.h"
+#include "app/ConsolePortHooks.h"
 #include "app/DeviceRecovery.h"
 #include "app/FileTransfers.h"
 #include "app/IdleReportGate.h"
@@ -35,10 +36,8 @@
 #include "protocol/CommandCode.h"
 #include "protocol/link/OperatingMode.h"
 #include "serial/DisplayThread.h"
-#include "serial/PortAvailability.h"
 #include "serial/SerialPort.h"
 #include "serial/TransmitThread.h"
-#include "serial/ui/TComFrm.h"
 #include "terminal/CallSignPopup.h"
 #include "terminal/PaneCommands.h"
 #include "terminal/ReceivePane.h"
@@ -100,19 +99,10 @@ Console::Console(ConsoleServices services, QObject* parent)
     help_ = new HelpWindow(QString::fromStdString((directories_.base / "orvane_hotkeys.dat").string()),
                            services_.prompter);
 
-    PortSession::Hooks hooks;
-    hooks.choosePort = [this] { return askForPort(); };
-    hooks.portChanged = [this] { configChanged_.set(); };
-    hooks.resetLinkState = [this] {
-        if (modem_) modem_->link().clearLinkFlags();
-    };
-    hooks.hideMainWindow = [this] { mainWindow_->hide(); };
-    hooks.transmitQueueEmpty = [window = mainWindow_] {
-        QCoreApplication::postEvent(window, new QEvent(kTxEmptyEvent));
-    };
-    hooks.isPsk31Mode = [this] { return settings_.Code == 10; };
+    portHooks_ = std::make_unique<ConsolePortHooks>(*mainWindow_, settings_, configChanged_,
+                                                    services_.prompter, directories_.base);
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
-                                          services_.prompter, services_.processExit, hooks);
+                                          services_.prompter, services_.processExit, *portHooks_);
 
     receiveSide_ = std::make_unique<ConsoleReceiveSide>(routing_, echoes_, *port_, displayRunning_);
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
@@ -120,6 +110,7 @@ Console::Console(ConsoleServices services, QObject* parent)
         settings_, configChanged_,
         StatusSides{supervision_, monitorDisplays_, *receiveSide_, fileActivities_,
                     StatusSettings{settings_.A_EndOfLine, settings_.P_EndOfLine}}});
+    portHooks_->setLinkState(modem_->link());
     createConfigurationWindows();
     monitor_ = std::make_unique<MonitorWindows>(
         MonitorWindows::Windows{*mainWindow_, *windows_.quoralStatistics, *windows_.amplitudeTune,
@@ -450,12 +441,6 @@ void Console::mnuHelpContentsClick() {
 }
 
 void Console::saveconfigClick() { saveSettings(); }
-
-std::optional<int> Console::askForPort() {
-    TComFrm dialog(services_.prompter, availablePorts(directories_.base));
-    if (services_.prompter.runDialog(dialog) != QDialog::Accepted) return std::nullopt;
-    return dialog.SelectedPort();
-}
 
 void Console::dispatchStatus(std::uint8_t code) { modem_->status().dispatcher().dispatch(code); }
 

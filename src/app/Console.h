@@ -38,6 +38,7 @@ class FirmwareLoading;
 class HelpWindow;
 class MainWindow;
 class ModemControl;
+class ConsolePortHooks;
 class OperationsWiring;
 class MonitorWindows;
 class OnAirOperations;
@@ -137,7 +138,6 @@ private:
     void connectKeyboard();
     void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
-    std::optional<int> askForPort();
     void stopTimers();
 
     ConsoleServices services_;
@@ -165,6 +165,7 @@ private:
     BinaryReceiveRelay binaryReceive_;
     std::unique_ptr<ReceivedCharHandler> charHandler_;
     std::unique_ptr<DisplayThread> display_;
+    std::unique_ptr<ConsolePortHooks> portHooks_;
     std::unique_ptr<PortSession> port_;
     ConsoleSupervision supervision_{*this};
     ConsoleFileActivities fileActivities_{*this};

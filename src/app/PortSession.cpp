@@ -12,9 +12,10 @@
 namespace orvane {
 
 PortSession::PortSession(std::filesystem::path baseDir, RxQueue& queue, RoutingFlags& flags,
-                         Clock& clock, Prompter& prompter, ProcessExit& processExit, Hooks hooks)
+                         Clock& clock, Prompter& prompter, ProcessExit& processExit,
+                         PortSessionHooks& hooks)
     : baseDir_(std::move(baseDir)), queue_(queue), flags_(flags), clock_(clock),
-      prompter_(prompter), processExit_(processExit), hooks_(std::move(hooks)) {}
+      prompter_(prompter), processExit_(processExit), hooks_(hooks) {}
 
 PortSession::~PortSession() { close(); }
 
@@ -25,7 +26,7 @@ bool PortSession::open() {
         // Say which device failed and why before offering another one.
         if (!error.empty())
             prompter_.message("Orvane", error, PromptIcon::Stop, PromptButtons::Ok);
-        std::optional<int> chosen = hooks_.choosePort ? hooks_.choosePort() : std::nullopt;
+        std::optional<int> chosen = hooks_.choosePort();
         if (!chosen) {
             hideMainWindow();
             return false;
@@ -46,7 +47,7 @@ bool PortSession::startOn(const std::string& portName, std::string& error) {
     setRts(true);
     setDtr(true);
     // A fresh receive side: no link, routing not paused, nothing queued.
-    if (hooks_.resetLinkState) hooks_.resetLinkState();
+    hooks_.resetLinkState();
     flags_.RoutingPaused = false;
     queue_.clear();
     queue_.acceptWaiters();
@@ -61,10 +62,10 @@ void PortSession::startThreads() {
         transmit_->usePort(port_.get()); // what was queued before a loss goes out now
         return;
     }
-    transmit_ = std::make_unique<TransmitThread>(*port_, hooks_.transmitQueueEmpty);
+    transmit_ = std::make_unique<TransmitThread>(*port_, [this] { hooks_.transmitQueueEmpty(); });
     transmit_->setWireTap(transmitTap_);
     transmit_->setLineLossListener(lossListener_);
-    sender_ = std::make_unique<ModemSender>(*transmit_, clock_, hooks_.isPsk31Mode);
+    sender_ = std::make_unique<ModemSender>(*transmit_, clock_, [this] { return hooks_.isPsk31Mode(); });
 }
 
 bool PortSession::releaseLostDevice() {
@@ -118,8 +119,8 @@ void PortSession::close() {
 bool PortSession::chooseAnotherPort() {
     close();
     if (!askForAnotherPort(prompter_, processExit_)) return false;
-    if (hooks_.portChanged) hooks_.portChanged();
-    std::optional<int> chosen = hooks_.choosePort ? hooks_.choosePort() : std::nullopt;
+    hooks_.portChanged();
+    std::optional<int> chosen = hooks_.choosePort();
     if (!chosen) processExit_.exitNow(0);
     PortName = "COM" + std::to_string(*chosen);
     return open();
@@ -198,7 +199,7 @@ void PortSession::pauseRoutingFor(int ms) {
 }
 
 void PortSession::hideMainWindow() {
-    if (hooks_.hideMainWindow) hooks_.hideMainWindow();
+    hooks_.hideMainWindow();
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PortSessionHooks.h"
 #include "app/handshake/HandshakeLink.h"
 #include "protocol/ModemCommand.h"
 #include "serial/RxQueue.h"
@@ -29,21 +30,8 @@ struct RoutingFlags;
 // operations the rest of the console uses.
 class PortSession final : public HandshakeLink {
 public:
-    struct Hooks {
-        // Asks the operator for another port (the port dialog); nothing on Cancel.
-        std::function<std::optional<int>()> choosePort;
-        // The port was changed by the operator: the new one is offered for saving.
-        std::function<void()> portChanged;
-        // Clears the link flags of the host-side link state.
-        std::function<void()> resetLinkState;
-        std::function<void()> hideMainWindow;
-        // Posted from the transmit thread whenever its queue is empty.
-        std::function<void()> transmitQueueEmpty;
-        std::function<bool()> isPsk31Mode;
-    };
-
     PortSession(std::filesystem::path baseDir, RxQueue& queue, RoutingFlags& flags, Clock& clock,
-                Prompter& prompter, ProcessExit& processExit, Hooks hooks);
+                Prompter& prompter, ProcessExit& processExit, PortSessionHooks& hooks);
     ~PortSession() override;
 
     std::string PortName = "COM";
@@ -111,7 +99,7 @@ private:
     Clock& clock_;
     Prompter& prompter_;
     ProcessExit& processExit_;
-    Hooks hooks_;
+    PortSessionHooks& hooks_;
     XonXoffFilter filter_;
     WireTap* tap_ = nullptr;
     WireTap* transmitTap_ = nullptr;
