@@ -4,6 +4,7 @@
 #include "RecordingSender.h"
 
 #include "config/ConfigChanged.h"
+#include "e2e/ChildProcess.h"
 #include "config/Settings.h"
 #include "IdleTransfers.h"
 #include "modes/FakeModeSurface.h"
@@ -105,14 +106,12 @@ struct Desk {
     testing::FakeBroadcastView broadcastView;
     Broadcasts broadcasts{link, settings, broadcastCommands, surface, broadcastView};
     LinkEnd linkEnd{context, pump, echoes, activities, broadcasts, transfers};
-    std::filesystem::path msg = std::filesystem::temp_directory_path() / "orvane_msg_test";
+    // A message folder of its own: the tests of this file run side by side.
+    testing::TempDir msgFolder;
+    std::filesystem::path msg = msgFolder.path();
     HereIsPanel hereIs{&window};
     CqAndMessages messages{context, transfers, MessageFiles(msg), hereIs};
 
-    Desk() {
-        std::filesystem::remove_all(msg);
-        std::filesystem::create_directories(msg);
-    }
     // The call dialog: the call typed, then Call.
     void call(const QString& sign) {
         prompter.onNextDialog([this, sign](QDialog&) {
