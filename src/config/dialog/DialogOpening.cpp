@@ -3,6 +3,7 @@
 #include "config/Settings.h"
 #include "config/dialog/CallSignList.h"
 #include "config/dialog/FactoryDefaults.h"
+#include "config/dialog/FskSettingsFields.h"
 #include "config/dialog/InputRules.h"
 #include "modes/WordCompare.h"
 #include "protocol/AudioLevel.h"
@@ -123,6 +124,18 @@ bool transmitShown(std::string_view word, OperatingMode pageMode, const OpeningF
     return baseMode(facts.mode) == pageMode ? facts.txEnabled : is(word, "ON");
 }
 
+// What the Baudot and ASCII pages show alike.
+template <class FskValues>
+void fillFsk(FskValues& page, const FskSettingsFields& s, OperatingMode mode, const OpeningFacts& facts) {
+    page.txEnable = transmitShown(s.txEnable, mode, facts);
+    chooseTextEntry(page.textEntry, s.textEntry);
+    page.polarityNormal = is(s.polarity, "NORM");
+    page.syncIdleOn = is(s.syncIdle, "ON");
+    page.rate = std::to_string(s.rate);
+    page.pttOn = std::to_string(s.pttOn);
+    page.pttOff = std::to_string(s.pttOff);
+}
+
 void fillModePages(ConfigDialogValues& values, Settings& s, const OpeningFacts& facts) {
     AmtorValues& amtor = values.amtor;
     amtor.txEnable = transmitShown(s.A_TXEnable, OperatingMode::Amtor, facts);
@@ -148,27 +161,15 @@ void fillModePages(ConfigDialogValues& values, Settings& s, const OpeningFacts& 
     fillTones(pmode.tones, s.PMODEFREQ1, s.PMODEFREQ2, s.PMODECenter, s.PMODEShift);
 
     BaudotValues& baudot = values.baudot;
-    baudot.txEnable = transmitShown(s.B_TXEnable, OperatingMode::Baudot, facts);
-    chooseTextEntry(baudot.textEntry, s.B_TextEntry);
-    baudot.polarityNormal = is(s.B_Polarity, "NORM");
+    fillFsk(baudot, baudotFields(s), OperatingMode::Baudot, facts);
     chooseFourEndOfLines(baudot.endOfLine, s.B_EndOfLine);
-    baudot.syncIdleOn = is(s.B_SyncIdle, "ON");
     baudot.usosOn = is(s.B_USOS, "ON");
     baudot.codeUs = is(s.B_CodeType, "US");
-    baudot.rate = std::to_string(s.B_Rate);
-    baudot.pttOn = std::to_string(s.B_PTTON);
-    baudot.pttOff = std::to_string(s.B_PTTOFF);
     fillTones(baudot.tones, s.BAUDOTMark, s.BAUDOTSpace, s.BAUDOTCenter, s.BAUDOTShift);
 
     AsciiValues& ascii = values.ascii;
-    ascii.txEnable = transmitShown(s.S_TXEnable, OperatingMode::Ascii, facts);
-    chooseTextEntry(ascii.textEntry, s.S_TextEntry);
-    ascii.polarityNormal = is(s.S_Polarity, "NORM");
+    fillFsk(ascii, asciiFields(s), OperatingMode::Ascii, facts);
     chooseWord(ascii.endOfLine, s.S_EndOfLine, {"CR", "CR LF"});
-    ascii.syncIdleOn = is(s.S_SyncIdle, "ON");
-    ascii.rate = std::to_string(s.S_Rate);
-    ascii.pttOn = std::to_string(s.S_PTTON);
-    ascii.pttOff = std::to_string(s.S_PTTOFF);
     fillTones(ascii.tones, s.ASCIIMark, s.ASCIISpace, s.ASCIICenter, s.ASCIIShift);
 }
 

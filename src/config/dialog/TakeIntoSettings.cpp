@@ -3,6 +3,7 @@
 #include "config/Settings.h"
 #include "config/dialog/CallSignList.h"
 #include "config/dialog/DialogOpening.h"
+#include "config/dialog/FskSettingsFields.h"
 #include "config/dialog/InputRules.h"
 #include "modes/ModeContext.h"
 #include "protocol/AudioLevel.h"
@@ -67,6 +68,19 @@ std::string textEntryWord(const std::string& checked) {
     return checked == "WORD" || checked == "CHAR" ? checked : "LINE";
 }
 
+// What the Baudot and ASCII pages give alike.
+template <class FskValues>
+void takeFsk(const FskValues& page, const FskSettingsFields& s) {
+    s.txEnable = onOff(page.txEnable);
+    s.textEntry = textEntryWord(page.textEntry);
+    s.polarity = normRev(page.polarityNormal);
+    takeWord(s.endOfLine, page.endOfLine);
+    s.syncIdle = onOff(page.syncIdleOn);
+    s.rate = leadingNumber(page.rate);
+    s.pttOn = leadingNumber(page.pttOn);
+    s.pttOff = leadingNumber(page.pttOff);
+}
+
 void takeModePages(const ConfigDialogValues& values, Settings& s) {
     const AmtorValues& amtor = values.amtor;
     s.A_TXEnable = onOff(amtor.txEnable);
@@ -81,27 +95,13 @@ void takeModePages(const ConfigDialogValues& values, Settings& s) {
     s.A_CD = leadingNumber(amtor.cd);
 
     const BaudotValues& baudot = values.baudot;
-    s.B_TXEnable = onOff(baudot.txEnable);
-    s.B_TextEntry = textEntryWord(baudot.textEntry);
-    s.B_Polarity = normRev(baudot.polarityNormal);
-    takeWord(s.B_EndOfLine, baudot.endOfLine);
-    s.B_SyncIdle = onOff(baudot.syncIdleOn);
+    takeFsk(baudot, baudotFields(s));
     s.B_USOS = onOff(baudot.usosOn);
     s.B_CodeType = baudot.codeUs ? "US" : "No2";
-    s.B_Rate = leadingNumber(baudot.rate);
-    s.B_PTTON = leadingNumber(baudot.pttOn);
-    s.B_PTTOFF = leadingNumber(baudot.pttOff);
     takeTones(baudot.tones, s.BAUDOTMark, s.BAUDOTSpace, s.BAUDOTCenter, s.BAUDOTShift);
 
     const AsciiValues& ascii = values.ascii;
-    s.S_TXEnable = onOff(ascii.txEnable);
-    s.S_TextEntry = textEntryWord(ascii.textEntry);
-    s.S_Polarity = normRev(ascii.polarityNormal);
-    takeWord(s.S_EndOfLine, ascii.endOfLine);
-    s.S_SyncIdle = onOff(ascii.syncIdleOn);
-    s.S_Rate = leadingNumber(ascii.rate);
-    s.S_PTTON = leadingNumber(ascii.pttOn);
-    s.S_PTTOFF = leadingNumber(ascii.pttOff);
+    takeFsk(ascii, asciiFields(s));
     takeTones(ascii.tones, s.ASCIIMark, s.ASCIISpace, s.ASCIICenter, s.ASCIIShift);
 
     const PModeValues& pmode = values.pmode;
