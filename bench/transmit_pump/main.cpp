@@ -18,6 +18,7 @@
 #include "protocol/CommandBuilders.h"
 #include "support/ScriptedPrompter.h"
 
+#include <optional>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -112,7 +113,10 @@ int main(int argc, char** argv) {
     Quiet sound;
     Console console({clock, prompter, processExit, sound, rig.dir()});
     prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); });
-    if (!console.runStartupSequence()) return 1;
+    std::optional<bool> started;
+    console.sequences().start("start-up", [&]() -> Task<> { started = co_await console.startupSequence(); });
+    while (!started) app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+    if (!*started) return 1;
 
     console.port().send(textCommand(CommandCode::QUORAL_CALL_NORMAL, "W1AW"));
     QElapsedTimer wait;

@@ -102,7 +102,8 @@ Console::Console(ConsoleServices services, QObject* parent)
     portHooks_ = std::make_unique<ConsolePortHooks>(*mainWindow_, settings_, configChanged_,
                                                     services_.prompter, directories_.base);
     port_ = std::make_unique<PortSession>(directories_.base, rxQueue_, routing_, services_.clock,
-                                          services_.prompter, services_.processExit, *portHooks_);
+                                          sequences_, services_.prompter, services_.processExit,
+                                          *portHooks_);
 
     receiveSide_ = std::make_unique<ConsoleReceiveSide>(routing_, echoes_, *port_, displayRunning_);
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
@@ -275,30 +276,33 @@ void Console::start() {
     startupTimer_ = services_.clock.createTimer("Timer1", 1);
     startupTimer_->setHandler([this] {
         startupTimer_->stop();
-        if (!runStartupSequence()) emit startupAbandoned();
+        sequences_.start("start-up", [this]() -> Task<> {
+            const bool started = co_await startupSequence();
+            if (!started) emit startupAbandoned();
+        });
     });
     startupTimer_->start();
 }
 
-bool Console::runStartupSequence() {
+Task<bool> Console::startupSequence() {
     splash_->logStep(QStringLiteral("Reading Configuration"));
     loadSettings();
     splash_->logOk();
 
     splash_->logStep(QStringLiteral("Initializing Modem"));
     port_->PortName = settings_.PortName;
-    ModemHandshake handshake(*port_, services_.clock, services_.prompter, services_.processExit,
-                             services_.sound, [this] {
+    ModemHandshake handshake(*port_, services_.clock, sequences_, services_.prompter,
+                             services_.processExit, services_.sound, [this]() -> Task<bool> {
                                  // Back here only when the operator cancelled the file choice.
                                  firmware_->mnuFilesLoadFirmwareClick();
-                                 return false;
+                                 co_return false;
                              });
     bool opened = port_->open();
     HandshakeResult result;
-    if (opened) result = handshake.run();
+    if (opened) result = co_await handshake.run();
     if (!opened || !result.succeeded()) {
         splash_->hide();
-        return false;
+        co_return false;
     }
     identity_ = result.identity;
     settings_.PortName = port_->PortName;
@@ -308,7 +312,7 @@ bool Console::runStartupSequence() {
     modem_->setHardwareVersion(identity_.HardwareVersion);
     configuration_->setVersions({identity_.LodVersion, identity_.S28Version, identity_.BootVersion,
                                  identity_.ProductId, identity_.QuoralWaveform, ORVANE_VERSION_TEXT});
-    modem_->setups().runCommonSetup();
+    co_await modem_->setups().commonSetup();
     splash_->logOk();
 
     for (const char* name : {"mnuSoundCardTune", "mnuCodePSK31", "N10", "N11"})
@@ -318,7 +322,7 @@ bool Console::runStartupSequence() {
     mainWindow_->show();
     splash_->logOk();
     splash_->moveCaretToEnd();
-    services_.clock.delay(1000);
+    co_await sequences_.pause(1000);
 
     showMonitorWindows(layout_, windows_);
     display_->resume();
@@ -328,7 +332,7 @@ bool Console::runStartupSequence() {
     mainWindow_->activateWindow();
     mainWindow_->transmitPane()->setFocus();
     startupFinished_ = true;
-    return true;
+    co_return true;
 }
 
 void Console::loadSettings() {
@@ -375,23 +379,29 @@ bool Console::saveSettings() {
 void Console::FormClose() {
     if (closed_) return;
     closed_ = true;
+    // Nothing queued for the modem goes after the goodbye.
+    sequences_.cancelAll();
     port_->setRts(false);
     port_->setDtr(false);
     modem_->status().timers().commandTimer().stop();
     routing_.RoutingEnabled = false;
     routing_.RoutingPaused = true;
-    TransmitThread* queue = port_->transmitQueue();
-    if (queue) {
+    if (TransmitThread* queue = port_->transmitQueue()) {
         queue->clear();
         queue->append(command(CommandCode::HOST_SHUTDOWN).bytes());
     }
     stopTimers();
     saveSettings();
-    // The goodbye has left once our queue and the driver are empty; the
-    // transmit thread's empty message wakes the wait.
-    if (queue)
-        services_.clock.waitUntil([queue] { return queue->length() == 0; }, kShutdownSendLimitMs);
+    closing_.start("close", [this] { return sayGoodbye(); });
+}
+
+// The goodbye has left once our queue and the driver are empty.
+Task<> Console::sayGoodbye() {
+    if (TransmitThread* queue = port_->transmitQueue())
+        co_await closing_.until([queue] { return queue->length() == 0; }, kShutdownSendLimitMs);
     sessionLog_->close();
+    goodbyeSaid_ = true;
+    emit closed();
 }
 
 void Console::stopTimers() {
@@ -401,8 +411,9 @@ void Console::stopTimers() {
 }
 
 void Console::closeAndExit() {
+    if (goodbyeSaid_) services_.processExit.exitNow(0);
+    connect(this, &Console::closed, this, [this] { services_.processExit.exitNow(0); });
     FormClose();
-    services_.processExit.exitNow(0);
 }
 
 void Console::modemStoppedResponding() {
@@ -415,16 +426,13 @@ void Console::modemStoppedResponding() {
         saveSettings();
     port_->setRts(false);
     port_->setDtr(false);
-    services_.clock.delay(1);
     routing_.RoutingPaused = true;
-    services_.clock.delay(1);
     for (QWidget* window : {static_cast<QWidget*>(windows_.configuration),
                             static_cast<QWidget*>(windows_.printSquelch),
                             static_cast<QWidget*>(about_), static_cast<QWidget*>(windows_.callPanel)})
         if (window && window->isVisible()) window->close();
     mainWindow_->hide();
     sessionLog_->close();
-    services_.clock.delay(1);
     services_.processExit.exitNow(0);
 }
 

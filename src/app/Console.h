@@ -16,6 +16,7 @@
 #include "records/DiagnosticTraceSave.h"
 #include "records/SessionLog.h"
 #include "records/SessionLogCommands.h"
+#include "sequence/SequenceRunner.h"
 #include "serial/EchoCounter.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
@@ -70,9 +71,11 @@ public:
     void start();
     // The start-up sequence itself. False when start-up ended (port choice
     // cancelled); the main window was then never shown.
-    bool runStartupSequence();
+    Task<bool> startupSequence();
     // Closes as the window's close box does, then ends the process.
     void closeAndExit();
+    // What goes to the modem, one sequence at a time.
+    SequenceRunner& sequences() { return sequences_; }
 
     MainWindow& mainWindow() { return *mainWindow_; }
     SplashWindow& splash() { return *splash_; }
@@ -102,7 +105,8 @@ public:
     OperationsWiring& operations() { return *operations_; }
     OnAirOperations& onAir() { return *onAir_; }
 
-    // Menu handlers.
+    // The close: everything stops, the goodbye goes to the modem, and
+    // closed() is signalled once it has left (or could not within a second).
     void FormClose();
     // "Modem has stopped responding!": CommandTimer expired.
     void modemStoppedResponding();
@@ -113,6 +117,8 @@ public:
 signals:
     // Start-up ended without showing the main window.
     void startupAbandoned();
+    // The close has said goodbye to the modem.
+    void closed();
 
 private:
     // ReceivedCharTarget
@@ -139,8 +145,13 @@ private:
     void createConfigurationWindows();
     void dispatchStatus(std::uint8_t code);
     void stopTimers();
+    Task<> sayGoodbye();
 
     ConsoleServices services_;
+    SequenceRunner sequences_{services_.clock};
+    // The goodbye has a runner of its own, so that no sequence left waiting
+    // (a question on screen) can hold it back.
+    SequenceRunner closing_{services_.clock};
     WorkingDirectories directories_;
     Settings settings_;
     ScreenLayout layout_;
@@ -195,6 +206,7 @@ private:
     bool startupFinished_ = false;
     bool settingsLoaded_ = false;
     bool closed_ = false;
+    bool goodbyeSaid_ = false;
 };
 
 } // namespace orvane

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QPlainTextEdit>
 
+#include <iostream>
+
 namespace orvane {
 
 ModemControl::ModemControl(Environment environment)
@@ -19,13 +21,21 @@ ModemControl::ModemControl(Environment environment)
                                              env_.sides);
     context_ = std::make_unique<ModeContext>(ModeContext{
         env_.settings, status_->link(), terminal_, surface_, *this, env_.port.xonXoffFilter(), {}, {}, {}});
-    runner_ = std::make_unique<ModeSetupRunner>(*context_);
+    runner_ = std::make_unique<ModeSetupRunner>(*context_, env_.port.sequences(), env_.port);
     codeMenu_ = std::make_unique<CodeMenu>(*runner_, env_.configChanged);
     tick_ = std::make_unique<TimeDisplayTick>(env_.clock, static_cast<StatusBarView&>(*this),
                                               noTransfers_);
+    env_.port.sequences().setObserver(this);
 }
 
-ModemControl::~ModemControl() = default;
+ModemControl::~ModemControl() { env_.port.sequences().setObserver(nullptr); }
+
+void ModemControl::sequencesChanged() { codeMenu_->showHeldMode(); }
+
+// Nothing of ours throws on purpose; what did is said where a maintainer looks.
+void ModemControl::sequenceFailed(const std::string& name, const std::string& what) {
+    std::cerr << "orvane: the " << name << " ended early: " << what << '\n';
+}
 
 void ModemControl::connectCodeMenu() {
     auto on = [this](const char* name, void (CodeMenu::*handler)()) {

@@ -12,6 +12,7 @@
 #include "monitor/TimeDisplayTick.h"
 #include "monitor/TransferProgress.h"
 #include "operations/CommandSender.h"
+#include "sequence/SequenceRunner.h"
 
 #include <memory>
 
@@ -28,7 +29,8 @@ struct Settings;
 class ModemControl final : public DeviceRecoveryHost,
                            private ModeCommandSink,
                            private CommandSender,
-                           private StatusBarView {
+                           private StatusBarView,
+                           private SequenceObserver {
 public:
     struct Environment {
         Clock& clock;
@@ -69,6 +71,9 @@ private:
     // ModeCommandSink, CommandSender
     void send(const ModemCommand& command) override;
     void pauseRoutingFor(int ms) override;
+    // SequenceObserver: the Code menu shows the mode the console holds.
+    void sequencesChanged() override;
+    void sequenceFailed(const std::string& name, const std::string& what) override;
     // StatusBarView
     void setPanel(int index, const std::string& text) override;
     int receiveLineCount() const override;

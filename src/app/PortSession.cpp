@@ -1,20 +1,20 @@
 #include "app/PortSession.h"
 
 #include "app/handshake/AnotherPortQuestion.h"
-#include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "serial/ModemSender.h"
 #include "serial/ReadCommThread.h"
 #include "serial/RoutingFlags.h"
 #include "serial/SerialPort.h"
+#include "sequence/SequenceRunner.h"
 #include "serial/TransmitThread.h"
 
 namespace orvane {
 
 PortSession::PortSession(std::filesystem::path baseDir, RxQueue& queue, RoutingFlags& flags,
-                         Clock& clock, Prompter& prompter, ProcessExit& processExit,
-                         PortSessionHooks& hooks)
-    : baseDir_(std::move(baseDir)), queue_(queue), flags_(flags), clock_(clock),
+                         Clock&, SequenceRunner& sequences, Prompter& prompter,
+                         ProcessExit& processExit, PortSessionHooks& hooks)
+    : baseDir_(std::move(baseDir)), queue_(queue), flags_(flags), sequences_(sequences),
       prompter_(prompter), processExit_(processExit), hooks_(hooks) {}
 
 PortSession::~PortSession() { close(); }
@@ -65,7 +65,7 @@ void PortSession::startThreads() {
     transmit_ = std::make_unique<TransmitThread>(*port_, [this] { hooks_.transmitQueueEmpty(); });
     transmit_->setWireTap(transmitTap_);
     transmit_->setLineLossListener(lossListener_);
-    sender_ = std::make_unique<ModemSender>(*transmit_, clock_, [this] { return hooks_.isPsk31Mode(); });
+    sender_ = std::make_unique<ModemSender>(*transmit_, [this] { return hooks_.isPsk31Mode(); });
 }
 
 bool PortSession::releaseLostDevice() {
@@ -127,10 +127,24 @@ bool PortSession::chooseAnotherPort() {
 }
 
 void PortSession::send(const ModemCommand& command) {
+    if (command.sendKind() == SendKind::Command) {
+        sequences_.start(
+            "command", [this, command] { return sendPaced(command, *this, sequences_); },
+            SequenceRunner::Kind::HeldCommand);
+        return;
+    }
+    write(command);
+}
+
+Task<> PortSession::sendCommand(const ModemCommand& command) {
+    return sendPaced(command, *this, sequences_);
+}
+
+void PortSession::write(const ModemCommand& command) {
     if (!transmit_) return;
     const auto& bytes = command.bytes();
     switch (command.sendKind()) {
-    case SendKind::Command: sender_->sendCommand(bytes); break;
+    case SendKind::Command:
     case SendKind::DirectAppend: transmit_->append(bytes); break;
     case SendKind::ClearQueueThenAppend:
         transmit_->clear();
@@ -192,10 +206,13 @@ void PortSession::ensureThreadsRunning() {
 
 void PortSession::clearRoutingPaused() { flags_.RoutingPaused = false; }
 
+void PortSession::holdRouting(bool held) { flags_.RoutingPaused = held; }
+
 void PortSession::pauseRoutingFor(int ms) {
-    flags_.RoutingPaused = true;
-    clock_.delay(ms);
-    flags_.RoutingPaused = false;
+    CommandSteps pause;
+    pause.pauseRoutingFor(ms);
+    sequences_.start("routing pause",
+                     [this, pause] { return play(pause, *this, sequences_); });
 }
 
 void PortSession::hideMainWindow() {

@@ -2,6 +2,7 @@
 
 #include "app/PortSessionHooks.h"
 #include "app/handshake/HandshakeLink.h"
+#include "modes/CommandSteps.h"
 #include "protocol/ModemCommand.h"
 #include "serial/RxQueue.h"
 #include "serial/XonXoffFilter.h"
@@ -20,6 +21,7 @@ class ModemSender;
 class ProcessExit;
 class Prompter;
 class ReadCommThread;
+class SequenceRunner;
 class SerialPort;
 class TransmitThread;
 class WireTap;
@@ -27,11 +29,13 @@ struct RoutingFlags;
 
 // The open serial port with its reader and transmit threads: the open
 // sequence, the choice of another port, the line controls, and the send
-// operations the rest of the console uses.
-class PortSession final : public HandshakeLink {
+// operations the rest of the console uses. A command sent from outside a
+// sequence waits its turn behind whatever sequence runs.
+class PortSession final : public HandshakeLink, public SequenceLine {
 public:
     PortSession(std::filesystem::path baseDir, RxQueue& queue, RoutingFlags& flags, Clock& clock,
-                Prompter& prompter, ProcessExit& processExit, PortSessionHooks& hooks);
+                SequenceRunner& sequences, Prompter& prompter, ProcessExit& processExit,
+                PortSessionHooks& hooks);
     ~PortSession() override;
 
     std::string PortName = "COM";
@@ -55,8 +59,13 @@ public:
     // The device the port name led to when it was last open.
     const std::string& lastDevice() const { return lastDevice_; }
 
-    // Sends a command the way its kind requires.
+    // Sends a command the way its kind requires. A plain command is held
+    // behind the running sequence and followed by the 50 ms spacing.
     void send(const ModemCommand& command);
+    // SequenceLine: the command goes to the transmit queue now.
+    void write(const ModemCommand& command) override;
+    void holdRouting(bool held) override;
+    SequenceRunner& sequences() { return sequences_; }
     void sendText(std::span<const std::uint8_t> bytes);
     void sendCharacter(std::uint8_t byte);
     TransmitThread* transmitQueue() { return transmit_.get(); }
@@ -73,7 +82,7 @@ public:
     void setTransmitTap(WireTap* tap) { transmitTap_ = tap; }
 
     // HandshakeLink
-    void sendCommand(const ModemCommand& command) override { send(command); }
+    Task<> sendCommand(const ModemCommand& command) override;
     int pendingOutput() override;
     RxQueue& rxQueue() override { return queue_; }
     bool chooseAnotherPort() override;
@@ -83,7 +92,7 @@ public:
     void reapplyLineConfiguration() override;
     void ensureThreadsRunning() override;
     void clearRoutingPaused() override;
-    // Received items stay in the RxQueue for `ms` while the window stays alive.
+    // Received items stay in the RxQueue for `ms`, as a sequence of its own.
     void pauseRoutingFor(int ms);
     void hideMainWindow() override;
 
@@ -96,7 +105,7 @@ private:
     std::filesystem::path baseDir_;
     RxQueue& queue_;
     RoutingFlags& flags_;
-    Clock& clock_;
+    SequenceRunner& sequences_;
     Prompter& prompter_;
     ProcessExit& processExit_;
     PortSessionHooks& hooks_;

@@ -45,10 +45,8 @@ int main(int argc, char** argv) {
         QObject::connect(&shutdownSignals, &orvane::ShutdownSignals::shutdownRequested, &console,
                          [&console] { console.closeAndExit(); });
         QObject::connect(&console, &orvane::Console::startupAbandoned, &app, &QApplication::quit);
-        console.mainWindow().setCloseHandler([&console, &app] {
-            console.FormClose();
-            app.quit();
-        });
+        QObject::connect(&console, &orvane::Console::closed, &app, &QApplication::quit);
+        console.mainWindow().setCloseHandler([&console] { console.FormClose(); });
         console.start();
         status = app.exec();
     } catch (const std::exception& error) {

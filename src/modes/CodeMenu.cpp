@@ -3,6 +3,7 @@
 #include "config/ConfigChanged.h"
 #include "modes/ModeSetupRunner.h"
 #include "modes/ModeSurface.h"
+#include "protocol/link/LinkState.h"
 #include "modes/SetupSteps.h"
 
 #include <string>
@@ -30,7 +31,21 @@ void CodeMenu::mnuCodeAsciiClick() {
 }
 
 void CodeMenu::mnuCodePSK31Click() {
+    if (refusedWhileRunning()) return;
     runner_.runSetup(OperatingMode::Psk31);
+}
+
+// The menu item checked itself when clicked; a refused click leaves every
+// check where the mode the console holds puts it.
+bool CodeMenu::refusedWhileRunning() {
+    if (!runner_.isRunning()) return false;
+    showHeldMode();
+    return true;
+}
+
+void CodeMenu::showHeldMode() {
+    ModeContext& context = runner_.context();
+    checkModeItem(context, context.link.operatingMode);
 }
 
 void CodeMenu::hardwareResetRecovery() {
@@ -41,7 +56,7 @@ void CodeMenu::hardwareResetRecovery() {
 }
 
 void CodeMenu::chooseArqMode(OperatingMode mode, std::string_view connectButton) {
-    if (runner_.isRunning()) return;
+    if (refusedWhileRunning()) return;
     ModeContext& context = runner_.context();
     checkModeItem(context, mode);
     context.surface.setCaption(std::string(connectButton), "Connect");
@@ -50,7 +65,7 @@ void CodeMenu::chooseArqMode(OperatingMode mode, std::string_view connectButton)
 }
 
 void CodeMenu::chooseFskMode(OperatingMode mode, std::string_view panelName) {
-    if (runner_.isRunning()) return;
+    if (refusedWhileRunning()) return;
     ModeContext& context = runner_.context();
     setOperatingMode(context, mode);
     checkModeItem(context, mode);

@@ -10,7 +10,8 @@ class ConfigChanged;
 class ModeSetupRunner;
 
 // The Code menu: choosing a mode stores it and runs its set-up. A click that
-// comes while a set-up runs is ignored.
+// comes while a set-up or another sequence runs is refused, and the checks
+// stay on the mode the console holds.
 class CodeMenu {
 public:
     CodeMenu(ModeSetupRunner& runner, ConfigChanged& configChanged)
@@ -28,8 +29,11 @@ public:
     // Quoral with the modem programmed again, then the notice goes. While a
     // set-up runs this waits for its end instead of being lost.
     void hardwareResetRecovery();
+    // Checks the item of the mode the console holds, and only that one.
+    void showHeldMode();
 
 private:
+    bool refusedWhileRunning();
     void chooseArqMode(OperatingMode mode, std::string_view connectButton);
     void chooseFskMode(OperatingMode mode, std::string_view panelName);
 

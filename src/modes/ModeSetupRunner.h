@@ -1,41 +1,55 @@
 #pragma once
 
+#include "modes/CommandSteps.h"
 #include "modes/ModeContext.h"
 #include "protocol/link/OperatingMode.h"
+#include "sequence/Task.h"
 
 #include <functional>
+#include <string>
 
 namespace orvane {
 
-// Runs the set-ups one at a time. A set-up handles window messages while it
-// waits after each command, so a menu click or a timer may try to start
-// another one in the middle; that attempt is refused, since two interleaved
-// command sequences would leave the modem in neither mode.
+class SequenceRunner;
+
+// Turns the set-ups into sequences. A set-up is written down when its turn
+// comes (so it reads the settings and the mode as they are then) and sent as
+// one sequence; anything the operator starts meanwhile waits behind it.
 class ModeSetupRunner {
 public:
-    explicit ModeSetupRunner(ModeContext& context) : context_(context) {}
+    ModeSetupRunner(ModeContext& context, SequenceRunner& sequences, SequenceLine& line)
+        : context_(context), sequences_(sequences), line_(line) {}
     ModeSetupRunner(const ModeSetupRunner&) = delete;
     ModeSetupRunner& operator=(const ModeSetupRunner&) = delete;
 
     ModeContext& context() { return context_; }
-    bool isRunning() const { return running_; }
+    SequenceRunner& sequences() { return sequences_; }
+    // A set-up, an apply or another sequence runs or waits its turn.
+    bool isRunning() const;
 
-    // The start-up's common set-up. False, with nothing done, while a set-up runs.
-    bool runCommonSetup();
-    // The set-up of a mode (the configuration dialog and the FAX display call
-    // it too). False, with nothing done, while a set-up runs.
-    bool runSetup(OperatingMode mode);
+    // The start-up's common set-up, for the start-up sequence to await.
+    Task<> commonSetup();
+    // Queues the common set-up (the replay after the modem came back).
+    void runCommonSetup();
+    // Queues the set-up of a mode (the Code menu, the FAX display, the end of a transfer).
+    void runSetup(OperatingMode mode);
+    // Queues one sequence built by `build` into the context it is given: the
+    // configuration apply, with the set-up it may include.
+    void runAsOneSequence(std::string name, std::function<void(ModeContext&)> build);
 
-    // Runs the action now, or as soon as the running set-up has ended. Only
-    // the latest action waits: it supersedes an earlier one.
+    // Runs the action now, or as soon as nothing runs or waits. Only the
+    // latest action waits: it supersedes an earlier one.
     void whenIdle(std::function<void()> action);
 
 private:
-    bool runExclusively(const std::function<void()>& setup);
+    Task<> built(const std::function<void(ModeContext&)>& build);
 
     ModeContext& context_;
-    bool running_ = false;
-    std::function<void()> pending_;
+    SequenceRunner& sequences_;
+    SequenceLine& line_;
 };
+
+// The context with its commands going to `sink` instead.
+ModeContext withSink(const ModeContext& context, ModeCommandSink& sink);
 
 } // namespace orvane

@@ -71,11 +71,15 @@ public:
         SequenceRunner& runner;
         std::function<bool()> done;
         int limitMs;
-        bool await_ready() const { return done(); }
+        bool metAtOnce = false;
+        bool await_ready() {
+            metAtOnce = done();
+            return metAtOnce;
+        }
         void await_suspend(std::coroutine_handle<> waiting) {
             runner.suspendUntil(waiting, std::move(done), limitMs);
         }
-        bool await_resume() const noexcept { return runner.conditionMet_; }
+        bool await_resume() const noexcept { return metAtOnce || runner.conditionMet_; }
     };
 
     static constexpr int kNoLimit = -1;

@@ -1,17 +1,11 @@
 #include "serial/ModemSender.h"
 
-#include "platform/Clock.h"
 #include "serial/TransmitThread.h"
 
 namespace orvane {
 
-ModemSender::ModemSender(TransmitThread& queue, Clock& clock, std::function<bool()> isPsk31Mode)
-    : queue_(queue), clock_(clock), isPsk31Mode_(std::move(isPsk31Mode)) {}
-
-void ModemSender::sendCommand(std::span<const std::uint8_t> bytes) {
-    queue_.append(bytes);
-    clock_.waitUntil([] { return false; }, kCommandSpacingMs); // window messages handled all along
-}
+ModemSender::ModemSender(TransmitThread& queue, std::function<bool()> isPsk31Mode)
+    : queue_(queue), isPsk31Mode_(std::move(isPsk31Mode)) {}
 
 void ModemSender::sendCharacter(std::uint8_t byte) {
     queue_.append(std::span(&byte, 1));

@@ -20,7 +20,8 @@ const std::string kDefaultStartUp = hexOf("80 67 80 00 " // SCAN_CONTROL continu
 using CommonSetupTest = ModeFixture;
 
 TEST_F(CommonSetupTest, DefaultStartUpSendsTheCommonAndQuoralBytesInOrder) {
-    ASSERT_TRUE(runner.runCommonSetup());
+    runner.runCommonSetup();
+    playQueued();
     EXPECT_EQ(sink.hex(), kDefaultStartUp);
     EXPECT_FALSE(xonXoff.isOn());
     EXPECT_EQ(link.operatingMode, OperatingMode::Quoral);
@@ -50,6 +51,7 @@ class CommonSetupRows : public ModeFixture, public ::testing::WithParamInterface
 TEST_P(CommonSetupRows, SendsTheCommandsTheSettingsAskFor) {
     GetParam().change(settings);
     runner.runCommonSetup();
+    playQueued();
     EXPECT_EQ(commonPart(sink), hexOf(GetParam().expected)) << GetParam().what;
 }
 
@@ -93,6 +95,7 @@ TEST_F(CommonSetupTest, TransmitLevelAndFlowControlFilterFollowTheHardware) {
         xonXoff.set(!row.filter);
         context.hardwareVersion = row.hardware;
         runner.runCommonSetup();
+        playQueued();
         const bool sentTransmitLevel =
             commonPart(sink).find(hexOf("80 6C 80 01 80 6C 80 28")) != std::string::npos;
         EXPECT_EQ(sentTransmitLevel, row.transmitLevel) << row.hardware;
@@ -113,6 +116,7 @@ TEST_F(CommonSetupTest, PrintSquelchMarkersSitOnTheScaleOrHide) {
         settings.Code = 4;
         link.operatingMode = OperatingMode::Baudot; // shows the markers when enabled
         runner.runCommonSetup();
+        playQueued();
         EXPECT_EQ(surface.markerX, row.x) << row.setting;
         EXPECT_EQ(surface.markersVisible, true) << row.setting;
     }
@@ -121,6 +125,7 @@ TEST_F(CommonSetupTest, PrintSquelchMarkersSitOnTheScaleOrHide) {
     link.operatingMode = OperatingMode::Quoral;
     surface.markersVisible.reset();
     runner.runCommonSetup();
+    playQueued();
     EXPECT_EQ(surface.markersVisible, false);
     EXPECT_EQ(printSquelchMarkerX(std::numeric_limits<int>::max()),
               std::numeric_limits<int>::max());
@@ -131,6 +136,7 @@ TEST_F(CommonSetupTest, BroadcastStatesAndUnknownModesGetTheQuoralSetUp) {
         sink.clear();
         link.operatingMode = static_cast<OperatingMode>(value);
         runner.runCommonSetup();
+        playQueued();
         EXPECT_EQ(sink.hex(), kDefaultStartUp) << value;
         EXPECT_EQ(link.operatingMode, OperatingMode::Quoral) << value;
         EXPECT_EQ(settings.Code, 1) << value;
@@ -142,12 +148,14 @@ TEST_F(CommonSetupTest, EndOfLineComesFromTheCurrentModesSetting) {
     settings.A_EndOfLine = "cr cr lf";
     link.operatingMode = OperatingMode::Amtor;
     runner.runCommonSetup();
+    playQueued();
     EXPECT_EQ(terminal.endOfLineSequence, "\r\r\n");
 
     // An AMTOR broadcast counts as Quoral and reads EndOfLine.
     settings.EndOfLine = "CR";
     link.operatingMode = OperatingMode::AmtorBroadcast;
     runner.runCommonSetup();
+    playQueued();
     EXPECT_EQ(terminal.endOfLineSequence, "\r");
 }
 

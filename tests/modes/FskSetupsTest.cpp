@@ -32,6 +32,7 @@ TEST_P(FskSetupBytes, SendWhatTheSettingsAskFor) {
     const ByteRow& row = GetParam();
     row.change(settings, link);
     runner.runSetup(row.mode);
+    playQueued();
     EXPECT_TRUE(sent(sink, row.present)) << sink.hex();
     if (*row.absent) {
         EXPECT_FALSE(sent(sink, row.absent)) << sink.hex();
@@ -87,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ModeFixture, AmtorHoldsReceivedItemsBackRightAfterTheCarrierDetectTime) {
     runner.runSetup(OperatingMode::Amtor);
+    playQueued();
     const std::string hex = sink.hex();
     const std::size_t cd = hex.find(hexOf("80 E0 80 32"));
     ASSERT_NE(cd, std::string::npos);
@@ -101,6 +103,7 @@ TEST_F(ModeFixture, AmtorSendsTheAnswerBackFileAsItIs) {
     context.messageDirectory = dir;
     settings.A_WRU = "ON";
     runner.runSetup(OperatingMode::Amtor);
+    playQueued();
     EXPECT_TRUE(sent(sink, "80 D2 80 94 80 44 80 45 80 20 80 4B 80 31 80 0D 80 0A 80 00 80 C4"))
         << sink.hex();
     std::filesystem::remove_all(dir);
@@ -126,9 +129,11 @@ TEST_F(ModeFixture, EachSetupShapesTheWindowForItsMode) {
           WindowRow{OperatingMode::Ascii, "Ascii", "110", "AsciiToolBar", true, true, "MARK Tone Test"}}) {
         surface = FakeModeSurface{};
         runner.runSetup(OperatingMode::Quoral); // P-Mode keeps the tone list it finds
+        playQueued();
         link.listenMode = ListenMode::Listening;
         surface.transmitPaneCleared = 0;
         runner.runSetup(row.mode);
+        playQueued();
         const std::string name = row.panel0;
         EXPECT_EQ(surface.panel(0), row.panel0) << name;
         EXPECT_EQ(surface.panel(1), row.panel1) << name;
@@ -145,6 +150,7 @@ TEST_F(ModeFixture, KeyboardModesShowRateSyncIdleAndPolarityOnTheirButtons) {
     settings.B_Rate = 60;
     settings.B_Polarity = "rev";
     runner.runSetup(OperatingMode::Baudot);
+    playQueued();
     EXPECT_EQ(surface.captions["butBaudotRttyRate"] + surface.captions["butBaudotMonitor"] +
                   surface.captions["butBaudotNormRev"] + surface.panel(3) + surface.panel(5),
               "60ONReverseUSOSREV");
@@ -153,6 +159,7 @@ TEST_F(ModeFixture, KeyboardModesShowRateSyncIdleAndPolarityOnTheirButtons) {
     settings.S_Rate = 300;
     settings.S_SyncIdle = "OFF";
     runner.runSetup(OperatingMode::Ascii);
+    playQueued();
     EXPECT_EQ(surface.captions["butAsciiRttyRate"] + surface.captions["butAsciiMonitor"] +
                   surface.captions["butAsciiNormRev"] + surface.panel(1) + surface.panel(4),
               "45OFFNormal45");

@@ -4,13 +4,18 @@
 #include "config/Settings.h"
 #include "modes/CodeMenu.h"
 #include "modes/FakeModeSurface.h"
+#include "modes/CommandSteps.h"
 #include "modes/ModeCommandSink.h"
 #include "modes/ModeContext.h"
 #include "modes/ModeSetupRunner.h"
 #include "modes/TerminalModeState.h"
+#include "protocol/CommandBuilders.h"
 #include "protocol/link/LinkState.h"
 #include "serial/XonXoffFilter.h"
+#include "sequence/SequenceRunner.h"
 #include "support/HexText.h"
+#include "support/ManualClock.h"
+#include "support/RunSequence.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +26,18 @@
 
 namespace orvane::testing {
 
-// Collects the bytes sent; onSend stands for the window messages handled
-// during the 50 ms after each command.
-class RecordingSink final : public ModeCommandSink {
+// Collects the bytes sent, by the set-up code directly or by a sequence that
+// plays it; onSend runs after each command.
+class RecordingSink final : public ModeCommandSink, public SequenceLine {
 public:
+    explicit RecordingSink(const ManualClock& clock) : clock_(clock) {}
+    void write(const ModemCommand& command) override { send(command); }
+    void holdRouting(bool held) override {
+        if (held)
+            heldSince_ = clock_.tickMs();
+        else
+            pauses.push_back({bytes.size(), static_cast<int>(clock_.tickMs() - heldSince_)});
+    }
     void send(const ModemCommand& command) override {
         EXPECT_EQ(command.sendKind(), SendKind::Command);
         commands.push_back(command);
@@ -48,6 +61,10 @@ public:
     };
     std::vector<Pause> pauses;
     std::function<void()> onSend;
+
+private:
+    const ManualClock& clock_;
+    std::int64_t heldSince_ = 0;
 };
 
 // The Quoral set-up with default settings.
@@ -64,16 +81,27 @@ inline std::string defaultQuoralSetupHex() {
 }
 
 struct ModeFixture : ::testing::Test {
+    ManualClock clock;
+    SequenceRunner sequences{clock};
     Settings settings;
     LinkState link;
     TerminalModeState terminal;
     FakeModeSurface surface;
-    RecordingSink sink;
+    RecordingSink sink{clock};
     XonXoffFilter xonXoff;
     ConfigChanged configChanged;
     ModeContext context{settings, link, terminal, surface, sink, xonXoff, "8004", {}, {}};
-    ModeSetupRunner runner{context};
+    ModeSetupRunner runner{context, sequences, sink};
     CodeMenu codeMenu{runner, configChanged};
+
+    // Lets the queued sequences play out on the test clock.
+    void playQueued() { runUntilIdle(sequences, clock); }
+    // An operator's command (a call, a key) as the console sends it: held
+    // behind whatever runs, then spaced like any command.
+    void operatorSends(const ModemCommand& command) {
+        sequences.start("operator", [this, command] { return sendPaced(command, sink, sequences); },
+                        SequenceRunner::Kind::HeldCommand);
+    }
 };
 
 } // namespace orvane::testing

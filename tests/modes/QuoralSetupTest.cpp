@@ -22,7 +22,8 @@ TEST_F(QuoralSetupTest, ShapesTheWindowForQuoral) {
     settings.TextEntry = "char";
     settings.MYCALL = "DL1ABC";
     settings.HISCALL = "G4XYZ";
-    ASSERT_TRUE(runner.runSetup(OperatingMode::Quoral));
+    runner.runSetup(OperatingMode::Quoral);
+    playQueued();
 
     EXPECT_EQ(surface.panel(0), "QUORAL");
     EXPECT_EQ(surface.panel(1), "STBY");
@@ -73,10 +74,21 @@ TEST_F(QuoralSetupTest, ShapesTheWindowForQuoral) {
     EXPECT_EQ(settings.Code, 1);
 }
 
+// A call confirmed while the set-up runs goes out after its last command.
+TEST_F(QuoralSetupTest, AnOperatorCommandWaitsForTheWholeSetUp) {
+    runner.runSetup(OperatingMode::Quoral);
+    clock.advance(120);
+    operatorSends(command(CommandCode::ADAPTIVE_ON));
+    EXPECT_TRUE(runner.isRunning());
+    playQueued();
+    EXPECT_EQ(sink.hex(), defaultQuoralSetupHex() + " " + hexOf("80 54"));
+}
+
 TEST_F(QuoralSetupTest, HiddenToolbarAndStatusBarStayHiddenAndTheWindowKeepsItsFocus) {
     settings.ToolBar = false;
     settings.StatusBar = false;
     runner.runSetup(OperatingMode::Quoral);
+    playQueued();
     EXPECT_FALSE(surface.visible["QORToolBar"]);
     EXPECT_FALSE(surface.visible["StatusBar1"]);
     EXPECT_EQ(surface.transmitPaneFocused, 0); // main window not shown yet
@@ -87,6 +99,7 @@ TEST_F(QuoralSetupTest, TransmitEnableIsOnlyTheExactWordEN) {
         settings.TXEnable = word;
         terminal.txEnabled = true;
         runner.runSetup(OperatingMode::Quoral);
+        playQueued();
         EXPECT_EQ(surface.captions["butQORTXEnable"], "TX DIS") << word;
         EXPECT_EQ(surface.images["butQORTXEnable"], 5) << word;
         EXPECT_FALSE(terminal.txEnabled) << word;
@@ -105,6 +118,7 @@ TEST_F(QuoralSetupTest, AutoBiasWordsInAnyCaseAndUnknownWordsSendNothing) {
         sink.clear();
         settings.AutoBias = row.word;
         runner.runSetup(OperatingMode::Quoral);
+        playQueued();
         const std::string expected = *row.expected ? hexOf(row.expected) + " " : "";
         EXPECT_EQ(autoBiasPart(sink), expected) << row.word;
     }
@@ -122,6 +136,7 @@ TEST_F(QuoralSetupTest, EndOfLineTakesOnlyCrAndCrLf) {
         terminal.endOfLineSequence = row.before;
         settings.EndOfLine = row.word;
         runner.runSetup(OperatingMode::Quoral);
+        playQueued();
         EXPECT_EQ(terminal.endOfLineSequence, row.after) << row.word;
     }
 }
@@ -130,6 +145,7 @@ TEST_F(QuoralSetupTest, StandbyWithoutListeningWhateverTheListenSetting) {
     settings.Listen = "ON";
     link.listenMode = ListenMode::Listening;
     runner.runSetup(OperatingMode::Quoral);
+    playQueued();
     EXPECT_EQ(surface.panel(1), "STBY");
     EXPECT_EQ(link.listenMode, ListenMode::Standby);
 }
@@ -138,6 +154,7 @@ TEST_F(QuoralSetupTest, OutOfRangeAfChannelAndReversePolarity) {
     settings.AFChannel = 9;
     settings.FSKPol = "rev";
     runner.runSetup(OperatingMode::Quoral);
+    playQueued();
     EXPECT_EQ(sink.hex().substr(0, hexOf("80 41 80 46 80 4D 80 80 80 63 80 04 80 CB").size()),
               hexOf("80 41 80 46 80 4D 80 80 80 63 80 04 80 CB"));
 }

@@ -2,7 +2,6 @@
 #include "FakePortWriter.h"
 #include "WaitUntil.h"
 #include "serial/TransmitThread.h"
-#include "support/ManualClock.h"
 
 #include <gtest/gtest.h>
 
@@ -15,27 +14,14 @@ class Sender : public ::testing::Test {
 protected:
     testing::FakePortWriter port;
     TransmitThread tx{port, [this] { port.noteQueueEmpty(); }, std::chrono::seconds(60)};
-    testing::ManualClock clock;
     bool psk31 = false;
-    ModemSender sender{tx, clock, [this] { return psk31; }};
+    ModemSender sender{tx, [this] { return psk31; }};
 };
-
-TEST_F(Sender, CommandKeepsTheInterfaceAliveFor50ms) {
-    int eventsHandled = 0;
-    clock.setOnEvents([&] { ++eventsHandled; });
-    const Bytes command{0x80, 0x12, 0x80, 0x01};
-    sender.sendCommand(command);
-    EXPECT_EQ(clock.tickMs(), 50);
-    EXPECT_GT(eventsHandled, 0);
-    ASSERT_TRUE(testing::waitUntil([&] { return port.written().size() == 4; }));
-    EXPECT_EQ(port.written(), command);
-}
 
 TEST_F(Sender, CharacterAndTextGoOutWithoutWaiting) {
     sender.sendCharacter('a');
     const Bytes text{'b', 'c'};
     sender.sendText(text);
-    EXPECT_EQ(clock.tickMs(), 0);
     ASSERT_TRUE(testing::waitUntil([&] { return port.written().size() == 3; }));
     EXPECT_EQ(port.written(), (Bytes{'a', 'b', 'c'}));
 }

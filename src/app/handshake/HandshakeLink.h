@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/ModemCommand.h"
+#include "sequence/Task.h"
 #include "serial/RxQueue.h"
 
 namespace orvane {
@@ -11,9 +12,9 @@ class HandshakeLink {
 public:
     virtual ~HandshakeLink() = default;
 
-    // The console's send command: append to the transmit queue, then keep the
-    // interface alive for 50 ms.
-    virtual void sendCommand(const ModemCommand& command) = 0;
+    // The console's send command as a step of the handshake: append to the
+    // transmit queue, then wait out the 50 ms spacing.
+    virtual Task<> sendCommand(const ModemCommand& command) = 0;
     // Line status query: bytes the driver still has to send.
     virtual int pendingOutput() = 0;
     // The receive queue; the routing thread is not running yet, so the

@@ -3,6 +3,7 @@
 #include "app/handshake/SelfTest.h"
 #include "app/handshake/VersionTexts.h"
 #include "protocol/CommandBuilders.h"
+#include "sequence/SequenceRunner.h"
 
 #include <cstdlib>
 #include <string>
@@ -18,91 +19,93 @@ std::uint8_t lowByte(std::int32_t item) {
 
 } // namespace
 
-ModemHandshake::ModemHandshake(HandshakeLink& link, Clock& clock, Prompter& prompter,
-                               ProcessExit& processExit, Sound& sound, FirmwareLoader loadFirmware)
-    : link_(link), clock_(clock), prompter_(prompter), processExit_(processExit), sound_(sound),
-      loadFirmware_(std::move(loadFirmware)) {
-    if (!loadFirmware_) loadFirmware_ = [] { return false; };
+ModemHandshake::ModemHandshake(HandshakeLink& link, Clock& clock, SequenceRunner& sequences,
+                               Prompter& prompter, ProcessExit& processExit, Sound& sound,
+                               FirmwareLoader loadFirmware)
+    : link_(link), clock_(clock), sequences_(sequences), prompter_(prompter),
+      processExit_(processExit), sound_(sound), loadFirmware_(std::move(loadFirmware)) {
+    if (!loadFirmware_) loadFirmware_ = []() -> Task<bool> { co_return false; };
 }
 
-HandshakeResult ModemHandshake::run() {
+Task<HandshakeResult> ModemHandshake::run() {
     using enum CommandCode;
     HandshakeResult result;
     for (;;) {
-        sendAndDrain(SW1_OFF);
-        sendAndDrain(SW6_OFF);
+        co_await sendAndDrain(SW1_OFF);
+        co_await sendAndDrain(SW6_OFF);
         link_.rxQueue().dequeue(); // one stale item from before the port was ours
-        sendAndDrain(MODE_FSK_PREP);
+        co_await sendAndDrain(MODE_FSK_PREP);
 
-        const std::optional<std::int8_t> selfTest = runSelfTest();
+        const std::optional<std::int8_t> selfTest = co_await runSelfTest();
         if (selfTest) {
-            if (actOnSelfTest(*selfTest) == SelfTestStep::FirmwareDownloaded) {
+            const SelfTestStep step = co_await actOnSelfTest(*selfTest);
+            if (step == SelfTestStep::FirmwareDownloaded) {
                 result.outcome = HandshakeOutcome::FirmwareDownloaded;
-                return result;
+                co_return result;
             }
             break;
         }
         // A silent modem: another port, and everything again from the start.
         if (!link_.chooseAnotherPort()) {
             result.outcome = HandshakeOutcome::PortChoiceCancelled;
-            return result;
+            co_return result;
         }
     }
 
-    readIdentity(result.identity);
+    co_await readIdentity(result.identity);
 
     link_.reapplyLineConfiguration();
     link_.ensureThreadsRunning();
     result.identity.ModemInitialised = true;
     link_.clearRoutingPaused();
     result.outcome = HandshakeOutcome::Succeeded;
-    return result;
+    co_return result;
 }
 
 // Each reply is read after the queue has been emptied, except the boot
 // version's, which follows the ID query at once.
-void ModemHandshake::readIdentity(ModemIdentity& id) {
+Task<> ModemHandshake::readIdentity(ModemIdentity& id) {
     using enum CommandCode;
     RxQueue& rx = link_.rxQueue();
 
     rx.clear();
-    const Reply productId = query(QUERY_ID, "6");
+    const Reply productId = co_await query(QUERY_ID, "6");
     id.ProductId = hexPairText(productId.first, productId.second);
-    drain();
+    co_await drain();
 
-    const Reply boot = query(QUERY_VERSION_X, "5");
+    const Reply boot = co_await query(QUERY_VERSION_X, "5");
     id.BootVersion = bootVersionText(boot.first, boot.second);
 
     rx.clear();
-    const Reply hardware = query(QUERY_PRODUCT, "7");
+    const Reply hardware = co_await query(QUERY_PRODUCT, "7");
     id.HardwareVersion = hexPairText(hardware.first, hardware.second);
     link_.setXonXoffFilter(usesXonXoffFilter(id.HardwareVersion));
 
     rx.clear();
-    const Reply lod = query(QUERY_VERSION_V, "3");
+    const Reply lod = co_await query(QUERY_VERSION_V, "3");
     id.LodVersion = firmwareVersionText(lod.first, lod.second);
     id.QuoralWaveform = quoralWaveformText(lod.first);
 
     rx.clear();
-    const Reply s28 = query(QUERY_VERSION_W, "4");
+    const Reply s28 = co_await query(QUERY_VERSION_W, "4");
     id.S28Version = firmwareVersionText(s28.first, s28.second);
     id.QuoralWaveform = quoralWaveformText(s28.first);
 }
 
-void ModemHandshake::send(CommandCode code) {
-    link_.sendCommand(command(code));
+Task<> ModemHandshake::send(CommandCode code) {
+    co_await link_.sendCommand(command(code));
 }
 
-void ModemHandshake::sendAndDrain(CommandCode code) {
-    send(code);
-    drain();
+Task<> ModemHandshake::sendAndDrain(CommandCode code) {
+    co_await send(code);
+    co_await drain();
 }
 
-// Woken by the transmit thread's empty message once the driver has sent all.
 // A line that never drains is given up after the answer limit; the query
 // that follows then finds no answer.
-void ModemHandshake::drain() {
-    clock_.waitUntil([this] { return link_.pendingOutput() <= 0; }, kAnswerLimitSeconds * 1000);
+Task<> ModemHandshake::drain() {
+    co_await sequences_.until([this] { return link_.pendingOutput() <= 0; },
+                              kAnswerLimitSeconds * 1000);
 }
 
 // The limit is counted in whole seconds of the tick count, as the modem's
@@ -117,40 +120,40 @@ std::int64_t ModemHandshake::limitTick(std::int64_t since) const {
 
 // Takes items until one matches (any item when matchLowByte is kAnyItem) and
 // returns its low byte; nothing once the limit counted from `since` is reached.
-std::optional<std::uint8_t> ModemHandshake::awaitItem(std::int64_t since, int matchLowByte) {
+Task<std::optional<std::uint8_t>> ModemHandshake::awaitItem(std::int64_t since,
+                                                             int matchLowByte) {
     RxQueue& rx = link_.rxQueue();
     for (;;) {
         const std::optional<std::int32_t> item = rx.dequeue();
         if (item && (matchLowByte == kAnyItem || lowByte(*item) == matchLowByte))
-            return lowByte(*item);
-        if (limitReached(since)) return std::nullopt;
-        if (!item) {
-            RxQueue::ConsumerWake wakeOnItems(rx);
-            clock_.waitUntil([&rx] { return rx.count() > 0; },
-                             static_cast<int>(limitTick(since) - clock_.tickMs()));
-        }
+            co_return lowByte(*item);
+        if (limitReached(since)) co_return std::nullopt;
+        if (!item)
+            co_await sequences_.until([&rx] { return rx.count() > 0; },
+                                      static_cast<int>(limitTick(since) - clock_.tickMs()));
     }
 }
 
 // The echo of the query (status or data item alike), then the result code.
 // The code is awaited within the same limit: taking "whatever is there"
 // right after the echo would pass a faulty modem whose code is a moment late.
-std::optional<std::int8_t> ModemHandshake::runSelfTest() {
+Task<std::optional<std::int8_t>> ModemHandshake::runSelfTest() {
     const std::int64_t sentAt = clock_.tickMs();
-    send(CommandCode::QUERY_SELFTEST);
-    if (!awaitItem(sentAt, codeByte(CommandCode::QUERY_SELFTEST)))
-        return std::nullopt;
-    const std::optional<std::uint8_t> code = awaitItem(sentAt, kAnyItem);
-    if (!code) return std::nullopt;
-    return static_cast<std::int8_t>(*code);
+    co_await send(CommandCode::QUERY_SELFTEST);
+    const std::optional<std::uint8_t> echo =
+        co_await awaitItem(sentAt, codeByte(CommandCode::QUERY_SELFTEST));
+    if (!echo) co_return std::nullopt;
+    const std::optional<std::uint8_t> code = co_await awaitItem(sentAt, kAnyItem);
+    if (!code) co_return std::nullopt;
+    co_return static_cast<std::int8_t>(*code);
 }
 
-ModemHandshake::SelfTestStep ModemHandshake::actOnSelfTest(std::int8_t code) {
+Task<ModemHandshake::SelfTestStep> ModemHandshake::actOnSelfTest(std::int8_t code) {
     using Action = SelfTestVerdict::Action;
     const SelfTestVerdict verdict = judgeSelfTest(code);
     switch (verdict.action) {
     case Action::Continue:
-        return SelfTestStep::Passed;
+        co_return SelfTestStep::Passed;
     case Action::EndProgram:
         sound_.beep();
         prompter_.message("", verdict.message, PromptIcon::None, PromptButtons::Ok);
@@ -162,7 +165,8 @@ ModemHandshake::SelfTestStep ModemHandshake::actOnSelfTest(std::int8_t code) {
         prompter_.message("ERROR", verdict.message, PromptIcon::Stop, PromptButtons::OkCancel);
     if (answer == PromptAnswer::Ok) {
         // A download ends the program; a cancelled file choice carries on.
-        return loadFirmware_() ? SelfTestStep::FirmwareDownloaded : SelfTestStep::Passed;
+        const bool downloaded = co_await loadFirmware_();
+        co_return downloaded ? SelfTestStep::FirmwareDownloaded : SelfTestStep::Passed;
     }
     link_.setRts(false);
     link_.setDtr(false);
@@ -187,13 +191,15 @@ void ModemHandshake::endProcess() {
 // The modem answers a query with its code and two bytes. Items before the
 // code are leftovers and skipped. The reply bytes are awaited within the same
 // limit as the code, so a modem that stops halfway is not waited for forever.
-ModemHandshake::Reply ModemHandshake::query(CommandCode code, std::string_view failureNumber) {
-    send(code);
+Task<ModemHandshake::Reply> ModemHandshake::query(CommandCode code,
+                                                  std::string_view failureNumber) {
+    co_await send(code);
     const std::int64_t sentAt = clock_.tickMs();
     std::optional<std::uint8_t> first, second;
-    if (awaitItem(sentAt, codeByte(code))) {
-        first = awaitItem(sentAt, kAnyItem);
-        if (first) second = awaitItem(sentAt, kAnyItem);
+    const std::optional<std::uint8_t> echo = co_await awaitItem(sentAt, codeByte(code));
+    if (echo) {
+        first = co_await awaitItem(sentAt, kAnyItem);
+        if (first) second = co_await awaitItem(sentAt, kAnyItem);
     }
     if (!second) {
         prompter_.message("ERROR",
@@ -203,7 +209,7 @@ ModemHandshake::Reply ModemHandshake::query(CommandCode code, std::string_view f
         link_.hideMainWindow();
         endProcess();
     }
-    return {*first, *second};
+    co_return Reply{*first, *second};
 }
 
 } // namespace orvane

@@ -7,6 +7,7 @@
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
 #include "protocol/CommandCode.h"
+#include "sequence/Task.h"
 
 #include <cstdint>
 #include <functional>
@@ -30,22 +31,24 @@ struct HandshakeResult {
     bool succeeded() const { return outcome == HandshakeOutcome::Succeeded; }
 };
 
+class SequenceRunner;
+
 // Runs the firmware loader; true when it carried out a download, false when
 // the operator cancelled its file choice.
-using FirmwareLoader = std::function<bool()>;
+using FirmwareLoader = std::function<Task<bool>()>;
 
 // Checks that a modem is on the port, acts on its self-test and reads its
-// identity. Runs on the user-interface thread at start-up and keeps window
-// messages flowing while it waits. Every failure but a cancelled port choice
+// identity. A sequence of the start-up: the window keeps working while it
+// waits for the modem's answers. Every failure but a cancelled port choice
 // ends the process from in here.
 class ModemHandshake {
 public:
     static constexpr int kAnswerLimitSeconds = 25;
 
-    ModemHandshake(HandshakeLink& link, Clock& clock, Prompter& prompter, ProcessExit& processExit,
-                   Sound& sound, FirmwareLoader loadFirmware);
+    ModemHandshake(HandshakeLink& link, Clock& clock, SequenceRunner& sequences, Prompter& prompter,
+                   ProcessExit& processExit, Sound& sound, FirmwareLoader loadFirmware);
 
-    HandshakeResult run();
+    Task<HandshakeResult> run();
 
 private:
     struct Reply {
@@ -54,21 +57,22 @@ private:
     };
     enum class SelfTestStep { Passed, FirmwareDownloaded };
 
-    void send(CommandCode code);
-    void sendAndDrain(CommandCode code);
-    void drain();
+    Task<> send(CommandCode code);
+    Task<> sendAndDrain(CommandCode code);
+    Task<> drain();
     bool limitReached(std::int64_t since) const;
-    std::optional<std::uint8_t> awaitItem(std::int64_t since, int matchLowByte);
+    Task<std::optional<std::uint8_t>> awaitItem(std::int64_t since, int matchLowByte);
     std::int64_t limitTick(std::int64_t since) const;
-    std::optional<std::int8_t> runSelfTest();
-    SelfTestStep actOnSelfTest(std::int8_t code);
-    void readIdentity(ModemIdentity& id);
-    Reply query(CommandCode code, std::string_view failureNumber);
+    Task<std::optional<std::int8_t>> runSelfTest();
+    Task<SelfTestStep> actOnSelfTest(std::int8_t code);
+    Task<> readIdentity(ModemIdentity& id);
+    Task<Reply> query(CommandCode code, std::string_view failureNumber);
     [[noreturn]] void endForModemFault();
     [[noreturn]] void endProcess();
 
     HandshakeLink& link_;
     Clock& clock_;
+    SequenceRunner& sequences_;
     Prompter& prompter_;
     ProcessExit& processExit_;
     Sound& sound_;

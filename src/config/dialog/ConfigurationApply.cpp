@@ -7,6 +7,7 @@
 #include "config/dialog/ShortSequence.h"
 #include "config/dialog/TakeIntoSettings.h"
 #include "modes/FskSteps.h"
+#include "modes/ModeSetups.h"
 #include "modes/ModeSetupRunner.h"
 #include "modes/ModeSurface.h"
 #include "modes/SetupSteps.h"
@@ -28,10 +29,10 @@ void ConfigurationApply::beforeShowing() {
     if (isFskMode(env_.mode.link.operatingMode)) sendCommand(env_.mode, CommandCode::MODE_FSK_PREP);
 }
 
-void ConfigurationApply::afterApplying() {
-    const OperatingMode mode = env_.mode.link.operatingMode;
-    if (mode == OperatingMode::Baudot) sendCommand(env_.mode, CommandCode::MODE_BAUDOT);
-    if (mode == OperatingMode::Ascii) sendCommand(env_.mode, CommandCode::MODE_ASCII);
+void ConfigurationApply::returnToFskMode(ModeContext& context) {
+    const OperatingMode mode = context.link.operatingMode;
+    if (mode == OperatingMode::Baudot) sendCommand(context, CommandCode::MODE_BAUDOT);
+    if (mode == OperatingMode::Ascii) sendCommand(context, CommandCode::MODE_ASCII);
 }
 
 void ConfigurationApply::takeIntoSettings(const ConfigDialogValues& values) {
@@ -40,17 +41,21 @@ void ConfigurationApply::takeIntoSettings(const ConfigDialogValues& values) {
                      context.psk31);
 }
 
+// The settings change at once; what the modem is told goes as one sequence,
+// behind any set-up that is still running.
 void ConfigurationApply::ApplyConfiguration(const ConfigDialogValues& values) {
     takeIntoSettings(values);
-    applyShared(values);
-    applyModeDisplays(values);
     writeMessage(values.messages);
-    runModeSequence();
     env_.configChanged.set();
+    env_.setups.runAsOneSequence("configuration apply", [this, values](ModeContext& context) {
+        applyShared(context, values);
+        applyModeDisplays(context, values);
+        runModeSequence(context);
+        returnToFskMode(context);
+    });
 }
 
-void ConfigurationApply::applyShared(const ConfigDialogValues& values) {
-    ModeContext& context = env_.mode;
+void ConfigurationApply::applyShared(ModeContext& context, const ConfigDialogValues& values) {
     const Settings& settings = context.settings;
     LinkState& link = context.link;
     const GeneralValues& general = values.general;
@@ -70,24 +75,23 @@ void ConfigurationApply::applyShared(const ConfigDialogValues& values) {
                               "Changes in COM Port will not take effect until program is restarted.",
                               PromptIcon::Information, PromptButtons::Ok);
 
-    applyPrintSquelch(general);
+    applyPrintSquelch(context, general);
     sendCommand(context, settings.FSKPol == "NORM" ? CommandCode::FSK_POL_NORM
                                                     : CommandCode::FSK_POL_REV);
 }
 
-void ConfigurationApply::applyPrintSquelch(const GeneralValues& general) {
+void ConfigurationApply::applyPrintSquelch(ModeContext& context, const GeneralValues& general) {
     env_.printSquelchForm.showPrintSquelchLevel(general.printSquelchLevel);
-    if (isFskMode(env_.mode.link.operatingMode))
-        PrintSquelchApply(env_.mode, general.printSquelchLevel, general.printSquelchOn);
+    if (isFskMode(context.link.operatingMode))
+        PrintSquelchApply(context, general.printSquelchLevel, general.printSquelchOn);
     else
-        env_.mode.surface.setPrintSquelchMarkersVisible(false);
+        context.surface.setPrintSquelchMarkersVisible(false);
 }
 
 // The current mode's page also changes the main window at once: its
 // transmit-enable button, the text-entry mode with panel 6, and in Baudot
 // the polarity.
-void ConfigurationApply::applyModeDisplays(const ConfigDialogValues& values) {
-    ModeContext& context = env_.mode;
+void ConfigurationApply::applyModeDisplays(ModeContext& context, const ConfigDialogValues& values) {
     const Settings& s = context.settings;
     auto show = [&](const char* button, bool enabled, const std::string& textEntry) {
         showTransmitEnable(context, button, enabled);
@@ -129,8 +133,7 @@ void ConfigurationApply::writeMessage(const MessageValues& messages) {
         saveHereIsMessage(env_.mode.messageDirectory, messages.hereIsNumber, messages.hereIs);
 }
 
-void ConfigurationApply::runModeSequence() {
-    ModeContext& context = env_.mode;
+void ConfigurationApply::runModeSequence(ModeContext& context) {
     const LinkState& link = context.link;
     const bool rerun = !link.txActive && !isBroadcast(link.operatingMode) &&
                        (link.linkUp || context.terminal.txEnabled);
@@ -138,7 +141,7 @@ void ConfigurationApply::runModeSequence() {
         sendShortSequence(context);
         return;
     }
-    if (link.operatingMode != OperatingMode::Psk31) env_.setups.runSetup(link.operatingMode);
+    if (link.operatingMode != OperatingMode::Psk31) setupForMode(context, link.operatingMode);
 }
 
 } // namespace orvane

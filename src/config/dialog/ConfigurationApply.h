@@ -18,7 +18,7 @@ public:
 };
 
 // Takes the configuration dialog's controls into the settings and tells the
-// modem: the settings every mode shares go out as single commands, then
+// modem, as one sequence: the settings every mode shares, then
 // either the current mode's set-up runs again (the modem is idle and may
 // transmit, or a link is up) or a short sequence brings the mode up to date.
 class ConfigurationApply {
@@ -37,17 +37,17 @@ public:
     void beforeShowing();
     // The controls into the settings only, nothing sent (OK saves these).
     void takeIntoSettings(const ConfigDialogValues& values);
-    // After the dialog closed, whatever closed it.
+    // After the dialog closed, whatever closed it. Ends with Baudot and
+    // ASCII back in their mode.
     void ApplyConfiguration(const ConfigDialogValues& values);
-    // After the apply: Baudot and ASCII go back into their mode.
-    void afterApplying();
 
 private:
-    void applyShared(const ConfigDialogValues& values);
-    void applyPrintSquelch(const GeneralValues& general);
-    void applyModeDisplays(const ConfigDialogValues& values);
+    void applyShared(ModeContext& context, const ConfigDialogValues& values);
+    void applyPrintSquelch(ModeContext& context, const GeneralValues& general);
+    void applyModeDisplays(ModeContext& context, const ConfigDialogValues& values);
     void writeMessage(const MessageValues& messages);
-    void runModeSequence();
+    void runModeSequence(ModeContext& context);
+    void returnToFskMode(ModeContext& context);
 
     Environment env_;
 };

@@ -55,7 +55,6 @@ void ConfigurationWindows::ConfigurationPages1Click() {
         env_.saver.saveSettings();
     }
     apply_->ApplyConfiguration(form2_->values());
-    apply_->afterApplying();
 }
 
 void ConfigurationWindows::openPrintSquelch() {

@@ -23,7 +23,7 @@ struct CaptureConsole : ::testing::Test {
 
     void SetUp() override {
         rig.writeSettings("[system]\r\nComPort=1\r\nCode=QUORAL\r\n");
-        ASSERT_TRUE(t.console.runStartupSequence());
+        ASSERT_TRUE(t.startUp());
     }
     MainWindow& window() { return t.console.mainWindow(); }
     bool enabled(const char* item) { return window().action(item)->isEnabled(); }

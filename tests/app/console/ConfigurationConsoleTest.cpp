@@ -38,7 +38,7 @@ struct ConfigurationConsole : ::testing::Test {
 
     void start() {
         t->prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
-        ASSERT_TRUE(t->console.runStartupSequence());
+        ASSERT_TRUE(t->startUp());
     }
     // Opens the dialog, lets `edit` change it, presses `button`; returns
     // what the modem received meanwhile.
@@ -124,11 +124,11 @@ TEST_F(ConfigurationConsole, OkKeepsTheEditsAcrossARestart) {
                              "ASCIIMark=1275\r\nASCIISpace=2295\r\nASCIICenter=1785\r\nASCIIShift=1020\r\n"})
         EXPECT_NE(file.find(line), std::string::npos) << line;
 
-    t->console.FormClose();
+    t->closeAndWait();
     t.reset();
     t.emplace(rig.dir());
     const std::size_t before = rig.received().size();
-    ASSERT_TRUE(t->console.runStartupSequence());
+    ASSERT_TRUE(t->startUp());
     EXPECT_NE(rig.received().find(wire("80 55"), before), std::string::npos); // CWID_ON
     EXPECT_NE(rig.received().find(wire("80 61 80 2D"), before), std::string::npos);
     openAndClose(
@@ -161,7 +161,7 @@ TEST_P(ModeClosing, OkWithoutChangesRunsTheSetUpAgain) {
     const std::string code = row.code;
     rig.writeSettings("[system]\r\nCode=" + code + "\r\n");
     t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
-    ASSERT_TRUE(t.console.runStartupSequence());
+    ASSERT_TRUE(t.startUp());
     const bool fsk = code == "BAUDOT" || code == "ASCII";
     const std::string expected = testing::wire(
         (fsk ? "80 84 " : "") + std::string("80 67 80 00 80 45 80 58 80 6C 80 01 80 6C 80 28 ") +

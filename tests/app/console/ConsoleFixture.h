@@ -10,7 +10,9 @@
 
 #include <QCoreApplication>
 
+#include <exception>
 #include <functional>
+#include <optional>
 
 namespace orvane {
 
@@ -35,6 +37,31 @@ struct ConsoleUnderTest {
     ThrowingProcessExit processExit;
     SilentSound sound;
     Console console;
+
+    bool startUp() { return startConsole(console); }
+    // Runs the start-up sequence as the splash timer would and waits for its
+    // end; throws what it threw (a process end).
+    static bool startConsole(Console& console) {
+        std::optional<bool> started;
+        std::exception_ptr error;
+        console.sequences().start("start-up", [&]() -> Task<> {
+            try {
+                started = co_await console.startupSequence();
+            } catch (...) {
+                error = std::current_exception();
+            }
+        });
+        waitFor([&] { return started.has_value() || error != nullptr; }, 120000);
+        if (error) std::rethrow_exception(error);
+        return started.value_or(false);
+    }
+    // The close as the close box starts it, waited for until the goodbye has left.
+    void closeAndWait() {
+        bool closed = false;
+        QObject::connect(&console, &Console::closed, [&] { closed = true; });
+        console.FormClose();
+        waitFor([&] { return closed; });
+    }
 
     QString paneText() {
         return console.mainWindow().findChild<ReceivePane*>()->toPlainText();

@@ -46,7 +46,7 @@ TEST(Console, MissingPortLinkLeadsToThePortDialogAndCancelEndsStartUp) {
         return int(QDialog::Rejected);
     });
 
-    EXPECT_FALSE(t.console.runStartupSequence());
+    EXPECT_FALSE(t.startUp());
     EXPECT_TRUE(dialogShown);
     EXPECT_FALSE(t.console.mainWindow().isVisible());
     ASSERT_EQ(t.prompter.asked().size(), 1u); // the device and the reason, nothing after Cancel
@@ -58,7 +58,7 @@ TEST(Console, HandshakeReadsTheSimulatorsIdentityIntoTheAboutBox) {
                   "--hardware", "8004"});
     rig.writeSettings("[system]\r\nComPort=1\r\n");
     ConsoleUnderTest t(rig.dir());
-    ASSERT_TRUE(t.console.runStartupSequence());
+    ASSERT_TRUE(t.startUp());
     EXPECT_TRUE(t.console.mainWindow().isVisible());
     EXPECT_EQ(rig.received().substr(0, kHandshake.size()), kHandshake);
 
@@ -87,7 +87,7 @@ TEST(Console, APortPickedWhileTheModemIsLostIsOpenedAndSetUpInstead) {
     rig.writeSettings("[system]\r\nComPort=1\r\n");
     std::filesystem::create_symlink(other.portLink(), rig.dir() / "Config" / "ports" / "COM2");
     ConsoleUnderTest t(rig.dir());
-    ASSERT_TRUE(t.console.runStartupSequence());
+    ASSERT_TRUE(t.startUp());
 
     rig.simulator().signal(SIGKILL); // the adapter is pulled
     ASSERT_TRUE(t.waitFor([&] { return t.console.recovery().waitingForDevice(); }));
@@ -104,7 +104,7 @@ TEST(Console, FlowControlEscapedModemCompletesTheHandshakeAndItsTextArrivesIntac
     ModemRig rig({"--hardware", "800B"});
     rig.writeSettings("[system]\r\nComPort=1\r\n");
     ConsoleUnderTest t(rig.dir());
-    ASSERT_TRUE(t.console.runStartupSequence());
+    ASSERT_TRUE(t.startUp());
     EXPECT_EQ(t.console.identity().HardwareVersion, "800B");
     EXPECT_TRUE(t.console.port().xonXoffFilter().isOn());
     EXPECT_EQ(rig.received().substr(0, kHandshake.size()), kHandshake);
@@ -118,7 +118,7 @@ TEST(Console, ScriptedBytesReachTheReceivePaneInOrder) {
     ModemRig rig;
     rig.writeSettings("[system]\r\nComPort=1\r\n");
     ConsoleUnderTest t(rig.dir());
-    ASSERT_TRUE(t.console.runStartupSequence());
+    ASSERT_TRUE(t.startUp());
     std::string expected;
     for (int line = 0; line < 20; ++line) expected += "line " + std::to_string(line) + " of the script\n";
     std::string script = expected;
@@ -135,7 +135,7 @@ TEST(Console, SilentSelfTestAsksForAnotherPortAfterTwentyFiveSeconds) {
     t.prompter.answerNext(PromptAnswer::Ok);
     t.prompter.answerNext(PromptAnswer::No);
     try {
-        t.console.runStartupSequence();
+        t.startUp();
         FAIL() << "the console should have ended";
     } catch (const ProcessEnded& ended) {
         EXPECT_EQ(ended.code, 0);
@@ -156,7 +156,7 @@ TEST(Console, NormalCloseWithNoPriorSettingsWritesTheDefaultTemplate) {
         EXPECT_EQ(static_cast<TComFrm&>(dialog).SelectedPort(), 1);
         return int(QDialog::Accepted);
     });
-    ASSERT_TRUE(t.console.runStartupSequence());
+    ASSERT_TRUE(t.startUp());
     t.console.mainWindow().close();
     EXPECT_TRUE(rig.receivedEndsWith(testing::bytes({0x80, 0x09})) ||
                 testing::waitUntil([&] { return rig.receivedEndsWith(testing::bytes({0x80, 0x09})); },

@@ -23,7 +23,7 @@ struct FaxConsole : ::testing::Test {
 
     void SetUp() override {
         t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
-        ASSERT_TRUE(t.console.runStartupSequence());
+        ASSERT_TRUE(t.startUp());
     }
     QString label(const char* name) {
         return t.console.mainWindow().findChild<QLabel*>(QString::fromLatin1(name))->text();

@@ -81,7 +81,7 @@ struct KeysConsole : ::testing::Test {
     void SetUp() override {
         rig.writeSettings("[system]\r\nComPort=1\r\nCode=QUORAL\r\n"
                           "[callsigns]\r\nMYCALL=ZX9ORV\r\nHISCALL=ZX1ABC\r\n");
-        ASSERT_TRUE(t.console.runStartupSequence());
+        ASSERT_TRUE(t.startUp());
         window().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
         pane().installEventFilter(&spy);

@@ -34,7 +34,7 @@ struct LoaderConsole : ::testing::Test {
         rig.writeSettings("[system]\r\nComPort=1\r\n");
         std::ofstream(rig.dir() / "cpu.s28", std::ios::binary) << kImage;
     }
-    void start() { ASSERT_TRUE(t.console.runStartupSequence()); }
+    void start() { ASSERT_TRUE(t.startUp()); }
     std::string image() const { return (rig.dir() / "cpu.s28").string(); }
     // Runs the loader to its end; the program ends there.
     void load() {
@@ -152,7 +152,7 @@ TEST_F(MemoryFaultConsole, TheStartUpReloadOfferLoadsWithoutPreparingTheModemFir
     t.prompter.answerNext(PromptAnswer::Ok); // "LOD memory error!\n\nReload LOD?"
     t.prompter.chooseNextFile((rig.dir() / "cpu.s28").string());
     t.prompter.answerNext(PromptAnswer::No);
-    EXPECT_THROW(t.console.runStartupSequence(), ProcessEnded);
+    EXPECT_THROW(t.startUp(), ProcessEnded);
     const std::string handshakeStart = bytes({0x80, 0x41, 0x80, 0x46, 0x80, 0x84, 0x80, 0x02});
     EXPECT_TRUE(t.waitFor([&] { return rig.receivedEndsWith(kShutdown + kShutdown); }));
     EXPECT_EQ(rig.received(), handshakeStart + kStart + kErase + bytes({0x80, 0x01}) + kImage + kShutdown + kShutdown);

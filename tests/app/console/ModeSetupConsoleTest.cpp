@@ -29,7 +29,7 @@ TEST_P(ModeStartUp, SaysTheWholeSetUpAndTheCodeMenuRepeatsIt) {
     const ModeRow& row = GetParam();
     rig.writeSettings(std::string("[system]\r\nCode=") + row.code + "\r\n");
     t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
-    ASSERT_TRUE(t.console.runStartupSequence());
+    ASSERT_TRUE(t.startUp());
     EXPECT_EQ(rig.received(), wire(kHandshake + kCommonSetup + row.setup));
     EXPECT_EQ(t.console.mainWindow().panel(0), row.panel0);
 

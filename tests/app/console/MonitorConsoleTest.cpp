@@ -34,7 +34,7 @@ struct MonitorConsole : ::testing::Test {
 };
 
 TEST_F(MonitorConsole, TheModemsFiguresReachTheWindowsAndTheStatisticsFile) {
-    ASSERT_TRUE(t.console.runStartupSequence());
+    ASSERT_TRUE(t.startUp());
     rig.tellSimulator(R"(status LINKED "K1ABC" 00)");
     ASSERT_TRUE(t.waitFor([&] { return t.console.mainWindow().panel(1) == "Linked to K1ABC"; }));
 

@@ -26,7 +26,7 @@ struct OnAirConsole : ::testing::Test {
 
     void start(const std::string& code) {
         rig.writeSettings("[system]\r\nComPort=1\r\nCode=" + code + "\r\n");
-        ASSERT_TRUE(t.console.runStartupSequence());
+        ASSERT_TRUE(t.startUp());
     }
     MainWindow& window() { return t.console.mainWindow(); }
     QString panel(int i) { return window().panel(i); }

@@ -48,7 +48,7 @@ struct QuoralConsole : ::testing::Test {
 
     void startWithoutSettingsFile() {
         t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
-        ASSERT_TRUE(t.console.runStartupSequence());
+        ASSERT_TRUE(t.startUp());
     }
     QString panel(int i) { return t.console.mainWindow().panel(i); }
     bool enabled(const char* name) { return t.console.mainWindow().findChild<QAction*>(name)->isEnabled(); }

@@ -28,7 +28,7 @@ SeenByTheOperator seen(ConsoleUnderTest& t) {
 
 void startOnCom1(ConsoleUnderTest& t) {
     t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
-    ASSERT_TRUE(t.console.runStartupSequence());
+    ASSERT_TRUE(t.startUp());
 }
 
 TEST(WireTraceReplay, AFreshConsoleOnTheReplayedTraceShowsWhatTheFirstOneShowed) {

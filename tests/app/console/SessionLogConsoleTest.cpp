@@ -70,7 +70,7 @@ TEST(SessionLog, AScriptedQsoIsLoggedLineByLineAcrossMidnight) {
 
     at(23, 59, 0);
     prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
-    ASSERT_TRUE(console.runStartupSequence());
+    ASSERT_TRUE(ConsoleUnderTest::startConsole(console));
     at(23, 59, 10);
     rig.tellSimulator("status LINKED \"K1ABC\" 00");
     ASSERT_TRUE(logged("2026-12-09.log", "LINK start K1ABC"));

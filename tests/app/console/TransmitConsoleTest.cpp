@@ -50,7 +50,7 @@ struct TransmitConsole : ::testing::Test {
 
     void SetUp() override {
         t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
-        ASSERT_TRUE(t.console.runStartupSequence());
+        ASSERT_TRUE(t.startUp());
     }
     QPlainTextEdit& txPane() { return *t.console.mainWindow().transmitPane(); }
     QString panel(int i) { return t.console.mainWindow().panel(i); }

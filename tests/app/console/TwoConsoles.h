@@ -31,7 +31,7 @@ struct Station {
 
     void start() {
         t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
-        if (!t.console.runStartupSequence()) throw std::runtime_error("console did not start");
+        if (!t.startUp()) throw std::runtime_error("console did not start");
     }
     void trigger(const char* action) { t.console.mainWindow().action(action)->trigger(); }
     void pressXferButton() {

@@ -4,7 +4,8 @@
 
 namespace orvane::testing {
 
-FakeModemLink::FakeModemLink(ManualClock& clock) : clock_(clock) {
+FakeModemLink::FakeModemLink(ManualClock& clock, SequenceRunner& sequences)
+    : clock_(clock), sequences_(sequences) {
     clock_.setOnEvents([this] { deliverDue(); });
 }
 
@@ -19,7 +20,7 @@ void FakeModemLink::answerLikeAHealthyModem() {
     };
 }
 
-void FakeModemLink::sendCommand(const ModemCommand& command) {
+Task<> FakeModemLink::sendCommand(const ModemCommand& command) {
     sentBytes.insert(sentBytes.end(), command.bytes().begin(), command.bytes().end());
     sendTicks.push_back(clock_.tickMs());
     drainedAt_ = clock_.tickMs() + drainMs;
@@ -29,7 +30,7 @@ void FakeModemLink::sendCommand(const ModemCommand& command) {
             rx_.enqueue(item);
     if (auto it = later_.find(code); it != later_.end())
         pending_.push_back({clock_.tickMs() + it->second.first, it->second.second});
-    if (sendPauseMs > 0) clock_.delay(sendPauseMs);
+    if (sendPauseMs > 0) co_await sequences_.pause(sendPauseMs);
 }
 
 int FakeModemLink::pendingOutput() {

@@ -2,6 +2,7 @@
 
 #include "app/handshake/HandshakeLink.h"
 #include "platform/Sound.h"
+#include "sequence/SequenceRunner.h"
 #include "support/ManualClock.h"
 
 #include <cstdint>
@@ -17,7 +18,7 @@ namespace orvane::testing {
 // of test time. Everything the handshake does to the link is logged.
 class FakeModemLink final : public HandshakeLink {
 public:
-    explicit FakeModemLink(ManualClock& clock);
+    FakeModemLink(ManualClock& clock, SequenceRunner& sequences);
     ~FakeModemLink() override { clock_.setOnEvents(nullptr); }
 
     // Items queued when the command with this code arrives.
@@ -37,7 +38,7 @@ public:
     std::vector<std::int64_t> sendTicks;
     std::vector<std::string> events;
 
-    void sendCommand(const ModemCommand& command) override;
+    Task<> sendCommand(const ModemCommand& command) override;
     int pendingOutput() override;
     RxQueue& rxQueue() override { return rx_; }
     bool chooseAnotherPort() override;
@@ -61,6 +62,7 @@ private:
     void deliverDue();
 
     ManualClock& clock_;
+    SequenceRunner& sequences_;
     RxQueue rx_;
     std::map<std::uint8_t, std::pair<int, std::vector<std::int32_t>>> later_;
     std::vector<Pending> pending_;

@@ -3,6 +3,7 @@
 #include "app/handshake/ModemHandshake.h"
 #include "app/handshake/SelfTest.h"
 #include "protocol/ModemCommand.h"
+#include "support/RunSequence.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -22,18 +23,20 @@ protected:
     ModemHandshakeTest() { modem.answerLikeAHealthyModem(); }
 
     HandshakeResult run() {
-        ModemHandshake handshake(modem, clock, prompter, processExit, sound, [this] {
-            ++loaderRuns;
-            return loaderDownloads;
-        });
-        return handshake.run();
+        ModemHandshake handshake(modem, clock, sequences, prompter, processExit, sound,
+                                 [this]() -> Task<bool> {
+                                     ++loaderRuns;
+                                     co_return loaderDownloads;
+                                 });
+        return runSequence(sequences, clock, handshake.run());
     }
     // Runs a handshake that must end the process.
     void runToTheEnd() { EXPECT_THROW(run(), ProcessEnded); }
     std::string sent() const { return toHex(modem.sentBytes); }
 
     ManualClock clock;
-    FakeModemLink modem{clock};
+    SequenceRunner sequences{clock};
+    FakeModemLink modem{clock, sequences};
     ScriptedPrompter prompter;
     ThrowingProcessExit processExit;
     CountingSound sound;
@@ -98,11 +101,11 @@ TEST_F(ModemHandshakeTest, DrainsOnlyWhereTheOrderSaysSo) {
 TEST_F(ModemHandshakeTest, PassingSelfTestCodesContinue) {
     for (std::int32_t code : {0x00, 0x03, 0x05, 0x07, 0x09, 0x0A, 0x0B, 0x0D, 0x7F, 0x81, 0xFF}) {
         SCOPED_TRACE(code);
-        FakeModemLink fresh(clock);
+        FakeModemLink fresh(clock, sequences);
         fresh.answerLikeAHealthyModem();
         fresh.replies[0x02] = {0x8002, code};
-        ModemHandshake handshake(fresh, clock, prompter, processExit, sound, nullptr);
-        EXPECT_TRUE(handshake.run().succeeded());
+        ModemHandshake handshake(fresh, clock, sequences, prompter, processExit, sound, nullptr);
+        EXPECT_TRUE(runSequence(sequences, clock, handshake.run()).succeeded());
     }
     EXPECT_TRUE(prompter.asked().empty());
 }
@@ -115,13 +118,13 @@ TEST_F(ModemHandshakeTest, HardwareFaultsEndTheProgram) {
     };
     for (const auto& [code, text] : faults) {
         SCOPED_TRACE(code);
-        FakeModemLink fresh(clock);
+        FakeModemLink fresh(clock, sequences);
         fresh.answerLikeAHealthyModem();
         fresh.replies[0x02] = {0x8002, code};
         ScriptedPrompter asked;
         CountingSound beeper;
-        ModemHandshake handshake(fresh, clock, asked, processExit, beeper, nullptr);
-        EXPECT_THROW(handshake.run(), ProcessEnded);
+        ModemHandshake handshake(fresh, clock, sequences, asked, processExit, beeper, nullptr);
+        EXPECT_THROW(runSequence(sequences, clock, handshake.run()), ProcessEnded);
 
         EXPECT_EQ(beeper.beeps, 1);
         ASSERT_EQ(asked.asked().size(), 1u);

@@ -41,7 +41,7 @@ struct ApplyFixture : ModeFixture {
         sink.clear();
         apply.beforeShowing();
         apply.ApplyConfiguration(values);
-        apply.afterApplying();
+        playQueued();
         return sink.hex();
     }
 };
@@ -79,6 +79,20 @@ TEST_F(ConfigurationApplyTest, UnchangedClosingWithTransmitDisabledSendsTheShort
         EXPECT_FALSE(terminal.txEnabled) << operatingModeValue(row.mode);
         EXPECT_TRUE(configChanged.isSet());
     }
+}
+
+// OK and F9 at once in Quoral standby: the call dialog's ADAPTIVE_ON waits
+// for the apply and the Quoral set-up it carries.
+TEST_F(ConfigurationApplyTest, AnOperatorCommandWaitsForTheWholeApply) {
+    settings.TXEnable = "EN";
+    openIn(OperatingMode::Quoral, true);
+    sink.clear();
+    apply.ApplyConfiguration(values);
+    clock.advance(75);
+    operatorSends(command(CommandCode::ADAPTIVE_ON));
+    playQueued();
+    EXPECT_EQ(sink.hex(), hexOf(kShared + kFskPolarity) + " " + defaultQuoralSetupHex() + " " +
+                              hexOf("80 54"));
 }
 
 TEST_F(ConfigurationApplyTest, ShortSequenceTakesTheModeWordsOnly) {
