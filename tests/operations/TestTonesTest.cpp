@@ -1,12 +1,16 @@
-#include "RecordingSender.h"
-
 #include "operations/tones/TestTones.h"
+#include "operations/tones/ToneLine.h"
 #include "operations/tones/ToneTestView.h"
 #include "protocol/link/LinkState.h"
+#include "sequence/SequenceRunner.h"
 #include "serial/RoutingSwitch.h"
+#include "support/HexText.h"
 #include "support/ManualClock.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace orvane::testing {
 namespace {
@@ -30,13 +34,29 @@ public:
     bool shown = false;
 };
 
+// Each command as it reaches the modem, with the time it went: "80 05 at 100".
+class RecordingLine final : public ToneLine {
+public:
+    explicit RecordingLine(const ManualClock& clock) : clock_(clock) {}
+    void write(const ModemCommand& command) override {
+        log.push_back(toHex(command.bytes()) + " at " + std::to_string(clock_.tickMs()));
+    }
+    std::vector<std::string> log;
+
+private:
+    const ManualClock& clock_;
+};
+
+using Log = std::vector<std::string>;
+
 struct TestTonesTest : ::testing::Test {
     LinkState link;
-    RecordingSender sender;
     ManualClock clock;
+    RecordingLine line{clock};
+    SequenceRunner runner{clock};
     FakeRouting routing;
     FakeView view;
-    TestTones tones{link, sender, clock, routing, view};
+    TestTones tones{link, line, runner, routing, view};
 };
 
 TEST_F(TestTonesTest, EachEntrySendsItsModesCommand) {
@@ -51,10 +71,12 @@ TEST_F(TestTonesTest, EachEntrySendsItsModesCommand) {
                            Row{OperatingMode::Baudot, 3, "80 8D"}, Row{OperatingMode::PMode, 1, "80 8B"},
                            Row{OperatingMode::QuoralBroadcast, 2, "80 8C"},
                            Row{OperatingMode::Ascii, -1, "80 05"}, Row{OperatingMode::Ascii, 4, "80 05"}}) {
-        sender.bytes.clear();
+        line.log.clear();
         link.operatingMode = row.mode;
         tones.ToneBoxChange(row.position);
-        EXPECT_EQ(sender.hex(), hexOf(row.bytes))
+        clock.advance(1000);
+        ASSERT_EQ(line.log.size(), 1u);
+        EXPECT_EQ(line.log[0].substr(0, line.log[0].find(" at ")), hexOf(row.bytes))
             << static_cast<int>(row.mode) << " position " << row.position;
     }
 }
@@ -64,19 +86,19 @@ TEST_F(TestTonesTest, ThePanelHoldsRoutingUntilCancelAndSettlesAfterEachSwitch) 
     tones.mnuSpecialTestClick();
     EXPECT_TRUE(view.shown);
     EXPECT_FALSE(routing.routing);
-    EXPECT_EQ(clock.tickMs(), 100);
 
     tones.ToneBoxChange(3);
     tones.ToneBoxChange(0); // "Test OFF" stops the tones but keeps the panel and the hold
-    EXPECT_EQ(sender.hex(), hexOf("80 8D 80 05"));
+    clock.advance(1000);
+    // Settled once after the hold, then each command followed by its spacing.
+    EXPECT_EQ(line.log, (Log{"80 8D at 100", "80 05 at 150"}));
     EXPECT_FALSE(routing.routing);
-    EXPECT_EQ(clock.tickMs(), 100); // already held: no second settling
 
     tones.butTestCancelClick();
-    EXPECT_TRUE(routing.routing);
-    EXPECT_EQ(clock.tickMs(), 200);
-    EXPECT_EQ(sender.hex(), hexOf("80 8D 80 05 80 05"));
     EXPECT_FALSE(view.shown);
+    EXPECT_TRUE(routing.routing);
+    clock.advance(1000);
+    EXPECT_EQ(line.log, (Log{"80 8D at 100", "80 05 at 150", "80 05 at 1100"}));
 }
 
 TEST_F(TestTonesTest, NothingWhileLinkedAndCancelResumesOnlyItsOwnHold) {
@@ -89,8 +111,21 @@ TEST_F(TestTonesTest, NothingWhileLinkedAndCancelResumesOnlyItsOwnHold) {
     routing.routing = false; // held by someone else (the start-up, a download)
     tones.mnuSpecialTestClick();
     tones.butTestCancelClick();
+    clock.advance(1000);
     EXPECT_EQ(routing.resumed, 0);
-    EXPECT_EQ(sender.hex(), hexOf("80 05"));
+    EXPECT_EQ(line.log, (Log{"80 05 at 0"}));
+}
+
+TEST_F(TestTonesTest, AnOperatorActionArrivingMidwayGoesOutAfterTheWholeToneChange) {
+    link.operatingMode = OperatingMode::Amtor;
+    tones.ToneBoxChange(1);
+    clock.advance(50); // the routing is settling
+    runner.start("call", [this]() -> Task<> {
+        line.write(ModemCommand({0x80, 0x13, 0x80, 0x00}, SendKind::Command));
+        co_return;
+    }, SequenceRunner::Kind::HeldCommand);
+    clock.advance(1000);
+    EXPECT_EQ(line.log, (Log{"80 8B at 100", "80 13 80 00 at 150"}));
 }
 
 } // namespace

@@ -20,6 +20,7 @@ class DownloadPanel final : public QObject, public LoaderView {
 public:
     explicit DownloadPanel(QMainWindow& mainWindow);
 
+    // The download looks at the flag after each chunk it sends.
     void Button20Click() { abort_ = true; }
     QWidget& widget() const { return *panel_; }
 

@@ -1,17 +1,19 @@
 #pragma once
 
 #include "app/loader/LoaderPort.h"
+#include "sequence/Task.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <span>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
 class Clock;
 class ProcessExit;
 class Prompter;
+class SequenceRunner;
 struct ModemIdentity;
 
 // Writes a firmware image into the modem's flash memory over the serial line
@@ -21,6 +23,9 @@ struct ModemIdentity;
 // started the program ends, whatever happens: the operator restarts it to use
 // the new firmware.
 //
+// The download is one sequence: each wait (an answer, a pause, a line that
+// is full) suspends it on the runner, so the window repaints and Abort can be
+// pressed between its steps, and nothing else reaches the modem meanwhile.
 // Every answer of the modem is awaited for a limited time; a modem that stays
 // silent gets a message naming the step, and the program closes.
 class FirmwareDownload {
@@ -30,6 +35,7 @@ public:
         LoaderView& view;
         Prompter& prompter;
         ProcessExit& processExit;
+        SequenceRunner& runner;
         const Clock& clock;
         // Read at every pass: a modem not yet initialised (the handshake's
         // reload offer) is not told to prepare first.
@@ -40,36 +46,53 @@ public:
     enum class Step { Prepare, LoadStart, EraseStart, Erase, Result };
     static int limitMs(Step step);
     static constexpr int kWriteLimitMs = 2000;
+    static constexpr int kParkLimitMs = 2000;
     static constexpr int kDownloadRate = 57600;
     static constexpr int kNormalRate = 9600;
 
     explicit FirmwareDownload(Parts parts) : p_(parts) {}
 
-    // Returns only when the operator cancelled the first file choice or the
-    // chosen file cannot be opened; every other way out ends the program.
-    void Load();
+    // "Load Firmware": the download takes its turn on the runner. A second
+    // request while one waits for its turn is dropped.
+    void start();
+    // The download itself, for a sequence that awaits it (the start-up
+    // check's reload offer). Comes back only when the operator cancelled the
+    // first file choice or the chosen file cannot be opened; every other way
+    // out ends the program.
+    Task<> run();
 
 private:
     enum class Closing { WithRestartMessage, Plain };
+    // Thrown to leave the download from any depth for the closing sequence.
+    struct Ending {
+        Closing closing;
+    };
 
+    Task<> load();
     // True when the modem reported success.
-    bool download(const std::filesystem::path& image);
-    void prepareModem();
-    void erase(bool lodImage);
-    void stream(const std::filesystem::path& image);
-    std::uint8_t awaitResult();
+    Task<bool> download(std::filesystem::path image);
+    Task<> prepareModem();
+    Task<> erase(bool lodImage);
+    Task<> stream(std::filesystem::path image);
+    Task<std::uint8_t> awaitResult();
 
-    void writeOrFail(std::span<const std::uint8_t> bytes);
+    // True once the line took all of `bytes` within kWriteLimitMs.
+    Task<bool> write(std::vector<std::uint8_t> bytes);
+    // True once the driver sent what it held within kWriteLimitMs.
+    Task<bool> drained();
+    Task<> writeOrFail(std::vector<std::uint8_t> bytes);
     // Reads until `wanted` arrives; on `failure` (when given) the erase failed.
-    void awaitByte(std::uint8_t wanted, Step step, int failure = -1);
-    std::uint8_t nextByte(Step step, std::int64_t deadline);
+    Task<> awaitByte(std::uint8_t wanted, Step step, int failure = -1);
+    Task<std::uint8_t> nextByte(Step step, std::int64_t deadline);
+    Task<> closingSequence(Closing closing);
 
     [[noreturn]] void fail(const std::string& message);
-    [[noreturn]] void closingSequence(Closing closing);
+    [[noreturn]] void endDownload(Closing closing);
     [[noreturn]] void endProgram();
 
     Parts p_;
     bool firstPass_ = true;
+    bool queued_ = false;
 };
 
 } // namespace orvane

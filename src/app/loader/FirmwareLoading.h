@@ -19,6 +19,7 @@ public:
         DisplayThread& display;
         RoutingFlags& routing;
         Clock& clock;
+        SequenceRunner& runner;
         Prompter& prompter;
         ProcessExit& processExit;
         QMainWindow& mainWindow;
@@ -27,9 +28,12 @@ public:
 
     explicit FirmwareLoading(Parts parts);
 
-    // Returns only when the operator cancelled the first file choice (or the
-    // file could not be opened); otherwise the program ends.
-    void mnuFilesLoadFirmwareClick() { download_.Load(); }
+    // The download takes its turn on the runner. It ends the program unless
+    // the operator cancels the first file choice (or the file cannot be opened).
+    void mnuFilesLoadFirmwareClick() { download_.start(); }
+    // The reload offer of the start-up check awaits the download inside its
+    // own sequence.
+    Task<> run() { return download_.run(); }
     DownloadPanel& panel() { return panel_; }
 
 private:

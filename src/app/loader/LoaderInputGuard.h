@@ -7,10 +7,10 @@ class QWidget;
 
 namespace orvane {
 
-// While the loader owns the port, the waits keep window messages flowing so
-// the window repaints and Abort can be pressed; this keeps the operator's
-// other clicks and keys, and the main window's close box, away from a
-// console whose serial threads are parked.
+// While the loader owns the port, the window keeps working between the
+// download's steps so that it repaints and Abort can be pressed; this keeps
+// the operator's other clicks and keys, and the main window's close box, away
+// from a console whose serial threads are parked.
 class LoaderInputGuard final : public QObject {
 public:
     LoaderInputGuard(QWidget& mainWindow, QWidget& allowed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -8,29 +9,26 @@
 namespace orvane {
 
 // The serial port as the firmware loader owns it: the three serial threads
-// parked, every byte straight to and from the line. Every wait is bounded and
-// keeps window messages flowing.
+// parked, every byte straight to and from the line. Nothing here waits: the
+// download waits between its steps on the sequence runner, and asks again.
 class LoaderPort {
 public:
     virtual ~LoaderPort() = default;
 
-    // Parks ReadCommThread, TransmitThread and DisplayThread, each until it
-    // reports parked; false if one did not. They are never resumed.
-    virtual bool suspendSerialThreads() = 0;
+    // Asks ReadCommThread, TransmitThread and DisplayThread to park; they are
+    // never resumed.
+    virtual void suspendSerialThreads() = 0;
+    // True once all three have reported parked.
+    virtual bool serialThreadsParked() = 0;
     virtual void clearRoutingPaused() = 0;
 
-    // Writes all of `bytes` and waits until the write has completed; false
-    // when the port refused them or did not take them within `limitMs`.
-    virtual bool write(std::span<const std::uint8_t> bytes, int limitMs) = 0;
-    // Waits until the driver has sent everything it holds; false after `limitMs`.
-    virtual bool waitUntilSent(int limitMs) = 0;
-    // The next byte from the modem, or nothing if none came within `limitMs`.
-    virtual std::optional<std::uint8_t> readByte(int limitMs) = 0;
-
-    // Waits `ms` milliseconds.
-    virtual void pause(int ms) = 0;
-    // Handles pending window messages once.
-    virtual void processEvents() = 0;
+    // Hands the line what it takes of `bytes` now, from the front: the count
+    // taken (0 when the line is full), or nothing when the port refused them.
+    virtual std::optional<std::size_t> tryWrite(std::span<const std::uint8_t> bytes) = 0;
+    // True once the driver has sent everything it held.
+    virtual bool allSent() = 0;
+    // The next byte from the modem, if one is there.
+    virtual std::optional<std::uint8_t> tryRead() = 0;
 
     virtual bool setLineRate(int bitsPerSecond) = 0;
     virtual void setRts(bool on) = 0;

@@ -1,26 +1,28 @@
 #include "operations/tones/TestTones.h"
 
-#include "operations/CommandSender.h"
 #include "operations/tones/ToneCommands.h"
+#include "operations/tones/ToneLine.h"
 #include "operations/tones/ToneTestView.h"
-#include "platform/Clock.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/LinkState.h"
+#include "sequence/SequenceRunner.h"
+#include "serial/ModemSender.h"
 #include "serial/RoutingSwitch.h"
 
 namespace orvane {
 namespace {
 
 // The routing thread finishes the item in hand within this time after a
-// suspension or a resumption; the window stays alive meanwhile.
+// suspension or a resumption.
 constexpr int kRoutingSettleMs = 100;
+constexpr const char* kSequenceName = "tone test";
 
 } // namespace
 
 void TestTones::mnuSpecialTestClick() {
     if (link_.linkUp) return;
     view_.open();
-    holdRouting();
+    runner_.start(kSequenceName, [this] { return holdRouting(); });
 }
 
 void TestTones::openFromKey() {
@@ -29,25 +31,37 @@ void TestTones::openFromKey() {
 }
 
 void TestTones::ToneBoxChange(int position) {
-    holdRouting();
-    sender_.send(command(toneTestCommand(link_.operatingMode, position)));
+    // The entry means what it meant in the list the operator saw.
+    const ModemCommand tone = command(toneTestCommand(link_.operatingMode, position));
+    runner_.start(kSequenceName, [this, tone]() -> Task<> {
+        co_await holdRouting();
+        co_await sendPaced(tone);
+    });
 }
 
 void TestTones::butTestCancelClick() {
-    if (holdingRouting_) {
-        holdingRouting_ = false;
-        routing_.resume();
-        clock_.delay(kRoutingSettleMs);
-    }
-    sender_.send(command(CommandCode::TEST_OFF));
+    // Closed at once, so that no tone can be chosen behind the Cancel.
     view_.close();
+    runner_.start(kSequenceName, [this]() -> Task<> {
+        if (holdingRouting_) {
+            holdingRouting_ = false;
+            routing_.resume();
+            co_await runner_.pause(kRoutingSettleMs);
+        }
+        co_await sendPaced(command(CommandCode::TEST_OFF));
+    });
 }
 
-void TestTones::holdRouting() {
-    if (!routing_.isRouting()) return;
+Task<> TestTones::holdRouting() {
+    if (!routing_.isRouting()) co_return;
     routing_.requestSuspend();
     holdingRouting_ = true;
-    clock_.delay(kRoutingSettleMs);
+    co_await runner_.pause(kRoutingSettleMs);
+}
+
+Task<> TestTones::sendPaced(ModemCommand command) {
+    line_.write(command);
+    co_await runner_.pause(ModemSender::kCommandSpacingMs);
 }
 
 } // namespace orvane

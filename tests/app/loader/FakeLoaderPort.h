@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/loader/LoaderPort.h"
-#include "support/ManualClock.h"
 
 #include <deque>
 #include <set>
@@ -11,18 +10,15 @@
 namespace orvane::testing {
 
 // A modem's loader as the console meets it on the line: it answers each
-// command, takes the image, and reports the result once the console stops
-// sending and listens. Time passes on the manual clock only while the console
-// waits.
+// command at once, takes the image, and reports the result once the console
+// stops sending and listens. A silent step never answers.
 class FakeLoaderPort final : public LoaderPort {
 public:
-    explicit FakeLoaderPort(ManualClock& clock) : clock_(clock) {}
-
     // Steps that get no answer: "prep", "start", "erase", "type", "result".
     std::set<std::string> silent;
     bool eraseFails = false;
     std::uint8_t result = 0x0A;
-    // The line stops taking bytes once this many image bytes have gone.
+    // The line stalls once this many image bytes have gone.
     std::optional<std::size_t> refuseImageAfter;
 
     std::vector<std::uint8_t> written;
@@ -32,32 +28,30 @@ public:
     bool closed = false;
     bool rts = true;
 
-    bool suspendSerialThreads() override { return suspended = true; }
+    void suspendSerialThreads() override { suspended = true; }
+    bool serialThreadsParked() override { return suspended; }
     void clearRoutingPaused() override { routingPausedCleared = true; }
-    bool write(std::span<const std::uint8_t> bytes, int) override {
+    std::optional<std::size_t> tryWrite(std::span<const std::uint8_t> bytes) override {
+        std::size_t taken = 0;
         for (std::uint8_t byte : bytes) {
-            if (state_ == State::Image && refuseImageAfter && imageBytes_ >= *refuseImageAfter) return false;
+            if (state_ == State::Image && refuseImageAfter && imageBytes_ >= *refuseImageAfter) break;
             written.push_back(byte);
             take(byte);
+            ++taken;
         }
-        return true;
+        return taken;
     }
-    bool waitUntilSent(int) override { return true; }
-    std::optional<std::uint8_t> readByte(int limitMs) override {
+    bool allSent() override { return true; }
+    std::optional<std::uint8_t> tryRead() override {
         if (replies_.empty() && state_ == State::Image) {
             state_ = State::Commands;
             answer("result", {0x02, 0x80, result});
         }
-        if (replies_.empty()) {
-            clock_.advance(limitMs);
-            return std::nullopt;
-        }
+        if (replies_.empty()) return std::nullopt;
         const std::uint8_t byte = replies_.front();
         replies_.pop_front();
         return byte;
     }
-    void pause(int ms) override { clock_.advance(ms); }
-    void processEvents() override {}
     bool setLineRate(int bitsPerSecond) override {
         rates.push_back(bitsPerSecond);
         return true;
@@ -95,7 +89,6 @@ private:
         }
     }
 
-    ManualClock& clock_;
     State state_ = State::Commands;
     std::deque<std::uint8_t> replies_;
     std::size_t imageBytes_ = 0;

@@ -2,6 +2,8 @@
 #include "app/handshake/ModemIdentity.h"
 #include "app/loader/FirmwareDownload.h"
 #include "app/loader/ImageChunks.h"
+#include "sequence/SequenceRunner.h"
+#include "support/ManualClock.h"
 #include "support/ScriptedPrompter.h"
 
 #include <filesystem>
@@ -81,10 +83,14 @@ struct Case {
     std::vector<std::optional<std::string>> laterFiles = {}; // file choices after the first
 };
 
+// Longer than the slowest download: every answer late to its limit.
+constexpr int kLongestDownloadMs = 120'000;
+
 LoaderRun runLoader(const Case& c) {
     ImageDir dir;
     testing::ManualClock clock;
-    FakeLoaderPort port(clock);
+    SequenceRunner runner(clock);
+    FakeLoaderPort port;
     FakeLoaderView view;
     ScriptedPrompter prompter;
     ThrowingProcessExit exit;
@@ -100,11 +106,15 @@ LoaderRun runLoader(const Case& c) {
     for (PromptAnswer answer : c.answers) prompter.answerNext(answer);
 
     LoaderRun run;
-    try {
-        FirmwareDownload({port, view, prompter, exit, clock, identity}).Load();
-    } catch (const ProcessEnded& ended) {
-        run.ended = ended.code == 0;
-    }
+    FirmwareDownload download({port, view, prompter, exit, runner, clock, identity});
+    runner.start("start-up", [&]() -> Task<> {
+        try {
+            co_await download.run();
+        } catch (const ProcessEnded& ended) {
+            run.ended = ended.code == 0;
+        }
+    });
+    clock.advance(kLongestDownloadMs);
     run.written = port.written;
     run.prompts = prompter.texts();
     run.closed = port.closed;
@@ -188,23 +198,55 @@ TEST(FirmwareDownload, TheLineRateIsRaisedForTheDownloadOnly) {
 
 TEST(FirmwareDownload, CancelOrAnUnreadableFileAtTheFirstChoiceLeavesTheConsoleAsItWas) {
     testing::ManualClock clock;
-    FakeLoaderPort port(clock);
+    SequenceRunner runner(clock);
+    FakeLoaderPort port;
     FakeLoaderView view;
     ScriptedPrompter prompter;
     ThrowingProcessExit exit;
     ModemIdentity identity;
-    FirmwareDownload loader({port, view, prompter, exit, clock, identity});
+    FirmwareDownload loader({port, view, prompter, exit, runner, clock, identity});
 
     prompter.chooseNextFile(std::nullopt);
-    loader.Load();
+    loader.start();
+    EXPECT_TRUE(runner.idle());
     EXPECT_EQ(prompter.fileRequests.back().title, "Select Firmware File To Upload ...");
     prompter.chooseNextFile("/nonexistent/fw.s28");
-    loader.Load();
+    loader.start();
+    EXPECT_TRUE(runner.idle());
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Cannot open input file."});
     EXPECT_TRUE(port.routingPausedCleared);
     EXPECT_FALSE(port.suspended);
     EXPECT_TRUE(port.written.empty());
     EXPECT_TRUE(port.rates.empty());
+}
+
+TEST(FirmwareDownload, AnOperatorCommandArrivingMidwayGoesOutAfterTheWholeDownload) {
+    ImageDir dir;
+    testing::ManualClock clock;
+    SequenceRunner runner(clock);
+    FakeLoaderPort port;
+    FakeLoaderView view;
+    ScriptedPrompter prompter;
+    ThrowingProcessExit exit;
+    ModemIdentity identity;
+    identity.ModemInitialised = true;
+    prompter.chooseNextFile(dir.write("fw.s28", "AB\nCD").string());
+    prompter.answerNext(PromptAnswer::No);
+    FirmwareDownload download({port, view, prompter, exit, runner, clock, identity});
+
+    download.start();
+    clock.advance(50); // the modem is being told to load
+    ASSERT_EQ(port.written, join({kPrep, kStart}));
+    const Bytes call{0x80, 0x13, 'W', '1', 'A', 'W'};
+    runner.start("call", [&]() -> Task<> {
+        EXPECT_EQ(port.tryWrite(call), call.size());
+        co_return;
+    }, SequenceRunner::Kind::HeldCommand);
+    clock.advance(kLongestDownloadMs);
+
+    EXPECT_EQ(port.written, join({kPrep, kStart, kErase, {0x80, 0x01}, kImage, kShutdown, kShutdown,
+                                  {0x80, 0x13, 'W', '1', 'A', 'W'}}));
+    EXPECT_TRUE(runner.idle());
 }
 
 } // namespace
