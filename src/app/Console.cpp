@@ -120,11 +120,11 @@ Console::Console(ConsoleServices services, QObject* parent)
         directories_.base);
     monitorDisplays_.attach(*monitor_);
     firmware_ = std::make_unique<FirmwareLoading>(FirmwareLoading::Parts{
-        *port_, *display_, routing_, services_.clock, services_.prompter, services_.processExit,
-        *mainWindow_, identity_});
+        *port_, *display_, routing_, services_.clock, sequences_, services_.prompter,
+        services_.processExit, *mainWindow_, identity_});
     onAir_ = std::make_unique<OnAirOperations>(OnAirOperations::Parts{
         *mainWindow_, modem_->link(), settings_, modem_->commands(), modem_->surface(),
-        services_.clock, services_.prompter, *display_});
+        services_.prompter, *display_, *port_, sequences_});
     createSessionLog();
     transfers_ = std::make_unique<FileTransfers>(FileTransfers::Environment{
         services_.clock, services_.prompter, rxQueue_, routing_, echoes_, *port_, *modem_,
@@ -294,7 +294,7 @@ Task<bool> Console::startupSequence() {
     ModemHandshake handshake(*port_, services_.clock, sequences_, services_.prompter,
                              services_.processExit, services_.sound, [this]() -> Task<bool> {
                                  // Back here only when the operator cancelled the file choice.
-                                 firmware_->mnuFilesLoadFirmwareClick();
+                                 co_await firmware_->run();
                                  co_return false;
                              });
     bool opened = port_->open();

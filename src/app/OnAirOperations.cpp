@@ -7,7 +7,7 @@ namespace orvane {
 
 OnAirOperations::OnAirOperations(Parts parts)
     : toneTestBox_(parts.window),
-      tones_(parts.link, parts.sender, parts.clock, parts.routing, toneTestBox_),
+      tones_(parts.link, parts.line, parts.sequences, parts.routing, toneTestBox_),
       panels_(parts.window, parts.prompter),
       broadcasts_(parts.link, parts.settings, parts.sender, parts.surface, panels_) {
     toneTestBox_.connectTo(tones_);

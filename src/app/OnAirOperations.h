@@ -7,12 +7,13 @@
 
 namespace orvane {
 
-class Clock;
 class CommandSender;
 class MainWindow;
 class ModeSurface;
 class Prompter;
 class RoutingSwitch;
+class SequenceLine;
+class SequenceRunner;
 struct LinkState;
 struct Settings;
 
@@ -26,9 +27,10 @@ public:
         Settings& settings;
         CommandSender& sender;
         ModeSurface& surface;
-        Clock& clock;
         Prompter& prompter;
         RoutingSwitch& routing;
+        SequenceLine& line;
+        SequenceRunner& sequences;
     };
     explicit OnAirOperations(Parts parts);
 

@@ -4,11 +4,6 @@
 
 namespace orvane {
 
-Task<> sendPaced(ModemCommand command, SequenceLine& line, SequenceRunner& runner) {
-    line.write(command);
-    co_await runner.pause(kCommandSpacingMs);
-}
-
 Task<> play(CommandSteps steps, SequenceLine& line, SequenceRunner& runner) {
     for (const CommandSteps::Step& step : steps.steps()) {
         if (const auto* command = std::get_if<ModemCommand>(&step)) {

@@ -2,6 +2,7 @@
 
 #include "modes/ModeCommandSink.h"
 #include "protocol/ModemCommand.h"
+#include "protocol/PacedCommands.h"
 #include "sequence/Task.h"
 
 #include <variant>
@@ -10,15 +11,6 @@
 namespace orvane {
 
 class SequenceRunner;
-
-// Where a running sequence puts its commands: straight onto the transmit
-// queue, with no wait, and the routing hold it may ask for.
-class SequenceLine {
-public:
-    virtual ~SequenceLine() = default;
-    virtual void write(const ModemCommand& command) = 0;
-    virtual void holdRouting(bool held) = 0;
-};
 
 // A set-up written down before it is sent: the commands in order and the
 // routing pauses between them. The set-up code writes into it as into the
@@ -39,11 +31,6 @@ private:
     std::vector<Step> steps_;
 };
 
-// The modem takes a command at most every 50 ms.
-inline constexpr int kCommandSpacingMs = 50;
-
-// Sends one command and waits out the spacing after it.
-Task<> sendPaced(ModemCommand command, SequenceLine& line, SequenceRunner& runner);
 // Sends the steps in order: each command followed by the spacing, each
 // routing pause as a hold of the routing for its time.
 Task<> play(CommandSteps steps, SequenceLine& line, SequenceRunner& runner);

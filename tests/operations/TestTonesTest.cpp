@@ -1,5 +1,5 @@
 #include "operations/tones/TestTones.h"
-#include "operations/tones/ToneLine.h"
+#include "protocol/PacedCommands.h"
 #include "operations/tones/ToneTestView.h"
 #include "protocol/link/LinkState.h"
 #include "sequence/SequenceRunner.h"
@@ -35,12 +35,13 @@ public:
 };
 
 // Each command as it reaches the modem, with the time it went: "80 05 at 100".
-class RecordingLine final : public ToneLine {
+class RecordingLine final : public SequenceLine {
 public:
     explicit RecordingLine(const ManualClock& clock) : clock_(clock) {}
     void write(const ModemCommand& command) override {
         log.push_back(toHex(command.bytes()) + " at " + std::to_string(clock_.tickMs()));
     }
+    void holdRouting(bool) override {}
     std::vector<std::string> log;
 
 private:

@@ -59,7 +59,12 @@ struct ProcessEnded : std::runtime_error {
 
 class ThrowingProcessExit final : public ProcessExit {
 public:
-    [[noreturn]] void exitNow(int code) override { throw ProcessEnded(code); }
+    [[noreturn]] void exitNow(int code) override {
+        ended = true;
+        throw ProcessEnded(code);
+    }
+    // Set once an end was asked for, even where a sequence caught the throw.
+    bool ended = false;
 };
 
 } // namespace orvane::testing

@@ -1,12 +1,11 @@
 #include "operations/tones/TestTones.h"
 
 #include "operations/tones/ToneCommands.h"
-#include "operations/tones/ToneLine.h"
 #include "operations/tones/ToneTestView.h"
 #include "protocol/CommandBuilders.h"
+#include "protocol/PacedCommands.h"
 #include "protocol/link/LinkState.h"
 #include "sequence/SequenceRunner.h"
-#include "serial/ModemSender.h"
 #include "serial/RoutingSwitch.h"
 
 namespace orvane {
@@ -35,7 +34,7 @@ void TestTones::ToneBoxChange(int position) {
     const ModemCommand tone = command(toneTestCommand(link_.operatingMode, position));
     runner_.start(kSequenceName, [this, tone]() -> Task<> {
         co_await holdRouting();
-        co_await sendPaced(tone);
+        co_await sendPaced(tone, line_, runner_);
     });
 }
 
@@ -48,7 +47,7 @@ void TestTones::butTestCancelClick() {
             routing_.resume();
             co_await runner_.pause(kRoutingSettleMs);
         }
-        co_await sendPaced(command(CommandCode::TEST_OFF));
+        co_await sendPaced(command(CommandCode::TEST_OFF), line_, runner_);
     });
 }
 
@@ -57,11 +56,6 @@ Task<> TestTones::holdRouting() {
     routing_.requestSuspend();
     holdingRouting_ = true;
     co_await runner_.pause(kRoutingSettleMs);
-}
-
-Task<> TestTones::sendPaced(ModemCommand command) {
-    line_.write(command);
-    co_await runner_.pause(ModemSender::kCommandSpacingMs);
 }
 
 } // namespace orvane

@@ -7,7 +7,7 @@ namespace orvane {
 
 class RoutingSwitch;
 class SequenceRunner;
-class ToneLine;
+class SequenceLine;
 class ToneTestView;
 struct LinkState;
 
@@ -20,7 +20,7 @@ struct LinkState;
 // nothing else reaches the modem for the command spacing after it.
 class TestTones {
 public:
-    TestTones(const LinkState& link, ToneLine& line, SequenceRunner& runner, RoutingSwitch& routing,
+    TestTones(const LinkState& link, SequenceLine& line, SequenceRunner& runner, RoutingSwitch& routing,
               ToneTestView& view)
         : link_(link), line_(line), runner_(runner), routing_(routing), view_(view) {}
 
@@ -37,10 +37,9 @@ public:
 
 private:
     Task<> holdRouting();
-    Task<> sendPaced(ModemCommand command);
 
     const LinkState& link_;
-    ToneLine& line_;
+    SequenceLine& line_;
     SequenceRunner& runner_;
     RoutingSwitch& routing_;
     ToneTestView& view_;

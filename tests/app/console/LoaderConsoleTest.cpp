@@ -39,7 +39,8 @@ struct LoaderConsole : ::testing::Test {
     // Runs the loader to its end; the program ends there.
     void load() {
         before = rig.received().size();
-        EXPECT_THROW(t.console.firmware().mnuFilesLoadFirmwareClick(), ProcessEnded);
+        t.console.firmware().mnuFilesLoadFirmwareClick();
+        EXPECT_TRUE(t.waitFor([&] { return t.processExit.ended && t.console.sequences().idle(); }, 60000));
     }
     // What the simulator received from the loader, once it ends in `tail`.
     std::string settle(const std::string& tail) {
@@ -69,6 +70,8 @@ TEST_F(LoaderConsole, CancelAtTheFirstFileChoiceLeavesTheConsoleWorkingAt9600) {
     start();
     t.prompter.chooseNextFile(std::nullopt);
     t.console.firmware().mnuFilesLoadFirmwareClick();
+    ASSERT_TRUE(t.waitFor([&] { return t.console.sequences().idle(); }));
+    EXPECT_FALSE(t.processExit.ended);
     termios line{};
     ASSERT_EQ(::tcgetattr(t.console.port().port()->fd(), &line), 0);
     EXPECT_EQ(::cfgetospeed(&line), speed_t(B9600));
