@@ -116,6 +116,18 @@ void VirtualDisplay::keys(const std::string& names) {
     run("timeout 10 xdotool", "key --clearmodifiers " + names);
 }
 
+void VirtualDisplay::click(const std::string& window, int right, int bottom,
+                           const std::string& thenKeys) {
+    // "Geometry: 615x468" among the lines xdotool prints.
+    const std::string geometry = run("timeout 10 xdotool", "getwindowgeometry " + window);
+    int width = 0, height = 0;
+    const auto at = geometry.find("Geometry: ");
+    if (at != std::string::npos) std::sscanf(geometry.c_str() + at, "Geometry: %dx%d", &width, &height);
+    run("timeout 10 xdotool", "mousemove --window " + window + " " + std::to_string(width - right) + " " +
+                                  std::to_string(height - bottom) + " click 1" +
+                                  (thenKeys.empty() ? "" : " key --clearmodifiers " + thenKeys));
+}
+
 void VirtualDisplay::type(const std::string& text) {
     run("timeout 10 xdotool", "type --delay 20 " + quoted(text));
 }

@@ -36,6 +36,9 @@ public:
     void place(const std::string& window, int x, int y, int width, int height);
     // Key names as xdotool knows them ("alt+f", "Return").
     void keys(const std::string& names);
+    // A click at (right, bottom) pixels in from the window's lower right corner, then the
+    // keys if any, in one go: as quick as an operator's hand.
+    void click(const std::string& window, int right, int bottom, const std::string& thenKeys = {});
     // Text typed key by key.
     void type(const std::string& text);
     void screenshot(const std::filesystem::path& file);
