@@ -47,6 +47,7 @@ FileTransfers::FileTransfers(Environment environment)
                                            static_cast<TextFileView&>(*this),
                                            static_cast<TextSendMode&>(*this), env_.report);
 
+    connect(&env_.window, &MainWindow::txEmpty, this, [this] { runIfEmpty(); });
     connect(panel_, &FileXferPanel::butXferAbortClick, this,
             [this] { binary_->butXferAbortClick(); });
     env_.window.onTriggered("mnuFilesSendBinaryFile", [this] { mnuFilesSendBinaryFileClick(); });
@@ -148,11 +149,13 @@ void FileTransfers::sendCommand(CommandCode code) {
 std::size_t FileTransfers::pendingBytes() {
     return static_cast<std::size_t>(std::max(env_.port.pendingOutput(), 0));
 }
-void FileTransfers::waitUntilEmpty() {
-    while (pendingBytes() > 0 && env_.port.isOpen()) {
-        env_.clock.processEvents();
-        env_.clock.delay(1);
-    }
+void FileTransfers::whenEmpty(std::function<void()> then) {
+    afterEmpty_ = std::move(then);
+    runIfEmpty();
+}
+void FileTransfers::runIfEmpty() {
+    if (!afterEmpty_ || (pendingBytes() > 0 && env_.port.isOpen())) return;
+    std::exchange(afterEmpty_, {})();
 }
 
 // InBandStatusSink
