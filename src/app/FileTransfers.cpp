@@ -41,7 +41,7 @@ FileTransfers::FileTransfers(Environment environment)
                                   env_.programDir,
                                   env_.programDir / "In"};
     binary_ = std::make_unique<BinaryTransfer>(context, env_.routing, *fax_);
-    inBand_ = std::make_unique<InBandHandler>(env_.queue, env_.clock, *binary_,
+    inBand_ = std::make_unique<InBandHandler>(env_.queue.followOns(), *binary_,
                                               static_cast<InBandStatusSink&>(*this));
     text_ = std::make_unique<TextFileSend>(files_, line, env_.echoes,
                                            static_cast<TextFileView&>(*this),
@@ -159,11 +159,8 @@ void FileTransfers::runIfEmpty() {
 }
 
 // InBandStatusSink
-void FileTransfers::dispatchInBandStatus(std::uint8_t code) {
-    env_.modem.status().inBandDispatcher().dispatch(code);
-}
-bool FileTransfers::routingActive() const {
-    return env_.routing.RoutingEnabled;
+Task<> FileTransfers::dispatchInBandStatus(std::uint8_t code) {
+    return env_.modem.status().inBandDispatcher().handle(code);
 }
 
 // FaxConsole

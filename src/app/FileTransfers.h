@@ -106,8 +106,7 @@ private:
     void whenEmpty(std::function<void()> then) override;
     void runIfEmpty();
     // InBandStatusSink
-    void dispatchInBandStatus(std::uint8_t code) override;
-    bool routingActive() const override;
+    Task<> dispatchInBandStatus(std::uint8_t code) override;
     // FaxConsole
     void setLinkUp(bool up) override;
     void runQuoralSetup() override;
