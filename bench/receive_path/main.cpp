@@ -1,8 +1,8 @@
 // Feeds a pseudo-terminal as the modem would (text lines with CR LF, status
 // codes with their prefix) and measures how many items a second reach their
 // handler: SerialPort, ReadCommThread and RxDecoder into the RxQueue, then
-// DisplayThread with a blocking hand-over per item to the user-interface
-// thread, where text goes into a receive pane that already holds 1 MB.
+// DisplayThread handing bursts of items over to the user-interface thread,
+// where text goes into a receive pane that already holds 1 MB.
 
 #include "serial/DisplayThread.h"
 #include "serial/EchoCounter.h"
@@ -68,7 +68,7 @@ std::vector<std::uint8_t> modemStream(std::size_t lines, std::size_t& items) {
     return stream;
 }
 
-// The app's side of the hand-over: the routing thread blocks until the
+// The app's side of the hand-over: the routing thread waits until the
 // user-interface thread has routed a burst, each item handled before the next.
 class PaneDelivery final : public ReceiveDelivery,
                            public BinaryReceiveSink,
@@ -93,8 +93,8 @@ public:
         });
     }
     void writeByte(std::uint8_t) override { delivered(); }
-    void runOnHandlerThread(const std::function<void()>& burst) override {
-        QMetaObject::invokeMethod(&uiContext_, [&burst] { burst(); }, Qt::BlockingQueuedConnection);
+    void post(std::function<void()> burst) override {
+        QMetaObject::invokeMethod(&uiContext_, std::move(burst), Qt::QueuedConnection);
     }
 
     bool faxTransferPanelVisible() const override { return false; }
@@ -278,8 +278,7 @@ int main(int argc, char** argv) {
     CountingTap counting(trace);
     if (qEnvironmentVariableIsSet("BENCH_TRACE")) opening.port->setWireTap(&counting);
     ReadCommThread reader(*opening.port, queue, filter);
-    DisplayThread display(queue, flags, delivery, delivery,
-                          [] { QCoreApplication::processEvents(); });
+    DisplayThread display(queue, flags, delivery, delivery);
     display.resume();
 
     QElapsedTimer timer;

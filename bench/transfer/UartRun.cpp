@@ -23,8 +23,9 @@ public:
     void sendBytes(std::span<const std::uint8_t> bytes) override { queue_.append(bytes); }
     void sendCommand(CommandCode code) override { queue_.append(command(code).bytes()); }
     std::size_t pendingBytes() override { return queue_.length(); }
-    void waitUntilEmpty() override {
+    void whenEmpty(std::function<void()> then) override {
         while (queue_.length() > 0) std::this_thread::sleep_for(1ms);
+        then();
     }
 
 private:

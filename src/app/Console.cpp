@@ -87,8 +87,7 @@ Console::Console(ConsoleServices services, QObject* parent)
                          [this](std::uint8_t c) { charHandler_->handle(c); }});
     // The user-interface thread's waits for received items sleep until one is stored.
     rxQueue_.setEventLoopWaker([&clock = services_.clock] { clock.wakeWaiters(); });
-    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_,
-                                               [this] { services_.clock.processEvents(); });
+    display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_);
     echoes_.reset();
     if (QAction* amtor = mainWindow_->action("mnuCodeAmtor")) amtor->setText(QStringLiteral("&TOR"));
     createWorkingDirectories();

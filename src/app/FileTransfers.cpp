@@ -41,12 +41,13 @@ FileTransfers::FileTransfers(Environment environment)
                                   env_.programDir,
                                   env_.programDir / "In"};
     binary_ = std::make_unique<BinaryTransfer>(context, env_.routing, *fax_);
-    inBand_ = std::make_unique<InBandHandler>(env_.queue, env_.clock, *binary_,
+    inBand_ = std::make_unique<InBandHandler>(env_.queue.followOns(), *binary_,
                                               static_cast<InBandStatusSink&>(*this));
     text_ = std::make_unique<TextFileSend>(files_, line, env_.echoes,
                                            static_cast<TextFileView&>(*this),
                                            static_cast<TextSendMode&>(*this), env_.report);
 
+    connect(&env_.window, &MainWindow::txEmpty, this, [this] { runIfEmpty(); });
     connect(panel_, &FileXferPanel::butXferAbortClick, this,
             [this] { binary_->butXferAbortClick(); });
     env_.window.onTriggered("mnuFilesSendBinaryFile", [this] { mnuFilesSendBinaryFileClick(); });
@@ -148,19 +149,18 @@ void FileTransfers::sendCommand(CommandCode code) {
 std::size_t FileTransfers::pendingBytes() {
     return static_cast<std::size_t>(std::max(env_.port.pendingOutput(), 0));
 }
-void FileTransfers::waitUntilEmpty() {
-    while (pendingBytes() > 0 && env_.port.isOpen()) {
-        env_.clock.processEvents();
-        env_.clock.delay(1);
-    }
+void FileTransfers::whenEmpty(std::function<void()> then) {
+    afterEmpty_ = std::move(then);
+    runIfEmpty();
+}
+void FileTransfers::runIfEmpty() {
+    if (!afterEmpty_ || (pendingBytes() > 0 && env_.port.isOpen())) return;
+    std::exchange(afterEmpty_, {})();
 }
 
 // InBandStatusSink
-void FileTransfers::dispatchInBandStatus(std::uint8_t code) {
-    env_.modem.status().inBandDispatcher().dispatch(code);
-}
-bool FileTransfers::routingActive() const {
-    return env_.routing.RoutingEnabled;
+Task<> FileTransfers::dispatchInBandStatus(std::uint8_t code) {
+    return env_.modem.status().inBandDispatcher().handle(code);
 }
 
 // FaxConsole

@@ -103,10 +103,10 @@ private:
     void sendBytes(std::span<const std::uint8_t> bytes) override;
     void sendCommand(CommandCode code) override;
     std::size_t pendingBytes() override;
-    void waitUntilEmpty() override;
+    void whenEmpty(std::function<void()> then) override;
+    void runIfEmpty();
     // InBandStatusSink
-    void dispatchInBandStatus(std::uint8_t code) override;
-    bool routingActive() const override;
+    Task<> dispatchInBandStatus(std::uint8_t code) override;
     // FaxConsole
     void setLinkUp(bool up) override;
     void runQuoralSetup() override;
@@ -131,6 +131,7 @@ private:
     std::unique_ptr<BinaryTransfer> binary_;
     std::unique_ptr<InBandHandler> inBand_;
     std::unique_ptr<TextFileSend> text_;
+    std::function<void()> afterEmpty_; // waits for the transmit queue to empty
 };
 
 } // namespace orvane

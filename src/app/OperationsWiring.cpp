@@ -17,7 +17,7 @@ OperationsWiring::OperationsWiring(Environment environment)
     txPane_ = std::make_unique<TransmitPaneText>(pane, env_.settings);
     LinkState& link = env_.modem.link();
     pump_ = std::make_unique<TransmitPump>(TransmitPump::Parts{*txPane_, sendState_, link, env_.modem.terminal(),
-                                                               env_.echoes, line_, env_.clock,
+                                                               env_.echoes, line_,
                                                                env_.transfers.binary, env_.transfers.textFile});
     new TransmitKeyFilter(pane, *txPane_, *pump_, env_.transfers.binary, env_.sound);
     QObject::connect(&env_.window, &MainWindow::txEmpty, &env_.window,

@@ -17,6 +17,7 @@ namespace orvane {
 
 class Broadcasts;
 class CallPanel;
+class Clock;
 class HereIsPanel;
 class MainWindow;
 class ModemControl;

@@ -8,9 +8,8 @@
 
 namespace orvane {
 
-// Hands each routed item to its handler on the user-interface thread and
-// waits there until the handler has returned, so the routing thread takes no
-// further item meanwhile and handlers may read follow-on items themselves.
+// Runs the routing's bursts on the user-interface thread, where each routed
+// item goes to its handler.
 class ReceiveBridge final : public QObject, public ReceiveDelivery {
     Q_OBJECT
 public:
@@ -26,10 +25,12 @@ public:
     void deliverStatus(std::uint8_t code) override { deliver(handlers_.status, code); }
     void deliverInBand(std::uint8_t byte) override { deliver(handlers_.inBand, byte); }
     void deliverReceivedChar(std::uint8_t byte) override { deliver(handlers_.receivedChar, byte); }
-    void runOnHandlerThread(const std::function<void()>& burst) override;
+    void post(std::function<void()> burst) override;
 
 private:
-    void deliver(const std::function<void(std::uint8_t)>& handler, std::uint8_t value);
+    static void deliver(const std::function<void(std::uint8_t)>& handler, std::uint8_t value) {
+        if (handler) handler(value);
+    }
     Handlers handlers_;
 };
 

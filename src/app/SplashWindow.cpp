@@ -1,7 +1,6 @@
 #include "app/SplashWindow.h"
 
 #include "app/Version.h"
-#include "platform/Clock.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,8 +11,8 @@
 
 namespace orvane {
 
-SplashWindow::SplashWindow(Clock& clock, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), clock_(clock) {
+SplashWindow::SplashWindow(Clock& /*clock*/, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("SplashFrm"));
     setWindowTitle(QStringLiteral("Orvane"));
     setAutoFillBackground(true);
@@ -53,12 +52,7 @@ void SplashWindow::moveCaretToEnd() {
 }
 
 void SplashWindow::logStep(const QString& step) {
-    clock_.delay(10);
-    appendText(step);
-    for (int dot = 0; dot < 8; ++dot) {
-        clock_.delay(10);
-        appendText(QStringLiteral("."));
-    }
+    appendText(step + QStringLiteral("........"));
     moveCaretToEnd();
 }
 

@@ -12,9 +12,11 @@ class Clock;
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:
+    // The clock is not used: the steps show at once. (The console still
+    // hands it over.)
     explicit SplashWindow(Clock& clock, QWidget* parent = nullptr);
 
-    // "Reading Configuration" followed by eight dots, 10 ms apart.
+    // "Reading Configuration" followed by eight dots.
     void logStep(const QString& step);
     // The line "..OK" that closes a step.
     void logOk();
@@ -23,7 +25,6 @@ public:
 
 private:
     void appendText(const QString& text);
-    Clock& clock_;
     QPlainTextEdit* memo_;
 };
 

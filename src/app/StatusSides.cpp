@@ -17,10 +17,6 @@ void ConsoleSupervision::modemSilenceShutdown() { console_.modemStoppedRespondin
 
 void ConsoleSupervision::hardwareResetRecovery() { console_.modem().codeMenu().hardwareResetRecovery(); }
 
-bool ConsoleReceiveSide::routingActive() const {
-    return routing_.RoutingEnabled.load() && displayRunning_;
-}
-
 void ConsoleReceiveSide::setEchoMode(bool on) { routing_.EchoMode = on; }
 
 void ConsoleReceiveSide::resetEchoPending() { echoes_.reset(); }

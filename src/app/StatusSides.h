@@ -37,10 +37,11 @@ private:
 // The receive routing and the port as the status handling sees them.
 class ConsoleReceiveSide final : public ReceiveSide {
 public:
+    // Whether routing runs is no longer asked: a status whose bytes stop
+    // coming simply waits.
     ConsoleReceiveSide(RoutingFlags& routing, EchoCounter& echoes, PortSession& port,
-                       const bool& displayRunning)
-        : routing_(routing), echoes_(echoes), port_(port), displayRunning_(displayRunning) {}
-    bool routingActive() const override;
+                       const bool& /*displayRunning*/)
+        : routing_(routing), echoes_(echoes), port_(port) {}
     void setEchoMode(bool on) override;
     void resetEchoPending() override;
     void clearLineErrors() override;
@@ -49,7 +50,6 @@ private:
     RoutingFlags& routing_;
     EchoCounter& echoes_;
     PortSession& port_;
-    const bool& displayRunning_;
 };
 
 // File activities and the typed text's line ends, as a link change reaches them.

@@ -5,10 +5,10 @@ namespace orvane {
 StatusWiring::StatusWiring(RxQueue& queue, Clock& clock, Sound& sound, ConsoleSurface& surface,
                            const StatusSides& sides) {
     timers_ = std::make_unique<SupervisionTimers>(clock, link_, surface, sides.supervision);
-    const StatusDispatchContext context{queue,          clock,         sound,
-                                        link_,          records_,      *timers_,
-                                        surface,        sides.monitors, sides.receive,
-                                        sides.activities, sides.settings};
+    const StatusDispatchContext context{queue,         sound,          link_,
+                                        records_,      *timers_,       surface,
+                                        sides.monitors, sides.receive, sides.activities,
+                                        sides.settings};
     dispatcher_ = std::make_unique<StatusDispatcher>(context);
     inBand_ = std::make_unique<InBandStatusDispatcher>(context);
 }

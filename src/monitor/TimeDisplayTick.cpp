@@ -25,26 +25,12 @@ bool TimeDisplayTick::isRunning() const {
 }
 
 void TimeDisplayTick::TimeDisplayTimerTimer() {
-    // The event handling between the steps may deliver this timer again; a
-    // tick inside a tick would run the transfer steps out of order.
-    if (inTick_) return;
-    inTick_ = true;
-
     statusBar_.setPanel(panel::Clock, ClockText(clock_.now()));
-    clock_.processEvents();
-
     if (transfers_->binaryReceiveActive()) showBinaryReceiveProgress();
-    clock_.processEvents();
-
     statusBar_.setPanel(panel::Format, LineCountText(statusBar_.receiveLineCount(),
-                                                               statusBar_.transmitLineCount()));
-    clock_.processEvents();
-
+                                                     statusBar_.transmitLineCount()));
     transfers_->textFileProgressStep();
-    clock_.processEvents();
-
     transfers_->binarySendProgressStep();
-    inTick_ = false;
 }
 
 void TimeDisplayTick::showBinaryReceiveProgress() {

@@ -11,7 +11,7 @@ namespace orvane {
 
 // TimeDisplayTimer, every 250 ms: the UTC clock in panel 8, the binary receive
 // progress, the pane line counts in panel 5, then the text-file and binary
-// send progress steps, with window events handled between the steps.
+// send progress steps.
 class TimeDisplayTick {
 public:
     static constexpr int kIntervalMs = 250;
@@ -43,7 +43,6 @@ private:
     TransferProgress* transfers_;
     std::unique_ptr<Timer> timer_;
     ThroughputState throughput_;
-    bool inTick_ = false;
 };
 
 } // namespace orvane

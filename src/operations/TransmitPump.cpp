@@ -4,7 +4,6 @@
 #include "operations/PumpLine.h"
 #include "operations/PumpSources.h"
 #include "operations/TransmitPaneText.h"
-#include "platform/Clock.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/LinkState.h"
 #include "serial/EchoCounter.h"
@@ -65,7 +64,7 @@ PumpView TransmitPump::view() {
 }
 
 void TransmitPump::TransmitPumpPass() {
-    if (busy_) return; // entered again while it processes window messages
+    if (busy_) return; // entered again while a command's spacing handles window messages
     const BusyMark busy(busy_);
 
     const PumpAction action = decidePumpPass(view(), p_.terminal.endOfLineSequence);
@@ -83,10 +82,7 @@ void TransmitPump::TransmitPumpPass() {
         writeLimit_ = action.writeLimit;
         p_.line.setWriteLimit(writeLimit_);
     }
-    if (action.step == Step::QueueBusy) {
-        p_.clock.processEvents();
-        return;
-    }
+    if (action.step == Step::QueueBusy) return;
     apply(action);
 }
 

@@ -9,7 +9,6 @@
 namespace orvane {
 
 class BinaryPumpSource;
-class Clock;
 class EchoCounter;
 class PumpLine;
 class TextFilePumpSource;
@@ -40,7 +39,6 @@ public:
         TerminalModeState& terminal;
         EchoCounter& echoes;
         PumpLine& line;
-        Clock& clock;
         BinaryPumpSource& binary;
         TextFilePumpSource& textFile;
     };

@@ -5,7 +5,8 @@
 
 #include <chrono>
 #include <cstdint>
-#include <functional>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 namespace orvane {
@@ -19,13 +20,14 @@ struct RoutingFlags;
 // suspended; the console resumes it after the handshake. The thread ends when
 // RoutingEnabled is cleared or it is told to stop.
 //
-// The routing thread waits for the user-interface thread at every delivery,
-// so whenever the user-interface thread waits for it (suspend, stop) it runs
-// `keepAlive` (the app handles window messages there) between short sleeps.
+// The items are routed in bursts on the handlers' thread while this thread
+// waits for the burst to end. The user-interface thread that suspends or
+// stops us does not wait for a burst it has yet to run: a burst that has not
+// begun is taken back, its items stay queued, and the thread parks or ends.
 class DisplayThread final : public RoutingSwitch {
 public:
     DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
-                  BinaryReceiveSink& binaryFile, std::function<void()> keepAlive = {});
+                  BinaryReceiveSink& binaryFile);
     ~DisplayThread() override;
     DisplayThread(const DisplayThread&) = delete;
     DisplayThread& operator=(const DisplayThread&) = delete;
@@ -40,17 +42,22 @@ public:
     void stop();
 
 private:
+    class BurstGate;
+
     void run();
     void waitForWork();
+    void handOverBurst();
     void routeBurst();
     void routeOne(std::int32_t item);
     bool mayTakeNext() const;
+    void wakeUp();
 
     RxQueue& queue_;
     const RoutingFlags& flags_;
     ReceiveDelivery& delivery_;
     BinaryReceiveSink& binaryFile_;
-    std::function<void()> keepAlive_;
+    std::mutex gateLock_;
+    std::shared_ptr<BurstGate> gate_; // the burst handed over, while we wait for it
     ThreadControl control_{true};
     std::thread thread_;
 };

@@ -18,9 +18,10 @@ enum class Route {
 
 Route routeFor(std::int32_t item, const RoutingFlags& flags);
 
-// The handlers on the user-interface thread. The app hands each call over
-// synchronously: the routing thread takes no further item before it returns,
-// so a handler may take follow-on items from the RxQueue itself.
+// The handlers on the user-interface thread. The routing thread routes a
+// burst of items there, each handled before the next is taken, and takes no
+// further item until the burst has ended. A handler that needs the items
+// after its own awaits them through the RxQueue's followOns().
 class ReceiveDelivery {
 public:
     virtual ~ReceiveDelivery() = default;
@@ -28,11 +29,11 @@ public:
     virtual void deliverInBand(std::uint8_t byte) = 0;
     virtual void deliverReceivedChar(std::uint8_t byte) = 0;
 
-    // Runs `burst` on the handlers' thread and returns when it has finished.
-    // The routing thread routes a burst of items inside it, each handled
-    // before the next is taken, so a burst costs one round trip instead of
-    // one per item. The default runs it right here.
-    virtual void runOnHandlerThread(const std::function<void()>& burst) { burst(); }
+    // Has `burst` run on the handlers' thread, later, without waiting for
+    // it; the routing thread waits itself, so that it can take a burst back
+    // that has not begun when it is told to stop or suspend. The default runs
+    // it right here.
+    virtual void post(std::function<void()> burst) { burst(); }
 };
 
 // The file of a binary receive. Written straight from the routing thread.

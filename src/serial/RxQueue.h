@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/FollowOnItems.h"
+
 #include <array>
 #include <atomic>
 #include <condition_variable>
@@ -41,6 +43,11 @@ public:
     int readIndex() const;
     int writeIndex() const;
 
+    // The receive handler that awaits the items after a status code or an
+    // in-band start: the routing hands them to it before anyone else. The
+    // handlers' thread only.
+    FollowOnItems& followOns() { return followOns_; }
+
     // Consumer waits, so that nobody polls the count. A consumer thread waits
     // on the queue itself: until `ready()` holds (checked under the queue's
     // lock after every stored item and every wakeConsumers()), or `limit`.
@@ -76,6 +83,7 @@ private:
     std::atomic<int> count_{0};
     bool released_ = false;
     bool producerWaiting_ = false;
+    FollowOnItems followOns_;
 };
 
 } // namespace orvane

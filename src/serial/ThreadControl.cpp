@@ -4,10 +4,6 @@
 
 namespace orvane {
 
-namespace {
-constexpr auto kPumpInterval = std::chrono::milliseconds(1);
-}
-
 void ThreadControl::changed() {
     cv_.notify_all();
     if (wake_) wake_();
@@ -56,28 +52,14 @@ void ThreadControl::markEnded() {
     cv_.notify_all();
 }
 
-bool ThreadControl::waitFor(const std::function<bool()>& reached, std::chrono::milliseconds limit,
-                            const std::function<void()>& whileWaiting) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
+bool ThreadControl::waitUntilParked(std::chrono::milliseconds limit) {
     std::unique_lock guard(lock_);
-    if (!whileWaiting) return cv_.wait_until(guard, deadline, reached);
-    while (!reached()) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        guard.unlock();
-        whileWaiting();
-        guard.lock();
-        cv_.wait_for(guard, kPumpInterval, reached);
-    }
-    return true;
+    return cv_.wait_for(guard, limit, [this] { return parked_ || ended_; });
 }
 
-bool ThreadControl::waitUntilParked(std::chrono::milliseconds limit,
-                                    const std::function<void()>& whileWaiting) {
-    return waitFor([this] { return parked_ || ended_; }, limit, whileWaiting);
-}
-
-void ThreadControl::waitUntilEnded(const std::function<void()>& whileWaiting) {
-    waitFor([this] { return ended_; }, std::chrono::hours(24 * 365), whileWaiting);
+void ThreadControl::waitUntilEnded() {
+    std::unique_lock guard(lock_);
+    cv_.wait(guard, [this] { return ended_; });
 }
 
 void nameThisThread(const char* name) {

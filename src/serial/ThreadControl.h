@@ -11,9 +11,8 @@ namespace orvane {
 // Cooperative stop and suspend for our worker threads. The worker calls
 // checkpoint() before it takes the next piece of work, so nothing is taken
 // and then dropped; the controller asks and, where it must, waits until the
-// worker has parked. A controller on the user-interface thread passes a
-// `whileWaiting` that handles window messages: the worker may itself be
-// waiting for the user-interface thread to take a delivery.
+// worker has parked. A worker that may be waiting for its controller's
+// thread gives that wait up when it is woken by the request.
 class ThreadControl {
 public:
     explicit ThreadControl(bool startSuspended = false) : suspended_(startSuspended) {}
@@ -27,10 +26,9 @@ public:
     void stop();
 
     // True once the worker is parked (or has ended); false if `limit` passed.
-    bool waitUntilParked(std::chrono::milliseconds limit,
-                         const std::function<void()>& whileWaiting = {});
+    bool waitUntilParked(std::chrono::milliseconds limit);
     // Waits without limit for the worker to end; only after stop().
-    void waitUntilEnded(const std::function<void()>& whileWaiting = {});
+    void waitUntilEnded();
 
     bool stopRequested() const { return stop_.load(); }
     bool suspendRequested() const { return suspended_.load(); }
@@ -42,8 +40,6 @@ public:
     void markEnded();
 
 private:
-    bool waitFor(const std::function<bool()>& reached, std::chrono::milliseconds limit,
-                 const std::function<void()>& whileWaiting);
     void changed();
 
     std::atomic<bool> stop_{false};

@@ -32,9 +32,13 @@ void BinarySender::start(std::vector<Path> files) {
     nextIndex_ = 1;
     readyWait_ = true; // typed text waits from here on
     if (!prepare(batch_.front(), "&Abort")) return;
-    c_.line.waitUntilEmpty();
-    sendActive_ = true;
-    sendHeader();
+    // The header goes once what was queued before it has left; an abort or a
+    // stop meanwhile ends the send before it.
+    c_.line.whenEmpty([this] {
+        if (!readyWait_) return;
+        sendActive_ = true;
+        sendHeader();
+    });
 }
 
 bool BinarySender::prepare(const Path& source, const std::string& buttonCaption) {

@@ -1,22 +1,19 @@
 #include "transfer/InBandHandler.h"
 
-#include "platform/Clock.h"
-#include "serial/RxQueue.h"
+#include "serial/FollowOnItems.h"
 
 namespace orvane {
 
 void InBandHandler::handle() {
+    items_.start(readSequence());
+}
+
+Task<> InBandHandler::readSequence() {
     parser_.begin();
     while (parser_.active()) {
-        const auto item = queue_.dequeue();
-        if (!item) {
-            if (!statuses_.routingActive()) return;
-            clock_.processEvents();
-            clock_.delay(1);
-            continue;
-        }
-        if (parser_.feed(*item) == InBandParser::Step::Status)
-            statuses_.dispatchInBandStatus(parser_.statusCode());
+        const std::int32_t item = co_await items_.next();
+        if (parser_.feed(item) == InBandParser::Step::Status)
+            co_await statuses_.dispatchInBandStatus(parser_.statusCode());
     }
 }
 

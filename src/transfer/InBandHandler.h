@@ -1,37 +1,36 @@
 #pragma once
 
+#include "sequence/Task.h"
 #include "transfer/InBandParser.h"
 
 #include <cstdint>
 
 namespace orvane {
 
-class Clock;
-class RxQueue;
+class FollowOnItems;
 
 // Where statuses met inside an in-band sequence go: the in-band status dispatcher.
 class InBandStatusSink {
 public:
     virtual ~InBandStatusSink() = default;
-    virtual void dispatchInBandStatus(std::uint8_t code) = 0;
-    // False once routing has stopped: a sequence still waiting for its
-    // bytes is then given up.
-    virtual bool routingActive() const = 0;
+    // Handles the status with its follow-on bytes; the sequence goes on after it.
+    virtual Task<> dispatchInBandStatus(std::uint8_t code) = 0;
 };
 
 // InBandHandler: called by the routing with a data byte 0x01, it reads the
-// rest of the sequence straight from the RxQueue (the routing waits for it
-// meanwhile), with the user interface alive while bytes are awaited.
+// rest of the sequence as the routing hands it over, item by item, and
+// returns to the event loop while the bytes are still on their way.
 class InBandHandler {
 public:
-    InBandHandler(RxQueue& queue, Clock& clock, InBandEvents& events, InBandStatusSink& statuses)
-        : queue_(queue), clock_(clock), parser_(events), statuses_(statuses) {}
+    InBandHandler(FollowOnItems& items, InBandEvents& events, InBandStatusSink& statuses)
+        : items_(items), parser_(events), statuses_(statuses) {}
 
     void handle();
 
 private:
-    RxQueue& queue_;
-    Clock& clock_;
+    Task<> readSequence();
+
+    FollowOnItems& items_;
     InBandParser parser_;
     InBandStatusSink& statuses_;
 };

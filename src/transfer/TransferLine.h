@@ -3,6 +3,7 @@
 #include "protocol/CommandCode.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
 namespace orvane {
@@ -17,8 +18,9 @@ public:
     virtual void sendCommand(CommandCode code) = 0;
     // Bytes still waiting: ours and the driver's.
     virtual std::size_t pendingBytes() = 0;
-    // Returns once the queue is empty, the user interface alive meanwhile.
-    virtual void waitUntilEmpty() = 0;
+    // Runs `then` once the queue is empty: now if it is, else from the
+    // queue's report that it has emptied. A later call replaces one still waiting.
+    virtual void whenEmpty(std::function<void()> then) = 0;
 };
 
 } // namespace orvane

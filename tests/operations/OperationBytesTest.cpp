@@ -97,7 +97,7 @@ struct Desk {
     testing::IdleTransfers transfers;
     NoActivities activities;
     TransmitSendState sent;
-    TransmitPump pump{{text, sent, link, terminal, echoes, line, clock, transfers, transfers}};
+    TransmitPump pump{{text, sent, link, terminal, echoes, line, transfers, transfers}};
     CallPanel callPanel;
     QWidget receivePane;
     ArqCalls calls{context, callPanel, receivePane};

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <mutex>
 
 namespace orvane {
@@ -42,7 +43,7 @@ TEST(ReceiveRouting, FirstMatchingRuleWins) {
 }
 
 // Records deliveries; can run a hook inside a delivery, as a handler that
-// reads follow-on items does.
+// awaits follow-on items or pauses the routing does.
 class RecordingDelivery final : public ReceiveDelivery, public BinaryReceiveSink {
 public:
     void deliverStatus(std::uint8_t code) override { record("S", code); }
@@ -104,19 +105,27 @@ TEST_F(Routing, BinaryReceiveWritesDataSkipsPaddingAndKeepsInBand) {
     EXPECT_EQ(delivery.seen(), (std::vector<std::string>{"F65", "I1", "S5", "F66"}));
 }
 
-TEST_F(Routing, HandlerTakesFollowOnItemsWhileTheThreadWaits) {
+// A handler that has begun a status awaits its follow-on items; the routing
+// hands them over before anything else, late ones included, whatever they are.
+TEST_F(Routing, HandlerAwaitingFollowOnItemsTakesThemFirst) {
+    std::vector<std::int32_t> followOns;
+    auto& items = queue.followOns();
     delivery.inside = [&](const std::string& entry) {
         if (entry != "S40") return;
-        std::this_thread::sleep_for(20ms); // the thread must not race us meanwhile
-        EXPECT_EQ(queue.dequeue(), 0x41);
-        EXPECT_EQ(queue.dequeue(), 0x42);
+        items.start([](FollowOnItems& from, std::vector<std::int32_t>& into) -> Task<> {
+            for (int n = 0; n < 3; ++n)
+                into.push_back(co_await from.next());
+        }(items, followOns));
     };
     DisplayThread thread(queue, flags, delivery, delivery);
-    push({0x8028, 0x41, 0x42, 0x43});
+    push({0x8028, 0x41});
     thread.resume();
-    ASSERT_TRUE(seenCount(2));
+    ASSERT_TRUE(seenCount(1));
     std::this_thread::sleep_for(20ms);
+    push({0x8009, 0x42, 0x43});
+    ASSERT_TRUE(seenCount(2));
     EXPECT_EQ(delivery.seen(), (std::vector<std::string>{"S40", "C67"}));
+    EXPECT_EQ(followOns, (std::vector<std::int32_t>{0x41, 0x8009, 0x42}));
 }
 
 TEST_F(Routing, PauseSetInsideADeliveryStopsTheNextTake) {
@@ -148,26 +157,47 @@ TEST_F(Routing, DisabledRoutingEndsTheThreadAndLeavesItemsQueued) {
     EXPECT_TRUE(thread.suspend(1s)); // an ended thread counts as parked
 }
 
-TEST_F(Routing, SuspendKeepsTheUserInterfaceAliveWhileADeliveryWaitsForIt) {
-    // The delivery waits for the "user-interface thread" to take it; suspend
-    // runs that thread's message handling while it waits.
-    std::atomic<bool> handedOver{false};
-    std::atomic<bool> taken{false};
-    delivery.inside = [&](const std::string&) {
-        handedOver = true;
-        while (!taken)
-            std::this_thread::sleep_for(1ms);
-    };
-    DisplayThread thread(queue, flags, delivery, delivery, [&] {
-        if (handedOver) taken = true;
-    });
+// The user-interface thread that suspends the routing does not run the
+// burst the routing has handed it meanwhile: the burst is taken back, its
+// items stay queued, and running it late changes nothing.
+TEST_F(Routing, SuspendTakesBackABurstNotYetRun) {
+    struct HeldBursts final : ReceiveDelivery {
+        void deliverStatus(std::uint8_t) override {}
+        void deliverInBand(std::uint8_t) override {}
+        void deliverReceivedChar(std::uint8_t byte) override { routed.push_back(byte); }
+        void post(std::function<void()> burst) override {
+            std::lock_guard guard(lock);
+            held.push_back(std::move(burst));
+        }
+        std::size_t heldCount() {
+            std::lock_guard guard(lock);
+            return held.size();
+        }
+        void runHeld() {
+            std::vector<std::function<void()>> bursts;
+            {
+                std::lock_guard guard(lock);
+                bursts.swap(held);
+            }
+            for (auto& burst : bursts)
+                burst();
+        }
+        std::mutex lock;
+        std::vector<std::function<void()>> held;
+        std::vector<std::uint8_t> routed;
+    } ui;
+    DisplayThread thread(queue, flags, ui, delivery);
     thread.resume();
     push({0x41, 0x42});
-    ASSERT_TRUE(waitUntil([&] { return handedOver.load(); }));
+    ASSERT_TRUE(waitUntil([&] { return ui.heldCount() == 1; }));
     EXPECT_TRUE(thread.suspend(2s));
-    EXPECT_EQ(queue.count(), 1); // the next item was not taken, nor dropped
+    ui.runHeld();
+    EXPECT_TRUE(ui.routed.empty());
+    EXPECT_EQ(queue.count(), 2); // not taken, nor dropped
     thread.resume();
-    EXPECT_TRUE(seenCount(2));
+    ASSERT_TRUE(waitUntil([&] { return ui.heldCount() == 1; }));
+    ui.runHeld();
+    EXPECT_EQ(ui.routed, (std::vector<std::uint8_t>{0x41, 0x42}));
 }
 
 } // namespace

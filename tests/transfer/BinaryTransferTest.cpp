@@ -84,6 +84,27 @@ TEST(BinaryTransfer, BatchOfTextRandomAndEmptyFilesArrivesIntactAndLogged) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(b.dir / "In"), {}), 3);
 }
 
+// The header waits for what was queued before it; an abort meanwhile ends
+// the send before it goes.
+TEST(BinaryTransfer, HeaderWaitsForTheQueueToEmpty) {
+    Station a("queued-a");
+    WriteFile(a.dir / "f.txt", {'a', 'b'});
+    a.line.queued = 3;
+    a.transfer.sendFiles({a.dir / "f.txt"});
+    EXPECT_TRUE(a.line.sent.empty());
+    EXPECT_TRUE(a.transfer.holdsPump()); // typed text waits with it
+    a.line.emptied();
+    EXPECT_EQ(a.line.take(), (Bytes{0x01, 0x81, 0x80, 'f', '.', 't', 'x', 't', 0x08, '2', 0x08,
+                                    '2', 0x08, 'N', 'O', 'N', 'E', 0x02}));
+
+    a.line.queued = 3;
+    a.transfer.sendFiles({a.dir / "f.txt"});
+    a.transfer.butXferAbortClick();
+    a.line.emptied();
+    EXPECT_EQ(a.line.take(), (Bytes{0x01, 0x96}));
+    EXPECT_FALSE(a.transfer.anyActive());
+}
+
 TEST(BinaryTransfer, CancelledHalfwayResumesFromThePartialFile) {
     Station a("resume-a"), b("resume-b");
     const Bytes random = RandomBytes(20000, 3);

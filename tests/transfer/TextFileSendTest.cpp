@@ -85,7 +85,7 @@ TEST(TextFileSend, EmptyFileBusyQueueAndStop) {
         void sendBytes(std::span<const std::uint8_t> b) override { inner.sendBytes(b); }
         void sendCommand(CommandCode) override {}
         std::size_t pendingBytes() override { return 1; }
-        void waitUntilEmpty() override {}
+        void whenEmpty(std::function<void()>) override {}
     } busy;
     TextFileSend send(rig.files, busy, rig.echoes, rig.window, rig.window, rig.report);
     WriteFile(rig.dir / "two.txt", {'a', 'b'});

@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <utility>
@@ -25,16 +26,27 @@
 
 namespace orvane::testing {
 
-// The transmit queue as a record of what went to the modem.
+// The transmit queue as a record of what went to the modem. It is empty
+// unless a test says it still holds bytes queued before.
 struct RecordingLine final : TransferLine {
     Bytes sent;                      // data bytes, modem escaping included
     std::vector<CommandCode> commands;
+    std::size_t queued = 0;
+    std::function<void()> afterEmpty;
     void sendBytes(std::span<const std::uint8_t> bytes) override {
         sent.insert(sent.end(), bytes.begin(), bytes.end());
     }
     void sendCommand(CommandCode code) override { commands.push_back(code); }
-    std::size_t pendingBytes() override { return 0; }
-    void waitUntilEmpty() override {}
+    std::size_t pendingBytes() override { return queued; }
+    void whenEmpty(std::function<void()> then) override {
+        afterEmpty = std::move(then);
+        if (queued == 0) emptied();
+    }
+    // The queue's report that it has emptied.
+    void emptied() {
+        queued = 0;
+        if (afterEmpty) std::exchange(afterEmpty, {})();
+    }
     Bytes take() { return std::exchange(sent, {}); }
 };
 

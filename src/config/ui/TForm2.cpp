@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -119,7 +118,6 @@ const ConfigDialogValues& TForm2::takeValues() {
 }
 
 void TForm2::Button3Click() {
-    QCoreApplication::processEvents();
     closing_ = Closing::Ok;
     bindings_.take();
     accept();

@@ -1,65 +1,43 @@
 #include "protocol/status/FollowOnReader.h"
 
-#include "platform/Clock.h"
 #include "protocol/status/ReceiveSide.h"
 #include "serial/RxQueue.h"
 
 namespace orvane {
 
-FollowOnReader::FollowOnReader(RxQueue& queue, Clock& clock, ReceiveSide& receive,
-                               bool clearLineErrors)
-    : queue_(queue), clock_(clock), receive_(receive), clearLineErrors_(clearLineErrors) {}
+FollowOnReader::FollowOnReader(RxQueue& queue, ReceiveSide& receive, bool clearLineErrors)
+    : queue_(queue), items_(queue.followOns()), receive_(receive),
+      clearLineErrors_(clearLineErrors) {}
 
-bool FollowOnReader::discard(int count) {
+Task<> FollowOnReader::discard(int count) {
     for (int i = 0; i < count; ++i)
-        if (!next()) return false;
-    return true;
+        co_await next();
 }
 
-std::optional<std::string> FollowOnReader::callText() {
+Task<std::string> FollowOnReader::callText() {
     std::string text;
     for (;;) {
-        const auto byte = next();
-        if (!byte) return std::nullopt;
-        if (static_cast<std::int8_t>(*byte) <= 0) return text;
-        if (text.size() < kCallTextLimit) text.push_back(static_cast<char>(*byte));
+        const std::uint8_t byte = co_await next();
+        if (static_cast<std::int8_t>(byte) <= 0) co_return text;
+        if (text.size() < kCallTextLimit) text.push_back(static_cast<char>(byte));
     }
 }
 
-std::optional<std::string> FollowOnReader::pairText() {
+Task<std::string> FollowOnReader::pairText() {
     std::string text;
     for (;;) {
-        if (!waitFor(2)) return std::nullopt;
-        take();
-        const std::uint8_t kept = take();
-        if (kept == 0x00) return text;
+        co_await next();
+        const std::uint8_t kept = co_await next();
+        if (kept == 0x00) co_return text;
         text.push_back(static_cast<char>(kept));
     }
 }
 
-std::optional<std::uint8_t> FollowOnReader::next() {
-    if (!waitFor(1)) return std::nullopt;
-    return take();
-}
-
-// Timers and operator actions run while we wait; they never read the queue.
-// Every item the reader stores wakes the wait.
-bool FollowOnReader::waitFor(int count) {
-    RxQueue::ConsumerWake wakeOnItems(queue_);
-    clock_.waitUntil(
-        [&] {
-            if (!receive_.routingActive()) return true;
-            if (queue_.count() >= count) return true;
-            if (clearLineErrors_) receive_.clearLineErrors();
-            return false;
-        },
-        Clock::kNoLimit);
-    return receive_.routingActive() && queue_.count() >= count;
-}
-
-// Only called once waitFor() has seen the items: we are the only consumer.
-std::uint8_t FollowOnReader::take() {
-    return static_cast<std::uint8_t>(queue_.dequeue().value_or(0) & 0xFF);
+// Nothing queued behind the item being handed over: this byte is still on
+// its way.
+FollowOnReader::NextByte FollowOnReader::next() {
+    if (clearLineErrors_ && queue_.count() == 0) receive_.clearLineErrors();
+    return {items_.next()};
 }
 
 } // namespace orvane

@@ -16,14 +16,13 @@ constexpr std::array<Toolbar, 1> kAmtorToolbar{Toolbar::Amtor};
 // Call to" announcement still pending must not later replace the link's text
 // with the standby text.
 
-void StatusHandlers::linked() {
+Task<> StatusHandlers::linked() {
     ctx_.timers.monitorTimer().stop();
-    const auto call = readCallText();
-    if (!call) return;
+    const std::string call = co_await readCallText();
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     enable("mnuSpecialTest", false);
-    ctx_.surface.setPanel(panel::Link, "Linked to " + *call);
+    ctx_.surface.setPanel(panel::Link, "Linked to " + call);
     if (rules_.linkedSwitchesAllToolbars)
         switchAllArqLinkButtons();
     else
@@ -31,7 +30,7 @@ void StatusHandlers::linked() {
     enable("mnuFilesSendBinaryFile", true);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
-    link.linkedCall = *call;
+    link.linkedCall = call;
     link.linkUp = true;
     ctx_.sound.beep();
 }
@@ -59,9 +58,9 @@ void StatusHandlers::switchAllArqLinkButtons() {
         ctx_.surface.setCaption(button(toolbar, "CallCQ"), "Call CQ");
 }
 
-void StatusHandlers::amtor476Link() {
+Task<> StatusHandlers::amtor476Link() {
     ctx_.timers.monitorTimer().stop();
-    if (!readDiscarded(1)) return;
+    co_await readDiscarded(1);
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::Amtor;
@@ -78,27 +77,25 @@ void StatusHandlers::amtor476Link() {
     ctx_.sound.beep();
 }
 
-void StatusHandlers::amtor625Link() {
+Task<> StatusHandlers::amtor625Link() {
     // The modem must finish the call text within CommandTimer's interval.
     if (rules_.watchdogOnLinkCallText) ctx_.timers.commandTimer().start();
     ctx_.timers.monitorTimer().stop();
-    const auto call = readCallText();
-    if (!call) return;
-    ctx_.surface.setPanel(panel::Link, "625 link to " + *call);
+    const std::string call = co_await readCallText();
+    ctx_.surface.setPanel(panel::Link, "625 link to " + call);
     showLinkedControls(kAmtorToolbar);
     if (rules_.amtor625EnablesPModeForcedOver) enable("butPModeForcedOver", true);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
-    ctx_.link.linkedCall = *call;
+    ctx_.link.linkedCall = call;
     ctx_.link.linkUp = true;
     ctx_.sound.beep();
 }
 
-void StatusHandlers::pmodeLink() {
+Task<> StatusHandlers::pmodeLink() {
     if (rules_.watchdogOnLinkCallText) ctx_.timers.commandTimer().start();
     ctx_.timers.monitorTimer().stop();
-    const auto call = readCallText();
-    if (!call) return;
+    const std::string call = co_await readCallText();
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::PMode;
@@ -106,11 +103,11 @@ void StatusHandlers::pmodeLink() {
                                  EndOfLineWords::CrAndCrLfOnly);
     enable("mnuSpecialTest", false);
     ctx_.surface.setPanel(panel::Mode, "P-Mode");
-    ctx_.surface.setPanel(panel::Link, "Linked to " + *call);
+    ctx_.surface.setPanel(panel::Link, "Linked to " + call);
     showLinkedControls(kTorToolbars);
     enable("mnuFilesSendtextfile", true);
     enable("mnuCode", false);
-    link.linkedCall = *call;
+    link.linkedCall = call;
     link.linkUp = true;
     if (rules_.pmodeLinkTone)
         ctx_.sound.tone(800, 1000);

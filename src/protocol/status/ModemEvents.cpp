@@ -43,12 +43,11 @@ struct StatusHandlers::StandbyEvent {
     bool closesBinarySend;
 };
 
-void StatusHandlers::stateEvent() {
-    const auto value = readFixed<1>();
-    if (!value) return;
-    ctx_.records.modReport[4] = (*value)[0];
+Task<> StatusHandlers::stateEvent() {
+    const auto value = co_await readFixed<1>();
+    ctx_.records.modReport[4] = value[0];
     ctx_.records.statsFresh = true;
-    stateEventEffect((*value)[0]);
+    stateEventEffect(value[0]);
 }
 
 void StatusHandlers::stateEventEffect(int event) {
@@ -119,33 +118,32 @@ void StatusHandlers::standbyEvent(const StandbyEvent& event) {
     ctx_.sound.beep();
 }
 
-void StatusHandlers::cqEvent() {
-    const auto value = readFixed<1>();
-    if (!value) return;
-    const int event = (*value)[0];
-    ctx_.records.linkStats[15] = (*value)[0];
+Task<> StatusHandlers::cqEvent() {
+    const auto value = co_await readFixed<1>();
+    const int event = value[0];
+    ctx_.records.linkStats[15] = value[0];
     ctx_.records.statsFresh = true;
     switch (event) {
     case 0:
         for (const auto toolbar : kArqToolbars)
             ctx_.surface.setCaption(button(toolbar, "CallCQ"), "Call CQ");
-        return;
+        co_return;
     case 102:
         ctx_.surface.setPanel(panel::Link, "Calling CQ");
         ctx_.link.cqPending = true;
-        return;
+        co_return;
     case 138:
     case 139:
         ctx_.surface.setPanel(panel::Station, "TXT");
-        return;
+        co_return;
     case 140:
         ctx_.surface.setPanel(panel::Station, "RPT");
-        return;
+        co_return;
     case 160:
         ctx_.surface.setPanel(panel::Station, "IDL");
-        return;
+        co_return;
     default:
-        return;
+        co_return;
     }
 }
 

@@ -6,9 +6,6 @@ namespace orvane {
 class ReceiveSide {
 public:
     virtual ~ReceiveSide() = default;
-    // Routing is enabled and the routing thread is neither suspended nor
-    // told to stop. When this turns false a waiting status gives up.
-    virtual bool routingActive() const = 0;
     // Data items are the modem's echo of what we sent.
     virtual void setEchoMode(bool on) = 0;
     // No more echoes are awaited (EchoPending := 0 under its lock).

@@ -16,12 +16,11 @@ namespace {
 constexpr int kLinkFailedPanelMs = 1500;
 }
 
-// Returns false, leaving the rest undone, when the discarded byte never came.
-bool StatusHandlers::standbyReset(int lastClearedPanel) {
+Task<> StatusHandlers::standbyReset(int lastClearedPanel) {
     ctx_.activities.stopTextFileSend();
     ctx_.surface.setTxPaneEditable(true);
     ctx_.timers.monitorTimer().stop();
-    if (!readDiscarded(1)) return false;
+    co_await readDiscarded(1);
     ctx_.receive.resetEchoPending();
     stopWatchdog();
     auto& link = ctx_.link;
@@ -45,11 +44,10 @@ bool StatusHandlers::standbyReset(int lastClearedPanel) {
         link.cqPending = false;
     }
     link.linkUp = false;
-    return true;
 }
 
-void StatusHandlers::disconnected() {
-    if (!standbyReset(panel::Format)) return;
+Task<> StatusHandlers::disconnected() {
+    co_await standbyReset(panel::Format);
     auto& records = ctx_.records;
     std::fill_n(records.linkStats.begin(), 14, std::uint8_t{0});
     std::fill_n(records.modReport.begin(), 4, std::uint8_t{0});
@@ -73,8 +71,8 @@ void StatusHandlers::disconnected() {
     if (rules_.disconnectedRestoresQuoralTraffic) closeFaxPanel();
 }
 
-void StatusHandlers::linkFailed() {
-    if (!standbyReset(rules_.linkFailedClearsEntryPanel ? panel::Entry : panel::Format)) return;
+Task<> StatusHandlers::linkFailed() {
+    co_await standbyReset(rules_.linkFailedClearsEntryPanel ? panel::Entry : panel::Format);
     restoreCqButtonsIfCalling();
     enable("mnuFilesSendtextfile", false);
     const bool fsk = isFsk(ctx_.link.operatingMode);

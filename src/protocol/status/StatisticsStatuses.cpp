@@ -9,30 +9,27 @@
 
 namespace orvane {
 
-void StatusHandlers::tuneLevels() {
-    const auto items = readFixed<8>();
-    if (!items) return;
+Task<> StatusHandlers::tuneLevels() {
+    const auto items = co_await readFixed<8>();
     // The levels are every other item; the ones between carry nothing we use.
     auto& current = ctx_.records.tuneLevels.current;
     for (std::size_t channel = 0; channel < current.size(); ++channel)
-        current[channel] = (*items)[2 * channel];
+        current[channel] = items[2 * channel];
     ctx_.records.statsFresh = true;
     ctx_.monitor.ShowTuneLevels();
 }
 
-void StatusHandlers::linkStatistics() {
-    const auto items = readFixed<14>();
-    if (!items) return;
-    std::copy(items->begin(), items->end(), ctx_.records.linkStats.begin());
+Task<> StatusHandlers::linkStatistics() {
+    const auto items = co_await readFixed<14>();
+    std::copy(items.begin(), items.end(), ctx_.records.linkStats.begin());
     ctx_.records.statsFresh = true;
     ctx_.monitor.ShowLinkStatistics();
 }
 
-void StatusHandlers::modulationReport() {
-    const auto items = readFixed<4>();
-    if (!items) return;
+Task<> StatusHandlers::modulationReport() {
+    const auto items = co_await readFixed<4>();
     auto& records = ctx_.records;
-    std::copy(items->begin(), items->end(), records.modReport.begin());
+    std::copy(items.begin(), items.end(), records.modReport.begin());
     records.statsFresh = true;
     ctx_.monitor.ShowModulations();
 
@@ -45,10 +42,9 @@ void StatusHandlers::modulationReport() {
     if (ctx_.monitor.StatsLogging() && records.statsFresh) ctx_.monitor.LogStatistics();
 }
 
-void StatusHandlers::freqOffset() {
-    const auto items = readFixed<1>();
-    if (!items) return;
-    ctx_.records.freqOffset = static_cast<std::int8_t>((*items)[0]);
+Task<> StatusHandlers::freqOffset() {
+    const auto items = co_await readFixed<1>();
+    ctx_.records.freqOffset = static_cast<std::int8_t>(items[0]);
     ctx_.records.statsFresh = true;
     ctx_.monitor.ShowFreqOffset();
     closeFaxPanel();

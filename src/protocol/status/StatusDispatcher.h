@@ -11,8 +11,8 @@ public:
         : StatusHandlers(context, kMainPathRules) {}
 };
 
-// Statuses met by the readers of in-band sequences and binary file headers,
-// which take the RxQueue themselves while routing is held.
+// Statuses met inside an in-band sequence or a binary file header, which
+// its reader awaits before it goes on.
 class InBandStatusDispatcher final : public StatusHandlers {
 public:
     explicit InBandStatusDispatcher(const StatusDispatchContext& context)

@@ -6,70 +6,96 @@
 #include "protocol/link/SupervisionTimers.h"
 #include "protocol/status/ReceiveSide.h"
 #include "protocol/status/StatusCode.h"
+#include "serial/RxQueue.h"
 
 namespace orvane {
 
 StatusHandlers::StatusHandlers(const StatusDispatchContext& context, const DispatchRules& rules)
     : ctx_(context), rules_(rules),
-      reader_(context.queue, context.clock, context.receive, rules.clearLineErrorsWhileWaiting) {}
+      reader_(context.queue, context.receive, rules.clearLineErrorsWhileWaiting) {}
 
 void StatusHandlers::dispatch(std::uint8_t code) {
+    ctx_.queue.followOns().start(handle(code));
+}
+
+Task<> StatusHandlers::handle(std::uint8_t code) {
     switch (static_cast<StatusCode>(code)) {
     case StatusCode::HW_RESET:
-        return hardwareReset();
+        hardwareReset();
+        break;
     case StatusCode::LINKED:
-        return linked();
+        co_await linked();
+        break;
     case StatusCode::FEC_CCB_FROM:
-        return fecCcbFrom();
+        co_await fecCcbFrom();
+        break;
     case StatusCode::ARQ_CCB_FROM:
-        return announceCall("ARQ CCB from ");
+        co_await announceCall("ARQ CCB from ");
+        break;
     case StatusCode::DISCONNECTED:
-        return disconnected();
+        co_await disconnected();
+        break;
     case StatusCode::LINK_FAILED:
-        return linkFailed();
+        co_await linkFailed();
+        break;
     case StatusCode::CQ_FROM:
-        return cqFrom();
+        co_await cqFrom();
+        break;
     case StatusCode::ARQ_LINK_REQUEST:
-        return arqLinkRequest();
+        co_await arqLinkRequest();
+        break;
     case StatusCode::ARQ_CALL_TO:
-        return announceCall("ARQ Call to ");
+        co_await announceCall("ARQ Call to ");
+        break;
     case StatusCode::AMTOR_476_LINK:
-        return amtor476Link();
+        co_await amtor476Link();
+        break;
     case StatusCode::AMTOR_625_LINK:
-        return amtor625Link();
+        co_await amtor625Link();
+        break;
     case StatusCode::PMODE_LINK:
-        return pmodeLink();
+        co_await pmodeLink();
+        break;
     case StatusCode::SELFEC_TO:
-        return selfecTo();
+        co_await selfecTo();
+        break;
     case StatusCode::PAIR_TEXT_2D:
     case StatusCode::PAIR_TEXT_2E:
-        readPairText();
-        return;
+        co_await readPairText();
+        break;
     case StatusCode::ECHO_OFF:
-        return echo(false);
+        echo(false);
+        break;
     case StatusCode::ECHO_ON:
-        return echo(true);
+        echo(true);
+        break;
     case StatusCode::TUNE_LEVELS:
-        return tuneLevels();
+        co_await tuneLevels();
+        break;
     case StatusCode::LINK_STATISTICS:
-        return linkStatistics();
+        co_await linkStatistics();
+        break;
     case StatusCode::CQ_EVENT:
-        return cqEvent();
+        co_await cqEvent();
+        break;
     case StatusCode::MODULATION_REPORT:
-        return modulationReport();
+        co_await modulationReport();
+        break;
     case StatusCode::STATE_EVENT:
-        return stateEvent();
+        co_await stateEvent();
+        break;
     case StatusCode::FREQ_OFFSET:
-        return freqOffset();
+        co_await freqOffset();
+        break;
     case StatusCode::IGNORED_71:
     case StatusCode::IGNORED_74:
     case StatusCode::IGNORED_7D:
-        readDiscarded(1);
-        return;
+        co_await readDiscarded(1);
+        break;
     case StatusCode::IGNORED_7C:
     case StatusCode::IGNORED_7F:
-        readDiscarded(2);
-        return;
+        co_await readDiscarded(2);
+        break;
     }
     // Any other code is ignored and takes nothing from the queue.
 }
@@ -83,38 +109,34 @@ void StatusHandlers::hardwareReset() {
     ctx_.timers.startResetTimer();
 }
 
-void StatusHandlers::fecCcbFrom() {
-    const auto call = readCallText();
-    if (!call) return;
+Task<> StatusHandlers::fecCcbFrom() {
+    const std::string call = co_await readCallText();
     enable("mnuSpecialTest", false);
-    announce("FEC CCB from " + *call);
+    announce("FEC CCB from " + call);
 }
 
-void StatusHandlers::announceCall(const std::string& prefix) {
-    const auto call = readCallText();
-    if (!call) return;
-    announce(prefix + *call);
+Task<> StatusHandlers::announceCall(std::string prefix) {
+    const std::string call = co_await readCallText();
+    announce(prefix + call);
 }
 
-void StatusHandlers::cqFrom() {
-    const auto call = readCallText();
-    if (!call) return;
-    ctx_.surface.setPanel(panel::Link, "CQ from " + *call);
+Task<> StatusHandlers::cqFrom() {
+    const std::string call = co_await readCallText();
+    ctx_.surface.setPanel(panel::Link, "CQ from " + call);
     ctx_.surface.setCaption("butQORCallCQ", "Answer CQ");
     ctx_.link.answerCqPending = true;
     ctx_.timers.restartCqTimer();
     ctx_.timers.startMonitorTimer();
 }
 
-void StatusHandlers::arqLinkRequest() {
-    if (!readDiscarded(1)) return;
+Task<> StatusHandlers::arqLinkRequest() {
+    co_await readDiscarded(1);
     announce("ARQ Link Request");
 }
 
-void StatusHandlers::selfecTo() {
-    const auto text = readPairText();
-    if (!text) return;
-    announce("SELFEC to " + *text);
+Task<> StatusHandlers::selfecTo() {
+    const std::string text = co_await readPairText();
+    announce("SELFEC to " + text);
 }
 
 // A transient text in panel 1; MonitorTimer returns it to standby.
@@ -132,22 +154,21 @@ void StatusHandlers::echo(bool on) {
     ctx_.receive.setEchoMode(on);
 }
 
-std::optional<std::string> StatusHandlers::readCallText() {
-    auto text = reader_.callText();
-    if (text) stopWatchdog();
-    return text;
-}
-
-std::optional<std::string> StatusHandlers::readPairText() {
-    auto text = reader_.pairText();
-    if (text) stopWatchdog();
-    return text;
-}
-
-bool StatusHandlers::readDiscarded(int count) {
-    if (!reader_.discard(count)) return false;
+Task<std::string> StatusHandlers::readCallText() {
+    std::string text = co_await reader_.callText();
     stopWatchdog();
-    return true;
+    co_return text;
+}
+
+Task<std::string> StatusHandlers::readPairText() {
+    std::string text = co_await reader_.pairText();
+    stopWatchdog();
+    co_return text;
+}
+
+Task<> StatusHandlers::readDiscarded(int count) {
+    co_await reader_.discard(count);
+    stopWatchdog();
 }
 
 void StatusHandlers::stopWatchdog() {

@@ -7,13 +7,11 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <optional>
 #include <span>
 #include <string>
 
 namespace orvane {
 
-class Clock;
 class ConsoleActivities;
 class ConsoleSurface;
 class MonitorDisplays;
@@ -27,7 +25,6 @@ struct StatusRecords;
 // Everything a status handler reads or changes.
 struct StatusDispatchContext {
     RxQueue& queue;
-    Clock& clock;
     Sound& sound;
     LinkState& link;
     StatusRecords& records;
@@ -40,12 +37,15 @@ struct StatusDispatchContext {
 };
 
 // The handlers of every status code, shared by the main and the in-band path;
-// the rules say where the two differ. Runs on the user-interface thread while
-// the routing thread waits, and may wait itself for the code's follow-on bytes.
+// the rules say where the two differ. Runs on the user-interface thread. A
+// handler whose follow-on bytes are still on their way waits for them without
+// holding anything up; the routing hands it each byte as it comes.
 class StatusHandlers {
 public:
-    // Handles one status code; its follow-on bytes are taken from the RxQueue.
+    // Handles one status code now, or as far as its follow-on bytes have come.
     void dispatch(std::uint8_t code);
+    // The same, for a reader that awaits the status before it goes on.
+    Task<> handle(std::uint8_t code);
 
 protected:
     StatusHandlers(const StatusDispatchContext& context, const DispatchRules& rules);
@@ -54,15 +54,15 @@ protected:
 private:
     // Announcements and link statuses.
     void hardwareReset();
-    void linked();
-    void fecCcbFrom();
-    void announceCall(const std::string& prefix);
-    void cqFrom();
-    void arqLinkRequest();
-    void selfecTo();
-    void amtor476Link();
-    void amtor625Link();
-    void pmodeLink();
+    Task<> linked();
+    Task<> fecCcbFrom();
+    Task<> announceCall(std::string prefix);
+    Task<> cqFrom();
+    Task<> arqLinkRequest();
+    Task<> selfecTo();
+    Task<> amtor476Link();
+    Task<> amtor625Link();
+    Task<> pmodeLink();
     void announce(const std::string& text);
     void showLinkedControls(std::span<const Toolbar> toolbars);
     void switchQuoralLinkButtons();
@@ -70,34 +70,34 @@ private:
     void echo(bool on);
 
     // Back to standby.
-    bool standbyReset(int lastClearedPanel);
-    void disconnected();
-    void linkFailed();
+    Task<> standbyReset(int lastClearedPanel);
+    Task<> disconnected();
+    Task<> linkFailed();
     void showModeAfterLink();
     void restoreCqButtonsIfCalling();
     void closeFaxPanel();
 
     // Reports of the modem's state.
     struct StandbyEvent;
-    void stateEvent();
+    Task<> stateEvent();
     void stateEventEffect(int event);
     void standbyEvent(const StandbyEvent& event);
-    void cqEvent();
+    Task<> cqEvent();
 
     // Statistics and tuning.
-    void tuneLevels();
-    void linkStatistics();
-    void modulationReport();
-    void freqOffset();
+    Task<> tuneLevels();
+    Task<> linkStatistics();
+    Task<> modulationReport();
+    Task<> freqOffset();
 
     // Follow-on data; every complete read ends the CommandTimer watchdog.
-    std::optional<std::string> readCallText();
-    std::optional<std::string> readPairText();
-    bool readDiscarded(int count);
-    template <std::size_t N> std::optional<std::array<std::uint8_t, N>> readFixed() {
-        auto bytes = reader_.fixed<N>();
-        if (bytes) stopWatchdog();
-        return bytes;
+    Task<std::string> readCallText();
+    Task<std::string> readPairText();
+    Task<> readDiscarded(int count);
+    template <std::size_t N> Task<std::array<std::uint8_t, N>> readFixed() {
+        auto bytes = co_await reader_.fixed<N>();
+        stopWatchdog();
+        co_return bytes;
     }
     void stopWatchdog();
 

@@ -13,7 +13,6 @@
 #include "support/ManualClock.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -36,12 +35,10 @@ public:
 
 class FakeReceiveSide final : public ReceiveSide {
 public:
-    bool routingActive() const override { return routing; }
     void setEchoMode(bool on) override { echoMode = on; }
     void resetEchoPending() override { ++echoPendingResets; }
     void clearLineErrors() override { ++lineErrorClears; }
 
-    bool routing = true;
     std::optional<bool> echoMode;
     int echoPendingResets = 0;
     int lineErrorClears = 0;
@@ -89,32 +86,35 @@ struct StatusHarness {
     std::string amtorEndOfLine = "CR LF LTRS";
     std::string pmodeEndOfLine = "CR";
     StatusSettings settings{amtorEndOfLine, pmodeEndOfLine};
-    StatusDispatchContext context{queue,   clock,   sound,   link,       records, timers,
+    StatusDispatchContext context{queue,   sound,   link,    records,    timers,
                                   surface, monitor, receive, activities, settings};
     StatusDispatcher main{context};
     InBandStatusDispatcher inBand{context};
 
-    // A status still waiting after a minute of test clock is stuck: routing
-    // stops so that the test fails instead of hanging. `hook` runs on every
-    // pass of the console's event loop.
-    static constexpr std::int64_t kStuckMs = 60000;
-    void onEvents(std::function<void()> hook = {}) {
-        clock.setOnEvents([this, hook = std::move(hook)] {
-            if (hook) hook();
-            if (clock.tickMs() > kStuckMs) receive.routing = false;
-        });
-    }
-    StatusHarness() { onEvents(); }
-
+    // Items from the modem: as the routing does, it hands each to a status
+    // still waiting for its follow-on bytes; the rest stay queued.
     void feed(const std::vector<int>& items) {
         for (const int item : items)
             queue.enqueue(item);
+        routeFollowOns();
     }
+    // The status as the routing delivers it, with what is queued behind it.
     void dispatch(Path path, std::uint8_t code) {
         if (path == Path::Main)
             main.dispatch(code);
         else
             inBand.dispatch(code);
+        routeFollowOns();
+    }
+    bool waiting() { return queue.followOns().awaited(); }
+
+private:
+    void routeFollowOns() {
+        while (queue.followOns().awaited()) {
+            const auto item = queue.dequeue();
+            if (!item) return;
+            queue.followOns().feed(*item);
+        }
     }
 };
 

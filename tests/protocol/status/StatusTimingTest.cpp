@@ -23,25 +23,23 @@ void feedText(StatusHarness& h, const std::string& s, int terminator = 0x00) {
     h.queue.enqueue(terminator);
 }
 
-// Delivers `items` once the test clock reaches `atMs`, as the receive thread
-// would while the console waits.
-void deliverAt(StatusHarness& h, std::int64_t atMs, std::vector<int> items) {
-    h.onEvents([&h, atMs, items = std::move(items), done = false]() mutable {
-        if (done || h.clock.tickMs() < atMs) return;
-        done = true;
-        h.feed(items);
-    });
-}
-
 class BothPaths : public ::testing::TestWithParam<Path> {};
 
+// The console goes on while the modem is still sending: the status waits
+// without holding anything up and completes when its bytes come.
 TEST_P(BothPaths, LateCallTextIsAwaitedWithTheConsoleAlive) {
     StatusHarness h;
+    h.timers.startTransientPanel("PanicPanel", 100);
     h.feed({'W'});
-    deliverAt(h, 300, {'1', 'A', 'W', 0x00});
     h.dispatch(GetParam(), LINKED);
+    EXPECT_TRUE(h.waiting());
+    h.clock.advance(300);
+    EXPECT_FALSE(h.surface.isPanelVisible("PanicPanel")); // a timer ran meanwhile
+    EXPECT_TRUE(h.surface.panels.empty());
+    h.feed({'1', 'A', 'W', 0x00, 0x41});
+    EXPECT_FALSE(h.waiting());
     EXPECT_EQ(h.surface.panel(1), "Linked to W1AW");
-    EXPECT_GE(h.clock.tickMs(), 300);
+    EXPECT_EQ(h.queue.count(), 1); // the next item is not the status's
     // Only the in-band reader clears line errors while it waits.
     EXPECT_EQ(h.receive.lineErrorClears > 0, GetParam() == Path::InBand);
 }
@@ -49,19 +47,19 @@ TEST_P(BothPaths, LateCallTextIsAwaitedWithTheConsoleAlive) {
 TEST_P(BothPaths, PairTextWaitsForWholePairs) {
     StatusHarness h;
     h.feed({0x20, 0x41, 0x20});
-    deliverAt(h, 50, {0x42, 0x20, 0x00});
     h.dispatch(GetParam(), SELFEC_TO);
+    EXPECT_TRUE(h.surface.panels.empty());
+    h.feed({0x42, 0x20, 0x00});
     EXPECT_EQ(h.surface.panel(1), "SELFEC to AB");
 }
 
-TEST_P(BothPaths, StatusIsAbandonedWhenRoutingStops) {
+// Routing stopped: nothing more comes, and what was read shows nothing.
+TEST_P(BothPaths, StatusWhoseBytesStopComingShowsNothing) {
     StatusHarness h;
     h.timers.startMonitorTimer();
     h.feed({'W', '1'});
-    h.onEvents([&h] {
-        if (h.clock.tickMs() >= 100) h.receive.routing = false;
-    });
     h.dispatch(GetParam(), LINKED);
+    h.clock.advance(60000);
     EXPECT_EQ(h.queue.count(), 0); // what was read is gone
     EXPECT_TRUE(h.surface.panels.empty());
     EXPECT_TRUE(h.surface.enabled.empty());
@@ -79,16 +77,19 @@ TEST(StatusTiming, LinkCallTextThatNeverEndsShutsTheConsoleDownAfter5s) {
     ThrowingProcessExit exit;
     h.hooks.onShutdown = [&exit] { exit.exitNow(0); };
     h.feed({'W', '1', 'A', 'W'}); // and no terminator, ever
-    EXPECT_THROW(h.dispatch(Path::Main, PMODE_LINK), ProcessEnded);
+    h.dispatch(Path::Main, PMODE_LINK);
+    h.clock.advance(4999);
+    EXPECT_EQ(h.hooks.shutdowns, 0);
+    EXPECT_THROW(h.clock.advance(1), ProcessEnded);
     EXPECT_EQ(h.hooks.shutdowns, 1);
-    EXPECT_EQ(h.clock.tickMs(), 5000);
     EXPECT_TRUE(h.surface.panels.empty());
 }
 
 TEST(StatusTiming, LinkCallTextCompletingInTimeDisarmsTheWatchdog) {
     StatusHarness h;
-    deliverAt(h, 4900, {'D', 'L', '0', 0x00});
     h.dispatch(Path::Main, AMTOR_625_LINK);
+    h.clock.advance(4900);
+    h.feed({'D', 'L', '0', 0x00});
     h.clock.advance(10000);
     EXPECT_EQ(h.hooks.shutdowns, 0);
     EXPECT_EQ(h.surface.panel(1), "625 link to DL0");
@@ -96,11 +97,9 @@ TEST(StatusTiming, LinkCallTextCompletingInTimeDisarmsTheWatchdog) {
 
 TEST(StatusTiming, InBandLinkCallTextHasNoWatchdog) {
     StatusHarness h;
-    h.onEvents([&h] {
-        if (h.clock.tickMs() >= 20000) h.receive.routing = false;
-    });
     h.feed({'W'});
     h.dispatch(Path::InBand, PMODE_LINK);
+    h.clock.advance(20000);
     EXPECT_EQ(h.hooks.shutdowns, 0);
 }
 
