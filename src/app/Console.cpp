@@ -85,8 +85,6 @@ Console::Console(ConsoleServices services, QObject* parent)
     bridge_.setHandlers({[this](std::uint8_t code) { dispatchStatus(code); },
                          [this](std::uint8_t) { transfers_->handleInBand(); },
                          [this](std::uint8_t c) { charHandler_->handle(c); }});
-    // The user-interface thread's waits for received items sleep until one is stored.
-    rxQueue_.setEventLoopWaker([&clock = services_.clock] { clock.wakeWaiters(); });
     display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_);
     echoes_.reset();
     if (QAction* amtor = mainWindow_->action("mnuCodeAmtor")) amtor->setText(QStringLiteral("&TOR"));
@@ -94,7 +92,7 @@ Console::Console(ConsoleServices services, QObject* parent)
 
     windows_ = SecondaryWindows::createDialogs(mainWindow_, windows_);
     about_ = new AboutBox(mainWindow_);
-    splash_ = new SplashWindow(services_.clock);
+    splash_ = new SplashWindow;
     help_ = new HelpWindow(QString::fromStdString((directories_.base / "orvane_hotkeys.dat").string()),
                            services_.prompter);
 
@@ -104,7 +102,7 @@ Console::Console(ConsoleServices services, QObject* parent)
                                           sequences_, services_.prompter, services_.processExit,
                                           *portHooks_);
 
-    receiveSide_ = std::make_unique<ConsoleReceiveSide>(routing_, echoes_, *port_, displayRunning_);
+    receiveSide_ = std::make_unique<ConsoleReceiveSide>(routing_, echoes_, *port_);
     modem_ = std::make_unique<ModemControl>(ModemControl::Environment{
         services_.clock, services_.sound, rxQueue_, *mainWindow_, *windows_.amplitudeTune, *port_,
         settings_, configChanged_,
@@ -130,7 +128,7 @@ Console::Console(ConsoleServices services, QObject* parent)
         *mainWindow_, *sessionLog_, directories_.base});
     operations_ = std::make_unique<OperationsWiring>(OperationsWiring::Environment{
         *mainWindow_, *receivePane_, *modem_, *port_, settings_, configChanged_, echoes_, routing_,
-        fileActivities_, onAir_->broadcasts(), services_.prompter, services_.sound, services_.clock,
+        fileActivities_, onAir_->broadcasts(), services_.prompter, services_.sound,
         directories_.msg(),
         TransferHooks{transfers_->binaryPump(), transfers_->textFilePump(),
                       transfers_->transferGuard(), transfers_->faxAbortMark()}});
@@ -325,7 +323,6 @@ Task<bool> Console::startupSequence() {
 
     showMonitorWindows(layout_, windows_);
     display_->resume();
-    displayRunning_ = true;
     modem_->clockTick().start();
     splash_->hide();
     mainWindow_->activateWindow();

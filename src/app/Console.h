@@ -200,7 +200,6 @@ private:
     std::unique_ptr<ViewMenu> viewMenu_;
     std::unique_ptr<FileTransfers> transfers_;
     std::unique_ptr<ReceivePrinting> printing_;
-    bool displayRunning_ = false;
 
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
     bool startupFinished_ = false;

@@ -17,7 +17,6 @@ namespace orvane {
 
 class Broadcasts;
 class CallPanel;
-class Clock;
 class HereIsPanel;
 class MainWindow;
 class ModemControl;
@@ -61,7 +60,6 @@ public:
         Broadcasts& broadcasts;
         Prompter& prompter;
         Sound& sound;
-        Clock& clock;
         std::filesystem::path messageFolder;
         TransferHooks transfers;
     };

@@ -11,7 +11,7 @@
 
 namespace orvane {
 
-SplashWindow::SplashWindow(Clock& /*clock*/, QWidget* parent)
+SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("SplashFrm"));
     setWindowTitle(QStringLiteral("Orvane"));

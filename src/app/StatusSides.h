@@ -37,10 +37,8 @@ private:
 // The receive routing and the port as the status handling sees them.
 class ConsoleReceiveSide final : public ReceiveSide {
 public:
-    // Whether routing runs is no longer asked: a status whose bytes stop
-    // coming simply waits.
-    ConsoleReceiveSide(RoutingFlags& routing, EchoCounter& echoes, PortSession& port,
-                       const bool& /*displayRunning*/)
+    // A status whose bytes stop coming simply waits for them.
+    ConsoleReceiveSide(RoutingFlags& routing, EchoCounter& echoes, PortSession& port)
         : routing_(routing), echoes_(echoes), port_(port) {}
     void setEchoMode(bool on) override;
     void resetEchoPending() override;

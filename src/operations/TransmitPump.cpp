@@ -10,17 +10,6 @@
 #include "terminal/TransmitSendState.h"
 
 namespace orvane {
-namespace {
-
-// Clears the flag on every way out of a pass.
-struct BusyMark {
-    explicit BusyMark(bool& flag) : flag_(flag) { flag_ = true; }
-    ~BusyMark() { flag_ = false; }
-    bool& flag_;
-};
-
-} // namespace
-
 bool ZRun::feed(std::string_view text) {
     for (const char c : text) {
         if (c == 'z' || c == 'Z')
@@ -64,9 +53,6 @@ PumpView TransmitPump::view() {
 }
 
 void TransmitPump::TransmitPumpPass() {
-    if (busy_) return; // entered again while a command's spacing handles window messages
-    const BusyMark busy(busy_);
-
     const PumpAction action = decidePumpPass(view(), p_.terminal.endOfLineSequence);
     using Step = PumpAction::Step;
     switch (action.step) {

@@ -61,7 +61,6 @@ private:
     void highlight(int from);
 
     Parts p_;
-    bool busy_ = false;
     bool draining_ = false;
     std::size_t writeLimit_ = 0;
     ZRun zRun_;

@@ -31,8 +31,9 @@ private:
     std::function<void()> handler_;
 };
 
-// Time as the console sees it: a millisecond tick count, wall-clock time, the
-// named timers, and the waits that keep the user interface alive.
+// Time as the console sees it: a millisecond tick count, wall-clock time and
+// the named timers. Nothing here waits: a sequence waits by suspending until
+// one of its timers fires.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -45,21 +46,6 @@ public:
     virtual int localOffsetMinutes() const = 0;
 
     virtual std::unique_ptr<Timer> createTimer(const std::string& name, int intervalMs) = 0;
-
-    static constexpr int kNoLimit = -1;
-
-    // Handle pending window messages once, without waiting.
-    virtual void processEvents() = 0;
-    // Wait `ms` milliseconds by the tick count, handling window messages all along.
-    virtual void delay(int ms) = 0;
-    // The one way the user-interface thread waits: it handles window messages
-    // and sleeps between them until `done()` holds or `limitMs` (kNoLimit: no
-    // limit) have passed by the tick count. True when `done()` held. `done` is
-    // checked after every message; a thread that makes it true calls
-    // wakeWaiters() unless it posts a message anyway.
-    virtual bool waitUntil(const std::function<bool()>& done, int limitMs) = 0;
-    // Ends the sleep of a waitUntil() so that it checks again. Any thread.
-    virtual void wakeWaiters() {}
 };
 
 } // namespace orvane

@@ -1,9 +1,6 @@
 #include "platform/QtClock.h"
 
-#include <QAbstractEventDispatcher>
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -63,44 +60,8 @@ std::unique_ptr<Timer> QtClock::createTimer(const std::string& name, int interva
     return std::make_unique<QtTimer>(name, intervalMs, scale_);
 }
 
-void QtClock::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-
 int QtClock::realMs(std::int64_t ms) const {
     return static_cast<int>(std::ceil(static_cast<double>(std::max<std::int64_t>(ms, 0)) / scale_));
-}
-
-void QtClock::delay(int ms) {
-    waitUntil([] { return false; }, ms);
-}
-
-bool QtClock::waitUntil(const std::function<bool()>& done, int limitMs) {
-    const bool limited = limitMs != kNoLimit;
-    const std::int64_t until = tickMs() + limitMs;
-    // The deadline is itself an event, so the wait never sleeps past it.
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    deadline.setTimerType(Qt::PreciseTimer);
-    for (;;) {
-        if (done()) return true;
-        const std::int64_t left = limited ? until - tickMs() : 1;
-        if (left <= 0) return false;
-        // Without an application there are no events to wait for and nothing
-        // to wake us: only another thread can make done() true, so we look
-        // again each millisecond until it does or the deadline passes.
-        if (!QCoreApplication::instance()) {
-            QThread::msleep(static_cast<unsigned long>(std::min<std::int64_t>(realMs(left), 1)));
-            continue;
-        }
-        if (limited && !deadline.isActive()) deadline.start(realMs(left));
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-}
-
-void QtClock::wakeWaiters() {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app) return;
-    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance(app->thread()))
-        dispatcher->wakeUp();
 }
 
 } // namespace orvane

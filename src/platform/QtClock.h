@@ -18,10 +18,6 @@ public:
     std::chrono::system_clock::time_point now() const override;
     int localOffsetMinutes() const override;
     std::unique_ptr<Timer> createTimer(const std::string& name, int intervalMs) override;
-    void processEvents() override;
-    void delay(int ms) override;
-    bool waitUntil(const std::function<bool()>& done, int limitMs) override;
-    void wakeWaiters() override;
 
     double scale() const { return scale_; }
     // Real milliseconds for `ms` of the (scaled) tick count, rounded up.

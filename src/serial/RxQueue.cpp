@@ -16,7 +16,6 @@ bool RxQueue::enqueue(std::int32_t item) {
         count_.fetch_add(1, std::memory_order_release);
     }
     itemStored_.notify_all();
-    if (eventLoopWaiters_.load(std::memory_order_acquire) > 0 && eventLoopWaker_) eventLoopWaker_();
     return true;
 }
 

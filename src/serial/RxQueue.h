@@ -54,20 +54,6 @@ public:
     void waitUntil(const std::function<bool()>& ready,
                    std::optional<std::chrono::milliseconds> limit = std::nullopt);
     void wakeConsumers();
-    // The user-interface thread waits in its event loop instead; while a
-    // ConsumerWake exists, every stored item calls the waker given here (set
-    // once, before the reader starts).
-    void setEventLoopWaker(std::function<void()> waker) { eventLoopWaker_ = std::move(waker); }
-    class ConsumerWake {
-    public:
-        explicit ConsumerWake(RxQueue& queue) : queue_(queue) { ++queue_.eventLoopWaiters_; }
-        ~ConsumerWake() { --queue_.eventLoopWaiters_; }
-        ConsumerWake(const ConsumerWake&) = delete;
-        ConsumerWake& operator=(const ConsumerWake&) = delete;
-
-    private:
-        RxQueue& queue_;
-    };
 
 private:
     static constexpr int kMask = kCapacity - 1;
@@ -75,8 +61,6 @@ private:
     mutable std::mutex lock_; // RxQueueLock
     std::condition_variable roomFreed_;
     std::condition_variable itemStored_;
-    std::function<void()> eventLoopWaker_;
-    std::atomic<int> eventLoopWaiters_{0};
     std::array<std::int32_t, kCapacity> slots_{};
     int read_ = 0;
     int write_ = 0;

@@ -1,10 +1,8 @@
 #include "WaitUntil.h"
-#include "platform/QtClock.h"
 #include "serial/LineLoss.h"
 #include "serial/TransmitThread.h"
 #include "support/UartPortDouble.h"
 
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -53,11 +51,8 @@ TEST(UartLine, TheEmptyMessageComesOnlyOnceTheDriverHasSentEverything) {
 // The close's goodbye: what is queued is dropped, HOST_SHUTDOWN is queued, and
 // the close waits until it has left the driver.
 TEST(UartLine, HostShutdownIsTheLastThingOnTheWireAfterAClose) {
-    int argc = 0;
-    QCoreApplication app(argc, nullptr);
-    QtClock clock(1.0);
     UartPortDouble uart;
-    TransmitThread tx(uart, [&clock] { clock.wakeWaiters(); });
+    TransmitThread tx(uart, [] {});
     tx.setChunkSize(10);
     const Bytes longText(3000, 'x');
     tx.append(longText);
@@ -65,7 +60,7 @@ TEST(UartLine, HostShutdownIsTheLastThingOnTheWireAfterAClose) {
 
     tx.clear();
     tx.append(Bytes{0x80, 0x09});
-    EXPECT_TRUE(clock.waitUntil([&tx] { return tx.length() == 0; }, 1000));
+    EXPECT_TRUE(waitUntil([&tx] { return tx.length() == 0; }));
     const Bytes wire = uart.wire(); // taken at once: nothing may still be on its way
     ASSERT_GE(wire.size(), 2u);
     EXPECT_LT(wire.size(), longText.size());

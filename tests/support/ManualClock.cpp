@@ -23,17 +23,8 @@ std::unique_ptr<Timer> ManualClock::createTimer(const std::string& name, int int
     return std::make_unique<ManualTimer>(*this, name, intervalMs);
 }
 
-void ManualClock::processEvents() {
+void ManualClock::eventsHandled() {
     if (onEvents_) onEvents_();
-}
-
-bool ManualClock::waitUntil(const std::function<bool()>& done, int limitMs) {
-    const std::int64_t until = now_ + limitMs;
-    for (;;) {
-        if (done()) return true;
-        if (limitMs != kNoLimit && now_ >= until) return false;
-        advance(1);
-    }
 }
 
 void ManualClock::advance(std::int64_t ms) {
@@ -47,10 +38,10 @@ void ManualClock::advance(std::int64_t ms) {
         now_ = std::max(now_, next->due_);
         next->due_ = now_ + std::max(1, next->interval_);
         next->fireNow();
-        processEvents();
+        eventsHandled();
     }
     now_ = target;
-    processEvents();
+    eventsHandled();
 }
 
 } // namespace orvane::testing

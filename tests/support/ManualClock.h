@@ -7,8 +7,8 @@
 
 namespace orvane::testing {
 
-// A clock that moves only when told to. delay() advances it, firing every due
-// timer in time order, so code that waits 25 s runs in microseconds.
+// A clock that moves only when told to. advance() fires every due timer in
+// time order, so a sequence that waits 25 s runs in microseconds.
 class ManualClock final : public Clock {
 public:
     std::int64_t tickMs() const override { return now_; }
@@ -17,17 +17,13 @@ public:
     }
     int localOffsetMinutes() const override { return localOffset_; }
     std::unique_ptr<Timer> createTimer(const std::string& name, int intervalMs) override;
-    void processEvents() override;
-    void delay(int ms) override { advance(ms); }
-    // Moves time on a millisecond at a time until `done()` holds.
-    bool waitUntil(const std::function<bool()>& done, int limitMs) override;
 
     // Moves time forward, firing timers that fall due on the way.
     void advance(std::int64_t ms);
     void setWallClock(std::chrono::system_clock::time_point t) { wallStart_ = t - std::chrono::milliseconds(now_); }
     void setLocalOffsetMinutes(int minutes) { localOffset_ = minutes; }
-    // Called on every processEvents() and every step of a delay: tests use it
-    // to deliver bytes "while the console waits".
+    // Called after every timer that fires and at the end of each advance():
+    // tests use it to deliver bytes "while the console waits".
     void setOnEvents(std::function<void()> hook) { onEvents_ = std::move(hook); }
 
     class ManualTimer;
@@ -39,6 +35,7 @@ private:
     std::chrono::system_clock::time_point wallStart_{};
     std::vector<ManualTimer*> timers_;
     std::function<void()> onEvents_;
+    void eventsHandled();
 };
 
 class ManualClock::ManualTimer final : public Timer {

@@ -28,12 +28,6 @@ public:
     std::unique_ptr<Timer> createTimer(const std::string& name, int ms) override {
         return real_.createTimer(name, ms);
     }
-    void processEvents() override { real_.processEvents(); }
-    void delay(int ms) override { real_.delay(ms); }
-    bool waitUntil(const std::function<bool()>& done, int limitMs) override {
-        return real_.waitUntil(done, limitMs);
-    }
-    void wakeWaiters() override { real_.wakeWaiters(); }
 
     std::chrono::system_clock::time_point wall{};
 

