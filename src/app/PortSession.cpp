@@ -147,6 +147,8 @@ void PortSession::write(const ModemCommand& command) {
     case SendKind::Command:
     case SendKind::DirectAppend: transmit_->append(bytes); break;
     case SendKind::ClearQueueThenAppend:
+        // Panic goes ahead of everything: the operator's held commands go with the queue.
+        sequences_.dropHeldCommands();
         transmit_->clear();
         transmit_->append(bytes);
         break;
