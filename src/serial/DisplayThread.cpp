@@ -61,8 +61,9 @@ private:
 };
 
 DisplayThread::DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
-                             BinaryReceiveSink& binaryFile)
-    : queue_(queue), flags_(flags), delivery_(delivery), binaryFile_(binaryFile) {
+                             BinaryReceiveSink& binaryFile, WaitClock& clock)
+    : queue_(queue), flags_(flags), delivery_(delivery), binaryFile_(binaryFile),
+      control_(clock, true) {
     control_.setWake([this] { wakeUp(); });
     thread_ = std::thread([this] { run(); });
 }

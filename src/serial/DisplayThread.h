@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/WaitClock.h"
 #include "serial/RoutingSwitch.h"
 #include "serial/ThreadControl.h"
 
@@ -26,8 +27,9 @@ struct RoutingFlags;
 // begun is taken back, its items stay queued, and the thread parks or ends.
 class DisplayThread final : public RoutingSwitch {
 public:
+    // Suspensions are timed on `clock`.
     DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
-                  BinaryReceiveSink& binaryFile);
+                  BinaryReceiveSink& binaryFile, WaitClock& clock = WaitClock::steady());
     ~DisplayThread() override;
     DisplayThread(const DisplayThread&) = delete;
     DisplayThread& operator=(const DisplayThread&) = delete;
@@ -58,7 +60,7 @@ private:
     BinaryReceiveSink& binaryFile_;
     std::mutex gateLock_;
     std::shared_ptr<BurstGate> gate_; // the burst handed over, while we wait for it
-    ThreadControl control_{true};
+    ThreadControl control_;
     std::thread thread_;
 };
 

@@ -19,9 +19,10 @@ constexpr auto kRetryPause = std::chrono::milliseconds(1);
 } // namespace
 
 ReadCommThread::ReadCommThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
-                               LineErrorHandler onLineError, LineLossListener* lossListener)
+                               LineErrorHandler onLineError, LineLossListener* lossListener,
+                               WaitClock& clock)
     : port_(port), queue_(queue), decoder_(filter), onLineError_(std::move(onLineError)),
-      lossListener_(lossListener) {
+      control_(clock), lossListener_(lossListener) {
     control_.setWake([this] { wake_.signal(); });
     queue_.acceptWaiters(); // a reader stopped before us left the queue letting go
     thread_ = std::thread([this] { run(); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/WaitClock.h"
 #include "serial/RxDecoder.h"
 #include "serial/ThreadControl.h"
 #include "serial/WakeFd.h"
@@ -32,9 +33,11 @@ public:
 
     // Starts reading at once. Line errors are classified and handed to
     // `onLineError` (called on the reader thread), if given; the loss of the
-    // device is told to `lossListener`, if given.
+    // device is told to `lossListener`, if given. A suspension's limit is
+    // timed on `clock`.
     ReadCommThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
-                   LineErrorHandler onLineError = {}, LineLossListener* lossListener = nullptr);
+                   LineErrorHandler onLineError = {}, LineLossListener* lossListener = nullptr,
+                   WaitClock& clock = WaitClock::steady());
     ~ReadCommThread();
     ReadCommThread(const ReadCommThread&) = delete;
     ReadCommThread& operator=(const ReadCommThread&) = delete;

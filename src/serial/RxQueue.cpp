@@ -7,7 +7,8 @@ bool RxQueue::enqueue(std::int32_t item) {
         std::unique_lock guard(lock_);
         if (!released_ && count_.load() >= kCapacity) {
             producerWaiting_ = true;
-            roomFreed_.wait(guard, [this] { return released_ || count_.load() < kCapacity; });
+            clock_.waitUntil(roomFreed_, guard, WaitClock::kNever,
+                             [this] { return released_ || count_.load() < kCapacity; });
             producerWaiting_ = false;
         }
         if (count_.load() >= kCapacity) return false;
@@ -20,12 +21,9 @@ bool RxQueue::enqueue(std::int32_t item) {
 }
 
 void RxQueue::waitUntil(const std::function<bool()>& ready,
-                        std::optional<std::chrono::milliseconds> limit) {
+                        std::optional<WaitClock::Duration> limit) {
     std::unique_lock guard(lock_);
-    if (limit)
-        itemStored_.wait_for(guard, *limit, ready);
-    else
-        itemStored_.wait(guard, ready);
+    clock_.waitUntil(itemStored_, guard, limit ? clock_.now() + *limit : WaitClock::kNever, ready);
 }
 
 void RxQueue::wakeConsumers() {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/WaitClock.h"
 #include "serial/FollowOnItems.h"
 
 #include <array>
 #include <atomic>
-#include <condition_variable>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -24,6 +25,9 @@ public:
     static constexpr std::int32_t kStatusFlag = 0x8000;
 
     static bool isStatus(std::int32_t item) { return item >= kStatusFlag; }
+
+    // Producer and consumers wait on `clock`.
+    explicit RxQueue(WaitClock& clock = WaitClock::steady()) : clock_(clock) {}
 
     // Stores one item; waits while the ring is full. Returns false, storing
     // nothing, if the wait was abandoned with releaseWaiters().
@@ -52,12 +56,13 @@ public:
     // on the queue itself: until `ready()` holds (checked under the queue's
     // lock after every stored item and every wakeConsumers()), or `limit`.
     void waitUntil(const std::function<bool()>& ready,
-                   std::optional<std::chrono::milliseconds> limit = std::nullopt);
+                   std::optional<WaitClock::Duration> limit = std::nullopt);
     void wakeConsumers();
 
 private:
     static constexpr int kMask = kCapacity - 1;
     static constexpr int kRefillBatch = kCapacity / 4;
+    WaitClock& clock_;
     mutable std::mutex lock_; // RxQueueLock
     std::condition_variable roomFreed_;
     std::condition_variable itemStored_;

@@ -38,7 +38,7 @@ bool ThreadControl::checkpoint() {
     if (suspended_ && !stop_) {
         parked_ = true;
         cv_.notify_all();
-        cv_.wait(guard, [this] { return !suspended_ || stop_; });
+        clock_.waitUntil(cv_, guard, WaitClock::kNever, [this] { return !suspended_ || stop_; });
         parked_ = false;
     }
     return !stop_;
@@ -54,7 +54,7 @@ void ThreadControl::markEnded() {
 
 bool ThreadControl::waitUntilParked(std::chrono::milliseconds limit) {
     std::unique_lock guard(lock_);
-    return cv_.wait_for(guard, limit, [this] { return parked_ || ended_; });
+    return clock_.waitUntil(cv_, guard, clock_.now() + limit, [this] { return parked_ || ended_; });
 }
 
 void ThreadControl::waitUntilEnded() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WaitClock.h"
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -15,7 +17,8 @@ namespace orvane {
 // thread gives that wait up when it is woken by the request.
 class ThreadControl {
 public:
-    explicit ThreadControl(bool startSuspended = false) : suspended_(startSuspended) {}
+    explicit ThreadControl(WaitClock& clock, bool startSuspended = false)
+        : clock_(clock), suspended_(startSuspended) {}
 
     // Called whenever a request changes, to wake a worker that waits elsewhere
     // (in poll(), on its own condition variable, on the RxQueue).
@@ -25,7 +28,8 @@ public:
     void resume();
     void stop();
 
-    // True once the worker is parked (or has ended); false if `limit` passed.
+    // True once the worker is parked (or has ended); false if `limit` passed
+    // on the clock.
     bool waitUntilParked(std::chrono::milliseconds limit);
     // Waits without limit for the worker to end; only after stop().
     void waitUntilEnded();
@@ -42,6 +46,7 @@ public:
 private:
     void changed();
 
+    WaitClock& clock_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> suspended_;
     std::mutex lock_;

@@ -8,8 +8,8 @@
 namespace orvane {
 
 TransmitThread::TransmitThread(PortWriter& port, std::function<void()> onQueueEmpty,
-                               std::chrono::milliseconds idleWake)
-    : onQueueEmpty_(std::move(onQueueEmpty)), idleWake_(idleWake), port_(&port) {
+                               WaitClock& clock)
+    : onQueueEmpty_(std::move(onQueueEmpty)), clock_(clock), port_(&port) {
     control_.setWake([this] { signalWake(); });
     thread_ = std::thread([this] { run(); });
 }
@@ -114,13 +114,13 @@ void TransmitThread::markLost() {
 
 bool TransmitThread::waitForWake() {
     std::unique_lock guard(wakeLock_);
-    const auto idleReportDue = std::chrono::steady_clock::now() + idleWake_;
+    const auto idleReportDue = clock_.now() + kIdleWake;
     while (!wakeSignalled_) {
         // A lost line posts nothing, so nothing is due until a new port comes;
         // with nothing to send nothing is due until bytes or a wake come.
-        if (lost_ || idleReportsHeld_)
-            wakeUp_.wait(guard);
-        else if (wakeUp_.wait_until(guard, idleReportDue) == std::cv_status::timeout)
+        const bool nothingDue = lost_ || idleReportsHeld_;
+        if (clock_.waitOnce(wakeUp_, guard, nothingDue ? WaitClock::kNever : idleReportDue) ==
+            std::cv_status::timeout)
             break;
     }
     wakeSignalled_ = false;
@@ -171,7 +171,8 @@ void TransmitThread::writeOneChunk(PortWriter& port) {
         // What the port took leaves the front; the rest stays for the next
         // pass, unless the queue was cleared meanwhile.
         if (!clearedDuringWrite_)
-            txBuffer_.erase(txBuffer_.begin(), txBuffer_.begin() + static_cast<std::ptrdiff_t>(written));
+            txBuffer_.erase(txBuffer_.begin(),
+                            txBuffer_.begin() + static_cast<std::ptrdiff_t>(written));
         inFlight_ = 0;
     }
     if (outcome.lost) {
@@ -204,7 +205,7 @@ void TransmitThread::waitUntilDriverEmpty(PortWriter& port) {
         const int pending = port.pendingOutput();
         if (pending <= 0) return;
         std::unique_lock guard(wakeLock_);
-        if (wakeUp_.wait_for(guard, port.timeToSend(pending),
+        if (clock_.waitUntil(wakeUp_, guard, clock_.now() + port.timeToSend(pending),
                              [this] { return !control_.mayContinue(); }))
             return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/WaitClock.h"
 #include "serial/ThreadControl.h"
 #include "serial/WireTap.h"
 
@@ -39,9 +40,9 @@ class TransmitThread {
 public:
     static constexpr auto kIdleWake = std::chrono::milliseconds(200);
 
-    // `idleWake` is the longest wait between two passes (tests shorten or lengthen it).
+    // The idle reports and the waits for the line are timed on `clock`.
     TransmitThread(PortWriter& port, std::function<void()> onQueueEmpty,
-                   std::chrono::milliseconds idleWake = kIdleWake);
+                   WaitClock& clock = WaitClock::steady());
     ~TransmitThread();
     TransmitThread(const TransmitThread&) = delete;
     TransmitThread& operator=(const TransmitThread&) = delete;
@@ -93,7 +94,7 @@ private:
     void signalWake();
 
     std::function<void()> onQueueEmpty_;
-    const std::chrono::milliseconds idleWake_;
+    WaitClock& clock_;
 
     std::mutex portLock_; // the port pointer; changed only while the thread is parked
     PortWriter* port_;
@@ -116,7 +117,7 @@ private:
 
     std::atomic<WireTap*> tap_{nullptr};
 
-    ThreadControl control_;
+    ThreadControl control_{clock_};
     std::thread thread_;
 };
 

@@ -3,6 +3,7 @@
 #include "serial/ReceiveRouting.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RxQueue.h"
+#include "support/ManualWaitClock.h"
 
 #include <gtest/gtest.h>
 
@@ -79,15 +80,18 @@ protected:
     bool seenCount(std::size_t n) {
         return waitUntil([&] { return delivery.seen().size() >= n; });
     }
-    RxQueue queue;
+    // Time stands still: the routing thread's waits end only when notified,
+    // and the test sees when it has gone to sleep.
+    testing::ManualWaitClock clock;
+    RxQueue queue{clock};
     RoutingFlags flags;
     RecordingDelivery delivery;
 };
 
 TEST_F(Routing, CreatedSuspendedThenRoutesEveryItemInOrder) {
-    DisplayThread thread(queue, flags, delivery, delivery);
     push({0x8021, 0x41, 0x01});
-    std::this_thread::sleep_for(30ms);
+    DisplayThread thread(queue, flags, delivery, delivery, clock);
+    ASSERT_TRUE(clock.waitForUntimedSleepers());
     EXPECT_TRUE(delivery.seen().empty());
     EXPECT_EQ(queue.count(), 3);
     thread.resume();
@@ -97,11 +101,11 @@ TEST_F(Routing, CreatedSuspendedThenRoutesEveryItemInOrder) {
 
 TEST_F(Routing, BinaryReceiveWritesDataSkipsPaddingAndKeepsInBand) {
     flags.BinaryReceiveActive = true;
-    DisplayThread thread(queue, flags, delivery, delivery);
+    DisplayThread thread(queue, flags, delivery, delivery, clock);
     thread.resume();
     push({0x41, 0x00, 0x01, 0x8005, 0x00, 0x42});
     ASSERT_TRUE(seenCount(4));
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(clock.waitForSleepers()); // the queue is drained
     EXPECT_EQ(delivery.seen(), (std::vector<std::string>{"F65", "I1", "S5", "F66"}));
 }
 
@@ -117,11 +121,11 @@ TEST_F(Routing, HandlerAwaitingFollowOnItemsTakesThemFirst) {
                 into.push_back(co_await from.next());
         }(items, followOns));
     };
-    DisplayThread thread(queue, flags, delivery, delivery);
+    DisplayThread thread(queue, flags, delivery, delivery, clock);
     push({0x8028, 0x41});
     thread.resume();
     ASSERT_TRUE(seenCount(1));
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(clock.waitForSleepers());
     push({0x8009, 0x42, 0x43});
     ASSERT_TRUE(seenCount(2));
     EXPECT_EQ(delivery.seen(), (std::vector<std::string>{"S40", "C67"}));
@@ -132,29 +136,30 @@ TEST_F(Routing, PauseSetInsideADeliveryStopsTheNextTake) {
     delivery.inside = [&](const std::string& entry) {
         if (entry == "I1") flags.RoutingPaused = true;
     };
-    DisplayThread thread(queue, flags, delivery, delivery);
+    DisplayThread thread(queue, flags, delivery, delivery, clock);
     push({0x01, 0x41, 0x42});
     thread.resume();
     ASSERT_TRUE(seenCount(1));
-    std::this_thread::sleep_for(30ms);
-    EXPECT_EQ(queue.count(), 2); // deferred, not lost
+    ASSERT_TRUE(clock.waitForSleepers()); // looks again later: nobody tells it
+    EXPECT_EQ(queue.count(), 2);          // deferred, not lost
     flags.RoutingPaused = false;
+    clock.advance(*clock.nextDeadlineIn());
     ASSERT_TRUE(seenCount(3));
     EXPECT_EQ(delivery.seen(), (std::vector<std::string>{"I1", "C65", "C66"}));
 }
 
 TEST_F(Routing, DisabledRoutingEndsTheThreadAndLeavesItemsQueued) {
-    DisplayThread thread(queue, flags, delivery, delivery);
+    DisplayThread thread(queue, flags, delivery, delivery, clock);
     thread.resume();
     push({0x41});
     ASSERT_TRUE(seenCount(1));
+    ASSERT_TRUE(clock.waitForSleepers());
     flags.RoutingEnabled = false;
-    std::this_thread::sleep_for(20ms);
+    // The item wakes the thread, which ends instead of routing it.
     push({0x42});
-    std::this_thread::sleep_for(30ms);
+    EXPECT_TRUE(thread.suspend(1s)); // an ended thread counts as parked
     EXPECT_EQ(delivery.seen().size(), 1u);
     EXPECT_EQ(queue.count(), 1);
-    EXPECT_TRUE(thread.suspend(1s)); // an ended thread counts as parked
 }
 
 // The user-interface thread that suspends the routing does not run the
@@ -186,7 +191,7 @@ TEST_F(Routing, SuspendTakesBackABurstNotYetRun) {
         std::vector<std::function<void()>> held;
         std::vector<std::uint8_t> routed;
     } ui;
-    DisplayThread thread(queue, flags, ui, delivery);
+    DisplayThread thread(queue, flags, ui, delivery, clock);
     thread.resume();
     push({0x41, 0x42});
     ASSERT_TRUE(waitUntil([&] { return ui.heldCount() == 1; }));

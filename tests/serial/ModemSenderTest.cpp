@@ -2,6 +2,7 @@
 #include "FakePortWriter.h"
 #include "WaitUntil.h"
 #include "serial/TransmitThread.h"
+#include "support/ManualWaitClock.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,8 @@ using Bytes = std::vector<std::uint8_t>;
 class Sender : public ::testing::Test {
 protected:
     testing::FakePortWriter port;
-    TransmitThread tx{port, [this] { port.noteQueueEmpty(); }, std::chrono::seconds(60)};
+    testing::ManualWaitClock clock; // no idle reports unless a test moves it
+    TransmitThread tx{port, [this] { port.noteQueueEmpty(); }, clock};
     bool psk31 = false;
     ModemSender sender{tx, [this] { return psk31; }};
 };

@@ -1,4 +1,5 @@
 #include "serial/RxQueue.h"
+#include "support/ManualWaitClock.h"
 
 #include <gtest/gtest.h>
 
@@ -39,14 +40,15 @@ TEST(RxQueue, ClearEmptiesAndResetsIndices) {
 }
 
 TEST(RxQueue, FullQueueMakesTheProducerWaitWithoutLoss) {
-    RxQueue queue;
+    testing::ManualWaitClock clock;
+    RxQueue queue{clock};
     constexpr int kTotal = RxQueue::kCapacity + 500;
     std::thread producer([&] {
         for (int i = 0; i < kTotal; ++i)
             queue.enqueue(i & 0xFF);
     });
-    std::this_thread::sleep_for(50ms);
-    EXPECT_EQ(queue.count(), RxQueue::kCapacity); // full, the producer waits
+    ASSERT_TRUE(clock.waitForUntimedSleepers()); // the producer waits
+    EXPECT_EQ(queue.count(), RxQueue::kCapacity);
     for (int i = 0; i < kTotal; ++i) {
         std::optional<std::int32_t> item;
         while (!(item = queue.dequeue()))
@@ -58,11 +60,12 @@ TEST(RxQueue, FullQueueMakesTheProducerWaitWithoutLoss) {
 }
 
 TEST(RxQueue, ReleasedProducerGivesUpAndAcceptsAgain) {
-    RxQueue queue;
+    testing::ManualWaitClock clock;
+    RxQueue queue{clock};
     for (int i = 0; i < RxQueue::kCapacity; ++i)
         queue.enqueue(0);
     auto stored = std::async(std::launch::async, [&] { return queue.enqueue(7); });
-    EXPECT_EQ(stored.wait_for(30ms), std::future_status::timeout);
+    ASSERT_TRUE(clock.waitForUntimedSleepers()); // waits for room
     queue.releaseWaiters();
     ASSERT_EQ(stored.wait_for(2s), std::future_status::ready);
     EXPECT_FALSE(stored.get());

@@ -1,10 +1,12 @@
 #include "serial/SerialPort.h"
 #include "PtyPair.h"
+#include "WaitUntil.h"
 #include "serial/PortAvailability.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <poll.h>
 #include <termios.h>
 
 namespace orvane {
@@ -55,7 +57,8 @@ TEST(SerialPort, CarriesEveryByteValueBothWays) {
         const long n = port.read(buf);
         ASSERT_GE(n, 0);
         got.insert(got.end(), buf, buf + n);
-        if (n == 0) ::usleep(2000);
+        pollfd readable{port.fd(), POLLIN, 0};
+        if (n == 0) ::poll(&readable, 1, 2000); // until more has arrived
     }
     EXPECT_EQ(got, all);
 
@@ -76,10 +79,14 @@ TEST(SerialPort, ModemLinesAndErrorsDegradeGracefullyOnAPty) {
     EXPECT_TRUE(port.sendingAllowed());
 
     pty.writeToConsole({1, 2, 3});
-    ::usleep(20000);
-    const LineStatus status = port.lineStatus();
-    EXPECT_EQ(status.errorMask, 0u);
-    EXPECT_EQ(status.rxPending, 3);
+    LineStatus status;
+    std::uint32_t errors = 0; // each query takes the errors seen since the last
+    EXPECT_TRUE(testing::waitUntil([&] {
+        status = port.lineStatus();
+        errors |= status.errorMask;
+        return status.rxPending == 3;
+    }));
+    EXPECT_EQ(errors, 0u);
     EXPECT_EQ(status.txPending, 0);
 }
 

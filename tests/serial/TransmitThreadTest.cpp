@@ -1,8 +1,11 @@
 #include "serial/TransmitThread.h"
 #include "FakePortWriter.h"
 #include "WaitUntil.h"
+#include "support/ManualWaitClock.h"
 
 #include <gtest/gtest.h>
+
+#include <future>
 
 namespace orvane {
 namespace {
@@ -11,17 +14,24 @@ using namespace std::chrono_literals;
 using Log = std::vector<std::string>;
 using testing::waitUntil;
 
-// With a long idle wake-up every pass a test sees was caused by its own
-// appends, so the order of writes and notifications is exact.
-constexpr auto kNoIdlePasses = std::chrono::milliseconds(60'000);
+constexpr auto kIdle = TransmitThread::kIdleWake;
 
+// Time stands still unless a test moves it, so every pass a test sees was
+// caused by its own appends or its own idle periods, and the order of writes
+// and notifications is exact.
 class TransmitQueue : public ::testing::Test {
 protected:
-    std::unique_ptr<TransmitThread> start(std::chrono::milliseconds idle = kNoIdlePasses) {
+    std::unique_ptr<TransmitThread> start() {
         return std::make_unique<TransmitThread>(
-            port, [this] { port.noteQueueEmpty(); }, idle);
+            port, [this] { port.noteQueueEmpty(); }, clock);
+    }
+    // One idle period after the thread has gone back to sleep.
+    void passIdlePeriod() {
+        ASSERT_TRUE(clock.waitForSleepers());
+        clock.advance(kIdle);
     }
     testing::FakePortWriter port;
+    testing::ManualWaitClock clock;
 };
 
 TEST_F(TransmitQueue, EmptyAppendWakesTheThreadToReportAnEmptyQueue) {
@@ -44,10 +54,12 @@ TEST_F(TransmitQueue, AppendsDuringAWriteFollowInOrderAndDoNotWait) {
     port.holdNextWrite();
     tx->append("abc");
     ASSERT_TRUE(port.waitUntilBlocked());
-    const auto before = std::chrono::steady_clock::now();
-    tx->append("de");
-    tx->append(std::string_view("f\0g", 3));
-    EXPECT_LT(std::chrono::steady_clock::now() - before, 100ms); // never waits for the line
+    auto appended = std::async(std::launch::async, [&] {
+        tx->append("de");
+        tx->append(std::string_view("f\0g", 3));
+    });
+    // The write is still held: appends that waited for the line would never end.
+    ASSERT_EQ(appended.wait_for(3s), std::future_status::ready);
     port.release();
     ASSERT_TRUE(waitUntil([&] { return port.queueEmpties() == 1; }));
     EXPECT_EQ(port.log(), (Log{"Wabc", std::string("Wdef\0g", 6), "E"}));
@@ -96,54 +108,69 @@ TEST_F(TransmitQueue, LengthCountsWhatWeHoldAndWhatTheDriverHolds) {
     EXPECT_EQ(tx->length(), 2u); // our buffer is empty, the driver is not
 }
 
-TEST_F(TransmitQueue, IdleQueueIsReportedAboutEvery200ms) {
-    auto tx = start(TransmitThread::kIdleWake);
-    std::this_thread::sleep_for(1100ms);
-    // Five passes are due; allow a slow machine to miss some, never to spin.
-    EXPECT_GE(port.queueEmpties(), 2);
-    EXPECT_LE(port.queueEmpties(), 6);
+TEST_F(TransmitQueue, IdleQueueIsReportedEvery200ms) {
+    auto tx = start();
+    for (int n = 1; n <= 3; ++n) {
+        ASSERT_TRUE(clock.waitForSleepers());
+        EXPECT_EQ(clock.nextDeadlineIn(), kIdle);
+        clock.advance(kIdle - 1ms);
+        EXPECT_EQ(port.queueEmpties(), n - 1);
+        clock.advance(1ms);
+        ASSERT_TRUE(waitUntil([&] { return port.queueEmpties() == n; }));
+    }
 }
 
 TEST_F(TransmitQueue, HeldIdleReportsStopUntilBytesOrAWakeBringThemBack) {
-    auto tx = start(10ms);
-    ASSERT_TRUE(waitUntil([&] { return port.queueEmpties() >= 2; }));
+    auto tx = start();
     for (const bool byBytes : {true, false}) {
         tx->holdIdleReports();
+        ASSERT_TRUE(clock.waitForUntimedSleepers());
         const int held = port.queueEmpties();
-        std::this_thread::sleep_for(150ms); // fifteen idle periods
-        EXPECT_LE(port.queueEmpties(), held + 1); // one may have been on its way
-        const int before = port.queueEmpties();
+        clock.advance(15 * kIdle);
+        EXPECT_EQ(port.queueEmpties(), held);
         if (byBytes)
             tx->append("a");
         else
             tx->wantIdleReports();
         // Reported at once, and every idle period again from then on.
-        EXPECT_TRUE(waitUntil([&] { return port.queueEmpties() >= before + 3; }));
+        ASSERT_TRUE(waitUntil([&] { return port.queueEmpties() == held + 1; }));
+        passIdlePeriod();
+        ASSERT_TRUE(waitUntil([&] { return port.queueEmpties() == held + 2; }));
     }
     EXPECT_EQ(port.written(), (std::vector<std::uint8_t>{'a'}));
 }
 
 TEST_F(TransmitQueue, FailingPortIsRetriedAtTheIdlePaceWithoutLosingBytes) {
-    auto tx = start(50ms);
+    auto tx = start();
     port.setFailing(true);
     tx->append("xy");
-    std::this_thread::sleep_for(300ms);
-    EXPECT_LE(port.writeCalls(), 12); // about one attempt per idle pass, not a spin
+    ASSERT_TRUE(waitUntil([&] { return port.writeCalls() == 1; }));
+    for (int n = 2; n <= 4; ++n) { // one attempt per idle period, none in between
+        ASSERT_TRUE(clock.waitForSleepers());
+        clock.advance(kIdle - 1ms);
+        EXPECT_EQ(port.writeCalls(), n - 1);
+        clock.advance(1ms);
+        ASSERT_TRUE(waitUntil([&] { return port.writeCalls() == n; }));
+    }
     EXPECT_EQ(port.queueEmpties(), 0);
     EXPECT_EQ(tx->length(), 2u);
     port.setFailing(false);
+    passIdlePeriod();
     ASSERT_TRUE(waitUntil([&] { return port.queueEmpties() >= 1; }));
     EXPECT_EQ(port.written(), (std::vector<std::uint8_t>{'x', 'y'}));
 }
 
 TEST_F(TransmitQueue, HeldLineWritesNothingAndReportsNothing) {
-    auto tx = start(20ms);
+    auto tx = start();
     port.setSendingAllowed(false);
     tx->append("q");
-    std::this_thread::sleep_for(100ms);
+    for (int n = 0; n < 5; ++n)
+        passIdlePeriod();
+    ASSERT_TRUE(clock.waitForSleepers()); // the last pass is over
     EXPECT_EQ(port.writeCalls(), 0);
     EXPECT_EQ(port.queueEmpties(), 0);
     port.setSendingAllowed(true);
+    passIdlePeriod();
     EXPECT_TRUE(waitUntil([&] { return port.queueEmpties() >= 1; }));
     EXPECT_EQ(port.log().front(), "Wq");
 }
@@ -152,7 +179,7 @@ TEST_F(TransmitQueue, SuspendParksTheThreadAndNeverWaitsForever) {
     auto tx = start();
     ASSERT_TRUE(tx->suspend(2s));
     tx->append("ab");
-    std::this_thread::sleep_for(50ms);
+    passIdlePeriod(); // a parked thread has no idle periods either
     EXPECT_EQ(port.writeCalls(), 0);
     tx->resume();
     ASSERT_TRUE(waitUntil([&] { return port.queueEmpties() >= 1; }));
@@ -161,7 +188,12 @@ TEST_F(TransmitQueue, SuspendParksTheThreadAndNeverWaitsForever) {
     port.holdNextWrite();
     tx->append("c");
     ASSERT_TRUE(port.waitUntilBlocked());
-    EXPECT_FALSE(tx->suspend(100ms)); // stuck in a write: gives up instead of hanging
+    // Stuck in a write: the suspension gives up instead of hanging.
+    auto parked = std::async(std::launch::async, [&] { return tx->suspend(100ms); });
+    ASSERT_TRUE(clock.waitForSleepers());
+    EXPECT_EQ(clock.nextDeadlineIn(), 100ms);
+    clock.advance(100ms);
+    EXPECT_FALSE(parked.get());
     port.release();
     EXPECT_TRUE(tx->suspend(2s));
     tx->resume();

@@ -1,8 +1,8 @@
 #include "WaitUntil.h"
 #include "serial/LineLoss.h"
 #include "serial/TransmitThread.h"
+#include "support/ManualWaitClock.h"
 #include "support/UartPortDouble.h"
-
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@ namespace orvane {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing::ManualWaitClock;
 using testing::UartPortDouble;
 using testing::waitUntil;
 
@@ -24,25 +25,28 @@ Bytes countingBytes(std::size_t n) {
 
 // On a UART a written byte spends a while in the driver. The paced senders
 // hand over the next unit on the empty message; were it posted while bytes
-// still sat in the driver, they would stall on it or pile up behind it.
+// still sat in the driver, they would stall on it or pile up behind it. The
+// line sends as the test moves its clock on.
 TEST(UartLine, TheEmptyMessageComesOnlyOnceTheDriverHasSentEverything) {
-    UartPortDouble uart;
+    ManualWaitClock clock;
+    UartPortDouble uart(clock);
     const Bytes data = countingBytes(120);
     std::size_t handed = 0;
     std::atomic<int> emptyWithDriverBusy{0};
     std::atomic<TransmitThread*> pumped{nullptr};
     // A pump as the console runs one: ten bytes for each empty message.
-    TransmitThread tx(uart, [&] {
+    const auto pump = [&] {
         if (uart.pendingOutput() != 0) ++emptyWithDriverBusy;
         TransmitThread* queue = pumped.load();
         if (!queue || handed >= data.size()) return;
         queue->append(std::span(data).subspan(handed, 10));
         handed += 10;
-    });
+    };
+    TransmitThread tx(uart, pump, clock);
     tx.setChunkSize(10);
     pumped = &tx;
     tx.append(std::string_view{});
-    ASSERT_TRUE(waitUntil([&] { return uart.wireSize() == data.size(); }));
+    ASSERT_TRUE(clock.advanceUntil([&] { return uart.wireSize() == data.size(); }));
     tx.stop();
     EXPECT_EQ(uart.wire(), data);
     EXPECT_EQ(emptyWithDriverBusy, 0);
@@ -51,17 +55,18 @@ TEST(UartLine, TheEmptyMessageComesOnlyOnceTheDriverHasSentEverything) {
 // The close's goodbye: what is queued is dropped, HOST_SHUTDOWN is queued, and
 // the close waits until it has left the driver.
 TEST(UartLine, HostShutdownIsTheLastThingOnTheWireAfterAClose) {
-    UartPortDouble uart;
-    TransmitThread tx(uart, [] {});
+    ManualWaitClock clock;
+    UartPortDouble uart(clock);
+    TransmitThread tx(uart, {}, clock);
     tx.setChunkSize(10);
     const Bytes longText(3000, 'x');
     tx.append(longText);
-    ASSERT_TRUE(waitUntil([&] { return uart.wireSize() >= 40; }));
+    ASSERT_TRUE(clock.advanceUntil([&] { return uart.wireSize() >= 40; }));
 
     tx.clear();
     tx.append(Bytes{0x80, 0x09});
-    EXPECT_TRUE(waitUntil([&tx] { return tx.length() == 0; }));
-    const Bytes wire = uart.wire(); // taken at once: nothing may still be on its way
+    EXPECT_TRUE(clock.advanceUntil([&tx] { return tx.length() == 0; }));
+    const Bytes wire = uart.wire();
     ASSERT_GE(wire.size(), 2u);
     EXPECT_LT(wire.size(), longText.size());
     EXPECT_EQ(Bytes(wire.end() - 2, wire.end()), (Bytes{0x80, 0x09}));
@@ -76,10 +81,12 @@ struct CountingListener final : LineLossListener {
 // Unplugged: nothing queued is dropped and no empty message lets the senders
 // hand over more; the reopened port gets it all.
 TEST(UartLine, AnUnpluggedPortKeepsTheQueueForTheNextPort) {
-    UartPortDouble gone, back;
+    ManualWaitClock clock;
+    UartPortDouble gone(clock), back(clock);
     std::atomic<int> empties{0};
     CountingListener listener;
-    TransmitThread tx(gone, [&] { ++empties; });
+    const auto countEmpties = [&] { ++empties; };
+    TransmitThread tx(gone, countEmpties, clock);
     tx.setLineLossListener(&listener);
     tx.setChunkSize(10);
     gone.unplug();
@@ -90,7 +97,7 @@ TEST(UartLine, AnUnpluggedPortKeepsTheQueueForTheNextPort) {
     const int emptiesWhileLost = empties;
 
     tx.usePort(&back);
-    ASSERT_TRUE(waitUntil([&] { return back.wireSize() == 10; }));
+    ASSERT_TRUE(clock.advanceUntil([&] { return back.wireSize() == 10; }));
     EXPECT_EQ(back.wire(), (Bytes{'t', 'y', 'p', 'e', 'd', ' ', 't', 'e', 'x', 't'}));
     EXPECT_FALSE(tx.lineLost());
     EXPECT_EQ(emptiesWhileLost, 0);

@@ -4,12 +4,12 @@
 
 namespace orvane::testing {
 
-UartPortDouble::UartPortDouble(int bytesPerSecond, std::size_t driverQueue)
+UartPortDouble::UartPortDouble(int bytesPerSecond, std::size_t driverQueue, WaitClock& clock)
     : byteTime_(std::chrono::microseconds(1'000'000 / std::max(bytesPerSecond, 1))),
-      capacity_(driverQueue) {}
+      capacity_(driverQueue), clock_(clock) {}
 
 void UartPortDouble::sendDue() {
-    const Time now = std::chrono::steady_clock::now();
+    const Time now = clock_.now();
     while (!driver_.empty() && driver_.front().leaves <= now) {
         wire_.push_back(driver_.front().byte);
         driver_.pop_front();
@@ -22,7 +22,7 @@ PortWriter::Outcome UartPortDouble::write(std::span<const std::uint8_t> bytes) {
     sendDue();
     const std::size_t taken = std::min(bytes.size(), capacity_ - driver_.size());
     // The line starts on a byte as soon as it is free.
-    Time leaves = std::max(lineFreeAt_, std::chrono::steady_clock::now());
+    Time leaves = std::max(lineFreeAt_, clock_.now());
     for (std::size_t i = 0; i < taken; ++i) {
         leaves += byteTime_;
         driver_.push_back({bytes[i], leaves});
