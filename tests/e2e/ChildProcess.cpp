@@ -20,7 +20,8 @@ ChildProcess::ChildProcess(const Options& options) {
     if (pid_ == 0) {
         if (!options.workingDirectory.empty() && ::chdir(options.workingDirectory.c_str()) != 0)
             std::_Exit(126);
-        for (const auto& [name, value] : options.environment) ::setenv(name.c_str(), value.c_str(), 1);
+        for (const auto& [name, value] : options.environment)
+            ::setenv(name.c_str(), value.c_str(), 1);
         int in = ::open("/dev/null", O_RDONLY);
         ::dup2(in, 0);
         if (!options.output.empty()) {
@@ -28,9 +29,11 @@ ChildProcess::ChildProcess(const Options& options) {
             ::dup2(out, 1);
             ::dup2(out, 2);
         }
+        if (options.inheritedFd >= 0) ::fcntl(options.inheritedFd, F_SETFD, 0);
         ::setpgid(0, 0);
         std::vector<char*> argv;
-        for (auto& arg : args) argv.push_back(arg.data());
+        for (auto& arg : args)
+            argv.push_back(arg.data());
         argv.push_back(nullptr);
         ::execv(argv[0], argv.data());
         std::_Exit(127);

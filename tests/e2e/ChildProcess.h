@@ -20,6 +20,7 @@ public:
         std::filesystem::path workingDirectory;
         std::map<std::string, std::string> environment; // added to the test's own
         std::filesystem::path output;                   // stdout and stderr go here
+        int inheritedFd = -1; // a descriptor of ours the program keeps open (-1: none)
     };
 
     explicit ChildProcess(const Options& options);
@@ -54,8 +55,7 @@ private:
 
 std::string readFile(const std::filesystem::path& file);
 // Waits until `done()` holds, up to the timeout; true when it did.
-template <typename Predicate>
-bool waitUntil(Predicate done, std::chrono::milliseconds timeout);
+template <typename Predicate> bool waitUntil(Predicate done, std::chrono::milliseconds timeout);
 
 } // namespace orvane::testing
 

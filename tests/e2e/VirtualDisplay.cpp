@@ -1,11 +1,14 @@
 #include "e2e/VirtualDisplay.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace orvane::testing {
@@ -24,12 +27,27 @@ std::optional<std::filesystem::path> onPath(const std::string& program) {
 
 std::string quoted(const std::string& text) {
     std::string out = "'";
-    for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : text)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
 }
 
-std::filesystem::path serverSocket(int number) {
-    return "/tmp/.X11-unix/X" + std::to_string(number);
+// One line from `fd`, without its newline; empty if the writer closed its end
+// or `limit` passed first.
+std::string readLine(int fd, std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    std::string line;
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            until - std::chrono::steady_clock::now());
+        pollfd readable{fd, POLLIN, 0};
+        if (left.count() <= 0 || ::poll(&readable, 1, static_cast<int>(left.count())) <= 0)
+            return {};
+        char c;
+        if (::read(fd, &c, 1) != 1) return {};
+        if (c == '\n') return line;
+        line += c;
+    }
 }
 
 } // namespace
@@ -38,36 +56,53 @@ bool VirtualDisplay::available() {
     return onPath("Xvfb") && onPath("xdotool");
 }
 
+// The server picks a free display number itself and writes it to the pipe
+// once it takes connections: nothing to guess, no socket file to wait for.
 VirtualDisplay::VirtualDisplay(const std::filesystem::path& workDirectory) {
-    int number = 100 + static_cast<int>(::getpid() % 400);
-    while (std::filesystem::exists(serverSocket(number)) ||
-           std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock"))
-        ++number;
-    name_ = ":" + std::to_string(number);
+    int ready[2];
+    if (::pipe2(ready, O_CLOEXEC) != 0) throw std::runtime_error("no pipe for Xvfb");
     server_ = std::make_unique<ChildProcess>(ChildProcess::Options{
-        *onPath("Xvfb"), {name_, "-screen", "0", "1280x800x24", "-nolisten", "tcp"}, workDirectory,
-        {}, workDirectory / "xvfb.out"});
-    if (!waitUntil([&] { return std::filesystem::exists(serverSocket(number)); }, std::chrono::seconds(20)))
+        *onPath("Xvfb"),
+        {"-displayfd", std::to_string(ready[1]), "-screen", "0", "1280x800x24", "-nolisten", "tcp"},
+        workDirectory,
+        {},
+        workDirectory / "xvfb.out",
+        ready[1]});
+    ::close(ready[1]);
+    const std::string number = readLine(ready[0], std::chrono::seconds(20));
+    ::close(ready[0]);
+    if (number.empty())
         throw std::runtime_error("Xvfb did not start: " + readFile(workDirectory / "xvfb.out"));
+    name_ = ":" + number;
+}
+
+VirtualDisplay::~VirtualDisplay() {
+    // Asked to end, the server takes its socket and lock file with it.
+    server_->signal(SIGTERM);
+    server_->waitForExit(std::chrono::seconds(5));
 }
 
 std::string VirtualDisplay::run(const std::string& program, const std::string& arguments) {
-    const std::string command = "DISPLAY=" + name_ + " " + program + " " + arguments + " 2>/dev/null";
+    const std::string command =
+        "DISPLAY=" + name_ + " " + program + " " + arguments + " 2>/dev/null";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return {};
     std::string out;
     char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    while (std::fgets(buffer, sizeof buffer, pipe))
+        out += buffer;
     ::pclose(pipe);
     return out;
 }
 
 // xdotool's own --pid does not narrow a search by name, so the owner is checked here.
 std::vector<std::string> VirtualDisplay::windows(pid_t pid, const std::string& titlePattern) {
-    std::stringstream found(run("timeout 10 xdotool", "search --onlyvisible --name " + quoted(titlePattern)));
+    std::stringstream found(
+        run("timeout 10 xdotool", "search --onlyvisible --name " + quoted(titlePattern)));
     std::vector<std::string> owned;
     for (std::string id; std::getline(found, id);)
-        if (std::atoi(run("timeout 10 xdotool", "getwindowpid " + id).c_str()) == pid) owned.push_back(id);
+        if (std::atoi(run("timeout 10 xdotool", "getwindowpid " + id).c_str()) == pid)
+            owned.push_back(id);
     return owned;
 }
 
@@ -108,8 +143,8 @@ void VirtualDisplay::focus(const std::string& window) {
 
 void VirtualDisplay::place(const std::string& window, int x, int y, int width, int height) {
     run("timeout 10 xdotool", "windowsize " + window + " " + std::to_string(width) + " " +
-                       std::to_string(height) + " windowmove " + window + " " +
-                       std::to_string(x) + " " + std::to_string(y));
+                                  std::to_string(height) + " windowmove " + window + " " +
+                                  std::to_string(x) + " " + std::to_string(y));
 }
 
 void VirtualDisplay::keys(const std::string& names) {
@@ -122,9 +157,10 @@ void VirtualDisplay::click(const std::string& window, int right, int bottom,
     const std::string geometry = run("timeout 10 xdotool", "getwindowgeometry " + window);
     int width = 0, height = 0;
     const auto at = geometry.find("Geometry: ");
-    if (at != std::string::npos) std::sscanf(geometry.c_str() + at, "Geometry: %dx%d", &width, &height);
-    run("timeout 10 xdotool", "mousemove --window " + window + " " + std::to_string(width - right) + " " +
-                                  std::to_string(height - bottom) + " click 1" +
+    if (at != std::string::npos)
+        std::sscanf(geometry.c_str() + at, "Geometry: %dx%d", &width, &height);
+    run("timeout 10 xdotool", "mousemove --window " + window + " " + std::to_string(width - right) +
+                                  " " + std::to_string(height - bottom) + " click 1" +
                                   (thenKeys.empty() ? "" : " key --clearmodifiers " + thenKeys));
 }
 

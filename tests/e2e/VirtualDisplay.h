@@ -19,7 +19,11 @@ public:
     // Whether Xvfb and xdotool are installed (scripts/bootstrap installs both).
     static bool available();
 
+    // Starts the server; throws if it does not take connections within 20 s.
     explicit VirtualDisplay(const std::filesystem::path& workDirectory);
+    ~VirtualDisplay();
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
     const std::string& name() const { return name_; }
 
