@@ -59,16 +59,16 @@ void CqAndMessages::butCallCQClick() {
     case OperatingMode::Quoral:
         if (link.answerCqPending) {
             ctx_.timers.cqTimer().stop();
-            ctx_.surface.setCaption("butQORCallCQ", "Answering CQ");
+            ctx_.surface.setCaption(Control::QuoralCallCq, "Answering CQ");
             link.answerCqPending = false;
             ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_ANSWER_CQ, ""));
         } else {
             ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));
         }
-        ctx_.surface.setEnabled("butQORConnect", false);
-        ctx_.surface.setEnabled("butQORFEC", false);
-        ctx_.surface.setEnabled("butQORPanic", true);
-        ctx_.surface.setEnabled("butQORCallCQ", false);
+        ctx_.surface.setEnabled(Control::QuoralConnect, false);
+        ctx_.surface.setEnabled(Control::QuoralFec, false);
+        ctx_.surface.setEnabled(Control::QuoralPanic, true);
+        ctx_.surface.setEnabled(Control::QuoralCallCq, false);
         break;
     case OperatingMode::Amtor:
     case OperatingMode::PMode: break;

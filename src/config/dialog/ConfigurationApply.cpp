@@ -93,34 +93,34 @@ void ConfigurationApply::applyPrintSquelch(ModeContext& context, const GeneralVa
 // the polarity.
 void ConfigurationApply::applyModeDisplays(ModeContext& context, const ConfigDialogValues& values) {
     const Settings& s = context.settings;
-    auto show = [&](const char* button, bool enabled, const std::string& textEntry) {
+    auto show = [&](Control button, bool enabled, const std::string& textEntry) {
         showTransmitEnable(context, button, enabled);
         applyTextEntry(context, textEntry);
         context.surface.setPanel(panel::Entry, textEntry);
     };
     switch (context.link.operatingMode) {
     case OperatingMode::Quoral:
-        show("butQORTXEnable", values.quoral.txEnable, s.TextEntry);
+        show(Control::QuoralTxEnable, values.quoral.txEnable, s.TextEntry);
         return;
     case OperatingMode::Amtor:
-        show("butAmtorTXEnable", values.amtor.txEnable, s.A_TextEntry);
+        show(Control::AmtorTxEnable, values.amtor.txEnable, s.A_TextEntry);
         return;
     case OperatingMode::Baudot:
-        show("butBaudotTXEnable", values.baudot.txEnable, s.B_TextEntry);
+        show(Control::BaudotTxEnable, values.baudot.txEnable, s.B_TextEntry);
         // Polarity too, the button with its caption; the receive polarity
         // waits for the set-up.
-        applyModePolarity(context, s.B_Polarity, {"butBaudotNormRev", false});
-        context.surface.setCaption("butBaudotNormRev",
+        applyModePolarity(context, s.B_Polarity, {Control::BaudotNormRev, false});
+        context.surface.setCaption(Control::BaudotNormRev,
                                    values.baudot.polarityNormal ? "Normal" : "Reverse");
         return;
     case OperatingMode::Ascii:
-        show("butAsciiTXEnable", values.ascii.txEnable, s.S_TextEntry);
+        show(Control::AsciiTxEnable, values.ascii.txEnable, s.S_TextEntry);
         return;
     case OperatingMode::PMode:
-        show("butPModeTXEnable", values.pmode.txEnable, s.P_TextEntry);
+        show(Control::PModeTxEnable, values.pmode.txEnable, s.P_TextEntry);
         return;
     case OperatingMode::Psk31:
-        show("butPSKTXEnable", values.psk31.txEnable, context.psk31.textEntry);
+        show(Control::Psk31TxEnable, values.psk31.txEnable, context.psk31.textEntry);
         return;
     default:
         return;

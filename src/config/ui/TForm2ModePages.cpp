@@ -6,6 +6,7 @@
 #include "config/Settings.h"
 
 #include "config/ui/DialogWidgets.h"
+#include "controls/ControlNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -170,8 +171,10 @@ QWidget* TForm2::buildAmtorPage() {
     place(page, wru.box, 1, 1);
     place(page, letterCase.box, 2, 1);
     place(page, timing, 0, 2, 2, 1);
-    tonePage(page, "AmtorBox", "TOR Tones", "AmtorMARK", "MARK", "AmtorSPACE", "SPACE",
-             "AmtorCenterLabel", "AmtorShiftLabel", v.tones);
+    tonePage(page, "AmtorBox", "TOR Tones", objectNameText(Control::DialogAmtorMark), "MARK",
+             objectNameText(Control::DialogAmtorSpace), "SPACE",
+             objectNameText(Control::DialogAmtorCenter), objectNameText(Control::DialogAmtorShift),
+             v.tones);
     return page;
 }
 
@@ -209,8 +212,10 @@ QWidget* TForm2::buildPModePage() {
     place(page, eol.box, 0, 1);
     place(page, huffman.box, 1, 1);
     place(page, delays, 0, 2, 3, 1);
-    tonePage(page, "PModeTonesBox", "P-Mode Tones", "edPModeFreq1", "Freq 1", "edPModeFreq2", "Freq 2",
-             "PModeCenterLabel", "PModeShiftLabel", v.tones);
+    tonePage(page, "PModeTonesBox", "P-Mode Tones", objectNameText(Control::DialogPModeFreq1),
+             "Freq 1", objectNameText(Control::DialogPModeFreq2), "Freq 2",
+             objectNameText(Control::DialogPModeCenter), objectNameText(Control::DialogPModeShift),
+             v.tones);
     lock({delays});
     return page;
 }
@@ -238,8 +243,10 @@ QWidget* TForm2::buildBaudotPage() {
     place(page, code.box, 0, 2);
     place(page, rate.rateBox, 1, 2);
     place(page, rate.pttBox, 2, 2);
-    tonePage(page, "BaudotTonesBox", "Baudot Tones", "BaudotMARK", "MARK", "BaudotSPACE", "SPACE",
-             "BaudotCenterLabel", "BaudotShiftLabel", v.tones);
+    tonePage(page, "BaudotTonesBox", "Baudot Tones", objectNameText(Control::DialogBaudotMark),
+             "MARK", objectNameText(Control::DialogBaudotSpace), "SPACE",
+             objectNameText(Control::DialogBaudotCenter),
+             objectNameText(Control::DialogBaudotShift), v.tones);
     lock({rate.rate, sync.box});
     return page;
 }
@@ -261,8 +268,10 @@ QWidget* TForm2::buildAsciiPage() {
     place(page, sync.box, 1, 1);
     place(page, rate.rateBox, 0, 2);
     place(page, rate.pttBox, 1, 2);
-    tonePage(page, "AsciiTonesBox", "ASCII Tones", "AsciiMARK", "MARK", "AsciiSPACE", "SPACE",
-             "AsciiCenterLabel", "AsciiShiftLabel", v.tones);
+    tonePage(page, "AsciiTonesBox", "ASCII Tones", objectNameText(Control::DialogAsciiMark), "MARK",
+             objectNameText(Control::DialogAsciiSpace), "SPACE",
+             objectNameText(Control::DialogAsciiCenter), objectNameText(Control::DialogAsciiShift),
+             v.tones);
     lock({rate.rate, sync.box});
     return page;
 }

@@ -6,6 +6,7 @@
 #include "config/Settings.h"
 
 #include "config/ui/DialogWidgets.h"
+#include "controls/ControlNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,7 +44,9 @@ QWidget* TForm2::buildGeneralPage() {
     RadioGroup scan = radioGroup(page, "ScanControlBox", "Scan Control",
                                  {{"sysScanControlCONT", "CONT"}, {"sysScanControlPulse", "PULSE"}});
     bindings_.pair(scan[0], scan[1], v.scanControlCont);
-    RadioGroup cwid = radioGroup(page, "CWIDBox", "CW ID", {{"sysCWIDON", "ON"}, {"sysCWIDOFF", "OFF"}});
+    RadioGroup cwid = radioGroup(page, "CWIDBox", "CW ID",
+                                 {{objectNameText(Control::DialogCwIdOn), "ON"},
+                                  {objectNameText(Control::DialogCwIdOff), "OFF"}});
     bindings_.pair(cwid[0], cwid[1], v.cwidOn);
     RadioGroup echo = radioGroup(page, "EchoAsSentBox", "Echo As Sent",
                                  {{"sysEASON", "ON"}, {"sysEASOFF", "OFF"}});
@@ -182,8 +185,10 @@ QWidget* TForm2::buildQuoralPage() {
                                {{"sysTXENEnable", "Enable"}, {"sysTXENDisable", "Disable"}}, true);
     bindings_.pair(tx[0], tx[1], v.txEnable);
     RadioGroup channel = radioGroup(page, "AFChannelBox", "AF Channel",
-                                    {{"quoralAFChannel1", "1"}, {"quoralAFChannel2", "2"},
-                                     {"quoralAFChannel3", "3"}, {"quoralAFChannel4", "4"}});
+                                    {{objectNameText(Control::DialogAfChannel1), "1"},
+                                     {objectNameText(Control::DialogAfChannel2), "2"},
+                                     {objectNameText(Control::DialogAfChannel3), "3"},
+                                     {objectNameText(Control::DialogAfChannel4), "4"}});
     bindings_.numbers({{channel[0], 1}, {channel[1], 2}, {channel[2], 3}, {channel[3], 4}}, v.afChannel);
 
     auto* fec = new QGroupBox(QStringLiteral("FEC"), page);
