@@ -7,6 +7,7 @@
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "protocol/CommandBuilders.h"
+#include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "serial/RoutingFlags.h"
@@ -65,10 +66,7 @@ void CqAndMessages::butCallCQClick() {
         } else {
             ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));
         }
-        ctx_.surface.setEnabled(Control::QuoralConnect, false);
-        ctx_.surface.setEnabled(Control::QuoralFec, false);
-        ctx_.surface.setEnabled(Control::QuoralPanic, true);
-        ctx_.surface.setEnabled(Control::QuoralCallCq, false);
+        showLinkButtons(ctx_.surface, Toolbar::Quoral, LinkSituation::CallingCq);
         break;
     case OperatingMode::Amtor:
     case OperatingMode::PMode: break;

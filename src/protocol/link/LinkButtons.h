@@ -18,6 +18,7 @@ enum class LinkSituation {
     LinkEnded,        // a link has ended: Connect again, nothing left to end
     StandbyReported,  // the modem reports standby: Connect and the broadcast again
     BroadcastDropped, // Panic dropped an AMTOR broadcast
+    CallingCq,        // the modem calls CQ or answers one
 };
 
 // One button's enabled state.

@@ -47,6 +47,9 @@ const Row kRows[] = {
      "butPModeDisconnect- butPModeConnect+ butPModeFEC+"},
     {Toolbar::Amtor, LinkSituation::BroadcastDropped,
      "butAmtorDisconnect- butAmtorConnect+ butAmtorPanic-"},
+    // A CQ call can be ended by Panic only.
+    {Toolbar::Quoral, LinkSituation::CallingCq,
+     "butQORConnect- butQORPanic+ butQORFEC- butQORCallCQ-"},
 };
 
 TEST(LinkButtons, EachSituationShowsItsButtonsAndLeavesTheRest) {
