@@ -52,7 +52,7 @@ QGroupBox* SettingWidgets::edits(QWidget* parent, const char* boxName, const QSt
     auto* layout = new QFormLayout(box);
     layout->setContentsMargins(6, 2, 6, 2);
     for (const SettingsField& field : fields)
-        layout->addRow(qs(settingDescriptor(field).Control.Caption), edit(box, field));
+        layout->addRow(caption(field), edit(box, field));
     return box;
 }
 
@@ -88,6 +88,10 @@ QLabel* SettingWidgets::label(QWidget* parent, SettingsField field) {
     const QString suffix = qs(setting.Control.Suffix);
     bindings_.custom([shown, &text, suffix] { shown->setText(qs(text) + suffix); }, [] {});
     return shown;
+}
+
+QString SettingWidgets::caption(SettingsField field) {
+    return qs(settingDescriptor(field).Control.Caption);
 }
 
 } // namespace orvane

@@ -35,6 +35,8 @@ public:
     QComboBox* list(QWidget* parent, SettingsField field);
     QSpinBox* spin(QWidget* parent, SettingsField field);
     QLabel* label(QWidget* parent, SettingsField field);
+    // The caption of an edit's or a label's row.
+    static QString caption(SettingsField field);
 
 private:
     ControlBindings& bindings_;

@@ -22,26 +22,18 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <tuple>
 
 namespace orvane {
-namespace {
-
-std::vector<std::pair<QRadioButton*, std::string>> textEntryWords(const RadioGroup& group) {
-    return {{group[0], "WORD"}, {group[1], "CHAR"}, {group[2], "LINE"}};
-}
-
-} // namespace
 
 void TForm2::tonePage(QWidget* page, const char* boxName, const QString& title, const ToneFields& tones) {
     QLineEdit* first = widgets_.edit(page, tones.first);
     QLineEdit* second = widgets_.edit(page, tones.second);
     QLabel* center = widgets_.label(page, tones.center);
     QLabel* shift = widgets_.label(page, tones.shift);
-    auto caption = [](int Settings::*field) { return qs(settingDescriptor(field).Control.Caption); };
+    using W = SettingWidgets;
     QGroupBox* box = groupOf(page, boxName, title,
-                             {{caption(tones.first), first}, {caption(tones.second), second},
-                              {caption(tones.center), center}, {caption(tones.shift), shift}});
+                             {{W::caption(tones.first), first}, {W::caption(tones.second), second},
+                              {W::caption(tones.center), center}, {W::caption(tones.shift), shift}});
     // Each page's labels follow that page's two edits only.
     auto follow = [this, tones, first, second, center, shift] {
         SettingControls& shown = values_.settings;
@@ -134,7 +126,7 @@ QWidget* TForm2::buildPsk31Page() {
     RadioGroup entry = radioGroup(page, "PSK31TextEntryBox", "Text Entry",
                                   {{"PSK31TextEntryWord", "Word"}, {"PSK31TextEntryChar", "Character"},
                                    {"PSK31TextEntryLine", "Line"}}, true);
-    bindings_.words(textEntryWords(entry), v.textEntry);
+    bindings_.words({{entry[0], "WORD"}, {entry[1], "CHAR"}, {entry[2], "LINE"}}, v.textEntry);
     QLineEdit* pttOn = numberEdit(page, "edPSK31PTTON", kByteRange);
     QLineEdit* pttOff = numberEdit(page, "edPSK31PTTOFF", kByteRange);
     bindings_.edit(pttOn, v.pttOn);

@@ -176,9 +176,9 @@ QWidget* TForm2::buildQuoralPage() {
     QLabel* blockSize = widgets_.label(fec, &S::FECBlockSize);
     auto* fecLayout = new QGridLayout(fec);
     fecLayout->addWidget(modulation.box, 0, 0, 3, 1);
-    fecLayout->addWidget(label(fec, nullptr, qs(settingDescriptor(&S::FECCodeEff).Control.Caption)), 0, 1);
+    fecLayout->addWidget(label(fec, nullptr, SettingWidgets::caption(&S::FECCodeEff)), 0, 1);
     fecLayout->addWidget(efficiency, 0, 2);
-    fecLayout->addWidget(label(fec, nullptr, qs(settingDescriptor(&S::FECBlockSize).Control.Caption)), 1, 1);
+    fecLayout->addWidget(label(fec, nullptr, SettingWidgets::caption(&S::FECBlockSize)), 1, 1);
     fecLayout->addWidget(blockSize, 1, 2);
 
     RadioGroup bias = widgets_.buttons(page, &S::AutoBias, true);
