@@ -32,11 +32,12 @@ struct OpeningFacts {
 // editor is not touched here.
 void fillDialogValues(ConfigDialogValues& values, Settings& settings, const OpeningFacts& facts);
 
-// Defaults: the factory values into the settings, and into the controls of
-// the groups they refresh (Scan Control, CW ID, Echo As Sent, Printer; the
-// Quoral page's Text Entry, End Of Line, Transmit Enable, AF Channel; the
-// whole AMTOR, P-Mode, Baudot and ASCII pages; the call signs and lists);
-// the message editor is emptied. The other controls keep what they show.
+// Defaults: the factory values into the settings, and into the controls the
+// settings table marks refreshed (Scan Control, CW ID, Echo As Sent, Printer;
+// the Quoral page's Text Entry, End Of Line, Transmit Enable, AF Channel; the
+// whole AMTOR, P-Mode, Baudot and ASCII pages), the call signs and lists
+// shown again; the message editor is emptied. The other controls keep what
+// they show, so closing takes their settings back from them.
 void showFactoryDefaults(ConfigDialogValues& values, Settings& settings, const OpeningFacts& facts);
 
 // The labels beside the FEC modulation, when the operator picks one: the code
