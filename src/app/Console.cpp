@@ -4,9 +4,9 @@
 #include "app/ConsolePortHooks.h"
 #include "app/DeviceRecovery.h"
 #include "app/FileTransfers.h"
-#include "app/IdleReportGate.h"
 #include "app/FirstStartSize.h"
 #include "app/HelpWindow.h"
+#include "app/IdleReportGate.h"
 #include "app/KeyboardWiring.h"
 #include "app/MainWindow.h"
 #include "app/ModemControl.h"
@@ -29,6 +29,7 @@
 #include "operations/CallPanel.h"
 #include "operations/PumpSources.h"
 #include "platform/Clock.h"
+#include "platform/ControlObjects.h"
 #include "platform/ProcessExit.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
@@ -87,7 +88,8 @@ Console::Console(ConsoleServices services, QObject* parent)
                          [this](std::uint8_t c) { charHandler_->handle(c); }});
     display_ = std::make_unique<DisplayThread>(rxQueue_, routing_, bridge_, binaryReceive_);
     echoes_.reset();
-    if (QAction* amtor = mainWindow_->action("mnuCodeAmtor")) amtor->setText(QStringLiteral("&TOR"));
+    if (QAction* amtor = mainWindow_->action(Control::AmtorItem))
+        amtor->setText(QStringLiteral("&TOR"));
     createWorkingDirectories();
 
     windows_ = SecondaryWindows::createDialogs(mainWindow_, windows_);
@@ -148,8 +150,9 @@ Console::Console(ConsoleServices services, QObject* parent)
     connectKeyboard();
     printing_ = std::make_unique<ReceivePrinting>(
         ReceivePrinting::Environment{*receivePane_, *mainWindow_, services_.prompter, services_.clock});
-    mainWindow_->onTriggered("mnuFilesPrintCont", [this] { printing_->mnuFilesPrintContClick(); });
-    mainWindow_->onTriggered("PrintSetup1", [this] { printing_->PrintSetup1Click(); });
+    mainWindow_->onTriggered(Control::PrintReceivedItem,
+                             [this] { printing_->mnuFilesPrintContClick(); });
+    mainWindow_->onTriggered(Control::PrintSetupItem, [this] { printing_->PrintSetup1Click(); });
 }
 
 void Console::createConfigurationWindows() {
@@ -165,7 +168,7 @@ void Console::createConfigurationWindows() {
 }
 
 bool Console::faxTransferPanelVisible() const {
-    const auto* panel = mainWindow_->findChild<QWidget*>(QStringLiteral("FAXTransferPanel"));
+    const auto* panel = findControl<QWidget>(*mainWindow_, Control::FaxPanel);
     return panel && panel->isVisible();
 }
 
@@ -200,7 +203,7 @@ void Console::createSessionLog() {
     port_->setTransmitTap(sessionLog_.get());
     sessionLogCommands_ = std::make_unique<SessionLogCommands>(*sessionLog_, services_.prompter,
                                                                documentViewer_, directories_.base);
-    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+    if (QAction* keep = mainWindow_->action(Control::SessionLogItem))
         keep->setChecked(sessionLogCommands_->loadSetting());
 }
 
@@ -210,29 +213,32 @@ void Console::createWorkingDirectories() {
 }
 
 void Console::connectMenus() {
-    mainWindow_->onTriggered("About1", [this] { About1Click(); });
-    mainWindow_->onTriggered("mnuHelpContents", [this] { mnuHelpContentsClick(); });
-    mainWindow_->onTriggered("saveconfig", [this] { saveconfigClick(); });
-    mainWindow_->onTriggered("ConfigurationPages1",
+    mainWindow_->onTriggered(Control::AboutItem, [this] { About1Click(); });
+    mainWindow_->onTriggered(Control::HotKeysItem, [this] { mnuHelpContentsClick(); });
+    mainWindow_->onTriggered(Control::SaveConfigurationItem, [this] { saveconfigClick(); });
+    mainWindow_->onTriggered(Control::ConfigurationPagesItem,
                              [this] { configuration_->ConfigurationPages1Click(); });
-    mainWindow_->onTriggered("mnuConfigureScreenSettings",
+    mainWindow_->onTriggered(Control::ScreenSettingsItem,
                              [this] { configuration_->mnuConfigureScreenSettingsClick(); });
-    auto view = [this](const char* name, void (ViewMenu::*handler)()) {
-        mainWindow_->onTriggered(name, [this, handler] { (viewMenu_.get()->*handler)(); });
+    auto view = [this](Control item, void (ViewMenu::*handler)()) {
+        mainWindow_->onTriggered(item, [this, handler] { (viewMenu_.get()->*handler)(); });
     };
-    view("mnuViewToolBar", &ViewMenu::mnuViewToolBarClick);
-    view("mnuViewStatusBar", &ViewMenu::mnuViewStatusBarClick);
-    view("mnuViewAmpTune", &ViewMenu::mnuViewAmpTuneClick);
-    view("mnuViewFreqTune", &ViewMenu::mnuViewFreqTuneClick);
-    view("mnuViewQuoralStat", &ViewMenu::mnuViewQuoralStatClick);
-    view("mnuViewEchoData", &ViewMenu::mnuViewEchoDataClick);
-    mainWindow_->onTriggered("mnuFilesLoadFirmware", [this] { firmware_->mnuFilesLoadFirmwareClick(); });
-    mainWindow_->onTriggered("mnuHelpSaveTrace", [this] { traceSave_.mnuHelpSaveTraceClick(); });
-    mainWindow_->onTriggered("mnuViewTodaysLog", [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
-    if (QAction* keep = mainWindow_->action("mnuViewSessionLog"))
+    view(Control::ToolBarItem, &ViewMenu::mnuViewToolBarClick);
+    view(Control::StatusBarItem, &ViewMenu::mnuViewStatusBarClick);
+    view(Control::AmplitudeTuneItem, &ViewMenu::mnuViewAmpTuneClick);
+    view(Control::FrequencyTuneItem, &ViewMenu::mnuViewFreqTuneClick);
+    view(Control::QuoralStatisticsItem, &ViewMenu::mnuViewQuoralStatClick);
+    view(Control::EchoItem, &ViewMenu::mnuViewEchoDataClick);
+    mainWindow_->onTriggered(Control::LoadFirmwareItem,
+                             [this] { firmware_->mnuFilesLoadFirmwareClick(); });
+    mainWindow_->onTriggered(Control::SaveTraceItem,
+                             [this] { traceSave_.mnuHelpSaveTraceClick(); });
+    mainWindow_->onTriggered(Control::TodaysLogItem,
+                             [this] { sessionLogCommands_->mnuViewTodaysLogClick(); });
+    if (QAction* keep = mainWindow_->action(Control::SessionLogItem))
         connect(keep, &QAction::toggled, this,
                 [this](bool on) { sessionLogCommands_->mnuViewSessionLogClick(on); });
-    if (QAction* exit = mainWindow_->action("mnuFilesExit"))
+    if (QAction* exit = mainWindow_->action(Control::ExitItem))
         connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
 
@@ -247,20 +253,20 @@ void Console::connectPaneCommands() {
         const std::string& eol = modem_->terminal().endOfLineSequence;
         port_->sendText({reinterpret_cast<const std::uint8_t*>(eol.data()), eol.size()});
     });
-    auto on = [this](const char* name, void (PaneCommands::*handler)()) {
-        mainWindow_->onTriggered(name, [this, handler] { (paneCommands_.get()->*handler)(); });
+    auto on = [this](Control item, void (PaneCommands::*handler)()) {
+        mainWindow_->onTriggered(item, [this, handler] { (paneCommands_.get()->*handler)(); });
     };
-    on("Undo1", &PaneCommands::Undo1Click);
-    on("Cut1", &PaneCommands::Cut1Click);
-    on("Copy1", &PaneCommands::Copy1Click);
-    on("Paste1", &PaneCommands::Paste1Click);
-    on("selectAll1", &PaneCommands::selectAll1Click);
-    on("mnuSpecialClearRX", &PaneCommands::ClearReceive);
-    on("mnuSpecialClearTX", &PaneCommands::ClearTransmit);
-    on("mnuSpecialClearAll", &PaneCommands::ClearAll);
-    if (auto* edit = mainWindow_->findChild<QMenu*>(QStringLiteral("Edit1")))
+    on(Control::UndoItem, &PaneCommands::Undo1Click);
+    on(Control::CutItem, &PaneCommands::Cut1Click);
+    on(Control::CopyItem, &PaneCommands::Copy1Click);
+    on(Control::PasteItem, &PaneCommands::Paste1Click);
+    on(Control::SelectAllItem, &PaneCommands::selectAll1Click);
+    on(Control::ClearReceiveItem, &PaneCommands::ClearReceive);
+    on(Control::ClearTransmitItem, &PaneCommands::ClearTransmit);
+    on(Control::ClearAllItem, &PaneCommands::ClearAll);
+    if (auto* edit = findControl<QMenu>(*mainWindow_, Control::EditMenu))
         connect(edit, &QMenu::aboutToShow, this,
-                [this] { paneCommands_->Edit1Click(*mainWindow_->action("Undo1")); });
+                [this] { paneCommands_->Edit1Click(*mainWindow_->action(Control::UndoItem)); });
     callSignPopup_ = new CallSignPopup(*receivePane_);
     callSignPopup_->setCallHandler(
         [this](const QString& call) { operations_->calls().Makecalltothiscallsign1Click(call); });
@@ -312,8 +318,9 @@ Task<bool> Console::startupSequence() {
     co_await modem_->setups().commonSetup();
     splash_->logOk();
 
-    for (const char* name : {"mnuSoundCardTune", "mnuCodePSK31", "N10", "N11"})
-        if (QAction* action = mainWindow_->action(name)) action->setVisible(false);
+    for (Control item : {Control::SoundCardTuneItem, Control::Psk31Item, Control::Separator10,
+                         Control::Separator11})
+        if (QAction* action = mainWindow_->action(item)) action->setVisible(false);
 
     splash_->logStep(QStringLiteral("Finished"));
     mainWindow_->show();
@@ -468,8 +475,9 @@ void Console::connectSaving() {
         capture_, services_.prompter, modem_->surface(), modem_->link(), *this});
     receiveSaving_->addFileActivity(*transfers_);
     receiveSaving_->addFileActivity(monitor_->recorder());
-    mainWindow_->onTriggered("mnuFilesSaveRX", [this] { receiveSaving_->mnuFilesSaveRXClick(); });
-    mainWindow_->onTriggered("mnuFilesStopSaveSend",
+    mainWindow_->onTriggered(Control::SaveReceivedItem,
+                             [this] { receiveSaving_->mnuFilesSaveRXClick(); });
+    mainWindow_->onTriggered(Control::StopSaveSendItem,
                              [this] { receiveSaving_->mnuFilesStopSaveSendClick(); });
 }
 

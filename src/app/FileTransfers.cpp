@@ -5,6 +5,7 @@
 #include "app/PortSession.h"
 #include "monitor/ReceiveProgress.h"
 #include "platform/Clock.h"
+#include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 #include "protocol/CommandBuilders.h"
 #include "serial/EchoCounter.h"
@@ -25,7 +26,7 @@ namespace orvane {
 FileTransfers::FileTransfers(Environment environment)
     : env_(environment), panel_(new FileXferPanel(env_.window)),
       textWindow_(new TextFileProgressDialog(&env_.window)) {
-    auto* faxFrame = env_.window.findChild<QFrame*>(QStringLiteral("FAXTransferPanel"));
+    auto* faxFrame = findControl<QFrame>(env_.window, Control::FaxPanel);
     faxPanel_ = std::make_unique<FaxPanelWidgets>(env_.window, *faxFrame, env_.modem.surface());
     TransferLine& line = *this;
     fax_ = std::make_unique<FaxTransferDisplay>(*faxPanel_, static_cast<FaxConsole&>(*this),
@@ -50,8 +51,8 @@ FileTransfers::FileTransfers(Environment environment)
     connect(&env_.window, &MainWindow::txEmpty, this, [this] { runIfEmpty(); });
     connect(panel_, &FileXferPanel::butXferAbortClick, this,
             [this] { binary_->butXferAbortClick(); });
-    env_.window.onTriggered("mnuFilesSendBinaryFile", [this] { mnuFilesSendBinaryFileClick(); });
-    env_.window.onTriggered("mnuFilesSendtextfile", [this] { mnuFilesSendtextfileClick(); });
+    env_.window.onTriggered(Control::SendBinaryFileItem, [this] { mnuFilesSendBinaryFileClick(); });
+    env_.window.onTriggered(Control::SendTextFileItem, [this] { mnuFilesSendtextfileClick(); });
 }
 
 FileTransfers::~FileTransfers() = default;
@@ -186,8 +187,8 @@ void FileTransfers::setGauge(std::int64_t position) {
 void FileTransfers::hideProgress() {
     textWindow_->hide();
 }
-void FileTransfers::enableMenu(const std::string& objectName, bool on) {
-    env_.modem.surface().setEnabled(objectName, on);
+void FileTransfers::enableMenu(Control item, bool on) {
+    env_.modem.surface().setEnabled(item, on);
 }
 void FileTransfers::releaseTransmitPane() {
     env_.modem.surface().setTxPaneEditable(true);

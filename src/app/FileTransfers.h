@@ -116,7 +116,7 @@ private:
                       std::int64_t gaugeMax, std::int64_t gaugePos) override;
     void setGauge(std::int64_t position) override;
     void hideProgress() override;
-    void enableMenu(const std::string& objectName, bool on) override;
+    void enableMenu(Control item, bool on) override;
     void releaseTransmitPane() override;
     // TextSendMode
     bool countsTowardEcho(std::uint8_t byte) const override;

@@ -3,6 +3,7 @@
 #include "monitor/ClockText.h"
 #include "monitor/StatusBarView.h"
 
+#include "platform/ControlObjects.h"
 #include "platform/StatusPanel.h"
 
 #include <QLabel>
@@ -29,7 +30,7 @@ int clockTextWidth(const QLabel& clockPanel) {
 
 int statusBarWidth(QMainWindow& window) {
     QStatusBar* bar = window.statusBar();
-    auto* clock = bar->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(panel::Clock));
+    auto* clock = findControl<QLabel>(*bar, Control::ClockPanel);
     if (!clock) return bar->sizeHint().width();
     const int before = clock->minimumWidth();
     clock->setMinimumWidth(std::max(before, clockTextWidth(*clock)));

@@ -1,5 +1,7 @@
 #include "app/MainMenus.h"
 
+#include "platform/ControlObjects.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -11,8 +13,8 @@ namespace orvane {
 namespace {
 
 struct Item {
-    const char* name;      // objectName; a name starting with "N" and no caption is a separator
-    const char* caption;   // nullptr for a separator
+    Control control;
+    const char* caption; // nullptr for a separator
     const char* shortcut = nullptr;
     bool enabled = true;
     bool checkable = false;
@@ -20,68 +22,76 @@ struct Item {
 };
 
 struct Menu {
-    const char* name;
+    Control control;
     const char* caption;
     std::initializer_list<Item> items;
 };
 
 const Menu kMenus[] = {
-    {"mnuFiles", "&Files",
-     {{"mnuFilesSaveRX", "S&ave RX to disk..."},
-      {"mnuFilesStopSaveSend", "S&top disk save/send", nullptr, false},
-      {"mnuFilesSaveStatistics", "Save statistics to &disk..."},
-      {"N1", nullptr},
-      {"mnuFilesSendtextfile", "&Send text file..."},
-      {"mnuFilesSendBinaryFile", "Send &binary file...", nullptr, false},
-      {"N2", nullptr},
-      {"mnuFilesPrintCont", "&Print RX Buffer"},
-      {"PrintSetup1", "Print Se&tup"},
-      {"N3", nullptr},
-      {"mnuFilesLoadFirmware", "Load &Firmware"},
-      {"N4", nullptr},
-      {"mnuFilesExit", "E&xit"}}},
-    {"Edit1", "E&dit",
-     {{"Undo1", "&Undo", "Ctrl+Z"},
-      {"Cut1", "Cu&t", "Ctrl+X"},
-      {"Copy1", "&Copy", "Ctrl+C"},
-      {"Paste1", "&Paste", "Ctrl+V"},
-      {"selectAll1", "Se&lect All", "Ctrl+A"}}},
-    {"mnuView", "View&s",
-     {{"mnuViewToolBar", "T&ool Bar", nullptr, true, true, true},
-      {"mnuViewStatusBar", "&Status Bar", nullptr, true, true, false},
-      {"N5", nullptr},
-      {"mnuViewAmpTune", "&Amp Tune", nullptr, true, true},
-      {"mnuViewFreqTune", "&Freq Tune", nullptr, true, true},
-      {"mnuViewQuoralStat", "&Quoral Stats", nullptr, true, true},
-      {"N10", nullptr},
-      {"mnuSoundCardTune", "&Sound Card Tune", nullptr, false},
-      {"N6", nullptr},
-      {"mnuViewEchoData", "&Echo Enabled", nullptr, true, true, true},
-      {"N12", nullptr},
-      {"mnuViewSessionLog", "Session &Log", nullptr, true, true, true},
-      {"mnuViewTodaysLog", "&Today's Session Log..."}}},
-    {"mnuConfigure", "C&onfigure",
-     {{"ConfigurationPages1", "&Configuration Pages..."},
-      {"mnuConfigureScreenSettings", "&Screen Settings..."},
-      {"N7", nullptr},
-      {"saveconfig", "&Save Configuration"}}},
-    {"mnuCode", "&Code",
-     {{"mnuCodeQuoral", "&QUORAL", nullptr, true, true, true},
-      {"mnuCodeAmtor", "&AMTOR", nullptr, true, true},
-      {"mnuCodePMode", "&P-Mode", nullptr, true, true},
-      {"mnuCodeBaudot", "&Baudot", nullptr, true, true},
-      {"mnuCodeAscii", "A&SCII", nullptr, true, true},
-      {"N11", nullptr},
-      {"mnuCodePSK31", "&PSK31 (Sound Card)", nullptr, true, true}}},
-    {"mnuSpecial", "Specia&l",
-     {{"mnuSpecialClearRX", "Clear &RX"},
-      {"mnuSpecialClearTX", "Clear &TX"},
-      {"mnuSpecialClearAll", "Clear &All"},
-      {"N8", nullptr},
-      {"mnuSpecialTest", "Te&st Tones"}}},
-    {"mnuHelp", "&Help", {{"mnuHelpContents", "Hot &Keys"},
-      {"mnuHelpSaveTrace", "Save diagnostic &trace..."},
-      {"About1", "&About"}}},
+    {Control::FilesMenu,
+     "&Files",
+     {{Control::SaveReceivedItem, "S&ave RX to disk..."},
+      {Control::StopSaveSendItem, "S&top disk save/send", nullptr, false},
+      {Control::SaveStatisticsItem, "Save statistics to &disk..."},
+      {Control::Separator1, nullptr},
+      {Control::SendTextFileItem, "&Send text file..."},
+      {Control::SendBinaryFileItem, "Send &binary file...", nullptr, false},
+      {Control::Separator2, nullptr},
+      {Control::PrintReceivedItem, "&Print RX Buffer"},
+      {Control::PrintSetupItem, "Print Se&tup"},
+      {Control::Separator3, nullptr},
+      {Control::LoadFirmwareItem, "Load &Firmware"},
+      {Control::Separator4, nullptr},
+      {Control::ExitItem, "E&xit"}}},
+    {Control::EditMenu,
+     "E&dit",
+     {{Control::UndoItem, "&Undo", "Ctrl+Z"},
+      {Control::CutItem, "Cu&t", "Ctrl+X"},
+      {Control::CopyItem, "&Copy", "Ctrl+C"},
+      {Control::PasteItem, "&Paste", "Ctrl+V"},
+      {Control::SelectAllItem, "Se&lect All", "Ctrl+A"}}},
+    {Control::ViewMenu,
+     "View&s",
+     {{Control::ToolBarItem, "T&ool Bar", nullptr, true, true, true},
+      {Control::StatusBarItem, "&Status Bar", nullptr, true, true, false},
+      {Control::Separator5, nullptr},
+      {Control::AmplitudeTuneItem, "&Amp Tune", nullptr, true, true},
+      {Control::FrequencyTuneItem, "&Freq Tune", nullptr, true, true},
+      {Control::QuoralStatisticsItem, "&Quoral Stats", nullptr, true, true},
+      {Control::Separator10, nullptr},
+      {Control::SoundCardTuneItem, "&Sound Card Tune", nullptr, false},
+      {Control::Separator6, nullptr},
+      {Control::EchoItem, "&Echo Enabled", nullptr, true, true, true},
+      {Control::Separator12, nullptr},
+      {Control::SessionLogItem, "Session &Log", nullptr, true, true, true},
+      {Control::TodaysLogItem, "&Today's Session Log..."}}},
+    {Control::ConfigureMenu,
+     "C&onfigure",
+     {{Control::ConfigurationPagesItem, "&Configuration Pages..."},
+      {Control::ScreenSettingsItem, "&Screen Settings..."},
+      {Control::Separator7, nullptr},
+      {Control::SaveConfigurationItem, "&Save Configuration"}}},
+    {Control::CodeMenu,
+     "&Code",
+     {{Control::QuoralItem, "&QUORAL", nullptr, true, true, true},
+      {Control::AmtorItem, "&AMTOR", nullptr, true, true},
+      {Control::PModeItem, "&P-Mode", nullptr, true, true},
+      {Control::BaudotItem, "&Baudot", nullptr, true, true},
+      {Control::AsciiItem, "A&SCII", nullptr, true, true},
+      {Control::Separator11, nullptr},
+      {Control::Psk31Item, "&PSK31 (Sound Card)", nullptr, true, true}}},
+    {Control::SpecialMenu,
+     "Specia&l",
+     {{Control::ClearReceiveItem, "Clear &RX"},
+      {Control::ClearTransmitItem, "Clear &TX"},
+      {Control::ClearAllItem, "Clear &All"},
+      {Control::Separator8, nullptr},
+      {Control::TestTonesItem, "Te&st Tones"}}},
+    {Control::HelpMenu,
+     "&Help",
+     {{Control::HotKeysItem, "Hot &Keys"},
+      {Control::SaveTraceItem, "Save diagnostic &trace..."},
+      {Control::AboutItem, "&About"}}},
 };
 
 } // namespace
@@ -89,12 +99,12 @@ const Menu kMenus[] = {
 void buildMainMenus(QMenuBar& bar) {
     for (const Menu& menu : kMenus) {
         QMenu* qmenu = bar.addMenu(QString::fromUtf8(menu.caption));
-        qmenu->setObjectName(QString::fromLatin1(menu.name));
-        qmenu->menuAction()->setObjectName(QString::fromLatin1(menu.name));
+        nameControl(*qmenu, menu.control);
+        nameControl(*qmenu->menuAction(), menu.control);
         for (const Item& item : menu.items) {
             QAction* action = item.caption ? qmenu->addAction(QString::fromUtf8(item.caption))
                                            : qmenu->addSeparator();
-            action->setObjectName(QString::fromLatin1(item.name));
+            nameControl(*action, item.control);
             if (!item.caption) continue;
             if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
             action->setEnabled(item.enabled);

@@ -5,6 +5,7 @@
 #include "app/Version.h"
 #include "app/surface/ModeToolbars.h"
 #include "app/surface/TransientPanels.h"
+#include "platform/ControlObjects.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,26 +19,29 @@ namespace orvane {
 namespace {
 
 struct PanelLayout {
+    Control control;
     int width;
     Qt::Alignment alignment;
 };
 
 constexpr PanelLayout kPanelLayout[MainWindow::kPanelCount] = {
-    {70, Qt::AlignHCenter}, {130, Qt::AlignLeft}, {75, Qt::AlignLeft},
-    {75, Qt::AlignLeft},    {100, Qt::AlignLeft}, {52, Qt::AlignLeft},
-    {52, Qt::AlignLeft},    {52, Qt::AlignHCenter}, {10, Qt::AlignRight},
+    {Control::ModePanel, 70, Qt::AlignHCenter}, {Control::LinkPanel, 130, Qt::AlignLeft},
+    {Control::EventPanel, 75, Qt::AlignLeft},   {Control::StationPanel, 75, Qt::AlignLeft},
+    {Control::RatePanel, 100, Qt::AlignLeft},   {Control::FormatPanel, 52, Qt::AlignLeft},
+    {Control::EntryPanel, 52, Qt::AlignLeft},   {Control::SetupPanel, 52, Qt::AlignHCenter},
+    {Control::ClockPanel, 10, Qt::AlignRight},
 };
 
 } // namespace
 
 MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
     : QMainWindow(parent), receivePane_(receivePane) {
-    setObjectName(QStringLiteral("Form1"));
+    nameControl(*this, Control::MainWindow);
     setWindowTitle(QStringLiteral("Zarvel Orvane " ORVANE_VERSION_TEXT));
     buildMainMenus(*menuBar());
 
     splitter_ = new QSplitter(Qt::Vertical, this);
-    splitter_->setObjectName(QStringLiteral("Splitter2"));
+    nameControl(*splitter_, Control::PaneSplitter);
     splitter_->setHandleWidth(6);
     splitter_->setToolTip(QStringLiteral("Drag up/down to adjust window size"));
     splitter_->setOpaqueResize(true);
@@ -45,7 +49,7 @@ MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
     receivePane_->setMinimumSize(300, 30);
     splitter_->addWidget(receivePane_);
     transmitPane_ = new QPlainTextEdit(splitter_);
-    transmitPane_->setObjectName(QStringLiteral("reTXData"));
+    nameControl(*transmitPane_, Control::TransmitPane);
     // A plain-text pane keeps the removal of a sent line cheap however much
     // text waits below it; sent text is still greyed through its character formats.
     transmitPane_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -68,12 +72,12 @@ MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
 
 void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
+    nameControl(*bar, Control::StatusBar);
     bar->setSizeGripEnabled(false);
     bar->setFixedHeight(23);
     for (int i = 0; i < kPanelCount; ++i) {
         auto* label = new StatusPanelLabel(kPanelLayout[i].width, bar);
-        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        nameControl(*label, kPanelLayout[i].control);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(kPanelLayout[i].alignment | Qt::AlignVCenter);
@@ -85,8 +89,8 @@ void MainWindow::buildStatusBar() {
     bar->hide();
 }
 
-void MainWindow::onTriggered(const char* name, std::function<void()> handler) {
-    if (QAction* item = action(name))
+void MainWindow::onTriggered(Control control, std::function<void()> handler) {
+    if (QAction* item = action(control))
         connect(item, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
 }
 
@@ -104,8 +108,8 @@ int MainWindow::transmitHeight() const {
 
 QStatusBar* MainWindow::statusPanels() const { return statusBar(); }
 
-QAction* MainWindow::action(const char* name) const {
-    return findChild<QAction*>(QString::fromLatin1(name));
+QAction* MainWindow::action(Control control) const {
+    return findControl<QAction>(*this, control);
 }
 
 void MainWindow::setPanel(int index, const QString& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "platform/StatusPanel.h"
 
 #include <QEvent>
@@ -28,9 +29,9 @@ public:
 
     explicit MainWindow(QWidget* receivePane, QWidget* parent = nullptr);
 
-    QAction* action(const char* name) const;
-    // Runs `handler` whenever the named menu item or button is triggered.
-    void onTriggered(const char* name, std::function<void()> handler);
+    QAction* action(Control control) const;
+    // Runs `handler` whenever the menu item or button is triggered.
+    void onTriggered(Control control, std::function<void()> handler);
     QWidget* receivePane() const { return receivePane_; }
     QPlainTextEdit* transmitPane() const { return transmitPane_; }
     QSplitter* splitter() const { return splitter_; }

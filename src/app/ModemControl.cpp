@@ -38,15 +38,15 @@ void ModemControl::sequenceFailed(const std::string& name, const std::string& wh
 }
 
 void ModemControl::connectCodeMenu() {
-    auto on = [this](const char* name, void (CodeMenu::*handler)()) {
-        env_.window.onTriggered(name, [this, handler] { (codeMenu_.get()->*handler)(); });
+    auto on = [this](Control item, void (CodeMenu::*handler)()) {
+        env_.window.onTriggered(item, [this, handler] { (codeMenu_.get()->*handler)(); });
     };
-    on("mnuCodeQuoral", &CodeMenu::mnuCodeQuoralClick);
-    on("mnuCodeAmtor", &CodeMenu::mnuCodeAmtorClick);
-    on("mnuCodePMode", &CodeMenu::mnuCodePModeClick);
-    on("mnuCodeBaudot", &CodeMenu::mnuCodeBaudotClick);
-    on("mnuCodeAscii", &CodeMenu::mnuCodeAsciiClick);
-    on("mnuCodePSK31", &CodeMenu::mnuCodePSK31Click);
+    on(Control::QuoralItem, &CodeMenu::mnuCodeQuoralClick);
+    on(Control::AmtorItem, &CodeMenu::mnuCodeAmtorClick);
+    on(Control::PModeItem, &CodeMenu::mnuCodePModeClick);
+    on(Control::BaudotItem, &CodeMenu::mnuCodeBaudotClick);
+    on(Control::AsciiItem, &CodeMenu::mnuCodeAsciiClick);
+    on(Control::Psk31Item, &CodeMenu::mnuCodePSK31Click);
 }
 
 void ModemControl::send(const ModemCommand& command) { env_.port.send(command); }

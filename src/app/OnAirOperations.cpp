@@ -12,9 +12,8 @@ OnAirOperations::OnAirOperations(Parts parts)
       broadcasts_(parts.link, parts.settings, parts.sender, parts.surface, panels_) {
     toneTestBox_.connectTo(tones_);
     panels_.connectTo(broadcasts_);
-    parts.window.onTriggered("mnuSpecialTest", [this] { tones_.mnuSpecialTestClick(); });
-    connectToolbarHandler(parts.window, QStringLiteral("butFECClick"),
-                          [this](const QString&) { broadcasts_.butFECClick(); });
+    parts.window.onTriggered(Control::TestTonesItem, [this] { tones_.mnuSpecialTestClick(); });
+    connectToolbarButtons(parts.window, ButtonRole::Fec, [this] { broadcasts_.butFECClick(); });
 }
 
 } // namespace orvane

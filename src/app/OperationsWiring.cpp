@@ -40,25 +40,26 @@ OperationsWiring::OperationsWiring(Environment environment)
 OperationsWiring::~OperationsWiring() = default;
 
 void OperationsWiring::connectToolbars() {
-    auto on = [this](const char* handlerName, auto handler) {
-        connectToolbarHandler(env_.window, QString::fromLatin1(handlerName),
-                              [handler](const QString&) { handler(); });
+    // One handler per role; it serves the button of that role on every toolbar.
+    auto on = [this]<class Owner>(ButtonRole role, std::unique_ptr<Owner>& owner,
+                                  void (Owner::*handler)()) {
+        connectToolbarButtons(env_.window, role, [&owner, handler] { ((*owner).*handler)(); });
     };
-    on("butConnectClick", [this] { calls_->butConnectClick(); });
-    on("butDisconnectClick", [this] { linkEnd_->butDisconnectClick(); });
-    on("butPanicClick", [this] { linkEnd_->butPanicClick(); });
-    on("butOverClick", [this] { turns_->butOverClick(); });
-    on("butForcedOverClick", [this] { turns_->butForcedOverClick(); });
-    on("butTXEnableClick", [this] { turns_->butTXEnableClick(); });
-    on("butNormRevClick", [this] { turns_->butNormRevClick(); });
-    on("butMonitorClick", [this] { turns_->butMonitorClick(); });
-    on("butRttyRateClick", [this] { turns_->butRttyRateClick(); });
-    on("butCallCQClick", [this] { messages_->butCallCQClick(); });
-    on("butDeMYClick", [this] { messages_->butDeMYClick(); });
-    on("butHISdeMYClick", [this] { messages_->butHISdeMYClick(); });
-    on("butMsg0Click", [this] { messages_->butMsg0Click(); });
-    on("butMsgPlusClick", [this] { messages_->butMsgPlusClick(); });
-    on("butFoxesClick", [this] { messages_->butFoxesClick(); });
+    on(ButtonRole::Connect, calls_, &ArqCalls::butConnectClick);
+    on(ButtonRole::Disconnect, linkEnd_, &LinkEnd::butDisconnectClick);
+    on(ButtonRole::Panic, linkEnd_, &LinkEnd::butPanicClick);
+    on(ButtonRole::Over, turns_, &TurnTaking::butOverClick);
+    on(ButtonRole::ForcedOver, turns_, &TurnTaking::butForcedOverClick);
+    on(ButtonRole::TxEnable, turns_, &TurnTaking::butTXEnableClick);
+    on(ButtonRole::NormRev, turns_, &TurnTaking::butNormRevClick);
+    on(ButtonRole::Monitor, turns_, &TurnTaking::butMonitorClick);
+    on(ButtonRole::RttyRate, turns_, &TurnTaking::butRttyRateClick);
+    on(ButtonRole::CallCq, messages_, &CqAndMessages::butCallCQClick);
+    on(ButtonRole::DeMy, messages_, &CqAndMessages::butDeMYClick);
+    on(ButtonRole::HisDeMy, messages_, &CqAndMessages::butHISdeMYClick);
+    on(ButtonRole::Msg0, messages_, &CqAndMessages::butMsg0Click);
+    on(ButtonRole::MsgPlus, messages_, &CqAndMessages::butMsgPlusClick);
+    on(ButtonRole::Foxes, messages_, &CqAndMessages::butFoxesClick);
 }
 
 } // namespace orvane

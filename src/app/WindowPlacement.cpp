@@ -44,9 +44,9 @@ void applyScreenLayout(const ScreenLayout& layout, MainWindow& main,
     windows.amplitudeTune->move(layout.AmpTuneLeft, layout.AmpTuneTop);
     windows.frequencyTune->move(layout.FreqTuneLeft, layout.FreqTuneTop);
     windows.quoralStatistics->move(layout.QuoralStatLeft, layout.QuoralStatTop);
-    if (QAction* a = main.action("mnuViewAmpTune")) a->setChecked(layout.AmpTune);
-    if (QAction* a = main.action("mnuViewFreqTune")) a->setChecked(layout.FreqTune);
-    if (QAction* a = main.action("mnuViewQuoralStat")) a->setChecked(layout.QuoralStat);
+    if (QAction* a = main.action(Control::AmplitudeTuneItem)) a->setChecked(layout.AmpTune);
+    if (QAction* a = main.action(Control::FrequencyTuneItem)) a->setChecked(layout.FreqTune);
+    if (QAction* a = main.action(Control::QuoralStatisticsItem)) a->setChecked(layout.QuoralStat);
 }
 
 ScreenLayout captureScreenLayout(const MainWindow& main, const SecondaryWindows& windows) {

@@ -5,135 +5,137 @@
 namespace orvane {
 
 // The operator's configuration as the console holds it, one field per key of
-// Config/orvane.ini, each named after its key. The initial values are the
-// defaults used for keys the file does not have.
+// Config/orvane.ini, each named after its key. Each is declared, with its
+// default, in the settings table (SettingsTable.cpp); a new Settings holds
+// every default.
 //
 // Where the file's text is converted on reading, the field holds the result:
 // RXGain and TXGain hold gain codes, Code holds the OperatingMode value, and
 // the key ComPort is held as the whole port name PortName ("COM" + value).
 struct Settings {
+    Settings();
+
     // [callsigns]
-    std::string MYCALL = "MYCALL";
-    std::string HISCALL = "HISCALL";
-    std::string HISCALLLIST = "HISCALL";
-    std::string MYCALL476 = "SCALL";
-    std::string HISCALL476 = "SCALL";
-    std::string HISCALL476LIST = "SCALL";
-    std::string MYCALL625 = "SELCALL";
-    std::string HISCALL625 = "SELCALL";
-    std::string GROUPCALL = "CQCQ";
+    std::string MYCALL;
+    std::string HISCALL;
+    std::string HISCALLLIST;
+    std::string MYCALL476;
+    std::string HISCALL476;
+    std::string HISCALL476LIST;
+    std::string MYCALL625;
+    std::string HISCALL625;
+    std::string GROUPCALL;
 
     // [system]
-    std::string TXEnable = "EN";
-    std::string TextEntry = "WORD";
-    std::string EndOfLine = "CR LF";
-    std::string ScanControl = "CONT";
-    std::string CWID = "OFF";
-    int AFChannel = 4;
-    std::string EchoEnable = "ON";
-    std::string Printer = "OFF";
-    std::string PrintSquelchEnable = "ON";
-    int PrintSquelchSetting = 69;
-    std::string PortName = "COM"; // key ComPort
-    std::string Listen = "ON";
-    int RXGain = 1;  // the code of "+0dB"
-    int TXGain = 40; // the code of "+0dB"
-    std::string FSKPol = "NORM";
-    bool StatusBar = true;
-    bool ToolBar = true;
-    int Code = 1; // QUORAL
+    std::string TXEnable;
+    std::string TextEntry;
+    std::string EndOfLine;
+    std::string ScanControl;
+    std::string CWID;
+    int AFChannel{};
+    std::string EchoEnable;
+    std::string Printer;
+    std::string PrintSquelchEnable;
+    int PrintSquelchSetting{};
+    std::string PortName; // key ComPort
+    std::string Listen;
+    int RXGain{}; // a gain code
+    int TXGain{}; // a gain code
+    std::string FSKPol;
+    bool StatusBar{};
+    bool ToolBar{};
+    int Code{}; // an OperatingMode
 
     // [fec]
-    std::string FECMod = "BPSM";
-    int FECCodeEff = 60;
-    int FECBlockSize = 60;
+    std::string FECMod;
+    int FECCodeEff{};
+    int FECBlockSize{};
 
     // [adaptive arq]
-    std::string AutoBias = "NORMAL";
-    std::string ConnectBias = "ROBUST";
-    int NormalRetry = 30;
-    int RobustRetry = 10;
-    int FailRetry = 20;
-    int ChatCount = 1;
+    std::string AutoBias;
+    std::string ConnectBias;
+    int NormalRetry{};
+    int RobustRetry{};
+    int FailRetry{};
+    int ChatCount{};
 
     // [amtor]
-    std::string A_TXEnable = "ON";
-    std::string A_TextEntry = "WORD";
-    std::string A_Polarity = "NORM";
-    std::string A_EndOfLine = "CR LF LTRS";
-    std::string A_WRU = "OFF";
-    int A_TimeOut = 32;
-    int A_TD = 10;
-    int A_CD = 50;
-    char A_LetterCase = 'U';
+    std::string A_TXEnable;
+    std::string A_TextEntry;
+    std::string A_Polarity;
+    std::string A_EndOfLine;
+    std::string A_WRU;
+    int A_TimeOut{};
+    int A_TD{};
+    int A_CD{};
+    char A_LetterCase{};
 
     // [pmode]
-    std::string P_TXEnable = "ON";
-    std::string P_TextEntry = "WORD";
-    std::string P_EndOfLine = "CR LF";
-    int P_CSDelay = 30;
-    int P_MaxDown = 6;
-    int P_MaxUp = 3;
-    int P_MaxTry = 2;
-    int P_MaxError = 80;
-    int P_MaxARQSum = 30;
-    int P_FECRepeats = 2;
-    std::string P_Huffman = "ON";
+    std::string P_TXEnable;
+    std::string P_TextEntry;
+    std::string P_EndOfLine;
+    int P_CSDelay{};
+    int P_MaxDown{};
+    int P_MaxUp{};
+    int P_MaxTry{};
+    int P_MaxError{};
+    int P_MaxARQSum{};
+    int P_FECRepeats{};
+    std::string P_Huffman;
 
     // [baudot]
-    std::string B_TXEnable = "ON";
-    std::string B_TextEntry = "WORD";
-    std::string B_Polarity = "NORM";
-    std::string B_EndOfLine = "CR LF LTRS";
-    std::string B_SyncIdle = "ON";
-    std::string B_USOS = "ON";
-    int B_Rate = 45;
-    std::string B_CodeType = "US";
-    int B_PTTON = 20;
-    int B_PTTOFF = 20;
-    bool RXPolaritySameAsTX = true;
+    std::string B_TXEnable;
+    std::string B_TextEntry;
+    std::string B_Polarity;
+    std::string B_EndOfLine;
+    std::string B_SyncIdle;
+    std::string B_USOS;
+    int B_Rate{};
+    std::string B_CodeType;
+    int B_PTTON{};
+    int B_PTTOFF{};
+    bool RXPolaritySameAsTX{};
 
     // [ascii]
-    std::string S_TXEnable = "ON";
-    std::string S_TextEntry = "WORD";
-    std::string S_Polarity = "NORM";
-    std::string S_EndOfLine = "CR LF";
-    std::string S_SyncIdle = "ON";
-    int S_Rate = 110;
-    int S_PTTON = 20;
-    int S_PTTOFF = 20;
+    std::string S_TXEnable;
+    std::string S_TextEntry;
+    std::string S_Polarity;
+    std::string S_EndOfLine;
+    std::string S_SyncIdle;
+    int S_Rate{};
+    int S_PTTON{};
+    int S_PTTOFF{};
 
     // [fsk], tones in Hz
-    int AMTORMark = 2125;
-    int AMTORSpace = 2295;
-    int AMTORCenter = 2210;
-    int AMTORShift = 170;
-    int BAUDOTMark = 2125;
-    int BAUDOTSpace = 2295;
-    int BAUDOTCenter = 2210;
-    int BAUDOTShift = 170;
-    int ASCIIMark = 2125;
-    int ASCIISpace = 2295;
-    int ASCIICenter = 2210;
-    int ASCIIShift = 170;
-    int PMODEFREQ1 = 2100;
-    int PMODEFREQ2 = 2300;
-    int PMODECenter = 2200;
-    int PMODEShift = 200;
-    std::string Polarity = "NORM";
+    int AMTORMark{};
+    int AMTORSpace{};
+    int AMTORCenter{};
+    int AMTORShift{};
+    int BAUDOTMark{};
+    int BAUDOTSpace{};
+    int BAUDOTCenter{};
+    int BAUDOTShift{};
+    int ASCIIMark{};
+    int ASCIISpace{};
+    int ASCIICenter{};
+    int ASCIIShift{};
+    int PMODEFREQ1{};
+    int PMODEFREQ2{};
+    int PMODECenter{};
+    int PMODEShift{};
+    std::string Polarity;
 
-    // [screen]: the panes' fonts and colours (colours by name). The two font
-    // names default to what the panes show when the file is read.
-    std::string ReceiveFont = "Fixedsys";
-    std::string ReceiveTextColor = "Black";
-    int ReceiveTextSize = 10;
-    std::string EchoTextColor = "Red";
-    std::string ReceiveColor = "White";
-    std::string TransmitFont = "Fixedsys";
-    std::string TransmitTextColor = "Black";
-    int TransmitTextSize = 10;
-    std::string HighLightTextColor = "Gray";
-    std::string TransmitColor = "White";
+    // [screen]: the panes' fonts and colours (colours by name).
+    std::string ReceiveFont;
+    std::string ReceiveTextColor;
+    int ReceiveTextSize{};
+    std::string EchoTextColor;
+    std::string ReceiveColor;
+    std::string TransmitFont;
+    std::string TransmitTextColor;
+    int TransmitTextSize{};
+    std::string HighLightTextColor;
+    std::string TransmitColor;
 
     bool operator==(const Settings&) const = default;
 };

@@ -3,7 +3,7 @@
 #include "config/FileIo.h"
 #include "config/GainTable.h"
 #include "config/IniFile.h"
-#include "config/SettingsKeys.h"
+#include "config/SettingDescriptor.h"
 #include "config/SettingsWords.h"
 
 namespace orvane {
@@ -17,7 +17,7 @@ struct Defaults {
     ScreenLayout layout;
 };
 
-void readKey(const IniFile& ini, const SettingsKey& key, const Defaults& defaults,
+void readKey(const IniFile& ini, const SettingDescriptor& key, const Defaults& defaults,
              LoadedSettings& loaded) {
     const std::string defaultText =
         keyText(key, defaults.settings, defaults.layout).value_or(std::string());
@@ -56,12 +56,12 @@ LoadedSettings loadSettingsFromText(std::string_view text, const SettingsLoadCon
     // The main window takes its size before its position is read, so that
     // the default position centres it at that size.
     loaded.storedMainSize = ini.value("screen", "MainWidth") || ini.value("screen", "MainHeight");
-    readKey(ini, settingsKey("MainWidth"), defaults, loaded);
-    readKey(ini, settingsKey("MainHeight"), defaults, loaded);
+    readKey(ini, settingDescriptor("MainWidth"), defaults, loaded);
+    readKey(ini, settingDescriptor("MainHeight"), defaults, loaded);
     defaults.layout =
         DefaultScreenLayout(context.Screen, loaded.layout.MainWidth, loaded.layout.MainHeight);
 
-    for (const SettingsKey& key : settingsKeys())
+    for (const SettingDescriptor& key : settingDescriptors())
         readKey(ini, key, defaults, loaded);
     return loaded;
 }
@@ -79,7 +79,7 @@ std::string settingsFileText(const Settings& settings, const ScreenLayout& layou
                              std::string_view hardwareVersion) {
     std::string text;
     std::string_view section;
-    for (const SettingsKey& key : settingsKeys()) {
+    for (const SettingDescriptor& key : settingDescriptors()) {
         if (key.Section != section) {
             if (!section.empty()) text += kLineEnd;
             section = key.Section;

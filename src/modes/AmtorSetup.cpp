@@ -66,9 +66,9 @@ void amtorSetup(ModeContext& context) {
 
     checkModeItem(context, amtor);
     enableTestTones(context, true);
-    surface.setEnabled("mnuFilesSendtextfile", false);
+    surface.setEnabled(Control::SendTextFileItem, false);
 
-    applyModePolarity(context, settings.A_Polarity, {"butAmtorNormRev", false});
+    applyModePolarity(context, settings.A_Polarity, {Control::AmtorNormRev, false});
     sendTiming(context);
     sendAnswerBackChoice(context);
     // Only the capital U: a lower-case u in the file means lower case.
@@ -84,7 +84,7 @@ void amtorSetup(ModeContext& context) {
 
     hidePrintSquelchMarkers(context);
     hideOtherToolbars(context, amtor);
-    applyTransmitEnable(context, "butAmtorTXEnable");
+    applyTransmitEnable(context, Control::AmtorTxEnable);
     showModeToolbar(context, amtor);
     showStatusBar(context);
 }

@@ -19,7 +19,7 @@ void asciiSetup(ModeContext& context) {
     Settings& settings = context.settings;
     ModeSurface& surface = context.surface;
     constexpr OperatingMode ascii = OperatingMode::Ascii;
-    constexpr const char* rateButton = "butAsciiRttyRate";
+    constexpr Control rateButton = Control::AsciiRttyRate;
 
     sendOpening(context, {.switch13Off = true, .fskPrep = true});
     sendFskTonesAndLevels(context, settings.ASCIIMark, settings.ASCIISpace);
@@ -34,8 +34,8 @@ void asciiSetup(ModeContext& context) {
     surface.setPanel(panel::Mode, "Ascii");
     surface.setPanel(panel::Link, std::to_string(settings.S_Rate));
     surface.setPanel(panel::Event, "RX");
-    applySyncIdle(context, settings.S_SyncIdle, "butAsciiMonitor");
-    applyModePolarity(context, settings.S_Polarity, {"butAsciiNormRev", true});
+    applySyncIdle(context, settings.S_SyncIdle, Control::AsciiMonitor);
+    applyModePolarity(context, settings.S_Polarity, {Control::AsciiNormRev, true});
     applyTextEntry(context, settings.S_TextEntry);
     surface.setPanel(panel::Entry, settings.S_TextEntry);
 
@@ -49,8 +49,8 @@ void asciiSetup(ModeContext& context) {
     setOperatingMode(context, ascii);
 
     checkModeItem(context, ascii);
-    surface.setEnabled("mnuFilesSendtextfile", true);
-    surface.setEnabled("mnuFilesSendBinaryFile", false);
+    surface.setEnabled(Control::SendTextFileItem, true);
+    surface.setEnabled(Control::SendBinaryFileItem, false);
 
     focusTransmitPaneIfShown(context);
     applyEndOfLine(context, settings.S_EndOfLine, EndOfLineWords::CrAndCrLfOnly);
@@ -60,7 +60,7 @@ void asciiSetup(ModeContext& context) {
     showPrintSquelchMarkersIfEnabled(context);
 
     hideOtherToolbars(context, ascii);
-    applyTransmitEnable(context, "butAsciiTXEnable");
+    applyTransmitEnable(context, Control::AsciiTxEnable);
     showModeToolbar(context, ascii);
     showStatusBar(context);
 

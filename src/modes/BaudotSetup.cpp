@@ -13,7 +13,7 @@ void baudotSetup(ModeContext& context) {
     const Settings& settings = context.settings;
     ModeSurface& surface = context.surface;
     constexpr OperatingMode baudot = OperatingMode::Baudot;
-    constexpr const char* rateButton = "butBaudotRttyRate";
+    constexpr Control rateButton = Control::BaudotRttyRate;
 
     sendOpening(context, {.switch13Off = true, .fskPrep = true});
     sendFskTonesAndLevels(context, settings.BAUDOTMark, settings.BAUDOTSpace);
@@ -37,9 +37,9 @@ void baudotSetup(ModeContext& context) {
     const bool unshiftOnSpace = sameWordIgnoringCase(settings.B_USOS, "ON");
     surface.setPanel(panel::Station, unshiftOnSpace ? "USOS" : "");
     sendCommand(context, unshiftOnSpace ? CommandCode::BAUDOT_USOS_ON : CommandCode::BAUDOT_USOS_OFF);
-    applySyncIdle(context, settings.B_SyncIdle, "butBaudotMonitor");
-    surface.setHint("butBaudotMonitor", "Toggle SYNC IDLE ON/OFF.");
-    applyModePolarity(context, settings.B_Polarity, {"butBaudotNormRev", true});
+    applySyncIdle(context, settings.B_SyncIdle, Control::BaudotMonitor);
+    surface.setHint(Control::BaudotMonitor, "Toggle SYNC IDLE ON/OFF.");
+    applyModePolarity(context, settings.B_Polarity, {Control::BaudotNormRev, true});
 
     sendOwnCallSign(context, baudot);
     applyTextEntry(context, settings.B_TextEntry);
@@ -48,8 +48,8 @@ void baudotSetup(ModeContext& context) {
     setOperatingMode(context, baudot);
 
     checkModeItem(context, baudot);
-    surface.setEnabled("mnuFilesSendtextfile", true);
-    surface.setEnabled("mnuFilesSendBinaryFile", false);
+    surface.setEnabled(Control::SendTextFileItem, true);
+    surface.setEnabled(Control::SendBinaryFileItem, false);
 
     focusTransmitPaneIfShown(context);
     applyEndOfLine(context, settings.B_EndOfLine, EndOfLineWords::All);
@@ -59,7 +59,7 @@ void baudotSetup(ModeContext& context) {
     showPrintSquelchMarkersIfEnabled(context);
 
     hideOtherToolbars(context, baudot);
-    applyTransmitEnable(context, "butBaudotTXEnable");
+    applyTransmitEnable(context, Control::BaudotTxEnable);
     showModeToolbar(context, baudot);
     showStatusBar(context);
 

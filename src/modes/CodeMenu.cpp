@@ -11,15 +11,15 @@
 namespace orvane {
 
 void CodeMenu::mnuCodeQuoralClick() {
-    chooseArqMode(OperatingMode::Quoral, "butQORConnect");
+    chooseArqMode(OperatingMode::Quoral, Control::QuoralConnect);
 }
 
 void CodeMenu::mnuCodeAmtorClick() {
-    chooseArqMode(OperatingMode::Amtor, "butAmtorConnect");
+    chooseArqMode(OperatingMode::Amtor, Control::AmtorConnect);
 }
 
 void CodeMenu::mnuCodePModeClick() {
-    chooseArqMode(OperatingMode::PMode, "butPModeConnect");
+    chooseArqMode(OperatingMode::PMode, Control::PModeConnect);
 }
 
 void CodeMenu::mnuCodeBaudotClick() {
@@ -51,15 +51,15 @@ void CodeMenu::showHeldMode() {
 void CodeMenu::hardwareResetRecovery() {
     runner_.whenIdle([this] {
         mnuCodeQuoralClick();
-        runner_.context().surface.hidePanel("HardwareResetPanel");
+        runner_.context().surface.hidePanel(Control::HardwareResetPanel);
     });
 }
 
-void CodeMenu::chooseArqMode(OperatingMode mode, std::string_view connectButton) {
+void CodeMenu::chooseArqMode(OperatingMode mode, Control connectButton) {
     if (refusedWhileRunning()) return;
     ModeContext& context = runner_.context();
     checkModeItem(context, mode);
-    context.surface.setCaption(std::string(connectButton), "Connect");
+    context.surface.setCaption(connectButton, "Connect");
     configChanged_.set();
     runner_.runSetup(mode);
 }

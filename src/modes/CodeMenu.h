@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "protocol/link/OperatingMode.h"
 
 #include <string_view>
@@ -34,7 +35,7 @@ public:
 
 private:
     bool refusedWhileRunning();
-    void chooseArqMode(OperatingMode mode, std::string_view connectButton);
+    void chooseArqMode(OperatingMode mode, Control connectButton);
     void chooseFskMode(OperatingMode mode, std::string_view panelName);
 
     ModeSetupRunner& runner_;

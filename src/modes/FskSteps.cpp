@@ -24,14 +24,13 @@ void sendListenChoice(ModeContext& context) {
 
 void applyModePolarity(ModeContext& context, std::string_view word, PolarityButton button) {
     const bool normal = sameWordIgnoringCase(word, "NORM");
-    const std::string name(button.name);
     context.surface.setPanel(panel::Format, normal ? "NORM" : "REV");
     sendCommand(context, normal ? CommandCode::POL_NORM : CommandCode::POL_REV);
     if (button.keyboardMode) {
         sendReceivePolarity(context);
-        context.surface.setCaption(name, normal ? "Normal" : "Reverse");
+        context.surface.setCaption(button.control, normal ? "Normal" : "Reverse");
     }
-    context.surface.setButtonImage(name, normal ? kNormalImage : kReverseImage);
+    context.surface.setButtonImage(button.control, normal ? kNormalImage : kReverseImage);
 }
 
 void sendReceivePolarity(ModeContext& context) {
@@ -39,17 +38,17 @@ void sendReceivePolarity(ModeContext& context) {
                                                              : CommandCode::RXPOL_SAME_OFF);
 }
 
-void applySyncIdle(ModeContext& context, std::string_view word, std::string_view monitorButton) {
+void applySyncIdle(ModeContext& context, std::string_view word, Control monitorButton) {
     const bool on = sameWordIgnoringCase(word, "ON");
     context.surface.setPanel(panel::Rate, on ? "SYNC" : "");
-    context.surface.setCaption(std::string(monitorButton), on ? "ON" : "OFF");
+    context.surface.setCaption(monitorButton, on ? "ON" : "OFF");
     sendCommand(context, on ? CommandCode::SYNC_IDLE_ON : CommandCode::SYNC_IDLE_OFF);
 }
 
-void showRate(ModeContext& context, int baud, std::string_view rateButton) {
+void showRate(ModeContext& context, int baud, Control rateButton) {
     const std::string text = std::to_string(baud);
     context.surface.setPanel(panel::Link, text);
-    context.surface.setCaption(std::string(rateButton), text);
+    context.surface.setCaption(rateButton, text);
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "modes/ModeContext.h"
 
 #include <string_view>
@@ -17,7 +18,7 @@ void sendListenChoice(ModeContext& context);
 // keyboard modes follow the polarity with the receive-polarity command and
 // caption the button "Normal" or "Reverse".
 struct PolarityButton {
-    std::string_view name;
+    Control control;
     bool keyboardMode;
 };
 void applyModePolarity(ModeContext& context, std::string_view word, PolarityButton button);
@@ -27,9 +28,9 @@ void sendReceivePolarity(ModeContext& context);
 
 // The sync-idle word ("ON" in any letter case): panel 4, the caption of the
 // mode's Monitor button and SYNC_IDLE_ON or SYNC_IDLE_OFF.
-void applySyncIdle(ModeContext& context, std::string_view word, std::string_view monitorButton);
+void applySyncIdle(ModeContext& context, std::string_view word, Control monitorButton);
 
 // The rate in panel 1 and on the mode's rate button.
-void showRate(ModeContext& context, int baud, std::string_view rateButton);
+void showRate(ModeContext& context, int baud, Control rateButton);
 
 } // namespace orvane

@@ -7,22 +7,32 @@ namespace orvane {
 namespace {
 
 constexpr std::array<ModeControls, 6> kModeControls{{
-    {OperatingMode::Quoral, "mnuCodeQuoral", "QORToolBar", "butQORTXEnable", "butQORdeMY",
-     "butQORHisDeMY"},
-    {OperatingMode::Amtor, "mnuCodeAmtor", "AmtorToolBar", "butAmtorTXEnable", "", ""},
-    {OperatingMode::PMode, "mnuCodePMode", "PModeToolBar", "butPModeTXEnable", "butPModeDeMY",
-     "butPModeHISdeMY"},
-    {OperatingMode::Baudot, "mnuCodeBaudot", "BaudotToolBar", "butBaudotTXEnable", "butBaudotDeMY",
-     "butBaudotHISdeMY"},
-    {OperatingMode::Ascii, "mnuCodeAscii", "AsciiToolBar", "butAsciiTXEnable", "butAsciiDeMY",
-     "butAsciiHISdeMY"},
-    {OperatingMode::Psk31, "mnuCodePSK31", "PSKToolBar", "butPSKTXEnable", "", ""},
+    {OperatingMode::Quoral, Control::QuoralItem, Control::QuoralToolbar, Control::QuoralTxEnable,
+     Control::QuoralDeMy, Control::QuoralHisDeMy},
+    {OperatingMode::Amtor, Control::AmtorItem, Control::AmtorToolbar, Control::AmtorTxEnable,
+     std::nullopt, std::nullopt},
+    {OperatingMode::PMode, Control::PModeItem, Control::PModeToolbar, Control::PModeTxEnable,
+     Control::PModeDeMy, Control::PModeHisDeMy},
+    {OperatingMode::Baudot, Control::BaudotItem, Control::BaudotToolbar, Control::BaudotTxEnable,
+     Control::BaudotDeMy, Control::BaudotHisDeMy},
+    {OperatingMode::Ascii, Control::AsciiItem, Control::AsciiToolbar, Control::AsciiTxEnable,
+     Control::AsciiDeMy, Control::AsciiHisDeMy},
+    {OperatingMode::Psk31, Control::Psk31Item, Control::Psk31Toolbar, Control::Psk31TxEnable,
+     std::nullopt, std::nullopt},
 }};
 
 } // namespace
 
 std::span<const ModeControls> allModeControls() {
     return kModeControls;
+}
+
+std::vector<ItemCheck> codeMenuChecks(OperatingMode held) {
+    const OperatingMode base = baseMode(held);
+    std::vector<ItemCheck> checks;
+    for (const ModeControls& controls : kModeControls)
+        checks.push_back({controls.menuItem, controls.mode == base});
+    return checks;
 }
 
 const ModeControls& controlsOf(OperatingMode mode) {

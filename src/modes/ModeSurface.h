@@ -9,32 +9,31 @@ namespace orvane {
 
 // What the mode set-ups change in the main window beyond the link's surface:
 // menu checks, toolbars and their buttons, the test-tone list, the amplitude
-// tuning window's print-squelch markers and the panes. Controls are named by
-// their object names (mnuCodeQuoral, QORToolBar, StatusBar1, butQORdeMY, ...).
+// tuning window's print-squelch markers and the panes.
 class ModeSurface : public ConsoleSurface {
 public:
     // Menu items.
-    virtual void setChecked(const std::string& objectName, bool checked) = 0;
+    virtual void setChecked(Control control, bool checked) = 0;
     // Toolbars, the status bar, menu items and buttons.
-    virtual void setVisible(const std::string& objectName, bool visible) = 0;
+    virtual void setVisible(Control control, bool visible) = 0;
     // Tooltip of a button.
-    virtual void setHint(const std::string& objectName, const std::string& hint) = 0;
+    virtual void setHint(Control control, const std::string& hint) = 0;
     // Image of a button from the toolbars' image list: 5 is "transmit
     // disabled", 6 "transmit enabled", 7 and 8 normal and reverse polarity.
-    virtual void setButtonImage(const std::string& objectName, int imageIndex) = 0;
+    virtual void setButtonImage(Control control, int imageIndex) = 0;
 
     virtual bool isMainWindowVisible() const = 0;
-    // Keyboard focus to the transmit pane reTXData.
+    // Keyboard focus to the transmit pane.
     virtual void focusTransmitPane() = 0;
-    // Empties the transmit pane reTXData.
+    // Empties the transmit pane.
     virtual void clearTransmitPane() = 0;
     virtual void repaintReceivePane() = 0;
 
-    // The entries of the test-tone list ToneBox, replacing what it had.
+    // The entries of the test-tone list, replacing what it had.
     virtual void setToneBoxEntries(const std::vector<std::string>& entries) = 0;
 
-    // The markers PrintSquelch and PrintSquelch2 of the amplitude tuning
-    // window: horizontal position in pixels, and whether they show.
+    // The two print-squelch markers of the amplitude tuning window:
+    // horizontal position in pixels, and whether they show.
     virtual void movePrintSquelchMarkers(int x) = 0;
     virtual void setPrintSquelchMarkersVisible(bool visible) = 0;
 };

@@ -52,7 +52,7 @@ void pModeSetup(ModeContext& context) {
 
     checkModeItem(context, pMode);
     enableTestTones(context, true);
-    surface.setEnabled("mnuFilesSendtextfile", false);
+    surface.setEnabled(Control::SendTextFileItem, false);
 
     focusTransmitPaneIfShown(context);
     applyTextEntry(context, settings.P_TextEntry);
@@ -61,7 +61,7 @@ void pModeSetup(ModeContext& context) {
 
     hidePrintSquelchMarkers(context);
     hideOtherToolbars(context, pMode);
-    applyTransmitEnable(context, "butPModeTXEnable");
+    applyTransmitEnable(context, Control::PModeTxEnable);
     showModeToolbar(context, pMode);
     showStatusBar(context);
 }

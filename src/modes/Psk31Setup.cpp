@@ -8,7 +8,7 @@
 namespace orvane {
 namespace {
 
-constexpr const char* kButton = "butPSKTXEnable";
+constexpr Control kButton = Control::Psk31TxEnable;
 
 // PSK31 keeps its own transmit-enable word from the configuration dialog.
 void applyPsk31TransmitEnable(ModeContext& context) {
@@ -33,14 +33,14 @@ void psk31Setup(ModeContext& context) {
 
     applyPsk31TransmitEnable(context);
     surface.setPanel(panel::Event, "RX");
-    surface.setHint("butBaudotMonitor", "Toggle SYNC IDLE ON/OFF.");
+    surface.setHint(Control::BaudotMonitor, "Toggle SYNC IDLE ON/OFF.");
 
     applyTextEntry(context, context.psk31.textEntry);
     surface.setPanel(panel::Entry, context.psk31.textEntry);
     emptyPanels(context, {kSetupPanel});
 
-    surface.setEnabled("mnuFilesSendtextfile", true);
-    surface.setEnabled("mnuFilesSendBinaryFile", false);
+    surface.setEnabled(Control::SendTextFileItem, true);
+    surface.setEnabled(Control::SendBinaryFileItem, false);
     focusTransmitPaneIfShown(context);
 
     context.terminal.endOfLineSequence.assign(1, '\n'); // LF alone
@@ -52,7 +52,7 @@ void psk31Setup(ModeContext& context) {
         showModeToolbar(context, psk31);
     } else {
         applyTransmitEnable(context, kButton);
-        surface.setVisible("PSKToolBar", false);
+        surface.setVisible(Control::Psk31Toolbar, false);
     }
     showStatusBar(context);
 }

@@ -18,8 +18,8 @@ void quoralSetup(ModeContext& context) {
 
     // Quoral has no listen option.
     context.link.listenMode = ListenMode::Standby;
-    surface.setVisible("butQORMonitor", true);
-    surface.setEnabled("butQORMonitor", true);
+    surface.setVisible(Control::QuoralMonitor, true);
+    surface.setEnabled(Control::QuoralMonitor, true);
 
     // The modem knows channels 1 to 4 only; an out-of-range setting gets 4,
     // as the common set-up sent it a moment ago.
@@ -33,15 +33,15 @@ void quoralSetup(ModeContext& context) {
     sendCommand(context, CommandCode::QUORAL_FAIL_RETRY, settings.FailRetry);
     sendCommand(context, CommandCode::QUORAL_CHAT_COUNT, settings.ChatCount);
 
-    surface.setVisible("StatusBar1", false);
+    surface.setVisible(Control::StatusBar, false);
     surface.setPanel(panel::Mode, "QUORAL");
     emptyPanels(context, {panel::Event, panel::Station, panel::Rate, panel::Format});
     surface.setPanel(panel::Entry, settings.TextEntry);
     emptyPanels(context, {kSetupPanel});
 
     checkModeItem(context, quoral);
-    surface.setEnabled("mnuFilesSendtextfile", false);
-    surface.setEnabled("mnuFilesSendBinaryFile", false);
+    surface.setEnabled(Control::SendTextFileItem, false);
+    surface.setEnabled(Control::SendBinaryFileItem, false);
 
     applyTextEntry(context, settings.TextEntry);
     focusTransmitPaneIfShown(context);
@@ -54,8 +54,8 @@ void quoralSetup(ModeContext& context) {
     hidePrintSquelchMarkers(context);
     hideOtherToolbars(context, quoral);
 
-    surface.setCaption("butQORFEC", "BDCST");
-    applyTransmitEnable(context, "butQORTXEnable");
+    surface.setCaption(Control::QuoralFec, "BDCST");
+    applyTransmitEnable(context, Control::QuoralTxEnable);
     showModeToolbar(context, quoral);
     showStatusBar(context);
 

@@ -20,10 +20,6 @@ namespace {
 constexpr int kTxDisabledImage = 5;
 constexpr int kTxEnabledImage = 6;
 
-std::string name(std::string_view objectName) {
-    return std::string(objectName);
-}
-
 } // namespace
 
 void sendCommand(ModeContext& context, CommandCode code) {
@@ -61,13 +57,13 @@ void sendFskTonesAndLevels(ModeContext& context, int markHz, int spaceHz) {
     sendAudioLevels(context);
 }
 
-void showTransmitEnable(ModeContext& context, std::string_view button, bool enabled) {
-    context.surface.setButtonImage(name(button), enabled ? kTxEnabledImage : kTxDisabledImage);
-    context.surface.setCaption(name(button), enabled ? "TX EN " : "TX DIS");
+void showTransmitEnable(ModeContext& context, Control button, bool enabled) {
+    context.surface.setButtonImage(button, enabled ? kTxEnabledImage : kTxDisabledImage);
+    context.surface.setCaption(button, enabled ? "TX EN " : "TX DIS");
     context.terminal.txEnabled = enabled;
 }
 
-void applyTransmitEnable(ModeContext& context, std::string_view button) {
+void applyTransmitEnable(ModeContext& context, Control button) {
     const bool enabled = context.settings.TXEnable == "EN";
     showTransmitEnable(context, button, enabled);
     if (!enabled) context.settings.TXEnable = "OFF";
@@ -76,21 +72,20 @@ void applyTransmitEnable(ModeContext& context, std::string_view button) {
 void hideOtherToolbars(ModeContext& context, OperatingMode own) {
     const OperatingMode base = baseMode(own);
     for (const ModeControls& controls : allModeControls())
-        if (controls.mode != base) context.surface.setVisible(name(controls.toolbar), false);
+        if (controls.mode != base) context.surface.setVisible(controls.toolbar, false);
 }
 
 void showModeToolbar(ModeContext& context, OperatingMode own) {
-    context.surface.setVisible(name(controlsOf(own).toolbar), context.settings.ToolBar);
+    context.surface.setVisible(controlsOf(own).toolbar, context.settings.ToolBar);
 }
 
 void showStatusBar(ModeContext& context) {
-    context.surface.setVisible("StatusBar1", context.settings.StatusBar);
+    context.surface.setVisible(Control::StatusBar, context.settings.StatusBar);
 }
 
 void checkModeItem(ModeContext& context, OperatingMode own) {
-    const OperatingMode base = baseMode(own);
-    for (const ModeControls& controls : allModeControls())
-        context.surface.setChecked(name(controls.menuItem), controls.mode == base);
+    for (const ItemCheck& check : codeMenuChecks(own))
+        context.surface.setChecked(check.item, check.checked);
 }
 
 void applyTextEntry(ModeContext& context, std::string_view word) {
@@ -113,14 +108,13 @@ void sendOwnCallSign(ModeContext& context, OperatingMode buttonsOf) {
     const Settings& settings = context.settings;
     context.sink.send(textCommand(CommandCode::SET_MYCALL, settings.MYCALL));
     const ModeControls& controls = controlsOf(buttonsOf);
-    if (controls.deMyButton.empty()) return;
-    context.surface.setHint(name(controls.deMyButton), "de " + settings.MYCALL);
-    context.surface.setHint(name(controls.hisDeMyButton),
-                            settings.HISCALL + " de " + settings.MYCALL);
+    if (!controls.deMyButton || !controls.hisDeMyButton) return;
+    context.surface.setHint(*controls.deMyButton, "de " + settings.MYCALL);
+    context.surface.setHint(*controls.hisDeMyButton, settings.HISCALL + " de " + settings.MYCALL);
 }
 
 void enableTestTones(ModeContext& context, bool enabled) {
-    context.surface.setEnabled("mnuSpecialTest", enabled);
+    context.surface.setEnabled(Control::TestTonesItem, enabled);
 }
 
 void fillQuoralToneList(ModeContext& context) {

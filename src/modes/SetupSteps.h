@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "modes/ModeContext.h"
 #include "protocol/CommandCode.h"
 #include "protocol/link/OperatingMode.h"
@@ -37,10 +38,10 @@ void sendFskTonesAndLevels(ModeContext& context, int markHz, int spaceHz);
 
 // The transmit-enable button of a mode: image 6 and "TX EN " when enabled,
 // image 5 and "TX DIS" when not; TxEnabled follows.
-void showTransmitEnable(ModeContext& context, std::string_view button, bool enabled);
+void showTransmitEnable(ModeContext& context, Control button, bool enabled);
 // TXEnable exactly "EN" enables transmitting; anything else disables it and
 // stores "OFF".
-void applyTransmitEnable(ModeContext& context, std::string_view button);
+void applyTransmitEnable(ModeContext& context, Control button);
 // The mode's toolbar shows (when the ToolBar setting is on) and every other
 // mode's toolbar hides.
 void hideOtherToolbars(ModeContext& context, OperatingMode own);

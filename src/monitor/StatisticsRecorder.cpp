@@ -22,8 +22,8 @@ void StatisticsRecorder::mnuFilesSaveStatisticsClick() {
     const std::string& name = log_.start(localTime());
     surface_.setPanel(panel::Format, "Saving: " + name);
     surface_.showCentredPanel(kHeaderPanel);
-    surface_.setEnabled("mnuFilesStopSaveSend", true);
-    surface_.setEnabled("mnuFilesSaveStatistics", false);
+    surface_.setEnabled(Control::StopSaveSendItem, true);
+    surface_.setEnabled(Control::SaveStatisticsItem, false);
 }
 
 void StatisticsRecorder::StatsOKClick(const std::string& frequency, const std::string& name,
@@ -32,7 +32,7 @@ void StatisticsRecorder::StatsOKClick(const std::string& frequency, const std::s
     surface_.hidePanel(kHeaderPanel);
     if (!created) return;
     surface_.setPanel(panel::Format, log_.fileName());
-    surface_.setEnabled("mnuFilesStopSaveSend", true);
+    surface_.setEnabled(Control::StopSaveSendItem, true);
     surface_.focusTransmitPane();
 }
 
@@ -44,7 +44,7 @@ void StatisticsRecorder::Button6Click() {
 
 void StatisticsRecorder::stop() {
     log_.stop();
-    surface_.setEnabled("mnuFilesSaveStatistics", true);
+    surface_.setEnabled(Control::SaveStatisticsItem, true);
 }
 
 } // namespace orvane

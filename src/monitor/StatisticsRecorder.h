@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "platform/FileActivity.h"
 
 #include "monitor/StatisticsLog.h"
@@ -12,12 +13,12 @@ class Clock;
 class ModeSurface;
 
 // The operator's side of the statistics file: "Save statistics to disk..."
-// names the file and shows the header panel StatsBox, its OK writes the
+// names the file and shows the header panel, its OK writes the
 // header, its Cancel and the Stop command end the logging. Rows go to the
 // file on every modulation report meanwhile (LogStatistics).
 class StatisticsRecorder final : public FileActivity {
 public:
-    static constexpr const char* kHeaderPanel = "StatsBox";
+    static constexpr Control kHeaderPanel = Control::StatisticsHeaderPanel;
 
     StatisticsRecorder(StatisticsLog& log, ModeSurface& surface, const Clock& clock)
         : log_(log), surface_(surface), clock_(clock) {}

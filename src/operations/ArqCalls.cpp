@@ -148,7 +148,7 @@ void ArqCalls::butCallClick() {
     Settings& s = ctx_.settings;
     if (ctx_.terminal.callTyped && box.findText(call, Qt::MatchExactly) < 0) addNewStation(call);
     if (!isFsk(mode))
-        for (const char* panic : {"butQORPanic", "butPModePanic", "butAmtorPanic"})
+        for (Control panic : {Control::QuoralPanic, Control::PModePanic, Control::AmtorPanic})
             ctx_.surface.setEnabled(panic, true);
     lastCallIndex_ = box.findText(call, Qt::MatchExactly);
 
@@ -162,7 +162,7 @@ void ArqCalls::butCallClick() {
         const bool robust = sameWordIgnoringCase(s.ConnectBias, "ROBUST");
         ctx_.line.sendCommand(textCommand(
             robust ? CommandCode::QUORAL_CALL_ROBUST : CommandCode::QUORAL_CALL_NORMAL, s.HISCALL));
-        ctx_.surface.setHint("butQORHisDeMY", s.HISCALL + " de " + s.MYCALL);
+        ctx_.surface.setHint(Control::QuoralHisDeMy, s.HISCALL + " de " + s.MYCALL);
         called = s.HISCALL;
         break;
     }
@@ -170,12 +170,12 @@ void ArqCalls::butCallClick() {
         if (call.size() > 5) {
             s.HISCALL625 = text(call);
             ctx_.line.sendCommand(textCommand(CommandCode::AMTOR_CALL_625, s.HISCALL625));
-            ctx_.surface.setHint("butAmtorHISdeMY", s.HISCALL625 + " de " + s.MYCALL625);
+            ctx_.surface.setHint(Control::AmtorHisDeMy, s.HISCALL625 + " de " + s.MYCALL625);
             called = s.HISCALL625;
         } else {
             s.HISCALL476 = text(call);
             ctx_.line.sendCommand(textCommand(CommandCode::AMTOR_CALL_476, s.HISCALL476));
-            ctx_.surface.setHint("butAmtorHISdeMY", s.HISCALL476 + " de " + s.MYCALL476);
+            ctx_.surface.setHint(Control::AmtorHisDeMy, s.HISCALL476 + " de " + s.MYCALL476);
             called = s.HISCALL476;
         }
         break;
@@ -184,14 +184,15 @@ void ArqCalls::butCallClick() {
         ctx_.line.sendCommand(textCommand(panel_.butShortPath->isChecked() ? CommandCode::PMODE_CALL_SHORT
                                                                            : CommandCode::PMODE_CALL_LONG,
                                           s.HISCALL));
-        ctx_.surface.setHint("butPModeHISdeMY", s.HISCALL + " de " + s.MYCALL);
+        ctx_.surface.setHint(Control::PModeHisDeMy, s.HISCALL + " de " + s.MYCALL);
         called = s.HISCALL;
         break;
     case OperatingMode::Baudot:
     case OperatingMode::Ascii:
         s.HISCALL = text(call);
         ctx_.txPane.insertAtCaret(QString::fromStdString(s.HISCALL + " DE " + s.MYCALL + " "));
-        ctx_.surface.setHint(std::string(controlsOf(mode).hisDeMyButton), s.HISCALL + " de " + s.MYCALL);
+        if (auto button = controlsOf(mode).hisDeMyButton)
+            ctx_.surface.setHint(*button, s.HISCALL + " de " + s.MYCALL);
         break;
     default: break;
     }
@@ -217,13 +218,13 @@ void ArqCalls::Button1Click(const QString& ownCall) {
         s.MYCALL = text(ownCall);
         ctx_.line.sendCommand(textCommand(CommandCode::SET_MYCALL, s.MYCALL));
         const ModeControls& controls = controlsOf(ctx_.link.operatingMode);
-        if (!controls.deMyButton.empty()) {
-            ctx_.surface.setHint(std::string(controls.deMyButton), "de " + s.MYCALL);
-            ctx_.surface.setHint(std::string(controls.hisDeMyButton), s.HISCALL + " de " + s.MYCALL);
+        if (controls.deMyButton && controls.hisDeMyButton) {
+            ctx_.surface.setHint(*controls.deMyButton, "de " + s.MYCALL);
+            ctx_.surface.setHint(*controls.hisDeMyButton, s.HISCALL + " de " + s.MYCALL);
         }
     }
     ctx_.configChanged.set();
-    ctx_.surface.hidePanel("MycallPanel");
+    ctx_.surface.hidePanel(Control::MycallPanel);
     ctx_.surface.focusTransmitPane();
 }
 

@@ -1,5 +1,7 @@
 #include "operations/CallPanel.h"
 
+#include "platform/ControlObjects.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -15,9 +17,8 @@ namespace {
 
 constexpr const char* kCaptions[] = {"Code Effeciency", "Block Size", "Base Rate", "Actual"};
 
-template <typename W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
+template <typename W> W* named(W* widget, Control control) {
+    nameControl(*widget, control);
     return widget;
 }
 
@@ -32,36 +33,36 @@ int hintHeight(const QWidget& w) { return w.sizeHint().height(); }
 } // namespace
 
 CallPanel::CallPanel(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("CallPanel"));
+    nameControl(*this, Control::CallPanel);
     setWindowTitle(QStringLiteral("Select call"));
     setFixedWidth(kWidth);
-    CallBevel = named(new QFrame(this), "CallBevel");
+    CallBevel = named(new QFrame(this), Control::CallBevel);
     CallBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    CallBox = named(new QComboBox(this), "CallBox");
+    CallBox = named(new QComboBox(this), Control::CallBox);
     CallBox->setEditable(true);
     CallBox->setInsertPolicy(QComboBox::NoInsert);
-    butLongPath = named(new QRadioButton(QStringLiteral("Adaptive"), this), "butLongPath");
-    butShortPath = named(new QRadioButton(QStringLiteral("Manual"), this), "butShortPath");
+    butLongPath = named(new QRadioButton(QStringLiteral("Adaptive"), this), Control::CallAdaptive);
+    butShortPath = named(new QRadioButton(QStringLiteral("Manual"), this), Control::CallManual);
     butShortPath->setChecked(true);
     butLongPath->hide();
     butShortPath->hide();
 
-    Panel1 = named(new QFrame(this), "Panel1");
-    WaveFormatList = named(new QListWidget(Panel1), "WaveFormatList");
+    Panel1 = named(new QFrame(this), Control::CallFormatFrame);
+    WaveFormatList = named(new QListWidget(Panel1), Control::CallFormatList);
     WaveFormatList->setGeometry(4, 4, kListWidth, kPanelHeight - 8);
     for (const WaveformEntry& w : kWaveforms) WaveFormatList->addItem(QString::fromLatin1(w.name));
-    auto label = [this](const char* name, const char* caption) {
-        return named(new QLabel(QString::fromLatin1(caption), Panel1), name);
+    auto label = [this](Control control, const char* caption) {
+        return named(new QLabel(QString::fromLatin1(caption), Panel1), control);
     };
-    CELabel = label("CELabel", kCaptions[0]);
-    BSLabel = label("BSLabel", kCaptions[1]);
-    BRLabel = label("BRLabel", kCaptions[2]);
-    ALabel = label("ALabel", kCaptions[3]);
+    CELabel = label(Control::CallCodeEfficiency, kCaptions[0]);
+    BSLabel = label(Control::CallBlockSize, kCaptions[1]);
+    BRLabel = label(Control::CallBaseRate, kCaptions[2]);
+    ALabel = label(Control::CallActualRate, kCaptions[3]);
     connect(WaveFormatList, &QListWidget::currentRowChanged, this, [this] { WaveFormatListChange(); });
 
-    butCall = named(new QPushButton(QStringLiteral("Call"), this), "butCall");
+    butCall = named(new QPushButton(QStringLiteral("Call"), this), Control::CallStart);
     butCall->setDefault(true);
-    CancelBtn = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn");
+    CancelBtn = named(new QPushButton(QStringLiteral("Cancel"), this), Control::CallCancel);
     setHeights(120, 83);
 }
 

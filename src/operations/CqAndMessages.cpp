@@ -7,6 +7,7 @@
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "protocol/CommandBuilders.h"
+#include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "serial/RoutingFlags.h"
@@ -59,16 +60,13 @@ void CqAndMessages::butCallCQClick() {
     case OperatingMode::Quoral:
         if (link.answerCqPending) {
             ctx_.timers.cqTimer().stop();
-            ctx_.surface.setCaption("butQORCallCQ", "Answering CQ");
+            ctx_.surface.setCaption(Control::QuoralCallCq, "Answering CQ");
             link.answerCqPending = false;
             ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_ANSWER_CQ, ""));
         } else {
             ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));
         }
-        ctx_.surface.setEnabled("butQORConnect", false);
-        ctx_.surface.setEnabled("butQORFEC", false);
-        ctx_.surface.setEnabled("butQORPanic", true);
-        ctx_.surface.setEnabled("butQORCallCQ", false);
+        showLinkButtons(ctx_.surface, Toolbar::Quoral, LinkSituation::CallingCq);
         break;
     case OperatingMode::Amtor:
     case OperatingMode::PMode: break;

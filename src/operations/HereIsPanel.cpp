@@ -1,5 +1,7 @@
 #include "operations/HereIsPanel.h"
 
+#include "platform/ControlObjects.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,25 +29,26 @@ protected:
 } // namespace
 
 HereIsPanel::HereIsPanel(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("HereIsPanel"));
+    nameControl(*this, Control::HereIsPanel);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Here-IS Message:"), this), 0, 0);
     HereIsSelector = new MessageNumberBox(this);
-    HereIsSelector->setObjectName(QStringLiteral("HereIsSelector"));
+    nameControl(*HereIsSelector, Control::HereIsSelector);
     HereIsSelector->setRange(1, 10);
     HereIsSelector->setValue(1);
-    if (auto* edit = HereIsSelector->findChild<QLineEdit*>()) edit->setObjectName(QStringLiteral("edHereIsNumber"));
+    if (auto* edit = HereIsSelector->findChild<QLineEdit*>())
+        nameControl(*edit, Control::HereIsNumber);
     layout->addWidget(HereIsSelector, 0, 1);
     edHereIs = new QPlainTextEdit(this);
-    edHereIs->setObjectName(QStringLiteral("edHereIs"));
+    nameControl(*edHereIs, Control::HereIsText);
     edHereIs->setTabChangesFocus(false);
     layout->addWidget(edHereIs, 1, 0, 1, 3);
     Button4 = new QPushButton(QStringLiteral("&Send"), this);
-    Button4->setObjectName(QStringLiteral("Button4"));
+    nameControl(*Button4, Control::HereIsSend);
     Button5 = new QPushButton(QStringLiteral("&Cancel"), this);
-    Button5->setObjectName(QStringLiteral("Button5"));
+    nameControl(*Button5, Control::HereIsCancel);
     layout->addWidget(Button4, 2, 1);
     layout->addWidget(Button5, 2, 2);
     resize(360, 200);

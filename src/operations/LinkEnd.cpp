@@ -27,7 +27,8 @@ void LinkEnd::butDisconnectClick() {
     if (ctx_.link.linkUp || broadcasts_.isBroadcasting()) {
         if (ctx_.txPane.isEmpty()) {
             ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
-            ctx_.timers.startTransientPanel("DisconnectPanel", broadcasts_.disconnectNoticeMs());
+            ctx_.timers.startTransientPanel(Control::DisconnectPanel,
+                                            broadcasts_.disconnectNoticeMs());
         } else {
             insertDisconnectText();
         }
@@ -52,12 +53,13 @@ void LinkEnd::panicReset() {
     ctx_.line.appendRaw("\x81\x06");
     broadcasts_.panicEndsAmtorBroadcast();
     ctx_.surface.setPanel(panel::Format, "");
-    ctx_.surface.setEnabled("mnuFilesStopSaveSend", false);
-    ctx_.surface.setEnabled("mnuFilesSendtextfile", true);
-    ctx_.surface.setEnabled("mnuFilesSendBinaryFile", ctx_.link.operatingMode == OperatingMode::Quoral);
-    ctx_.surface.setEnabled("mnuFilesSaveStatistics", true);
-    ctx_.surface.setEnabled("mnuFilesSaveRX", true);
-    ctx_.timers.startTransientPanel("PanicPanel", 1300);
+    ctx_.surface.setEnabled(Control::StopSaveSendItem, false);
+    ctx_.surface.setEnabled(Control::SendTextFileItem, true);
+    ctx_.surface.setEnabled(Control::SendBinaryFileItem,
+                            ctx_.link.operatingMode == OperatingMode::Quoral);
+    ctx_.surface.setEnabled(Control::SaveStatisticsItem, true);
+    ctx_.surface.setEnabled(Control::SaveReceivedItem, true);
+    ctx_.timers.startTransientPanel(Control::PanicPanel, 1300);
 }
 
 void LinkEnd::butPanicClick() {

@@ -13,13 +13,14 @@
 #include <QStringList>
 
 #include <array>
-#include <string_view>
+#include <optional>
 
 namespace orvane {
 namespace {
 
-constexpr std::array kTxEnableButtons{"butAsciiTXEnable", "butBaudotTXEnable", "butPModeTXEnable",
-                                      "butAmtorTXEnable", "butQORTXEnable",   "butPSKTXEnable"};
+constexpr std::array kTxEnableButtons{Control::AsciiTxEnable,  Control::BaudotTxEnable,
+                                      Control::PModeTxEnable,  Control::AmtorTxEnable,
+                                      Control::QuoralTxEnable, Control::Psk31TxEnable};
 constexpr std::array kRates{45, 50, 57, 75, 100, 110};
 constexpr int kImageTxDisabled = 5, kImageTxEnabled = 6, kImageNormal = 7, kImageReverse = 8;
 
@@ -34,8 +35,8 @@ RttyRate nextRttyRate(int rate) {
 }
 
 void TurnTaking::showOverBox(const char* text) {
-    ctx_.surface.setCaption("OverBox", text);
-    ctx_.timers.startTransientPanel("OverBox", 1000);
+    ctx_.surface.setCaption(Control::OverBox, text);
+    ctx_.timers.startTransientPanel(Control::OverBox, 1000);
 }
 
 void TurnTaking::butOverClick() {
@@ -54,16 +55,16 @@ void TurnTaking::forcedOver() {
     showOverBox(" Forced OVER ");
 }
 
-void TurnTaking::showTxEnabled(const char* button, bool enabled) {
+void TurnTaking::showTxEnabled(Control button, bool enabled) {
     ctx_.surface.setButtonImage(button, enabled ? kImageTxEnabled : kImageTxDisabled);
     ctx_.surface.setCaption(button, enabled ? "TX EN " : "TX DIS");
 }
 
 void TurnTaking::toggleTxEnabledFromKey(bool withAscii) {
     const bool enable = !ctx_.terminal.txEnabled;
-    for (const char* button : kTxEnableButtons) {
-        const std::string_view name(button);
-        if (name == "butPSKTXEnable" || (!withAscii && name == "butAsciiTXEnable")) continue;
+    for (Control button : kTxEnableButtons) {
+        if (button == Control::Psk31TxEnable || (!withAscii && button == Control::AsciiTxEnable))
+            continue;
         showTxEnabled(button, enable);
     }
     ctx_.terminal.txEnabled = enable;
@@ -77,26 +78,33 @@ void TurnTaking::butTXEnableClick() {
     const bool enable = !ctx_.terminal.txEnabled;
     if (syncIdle)
         ctx_.line.sendCommand(command(enable ? CommandCode::SYNC_IDLE_ON : CommandCode::SYNC_IDLE_OFF));
-    for (const char* button : kTxEnableButtons) showTxEnabled(button, enable);
+    for (Control button : kTxEnableButtons)
+        showTxEnabled(button, enable);
     ctx_.terminal.txEnabled = enable;
 }
 
 void TurnTaking::butNormRevClick() {
     Settings& s = ctx_.settings;
     std::string* polarity = nullptr;
-    const char* button = nullptr;
+    std::optional<Control> button;
     switch (ctx_.link.operatingMode) {
-    case OperatingMode::Amtor: polarity = &s.A_Polarity, button = "butAmtorNormRev"; break;
-    case OperatingMode::Baudot: polarity = &s.B_Polarity, button = "butBaudotNormRev"; break;
-    case OperatingMode::Ascii: polarity = &s.S_Polarity, button = "butAsciiNormRev"; break;
+    case OperatingMode::Amtor:
+        polarity = &s.A_Polarity, button = Control::AmtorNormRev;
+        break;
+    case OperatingMode::Baudot:
+        polarity = &s.B_Polarity, button = Control::BaudotNormRev;
+        break;
+    case OperatingMode::Ascii:
+        polarity = &s.S_Polarity, button = Control::AsciiNormRev;
+        break;
     default: break;
     }
     const bool toReverse = ctx_.terminal.polarityNormal;
     ctx_.terminal.polarityNormal = !toReverse;
     if (polarity) *polarity = toReverse ? "REV" : "NORM";
     if (button) {
-        ctx_.surface.setButtonImage(button, toReverse ? kImageReverse : kImageNormal);
-        ctx_.surface.setCaption(button, toReverse ? "Reverse" : "Normal ");
+        ctx_.surface.setButtonImage(*button, toReverse ? kImageReverse : kImageNormal);
+        ctx_.surface.setCaption(*button, toReverse ? "Reverse" : "Normal ");
     }
     ctx_.surface.setPanel(panel::Format, toReverse ? "REV" : "NORM");
     ctx_.line.sendCommand(command(toReverse ? CommandCode::POL_REV : CommandCode::POL_NORM));
@@ -112,7 +120,8 @@ void TurnTaking::butMonitorClick() {
         const bool turnOn = syncIdle != "ON";
         syncIdle = turnOn ? "ON" : "OFF";
         ctx_.line.sendCommand(command(turnOn ? CommandCode::SYNC_IDLE_ON : CommandCode::SYNC_IDLE_OFF));
-        ctx_.surface.setCaption(baudot ? "butBaudotMonitor" : "butAsciiMonitor", turnOn ? "ON" : "OFF");
+        ctx_.surface.setCaption(baudot ? Control::BaudotMonitor : Control::AsciiMonitor,
+                                turnOn ? "ON" : "OFF");
         ctx_.surface.setPanel(panel::Rate, turnOn ? "SYNC" : "");
         ctx_.configChanged.set();
         return;
@@ -133,7 +142,7 @@ void TurnTaking::butRttyRateClick() {
     ctx_.line.sendCommand(command(baudot ? CommandCode::BAUDOT_RATE : CommandCode::ASCII_RATE, {next.index}));
     const std::string shown = std::to_string(next.baud);
     ctx_.surface.setPanel(panel::Link, shown);
-    ctx_.surface.setCaption(baudot ? "butBaudotRttyRate" : "butAsciiRttyRate", shown);
+    ctx_.surface.setCaption(baudot ? Control::BaudotRttyRate : Control::AsciiRttyRate, shown);
     ctx_.configChanged.set();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "operations/OperationContext.h"
 
 namespace orvane {
@@ -27,7 +28,7 @@ public:
     void showOverBox(const char* text);
 
 private:
-    void showTxEnabled(const char* button, bool enabled);
+    void showTxEnabled(Control button, bool enabled);
 
     OperationContext ctx_;
 };

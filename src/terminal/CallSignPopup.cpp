@@ -1,5 +1,7 @@
 #include "terminal/CallSignPopup.h"
 
+#include "platform/ControlObjects.h"
+
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QMenu>
@@ -10,11 +12,11 @@ namespace orvane {
 
 CallSignPopup::CallSignPopup(QPlainTextEdit& pane) : QObject(&pane), pane_(pane) {
     menu_ = new QMenu(&pane);
-    menu_->setObjectName(QStringLiteral("CallSignPopup"));
+    nameControl(*menu_, Control::CallSignMenu);
     QAction* add = menu_->addAction(QStringLiteral("Add to HisCall List"));
-    add->setObjectName(QStringLiteral("AddtoHisCallList1"));
+    nameControl(*add, Control::AddToHisCallListItem);
     QAction* call = menu_->addAction(QStringLiteral("Make call to this callsign"));
-    call->setObjectName(QStringLiteral("Makecalltothiscallsign1"));
+    nameControl(*call, Control::CallThisCallSignItem);
     connect(add, &QAction::triggered, this, &CallSignPopup::Makecalltothiscallsign1Click);
     connect(call, &QAction::triggered, this, &CallSignPopup::Makecalltothiscallsign1Click);
     pane.setContextMenuPolicy(Qt::NoContextMenu);

@@ -1,5 +1,7 @@
 #include "terminal/ReceivePane.h"
 
+#include "platform/ControlObjects.h"
+
 #include <QEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -8,7 +10,7 @@
 namespace orvane {
 
 ReceivePane::ReceivePane(QWidget* parent) : QPlainTextEdit(parent), rxInsertPoint_(document()) {
-    setObjectName("reRXData");
+    nameControl(*this, Control::ReceivePane);
     // The operator may type and paste here; that text is never transmitted.
     // Received text keeps no undo history: the pane grows for hours.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

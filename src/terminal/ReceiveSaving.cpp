@@ -21,8 +21,8 @@ FileDialogRequest saveRxRequest() {
 }
 
 void showCapturingMenus(ConsoleSurface& surface) {
-    surface.setEnabled("mnuFilesStopSaveSend", true);
-    surface.setEnabled("mnuFilesSaveRX", false);
+    surface.setEnabled(Control::StopSaveSendItem, true);
+    surface.setEnabled(Control::SaveReceivedItem, false);
 }
 } // namespace
 
@@ -43,11 +43,12 @@ void ReceiveSaving::mnuFilesStopSaveSendClick() {
     p_.capture.stop();
     p_.endOfLine.queueEndOfLineIfSyncIdle();
     p_.surface.setTxPaneEditable(true);
-    p_.surface.setEnabled("mnuFilesStopSaveSend", false);
-    p_.surface.setEnabled("mnuFilesSendtextfile", true);
-    p_.surface.setEnabled("mnuFilesSendBinaryFile", p_.link.operatingMode == OperatingMode::Quoral);
-    p_.surface.setEnabled("mnuFilesSaveStatistics", true);
-    p_.surface.setEnabled("mnuFilesSaveRX", true);
+    p_.surface.setEnabled(Control::StopSaveSendItem, false);
+    p_.surface.setEnabled(Control::SendTextFileItem, true);
+    p_.surface.setEnabled(Control::SendBinaryFileItem,
+                          p_.link.operatingMode == OperatingMode::Quoral);
+    p_.surface.setEnabled(Control::SaveStatisticsItem, true);
+    p_.surface.setEnabled(Control::SaveReceivedItem, true);
 }
 
 void ReceiveSaving::captureChar(std::uint8_t c) {
@@ -63,7 +64,7 @@ void ReceiveSaving::captureChar(std::uint8_t c) {
 void ReceiveSaving::reportWriteFailure(const std::string& reason) {
     // The capture is closed already; the count shown stays the characters on disk.
     p_.surface.setPanel(panel::Entry, p_.capture.panelText() + " (stopped)");
-    p_.surface.setEnabled("mnuFilesSaveRX", true);
+    p_.surface.setEnabled(Control::SaveReceivedItem, true);
     p_.prompter.notice("Orvane",
                        "Saving received text to " + p_.capture.path().string() + " stopped: " +
                            reason + ".\n" + std::to_string(p_.capture.RxCaptureCount()) +

@@ -1,6 +1,8 @@
 #include "modes/CodeMenuHooks.h"
 #include "modes/ModeFixture.h"
 
+#include "controls/ControlNames.h"
+#include "modes/ModeControls.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "support/ManualClock.h"
 
@@ -110,6 +112,28 @@ TEST_F(CodeMenuTest, AClickWhileASetUpRunsIsRefusedAndLeavesTheChecks) {
     EXPECT_EQ(link.operatingMode, OperatingMode::Amtor);
 }
 
+// Whatever the mode held, one item is checked: its base mode's.
+TEST(CodeMenuChecks, TheHeldModesItemAndNoOther) {
+    const std::pair<OperatingMode, const char*> rows[] = {
+        {OperatingMode::Quoral, "mnuCodeQuoral"},
+        {OperatingMode::QuoralBroadcast, "mnuCodeQuoral"},
+        {OperatingMode::AmtorBroadcast, "mnuCodeAmtor"},
+        {OperatingMode::PModeUnproto, "mnuCodePMode"},
+        {OperatingMode::Ascii, "mnuCodeAscii"},
+        {OperatingMode::Psk31, "mnuCodePSK31"},
+    };
+    for (const auto& [held, item] : rows) {
+        std::string checked;
+        int items = 0;
+        for (const ItemCheck& check : codeMenuChecks(held)) {
+            ++items;
+            if (check.checked) checked += std::string(objectName(check.item)) + " ";
+        }
+        EXPECT_EQ(items, 6) << item;
+        EXPECT_EQ(checked, std::string(item) + " ");
+    }
+}
+
 struct HardwareResetTest : ModeFixture {
     CodeMenuHooks hooks{codeMenu};
     SupervisionTimers timers{clock, link, surface, hooks};
@@ -120,7 +144,7 @@ TEST_F(HardwareResetTest, ResetTimerReturnsToQuoralAndHidesTheNotice) {
     playQueued();
     sink.clear();
     configChanged.clear();
-    surface.showCentredPanel("HardwareResetPanel");
+    surface.showCentredPanel(Control::HardwareResetPanel);
     timers.startResetTimer();
 
     clock.advance(SupervisionTimers::kResetMs);
@@ -129,12 +153,12 @@ TEST_F(HardwareResetTest, ResetTimerReturnsToQuoralAndHidesTheNotice) {
     EXPECT_EQ(link.operatingMode, OperatingMode::Quoral);
     EXPECT_TRUE(surface.checked["mnuCodeQuoral"]);
     EXPECT_TRUE(configChanged.isSet());
-    EXPECT_FALSE(surface.isPanelVisible("HardwareResetPanel"));
+    EXPECT_FALSE(surface.isPanelVisible(Control::HardwareResetPanel));
     EXPECT_FALSE(timers.resetTimer().isActive());
 }
 
 TEST_F(HardwareResetTest, RecoveryDuringASetUpWaitsForItsEnd) {
-    surface.showCentredPanel("HardwareResetPanel");
+    surface.showCentredPanel(Control::HardwareResetPanel);
     codeMenu.mnuCodeAmtorClick();
     clock.advance(100);
     codeMenu.hardwareResetRecovery();
@@ -146,7 +170,7 @@ TEST_F(HardwareResetTest, RecoveryDuringASetUpWaitsForItsEnd) {
     EXPECT_EQ(hex.find(hexOf("80 4D 80 80")), hex.rfind(hexOf("80 4D 80 80")));
     EXPECT_EQ(link.operatingMode, OperatingMode::Quoral);
     EXPECT_TRUE(surface.checked["mnuCodeQuoral"]);
-    EXPECT_FALSE(surface.isPanelVisible("HardwareResetPanel"));
+    EXPECT_FALSE(surface.isPanelVisible(Control::HardwareResetPanel));
     EXPECT_EQ(surface.log.back(), "hide panel HardwareResetPanel");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ControlNames.h"
 #include "modes/ModeSurface.h"
 
 #include <map>
@@ -10,34 +11,35 @@
 
 namespace orvane::testing {
 
-// Records what the set-ups do to the window, as state and as an ordered log.
+// Records what the set-ups do to the window, as state and as an ordered log,
+// each control under its object name.
 class FakeModeSurface final : public ModeSurface {
 public:
     void setPanel(int index, const std::string& text) override {
         panels[index] = text;
         log.push_back("panel " + std::to_string(index) + " " + text);
     }
-    void setEnabled(const std::string& name, bool on) override { enabled[name] = on; }
-    void setCaption(const std::string& name, const std::string& caption) override {
-        captions[name] = caption;
+    void setEnabled(Control control, bool on) override { enabled[name(control)] = on; }
+    void setCaption(Control control, const std::string& caption) override {
+        captions[name(control)] = caption;
     }
-    void showCentredPanel(const std::string& name) override { shownPanels.insert(name); }
-    void hidePanel(const std::string& name) override {
-        shownPanels.erase(name);
-        log.push_back("hide panel " + name);
+    void showCentredPanel(Control control) override { shownPanels.insert(name(control)); }
+    void hidePanel(Control control) override {
+        shownPanels.erase(name(control));
+        log.push_back("hide panel " + name(control));
     }
-    bool isPanelVisible(const std::string& name) const override {
-        return shownPanels.count(name) != 0;
+    bool isPanelVisible(Control control) const override {
+        return shownPanels.count(name(control)) != 0;
     }
     void setTxPaneEditable(bool) override {}
 
-    void setChecked(const std::string& name, bool on) override { checked[name] = on; }
-    void setVisible(const std::string& name, bool on) override {
-        visible[name] = on;
-        log.push_back((on ? "show " : "hide ") + name);
+    void setChecked(Control control, bool on) override { checked[name(control)] = on; }
+    void setVisible(Control control, bool on) override {
+        visible[name(control)] = on;
+        log.push_back((on ? "show " : "hide ") + name(control));
     }
-    void setHint(const std::string& name, const std::string& hint) override { hints[name] = hint; }
-    void setButtonImage(const std::string& name, int index) override { images[name] = index; }
+    void setHint(Control control, const std::string& hint) override { hints[name(control)] = hint; }
+    void setButtonImage(Control control, int index) override { images[name(control)] = index; }
     bool isMainWindowVisible() const override { return mainWindowVisible; }
     void focusTransmitPane() override { ++transmitPaneFocused; }
     void clearTransmitPane() override { ++transmitPaneCleared; }
@@ -45,6 +47,8 @@ public:
     void setToneBoxEntries(const std::vector<std::string>& entries) override { toneBox = entries; }
     void movePrintSquelchMarkers(int x) override { markerX = x; }
     void setPrintSquelchMarkersVisible(bool on) override { markersVisible = on; }
+
+    static std::string name(Control control) { return std::string(objectName(control)); }
 
     std::string panel(int index) const {
         const auto it = panels.find(index);

@@ -138,7 +138,8 @@ TEST_F(ModeFixture, EachSetupShapesTheWindowForItsMode) {
         EXPECT_EQ(surface.panel(0), row.panel0) << name;
         EXPECT_EQ(surface.panel(1), row.panel1) << name;
         EXPECT_TRUE(surface.visible[row.toolbar]) << name;
-        EXPECT_EQ(surface.checked[std::string(controlsOf(row.mode).menuItem)], true) << name;
+        EXPECT_EQ(surface.checked[FakeModeSurface::name(controlsOf(row.mode).menuItem)], true)
+            << name;
         EXPECT_EQ(surface.enabled["mnuFilesSendtextfile"], row.textFileSend) << name;
         EXPECT_EQ(surface.transmitPaneCleared, row.paneCleared ? 1 : 0) << name;
         EXPECT_EQ(surface.toneBox.at(1), row.firstTone) << name;

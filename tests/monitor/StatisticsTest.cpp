@@ -93,13 +93,13 @@ struct StatisticsFile : ::testing::Test {
 TEST_F(StatisticsFile, AScriptedLinkGivesTheWholeFile) {
     recorder.mnuFilesSaveStatisticsClick();
     EXPECT_EQ(surface.panel(5), "Saving: 12312359.TST");
-    EXPECT_TRUE(surface.isPanelVisible("StatsBox"));
+    EXPECT_TRUE(surface.isPanelVisible(Control::StatisticsHeaderPanel));
     EXPECT_FALSE(surface.enabled["mnuFilesSaveStatistics"]);
     EXPECT_TRUE(surface.enabled["mnuFilesStopSaveSend"]);
 
     report(0x18, 0x1D, 80); // before OK: into a file that OK empties
     recorder.StatsOKClick("14.0675", "Ann", "dipole");
-    EXPECT_FALSE(surface.isPanelVisible("StatsBox"));
+    EXPECT_FALSE(surface.isPanelVisible(Control::StatisticsHeaderPanel));
     EXPECT_EQ(surface.panel(5), "12312359.TST");
     report(0x18, 0x1D, 84);
     clock.advance(1000);
@@ -130,7 +130,7 @@ TEST_F(StatisticsFile, FilesThatCannotBeWrittenStopOrDeferTheLogging) {
     EXPECT_TRUE(records.statsFresh) << "the figures wait for the next report";
     recorder.StatsOKClick("", "", "");
     EXPECT_FALSE(log.logging());
-    EXPECT_FALSE(surface.isPanelVisible("StatsBox"));
+    EXPECT_FALSE(surface.isPanelVisible(Control::StatisticsHeaderPanel));
 
     recorder.mnuFilesSaveStatisticsClick();
     recorder.Button6Click();

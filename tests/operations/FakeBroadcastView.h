@@ -15,7 +15,7 @@ public:
     std::string groupCall() const override { return groupCallText; }
     void setGroupCall(const std::string& text) override { groupCallText = text; }
     bool unprotoAt200() const override { return at200; }
-    void focusPanel(const std::string&) override {}
+    void focusPanel(Control) override {}
 
     std::optional<std::string> chosen;
     std::string offered;

@@ -70,7 +70,9 @@ protected:
         if (queue.empty()) GTEST_SKIP() << "run by with-cups";
     }
 
-    void trigger(const char* action) { console.console.mainWindow().action(action)->trigger(); }
+    void trigger(const char* action) {
+        console.console.mainWindow().findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    }
     ReceivePane& pane() { return *console.console.mainWindow().findChild<ReceivePane*>(); }
     // The operator will pick `printer` in the next printer dialog and confirm.
     void answerPrinterDialog(const std::string& printer) {

@@ -1,7 +1,8 @@
 // The text file send: one byte per pass while the queue is empty, the menus
 // and the progress window on the tick.
-#include "transfer/TransferStation.h"
 #include "transfer/text/TextFileSend.h"
+#include "controls/ControlNames.h"
+#include "transfer/TransferStation.h"
 #include "transfer/text/TextFileView.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ struct Window final : TextFileView, TextSendMode {
     }
     void setGauge(std::int64_t p) override { gauge = p; }
     void hideProgress() override { shown = false; }
-    void enableMenu(const std::string& name, bool on) override { menus[name] = on; }
+    void enableMenu(Control item, bool on) override { menus[std::string(objectName(item))] = on; }
     void releaseTransmitPane() override { paneReleased = true; }
     bool countsTowardEcho(std::uint8_t b) const override { return b != 0x0A || !quoral; }
     bool isQuoral() const override { return quoral; }

@@ -1,6 +1,7 @@
 #include "app/loader/DownloadPanel.h"
 
 #include "app/surface/PanelCentring.h"
+#include "platform/ControlObjects.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,10 +23,10 @@ int gaugeValue(std::int64_t value) {
 
 DownloadPanel::DownloadPanel(QMainWindow& mainWindow)
     : QObject(&mainWindow), mainWindow_(mainWindow),
-      panel_(mainWindow.findChild<QWidget*>(QStringLiteral("pnlFWDownload"))),
-      gauge_(panel_->findChild<QProgressBar*>(QStringLiteral("DownloadGauge"))),
-      fileName_(panel_->findChild<QLabel*>(QStringLiteral("FileNameBox"))),
-      abortButton_(panel_->findChild<QPushButton*>(QStringLiteral("Button20"))) {
+      panel_(findControl<QWidget>(mainWindow, Control::FirmwarePanel)),
+      gauge_(findControl<QProgressBar>(*panel_, Control::FirmwareGauge)),
+      fileName_(findControl<QLabel>(*panel_, Control::FirmwareFileName)),
+      abortButton_(findControl<QPushButton>(*panel_, Control::FirmwareAbort)) {
     connect(abortButton_, &QPushButton::clicked, this, [this] { Button20Click(); });
 }
 

@@ -1,6 +1,7 @@
 #include "app/surface/ModeToolbars.h"
 
 #include "app/surface/ToolbarImages.h"
+#include "platform/ControlObjects.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -8,147 +9,129 @@
 #include <QVariant>
 
 #include <initializer_list>
+#include <optional>
 
 namespace orvane {
 namespace {
 
-// Click handlers, named as the console names them.
-constexpr const char* kConnect = "butConnectClick";
-constexpr const char* kDisconnect = "butDisconnectClick";
-constexpr const char* kPanic = "butPanicClick";
-constexpr const char* kFec = "butFECClick";
-constexpr const char* kOver = "butOverClick";
-constexpr const char* kForcedOver = "butForcedOverClick";
-constexpr const char* kTxEnable = "butTXEnableClick";
-constexpr const char* kNormRev = "butNormRevClick";
-constexpr const char* kMonitor = "butMonitorClick";
-constexpr const char* kRttyRate = "butRttyRateClick";
-constexpr const char* kCallCq = "butCallCQClick";
-constexpr const char* kDeMy = "butDeMYClick";
-constexpr const char* kHisDeMy = "butHISdeMYClick";
-constexpr const char* kMsg0 = "butMsg0Click";
-constexpr const char* kMsgPlus = "butMsgPlusClick";
-constexpr const char* kFoxes = "butFoxesClick";
-
-constexpr const char* kHandlerProperty = "clickHandler";
+constexpr const char* kRoleProperty = "buttonRole";
 
 constexpr const char* kListenHint = "Toggle monitor mode ON/OFF";
 constexpr const char* kSyncIdleHint = "Toggle Sync Idle ON/OFF";
 
 struct Button {
-    const char* name; // objectName; nullptr for a separator
+    std::optional<Control> control; // none for a separator
     const char* caption = nullptr;
-    const char* handler = nullptr;
     bool enabled = true;
     const char* hint = nullptr;
     int image = -1;
 };
 
-constexpr Button kSeparator{nullptr};
+constexpr Button kSeparator{std::nullopt};
 
-struct Toolbar {
-    const char* name;
+struct ToolbarLayout {
+    Toolbar toolbar;
     const char* title;
     std::initializer_list<Button> buttons;
 };
 
 // Link buttons start as in standby: Disconnect, Panic, Foxes and the OVER
 // pair of the ARQ modes come alive with a link; transmit is enabled.
-const Toolbar kToolbars[] = {
-    {"QORToolBar",
+const ToolbarLayout kToolbars[] = {
+    {Toolbar::Quoral,
      "Quoral",
-     {{"butQORConnect", "Connect", kConnect},
-      {"butQORDisconnect", "Disconnect", kDisconnect, false},
-      {"butQORPanic", "Panic", kPanic, false},
+     {{Control::QuoralConnect, "Connect"},
+      {Control::QuoralDisconnect, "Disconnect", false},
+      {Control::QuoralPanic, "Panic", false},
       kSeparator,
-      {"butQORFEC", "BDCST", kFec},
-      {"butQORCallCQ", "Call CQ", kCallCq},
-      {"butQORMonitor", "Monitor", kMonitor, true, kListenHint},
+      {Control::QuoralFec, "BDCST"},
+      {Control::QuoralCallCq, "Call CQ"},
+      {Control::QuoralMonitor, "Monitor", true, kListenHint},
       kSeparator,
-      {"butQORTXEnable", "TX EN ", kTxEnable, true, nullptr, toolbar_image::TxEnabled},
+      {Control::QuoralTxEnable, "TX EN ", true, nullptr, toolbar_image::TxEnabled},
       kSeparator,
-      {"butQORMsg0", "MSG 0", kMsg0},
-      {"butQORMsgPlus", "MSG 1+", kMsgPlus},
-      {"butQORdeMY", "de MY", kDeMy},
-      {"butQORHisDeMY", "HIS de MY", kHisDeMy},
-      {"butQORFoxes", "Foxes", kFoxes, false}}},
-    {"AmtorToolBar",
+      {Control::QuoralMsg0, "MSG 0"},
+      {Control::QuoralMsgPlus, "MSG 1+"},
+      {Control::QuoralDeMy, "de MY"},
+      {Control::QuoralHisDeMy, "HIS de MY"},
+      {Control::QuoralFoxes, "Foxes", false}}},
+    {Toolbar::Amtor,
      "AMTOR",
-     {{"butAmtorConnect", "Connect", kConnect},
-      {"butAmtorDisconnect", "Disconnect", kDisconnect, false},
-      {"butAmtorPanic", "Panic", kPanic, false},
+     {{Control::AmtorConnect, "Connect"},
+      {Control::AmtorDisconnect, "Disconnect", false},
+      {Control::AmtorPanic, "Panic", false},
       kSeparator,
-      {"butAmtorOver", "OVER", kOver, false},
-      {"butAmtorForcedOver", "Forced OVER", kForcedOver, false},
+      {Control::AmtorOver, "OVER", false},
+      {Control::AmtorForcedOver, "Forced OVER", false},
       kSeparator,
-      {"butAmtorFEC", "Broadcast", kFec},
-      {"butAmtorCallCQ", "Call CQ", kCallCq},
-      {"butAmtorMonitor", "Monitor", kMonitor, true, kListenHint},
-      {"butAmtorNormRev", "NORM", kNormRev, true, nullptr, toolbar_image::Normal},
+      {Control::AmtorFec, "Broadcast"},
+      {Control::AmtorCallCq, "Call CQ"},
+      {Control::AmtorMonitor, "Monitor", true, kListenHint},
+      {Control::AmtorNormRev, "NORM", true, nullptr, toolbar_image::Normal},
       kSeparator,
-      {"butAmtorTXEnable", "TX EN ", kTxEnable, true, nullptr, toolbar_image::TxEnabled},
+      {Control::AmtorTxEnable, "TX EN ", true, nullptr, toolbar_image::TxEnabled},
       kSeparator,
-      {"butAmtorHISdeMY", "HIS de MY", kHisDeMy},
-      {"butAmtorFoxes", "Foxes", kFoxes, false}}},
-    {"PModeToolBar",
+      {Control::AmtorHisDeMy, "HIS de MY"},
+      {Control::AmtorFoxes, "Foxes", false}}},
+    {Toolbar::PMode,
      "P-Mode",
-     {{"butPModeConnect", "Connect", kConnect},
-      {"butPModeDisconnect", "Disconnect", kDisconnect, false},
-      {"butPModePanic", "Panic", kPanic, false},
+     {{Control::PModeConnect, "Connect"},
+      {Control::PModeDisconnect, "Disconnect", false},
+      {Control::PModePanic, "Panic", false},
       kSeparator,
-      {"butPModeOver", "OVER", kOver, false},
-      {"butPModeForcedOver", "Forced OVER", kForcedOver, false},
+      {Control::PModeOver, "OVER", false},
+      {Control::PModeForcedOver, "Forced OVER", false},
       kSeparator,
-      {"butPModeFEC", "Unproto", kFec},
-      {"butPModeCallCQ", "Call CQ", kCallCq},
-      {"butPModeMonitor", "Monitor", kMonitor, true, kListenHint},
+      {Control::PModeFec, "Unproto"},
+      {Control::PModeCallCq, "Call CQ"},
+      {Control::PModeMonitor, "Monitor", true, kListenHint},
       kSeparator,
-      {"butPModeTXEnable", "TX EN ", kTxEnable, true, nullptr, toolbar_image::TxEnabled},
+      {Control::PModeTxEnable, "TX EN ", true, nullptr, toolbar_image::TxEnabled},
       kSeparator,
-      {"butPModeDeMY", "de MY", kDeMy},
-      {"butPModeHISdeMY", "HIS de MY", kHisDeMy},
-      {"butPModeFoxes", "Foxes", kFoxes, false}}},
-    {"BaudotToolBar",
+      {Control::PModeDeMy, "de MY"},
+      {Control::PModeHisDeMy, "HIS de MY"},
+      {Control::PModeFoxes, "Foxes", false}}},
+    {Toolbar::Baudot,
      "Baudot",
-     {{"butBaudotConnect", "Call", kConnect},
-      {"butBaudotPanic", "Panic", kPanic, false},
+     {{Control::BaudotConnect, "Call"},
+      {Control::BaudotPanic, "Panic", false},
       kSeparator,
-      {"butBaudotFEC", "LTRS", kFec},
-      {"butBaudotRttyRate", "45", kRttyRate},
-      {"butBaudotMonitor", "OFF", kMonitor, true, kSyncIdleHint},
-      {"butBaudotNormRev", "NORM", kNormRev, true, nullptr, toolbar_image::Normal},
+      {Control::BaudotFec, "LTRS"},
+      {Control::BaudotRttyRate, "45"},
+      {Control::BaudotMonitor, "OFF", true, kSyncIdleHint},
+      {Control::BaudotNormRev, "NORM", true, nullptr, toolbar_image::Normal},
       kSeparator,
-      {"butBaudotTXEnable", "TX EN ", kTxEnable, true, nullptr, toolbar_image::TxEnabled},
+      {Control::BaudotTxEnable, "TX EN ", true, nullptr, toolbar_image::TxEnabled},
       kSeparator,
-      {"butBaudotDeMY", "de MY", kDeMy},
-      {"butBaudotHISdeMY", "HIS de MY", kHisDeMy},
-      {"butBaudotFoxes", "Foxes", kFoxes}}},
-    {"AsciiToolBar",
+      {Control::BaudotDeMy, "de MY"},
+      {Control::BaudotHisDeMy, "HIS de MY"},
+      {Control::BaudotFoxes, "Foxes"}}},
+    {Toolbar::Ascii,
      "ASCII",
-     {{"butAsciiConnect", "Call", kConnect},
-      {"butAsciiPanic", "Panic", kPanic, false},
+     {{Control::AsciiConnect, "Call"},
+      {Control::AsciiPanic, "Panic", false},
       kSeparator,
-      {"butAsciiRttyRate", "110", kRttyRate},
-      {"butAsciiMonitor", "OFF", kMonitor, true, kSyncIdleHint},
-      {"butAsciiNormRev", "NORM", kNormRev, true, nullptr, toolbar_image::Normal},
+      {Control::AsciiRttyRate, "110"},
+      {Control::AsciiMonitor, "OFF", true, kSyncIdleHint},
+      {Control::AsciiNormRev, "NORM", true, nullptr, toolbar_image::Normal},
       kSeparator,
-      {"butAsciiTXEnable", "TX EN ", kTxEnable, true, nullptr, toolbar_image::TxEnabled},
+      {Control::AsciiTxEnable, "TX EN ", true, nullptr, toolbar_image::TxEnabled},
       kSeparator,
-      {"butAsciiDeMY", "de MY", kDeMy},
-      {"butAsciiHISdeMY", "HIS de MY", kHisDeMy},
-      {"butAsciiFoxes", "Foxes", kFoxes}}},
-    {"PSKToolBar",
+      {Control::AsciiDeMy, "de MY"},
+      {Control::AsciiHisDeMy, "HIS de MY"},
+      {Control::AsciiFoxes, "Foxes"}}},
+    {Toolbar::Psk31,
      "PSK31",
-     {{"butPSKTXEnable", "TX EN ", kTxEnable, true, nullptr, toolbar_image::TxEnabled}}},
+     {{Control::Psk31TxEnable, "TX EN ", true, nullptr, toolbar_image::TxEnabled}}},
 };
 
 void addButton(QToolBar& bar, const Button& button) {
-    if (!button.name) {
+    if (!button.control) {
         bar.addSeparator();
         return;
     }
     QAction* action = bar.addAction(QString::fromUtf8(button.caption));
-    action->setObjectName(QString::fromLatin1(button.name));
+    nameControl(*action, *button.control);
     action->setEnabled(button.enabled);
     if (button.hint) {
         action->setToolTip(QString::fromUtf8(button.hint));
@@ -158,15 +141,16 @@ void addButton(QToolBar& bar, const Button& button) {
         action->setIcon(toolbarImage(button.image));
         action->setProperty("imageIndex", button.image);
     }
-    action->setProperty(kHandlerProperty, QString::fromLatin1(button.handler));
+    if (auto role = buttonRole(*button.control))
+        action->setProperty(kRoleProperty, static_cast<int>(*role));
 }
 
 } // namespace
 
 void buildModeToolbars(QMainWindow& window) {
-    for (const Toolbar& toolbar : kToolbars) {
+    for (const ToolbarLayout& toolbar : kToolbars) {
         auto* bar = new QToolBar(QString::fromUtf8(toolbar.title), &window);
-        bar->setObjectName(QString::fromLatin1(toolbar.name));
+        nameControl(*bar, toolbarControl(toolbar.toolbar));
         bar->setMovable(false);
         bar->setFloatable(false);
         bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -179,13 +163,13 @@ void buildModeToolbars(QMainWindow& window) {
     }
 }
 
-int connectToolbarHandler(QMainWindow& window, const QString& handlerName, ToolbarHandler handler) {
+int connectToolbarButtons(QMainWindow& window, ButtonRole role, std::function<void()> handler) {
     int connected = 0;
     for (QToolBar* bar : window.findChildren<QToolBar*>()) {
         for (QAction* action : bar->actions()) {
-            if (action->property(kHandlerProperty).toString() != handlerName) continue;
-            QObject::connect(action, &QAction::triggered, action,
-                             [handler, name = action->objectName()] { handler(name); });
+            const QVariant property = action->property(kRoleProperty);
+            if (!property.isValid() || property.toInt() != static_cast<int>(role)) continue;
+            QObject::connect(action, &QAction::triggered, action, [handler] { handler(); });
             ++connected;
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/ToolbarButtons.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,22 +11,16 @@ class QMainWindow;
 
 namespace orvane {
 
-// The six mode toolbars (QORToolBar, AmtorToolBar, PModeToolBar,
-// BaudotToolBar, AsciiToolBar, PSKToolBar), added to the window hidden. Each
-// button is a QAction named after its control (butQORConnect, ...) with its
-// caption, hint, image and initial enabled state, so the surface and tests
-// reach every button with findChild<QAction*>(name), like the menu items.
+// The six mode toolbars, added to the window hidden. Each button is a QAction
+// carrying its control's object name with its caption, hint, image and
+// initial enabled state, so the surface and tests reach every button with
+// findChild<QAction*>(name), like the menu items.
 void buildModeToolbars(QMainWindow& window);
 
-// Receives the name of the button that was clicked, so one handler serves
-// the same button on every toolbar (butConnectClick for all Connect and Call
-// buttons).
-using ToolbarHandler = std::function<void(const QString& buttonName)>;
-
-// Connects `handler` to every toolbar button whose click handler is
-// `handlerName` ("butConnectClick", "butPanicClick", "butTXEnableClick", ...).
-// Returns how many buttons it connected; 0 means a misspelt handler name.
-int connectToolbarHandler(QMainWindow& window, const QString& handlerName, ToolbarHandler handler);
+// Connects `handler` to every toolbar button of `role`, so one handler serves
+// the same button on every toolbar (Connect for all Connect and Call buttons).
+// Returns how many buttons it connected.
+int connectToolbarButtons(QMainWindow& window, ButtonRole role, std::function<void()> handler);
 
 // The toolbar button named `name`, or nullptr.
 QAction* toolbarButton(const QMainWindow& window, const QString& name);

@@ -1,6 +1,7 @@
 #include "app/surface/NamedControls.h"
 
 #include "app/surface/ToolbarImages.h"
+#include "platform/ControlObjects.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -44,39 +45,36 @@ NamedControl NamedControls::search(const QString& name) const {
     return control;
 }
 
-NamedControl NamedControls::find(std::string_view name) const {
-    std::string key(name);
-    if (auto hit = cache_.find(key); hit != cache_.end()) {
-        NamedControl control{hit->second.action.data(), hit->second.widget.data()};
-        if (control) return control;
-        cache_.erase(hit);
+NamedControl NamedControls::find(Control control) const {
+    const auto index = static_cast<std::size_t>(control);
+    Cached& cached = cache_[index];
+    if (NamedControl hit{cached.action.data(), cached.widget.data()}) return hit;
+    NamedControl found = search(qtObjectName(control));
+    if (found) {
+        cached = Cached{found.action, found.widget};
+    } else if (!reported_[index]) {
+        reported_[index] = true;
+        log_ << "orvane: no control named '" << objectName(control) << "' in the main window\n";
     }
-    NamedControl control =
-        search(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    if (control) {
-        cache_.emplace(std::move(key), Cached{control.action, control.widget});
-    } else if (reported_.insert(key).second) {
-        log_ << "orvane: no control named '" << key << "' in the main window\n";
-    }
-    return control;
+    return found;
 }
 
-void NamedControls::setEnabled(std::string_view name, bool on) {
-    NamedControl control = find(name);
-    if (control.action) {
-        control.action->setEnabled(on);
-    } else if (control.widget) {
-        control.widget->setEnabled(on);
+void NamedControls::setEnabled(Control control, bool on) {
+    NamedControl found = find(control);
+    if (found.action) {
+        found.action->setEnabled(on);
+    } else if (found.widget) {
+        found.widget->setEnabled(on);
     }
 }
 
-void NamedControls::setCaption(std::string_view name, const QString& caption) {
-    NamedControl control = find(name);
-    if (control.action) {
-        control.action->setText(caption);
+void NamedControls::setCaption(Control control, const QString& caption) {
+    NamedControl found = find(control);
+    if (found.action) {
+        found.action->setText(caption);
         return;
     }
-    QWidget* widget = control.widget;
+    QWidget* widget = found.widget;
     if (!widget) return;
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(caption);
@@ -91,45 +89,45 @@ void NamedControls::setCaption(std::string_view name, const QString& caption) {
     }
 }
 
-void NamedControls::setVisible(std::string_view name, bool on) {
-    NamedControl control = find(name);
-    if (control.action) {
-        control.action->setVisible(on);
-    } else if (control.widget) {
-        control.widget->setVisible(on);
+void NamedControls::setVisible(Control control, bool on) {
+    NamedControl found = find(control);
+    if (found.action) {
+        found.action->setVisible(on);
+    } else if (found.widget) {
+        found.widget->setVisible(on);
         // Panels lie over the panes; a shown one must not stay beneath them.
-        if (on) control.widget->raise();
+        if (on) found.widget->raise();
     }
 }
 
-void NamedControls::setChecked(std::string_view name, bool on) {
-    NamedControl control = find(name);
-    if (control.action) {
-        control.action->setCheckable(true);
-        control.action->setChecked(on);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control.widget)) {
+void NamedControls::setChecked(Control control, bool on) {
+    NamedControl found = find(control);
+    if (found.action) {
+        found.action->setCheckable(true);
+        found.action->setChecked(on);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(found.widget)) {
         button->setCheckable(true);
         button->setChecked(on);
     }
 }
 
-void NamedControls::setHint(std::string_view name, const QString& hint) {
-    NamedControl control = find(name);
-    if (control.action) {
-        control.action->setToolTip(hint);
-        control.action->setStatusTip(hint);
-    } else if (control.widget) {
-        control.widget->setToolTip(hint);
-        control.widget->setStatusTip(hint);
+void NamedControls::setHint(Control control, const QString& hint) {
+    NamedControl found = find(control);
+    if (found.action) {
+        found.action->setToolTip(hint);
+        found.action->setStatusTip(hint);
+    } else if (found.widget) {
+        found.widget->setToolTip(hint);
+        found.widget->setStatusTip(hint);
     }
 }
 
-void NamedControls::setImage(std::string_view name, int index) {
-    NamedControl control = find(name);
-    if (control.action) {
-        control.action->setIcon(toolbarImage(index));
-        control.action->setProperty("imageIndex", index);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control.widget)) {
+void NamedControls::setImage(Control control, int index) {
+    NamedControl found = find(control);
+    if (found.action) {
+        found.action->setIcon(toolbarImage(index));
+        found.action->setProperty("imageIndex", index);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(found.widget)) {
         button->setIcon(toolbarImage(index));
         button->setProperty("imageIndex", index);
     }

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "controls/ControlNames.h"
+
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <iosfwd>
-#include <set>
-#include <string>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class QAction;
@@ -15,7 +14,7 @@ class QWidget;
 
 namespace orvane {
 
-// A control of the main window found by its objectName: a menu or toolbar
+// A control of the main window found by its object name: a menu or toolbar
 // item, or a widget (panel, box, toolbar, pane). A menu has both, its title
 // action and the QMenu; the action is what enables and captions it.
 struct NamedControl {
@@ -24,9 +23,9 @@ struct NamedControl {
     explicit operator bool() const { return action || widget; }
 };
 
-// Finds the window's controls by name and changes them. A name that matches
-// nothing is a typo somewhere in the console: it is reported once on `log`
-// and every change to it is a no-op.
+// Finds the window's controls by their object names and changes them. A
+// control that is not there (a panel not built in this window) is reported
+// once on `log` and every change to it is a no-op.
 class NamedControls {
 public:
     explicit NamedControls(QWidget& root, std::ostream& log);
@@ -35,17 +34,17 @@ public:
     // tuning windows); searched after the main window, in the order added.
     void addRoot(QWidget& window);
 
-    NamedControl find(std::string_view name) const;
+    NamedControl find(Control control) const;
 
-    void setEnabled(std::string_view name, bool on);
+    void setEnabled(Control control, bool on);
     // Menu and toolbar items, buttons, labels and panels, group boxes, menus.
-    void setCaption(std::string_view name, const QString& caption);
-    void setVisible(std::string_view name, bool on);
-    void setChecked(std::string_view name, bool on);
+    void setCaption(Control control, const QString& caption);
+    void setVisible(Control control, bool on);
+    void setChecked(Control control, bool on);
     // The hint: tool tip and status tip.
-    void setHint(std::string_view name, const QString& hint);
+    void setHint(Control control, const QString& hint);
     // An entry of the toolbar image list (ToolbarImages.h).
-    void setImage(std::string_view name, int index);
+    void setImage(Control control, int index);
 
     QWidget& root() const { return root_; }
 
@@ -59,8 +58,8 @@ private:
     QWidget& root_;
     std::vector<QPointer<QWidget>> moreRoots_;
     std::ostream& log_;
-    mutable std::unordered_map<std::string, Cached> cache_;
-    mutable std::set<std::string, std::less<>> reported_;
+    mutable std::array<Cached, kControlCount> cache_;
+    mutable std::array<bool, kControlCount> reported_{};
 };
 
 } // namespace orvane

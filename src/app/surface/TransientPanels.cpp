@@ -1,6 +1,7 @@
 #include "app/surface/TransientPanels.h"
 
 #include "app/surface/PanelCentring.h"
+#include "platform/ControlObjects.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -18,7 +19,7 @@ enum class Look {
 };
 
 struct Box {
-    const char* name;
+    Control control;
     const char* caption;
     Look look;
     int width;
@@ -26,16 +27,16 @@ struct Box {
 };
 
 const Box kBoxes[] = {
-    {"DisconnectPanel", "Disconnect", Look::RedPanel, 185, 41},
-    {"PanicPanel", "Panic", Look::RedPanel, 185, 41},
-    {"HardwareResetPanel", "Hardware Reset Occured", Look::RedPanel, 240, 41},
-    {"OverBox", "OVER", Look::RedText, 161, 25},
-    {"CWIDBox", "CW ID", Look::RedText, 101, 25},
+    {Control::DisconnectPanel, "Disconnect", Look::RedPanel, 185, 41},
+    {Control::PanicPanel, "Panic", Look::RedPanel, 185, 41},
+    {Control::HardwareResetPanel, "Hardware Reset Occured", Look::RedPanel, 240, 41},
+    {Control::OverBox, "OVER", Look::RedText, 161, 25},
+    {Control::CwIdBox, "CW ID", Look::RedText, 101, 25},
 };
 
-void addBox(QMainWindow& window, const Box& box) {
+QWidget* addBox(QMainWindow& window, const Box& box) {
     auto* label = new QLabel(QString::fromUtf8(box.caption), &window);
-    label->setObjectName(QString::fromLatin1(box.name));
+    nameControl(*label, box.control);
     label->setAlignment(Qt::AlignCenter);
     label->resize(box.width, box.height);
     label->setAutoFillBackground(true);
@@ -54,11 +55,12 @@ void addBox(QMainWindow& window, const Box& box) {
     }
     label->setPalette(palette);
     label->hide();
+    return label;
 }
 
 void addFaxPanel(QMainWindow& window) {
     auto* panel = new QFrame(&window);
-    panel->setObjectName(QStringLiteral("FAXTransferPanel"));
+    nameControl(*panel, Control::FaxPanel);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAutoFillBackground(true);
     panel->resize(329, 145);
@@ -67,7 +69,7 @@ void addFaxPanel(QMainWindow& window) {
 
 void addFirmwarePanel(QMainWindow& window) {
     auto* panel = new QFrame(&window);
-    panel->setObjectName(QStringLiteral("pnlFWDownload"));
+    nameControl(*panel, Control::FirmwarePanel);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(panel);
@@ -77,13 +79,13 @@ void addFirmwarePanel(QMainWindow& window) {
     layout->addWidget(title);
 
     auto* fileName = new QLabel(panel);
-    fileName->setObjectName(QStringLiteral("FileNameBox"));
+    nameControl(*fileName, Control::FirmwareFileName);
     fileName->setAlignment(Qt::AlignCenter);
     fileName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     layout->addWidget(fileName);
 
     auto* gauge = new QProgressBar(panel);
-    gauge->setObjectName(QStringLiteral("DownloadGauge"));
+    nameControl(*gauge, Control::FirmwareGauge);
     gauge->setTextVisible(false);
     gauge->setRange(0, 100);
     gauge->setValue(0);
@@ -93,14 +95,14 @@ void addFirmwarePanel(QMainWindow& window) {
     layout->addWidget(gauge);
 
     auto* abort = new QPushButton(QStringLiteral("Abort"), panel);
-    abort->setObjectName(QStringLiteral("Button20"));
+    nameControl(*abort, Control::FirmwareAbort);
     layout->addWidget(abort, 0, Qt::AlignHCenter);
 
     panel->resize(300, 130);
     panel->hide();
 }
 
-// The window layout's place for OverBox: the middle of the window, kept there
+// The window layout's place for the OVER box: the middle of the window, kept there
 // as the window changes size, so showing the box never needs a move.
 class OverBoxPlacement : public QObject {
 public:
@@ -124,11 +126,13 @@ private:
 } // namespace
 
 void buildTransientPanels(QMainWindow& window) {
-    for (const Box& box : kBoxes)
-        addBox(window, box);
+    QWidget* over = nullptr;
+    for (const Box& box : kBoxes) {
+        QWidget* added = addBox(window, box);
+        if (box.control == Control::OverBox) over = added;
+    }
     addFaxPanel(window);
     addFirmwarePanel(window);
-    auto* over = window.findChild<QWidget*>(QStringLiteral("OverBox"), Qt::FindDirectChildrenOnly);
     new OverBoxPlacement(window, *over);
 }
 

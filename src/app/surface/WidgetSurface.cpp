@@ -13,10 +13,7 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-constexpr const char* kTransmitPane = "reTXData";
-constexpr const char* kReceivePane = "reRXData";
-constexpr const char* kToneBox = "ToneBox";
-constexpr const char* kSquelchMarkers[] = {"PrintSquelch", "PrintSquelch2"};
+constexpr Control kSquelchMarkers[] = {Control::PrintSquelchMarker, Control::PrintSquelchMarker2};
 
 } // namespace
 
@@ -27,30 +24,30 @@ void WidgetSurface::setPanel(int index, const std::string& s) {
     if (setPanel_) setPanel_(index, text(s));
 }
 
-void WidgetSurface::setEnabled(const std::string& objectName, bool on) {
-    controls_.setEnabled(objectName, on);
+void WidgetSurface::setEnabled(Control control, bool on) {
+    controls_.setEnabled(control, on);
 }
 
-void WidgetSurface::setCaption(const std::string& objectName, const std::string& caption) {
-    controls_.setCaption(objectName, text(caption));
+void WidgetSurface::setCaption(Control control, const std::string& caption) {
+    controls_.setCaption(control, text(caption));
 }
 
-void WidgetSurface::showCentredPanel(const std::string& objectName) {
+void WidgetSurface::showCentredPanel(Control control) {
     // The panic panel's place is over the receive pane, wherever it is shown from.
-    if (objectName == "PanicPanel" && controls_.find(kReceivePane).widget)
-        return showPanelOverReceivePane(objectName);
-    QWidget* panel = controls_.find(objectName).widget;
+    if (control == Control::PanicPanel && controls_.find(Control::ReceivePane).widget)
+        return showPanelOverReceivePane(control);
+    QWidget* panel = controls_.find(control).widget;
     if (!panel) return;
     centreOnWindow(*panel, window_);
     showNow(*panel);
 }
 
-void WidgetSurface::showPanelOverReceivePane(const std::string& objectName) {
-    QWidget* panel = controls_.find(objectName).widget;
+void WidgetSurface::showPanelOverReceivePane(Control control) {
+    QWidget* panel = controls_.find(control).widget;
     if (!panel) return;
-    QWidget* pane = controls_.find(kReceivePane).widget;
+    QWidget* pane = controls_.find(Control::ReceivePane).widget;
     if (!pane) {
-        showCentredPanel(objectName);
+        showCentredPanel(control);
         return;
     }
     // Measured in the pane, carried over to wherever the panel lives.
@@ -68,38 +65,38 @@ void WidgetSurface::showNow(QWidget& panel) {
     if (panel.isVisible()) panel.repaint();
 }
 
-void WidgetSurface::hidePanel(const std::string& objectName) {
-    if (QWidget* panel = controls_.find(objectName).widget) panel->hide();
+void WidgetSurface::hidePanel(Control control) {
+    if (QWidget* panel = controls_.find(control).widget) panel->hide();
 }
 
-bool WidgetSurface::isPanelVisible(const std::string& objectName) const {
+bool WidgetSurface::isPanelVisible(Control control) const {
     // Shown on the window, whether or not the window itself is on screen yet.
-    QWidget* panel = controls_.find(objectName).widget;
+    QWidget* panel = controls_.find(control).widget;
     return panel && panel->isVisibleTo(&window_);
 }
 
 QPlainTextEdit* WidgetSurface::transmitPane() const {
-    return qobject_cast<QPlainTextEdit*>(controls_.find(kTransmitPane).widget);
+    return qobject_cast<QPlainTextEdit*>(controls_.find(Control::TransmitPane).widget);
 }
 
 void WidgetSurface::setTxPaneEditable(bool editable) {
     if (QPlainTextEdit* pane = transmitPane()) pane->setReadOnly(!editable);
 }
 
-void WidgetSurface::setChecked(const std::string& objectName, bool checked) {
-    controls_.setChecked(objectName, checked);
+void WidgetSurface::setChecked(Control control, bool checked) {
+    controls_.setChecked(control, checked);
 }
 
-void WidgetSurface::setVisible(const std::string& objectName, bool visible) {
-    controls_.setVisible(objectName, visible);
+void WidgetSurface::setVisible(Control control, bool visible) {
+    controls_.setVisible(control, visible);
 }
 
-void WidgetSurface::setHint(const std::string& objectName, const std::string& hint) {
-    controls_.setHint(objectName, text(hint));
+void WidgetSurface::setHint(Control control, const std::string& hint) {
+    controls_.setHint(control, text(hint));
 }
 
-void WidgetSurface::setButtonImage(const std::string& objectName, int imageIndex) {
-    controls_.setImage(objectName, imageIndex);
+void WidgetSurface::setButtonImage(Control control, int imageIndex) {
+    controls_.setImage(control, imageIndex);
 }
 
 bool WidgetSurface::isMainWindowVisible() const {
@@ -115,12 +112,12 @@ void WidgetSurface::clearTransmitPane() {
 }
 
 void WidgetSurface::repaintReceivePane() {
-    QWidget* pane = controls_.find(kReceivePane).widget;
+    QWidget* pane = controls_.find(Control::ReceivePane).widget;
     if (pane && pane->isVisible()) pane->repaint();
 }
 
 void WidgetSurface::setToneBoxEntries(const std::vector<std::string>& entries) {
-    auto* box = qobject_cast<QComboBox*>(controls_.find(kToneBox).widget);
+    auto* box = qobject_cast<QComboBox*>(controls_.find(Control::ToneList).widget);
     if (!box) return;
     QStringList items;
     for (const std::string& entry : entries)
@@ -130,14 +127,14 @@ void WidgetSurface::setToneBoxEntries(const std::vector<std::string>& entries) {
 }
 
 void WidgetSurface::movePrintSquelchMarkers(int x) {
-    for (const char* name : kSquelchMarkers) {
-        if (QWidget* marker = controls_.find(name).widget) marker->move(x, marker->y());
+    for (Control marker : kSquelchMarkers) {
+        if (QWidget* widget = controls_.find(marker).widget) widget->move(x, widget->y());
     }
 }
 
 void WidgetSurface::setPrintSquelchMarkersVisible(bool visible) {
-    for (const char* name : kSquelchMarkers)
-        controls_.setVisible(name, visible);
+    for (Control marker : kSquelchMarkers)
+        controls_.setVisible(marker, visible);
 }
 
 } // namespace orvane

@@ -14,8 +14,8 @@ class QPlainTextEdit;
 namespace orvane {
 
 // The main window as the link state, status handling and mode set-ups see
-// it: every change goes by object name to the window's actions, buttons,
-// menus, toolbars and panels (NamedControls). Status bar panels go through
+// it: every change goes by control to the window's actions, buttons, menus,
+// toolbars and panels (NamedControls). Status bar panels go through
 // the setter the window provides.
 class WidgetSurface : public ModeSurface {
 public:
@@ -29,18 +29,18 @@ public:
 
     // ConsoleSurface
     void setPanel(int index, const std::string& text) override;
-    void setEnabled(const std::string& objectName, bool on) override;
-    void setCaption(const std::string& objectName, const std::string& caption) override;
-    void showCentredPanel(const std::string& objectName) override;
-    void hidePanel(const std::string& objectName) override;
-    bool isPanelVisible(const std::string& objectName) const override;
+    void setEnabled(Control control, bool on) override;
+    void setCaption(Control control, const std::string& caption) override;
+    void showCentredPanel(Control control) override;
+    void hidePanel(Control control) override;
+    bool isPanelVisible(Control control) const override;
     void setTxPaneEditable(bool editable) override;
 
     // ModeSurface
-    void setChecked(const std::string& objectName, bool checked) override;
-    void setVisible(const std::string& objectName, bool visible) override;
-    void setHint(const std::string& objectName, const std::string& hint) override;
-    void setButtonImage(const std::string& objectName, int imageIndex) override;
+    void setChecked(Control control, bool checked) override;
+    void setVisible(Control control, bool visible) override;
+    void setHint(Control control, const std::string& hint) override;
+    void setButtonImage(Control control, int imageIndex) override;
     bool isMainWindowVisible() const override;
     void focusTransmitPane() override;
     void clearTransmitPane() override;
@@ -49,10 +49,10 @@ public:
     void movePrintSquelchMarkers(int x) override;
     void setPrintSquelchMarkersVisible(bool visible) override;
 
-    // Shows a panel over the receive pane reRXData (overPaneOrigin), as the
-    // panic reset shows PanicPanel; falls back to the window centre when
+    // Shows a panel over the receive pane (overPaneOrigin), as the panic
+    // reset shows its notice; falls back to the window centre when
     // there is no receive pane.
-    void showPanelOverReceivePane(const std::string& objectName);
+    void showPanelOverReceivePane(Control control);
 
     NamedControls& controls() { return controls_; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include "config/dialog/SettingControls.h"
+
 #include <string>
 #include <vector>
 
@@ -8,18 +9,10 @@ namespace orvane {
 
 // What the configuration dialog's controls hold, without the widgets: the
 // dialog shows these values and reads them back, and everything that fills,
-// checks and applies them works on this plain record. Radio groups hold the
-// word of their checked button ("" when none is checked), pairs of buttons a
-// boolean for the first-named one, edits their text as typed.
-
-// A page's two tone edits and the Center and Shift labels that follow them.
-struct ToneValues {
-    std::string first;
-    std::string second;
-    int center = 0;
-    int shift = 0;
-    bool operator==(const ToneValues&) const = default;
-};
+// checks and applies them works on this plain record. The controls of the
+// settings the settings table describes are in `settings`; the others are
+// here by page: pairs of buttons a boolean for the first-named one, edits
+// their text as typed.
 
 // One entry of the port list: what the list shows ("COM3") and the device
 // it reaches, so that the operator can tell the ports apart.
@@ -36,10 +29,6 @@ struct VersionValues {
 };
 
 struct GeneralValues {
-    bool scanControlCont = true;
-    bool cwidOn = false;
-    bool echoAsSentOn = true;
-    bool printerOn = false;
     std::vector<PortChoice> ports;
     std::string port; // the selected entry's name, "" for none
     bool listenOn = true;
@@ -48,76 +37,14 @@ struct GeneralValues {
     std::string rxGain;
     std::string txGain;
     bool txGainShown = true;
-    bool statusBarOn = true;
-    int printSquelchLevel = 69;
-    bool printSquelchOn = true;
-    bool fskPolarityNormal = true;
     VersionValues versions;
     bool operator==(const GeneralValues&) const = default;
 };
 
+// The CRC mask lists of the Quoral page (hidden).
 struct QuoralValues {
-    std::string textEntry = "WORD"; // "WORD", "CHAR", "LINE"
-    bool endOfLineCr = false;
-    bool txEnable = true;
-    int afChannel = 4; // 1 to 4, 0 for none
-    std::string fecModulation = "BPSM";
-    std::string codeEfficiencyLabel = "60%";
-    std::string blockSizeLabel = "85";
-    std::string autoBias = "NORMAL";
-    bool connectNormal = false;
-    std::string normalRetries = "30", robustRetries = "10", failRetries = "20", chatCount = "1";
     std::string crcMask1 = "00", crcMask2 = "00";
     bool operator==(const QuoralValues&) const = default;
-};
-
-struct AmtorValues {
-    bool txEnable = true;
-    std::string textEntry = "WORD";
-    bool polarityNormal = true;
-    std::string endOfLine = "CR LF LTRS"; // "CR LF LTRS", "CR", "CR CR LF", "CR LF"
-    bool wruOn = false;
-    bool letterCaseUpper = true;
-    std::string timeOut = "32", td = "10", cd = "50";
-    ToneValues tones{"2125", "2295", 2210, 170};
-    bool operator==(const AmtorValues&) const = default;
-};
-
-struct PModeValues {
-    bool txEnable = true;
-    std::string textEntry = "WORD";
-    bool endOfLineCrLf = true;
-    bool huffmanOn = true;
-    // CS delay, max down, max up, max try, max error, max ARQ sum, FEC repeats.
-    std::array<std::string, 7> delays{"30", "6", "3", "2", "80", "30", "2"};
-    ToneValues tones{"2100", "2300", 2200, 200};
-    bool operator==(const PModeValues&) const = default;
-};
-
-struct BaudotValues {
-    bool txEnable = true;
-    std::string textEntry = "WORD";
-    bool polarityNormal = true;
-    std::string endOfLine = "CR LF LTRS";
-    bool syncIdleOn = true;
-    bool usosOn = true;
-    bool codeUs = true;
-    std::string rate = "45";
-    std::string pttOn = "20", pttOff = "20";
-    ToneValues tones{"2125", "2295", 2210, 170};
-    bool operator==(const BaudotValues&) const = default;
-};
-
-struct AsciiValues {
-    bool txEnable = true;
-    std::string textEntry = "WORD";
-    bool polarityNormal = true;
-    std::string endOfLine = "CR LF"; // "CR", "CR LF"
-    bool syncIdleOn = true;
-    std::string rate = "110";
-    std::string pttOn = "20", pttOff = "20";
-    ToneValues tones{"2125", "2295", 2210, 170};
-    bool operator==(const AsciiValues&) const = default;
 };
 
 // The hidden PSK31 page. The settings file does not keep these: the page's
@@ -156,12 +83,9 @@ inline constexpr const char* Messages = "MessagesSheet";
 } // namespace page
 
 struct ConfigDialogValues {
+    SettingControls settings;
     GeneralValues general;
     QuoralValues quoral;
-    AmtorValues amtor;
-    PModeValues pmode;
-    BaudotValues baudot;
-    AsciiValues ascii;
     Psk31Values psk31;
     MessageValues messages;
 

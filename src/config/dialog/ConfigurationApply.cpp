@@ -59,9 +59,11 @@ void ConfigurationApply::applyShared(ModeContext& context, const ConfigDialogVal
     const Settings& settings = context.settings;
     LinkState& link = context.link;
     const GeneralValues& general = values.general;
+    const SettingControls& shown = values.settings;
 
-    sendCommand(context, CommandCode::SCAN_CONTROL, general.scanControlCont ? 0 : 1);
-    sendCommand(context, general.cwidOn ? CommandCode::CWID_ON : CommandCode::CWID_OFF);
+    sendCommand(context, CommandCode::SCAN_CONTROL, shown.shows(&Settings::ScanControl, "CONT") ? 0 : 1);
+    sendCommand(context, shown.shows(&Settings::CWID, "ON") ? CommandCode::CWID_ON
+                                                             : CommandCode::CWID_OFF);
 
     sendCommand(context, general.listenOn ? CommandCode::LISTEN_ON : CommandCode::LISTEN_OFF);
     link.listenMode = general.listenOn ? ListenMode::Listening : ListenMode::Standby;
@@ -75,15 +77,16 @@ void ConfigurationApply::applyShared(ModeContext& context, const ConfigDialogVal
                               "Changes in COM Port will not take effect until program is restarted.",
                               PromptIcon::Information, PromptButtons::Ok);
 
-    applyPrintSquelch(context, general);
+    applyPrintSquelch(context, shown);
     sendCommand(context, settings.FSKPol == "NORM" ? CommandCode::FSK_POL_NORM
                                                     : CommandCode::FSK_POL_REV);
 }
 
-void ConfigurationApply::applyPrintSquelch(ModeContext& context, const GeneralValues& general) {
-    env_.printSquelchForm.showPrintSquelchLevel(general.printSquelchLevel);
+void ConfigurationApply::applyPrintSquelch(ModeContext& context, const SettingControls& shown) {
+    const int level = shown.number(&Settings::PrintSquelchSetting);
+    env_.printSquelchForm.showPrintSquelchLevel(level);
     if (isFskMode(context.link.operatingMode))
-        PrintSquelchApply(context, general.printSquelchLevel, general.printSquelchOn);
+        PrintSquelchApply(context, level, shown.shows(&Settings::PrintSquelchEnable, "ON"));
     else
         context.surface.setPrintSquelchMarkersVisible(false);
 }
@@ -93,34 +96,35 @@ void ConfigurationApply::applyPrintSquelch(ModeContext& context, const GeneralVa
 // the polarity.
 void ConfigurationApply::applyModeDisplays(ModeContext& context, const ConfigDialogValues& values) {
     const Settings& s = context.settings;
-    auto show = [&](const char* button, bool enabled, const std::string& textEntry) {
+    const SettingControls& shown = values.settings;
+    auto show = [&](Control button, bool enabled, const std::string& textEntry) {
         showTransmitEnable(context, button, enabled);
         applyTextEntry(context, textEntry);
         context.surface.setPanel(panel::Entry, textEntry);
     };
     switch (context.link.operatingMode) {
     case OperatingMode::Quoral:
-        show("butQORTXEnable", values.quoral.txEnable, s.TextEntry);
+        show(Control::QuoralTxEnable, shown.shows(&Settings::TXEnable, "EN"), s.TextEntry);
         return;
     case OperatingMode::Amtor:
-        show("butAmtorTXEnable", values.amtor.txEnable, s.A_TextEntry);
+        show(Control::AmtorTxEnable, shown.shows(&Settings::A_TXEnable, "ON"), s.A_TextEntry);
         return;
     case OperatingMode::Baudot:
-        show("butBaudotTXEnable", values.baudot.txEnable, s.B_TextEntry);
+        show(Control::BaudotTxEnable, shown.shows(&Settings::B_TXEnable, "ON"), s.B_TextEntry);
         // Polarity too, the button with its caption; the receive polarity
         // waits for the set-up.
-        applyModePolarity(context, s.B_Polarity, {"butBaudotNormRev", false});
-        context.surface.setCaption("butBaudotNormRev",
-                                   values.baudot.polarityNormal ? "Normal" : "Reverse");
+        applyModePolarity(context, s.B_Polarity, {Control::BaudotNormRev, false});
+        context.surface.setCaption(Control::BaudotNormRev,
+                                   shown.shows(&Settings::B_Polarity, "NORM") ? "Normal" : "Reverse");
         return;
     case OperatingMode::Ascii:
-        show("butAsciiTXEnable", values.ascii.txEnable, s.S_TextEntry);
+        show(Control::AsciiTxEnable, shown.shows(&Settings::S_TXEnable, "ON"), s.S_TextEntry);
         return;
     case OperatingMode::PMode:
-        show("butPModeTXEnable", values.pmode.txEnable, s.P_TextEntry);
+        show(Control::PModeTxEnable, shown.shows(&Settings::P_TXEnable, "ON"), s.P_TextEntry);
         return;
     case OperatingMode::Psk31:
-        show("butPSKTXEnable", values.psk31.txEnable, context.psk31.textEntry);
+        show(Control::Psk31TxEnable, values.psk31.txEnable, context.psk31.textEntry);
         return;
     default:
         return;

@@ -43,7 +43,7 @@ public:
 
 private:
     void applyShared(ModeContext& context, const ConfigDialogValues& values);
-    void applyPrintSquelch(ModeContext& context, const GeneralValues& general);
+    void applyPrintSquelch(ModeContext& context, const SettingControls& shown);
     void applyModeDisplays(ModeContext& context, const ConfigDialogValues& values);
     void writeMessage(const MessageValues& messages);
     void runModeSequence(ModeContext& context);

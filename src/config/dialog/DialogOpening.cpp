@@ -2,52 +2,14 @@
 
 #include "config/Settings.h"
 #include "config/dialog/CallSignList.h"
-#include "config/dialog/FactoryDefaults.h"
-#include "config/dialog/FskSettingsFields.h"
-#include "config/dialog/InputRules.h"
-#include "modes/WordCompare.h"
+#include "config/dialog/ToneLabels.h"
 #include "protocol/AudioLevel.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdlib>
 #include <optional>
 
 namespace orvane {
 namespace {
-
-bool is(std::string_view word, std::string_view expected) {
-    return sameWordIgnoringCase(word, expected);
-}
-
-// The button of `word` among `choices`, in the choices' own spelling; the
-// group keeps its button for any other word.
-void chooseWord(std::string& choice, std::string_view word,
-                std::initializer_list<std::string_view> choices) {
-    for (std::string_view candidate : choices)
-        if (is(word, candidate)) {
-            choice = std::string(candidate);
-            return;
-        }
-}
-
-void chooseTextEntry(std::string& choice, std::string_view word) {
-    chooseWord(choice, word, {"WORD", "CHAR", "LINE"});
-}
-
-void chooseFourEndOfLines(std::string& choice, std::string_view word) {
-    chooseWord(choice, word, {"CR LF LTRS", "CR", "CR CR LF", "CR LF"});
-}
-
-// The tone edits show the stored tones; Center and Shift follow and go back
-// into the settings.
-void fillTones(ToneValues& tones, int first, int second, int& center, int& shift) {
-    tones.first = std::to_string(first);
-    tones.second = std::to_string(second);
-    updateToneLabels(tones);
-    center = tones.center;
-    shift = tones.shift;
-}
 
 std::optional<std::string> rxTextOfCode(int code) {
     for (const GainRow& row : gainTable())
@@ -85,92 +47,23 @@ void fillGains(GeneralValues& general, Settings& settings, std::string_view hard
     }
 }
 
-void fillGeneral(GeneralValues& general, Settings& settings, const OpeningFacts& facts) {
-    general.scanControlCont = is(settings.ScanControl, "CONT");
-    general.cwidOn = is(settings.CWID, "ON");
-    general.echoAsSentOn = is(settings.EchoEnable, "ON");
-    general.printerOn = is(settings.Printer, "ON");
-    general.ports = facts.ports;
-    general.port = portEntryFor(facts.ports, settings.PortName);
-    general.listenOn = facts.listening;
-    fillGains(general, settings, facts.hardwareVersion);
-    general.statusBarOn = settings.StatusBar;
-    general.printSquelchLevel = std::clamp(settings.PrintSquelchSetting, 0, 99);
-    general.printSquelchOn = is(settings.PrintSquelchEnable, "ON");
-    general.fskPolarityNormal = is(settings.FSKPol, "NORM");
-    general.versions = facts.versions;
-}
+// The pages whose Transmit buttons show the mode's transmit-enable button
+// while that mode is on; the other pages show the stored word.
+struct TransmitButtons {
+    OperatingMode mode;
+    std::string Settings::*field;
+};
+constexpr TransmitButtons kLiveTransmitButtons[] = {
+    {OperatingMode::Amtor, &Settings::A_TXEnable},
+    {OperatingMode::PMode, &Settings::P_TXEnable},
+    {OperatingMode::Baudot, &Settings::B_TXEnable},
+    {OperatingMode::Ascii, &Settings::S_TXEnable},
+};
 
-void fillQuoral(QuoralValues& quoral, const Settings& settings) {
-    chooseTextEntry(quoral.textEntry, settings.TextEntry);
-    quoral.endOfLineCr = is(settings.EndOfLine, "CR");
-    quoral.txEnable = is(settings.TXEnable, "EN");
-    quoral.afChannel = settings.AFChannel >= 1 && settings.AFChannel <= 3 ? settings.AFChannel : 4;
-    chooseWord(quoral.fecModulation, settings.FECMod,
-               {"BPSM", "QPSM", "8PSM", "8P2A", "16P4A", "2DPSM"});
-    quoral.codeEfficiencyLabel = std::to_string(settings.FECCodeEff) + "%";
-    quoral.blockSizeLabel = std::to_string(settings.FECBlockSize);
-    chooseWord(quoral.autoBias, settings.AutoBias, {"NORMAL", "ROBUST", "FAST", "FASTEST"});
-    quoral.connectNormal = is(settings.ConnectBias, "NORMAL");
-    quoral.normalRetries = std::to_string(settings.NormalRetry);
-    quoral.robustRetries = std::to_string(settings.RobustRetry);
-    quoral.failRetries = std::to_string(settings.FailRetry);
-    quoral.chatCount = std::to_string(settings.ChatCount);
-}
-
-// In the current mode the Transmit buttons show the mode's transmit-enable
-// button; in the others the stored word.
-bool transmitShown(std::string_view word, OperatingMode pageMode, const OpeningFacts& facts) {
-    return baseMode(facts.mode) == pageMode ? facts.txEnabled : is(word, "ON");
-}
-
-// What the Baudot and ASCII pages show alike.
-template <class FskValues>
-void fillFsk(FskValues& page, const FskSettingsFields& s, OperatingMode mode, const OpeningFacts& facts) {
-    page.txEnable = transmitShown(s.txEnable, mode, facts);
-    chooseTextEntry(page.textEntry, s.textEntry);
-    page.polarityNormal = is(s.polarity, "NORM");
-    page.syncIdleOn = is(s.syncIdle, "ON");
-    page.rate = std::to_string(s.rate);
-    page.pttOn = std::to_string(s.pttOn);
-    page.pttOff = std::to_string(s.pttOff);
-}
-
-void fillModePages(ConfigDialogValues& values, Settings& s, const OpeningFacts& facts) {
-    AmtorValues& amtor = values.amtor;
-    amtor.txEnable = transmitShown(s.A_TXEnable, OperatingMode::Amtor, facts);
-    chooseTextEntry(amtor.textEntry, s.A_TextEntry);
-    amtor.polarityNormal = is(s.A_Polarity, "NORM");
-    chooseFourEndOfLines(amtor.endOfLine, s.A_EndOfLine);
-    amtor.wruOn = is(s.A_WRU, "ON");
-    amtor.letterCaseUpper = s.A_LetterCase == 'U';
-    amtor.timeOut = std::to_string(s.A_TimeOut);
-    amtor.td = std::to_string(s.A_TD);
-    amtor.cd = std::to_string(s.A_CD);
-    fillTones(amtor.tones, s.AMTORMark, s.AMTORSpace, s.AMTORCenter, s.AMTORShift);
-
-    PModeValues& pmode = values.pmode;
-    pmode.txEnable = transmitShown(s.P_TXEnable, OperatingMode::PMode, facts);
-    chooseTextEntry(pmode.textEntry, s.P_TextEntry);
-    pmode.endOfLineCrLf = !is(s.P_EndOfLine, "CR");
-    pmode.huffmanOn = is(s.P_Huffman, "ON");
-    const std::array<int, 7> delays{s.P_CSDelay, s.P_MaxDown,   s.P_MaxUp,     s.P_MaxTry,
-                                    s.P_MaxError, s.P_MaxARQSum, s.P_FECRepeats};
-    for (std::size_t i = 0; i < delays.size(); ++i)
-        pmode.delays[i] = std::to_string(delays[i]);
-    fillTones(pmode.tones, s.PMODEFREQ1, s.PMODEFREQ2, s.PMODECenter, s.PMODEShift);
-
-    BaudotValues& baudot = values.baudot;
-    fillFsk(baudot, baudotFields(s), OperatingMode::Baudot, facts);
-    chooseFourEndOfLines(baudot.endOfLine, s.B_EndOfLine);
-    baudot.usosOn = is(s.B_USOS, "ON");
-    baudot.codeUs = is(s.B_CodeType, "US");
-    fillTones(baudot.tones, s.BAUDOTMark, s.BAUDOTSpace, s.BAUDOTCenter, s.BAUDOTShift);
-
-    AsciiValues& ascii = values.ascii;
-    fillFsk(ascii, asciiFields(s), OperatingMode::Ascii, facts);
-    chooseWord(ascii.endOfLine, s.S_EndOfLine, {"CR", "CR LF"});
-    fillTones(ascii.tones, s.ASCIIMark, s.ASCIISpace, s.ASCIICenter, s.ASCIIShift);
+void showLiveTransmitEnable(SettingControls& controls, const OpeningFacts& facts) {
+    for (const TransmitButtons& page : kLiveTransmitButtons)
+        if (baseMode(facts.mode) == page.mode)
+            controls.text(page.field) = facts.txEnabled ? "ON" : "OFF";
 }
 
 void fillCallSigns(MessageValues& messages, const Settings& settings) {
@@ -187,26 +80,26 @@ void fillCallSigns(MessageValues& messages, const Settings& settings) {
 } // namespace
 
 void showFactoryDefaults(ConfigDialogValues& values, Settings& settings, const OpeningFacts& facts) {
-    setFactoryDefaults(settings);
-    GeneralValues& general = values.general;
-    general.scanControlCont = true;
-    general.cwidOn = false;
-    general.echoAsSentOn = true;
-    general.printerOn = false;
-    QuoralValues& quoral = values.quoral;
-    quoral.textEntry = "WORD";
-    quoral.endOfLineCr = false;
-    quoral.txEnable = baseMode(facts.mode) == OperatingMode::Quoral ? facts.txEnabled : true;
-    quoral.afChannel = 4;
-    fillModePages(values, settings, facts);
+    setFactoryValues(settings);
+    showSettings(values.settings, settings, ControlsShown::RefreshedByDefaults);
+    showToneLabels(values.settings, settings);
+    showLiveTransmitEnable(values.settings, facts);
+    const bool quoralTransmits = baseMode(facts.mode) == OperatingMode::Quoral ? facts.txEnabled : true;
+    values.settings.text(&Settings::TXEnable) = quoralTransmits ? "EN" : "OFF";
     fillCallSigns(values.messages, settings);
     values.messages.hereIs.clear();
 }
 
 void fillDialogValues(ConfigDialogValues& values, Settings& settings, const OpeningFacts& facts) {
-    fillGeneral(values.general, settings, facts);
-    fillQuoral(values.quoral, settings);
-    fillModePages(values, settings, facts);
+    showSettings(values.settings, settings, ControlsShown::All);
+    showToneLabels(values.settings, settings);
+    showLiveTransmitEnable(values.settings, facts);
+    GeneralValues& general = values.general;
+    general.ports = facts.ports;
+    general.port = portEntryFor(facts.ports, settings.PortName);
+    general.listenOn = facts.listening;
+    fillGains(general, settings, facts.hardwareVersion);
+    general.versions = facts.versions;
     fillCallSigns(values.messages, settings);
     values.messages.hereIsNumber = "0";
     values.messages.hereIsEdited = false;
@@ -216,13 +109,6 @@ void fillDialogValues(ConfigDialogValues& values, Settings& settings, const Open
     values.comPortChanged = false;
 }
 
-void updateToneLabels(ToneValues& tones) {
-    const long long first = leadingNumber(tones.first);
-    const long long second = leadingNumber(tones.second);
-    tones.center = static_cast<int>(std::llabs(first + second) / 2);
-    tones.shift = static_cast<int>(std::min<long long>(std::llabs(second - first), INT32_MAX));
-}
-
 int fecBlockSize(std::string_view modulation) {
     if (modulation == "BPSM" || modulation == "QPSM") return 85;
     if (modulation == "8PSM" || modulation == "8P2A" || modulation == "16P4A") return 255;
@@ -230,11 +116,11 @@ int fecBlockSize(std::string_view modulation) {
     return 0;
 }
 
-void updateFecLabels(QuoralValues& quoral) {
-    const int blockSize = fecBlockSize(quoral.fecModulation);
+void updateFecLabels(SettingControls& controls) {
+    const int blockSize = fecBlockSize(controls.text(&Settings::FECMod));
     if (blockSize == 0) return;
-    quoral.codeEfficiencyLabel = "60%";
-    quoral.blockSizeLabel = std::to_string(blockSize);
+    controls.text(&Settings::FECCodeEff) = "60";
+    controls.text(&Settings::FECBlockSize) = std::to_string(blockSize);
 }
 
 std::vector<std::string> rxGainItems(std::string_view hardwareVersion) {

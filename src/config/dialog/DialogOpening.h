@@ -24,26 +24,26 @@ struct OpeningFacts {
 };
 
 // Fills every control from the settings, as the dialog does at each opening.
-// A radio group whose word is none of its buttons keeps the button it had.
-// The tone pages' Center and Shift are computed from the tones and stored
-// back into the settings, and a gain code the list cannot show is replaced
-// (RX by +0dB, TX by -9dB). The message editor is not touched here.
+// A radio group whose word is none of its buttons shows no button checked.
+// The current mode's Transmit buttons show its transmit-enable button, the
+// Listen buttons whether the modem listens. The tone pages' Center and Shift
+// are computed from the tones and stored back into the settings, and a gain
+// code the list cannot show is replaced (RX by +0dB, TX by -9dB). The message
+// editor is not touched here.
 void fillDialogValues(ConfigDialogValues& values, Settings& settings, const OpeningFacts& facts);
 
-// Defaults: the factory values into the settings, and into the controls of
-// the groups they refresh (Scan Control, CW ID, Echo As Sent, Printer; the
-// Quoral page's Text Entry, End Of Line, Transmit Enable, AF Channel; the
-// whole AMTOR, P-Mode, Baudot and ASCII pages; the call signs and lists);
-// the message editor is emptied. The other controls keep what they show.
+// Defaults: the factory values into the settings, and into the controls the
+// settings table marks refreshed (Scan Control, CW ID, Echo As Sent, Printer;
+// the Quoral page's Text Entry, End Of Line, Transmit Enable, AF Channel; the
+// whole AMTOR, P-Mode, Baudot and ASCII pages), the call signs and lists
+// shown again; the message editor is emptied. The other controls keep what
+// they show, so closing takes their settings back from them.
 void showFactoryDefaults(ConfigDialogValues& values, Settings& settings, const OpeningFacts& facts);
 
-// The labels that follow a page's two tone edits: Center the mean of the two
-// numbers, Shift their distance, each from the edit's leading digits.
-void updateToneLabels(ToneValues& tones);
-
-// The labels beside the FEC modulation: "60%" and the block size of the
-// modulation ("85", "255" or "51"), nothing for an unknown one.
-void updateFecLabels(QuoralValues& quoral);
+// The labels beside the FEC modulation, when the operator picks one: the code
+// efficiency 60 and the block size of the modulation (85, 255 or 51); nothing
+// for an unknown one.
+void updateFecLabels(SettingControls& controls);
 // The block size of a modulation name; 0 for an unknown one.
 int fecBlockSize(std::string_view modulation);
 

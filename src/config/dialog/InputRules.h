@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/SettingDescriptor.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -9,16 +11,6 @@ namespace orvane {
 // What the dialog's edits accept. Numbers are typed as decimal digits only
 // and stay within what the modem can take; call signs are typed in upper
 // case and hold only what the modem can send and the station lists can keep.
-
-struct NumberRange {
-    int lowest;
-    int highest;
-};
-
-// One parameter byte: retries, chat count, AMTOR timing, P-Mode delays, PTT delays.
-inline constexpr NumberRange kByteRange{0, 255};
-// Tones go out as 16-bit numbers of hertz.
-inline constexpr NumberRange kToneRange{0, 65535};
 
 // Whether `text` may stand in a number edit with this range: empty (while
 // typing) or digits only whose value does not exceed the highest.

@@ -23,13 +23,13 @@ bool is(std::string_view word, std::string_view expected) {
 }
 
 // Transmit enable for the FSK and ARQ modes: enabled unless the word is "OFF".
-void showModeTransmitEnable(ModeContext& context, std::string_view button, std::string_view word) {
+void showModeTransmitEnable(ModeContext& context, Control button, std::string_view word) {
     showTransmitEnable(context, button, !is(word, "OFF"));
 }
 
 void quoral(ModeContext& context) {
     const Settings& s = context.settings;
-    applyTransmitEnable(context, "butQORTXEnable");
+    applyTransmitEnable(context, Control::QuoralTxEnable);
     applyTextEntry(context, s.TextEntry);
     applyEndOfLine(context, s.EndOfLine, EndOfLineWords::CrAndCrLfOnly);
 }
@@ -41,13 +41,13 @@ void amtor(ModeContext& context) {
                                                : CommandCode::AMTOR_CASE_LOWER);
     applyTextEntry(context, s.A_TextEntry);
     applyEndOfLine(context, s.A_EndOfLine, EndOfLineWords::All);
-    showModeTransmitEnable(context, "butAmtorTXEnable", s.A_TXEnable);
-    applyModePolarity(context, s.A_Polarity, {"butAmtorNormRev", false});
+    showModeTransmitEnable(context, Control::AmtorTxEnable, s.A_TXEnable);
+    applyModePolarity(context, s.A_Polarity, {Control::AmtorNormRev, false});
 }
 
 void pMode(ModeContext& context) {
     const Settings& s = context.settings;
-    showModeTransmitEnable(context, "butPModeTXEnable", s.P_TXEnable);
+    showModeTransmitEnable(context, Control::PModeTxEnable, s.P_TXEnable);
     applyTextEntry(context, s.P_TextEntry);
     applyEndOfLine(context, s.P_EndOfLine, EndOfLineWords::CrAndCrLfOnly);
     sendCommand(context, s.P_Huffman == "ON" ? CommandCode::PMODE_HUFFMAN_ON
@@ -60,11 +60,11 @@ void baudot(ModeContext& context) {
                                                 : CommandCode::BAUDOT_CODE_OTHER);
     sendCommand(context, CommandCode::PTT_ON_DELAY, s.B_PTTON);
     sendCommand(context, CommandCode::PTT_OFF_DELAY, s.B_PTTOFF);
-    showModeTransmitEnable(context, "butBaudotTXEnable", s.B_TXEnable);
+    showModeTransmitEnable(context, Control::BaudotTxEnable, s.B_TXEnable);
     const bool usos = is(s.B_USOS, "ON");
     context.surface.setPanel(panel::Station, usos ? "USOS" : "");
     sendCommand(context, usos ? CommandCode::BAUDOT_USOS_ON : CommandCode::BAUDOT_USOS_OFF);
-    applyModePolarity(context, s.B_Polarity, {"butBaudotNormRev", false});
+    applyModePolarity(context, s.B_Polarity, {Control::BaudotNormRev, false});
     applyTextEntry(context, s.B_TextEntry);
     applyEndOfLine(context, s.B_EndOfLine, EndOfLineWords::All);
 }
@@ -73,13 +73,13 @@ void ascii(ModeContext& context) {
     const Settings& s = context.settings;
     sendCommand(context, CommandCode::PTT_ON_DELAY, s.S_PTTON);
     sendCommand(context, CommandCode::PTT_OFF_DELAY, s.S_PTTOFF);
-    showModeTransmitEnable(context, "butAsciiTXEnable", s.S_TXEnable);
-    applyModePolarity(context, s.S_Polarity, {"butAsciiNormRev", false});
+    showModeTransmitEnable(context, Control::AsciiTxEnable, s.S_TXEnable);
+    applyModePolarity(context, s.S_Polarity, {Control::AsciiNormRev, false});
     // The NORM/REV toggle starts again from the polarity just set, so its
     // next press goes the other way.
     context.terminal.polarityNormal = is(s.S_Polarity, "NORM");
     // The ASCII button keeps the normal image whichever polarity is set.
-    context.surface.setButtonImage("butAsciiNormRev", kNormalImage);
+    context.surface.setButtonImage(Control::AsciiNormRev, kNormalImage);
     applyTextEntry(context, s.S_TextEntry);
     context.surface.setPanel(panel::Entry, s.S_TextEntry);
     applyEndOfLine(context, s.S_EndOfLine, EndOfLineWords::CrAndCrLfOnly);

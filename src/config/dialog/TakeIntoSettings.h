@@ -7,11 +7,11 @@ namespace orvane {
 struct Settings;
 struct Psk31Choices;
 
-// Every control of the dialog into the settings, as closing the dialog takes
-// them: words from the checked buttons (a group with none checked leaves its
-// word), numbers from the edits' leading digits, gain codes through the gain
-// table (a text in no row leaves the code), Center and Shift as the labels
-// show them, the port only when it was changed, the call signs and lists.
+// The dialog's controls into the settings, as closing the dialog takes them:
+// each setting control that shows something other than its setting (see
+// takeSettings), gain codes through the gain table (a text in no row leaves
+// the code), the port only when it was changed, the call signs and lists.
+// The Listen buttons are not taken: they show what the modem does now.
 void takeDialogValues(const ConfigDialogValues& values, Settings& settings,
                       bool hasTransmitLevel, Psk31Choices& psk31);
 

@@ -8,10 +8,12 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace orvane {
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string ss(const QString& text) {
@@ -36,30 +38,22 @@ void ControlBindings::words(std::vector<std::pair<QRadioButton*, std::string>> b
     QWidget* anchor = buttons.front().first;
     add(
         anchor, [buttons, &word] {
+            const bool known = std::any_of(buttons.begin(), buttons.end(),
+                                           [&word](const auto& entry) { return entry.second == word; });
             for (const auto& [button, buttonWord] : buttons) {
                 const QSignalBlocker block(button);
                 if (buttonWord == word) button->setChecked(true);
+                if (known) continue;
+                // No button stands for the word: none is checked.
+                button->setAutoExclusive(false);
+                button->setChecked(false);
+                button->setAutoExclusive(true);
             }
         },
         [buttons, &word] {
             word.clear();
             for (const auto& [button, buttonWord] : buttons)
                 if (button->isChecked()) word = buttonWord;
-        });
-}
-
-void ControlBindings::numbers(std::vector<std::pair<QRadioButton*, int>> buttons, int& value) {
-    add(
-        buttons.front().first, [buttons, &value] {
-            for (const auto& [button, number] : buttons) {
-                const QSignalBlocker block(button);
-                if (number == value) button->setChecked(true);
-            }
-        },
-        [buttons, &value] {
-            value = 0;
-            for (const auto& [button, number] : buttons)
-                if (button->isChecked()) value = number;
         });
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,9 +25,9 @@ class ControlBindings {
 public:
     // A pair of buttons: the first is checked when the value is true.
     void pair(QRadioButton* first, QRadioButton* second, bool& value);
-    // A group of buttons each standing for a word; none is checked for "".
+    // A group of buttons each standing for a word; none is checked for a word
+    // no button stands for ("" too).
     void words(std::vector<std::pair<QRadioButton*, std::string>> buttons, std::string& word);
-    void numbers(std::vector<std::pair<QRadioButton*, int>> buttons, int& value);
     void edit(QLineEdit* edit, std::string& text);
     // A list whose entries come from `items` (when given) and whose shown
     // entry is `text`.
@@ -53,7 +54,7 @@ private:
     std::vector<Binding> bindings_;
 };
 
-QString qs(const std::string& text);
+QString qs(std::string_view text);
 std::string ss(const QString& text);
 
 } // namespace orvane

@@ -212,8 +212,9 @@ void TForm2::loadMessage() {
 }
 
 void TForm2::showPrintSquelchOn(bool on) {
-    values_.general.printSquelchOn = on;
-    opening_.general.printSquelchOn = on;
+    const std::string word = on ? "ON" : "OFF";
+    values_.settings.text(&Settings::PrintSquelchEnable) = word;
+    opening_.settings.text(&Settings::PrintSquelchEnable) = word;
     bindings_.show();
 }
 

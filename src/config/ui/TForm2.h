@@ -2,7 +2,9 @@
 
 #include "config/dialog/ConfigDialogValues.h"
 #include "config/dialog/DialogOpening.h"
+#include "config/dialog/ToneLabels.h"
 #include "config/ui/ControlBindings.h"
+#include "config/ui/SettingWidgets.h"
 
 #include <QDialog>
 
@@ -74,9 +76,7 @@ private:
     QWidget* buildMessagesPage();
     void buildButtons();
     void connectEditing();
-    void tonePage(QWidget* page, const char* boxName, const QString& title, const char* firstName,
-                  const QString& firstCaption, const char* secondName, const QString& secondCaption,
-                  const char* centerName, const char* shiftName, ToneValues& tones);
+    void tonePage(QWidget* page, const char* boxName, const QString& title, const ToneFields& tones);
     void callSignField(QWidget* edit, std::string& value, std::string Settings::*field);
     void lock(std::initializer_list<QWidget*> controls);
     void showLocks();
@@ -91,6 +91,7 @@ private:
     ConfigDialogValues opening_;
     OpeningFacts facts_;
     ControlBindings bindings_;
+    SettingWidgets widgets_{bindings_, values_.settings};
     Closing closing_ = Closing::Cancel;
     QTabWidget* folder_ = nullptr;
     QPlainTextEdit* hereIs_ = nullptr;

@@ -22,112 +22,26 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <tuple>
 
 namespace orvane {
-namespace {
 
-const QStringList kRates{"45", "50", "57", "75", "100", "110"};
-
-RadioGroup textEntryGroup(QWidget* page, const char* boxName, const char* word, const char* character,
-                          const char* line) {
-    return radioGroup(page, boxName, "Text Entry",
-                      {{word, "Word"}, {character, "Character"}, {line, "Line"}}, true);
-}
-
-std::vector<std::pair<QRadioButton*, std::string>> textEntryWords(const RadioGroup& group) {
-    return {{group[0], "WORD"}, {group[1], "CHAR"}, {group[2], "LINE"}};
-}
-
-RadioGroup fourEndOfLines(QWidget* page, const char* boxName, const char* crLfLtrs, const char* cr,
-                          const char* crCrLf, const char* crLf) {
-    return radioGroup(page, boxName, "End Of Line",
-                      {{crLfLtrs, "CR LF LTRS"}, {cr, "CR"}, {crCrLf, "CR CR LF"}, {crLf, "CR LF"}}, true);
-}
-
-std::vector<std::pair<QRadioButton*, std::string>> fourEndOfLineWords(const RadioGroup& group) {
-    return {{group[0], "CR LF LTRS"}, {group[1], "CR"}, {group[2], "CR CR LF"}, {group[3], "CR LF"}};
-}
-
-// The Baudot and ASCII pages name their shared controls after the mode
-// ("Baudot", "Ascii"): butBaudotTXEN, BaudotTextEntryBox, edAsciiPTTON ...
-QByteArray fskName(const char* before, const char* mode, const char* after) {
-    return QByteArray(before) + mode + after;
-}
-
-struct FskHead {
-    RadioGroup tx, entry, polarity;
-};
-
-// Transmit, text entry and polarity.
-template <class FskValues>
-FskHead fskHead(QWidget* page, ControlBindings& bindings, const char* mode, FskValues& v) {
-    auto n = [mode](const char* before, const char* after) { return fskName(before, mode, after); };
-    FskHead head{
-        radioGroup(page, n("", "TransmitBox"), "Transmit",
-                   {{n("but", "TXEN"), "Enable"}, {n("but", "TXDIS"), "Disable"}}, true),
-        textEntryGroup(page, n("", "TextEntryBox"), n("", "TextEntryWord"), n("", "TextEntryChar"),
-                       n("", "TextEntryLine")),
-        radioGroup(page, n("", "PolarityBox"), "Polarity",
-                   {{n("", "PolarityNormal"), "Normal"}, {n("", "PolarityReverse"), "Reverse"}}, true)};
-    bindings.pair(head.tx[0], head.tx[1], v.txEnable);
-    bindings.words(textEntryWords(head.entry), v.textEntry);
-    bindings.pair(head.polarity[0], head.polarity[1], v.polarityNormal);
-    return head;
-}
-
-template <class FskValues>
-RadioGroup syncIdleGroup(QWidget* page, ControlBindings& bindings, const char* mode, FskValues& v) {
-    auto n = [mode](const char* before, const char* after) { return fskName(before, mode, after); };
-    RadioGroup sync = radioGroup(page, n("", "SyncIdleBox"), "Sync Idle",
-                                 {{n("but", "SyncON"), "ON"}, {n("but", "SyncOFF"), "OFF"}});
-    bindings.pair(sync[0], sync[1], v.syncIdleOn);
-    return sync;
-}
-
-struct FskRate {
-    QComboBox* rate;
-    QGroupBox* rateBox;
-    QGroupBox* pttBox;
-};
-
-// The rate list and the two PTT delays.
-template <class FskValues>
-FskRate fskRate(QWidget* page, ControlBindings& bindings, const char* mode, FskValues& v) {
-    auto n = [mode](const char* before, const char* after) { return fskName(before, mode, after); };
-    QComboBox* rate = pickList(page, n("", "RateCombo"), kRates);
-    bindings.list(rate, v.rate);
-    QLineEdit* pttOn = numberEdit(page, n("ed", "PTTON"), kByteRange);
-    QLineEdit* pttOff = numberEdit(page, n("ed", "PTTOFF"), kByteRange);
-    bindings.edit(pttOn, v.pttOn);
-    bindings.edit(pttOff, v.pttOff);
-    return {rate, groupOf(page, n("", "RateBox"), "Rate", {{QString(), rate}}),
-            groupOf(page, n("", "PTTBox"), "PTT Delay", {{"ON:", pttOn}, {"OFF:", pttOff}})};
-}
-
-} // namespace
-
-void TForm2::tonePage(QWidget* page, const char* boxName, const QString& title, const char* firstName,
-                      const QString& firstCaption, const char* secondName, const QString& secondCaption,
-                      const char* centerName, const char* shiftName, ToneValues& tones) {
-    QLineEdit* first = numberEdit(page, firstName, kToneRange);
-    QLineEdit* second = numberEdit(page, secondName, kToneRange);
-    QLabel* center = label(page, centerName, QString());
-    QLabel* shift = label(page, shiftName, QString());
+void TForm2::tonePage(QWidget* page, const char* boxName, const QString& title, const ToneFields& tones) {
+    QLineEdit* first = widgets_.edit(page, tones.first);
+    QLineEdit* second = widgets_.edit(page, tones.second);
+    QLabel* center = widgets_.label(page, tones.center);
+    QLabel* shift = widgets_.label(page, tones.shift);
+    using W = SettingWidgets;
     QGroupBox* box = groupOf(page, boxName, title,
-                             {{firstCaption, first}, {secondCaption, second}, {"Center", center},
-                              {"Shift", shift}});
-    bindings_.edit(first, tones.first);
-    bindings_.edit(second, tones.second);
-    bindings_.label(center, tones.center);
-    bindings_.label(shift, tones.shift);
+                             {{W::caption(tones.first), first}, {W::caption(tones.second), second},
+                              {W::caption(tones.center), center}, {W::caption(tones.shift), shift}});
     // Each page's labels follow that page's two edits only.
-    auto follow = [&tones, first, second, center, shift] {
-        tones.first = ss(first->text());
-        tones.second = ss(second->text());
-        updateToneLabels(tones);
-        center->setText(QString::number(tones.center));
-        shift->setText(QString::number(tones.shift));
+    auto follow = [this, tones, first, second, center, shift] {
+        SettingControls& shown = values_.settings;
+        shown.text(tones.first) = ss(first->text());
+        shown.text(tones.second) = ss(second->text());
+        updateToneLabels(shown, tones);
+        center->setText(qs(shown.text(tones.center)));
+        shift->setText(qs(shown.text(tones.shift)));
     };
     connect(first, &QLineEdit::textEdited, this, follow);
     connect(second, &QLineEdit::textEdited, this, follow);
@@ -136,134 +50,70 @@ void TForm2::tonePage(QWidget* page, const char* boxName, const QString& title, 
 }
 
 QWidget* TForm2::buildAmtorPage() {
+    using S = Settings;
     QWidget* page = newPage(page::Amtor);
-    AmtorValues& v = values_.amtor;
-    RadioGroup tx = radioGroup(page, "AmtorTransmitBox", "Transmit",
-                               {{"AmtorTXENEnable", "Enable"}, {"AmtorTXENDisable", "Disable"}}, true);
-    bindings_.pair(tx[0], tx[1], v.txEnable);
-    RadioGroup entry = textEntryGroup(page, "AmtorTextEntryBox", "AmtorTextEntryWord",
-                                      "AmtorTextEntryChar", "AmtorTextEntryLine");
-    bindings_.words(textEntryWords(entry), v.textEntry);
-    RadioGroup polarity = radioGroup(page, "AmtorPolarityBox", "Polarity",
-                                     {{"AmtorPolarityNormal", "Normal"}, {"AmtorPolarityReverse", "Reverse"}}, true);
-    bindings_.pair(polarity[0], polarity[1], v.polarityNormal);
-    RadioGroup eol = fourEndOfLines(page, "AmtorEndOfLineBox", "AmtorEOLCRLFLTRS", "AmtorEOLCR",
-                                    "AmtorEOLCRCRLF", "AmtorEOLCRLF");
-    bindings_.words(fourEndOfLineWords(eol), v.endOfLine);
-    RadioGroup wru = radioGroup(page, "AmtorWRUBox", "WRU", {{"AmtorWRUON", "ON"}, {"AmtorWRUOFF", "OFF"}});
-    bindings_.pair(wru[0], wru[1], v.wruOn);
-    RadioGroup letterCase = radioGroup(page, "AmtorLetterCaseBox", "Letter Case",
-                                       {{"AmtorLetterCaseU", "Upper"}, {"AmtorLetterCaseL", "Lower"}});
-    bindings_.pair(letterCase[0], letterCase[1], v.letterCaseUpper);
-    QLineEdit* timeOut = numberEdit(page, "AmtorTimeOutLabel", kByteRange);
-    QLineEdit* td = numberEdit(page, "AmtorTDLabel", kByteRange);
-    QLineEdit* cd = numberEdit(page, "AmtorCDLabel", kByteRange);
-    bindings_.edit(timeOut, v.timeOut);
-    bindings_.edit(td, v.td);
-    bindings_.edit(cd, v.cd);
-    QGroupBox* timing = groupOf(page, "AmtorTimingBox", "Timing", {{"Time Out", timeOut}, {"TD", td}, {"CD", cd}});
-
-    place(page, tx.box, 0, 0);
-    place(page, entry.box, 1, 0);
-    place(page, polarity.box, 2, 0);
-    place(page, eol.box, 0, 1);
-    place(page, wru.box, 1, 1);
-    place(page, letterCase.box, 2, 1);
-    place(page, timing, 0, 2, 2, 1);
-    tonePage(page, "AmtorBox", "TOR Tones", "AmtorMARK", "MARK", "AmtorSPACE", "SPACE",
-             "AmtorCenterLabel", "AmtorShiftLabel", v.tones);
+    place(page, widgets_.buttons(page, &S::A_TXEnable, true).box, 0, 0);
+    place(page, widgets_.buttons(page, &S::A_TextEntry, true).box, 1, 0);
+    place(page, widgets_.buttons(page, &S::A_Polarity, true).box, 2, 0);
+    place(page, widgets_.buttons(page, &S::A_EndOfLine, true).box, 0, 1);
+    place(page, widgets_.buttons(page, &S::A_WRU).box, 1, 1);
+    place(page, widgets_.buttons(page, &S::A_LetterCase).box, 2, 1);
+    place(page, widgets_.edits(page, "AmtorTimingBox", "Timing", {&S::A_TimeOut, &S::A_TD, &S::A_CD}),
+          0, 2, 2, 1);
+    tonePage(page, "AmtorBox", "TOR Tones", kAmtorTones);
     return page;
 }
 
 QWidget* TForm2::buildPModePage() {
+    using S = Settings;
     QWidget* page = newPage(page::PMode);
-    PModeValues& v = values_.pmode;
-    RadioGroup tx = radioGroup(page, "PModeTransmitBox", "Transmit",
-                               {{"butPModeTXEN", "Enable"}, {"butPModeTXDIS", "Disable"}}, true);
-    bindings_.pair(tx[0], tx[1], v.txEnable);
-    RadioGroup entry = textEntryGroup(page, "PModeTextEntryBox", "PModeTextEntryWord",
-                                      "PmodeTextEntryChar", "PModeTextEntryLine");
-    bindings_.words(textEntryWords(entry), v.textEntry);
-    RadioGroup eol = radioGroup(page, "PModeEndOfLineBox", "End Of Line",
-                                {{"PModeEOLCR", "CR"}, {"PModeEOLCRLF", "CR LF"}}, true);
-    bindings_.pair(eol[1], eol[0], v.endOfLineCrLf);
-    RadioGroup huffman = radioGroup(page, "PModeHuffmanBox", "Huffman",
-                                    {{"PModeHuffmanON", "ON"}, {"PModeHuffmanOFF", "OFF"}});
-    bindings_.pair(huffman[0], huffman[1], v.huffmanOn);
-
-    constexpr const char* names[] = {"edPModeCS",       "edPModeMaxDown",    "edPModeMaxUp",
-                                     "edPModeMaxTry",   "edPModeMaxError",   "edPModeMaxARQSum",
-                                     "edPModeFECRepeats"};
-    constexpr const char* captions[] = {"CS Delay",  "Max Down",    "Max Up",     "Max Try",
-                                        "Max Error", "Max ARQ Sum", "FEC Repeats"};
-    auto* delays = new QGroupBox(QStringLiteral("Delays"), page);
-    delays->setObjectName(QStringLiteral("PModeDelaysBox"));
-    auto* form = new QFormLayout(delays);
-    for (std::size_t i = 0; i < v.delays.size(); ++i) {
-        QLineEdit* edit = numberEdit(delays, names[i], kByteRange);
-        form->addRow(QString::fromLatin1(captions[i]), edit);
-        bindings_.edit(edit, v.delays[i]);
-    }
-    place(page, tx.box, 0, 0);
-    place(page, entry.box, 1, 0);
-    place(page, eol.box, 0, 1);
-    place(page, huffman.box, 1, 1);
+    place(page, widgets_.buttons(page, &S::P_TXEnable, true).box, 0, 0);
+    place(page, widgets_.buttons(page, &S::P_TextEntry, true).box, 1, 0);
+    place(page, widgets_.buttons(page, &S::P_EndOfLine, true).box, 0, 1);
+    place(page, widgets_.buttons(page, &S::P_Huffman).box, 1, 1);
+    QGroupBox* delays =
+        widgets_.edits(page, "PModeDelaysBox", "Delays",
+                       {&S::P_CSDelay, &S::P_MaxDown, &S::P_MaxUp, &S::P_MaxTry, &S::P_MaxError,
+                        &S::P_MaxARQSum, &S::P_FECRepeats});
     place(page, delays, 0, 2, 3, 1);
-    tonePage(page, "PModeTonesBox", "P-Mode Tones", "edPModeFreq1", "Freq 1", "edPModeFreq2", "Freq 2",
-             "PModeCenterLabel", "PModeShiftLabel", v.tones);
+    tonePage(page, "PModeTonesBox", "P-Mode Tones", kPModeTones);
     lock({delays});
     return page;
 }
 
 QWidget* TForm2::buildBaudotPage() {
+    using S = Settings;
     QWidget* page = newPage(page::Baudot);
-    BaudotValues& v = values_.baudot;
-    const FskHead head = fskHead(page, bindings_, "Baudot", v);
-    RadioGroup eol = fourEndOfLines(page, "BaudotEndOfLineBox", "BaudotEOLCRLFLTRS", "BaudotEOLCR",
-                                    "BaudotEOLCRCRLF", "BaudotEOLCRLF");
-    bindings_.words(fourEndOfLineWords(eol), v.endOfLine);
-    RadioGroup sync = syncIdleGroup(page, bindings_, "Baudot", v);
-    RadioGroup usos = radioGroup(page, "BaudotUSOSBox", "USOS", {{"butBaudotUSOSON", "ON"}, {"butBaudotUSOSOFF", "OFF"}});
-    bindings_.pair(usos[0], usos[1], v.usosOn);
-    RadioGroup code = radioGroup(page, "BaudotCodeBox", "Code", {{"butBaudotCodeUS", "US"}, {"butBaudotCodeNo2", "No2"}});
-    bindings_.pair(code[0], code[1], v.codeUs);
-    const FskRate rate = fskRate(page, bindings_, "Baudot", v);
-
-    place(page, head.tx.box, 0, 0);
-    place(page, head.entry.box, 1, 0);
-    place(page, head.polarity.box, 2, 0);
-    place(page, eol.box, 0, 1);
+    place(page, widgets_.buttons(page, &S::B_TXEnable, true).box, 0, 0);
+    place(page, widgets_.buttons(page, &S::B_TextEntry, true).box, 1, 0);
+    place(page, widgets_.buttons(page, &S::B_Polarity, true).box, 2, 0);
+    place(page, widgets_.buttons(page, &S::B_EndOfLine, true).box, 0, 1);
+    RadioGroup sync = widgets_.buttons(page, &S::B_SyncIdle);
     place(page, sync.box, 1, 1);
-    place(page, usos.box, 2, 1);
-    place(page, code.box, 0, 2);
-    place(page, rate.rateBox, 1, 2);
-    place(page, rate.pttBox, 2, 2);
-    tonePage(page, "BaudotTonesBox", "Baudot Tones", "BaudotMARK", "MARK", "BaudotSPACE", "SPACE",
-             "BaudotCenterLabel", "BaudotShiftLabel", v.tones);
-    lock({rate.rate, sync.box});
+    place(page, widgets_.buttons(page, &S::B_USOS).box, 2, 1);
+    place(page, widgets_.buttons(page, &S::B_CodeType).box, 0, 2);
+    QComboBox* rate = widgets_.list(page, &S::B_Rate);
+    place(page, groupOf(page, "BaudotRateBox", "Rate", {{QString(), rate}}), 1, 2);
+    place(page, widgets_.edits(page, "BaudotPTTBox", "PTT Delay", {&S::B_PTTON, &S::B_PTTOFF}), 2, 2);
+    tonePage(page, "BaudotTonesBox", "Baudot Tones", kBaudotTones);
+    lock({rate, sync.box});
     return page;
 }
 
 QWidget* TForm2::buildAsciiPage() {
+    using S = Settings;
     QWidget* page = newPage(page::Ascii);
-    AsciiValues& v = values_.ascii;
-    const FskHead head = fskHead(page, bindings_, "Ascii", v);
-    RadioGroup eol = radioGroup(page, "AsciiEndOfLineBox", "End Of Line",
-                                {{"AsciiEOLCR", "CR"}, {"AsciiEOLCRLF", "CR LF"}}, true);
-    bindings_.words({{eol[0], "CR"}, {eol[1], "CR LF"}}, v.endOfLine);
-    RadioGroup sync = syncIdleGroup(page, bindings_, "Ascii", v);
-    const FskRate rate = fskRate(page, bindings_, "Ascii", v);
-
-    place(page, head.tx.box, 0, 0);
-    place(page, head.entry.box, 1, 0);
-    place(page, head.polarity.box, 2, 0);
-    place(page, eol.box, 0, 1);
+    place(page, widgets_.buttons(page, &S::S_TXEnable, true).box, 0, 0);
+    place(page, widgets_.buttons(page, &S::S_TextEntry, true).box, 1, 0);
+    place(page, widgets_.buttons(page, &S::S_Polarity, true).box, 2, 0);
+    place(page, widgets_.buttons(page, &S::S_EndOfLine, true).box, 0, 1);
+    RadioGroup sync = widgets_.buttons(page, &S::S_SyncIdle);
     place(page, sync.box, 1, 1);
-    place(page, rate.rateBox, 0, 2);
-    place(page, rate.pttBox, 1, 2);
-    tonePage(page, "AsciiTonesBox", "ASCII Tones", "AsciiMARK", "MARK", "AsciiSPACE", "SPACE",
-             "AsciiCenterLabel", "AsciiShiftLabel", v.tones);
-    lock({rate.rate, sync.box});
+    QComboBox* rate = widgets_.list(page, &S::S_Rate);
+    place(page, groupOf(page, "AsciiRateBox", "Rate", {{QString(), rate}}), 0, 2);
+    place(page, widgets_.edits(page, "AsciiPTTBox", "PTT Delay", {&S::S_PTTON, &S::S_PTTOFF}), 1, 2);
+    tonePage(page, "AsciiTonesBox", "ASCII Tones", kAsciiTones);
+    lock({rate, sync.box});
     return page;
 }
 
@@ -273,9 +123,10 @@ QWidget* TForm2::buildPsk31Page() {
     RadioGroup tx = radioGroup(page, "PSK31TransmitBox", "Transmit",
                                {{"butPSK31TXEn", "Enable"}, {"butPSK31TXDis", "Disable"}}, true);
     bindings_.pair(tx[0], tx[1], v.txEnable);
-    RadioGroup entry = textEntryGroup(page, "PSK31TextEntryBox", "PSK31TextEntryWord",
-                                      "PSK31TextEntryChar", "PSK31TextEntryLine");
-    bindings_.words(textEntryWords(entry), v.textEntry);
+    RadioGroup entry = radioGroup(page, "PSK31TextEntryBox", "Text Entry",
+                                  {{"PSK31TextEntryWord", "Word"}, {"PSK31TextEntryChar", "Character"},
+                                   {"PSK31TextEntryLine", "Line"}}, true);
+    bindings_.words({{entry[0], "WORD"}, {entry[1], "CHAR"}, {entry[2], "LINE"}}, v.textEntry);
     QLineEdit* pttOn = numberEdit(page, "edPSK31PTTON", kByteRange);
     QLineEdit* pttOff = numberEdit(page, "edPSK31PTTOFF", kByteRange);
     bindings_.edit(pttOn, v.pttOn);

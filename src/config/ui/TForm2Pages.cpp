@@ -37,20 +37,14 @@ QStringList hexBytes() {
 } // namespace
 
 QWidget* TForm2::buildGeneralPage() {
+    using S = Settings;
     QWidget* page = newPage(page::General);
     GeneralValues& v = values_.general;
 
-    RadioGroup scan = radioGroup(page, "ScanControlBox", "Scan Control",
-                                 {{"sysScanControlCONT", "CONT"}, {"sysScanControlPulse", "PULSE"}});
-    bindings_.pair(scan[0], scan[1], v.scanControlCont);
-    RadioGroup cwid = radioGroup(page, "CWIDBox", "CW ID", {{"sysCWIDON", "ON"}, {"sysCWIDOFF", "OFF"}});
-    bindings_.pair(cwid[0], cwid[1], v.cwidOn);
-    RadioGroup echo = radioGroup(page, "EchoAsSentBox", "Echo As Sent",
-                                 {{"sysEASON", "ON"}, {"sysEASOFF", "OFF"}});
-    bindings_.pair(echo[0], echo[1], v.echoAsSentOn);
-    RadioGroup printer = radioGroup(page, "PrinterBox", "Printer",
-                                    {{"sysPrinterON", "ON"}, {"sysPrinterOFF", "OFF"}});
-    bindings_.pair(printer[0], printer[1], v.printerOn);
+    RadioGroup scan = widgets_.buttons(page, &S::ScanControl);
+    RadioGroup cwid = widgets_.buttons(page, &S::CWID);
+    RadioGroup echo = widgets_.buttons(page, &S::EchoEnable);
+    RadioGroup printer = widgets_.buttons(page, &S::Printer);
 
     // The list shows "COMn"; the label beside it names the device behind the
     // chosen entry, so that the USB adapter can be told from the others.
@@ -100,21 +94,11 @@ QWidget* TForm2::buildGeneralPage() {
         },
         [] {});
 
-    RadioGroup statusBar = radioGroup(page, "StatusBarBox", "StatusBar",
-                                      {{"butStatusBarON", "ON"}, {"butStatusBarOFF", "OFF"}});
-    bindings_.pair(statusBar[0], statusBar[1], v.statusBarOn);
-
-    auto* level = new QSpinBox(page);
-    level->setObjectName(QStringLiteral("cfgPSLevelSpin"));
-    level->setRange(0, 99);
-    bindings_.spin(level, v.printSquelchLevel);
-    QGroupBox* levelBox = groupOf(page, "PSLevelBox", "Print Squelch Setting", {{QString(), level}});
-    RadioGroup squelch = radioGroup(page, "PrintSquelchBox", "Print Squelch",
-                                    {{"cfgbutPSON", "ON"}, {"cfgbutPSOFF", "OFF"}});
-    bindings_.pair(squelch[0], squelch[1], v.printSquelchOn);
-    RadioGroup fskPol = radioGroup(page, "FSKPolarityBox", "FSK Polarity",
-                                   {{"cfgbutFSKPOLNORM", "NORMAL"}, {"cfgbutFSKPOLREV", "REVERSE"}});
-    bindings_.pair(fskPol[0], fskPol[1], v.fskPolarityNormal);
+    RadioGroup statusBar = widgets_.buttons(page, &S::StatusBar);
+    QGroupBox* levelBox = groupOf(page, "PSLevelBox", "Print Squelch Setting",
+                                  {{QString(), widgets_.spin(page, &S::PrintSquelchSetting)}});
+    RadioGroup squelch = widgets_.buttons(page, &S::PrintSquelchEnable);
+    RadioGroup fskPol = widgets_.buttons(page, &S::FSKPol);
     // FSK ATC is offered, but neither kept nor sent.
     RadioGroup atc = radioGroup(page, "FSKATCBox", "FSK ATC", {{"butFSKATCON", "ON"}, {"butFSKATCOFF", "OFF"}});
     atc[1]->setChecked(true);
@@ -168,72 +152,39 @@ QWidget* TForm2::buildGeneralPage() {
 }
 
 QWidget* TForm2::buildQuoralPage() {
+    using S = Settings;
     QWidget* page = newPage(page::Quoral);
     QuoralValues& v = values_.quoral;
 
-    RadioGroup entry = radioGroup(page, "QuoralTextEntryBox", "Text Entry",
-                                  {{"sysTextEntryWord", "Word"}, {"sysTextEntryChar", "Character"},
-                                   {"sysTextEntryLine", "Line"}}, true);
-    bindings_.words({{entry[0], "WORD"}, {entry[1], "CHAR"}, {entry[2], "LINE"}}, v.textEntry);
-    RadioGroup eol = radioGroup(page, "QuoralEndOfLineBox", "End Of Line",
-                                {{"sysEOLCR", "CR"}, {"sysEOLCRLF", "CR LF"}}, true);
-    bindings_.pair(eol[0], eol[1], v.endOfLineCr);
-    RadioGroup tx = radioGroup(page, "QuoralTransmitBox", "Transmit Enable",
-                               {{"sysTXENEnable", "Enable"}, {"sysTXENDisable", "Disable"}}, true);
-    bindings_.pair(tx[0], tx[1], v.txEnable);
-    RadioGroup channel = radioGroup(page, "AFChannelBox", "AF Channel",
-                                    {{"quoralAFChannel1", "1"}, {"quoralAFChannel2", "2"},
-                                     {"quoralAFChannel3", "3"}, {"quoralAFChannel4", "4"}});
-    bindings_.numbers({{channel[0], 1}, {channel[1], 2}, {channel[2], 3}, {channel[3], 4}}, v.afChannel);
+    RadioGroup entry = widgets_.buttons(page, &S::TextEntry, true);
+    RadioGroup eol = widgets_.buttons(page, &S::EndOfLine, true);
+    RadioGroup tx = widgets_.buttons(page, &S::TXEnable, true);
+    RadioGroup channel = widgets_.buttons(page, &S::AFChannel);
 
     auto* fec = new QGroupBox(QStringLiteral("FEC"), page);
     fec->setObjectName(QStringLiteral("FECBox"));
-    RadioGroup modulation = radioGroup(fec, "ModulationBox", "Modulation",
-                                       {{"butFECModBPSM", "BPSM"}, {"butFECModQPSM", "QPSM"},
-                                        {"butFECMod8PSM", "8PSM"}, {"butFECMod8P2A", "8P2A"},
-                                        {"butFECMod16P4A", "16P4A"}, {"butFECMod2DPSM", "2DPSM"}}, true);
-    std::vector<std::pair<QRadioButton*, std::string>> modulations;
+    RadioGroup modulation = widgets_.buttons(fec, &S::FECMod, true);
     for (QRadioButton* button : modulation.buttons) {
-        modulations.emplace_back(button, ss(button->text()));
         connect(button, &QRadioButton::toggled, this, [this](bool checked) {
             if (!checked) return;
             bindings_.take();
-            updateFecLabels(values_.quoral);
+            updateFecLabels(values_.settings);
             bindings_.show();
         });
     }
-    bindings_.words(modulations, v.fecModulation);
-    QLabel* efficiency = label(fec, "FECCodeEfficLabel", QString());
-    QLabel* blockSize = label(fec, "FECBlockSizeLabel", QString());
-    bindings_.label(efficiency, v.codeEfficiencyLabel);
-    bindings_.label(blockSize, v.blockSizeLabel);
+    QLabel* efficiency = widgets_.label(fec, &S::FECCodeEff);
+    QLabel* blockSize = widgets_.label(fec, &S::FECBlockSize);
     auto* fecLayout = new QGridLayout(fec);
     fecLayout->addWidget(modulation.box, 0, 0, 3, 1);
-    fecLayout->addWidget(label(fec, nullptr, "Code Efficiency:"), 0, 1);
+    fecLayout->addWidget(label(fec, nullptr, SettingWidgets::caption(&S::FECCodeEff)), 0, 1);
     fecLayout->addWidget(efficiency, 0, 2);
-    fecLayout->addWidget(label(fec, nullptr, "Block Size:"), 1, 1);
+    fecLayout->addWidget(label(fec, nullptr, SettingWidgets::caption(&S::FECBlockSize)), 1, 1);
     fecLayout->addWidget(blockSize, 1, 2);
 
-    RadioGroup bias = radioGroup(page, "AutoBiasBox", "Auto Bias",
-                                 {{"butAutoBiasNormal", "NORMAL"}, {"butAutoBiasRobust", "ROBUST"},
-                                  {"butAutoBiasFast", "FAST"}, {"butAutoBiasFastest", "FASTEST"}}, true);
-    bindings_.words({{bias[0], "NORMAL"}, {bias[1], "ROBUST"}, {bias[2], "FAST"}, {bias[3], "FASTEST"}},
-                    v.autoBias);
-    RadioGroup connectBias = radioGroup(page, "ConnectBox", "Connect",
-                                        {{"butConnectNormal", "NORMAL"}, {"butConnectRobust", "ROBUST"}}, true);
-    bindings_.pair(connectBias[0], connectBias[1], v.connectNormal);
-
-    QLineEdit* normal = numberEdit(page, "edNormalRetries", kByteRange);
-    QLineEdit* robust = numberEdit(page, "edRobustRetries", kByteRange);
-    QLineEdit* fail = numberEdit(page, "edFailRetries", kByteRange);
-    QLineEdit* chat = numberEdit(page, "edChatCount", kByteRange);
-    bindings_.edit(normal, v.normalRetries);
-    bindings_.edit(robust, v.robustRetries);
-    bindings_.edit(fail, v.failRetries);
-    bindings_.edit(chat, v.chatCount);
-    QGroupBox* retries = groupOf(page, "RetriesBox", "Retries",
-                                 {{"Normal Retries", normal}, {"Robust Retries", robust},
-                                  {"Fail Retries", fail}, {"Chat Count", chat}});
+    RadioGroup bias = widgets_.buttons(page, &S::AutoBias, true);
+    RadioGroup connectBias = widgets_.buttons(page, &S::ConnectBias, true);
+    QGroupBox* retries = widgets_.edits(page, "RetriesBox", "Retries",
+                                        {&S::NormalRetry, &S::RobustRetry, &S::FailRetry, &S::ChatCount});
 
     QComboBox* crc1 = pickList(page, "CRCComboBox1", hexBytes());
     QComboBox* crc2 = pickList(page, "CRCComboBox2", hexBytes());
@@ -252,7 +203,9 @@ QWidget* TForm2::buildQuoralPage() {
     place(page, retries, 2, 2, 2, 1);
     place(page, crc, 3, 0);
 
-    lock({channel.box, fec, bias.box, connectBias.box, normal, robust, fail, chat});
+    lock({channel.box, fec, bias.box, connectBias.box});
+    for (QLineEdit* edit : retries->findChildren<QLineEdit*>())
+        lock({edit});
     return page;
 }
 

@@ -3,6 +3,7 @@
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "modes/ModeSurface.h"
+#include "platform/ControlObjects.h"
 #include "protocol/link/LinkState.h"
 
 #include <QAction>
@@ -12,50 +13,56 @@ namespace orvane {
 namespace {
 
 // The tool bar the current mode shows; a broadcast shows its own mode's.
-const char* currentToolBar(OperatingMode mode) {
+Control currentToolBar(OperatingMode mode) {
     switch (baseMode(mode)) {
-    case OperatingMode::Quoral: return "QORToolBar";
-    case OperatingMode::Amtor: return "AmtorToolBar";
-    case OperatingMode::PMode: return "PModeToolBar";
-    case OperatingMode::Baudot: return "BaudotToolBar";
-    default: return "AsciiToolBar";
+    case OperatingMode::Quoral:
+        return Control::QuoralToolbar;
+    case OperatingMode::Amtor:
+        return Control::AmtorToolbar;
+    case OperatingMode::PMode:
+        return Control::PModeToolbar;
+    case OperatingMode::Baudot:
+        return Control::BaudotToolbar;
+    default:
+        return Control::AsciiToolbar;
     }
 }
 
 } // namespace
 
 ViewMenu::ViewMenu(Environment environment) : env_(environment) {
-    for (const char* name : {"mnuViewToolBar", "mnuViewStatusBar", "mnuViewAmpTune",
-                             "mnuViewFreqTune", "mnuViewQuoralStat", "mnuViewEchoData"})
-        if (QAction* item = action(name)) item->setCheckable(true);
-    action("mnuViewAmpTune")->setToolTip(QStringLiteral("Toggle Tuners ON/OFF"));
+    for (Control control :
+         {Control::ToolBarItem, Control::StatusBarItem, Control::AmplitudeTuneItem,
+          Control::FrequencyTuneItem, Control::QuoralStatisticsItem, Control::EchoItem})
+        if (QAction* item = action(control)) item->setCheckable(true);
+    action(Control::AmplitudeTuneItem)->setToolTip(QStringLiteral("Toggle Tuners ON/OFF"));
 }
 
-QAction* ViewMenu::action(const char* name) const {
-    return env_.mainWindow.findChild<QAction*>(QString::fromLatin1(name));
+QAction* ViewMenu::action(Control control) const {
+    return findControl<QAction>(env_.mainWindow, control);
 }
 
 void ViewMenu::showChecks() {
-    action("mnuViewToolBar")->setChecked(env_.settings.ToolBar);
-    action("mnuViewStatusBar")->setChecked(env_.settings.StatusBar);
-    action("mnuViewEchoData")->setChecked(env_.settings.EchoEnable == "ON");
+    action(Control::ToolBarItem)->setChecked(env_.settings.ToolBar);
+    action(Control::StatusBarItem)->setChecked(env_.settings.StatusBar);
+    action(Control::EchoItem)->setChecked(env_.settings.EchoEnable == "ON");
 }
 
 void ViewMenu::mnuViewToolBarClick() {
-    const bool shown = action("mnuViewToolBar")->isChecked();
+    const bool shown = action(Control::ToolBarItem)->isChecked();
     env_.settings.ToolBar = shown;
     env_.surface.setVisible(currentToolBar(env_.link.operatingMode), shown);
     env_.configChanged.set();
 }
 
 void ViewMenu::mnuViewStatusBarClick() {
-    const bool shown = action("mnuViewStatusBar")->isChecked();
+    const bool shown = action(Control::StatusBarItem)->isChecked();
     env_.settings.StatusBar = shown;
-    env_.surface.setVisible("StatusBar1", shown);
+    env_.surface.setVisible(Control::StatusBar, shown);
     env_.configChanged.set();
 }
 
-void ViewMenu::toggleWindow(QWidget& window, const char* item) {
+void ViewMenu::toggleWindow(QWidget& window, Control item) {
     if (window.isVisible()) {
         window.hide();
     } else {
@@ -67,21 +74,21 @@ void ViewMenu::toggleWindow(QWidget& window, const char* item) {
 }
 
 void ViewMenu::mnuViewAmpTuneClick() {
-    toggleWindow(env_.amplitudeTune, "mnuViewAmpTune");
+    toggleWindow(env_.amplitudeTune, Control::AmplitudeTuneItem);
 }
 
 void ViewMenu::mnuViewFreqTuneClick() {
-    toggleWindow(env_.frequencyTune, "mnuViewFreqTune");
+    toggleWindow(env_.frequencyTune, Control::FrequencyTuneItem);
 }
 
 void ViewMenu::mnuViewQuoralStatClick() {
-    toggleWindow(env_.quoralStatistics, "mnuViewQuoralStat");
+    toggleWindow(env_.quoralStatistics, Control::QuoralStatisticsItem);
 }
 
 void ViewMenu::mnuViewEchoDataClick() {
     std::string& echo = env_.settings.EchoEnable;
     echo = echo == "ON" ? "OFF" : "ON";
-    action("mnuViewEchoData")->setChecked(echo == "ON");
+    action(Control::EchoItem)->setChecked(echo == "ON");
 }
 
 } // namespace orvane

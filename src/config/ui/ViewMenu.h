@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/Control.h"
+
 class QAction;
 class QWidget;
 
@@ -38,8 +40,8 @@ public:
     void mnuViewEchoDataClick();
 
 private:
-    QAction* action(const char* name) const;
-    void toggleWindow(QWidget& window, const char* item);
+    QAction* action(Control control) const;
+    void toggleWindow(QWidget& window, Control item);
 
     Environment env_;
 };

@@ -6,6 +6,7 @@
 #include "monitor/ui/TAmplitudeTuneFrm.h"
 #include "monitor/ui/TFrequencyTuneFrm.h"
 #include "monitor/ui/TQuoralStatisticsFrm.h"
+#include "platform/ControlObjects.h"
 #include "protocol/status/StatusRecords.h"
 
 #include <QAction>
@@ -29,11 +30,11 @@ MonitorWindows::MonitorWindows(Windows windows, StatusRecords& records, const Li
 }
 
 void MonitorWindows::connectFilesMenu() {
-    auto on = [this](const char* name, auto handler) {
-        if (auto* action = windows_.mainWindow.findChild<QAction*>(QString::fromLatin1(name)))
+    auto on = [this](Control item, auto handler) {
+        if (auto* action = findControl<QAction>(windows_.mainWindow, item))
             QObject::connect(action, &QAction::triggered, headerPanel_, handler);
     };
-    on("mnuFilesSaveStatistics", [this] { recorder_.mnuFilesSaveStatisticsClick(); });
+    on(Control::SaveStatisticsItem, [this] { recorder_.mnuFilesSaveStatisticsClick(); });
 }
 
 void MonitorWindows::ShowTuneLevels() {

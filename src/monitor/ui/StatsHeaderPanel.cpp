@@ -1,5 +1,7 @@
 #include "monitor/ui/StatsHeaderPanel.h"
 
+#include "platform/ControlObjects.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,16 +13,16 @@
 namespace orvane {
 namespace {
 
-QLineEdit* headerEdit(QWidget* parent, const char* name) {
+QLineEdit* headerEdit(QWidget* parent, Control control) {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+    nameControl(*edit, control);
     edit->setMinimumWidth(220);
     return edit;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+QPushButton* button(QWidget* parent, Control control, const char* caption) {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
+    nameControl(*b, control);
     return b;
 }
 
@@ -30,7 +32,7 @@ std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 StatsHeaderPanel::StatsHeaderPanel(QWidget* mainWindow, Accept onOk, std::function<void()> onCancel)
     : QFrame(mainWindow), onOk_(std::move(onOk)), onCancel_(std::move(onCancel)) {
-    setObjectName(QStringLiteral("StatsBox"));
+    nameControl(*this, Control::StatisticsHeaderPanel);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
 
@@ -42,17 +44,17 @@ StatsHeaderPanel::StatsHeaderPanel(QWidget* mainWindow, Accept onOk, std::functi
     layout->addWidget(title, 0, Qt::AlignHCenter);
 
     auto* form = new QFormLayout;
-    frequency_ = headerEdit(this, "edStatsFreq");
-    name_ = headerEdit(this, "edStatsName");
-    other_ = headerEdit(this, "edStatsOther");
+    frequency_ = headerEdit(this, Control::StatisticsFrequency);
+    name_ = headerEdit(this, Control::StatisticsName);
+    other_ = headerEdit(this, Control::StatisticsOther);
     form->addRow(QStringLiteral("Frequency"), frequency_);
     form->addRow(QStringLiteral("Name"), name_);
     form->addRow(QStringLiteral("Other"), other_);
     layout->addLayout(form);
 
     auto* buttons = new QHBoxLayout;
-    QPushButton* okButton = button(this, "StatsOK", "&OK");
-    QPushButton* cancelButton = button(this, "Button6", "C&ancel");
+    QPushButton* okButton = button(this, Control::StatisticsOk, "&OK");
+    QPushButton* cancelButton = button(this, Control::StatisticsCancel, "C&ancel");
     okButton->setDefault(true);
     buttons->addStretch();
     buttons->addWidget(okButton);

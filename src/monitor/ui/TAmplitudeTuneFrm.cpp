@@ -2,6 +2,7 @@
 
 #include "monitor/TuningFigures.h"
 #include "monitor/ui/MonitorWindowFlags.h"
+#include "platform/ControlObjects.h"
 
 #include <QProgressBar>
 
@@ -15,9 +16,9 @@ constexpr int kBarPitch = 17;
 constexpr int kBarTop = 2;
 constexpr int kMarkerWidth = 5;
 
-QWidget* squelchMarker(QWidget* window, const char* name, int top) {
+QWidget* squelchMarker(QWidget* window, Control control, int top) {
     auto* marker = new QWidget(window);
-    marker->setObjectName(QString::fromLatin1(name));
+    nameControl(*marker, control);
     marker->setGeometry(0, top, kMarkerWidth, kBarHeight);
     marker->setAutoFillBackground(true);
     QPalette palette = marker->palette();
@@ -42,8 +43,8 @@ TAmplitudeTuneFrm::TAmplitudeTuneFrm(QWidget* owner) : QWidget(owner, kMonitorWi
         bar->setGeometry(kBarLeft, kBarTop + i * kBarPitch, kBarWidth, kBarHeight);
         bars_[static_cast<std::size_t>(i)] = bar;
     }
-    squelchMarker(this, "PrintSquelch", kBarTop)->raise();
-    squelchMarker(this, "PrintSquelch2", kBarTop + 3 * kBarPitch)->raise();
+    squelchMarker(this, Control::PrintSquelchMarker, kBarTop)->raise();
+    squelchMarker(this, Control::PrintSquelchMarker2, kBarTop + 3 * kBarPitch)->raise();
 }
 
 void TAmplitudeTuneFrm::showBars(const std::array<int, 4>& positions) {

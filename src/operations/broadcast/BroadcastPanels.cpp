@@ -2,6 +2,7 @@
 
 #include "operations/broadcast/Broadcasts.h"
 #include "operations/broadcast/TQuoralFECFrm.h"
+#include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 
 #include <QFrame>
@@ -31,9 +32,9 @@ public:
     }
 };
 
-QFrame* panel(QMainWindow& window, const char* name, QSize size) {
+QFrame* panel(QMainWindow& window, Control control, QSize size) {
     auto* frame = new QFrame(&window);
-    frame->setObjectName(QString::fromLatin1(name));
+    nameControl(*frame, control);
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setLineWidth(2);
     frame->setAutoFillBackground(true);
@@ -42,19 +43,20 @@ QFrame* panel(QMainWindow& window, const char* name, QSize size) {
     return frame;
 }
 
-QRadioButton* radio(QWidget* parent, const char* name, const char* caption, bool checked = false) {
+QRadioButton* radio(QWidget* parent, Control control, const char* caption, bool checked = false) {
     auto* button = new QRadioButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
+    nameControl(*button, control);
     button->setChecked(checked);
     return button;
 }
 
-QHBoxLayout* buttonRow(QWidget* parent, std::initializer_list<std::pair<const char*, const char*>> buttons) {
+QHBoxLayout* buttonRow(QWidget* parent,
+                       std::initializer_list<std::pair<Control, const char*>> buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    for (auto [name, caption] : buttons) {
+    for (auto [control, caption] : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-        button->setObjectName(QString::fromLatin1(name));
+        nameControl(*button, control);
         row->addWidget(button);
     }
     row->addStretch();
@@ -74,46 +76,52 @@ QLabel* heading(QWidget* parent, const char* text) {
 
 BroadcastPanels::BroadcastPanels(QMainWindow& window, Prompter& prompter)
     : window_(window), prompter_(prompter) {
-    QFrame* fecMode = panel(window, "FECModePanel", {220, 150});
+    QFrame* fecMode = panel(window, Control::FecModePanel, {220, 150});
     auto* fecLayout = new QVBoxLayout(fecMode);
-    modeB_ = radio(fecMode, "butModeA", "Send FEC (Mode B)", true);
-    modeS_ = radio(fecMode, "butModeS", "Send SFEC (Mode S)");
-    converse_ = radio(fecMode, "butCFEC", "Send CFEC (Converse)");
+    modeB_ = radio(fecMode, Control::FecModeB, "Send FEC (Mode B)", true);
+    modeS_ = radio(fecMode, Control::FecModeS, "Send SFEC (Mode S)");
+    converse_ = radio(fecMode, Control::FecConverse, "Send CFEC (Converse)");
     for (QRadioButton* button : {modeB_, modeS_, converse_})
         fecLayout->addWidget(button);
-    fecLayout->addLayout(buttonRow(fecMode, {{"butFECOK", "OK"}, {"butFECCancel", "Cancel"}}));
+    fecLayout->addLayout(
+        buttonRow(fecMode, {{Control::FecModeOk, "OK"}, {Control::FecModeCancel, "Cancel"}}));
 
-    QFrame* group = panel(window, "GroupCallPanel", {180, 110});
+    QFrame* group = panel(window, Control::GroupCallPanel, {180, 110});
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(heading(group, "Sending"));
     groupCall_ = new QLineEdit(group);
-    groupCall_->setObjectName(QStringLiteral("edGroupCall"));
+    nameControl(*groupCall_, Control::GroupCallEdit);
     groupCall_->setMaxLength(kGroupCallLength);
     groupCall_->setValidator(new UpperCase(groupCall_));
     groupLayout->addWidget(groupCall_);
-    groupLayout->addLayout(buttonRow(group, {{"Button2", "OK"}, {"Button17", "Cancel"}}));
+    groupLayout->addLayout(
+        buttonRow(group, {{Control::GroupCallOk, "OK"}, {Control::GroupCallCancel, "Cancel"}}));
 
-    QFrame* rate = panel(window, "FECRatePanel", {180, 110});
+    QFrame* rate = panel(window, Control::FecRatePanel, {180, 110});
     auto* rateLayout = new QVBoxLayout(rate);
     rateLayout->addWidget(heading(rate, "Data Rate"));
     auto* rates = new QHBoxLayout;
     rates->addStretch();
-    rates->addWidget(radio(rate, "butFECRate100", "100", true));
-    rate200_ = radio(rate, "butFECRate200", "200");
+    rates->addWidget(radio(rate, Control::FecRate100, "100", true));
+    rate200_ = radio(rate, Control::FecRate200, "200");
     rates->addWidget(rate200_);
     rates->addStretch();
     rateLayout->addLayout(rates);
-    rateLayout->addLayout(buttonRow(rate, {{"Button7", "O&K"}, {"Button8", "&Cancel"}}));
+    rateLayout->addLayout(
+        buttonRow(rate, {{Control::FecRateOk, "O&K"}, {Control::FecRateCancel, "&Cancel"}}));
 }
 
 void BroadcastPanels::connectTo(Broadcasts& broadcasts) {
-    const std::pair<const char*, void (Broadcasts::*)()> clicks[] = {
-        {"butFECOK", &Broadcasts::butFECOKClick}, {"butFECCancel", &Broadcasts::butFECCancelClick},
-        {"Button2", &Broadcasts::Button2Click},   {"Button17", &Broadcasts::Button17Click},
-        {"Button7", &Broadcasts::Button7Click},   {"Button8", &Broadcasts::Button8Click},
+    const std::pair<Control, void (Broadcasts::*)()> clicks[] = {
+        {Control::FecModeOk, &Broadcasts::butFECOKClick},
+        {Control::FecModeCancel, &Broadcasts::butFECCancelClick},
+        {Control::GroupCallOk, &Broadcasts::Button2Click},
+        {Control::GroupCallCancel, &Broadcasts::Button17Click},
+        {Control::FecRateOk, &Broadcasts::Button7Click},
+        {Control::FecRateCancel, &Broadcasts::Button8Click},
     };
-    for (auto [name, handler] : clicks) {
-        auto* button = window_.findChild<QPushButton*>(QString::fromLatin1(name));
+    for (auto [control, handler] : clicks) {
+        auto* button = findControl<QPushButton>(window_, control);
         QObject::connect(button, &QPushButton::clicked, button,
                          [&broadcasts, handler] { (broadcasts.*handler)(); });
     }
@@ -149,8 +157,8 @@ bool BroadcastPanels::unprotoAt200() const {
     return rate200_->isChecked();
 }
 
-void BroadcastPanels::focusPanel(const std::string& objectName) {
-    if (auto* panel = window_.findChild<QWidget*>(QString::fromStdString(objectName))) {
+void BroadcastPanels::focusPanel(Control control) {
+    if (auto* panel = findControl<QWidget>(window_, control)) {
         panel->setFocus();
         if (QWidget* first = panel->nextInFocusChain(); first && panel->isAncestorOf(first))
             first->setFocus();

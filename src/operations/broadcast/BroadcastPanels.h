@@ -28,7 +28,7 @@ public:
     std::string groupCall() const override;
     void setGroupCall(const std::string& groupCall) override;
     bool unprotoAt200() const override;
-    void focusPanel(const std::string& objectName) override;
+    void focusPanel(Control panel) override;
 
 private:
     QMainWindow& window_;

@@ -7,6 +7,7 @@
 #include "protocol/CommandBuilders.h"
 #include "protocol/QuoralEncodings.h"
 #include "protocol/TextCommands.h"
+#include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
 
 #include <string>
@@ -14,11 +15,11 @@
 namespace orvane {
 namespace {
 
-constexpr const char* kFecModePanel = "FECModePanel";
-constexpr const char* kGroupCallPanel = "GroupCallPanel";
-constexpr const char* kRatePanel = "FECRatePanel";
-constexpr const char* kTextFileSend = "mnuFilesSendtextfile";
-constexpr const char* kTestTones = "mnuSpecialTest";
+constexpr Control kFecModePanel = Control::FecModePanel;
+constexpr Control kGroupCallPanel = Control::GroupCallPanel;
+constexpr Control kRatePanel = Control::FecRatePanel;
+constexpr Control kTextFileSend = Control::SendTextFileItem;
+constexpr Control kTestTones = Control::TestTonesItem;
 
 constexpr int kDisconnectNoticeMs = 1000;
 constexpr int kQuoralBroadcastDisconnectNoticeMs = 3500;
@@ -40,7 +41,7 @@ void Broadcasts::butFECClick() {
         return;
     case OperatingMode::PMode:
         surface_.showCentredPanel(kRatePanel);
-        surface_.setEnabled("butPModeCallCQ", true);
+        surface_.setEnabled(Control::PModeCallCq, true);
         surface_.setEnabled(kTextFileSend, true);
         return;
     default:
@@ -55,21 +56,11 @@ void Broadcasts::startQuoralBroadcast() {
     sender_.send(broadcastWaveform(settings_.FECMod));
     link_.operatingMode = OperatingMode::QuoralBroadcast;
     sender_.send(textCommand(CommandCode::QUORAL_BROADCAST, ""));
-    for (const char* prefix : {"butQOR", "butAmtor", "butPMode"})
-        showBroadcastButtons(prefix);
+    showLinkButtons(surface_, kArqToolbars, LinkSituation::Broadcasting);
     surface_.setPanel(panel::Link, "Broadcast-TX");
     surface_.setEnabled(kTextFileSend, true);
-    surface_.setEnabled("mnuFilesSendBinaryFile", false);
+    surface_.setEnabled(Control::SendBinaryFileItem, false);
     surface_.setEnabled(kTestTones, false);
-}
-
-void Broadcasts::showBroadcastButtons(const char* toolbarPrefix) {
-    const std::string prefix(toolbarPrefix);
-    surface_.setEnabled(prefix + "Connect", false);
-    surface_.setEnabled(prefix + "Disconnect", true);
-    surface_.setEnabled(prefix + "Panic", true);
-    surface_.setEnabled(prefix + "Foxes", true);
-    surface_.setEnabled(prefix + "FEC", false);
 }
 
 void Broadcasts::butFECOKClick() {
@@ -118,12 +109,8 @@ void Broadcasts::Button17Click() {
 // The AMTOR toolbar of a broadcast; the selective one leaves no test tones.
 void Broadcasts::startAmtorBroadcast(bool testTonesAfter) {
     surface_.hidePanel(kFecModePanel);
-    surface_.setEnabled("butAmtorConnect", false);
-    surface_.setEnabled("butAmtorDisconnect", true);
-    surface_.setEnabled("butAmtorPanic", true);
-    surface_.setEnabled("butAmtorFoxes", true);
-    surface_.setEnabled("butAmtorFEC", false);
-    surface_.setEnabled("butAmtorCallCQ", true);
+    showLinkButtons(surface_, Toolbar::Amtor, LinkSituation::Broadcasting);
+    surface_.setEnabled(Control::AmtorCallCq, true);
     surface_.setEnabled(kTextFileSend, true);
     surface_.setEnabled(kTestTones, testTonesAfter);
     surface_.focusTransmitPane();
@@ -134,12 +121,8 @@ void Broadcasts::Button7Click() {
     sender_.send(command(CommandCode::PMODE_UNPROTO_RATE, {view_.unprotoAt200() ? 1 : 0}));
     link_.operatingMode = OperatingMode::PModeUnproto;
     sender_.send(textCommand(CommandCode::PMODE_UNPROTO, ""));
-    surface_.setEnabled("butPModeConnect", false);
-    surface_.setEnabled("butPModeDisconnect", true);
-    surface_.setEnabled("butPModePanic", true);
-    surface_.setEnabled("butPModeFoxes", true);
+    showLinkButtons(surface_, Toolbar::PMode, LinkSituation::Broadcasting);
     surface_.setPanel(panel::Link, "UNPROTO");
-    surface_.setEnabled("butPModeFEC", false);
     surface_.setEnabled(kTestTones, false);
     surface_.focusTransmitPane();
 }
@@ -159,9 +142,7 @@ int Broadcasts::disconnectNoticeMs() const {
 
 void Broadcasts::panicEndsAmtorBroadcast() {
     if (link_.operatingMode != OperatingMode::AmtorBroadcast) return;
-    surface_.setEnabled("butAmtorDisconnect", false);
-    surface_.setEnabled("butAmtorConnect", true);
-    surface_.setEnabled("butAmtorPanic", false);
+    showLinkButtons(surface_, Toolbar::Amtor, LinkSituation::BroadcastDropped);
     link_.operatingMode = OperatingMode::Amtor;
     surface_.setPanel(panel::Event, "");
     surface_.setPanel(panel::Link, link_.standbyText());

@@ -18,15 +18,15 @@ public:
                BroadcastView& view)
         : link_(link), settings_(settings), sender_(sender), surface_(surface), view_(view) {}
 
-    // butQORFEC, butAmtorFEC, butPModeFEC, butBaudotFEC.
+    // The FEC button of the Quoral, AMTOR, P-Mode and Baudot toolbars.
     void butFECClick();
-    // FECModePanel.
+    // The FEC mode panel: OK and Cancel.
     void butFECOKClick();
     void butFECCancelClick();
-    // GroupCallPanel: OK and Cancel.
+    // The group call panel: OK and Cancel.
     void Button2Click();
     void Button17Click();
-    // FECRatePanel: OK and Cancel.
+    // The FEC rate panel: OK and Cancel.
     void Button7Click();
     void Button8Click();
 
@@ -40,7 +40,6 @@ public:
 private:
     void startQuoralBroadcast();
     void startAmtorBroadcast(bool testTonesAfter);
-    void showBroadcastButtons(const char* toolbarPrefix);
 
     LinkState& link_;
     Settings& settings_;

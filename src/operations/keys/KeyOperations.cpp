@@ -48,7 +48,7 @@ void KeyOperations::runKeyAction(KeyAction action) {
         break;
     case KeyAction::CwIdNow:
         appendToQueue(command(CommandCode::CWID_NOW));
-        p_.context.timers.startTransientPanel("CWIDBox", kBoxMs);
+        p_.context.timers.startTransientPanel(Control::CwIdBox, kBoxMs);
         break;
     case KeyAction::HereIsMessages: p_.messages.openHereIs(0); break;
     case KeyAction::HereIsMessagesPausingRouting:
@@ -110,15 +110,15 @@ void KeyOperations::insertStamp(TimeStamp kind) { insert(timeStampText(kind, p_.
 
 void KeyOperations::queueQuoralCq() {
     p_.context.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));
-    p_.context.surface.setEnabled("butQORPanic", true);
+    p_.context.surface.setEnabled(Control::QuoralPanic, true);
 }
 
 void KeyOperations::toggleCwId() {
     Settings& s = p_.context.settings;
     const bool turnOn = !sameWordIgnoringCase(s.CWID, "ON");
-    p_.context.surface.setCaption("DisconnectPanel", turnOn ? "CW ID ON" : "CW ID OFF");
-    p_.context.timers.startTransientPanel("DisconnectPanel", kBoxMs);
-    p_.panels.checkDialogButton(turnOn ? "sysCWIDON" : "sysCWIDOFF");
+    p_.context.surface.setCaption(Control::DisconnectPanel, turnOn ? "CW ID ON" : "CW ID OFF");
+    p_.context.timers.startTransientPanel(Control::DisconnectPanel, kBoxMs);
+    p_.panels.checkDialogButton(turnOn ? Control::DialogCwIdOn : Control::DialogCwIdOff);
     s.CWID = turnOn ? "ON" : "OFF";
     p_.context.line.sendCommand(command(turnOn ? CommandCode::CWID_ON : CommandCode::CWID_OFF));
     p_.context.configChanged.set();
@@ -133,8 +133,8 @@ void KeyOperations::togglePolarity() {
 void KeyOperations::toggleBell() {
     bool& bell = p_.received.BellEnabled;
     bell = !bell;
-    p_.context.surface.setCaption("OverBox", bell ? "  BELL ON  " : "  BELL OFF  ");
-    p_.context.timers.startTransientPanel("OverBox", kBoxMs);
+    p_.context.surface.setCaption(Control::OverBox, bell ? "  BELL ON  " : "  BELL OFF  ");
+    p_.context.timers.startTransientPanel(Control::OverBox, kBoxMs);
 }
 
 // Only the setting changes; the P-Mode set-up tells the modem.
@@ -158,7 +158,9 @@ void KeyOperations::insertOver() {
     if (p_.context.txPane.isEmpty()) p_.turns.showOverBox(" OVER ");
 }
 
-void KeyOperations::showDisconnectPanel(int ms) { p_.context.timers.startTransientPanel("DisconnectPanel", ms); }
+void KeyOperations::showDisconnectPanel(int ms) {
+    p_.context.timers.startTransientPanel(Control::DisconnectPanel, ms);
+}
 
 // F7: three Z in a row end the link when the pump sends them; an empty pane
 // disconnects at once.

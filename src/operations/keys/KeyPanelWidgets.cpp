@@ -1,5 +1,7 @@
 #include "operations/keys/KeyPanelWidgets.h"
 
+#include "platform/ControlObjects.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,25 +11,25 @@
 namespace orvane {
 namespace {
 
-void frame(QFrame& panel, const char* name) {
-    panel.setObjectName(QString::fromLatin1(name));
+void frame(QFrame& panel, Control control) {
+    nameControl(panel, control);
     panel.setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel.setLineWidth(2);
     panel.setAutoFillBackground(true);
     panel.hide();
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+QPushButton* button(QWidget* parent, Control control, const char* caption) {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
+    nameControl(*b, control);
     b->setAutoDefault(false);
     return b;
 }
 
 // Letters typed show in upper case.
-QLineEdit* callEdit(QWidget* parent, const char* name) {
+QLineEdit* callEdit(QWidget* parent, Control control) {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+    nameControl(*edit, control);
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& typed) {
         const int at = edit->cursorPosition();
         edit->setText(typed.toUpper());
@@ -48,31 +50,31 @@ void callLayout(QFrame& panel, const char* caption, QWidget* field, QPushButton*
 } // namespace
 
 MycallPanel::MycallPanel(QWidget* parent) : QFrame(parent) {
-    frame(*this, "MycallPanel");
-    edMycall = callEdit(this, "edMycall");
-    Button1 = button(this, "Button1", "O&K");
+    frame(*this, Control::MycallPanel);
+    edMycall = callEdit(this, Control::MycallEdit);
+    Button1 = button(this, Control::MycallOk, "O&K");
     Button1->setDefault(true);
-    Button3 = button(this, "Button3", "&Cancel");
+    Button3 = button(this, Control::MycallCancel, "&Cancel");
     callLayout(*this, "Mycall", edMycall, Button1, Button3);
     resize(185, 105);
 }
 
 HisCallPanel::HisCallPanel(QWidget* parent) : QFrame(parent) {
-    frame(*this, "HisCallPanel");
-    edHisCall = callEdit(this, "edHisCall");
-    Button9 = button(this, "Button9", "O&K");
-    Button10 = button(this, "Button10", "&Cancel");
+    frame(*this, Control::HisCallPanel);
+    edHisCall = callEdit(this, Control::HisCallEdit);
+    Button9 = button(this, Control::HisCallOk, "O&K");
+    Button10 = button(this, Control::HisCallCancel, "&Cancel");
     callLayout(*this, "HisCall", edHisCall, Button9, Button10);
     resize(185, 105);
 }
 
 AFChannelPanel::AFChannelPanel(QWidget* parent) : QFrame(parent) {
-    frame(*this, "AFChannelPanel");
+    frame(*this, Control::AfChannelPanel);
     AFChannelSpin = new QSpinBox(this);
-    AFChannelSpin->setObjectName(QStringLiteral("AFChannelSpin"));
+    nameControl(*AFChannelSpin, Control::AfChannelSpin);
     AFChannelSpin->setRange(1, 4);
-    Button11 = button(this, "Button11", "O&K");
-    Button12 = button(this, "Button12", "&Cancel");
+    Button11 = button(this, Control::AfChannelOk, "O&K");
+    Button12 = button(this, Control::AfChannelCancel, "&Cancel");
     callLayout(*this, "AF Channel", AFChannelSpin, Button11, Button12);
     resize(185, 105);
 }
@@ -82,7 +84,7 @@ TonesPanel::TonesPanel(const Names& names, QWidget* parent) : QFrame(parent) {
     auto* grid = new QGridLayout(this);
     for (std::size_t i = 0; i < edits.size(); ++i) {
         edits[i] = new QLineEdit(this);
-        edits[i]->setObjectName(QString::fromLatin1(names.edits[i]));
+        nameControl(*edits[i], names.edits[i]);
         const int row = static_cast<int>(i);
         grid->addWidget(new QLabel(QString::fromLatin1(names.captions[i]), this), row, 0);
         grid->addWidget(edits[i], row, 1);

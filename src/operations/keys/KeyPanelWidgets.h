@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/Control.h"
+
 #include <QFrame>
 
 #include <array>
@@ -48,11 +50,11 @@ class TonesPanel : public QFrame {
     Q_OBJECT
 public:
     struct Names {
-        const char* panel;
+        Control panel;
         std::array<const char*, 4> captions;
-        std::array<const char*, 4> edits;
-        const char* ok;
-        const char* cancel;
+        std::array<Control, 4> edits;
+        Control ok;
+        Control cancel;
     };
     TonesPanel(const Names& names, QWidget* parent);
     std::array<QLineEdit*, 4> edits;
@@ -60,15 +62,17 @@ public:
     QPushButton* cancel;
 };
 
-inline const TonesPanel::Names kFskTonesPanel{"FSKTonesPanel",
-                                              {"MARK", "SPACE", "Center", "Shift"},
-                                              {"edMarkTone", "edSpaceTone", "edFSKCenter", "edFSKShift"},
-                                              "Button13",
-                                              "Button14"};
-inline const TonesPanel::Names kPModeTonesPanel{"PModeTonesPanel",
+inline const TonesPanel::Names kFskTonesPanel{
+    Control::FskTonesPanel,
+    {"MARK", "SPACE", "Center", "Shift"},
+    {Control::FskMarkEdit, Control::FskSpaceEdit, Control::FskCenterEdit, Control::FskShiftEdit},
+    Control::FskTonesOk,
+    Control::FskTonesCancel};
+inline const TonesPanel::Names kPModeTonesPanel{Control::PModeTonesPanel,
                                                 {"FREQ 1", "FREQ 2", "Center", "Shift"},
-                                                {"edFreq1", "edFreq2", "edPmodeCenter", "edPModeShift"},
-                                                "Button15",
-                                                "Button16"};
+                                                {Control::PModeFreq1Edit, Control::PModeFreq2Edit,
+                                                 Control::PModeCenterEdit, Control::PModeShiftEdit},
+                                                Control::PModeTonesOk,
+                                                Control::PModeTonesCancel};
 
 } // namespace orvane

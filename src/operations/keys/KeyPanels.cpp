@@ -6,6 +6,7 @@
 #include "operations/ArqCalls.h"
 #include "operations/PumpLine.h"
 #include "operations/keys/KeyPanelWidgets.h"
+#include "platform/ControlObjects.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/FskEncodings.h"
 #include "protocol/link/LinkState.h"
@@ -28,21 +29,33 @@ struct ToneFamily {
     int Settings::*space;
     int Settings::*center;
     int Settings::*shift;
-    std::array<const char*, 4> dialogFields;
+    std::array<Control, 4> dialogFields;
 };
 
-constexpr ToneFamily kAmtorTones{&Settings::AMTORMark, &Settings::AMTORSpace, &Settings::AMTORCenter,
+constexpr ToneFamily kAmtorTones{&Settings::AMTORMark,
+                                 &Settings::AMTORSpace,
+                                 &Settings::AMTORCenter,
                                  &Settings::AMTORShift,
-                                 {"AmtorMARK", "AmtorSPACE", "AmtorCenterLabel", "AmtorShiftLabel"}};
-constexpr ToneFamily kBaudotTones{&Settings::BAUDOTMark, &Settings::BAUDOTSpace, &Settings::BAUDOTCenter,
+                                 {Control::DialogAmtorMark, Control::DialogAmtorSpace,
+                                  Control::DialogAmtorCenter, Control::DialogAmtorShift}};
+constexpr ToneFamily kBaudotTones{&Settings::BAUDOTMark,
+                                  &Settings::BAUDOTSpace,
+                                  &Settings::BAUDOTCenter,
                                   &Settings::BAUDOTShift,
-                                  {"BaudotMARK", "BaudotSPACE", "BaudotCenterLabel", "BaudotShiftLabel"}};
-constexpr ToneFamily kAsciiTones{&Settings::ASCIIMark, &Settings::ASCIISpace, &Settings::ASCIICenter,
+                                  {Control::DialogBaudotMark, Control::DialogBaudotSpace,
+                                   Control::DialogBaudotCenter, Control::DialogBaudotShift}};
+constexpr ToneFamily kAsciiTones{&Settings::ASCIIMark,
+                                 &Settings::ASCIISpace,
+                                 &Settings::ASCIICenter,
                                  &Settings::ASCIIShift,
-                                 {"AsciiMARK", "AsciiSPACE", "AsciiCenterLabel", "AsciiShiftLabel"}};
-constexpr ToneFamily kPModeTones{&Settings::PMODEFREQ1, &Settings::PMODEFREQ2, &Settings::PMODECenter,
+                                 {Control::DialogAsciiMark, Control::DialogAsciiSpace,
+                                  Control::DialogAsciiCenter, Control::DialogAsciiShift}};
+constexpr ToneFamily kPModeTones{&Settings::PMODEFREQ1,
+                                 &Settings::PMODEFREQ2,
+                                 &Settings::PMODECenter,
                                  &Settings::PMODEShift,
-                                 {"edPModeFreq1", "edPModeFreq2", "PModeCenterLabel", "PModeShiftLabel"}};
+                                 {Control::DialogPModeFreq1, Control::DialogPModeFreq2,
+                                  Control::DialogPModeCenter, Control::DialogPModeShift}};
 
 // AMTOR and Baudot have their own tones; every other mode uses the ASCII ones.
 const ToneFamily& fskFamily(OperatingMode mode) {
@@ -98,8 +111,8 @@ void KeyPanels::connectButtons() {
     for (QLineEdit* edit : pmodeTones_->edits) enterPresses(edit, pmodeTones_->ok);
 }
 
-void KeyPanels::show(QWidget& panel, QWidget* focus) {
-    ctx_.surface.showCentredPanel(panel.objectName().toStdString());
+void KeyPanels::show(Control control, QWidget& panel, QWidget* focus) {
+    ctx_.surface.showCentredPanel(control);
     panel.raise();
     if (focus) focus->setFocus();
 }
@@ -109,21 +122,20 @@ void KeyPanels::hideAndReturnFocus(QWidget& panel) {
     ctx_.surface.focusTransmitPane();
 }
 
-QString KeyPanels::dialogText(const char* objectName) const {
-    const QWidget* field = dialog_.findChild<QWidget*>(QString::fromLatin1(objectName));
+QString KeyPanels::dialogText(Control control) const {
+    const QWidget* field = findControl<QWidget>(dialog_, control);
     return field ? field->property("text").toString() : QString();
 }
 
-void KeyPanels::checkDialogButton(const char* objectName) {
-    if (auto* button = dialog_.findChild<QAbstractButton*>(QString::fromLatin1(objectName)))
-        button->setChecked(true);
+void KeyPanels::checkDialogButton(Control control) {
+    if (auto* button = findControl<QAbstractButton>(dialog_, control)) button->setChecked(true);
 }
 
 void KeyPanels::openMycallPanel() {
     ctx_.routing.RoutingPaused = true;
     const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
     mycall_->edMycall->setText(QString::fromStdString(amtor ? ctx_.settings.MYCALL476 : ctx_.settings.MYCALL));
-    show(*mycall_, mycall_->edMycall);
+    show(Control::MycallPanel, *mycall_, mycall_->edMycall);
 }
 
 void KeyPanels::Button3Click() {
@@ -136,7 +148,7 @@ void KeyPanels::openHisCallPanel() {
     const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
     hisCall_->edHisCall->setText(
         QString::fromStdString(amtor ? ctx_.settings.HISCALL476 : ctx_.settings.HISCALL));
-    show(*hisCall_, hisCall_->edHisCall);
+    show(Control::HisCallPanel, *hisCall_, hisCall_->edHisCall);
 }
 
 // Only the console keeps the other call; the modem hears it with the next call.
@@ -156,14 +168,16 @@ void KeyPanels::Button10Click() {
 
 void KeyPanels::openAFChannelPanel() {
     afChannel_->AFChannelSpin->setValue(ctx_.settings.AFChannel);
-    show(*afChannel_, nullptr);
+    show(Control::AfChannelPanel, *afChannel_, nullptr);
 }
 
 void KeyPanels::Button11Click() {
     afChannel_->hide();
     ctx_.settings.AFChannel = afChannel_->AFChannelSpin->value();
     const int channel = ctx_.settings.AFChannel >= 1 && ctx_.settings.AFChannel <= 3 ? ctx_.settings.AFChannel : 4;
-    checkDialogButton(("quoralAFChannel" + std::to_string(channel)).c_str());
+    constexpr Control kChannelButtons[] = {Control::DialogAfChannel1, Control::DialogAfChannel2,
+                                           Control::DialogAfChannel3, Control::DialogAfChannel4};
+    checkDialogButton(kChannelButtons[channel - 1]);
     ctx_.line.sendCommand(command(CommandCode::AF_CHANNEL, {channel}));
     ctx_.configChanged.set();
 }
@@ -171,7 +185,7 @@ void KeyPanels::Button11Click() {
 void KeyPanels::Button12Click() { afChannel_->hide(); }
 
 void KeyPanels::openFSKTonesPanel() {
-    show(*fskTones_, nullptr);
+    show(Control::FskTonesPanel, *fskTones_, nullptr);
     const ToneFamily& family = fskFamily(ctx_.link.operatingMode);
     for (std::size_t i = 0; i < family.dialogFields.size(); ++i)
         fskTones_->edits[i]->setText(dialogText(family.dialogFields[i]));
@@ -198,7 +212,7 @@ void KeyPanels::Button13Click() {
 void KeyPanels::Button14Click() { fskTones_->hide(); }
 
 void KeyPanels::openPModeTonesPanel() {
-    show(*pmodeTones_, nullptr);
+    show(Control::PModeTonesPanel, *pmodeTones_, nullptr);
     for (std::size_t i = 0; i < kPModeTones.dialogFields.size(); ++i)
         pmodeTones_->edits[i]->setText(dialogText(kPModeTones.dialogFields[i]));
 }

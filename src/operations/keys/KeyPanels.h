@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "operations/OperationContext.h"
 
 #include <QString>
@@ -40,7 +41,7 @@ public:
     void Button16Click();
 
     // Ticks a radio button of the configuration dialog, as the operator would.
-    void checkDialogButton(const char* objectName);
+    void checkDialogButton(Control control);
 
     MycallPanel& mycallPanel() { return *mycall_; }
     HisCallPanel& hisCallPanel() { return *hisCall_; }
@@ -50,9 +51,9 @@ public:
 
 private:
     void connectButtons();
-    void show(QWidget& panel, QWidget* focus);
+    void show(Control control, QWidget& panel, QWidget* focus);
     void hideAndReturnFocus(QWidget& panel);
-    QString dialogText(const char* objectName) const;
+    QString dialogText(Control control) const;
 
     OperationContext ctx_;
     ArqCalls& calls_;

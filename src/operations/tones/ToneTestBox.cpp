@@ -2,6 +2,7 @@
 
 #include "app/surface/PanelCentring.h"
 #include "operations/tones/TestTones.h"
+#include "platform/ControlObjects.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -15,7 +16,7 @@ namespace orvane {
 
 ToneTestBox::ToneTestBox(QMainWindow& window)
     : window_(window), panel_(new QFrame(&window)), toneBox_(new QComboBox(panel_)) {
-    panel_->setObjectName(QStringLiteral("ToneTestBox"));
+    nameControl(*panel_, Control::ToneTestBox);
     panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel_->setLineWidth(2);
     panel_->setAutoFillBackground(true);
@@ -28,13 +29,13 @@ ToneTestBox::ToneTestBox(QMainWindow& window)
     title->setFont(bold);
     layout->addWidget(title);
 
-    toneBox_->setObjectName(QStringLiteral("ToneBox"));
+    nameControl(*toneBox_, Control::ToneList);
     toneBox_->addItems({QStringLiteral("Test OFF"), QStringLiteral("Single Tone Test"),
                         QStringLiteral("Multi Tone Test")});
     layout->addWidget(toneBox_);
 
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), panel_);
-    cancel->setObjectName(QStringLiteral("butTestCancel"));
+    nameControl(*cancel, Control::ToneTestCancel);
     layout->addWidget(cancel, 0, Qt::AlignHCenter);
 
     panel_->resize(185, 110);
@@ -45,7 +46,7 @@ void ToneTestBox::connectTo(TestTones& tones) {
     // `activated` is the operator's choice only, never a change made by code.
     QObject::connect(toneBox_, &QComboBox::activated, panel_,
                      [&tones](int position) { tones.ToneBoxChange(position); });
-    auto* cancel = panel_->findChild<QPushButton*>(QStringLiteral("butTestCancel"));
+    auto* cancel = findControl<QPushButton>(*panel_, Control::ToneTestCancel);
     QObject::connect(cancel, &QPushButton::clicked, panel_, [&tones] { tones.butTestCancelClick(); });
 }
 
@@ -59,7 +60,7 @@ void ToneTestBox::open() {
 
 void ToneTestBox::close() {
     panel_->hide();
-    if (auto* pane = window_.findChild<QPlainTextEdit*>(QStringLiteral("reTXData"))) pane->setFocus();
+    if (auto* pane = findControl<QPlainTextEdit>(window_, Control::TransmitPane)) pane->setFocus();
 }
 
 } // namespace orvane

@@ -40,10 +40,10 @@ void SupervisionTimers::startResetTimer() {
     reset_->start();
 }
 
-void SupervisionTimers::startTransientPanel(const std::string& objectName, int ms) {
+void SupervisionTimers::startTransientPanel(Control panel, int ms) {
     wait_->setInterval(ms);
     wait_->start();
-    surface_.showCentredPanel(objectName);
+    surface_.showCentredPanel(panel);
 }
 
 void SupervisionTimers::stopForExit() {
@@ -66,7 +66,7 @@ void SupervisionTimers::CQTimerTimer() {
     // Outside Quoral the offer stays open and the timer keeps running until a
     // Quoral mode or an answer to the CQ stops it.
     if (link_.operatingMode != OperatingMode::Quoral) return;
-    surface_.setCaption("butQORCallCQ", "Call CQ");
+    surface_.setCaption(Control::QuoralCallCq, "Call CQ");
     cq_->stop();
     link_.answerCqPending = false;
     showStandbyUnlessLinked();
@@ -74,19 +74,19 @@ void SupervisionTimers::CQTimerTimer() {
 
 void SupervisionTimers::WaitTimerTimer() {
     hooks_.setDtr();
-    surface_.hidePanel("PanicPanel");
-    surface_.hidePanel("DisconnectPanel");
-    surface_.setCaption("DisconnectPanel", "Disconnect");
-    surface_.hidePanel("pnlFWDownload");
-    surface_.hidePanel("CWIDBox");
-    surface_.hidePanel("OverBox");
+    surface_.hidePanel(Control::PanicPanel);
+    surface_.hidePanel(Control::DisconnectPanel);
+    surface_.setCaption(Control::DisconnectPanel, "Disconnect");
+    surface_.hidePanel(Control::FirmwarePanel);
+    surface_.hidePanel(Control::CwIdBox);
+    surface_.hidePanel(Control::OverBox);
     wait_->stop();
 }
 
 void SupervisionTimers::ResetTimerTimer() {
     reset_->stop();
     hooks_.hardwareResetRecovery();
-    surface_.hidePanel("HardwareResetPanel");
+    surface_.hidePanel(Control::HardwareResetPanel);
 }
 
 // An announcement ("CQ from ...", "ARQ Call to ...") fades back to standby,

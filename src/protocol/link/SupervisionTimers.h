@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "platform/Clock.h"
 
 #include <memory>
-#include <string>
 
 namespace orvane {
 
@@ -46,9 +46,9 @@ public:
     // A fresh 5 s from the latest CQ heard.
     void restartCqTimer();
     void startResetTimer();
-    // Shows a transient panel (PanicPanel, DisconnectPanel, OverBox, ...)
-    // centred on the main window for `ms`; WaitTimer hides it.
-    void startTransientPanel(const std::string& objectName, int ms);
+    // Shows a transient panel (the Panic or Disconnect notice, the OVER box,
+    // ...) centred on the main window for `ms`; WaitTimer hides it.
+    void startTransientPanel(Control panel, int ms);
     // Program exit: nothing may fire while the window is taken down.
     void stopForExit();
 

@@ -1,6 +1,7 @@
 // STATE_EVENT and CQ_EVENT: what the modem reports about its own state.
 #include "platform/Sound.h"
 #include "protocol/link/ConsoleSurface.h"
+#include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/status/StatusHandlers.h"
 #include "protocol/status/StatusRecords.h"
@@ -60,17 +61,17 @@ void StatusHandlers::stateEventEffect(int event) {
     switch (event) {
     case 6:
         ctx_.surface.setPanel(panel::Event, "TX");
-        enable("mnuCode", false);
-        if (link.operatingMode == OperatingMode::Baudot) enable("butBaudotPanic", true);
-        if (link.operatingMode == OperatingMode::Ascii) enable("butAsciiPanic", true);
+        enable(Control::CodeMenu, false);
+        if (link.operatingMode == OperatingMode::Baudot) enable(Control::BaudotPanic, true);
+        if (link.operatingMode == OperatingMode::Ascii) enable(Control::AsciiPanic, true);
         link.txActive = true;
         return;
     case 7:
         ctx_.surface.setPanel(panel::Event, "RX");
-        enable("mnuCode", true);
-        enable("mnuConfigure", true);
-        if (link.operatingMode == OperatingMode::Baudot) enable("butBaudotPanic", false);
-        if (link.operatingMode == OperatingMode::Ascii) enable("butAsciiPanic", false);
+        enable(Control::CodeMenu, true);
+        enable(Control::ConfigureMenu, true);
+        if (link.operatingMode == OperatingMode::Baudot) enable(Control::BaudotPanic, false);
+        if (link.operatingMode == OperatingMode::Ascii) enable(Control::AsciiPanic, false);
         link.txActive = false;
         return;
     case 12:
@@ -81,9 +82,9 @@ void StatusHandlers::stateEventEffect(int event) {
         return;
     case 14:
         ctx_.surface.setPanel(panel::Station, "ISS");
-        for (const char* name :
-             {"butBaudotFoxes", "butAsciiFoxes", "butAmtorFoxes", "butPModeFoxes"})
-            enable(name, true);
+        for (Control control :
+             {Control::BaudotFoxes, Control::AsciiFoxes, Control::AmtorFoxes, Control::PModeFoxes})
+            enable(control, true);
         link.issIrs = IssIrs::Iss;
         return;
     case 15:
@@ -102,18 +103,16 @@ void StatusHandlers::stateEventEffect(int event) {
 void StatusHandlers::standbyEvent(const StandbyEvent& event) {
     auto& link = ctx_.link;
     ctx_.surface.setPanel(panel::Link, event.linkText.value_or(link.standbyText()));
-    enableOn(kArqToolbars, "Disconnect", false);
-    enableOn(kArqToolbars, "Connect", true);
+    showLinkButtons(ctx_.surface, kArqToolbars, LinkSituation::StandbyReported);
     // The end of an AMTOR broadcast; the link itself, if any, is untouched.
     if (link.operatingMode == OperatingMode::AmtorBroadcast) {
         link.operatingMode = OperatingMode::Amtor;
-        enable("butAmtorFoxes", false);
-        enable("butAmtorCallCQ", false);
-        enable("mnuFilesSendtextfile", false);
-        if (event.closesBinarySend) enable("mnuFilesSendBinaryFile", false);
+        enable(Control::AmtorFoxes, false);
+        enable(Control::AmtorCallCq, false);
+        enable(Control::SendTextFileItem, false);
+        if (event.closesBinarySend) enable(Control::SendBinaryFileItem, false);
     }
     if (event.endsCqCall) restoreCqButtonsIfCalling();
-    enableOn(kArqToolbars, "FEC", true);
     clearPanels(panel::Event, panel::Format);
     ctx_.sound.beep();
 }
@@ -125,8 +124,7 @@ Task<> StatusHandlers::cqEvent() {
     ctx_.records.statsFresh = true;
     switch (event) {
     case 0:
-        for (const auto toolbar : kArqToolbars)
-            ctx_.surface.setCaption(button(toolbar, "CallCQ"), "Call CQ");
+        captionOn(kArqToolbars, ButtonRole::CallCq, "Call CQ");
         co_return;
     case 102:
         ctx_.surface.setPanel(panel::Link, "Calling CQ");

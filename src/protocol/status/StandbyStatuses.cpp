@@ -1,6 +1,7 @@
 // The statuses that end a link and return the console to standby.
 #include "platform/Sound.h"
 #include "protocol/link/ConsoleSurface.h"
+#include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "protocol/status/ConsoleActivities.h"
@@ -27,20 +28,16 @@ Task<> StatusHandlers::standbyReset(int lastClearedPanel) {
     ctx_.surface.setPanel(panel::Link, link.standbyText());
     clearPanels(panel::Event, lastClearedPanel);
 
-    enableOn(kTorToolbars, "ForcedOver", false);
-    enableOn(kArqToolbars, "Disconnect", false);
-    enableOn(kArqToolbars, "Connect", true);
-    enableOn(kArqToolbars, "Panic", false);
-    enable("mnuFilesSendBinaryFile", false);
-    enable("mnuCode", true);
-    enable("mnuConfigure", true);
+    showLinkButtons(ctx_.surface, kArqToolbars, LinkSituation::LinkEnded);
+    enable(Control::SendBinaryFileItem, false);
+    enable(Control::CodeMenu, true);
+    enable(Control::ConfigureMenu, true);
 
     // Out of a broadcast before anything asks which mode we are in.
     link.returnToSavedMode();
-    enable("mnuSpecialTest", true);
-    enableOn(kTorToolbars, "Over", false);
+    enable(Control::TestTonesItem, true);
     if (link.operatingMode == OperatingMode::Quoral) {
-        enable("butQORCallCQ", true);
+        enable(Control::QuoralCallCq, true);
         link.cqPending = false;
     }
     link.linkUp = false;
@@ -53,19 +50,20 @@ Task<> StatusHandlers::disconnected() {
     std::fill_n(records.modReport.begin(), 4, std::uint8_t{0});
     records.tuneLevels.current = {};
     showModeAfterLink();
-    enable("mnuFilesSendtextfile", false);
+    enable(Control::SendTextFileItem, false);
     if (isFsk(ctx_.link.operatingMode)) {
-        enable("butBaudotFoxes", true);
-        enable("butAsciiFoxes", true);
+        enable(Control::BaudotFoxes, true);
+        enable(Control::AsciiFoxes, true);
     } else {
-        enableOn(kArqToolbars, "FEC", true);
-        enableOn(kArqToolbars, "Foxes", false);
-        if (rules_.disconnectedRestoresQuoralTraffic) enable("butAsciiFoxes", false);
+        enableOn(kArqToolbars, ButtonRole::Fec, true);
+        enableOn(kArqToolbars, ButtonRole::Foxes, false);
+        if (rules_.disconnectedRestoresQuoralTraffic) enable(Control::AsciiFoxes, false);
     }
     if (rules_.disconnectedRestoresQuoralTraffic) {
-        for (const char* name : {"butQORTXEnable", "butQORMsg0", "butQORMsgPlus", "butQORdeMY",
-                                 "butQORHisDeMY", "butQORCallCQ"})
-            enable(name, true);
+        for (Control control :
+             {Control::QuoralTxEnable, Control::QuoralMsg0, Control::QuoralMsgPlus,
+              Control::QuoralDeMy, Control::QuoralHisDeMy, Control::QuoralCallCq})
+            enable(control, true);
     }
     ctx_.sound.beep();
     if (rules_.disconnectedRestoresQuoralTraffic) closeFaxPanel();
@@ -74,20 +72,20 @@ Task<> StatusHandlers::disconnected() {
 Task<> StatusHandlers::linkFailed() {
     co_await standbyReset(rules_.linkFailedClearsEntryPanel ? panel::Entry : panel::Format);
     restoreCqButtonsIfCalling();
-    enable("mnuFilesSendtextfile", false);
+    enable(Control::SendTextFileItem, false);
     const bool fsk = isFsk(ctx_.link.operatingMode);
-    if (!fsk) enableOn(kArqToolbars, "FEC", true);
+    if (!fsk) enableOn(kArqToolbars, ButtonRole::Fec, true);
     ctx_.records.tuneLevels.current = {};
     if (fsk) {
-        enable("butBaudotFoxes", true);
-        enable("butAsciiFoxes", true);
+        enable(Control::BaudotFoxes, true);
+        enable(Control::AsciiFoxes, true);
     }
     showModeAfterLink();
     // Nothing may write to a file the failed link leaves behind.
     ctx_.activities.closeFileActivities();
     ctx_.sound.beep();
-    ctx_.surface.setCaption("DisconnectPanel", "Link Failed!");
-    ctx_.timers.startTransientPanel("DisconnectPanel", kLinkFailedPanelMs);
+    ctx_.surface.setCaption(Control::DisconnectPanel, "Link Failed!");
+    ctx_.timers.startTransientPanel(Control::DisconnectPanel, kLinkFailedPanelMs);
 }
 
 // Panel 0 names the mode a link may have switched to.
@@ -100,11 +98,11 @@ void StatusHandlers::showModeAfterLink() {
 void StatusHandlers::restoreCqButtonsIfCalling() {
     if (!ctx_.link.cqPending) return;
     ctx_.link.cqPending = false;
-    enableOn(kArqToolbars, "CallCQ", true);
+    enableOn(kArqToolbars, ButtonRole::CallCq, true);
 }
 
 void StatusHandlers::closeFaxPanel() {
-    if (ctx_.surface.isPanelVisible("FAXTransferPanel")) ctx_.surface.hidePanel("FAXTransferPanel");
+    if (ctx_.surface.isPanelVisible(Control::FaxPanel)) ctx_.surface.hidePanel(Control::FaxPanel);
 }
 
 } // namespace orvane

@@ -104,14 +104,14 @@ Task<> StatusHandlers::handle(std::uint8_t code) {
 // panel and the recovery timer are the whole answer, and no link is announced
 // from whatever bytes come next.
 void StatusHandlers::hardwareReset() {
-    if (ctx_.surface.isPanelVisible("HardwareResetPanel")) return;
-    ctx_.surface.showCentredPanel("HardwareResetPanel");
+    if (ctx_.surface.isPanelVisible(Control::HardwareResetPanel)) return;
+    ctx_.surface.showCentredPanel(Control::HardwareResetPanel);
     ctx_.timers.startResetTimer();
 }
 
 Task<> StatusHandlers::fecCcbFrom() {
     const std::string call = co_await readCallText();
-    enable("mnuSpecialTest", false);
+    enable(Control::TestTonesItem, false);
     announce("FEC CCB from " + call);
 }
 
@@ -123,7 +123,7 @@ Task<> StatusHandlers::announceCall(std::string prefix) {
 Task<> StatusHandlers::cqFrom() {
     const std::string call = co_await readCallText();
     ctx_.surface.setPanel(panel::Link, "CQ from " + call);
-    ctx_.surface.setCaption("butQORCallCQ", "Answer CQ");
+    ctx_.surface.setCaption(Control::QuoralCallCq, "Answer CQ");
     ctx_.link.answerCqPending = true;
     ctx_.timers.restartCqTimer();
     ctx_.timers.startMonitorTimer();
@@ -175,13 +175,19 @@ void StatusHandlers::stopWatchdog() {
     ctx_.timers.commandTimer().stop();
 }
 
-void StatusHandlers::enable(const std::string& objectName, bool on) {
-    ctx_.surface.setEnabled(objectName, on);
+void StatusHandlers::enable(Control control, bool on) {
+    ctx_.surface.setEnabled(control, on);
 }
 
-void StatusHandlers::enableOn(std::span<const Toolbar> toolbars, std::string_view role, bool on) {
+void StatusHandlers::enableOn(std::span<const Toolbar> toolbars, ButtonRole role, bool on) {
     for (const auto toolbar : toolbars)
-        enable(button(toolbar, role), on);
+        if (auto button = toolbarButton(toolbar, role)) enable(*button, on);
+}
+
+void StatusHandlers::captionOn(std::span<const Toolbar> toolbars, ButtonRole role,
+                               const std::string& caption) {
+    for (const auto toolbar : toolbars)
+        if (auto button = toolbarButton(toolbar, role)) ctx_.surface.setCaption(*button, caption);
 }
 
 void StatusHandlers::clearPanels(int first, int last) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/ToolbarButtons.h"
 #include "protocol/status/DispatchRules.h"
 #include "protocol/status/FollowOnReader.h"
 #include "protocol/status/StatusSettings.h"
-#include "protocol/status/Toolbars.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -64,7 +64,6 @@ private:
     Task<> amtor625Link();
     Task<> pmodeLink();
     void announce(const std::string& text);
-    void showLinkedControls(std::span<const Toolbar> toolbars);
     void switchQuoralLinkButtons();
     void switchAllArqLinkButtons();
     void echo(bool on);
@@ -101,8 +100,10 @@ private:
     }
     void stopWatchdog();
 
-    void enable(const std::string& objectName, bool on);
-    void enableOn(std::span<const Toolbar> toolbars, std::string_view role, bool on);
+    void enable(Control control, bool on);
+    // The button of `role` on each of the toolbars that has one.
+    void enableOn(std::span<const Toolbar> toolbars, ButtonRole role, bool on);
+    void captionOn(std::span<const Toolbar> toolbars, ButtonRole role, const std::string& caption);
     void clearPanels(int first, int last);
 
     StatusDispatchContext ctx_;

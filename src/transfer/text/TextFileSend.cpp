@@ -15,11 +15,11 @@ void TextFileSend::start(const std::filesystem::path& file) {
     name_ = file.filename().string();
     file_ = files_.openRead(file);
     if (file_) {
-        view_.enableMenu("mnuFilesStopSaveSend", true);
+        view_.enableMenu(Control::StopSaveSendItem, true);
         sendActive_ = true;
         progressActive_ = true;
-        view_.enableMenu("mnuFilesSendtextfile", false);
-        view_.enableMenu("mnuFilesSendBinaryFile", false);
+        view_.enableMenu(Control::SendTextFileItem, false);
+        view_.enableMenu(Control::SendBinaryFileItem, false);
     }
     view_.showProgress("File name: " + file.filename().string(),
                        "File size: " + std::to_string(fileSize_), fileSize_, progressPos_);
@@ -49,8 +49,8 @@ void TextFileSend::finishSending() {
     dataPos_ = 0;
     sendActive_ = false;
     view_.releaseTransmitPane();
-    view_.enableMenu("mnuFilesStopSaveSend", false);
-    view_.enableMenu("mnuFilesSendtextfile", true);
+    view_.enableMenu(Control::StopSaveSendItem, false);
+    view_.enableMenu(Control::SendTextFileItem, true);
 }
 
 void TextFileSend::progressStep() {
@@ -59,9 +59,9 @@ void TextFileSend::progressStep() {
     if (progressPos_ < fileSize_) return;
     progressActive_ = false;
     progressPos_ = 0;
-    view_.enableMenu("mnuFilesStopSaveSend", false);
-    view_.enableMenu("mnuFilesSendtextfile", true);
-    if (mode_.isQuoral()) view_.enableMenu("mnuFilesSendBinaryFile", true);
+    view_.enableMenu(Control::StopSaveSendItem, false);
+    view_.enableMenu(Control::SendTextFileItem, true);
+    if (mode_.isQuoral()) view_.enableMenu(Control::SendBinaryFileItem, true);
 }
 
 void TextFileSend::stop() {
@@ -75,9 +75,9 @@ void TextFileSend::stop() {
     progressPos_ = 0;
     fileSize_ = 0;
     view_.hideProgress();
-    view_.enableMenu("mnuFilesStopSaveSend", false);
-    view_.enableMenu("mnuFilesSendtextfile", true);
-    if (mode_.isQuoral()) view_.enableMenu("mnuFilesSendBinaryFile", true);
+    view_.enableMenu(Control::StopSaveSendItem, false);
+    view_.enableMenu(Control::SendTextFileItem, true);
+    if (mode_.isQuoral()) view_.enableMenu(Control::SendBinaryFileItem, true);
 }
 
 } // namespace orvane

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "controls/Control.h"
+
 #include <cstdint>
 #include <string>
 
 namespace orvane {
 
-// TdlgTextFileProgress and the menu items a text file send changes.
+// The text file progress window and the menu items a text file send changes.
 class TextFileView {
 public:
     virtual ~TextFileView() = default;
@@ -15,7 +17,7 @@ public:
     virtual void setGauge(std::int64_t position) = 0;
     virtual void hideProgress() = 0;
     // mnuFilesSendtextfile, mnuFilesSendBinaryFile, mnuFilesStopSaveSend.
-    virtual void enableMenu(const std::string& objectName, bool on) = 0;
+    virtual void enableMenu(Control item, bool on) = 0;
     // The end of a send: the transmit pane writable again, with the focus.
     virtual void releaseTransmitPane() = 0;
 };

@@ -1,6 +1,7 @@
 #include "transfer/ui/FaxPanelWidgets.h"
 
 #include "app/surface/PanelCentring.h"
+#include "platform/ControlObjects.h"
 #include "protocol/link/ConsoleSurface.h"
 
 #include <QFrame>
@@ -9,23 +10,25 @@
 #include <QProgressBar>
 
 #include <climits>
+#include <optional>
 
 namespace orvane {
 
 namespace {
-const char* const kBusyOff[] = {"butQORConnect", "butQORFEC",     "butQORDisconnect",
-                                "butQORTXEnable", "butQORMsg0",   "butQORMsgPlus",
-                                "butQORdeMY",     "butQORHisDeMY", "butQORCallCQ",
-                                "butQORFoxes"};
+constexpr Control kBusyOff[] = {Control::QuoralConnect,    Control::QuoralFec,
+                                Control::QuoralDisconnect, Control::QuoralTxEnable,
+                                Control::QuoralMsg0,       Control::QuoralMsgPlus,
+                                Control::QuoralDeMy,       Control::QuoralHisDeMy,
+                                Control::QuoralCallCq,     Control::QuoralFoxes};
 // After the transfer; Disconnect and Foxes stay as they are.
-const char* const kReleased[] = {"butQORConnect", "butQORFEC",  "butQORTXEnable",
-                                 "butQORMsg0",    "butQORMsgPlus", "butQORdeMY",
-                                 "butQORHisDeMY", "butQORCallCQ"};
+constexpr Control kReleased[] = {
+    Control::QuoralConnect, Control::QuoralFec,  Control::QuoralTxEnable, Control::QuoralMsg0,
+    Control::QuoralMsgPlus, Control::QuoralDeMy, Control::QuoralHisDeMy,  Control::QuoralCallCq};
 
-QLabel* AddLabel(QFrame& panel, QGridLayout& grid, const char* name, const QString& text, int row,
-                 int column, int span = 1) {
+QLabel* AddLabel(QFrame& panel, QGridLayout& grid, std::optional<Control> control,
+                 const QString& text, int row, int column, int span = 1) {
     auto* label = new QLabel(text, &panel);
-    if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
+    if (control) nameControl(*label, *control);
     grid.addWidget(label, row, column, 1, span);
     return label;
 }
@@ -34,32 +37,32 @@ QLabel* AddLabel(QFrame& panel, QGridLayout& grid, const char* name, const QStri
 FaxPanelWidgets::FaxPanelWidgets(QWidget& window, QFrame& panel, ConsoleSurface& surface)
     : window_(window), panel_(panel), surface_(surface) {
     auto* grid = new QGridLayout(&panel);
-    auto* title = AddLabel(panel, *grid, "FAXTransferLabel", {}, 0, 0, 2);
+    auto* title = AddLabel(panel, *grid, Control::FaxTitle, {}, 0, 0, 2);
     title->setAlignment(Qt::AlignCenter);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     panel.setWindowTitle(QStringLiteral("FAX Transfer in Progress"));
-    AddLabel(panel, *grid, "Label3", QStringLiteral("FAX Size:"), 1, 0);
-    AddLabel(panel, *grid, "FAXTotalBytes", {}, 1, 1);
-    AddLabel(panel, *grid, "FAXSentLabel", QStringLiteral("Sent:"), 2, 0);
-    AddLabel(panel, *grid, "FAXReceiveLabel", QStringLiteral("Received:"), 2, 0)->hide();
-    AddLabel(panel, *grid, "FAXReceivedBytes", {}, 2, 1);
-    AddLabel(panel, *grid, nullptr, QStringLiteral("Progress:"), 3, 0);
+    AddLabel(panel, *grid, Control::FaxSizeCaption, QStringLiteral("FAX Size:"), 1, 0);
+    AddLabel(panel, *grid, Control::FaxTotalBytes, {}, 1, 1);
+    AddLabel(panel, *grid, Control::FaxSentCaption, QStringLiteral("Sent:"), 2, 0);
+    AddLabel(panel, *grid, Control::FaxReceivedCaption, QStringLiteral("Received:"), 2, 0)->hide();
+    AddLabel(panel, *grid, Control::FaxReceivedBytes, {}, 2, 1);
+    AddLabel(panel, *grid, std::nullopt, QStringLiteral("Progress:"), 3, 0);
     gauge_ = new QProgressBar(&panel);
-    gauge_->setObjectName(QStringLiteral("FAXProgress"));
+    nameControl(*gauge_, Control::FaxProgress);
     gauge_->setTextVisible(false);
     gauge_->setRange(0, 100);
     grid->addWidget(gauge_, 3, 1);
-    AddLabel(panel, *grid, nullptr, QStringLiteral("Status:"), 4, 0);
-    AddLabel(panel, *grid, "FAXStatusLabel", {}, 4, 1);
+    AddLabel(panel, *grid, std::nullopt, QStringLiteral("Status:"), 4, 0);
+    AddLabel(panel, *grid, Control::FaxStatus, {}, 4, 1);
     // Never shown: the elapsed time is never written, the rate only emptied.
-    AddLabel(panel, *grid, "FAXElapsedTime", {}, 5, 0)->hide();
-    AddLabel(panel, *grid, "FAXTransferRate", {}, 5, 1)->hide();
+    AddLabel(panel, *grid, Control::FaxElapsedTime, {}, 5, 0)->hide();
+    AddLabel(panel, *grid, Control::FaxTransferRate, {}, 5, 1)->hide();
 }
 
-QLabel* FaxPanelWidgets::label(const char* name) const {
-    return panel_.findChild<QLabel*>(QString::fromLatin1(name));
+QLabel* FaxPanelWidgets::label(Control control) const {
+    return findControl<QLabel>(panel_, control);
 }
 
 void FaxPanelWidgets::centrePanel() {
@@ -76,30 +79,30 @@ bool FaxPanelWidgets::panelVisible() const {
     return panel_.isVisible();
 }
 std::string FaxPanelWidgets::title() const {
-    return label("FAXTransferLabel")->text().toStdString();
+    return label(Control::FaxTitle)->text().toStdString();
 }
 void FaxPanelWidgets::setTitle(const std::string& text) {
-    label("FAXTransferLabel")->setText(QString::fromStdString(text));
+    label(Control::FaxTitle)->setText(QString::fromStdString(text));
 }
 std::string FaxPanelWidgets::status() const {
-    return label("FAXStatusLabel")->text().toStdString();
+    return label(Control::FaxStatus)->text().toStdString();
 }
 void FaxPanelWidgets::setStatus(const std::string& text) {
-    label("FAXStatusLabel")->setText(QString::fromStdString(text));
+    label(Control::FaxStatus)->setText(QString::fromStdString(text));
 }
 void FaxPanelWidgets::setRate(const std::string& text) {
-    label("FAXTransferRate")->setText(QString::fromStdString(text));
+    label(Control::FaxTransferRate)->setText(QString::fromStdString(text));
 }
 void FaxPanelWidgets::setTotal(const std::string& text) {
-    label("FAXTotalBytes")->setText(QString::fromStdString(text));
+    label(Control::FaxTotalBytes)->setText(QString::fromStdString(text));
 }
 void FaxPanelWidgets::setCount(const std::string& text) {
-    label("FAXReceivedBytes")->setText(QString::fromStdString(text));
+    label(Control::FaxReceivedBytes)->setText(QString::fromStdString(text));
 }
 void FaxPanelWidgets::showDirection(bool sending) {
-    label("FAXSentLabel")->setVisible(sending);
-    label("FAXReceiveLabel")->setVisible(!sending);
-    label("Label3")->show();
+    label(Control::FaxSentCaption)->setVisible(sending);
+    label(Control::FaxReceivedCaption)->setVisible(!sending);
+    label(Control::FaxSizeCaption)->show();
 }
 std::uint32_t FaxPanelWidgets::gaugeMax() const {
     return static_cast<std::uint32_t>(gauge_->maximum());
@@ -118,12 +121,14 @@ void FaxPanelWidgets::setLinkStatus(const std::string& text) {
     surface_.setPanel(panel::Link, text);
 }
 void FaxPanelWidgets::applyBusySet() {
-    for (const char* name : kBusyOff) surface_.setEnabled(name, false);
-    surface_.setEnabled("butQORPanic", true);
+    for (Control control : kBusyOff)
+        surface_.setEnabled(control, false);
+    surface_.setEnabled(Control::QuoralPanic, true);
 }
 void FaxPanelWidgets::releaseBusySet() {
-    for (const char* name : kReleased) surface_.setEnabled(name, true);
-    surface_.setEnabled("butQORPanic", false);
+    for (Control control : kReleased)
+        surface_.setEnabled(control, true);
+    surface_.setEnabled(Control::QuoralPanic, false);
 }
 
 } // namespace orvane

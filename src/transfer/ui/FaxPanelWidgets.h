@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "transfer/fax/FaxPanelView.h"
 
 class QFrame;
@@ -39,7 +40,7 @@ public:
     void releaseBusySet() override;
 
 private:
-    QLabel* label(const char* name) const;
+    QLabel* label(Control control) const;
 
     QWidget& window_;
     QFrame& panel_;

@@ -1,6 +1,7 @@
 #include "transfer/ui/FileXferPanel.h"
 
 #include "app/surface/PanelCentring.h"
+#include "platform/ControlObjects.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -18,13 +19,16 @@ constexpr int kHeight = 129;
 
 struct Row {
     const char* caption;
-    const char* valueName;
+    Control value;
 };
 constexpr Row kRows[] = {
-    {"File Name", "XferFileName"},     {"File Size", "XferFileSize"},
-    {"Compressed Size", "XferCompSize"}, {"Compression Method", "XferCompMethod"},
-    {"Bytes", "XferBytes"},            {"Elapsed Time", "XferTime"},
-    {"Xfer Rate", "XferTput"},
+    {"File Name", Control::TransferFileName},
+    {"File Size", Control::TransferFileSize},
+    {"Compressed Size", Control::TransferCompressedSize},
+    {"Compression Method", Control::TransferMethod},
+    {"Bytes", Control::TransferBytes},
+    {"Elapsed Time", Control::TransferTime},
+    {"Xfer Rate", Control::TransferRate},
 };
 
 int GaugeValue(std::int64_t v) {
@@ -33,7 +37,7 @@ int GaugeValue(std::int64_t v) {
 } // namespace
 
 FileXferPanel::FileXferPanel(QWidget& window) : QFrame(&window), window_(window) {
-    setObjectName(QStringLiteral("FileXferPanel"));
+    nameControl(*this, Control::TransferPanel);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
     auto* grid = new QGridLayout(this);
@@ -41,7 +45,7 @@ FileXferPanel::FileXferPanel(QWidget& window) : QFrame(&window), window_(window)
     grid->setVerticalSpacing(0);
 
     title_ = new QLabel(this);
-    title_->setObjectName(QStringLiteral("XferLabel"));
+    nameControl(*title_, Control::TransferTitle);
     title_->setAlignment(Qt::AlignCenter);
     QFont bold = title_->font();
     bold.setBold(true);
@@ -54,22 +58,22 @@ FileXferPanel::FileXferPanel(QWidget& window) : QFrame(&window), window_(window)
         const int column = i < 4 ? 0 : 2;
         grid->addWidget(new QLabel(QString::fromLatin1(kRows[i].caption), this), row, column);
         auto* shown = new QLabel(this);
-        shown->setObjectName(QString::fromLatin1(kRows[i].valueName));
+        nameControl(*shown, kRows[i].value);
         grid->addWidget(shown, row, column + 1);
     }
     grid->addWidget(new QLabel(QStringLiteral("Progress"), this), 5, 0);
     gauge_ = new QProgressBar(this);
-    gauge_->setObjectName(QStringLiteral("XferGauge"));
+    nameControl(*gauge_, Control::TransferGauge);
     gauge_->setTextVisible(false);
     gauge_->setMaximumHeight(12);
     grid->addWidget(gauge_, 5, 1, 1, 3);
 
     result_ = new QLabel(this);
-    result_->setObjectName(QStringLiteral("CompleteFail"));
+    nameControl(*result_, Control::TransferResult);
     result_->setFont(bold);
     grid->addWidget(result_, 6, 0, 1, 2);
     button_ = new QPushButton(QStringLiteral("&Abort Transfer"), this);
-    button_->setObjectName(QStringLiteral("butXferAbort"));
+    nameControl(*button_, Control::TransferButton);
     grid->addWidget(button_, 6, 2, 1, 2, Qt::AlignRight);
     connect(button_, &QPushButton::clicked, this, &FileXferPanel::butXferAbortClick);
 
@@ -84,19 +88,19 @@ void FileXferPanel::fitContents() {
     resize(std::max(kWidth, sizeHint().width()), std::max(kHeight, sizeHint().height()));
 }
 
-QLabel* FileXferPanel::value(const char* name) {
-    return findChild<QLabel*>(QString::fromLatin1(name));
+QLabel* FileXferPanel::value(Control control) {
+    return findControl<QLabel>(*this, control);
 }
 
 void FileXferPanel::showTransfer(const XferPanelStart& start) {
     title_->setText(QString::fromStdString(start.title));
-    value("XferFileName")->setText(QString::fromStdString(start.fileName));
-    value("XferFileSize")->setText(QString::fromStdString(start.fileSize));
-    value("XferCompSize")->setText(QString::fromStdString(start.compressedSize));
-    value("XferCompMethod")->setText(QString::fromStdString(start.method));
-    value("XferBytes")->setText(QString::number(start.bytes));
-    value("XferTime")->setText(QStringLiteral("00:00:00"));
-    value("XferTput")->setText(QStringLiteral("0"));
+    value(Control::TransferFileName)->setText(QString::fromStdString(start.fileName));
+    value(Control::TransferFileSize)->setText(QString::fromStdString(start.fileSize));
+    value(Control::TransferCompressedSize)->setText(QString::fromStdString(start.compressedSize));
+    value(Control::TransferMethod)->setText(QString::fromStdString(start.method));
+    value(Control::TransferBytes)->setText(QString::number(start.bytes));
+    value(Control::TransferTime)->setText(QStringLiteral("00:00:00"));
+    value(Control::TransferRate)->setText(QStringLiteral("0"));
     setXferGaugeMax(start.gaugeMax);
     setXferGauge(start.gaugePos);
     fitContents();
@@ -107,13 +111,13 @@ void FileXferPanel::showTransfer(const XferPanelStart& start) {
 }
 
 void FileXferPanel::setXferBytes(const std::string& text) {
-    value("XferBytes")->setText(QString::fromStdString(text));
+    value(Control::TransferBytes)->setText(QString::fromStdString(text));
 }
 void FileXferPanel::setXferTime(const std::string& text) {
-    value("XferTime")->setText(QString::fromStdString(text));
+    value(Control::TransferTime)->setText(QString::fromStdString(text));
 }
 void FileXferPanel::setXferTput(const std::string& text) {
-    value("XferTput")->setText(QString::fromStdString(text));
+    value(Control::TransferRate)->setText(QString::fromStdString(text));
 }
 void FileXferPanel::setXferGauge(std::int64_t position) {
     gauge_->setValue(GaugeValue(position));
@@ -130,7 +134,7 @@ void FileXferPanel::setButton(const std::string& caption, bool makeDefault) {
     button_->setDefault(makeDefault);
 }
 void FileXferPanel::focusTransmitPane() {
-    if (auto* pane = window_.findChild<QWidget*>(QStringLiteral("reTXData"))) pane->setFocus();
+    if (auto* pane = findControl<QWidget>(window_, Control::TransmitPane)) pane->setFocus();
 }
 
 } // namespace orvane

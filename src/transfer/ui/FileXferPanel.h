@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Control.h"
 #include "transfer/FileXferView.h"
 
 #include <QFrame>
@@ -34,7 +35,7 @@ signals:
     void butXferAbortClick();
 
 private:
-    QLabel* value(const char* name);
+    QLabel* value(Control control);
     void fitContents();
 
     QWidget& window_;

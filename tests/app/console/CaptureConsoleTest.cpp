@@ -26,10 +26,12 @@ struct CaptureConsole : ::testing::Test {
         ASSERT_TRUE(t.startUp());
     }
     MainWindow& window() { return t.console.mainWindow(); }
-    bool enabled(const char* item) { return window().action(item)->isEnabled(); }
+    bool enabled(const char* item) {
+        return window().findChild<QAction*>(QString::fromLatin1(item))->isEnabled();
+    }
     void saveTo(const std::string& file) {
         t.prompter.chooseNextFile(file);
-        window().action("mnuFilesSaveRX")->trigger();
+        window().action(Control::SaveReceivedItem)->trigger();
     }
     static std::string contents(const std::filesystem::path& file) {
         std::ifstream in(file, std::ios::binary);
@@ -41,7 +43,7 @@ struct CaptureConsole : ::testing::Test {
 
 TEST_F(CaptureConsole, KeepsExactlyWhatTheModemDeliveredUntilStop) {
     t.prompter.chooseNextFile(std::nullopt);
-    window().action("mnuFilesSaveRX")->trigger();
+    window().action(Control::SaveReceivedItem)->trigger();
     EXPECT_TRUE(enabled("mnuFilesSaveRX"));
     EXPECT_FALSE(enabled("mnuFilesStopSaveSend"));
 
@@ -57,7 +59,7 @@ TEST_F(CaptureConsole, KeepsExactlyWhatTheModemDeliveredUntilStop) {
     EXPECT_EQ(contents(file), text);
     EXPECT_EQ(window().panel(panel::Entry), QString("rx.txt: %1").arg(text.size()));
 
-    window().action("mnuFilesStopSaveSend")->trigger();
+    window().action(Control::StopSaveSendItem)->trigger();
     EXPECT_TRUE(enabled("mnuFilesSaveRX"));
     EXPECT_FALSE(enabled("mnuFilesStopSaveSend"));
     EXPECT_TRUE(enabled("mnuFilesSendBinaryFile"));

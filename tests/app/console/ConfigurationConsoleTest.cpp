@@ -51,7 +51,7 @@ struct ConfigurationConsole : ::testing::Test {
             form.findChild<QPushButton*>(button)->click();
             return form.result();
         });
-        t->console.mainWindow().action("ConfigurationPages1")->trigger();
+        t->console.mainWindow().action(Control::ConfigurationPagesItem)->trigger();
         t->waitFor([&] { return rig.received().size() >= before + expectedSize; });
         return rig.received().substr(before);
     }
@@ -173,7 +173,7 @@ TEST_P(ModeClosing, OkWithoutChangesRunsTheSetUpAgain) {
         dialog.findChild<QPushButton*>("Button3")->click();
         return dialog.result();
     });
-    t.console.mainWindow().action("ConfigurationPages1")->trigger();
+    t.console.mainWindow().action(Control::ConfigurationPagesItem)->trigger();
     ASSERT_TRUE(t.waitFor([&] { return rig.received().size() >= before + expected.size(); }));
     EXPECT_EQ(rig.received().substr(before), expected);
 }

@@ -1,22 +1,25 @@
-#include "app/AboutBox.h"
-#include "ConsoleFixture.h"
 #include "app/Console.h"
+#include "ConsoleFixture.h"
+#include "ModeSetupWire.h"
+#include "app/AboutBox.h"
+#include "app/DeviceRecovery.h"
 #include "app/MainWindow.h"
 #include "app/PortSession.h"
-#include "config/SettingsFile.h"
 #include "app/WindowPlacement.h"
+#include "config/SettingsFile.h"
 #include "e2e/ModemRig.h"
-#include "ModeSetupWire.h"
-#include "app/DeviceRecovery.h"
+#include "platform/ControlObjects.h"
 #include "platform/QtClock.h"
 #include "platform/Sound.h"
 #include "serial/ui/TComFrm.h"
 #include "support/ScriptedPrompter.h"
 #include "terminal/ReceivePane.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 
@@ -51,6 +54,21 @@ TEST(Console, MissingPortLinkLeadsToThePortDialogAndCancelEndsStartUp) {
     EXPECT_FALSE(t.console.mainWindow().isVisible());
     ASSERT_EQ(t.prompter.asked().size(), 1u); // the device and the reason, nothing after Cancel
     EXPECT_NE(t.prompter.asked()[0].text.find("orvane-unplugged"), std::string::npos);
+}
+
+// The core names controls by type only: a name in the table that no widget
+// of the console carries would leave its control dead without a word.
+TEST(Console, EveryControlOfTheTableIsAWidgetOrActionOfTheConsole) {
+    testing::TempDir dir;
+    ConsoleUnderTest t(dir.path());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const ControlName& entry : kControlNames) {
+        const QString name = qtObjectName(entry.control);
+        const bool found = std::any_of(windows.begin(), windows.end(), [&](const QWidget* window) {
+            return window->objectName() == name || window->findChild<QObject*>(name) != nullptr;
+        });
+        EXPECT_TRUE(found) << entry.objectName;
+    }
 }
 
 TEST(Console, HandshakeReadsTheSimulatorsIdentityIntoTheAboutBox) {

@@ -100,8 +100,8 @@ struct KeysConsole : ::testing::Test {
     QString text(const char* name) { return child(name)->property("text").toString(); }
     // A toolbar button's caption.
     std::string caption(const char* name) {
-        const NamedControl control = t.console.modem().surface().controls().find(name);
-        return (control.action ? control.action->text() : control.widget->property("text").toString()).toStdString();
+        if (auto* action = child<QAction>(name)) return action->text().toStdString();
+        return text(name).toStdString();
     }
     bool dialogChecked(const char* name) {
         auto& dialog = t.console.configuration().configuration();

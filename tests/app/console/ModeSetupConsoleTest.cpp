@@ -35,7 +35,7 @@ TEST_P(ModeStartUp, SaysTheWholeSetUpAndTheCodeMenuRepeatsIt) {
 
     const std::size_t before = rig.received().size();
     const std::string setup = wire(row.setup);
-    t.console.mainWindow().action(row.menuItem)->trigger();
+    t.console.mainWindow().findChild<QAction*>(QString::fromLatin1(row.menuItem))->trigger();
     ASSERT_TRUE(t.waitFor([&] { return rig.received().size() >= before + setup.size(); }));
     EXPECT_EQ(rig.received().substr(before), setup);
 }

@@ -38,7 +38,7 @@ struct OnAirConsole : ::testing::Test {
 
 TEST_F(OnAirConsole, TextReceivedDuringATestToneWaitsAndShowsInOrderAfterCancel) {
     start("QUORAL");
-    window().action("mnuSpecialTest")->trigger();
+    window().action(Control::TestTonesItem)->trigger();
     ASSERT_TRUE(window().findChild<QWidget*>("ToneTestBox")->isVisible());
     auto* toneBox = window().findChild<QComboBox*>("ToneBox");
     ASSERT_EQ(toneBox->itemText(2), "Four Tone Test");

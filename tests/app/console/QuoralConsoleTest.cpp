@@ -67,7 +67,7 @@ TEST_F(QuoralConsole, FirstStartSaysExactlyTheHandshakeCommonAndQuoralSetUp) {
 TEST_F(QuoralConsole, ChoosingQuoralAgainRepeatsItsSetUp) {
     startWithoutSettingsFile();
     const std::size_t before = rig.received().size();
-    t.console.mainWindow().action("mnuCodeQuoral")->trigger();
+    t.console.mainWindow().action(Control::QuoralItem)->trigger();
     EXPECT_TRUE(waitFor([&] { return rig.received().size() >= before + kQuoralSetup.size(); }));
     EXPECT_EQ(rig.received().substr(before), kQuoralSetup);
     EXPECT_EQ(panel(0), "QUORAL");

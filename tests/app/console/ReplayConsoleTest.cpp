@@ -47,7 +47,7 @@ TEST(WireTraceReplay, AFreshConsoleOnTheReplayedTraceShowsWhatTheFirstOneShowed)
         const QString clock = t.console.mainWindow().panel(panel::Clock);
         ASSERT_TRUE(t.waitFor([&] { return t.console.mainWindow().panel(panel::Clock) != clock; }));
         t.prompter.chooseNextFile(trace.string());
-        t.console.mainWindow().action("mnuHelpSaveTrace")->trigger();
+        t.console.mainWindow().action(Control::SaveTraceItem)->trigger();
         original = seen(t);
     }
     ASSERT_TRUE(std::filesystem::exists(trace));

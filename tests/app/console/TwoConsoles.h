@@ -33,7 +33,9 @@ struct Station {
         t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
         if (!t.startUp()) throw std::runtime_error("console did not start");
     }
-    void trigger(const char* action) { t.console.mainWindow().action(action)->trigger(); }
+    void trigger(const char* action) {
+        t.console.mainWindow().findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    }
     void pressXferButton() {
         t.console.mainWindow().findChild<QPushButton*>(QStringLiteral("butXferAbort"))->click();
     }

@@ -72,8 +72,8 @@ TEST(MainWindow, HasItsCaptionMenusPanesAndNinePanels) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Zarvel Orvane 3.1.4"));
     for (const char* name : {"mnuFilesExit", "mnuFilesLoadFirmware", "saveconfig", "mnuCodeQuoral",
                              "mnuHelpContents", "About1", "mnuViewEchoData", "Undo1"})
-        EXPECT_NE(window.action(name), nullptr) << name;
-    EXPECT_FALSE(window.action("mnuFilesStopSaveSend")->isEnabled());
+        EXPECT_NE(window.findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_FALSE(window.action(Control::StopSaveSendItem)->isEnabled());
     EXPECT_NE(window.findChild<QPlainTextEdit*>(QStringLiteral("reTXData")), nullptr);
     EXPECT_EQ(window.statusBar()->objectName(), QStringLiteral("StatusBar1"));
     EXPECT_EQ(window.panel(0), QStringLiteral("QUORAL"));

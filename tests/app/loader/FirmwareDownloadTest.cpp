@@ -86,15 +86,24 @@ struct Case {
 // Longer than the slowest download: every answer late to its limit.
 constexpr int kLongestDownloadMs = 120'000;
 
-LoaderRun runLoader(const Case& c) {
+// A download with everything it talks to, on the test clock.
+struct LoaderBench {
     ImageDir dir;
     testing::ManualClock clock;
-    SequenceRunner runner(clock);
+    SequenceRunner runner{clock};
     FakeLoaderPort port;
     FakeLoaderView view;
     ScriptedPrompter prompter;
     ThrowingProcessExit exit;
     ModemIdentity identity;
+    FirmwareDownload download() {
+        return FirmwareDownload({port, view, prompter, exit, runner, clock, identity});
+    }
+};
+
+LoaderRun runLoader(const Case& c) {
+    LoaderBench bench;
+    auto& [dir, clock, runner, port, view, prompter, exit, identity] = bench;
     identity.ModemInitialised = c.initialised;
     port.silent = c.silent;
     port.eraseFails = c.eraseFails;
@@ -106,7 +115,7 @@ LoaderRun runLoader(const Case& c) {
     for (PromptAnswer answer : c.answers) prompter.answerNext(answer);
 
     LoaderRun run;
-    FirmwareDownload download({port, view, prompter, exit, runner, clock, identity});
+    FirmwareDownload download = bench.download();
     runner.start("start-up", [&]() -> Task<> {
         try {
             co_await download.run();
@@ -221,18 +230,12 @@ TEST(FirmwareDownload, CancelOrAnUnreadableFileAtTheFirstChoiceLeavesTheConsoleA
 }
 
 TEST(FirmwareDownload, AnOperatorCommandArrivingMidwayGoesOutAfterTheWholeDownload) {
-    ImageDir dir;
-    testing::ManualClock clock;
-    SequenceRunner runner(clock);
-    FakeLoaderPort port;
-    FakeLoaderView view;
-    ScriptedPrompter prompter;
-    ThrowingProcessExit exit;
-    ModemIdentity identity;
+    LoaderBench bench;
+    auto& [dir, clock, runner, port, view, prompter, exit, identity] = bench;
     identity.ModemInitialised = true;
     prompter.chooseNextFile(dir.write("fw.s28", "AB\nCD").string());
     prompter.answerNext(PromptAnswer::No);
-    FirmwareDownload download({port, view, prompter, exit, runner, clock, identity});
+    FirmwareDownload download = bench.download();
 
     download.start();
     clock.advance(50); // the modem is being told to load

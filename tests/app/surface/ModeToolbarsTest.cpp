@@ -1,5 +1,6 @@
 #include "app/surface/ModeToolbars.h"
 #include "app/surface/ToolbarImages.h"
+#include "platform/ControlObjects.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace orvane {
@@ -133,12 +135,13 @@ TEST_F(ToolbarWindow, TransmitEnableButtonsShowEnabledWithTheTrailingBlank) {
 }
 
 TEST_F(ToolbarWindow, OneHandlerServesTheSameButtonOnEveryToolbar) {
-    std::vector<QString> clicked;
-    auto record = [&](const QString& name) { clicked.push_back(name); };
-    EXPECT_EQ(connectToolbarHandler(window, QStringLiteral("butConnectClick"), record), 5);
-    EXPECT_EQ(connectToolbarHandler(window, QStringLiteral("butTXEnableClick"), record), 6);
-    EXPECT_EQ(connectToolbarHandler(window, QStringLiteral("butPanicClick"), record), 5);
-    EXPECT_EQ(connectToolbarHandler(window, QStringLiteral("butConectClick"), record), 0);
+    std::vector<std::string> clicked;
+    auto record = [&](const char* what) {
+        return [&clicked, what] { clicked.emplace_back(what); };
+    };
+    EXPECT_EQ(connectToolbarButtons(window, ButtonRole::Connect, record("connect")), 5);
+    EXPECT_EQ(connectToolbarButtons(window, ButtonRole::TxEnable, record("transmit")), 6);
+    EXPECT_EQ(connectToolbarButtons(window, ButtonRole::Panic, record("panic")), 5);
 
     // Through the tool button the operator clicks, on a toolbar that shows.
     window.show();
@@ -148,8 +151,17 @@ TEST_F(ToolbarWindow, OneHandlerServesTheSameButtonOnEveryToolbar) {
     ASSERT_NE(call, nullptr);
     call->click();
     button("butPSKTXEnable")->trigger();
-    EXPECT_EQ(clicked, (std::vector<QString>{QStringLiteral("butAsciiConnect"),
-                                             QStringLiteral("butPSKTXEnable")}));
+    button("butAmtorOver")->trigger();
+    EXPECT_EQ(clicked, (std::vector<std::string>{"connect", "transmit"}));
+}
+
+TEST_F(ToolbarWindow, TheButtonsTheCoreNamesByRoleAreTheWindowsButtons) {
+    for (const ToolbarButton& entry : kToolbarButtons) {
+        const QString name = qtObjectName(entry.control);
+        EXPECT_EQ(toolbarOf(name.toLatin1().constData()),
+                  qtObjectName(toolbarControl(entry.toolbar)))
+            << name.toStdString();
+    }
 }
 
 } // namespace

@@ -50,12 +50,12 @@ struct SurfaceWindow : ::testing::Test {
 };
 
 TEST_F(SurfaceWindow, EnablesAndCaptionsToolbarButtonsMenuItemsAndMenus) {
-    surface.setEnabled("butQORDisconnect", true);
-    surface.setEnabled("butQORConnect", false);
-    surface.setCaption("butQORCallCQ", "Answer CQ");
-    surface.setEnabled("mnuFilesSendBinaryFile", true);
-    surface.setEnabled("mnuCode", false);
-    surface.setCaption("mnuCodeAmtor", "&TOR");
+    surface.setEnabled(Control::QuoralDisconnect, true);
+    surface.setEnabled(Control::QuoralConnect, false);
+    surface.setCaption(Control::QuoralCallCq, "Answer CQ");
+    surface.setEnabled(Control::SendBinaryFileItem, true);
+    surface.setEnabled(Control::CodeMenu, false);
+    surface.setCaption(Control::AmtorItem, "&TOR");
 
     EXPECT_TRUE(action("butQORDisconnect")->isEnabled());
     EXPECT_FALSE(action("butQORConnect")->isEnabled());
@@ -68,24 +68,24 @@ TEST_F(SurfaceWindow, EnablesAndCaptionsToolbarButtonsMenuItemsAndMenus) {
 }
 
 TEST_F(SurfaceWindow, CaptionsAPanelAndShowsItCentredOnTheWindow) {
-    surface.setCaption("DisconnectPanel", "Link Failed!");
-    EXPECT_FALSE(surface.isPanelVisible("DisconnectPanel"));
-    surface.showCentredPanel("DisconnectPanel");
+    surface.setCaption(Control::DisconnectPanel, "Link Failed!");
+    EXPECT_FALSE(surface.isPanelVisible(Control::DisconnectPanel));
+    surface.showCentredPanel(Control::DisconnectPanel);
 
     auto* panel = widget<QLabel>("DisconnectPanel");
     EXPECT_EQ(panel->text(), QStringLiteral("Link Failed!"));
     EXPECT_EQ(panel->pos(), centredOrigin(window.frameGeometry().size(), panel->size()));
     // Shown on the window even before the window itself is on screen.
-    EXPECT_TRUE(surface.isPanelVisible("DisconnectPanel"));
+    EXPECT_TRUE(surface.isPanelVisible(Control::DisconnectPanel));
     window.show();
     EXPECT_TRUE(panel->isVisible());
-    surface.hidePanel("DisconnectPanel");
-    EXPECT_FALSE(surface.isPanelVisible("DisconnectPanel"));
+    surface.hidePanel(Control::DisconnectPanel);
+    EXPECT_FALSE(surface.isPanelVisible(Control::DisconnectPanel));
 }
 
 TEST_F(SurfaceWindow, ShownPanelLiesAboveThePanes) {
     window.show();
-    surface.showCentredPanel("PanicPanel");
+    surface.showCentredPanel(Control::PanicPanel);
     QWidget* panel = widget("PanicPanel");
     QPoint middle = panel->mapTo(&window, panel->rect().center());
     EXPECT_EQ(window.childAt(middle), panel);
@@ -95,32 +95,32 @@ TEST_F(SurfaceWindow, PanicPanelSitsAcrossTheReceivePaneFromItsMiddleDown) {
     auto* receive = new QWidget(transmit);
     receive->setObjectName(QStringLiteral("reRXData"));
     receive->setGeometry(11, 7, 401, 301);
-    surface.showPanelOverReceivePane("PanicPanel");
+    surface.showPanelOverReceivePane(Control::PanicPanel);
     QWidget* panel = widget("PanicPanel");
     EXPECT_EQ(panel->mapToGlobal(QPoint(0, 0)),
               receive->mapToGlobal(QPoint(200 - panel->width() / 2, 150)));
-    EXPECT_TRUE(surface.isPanelVisible("PanicPanel"));
+    EXPECT_TRUE(surface.isPanelVisible(Control::PanicPanel));
 }
 
 TEST_F(SurfaceWindow, ShowsAndHidesToolbarsAndMenuItemsByName) {
     window.show();
-    surface.setVisible("AmtorToolBar", true);
-    surface.setVisible("mnuCodePSK31", false);
-    surface.setVisible("butBaudotRttyRate", false);
+    surface.setVisible(Control::AmtorToolbar, true);
+    surface.setVisible(Control::Psk31Item, false);
+    surface.setVisible(Control::BaudotRttyRate, false);
     EXPECT_TRUE(widget<QToolBar>("AmtorToolBar")->isVisible());
     EXPECT_FALSE(widget<QToolBar>("QORToolBar")->isVisible());
     EXPECT_FALSE(action("mnuCodePSK31")->isVisible());
     EXPECT_FALSE(action("butBaudotRttyRate")->isVisible());
-    surface.setVisible("AmtorToolBar", false);
+    surface.setVisible(Control::AmtorToolbar, false);
     EXPECT_FALSE(widget<QToolBar>("AmtorToolBar")->isVisible());
 }
 
 TEST_F(SurfaceWindow, ModeSetUpChangesChecksHintsAndImages) {
-    surface.setChecked("mnuCodeQuoral", false);
-    surface.setChecked("mnuCodeAmtor", true);
-    surface.setHint("butQORdeMY", "de G4XYZ");
-    surface.setButtonImage("butAmtorTXEnable", 5);
-    surface.setCaption("butAmtorTXEnable", "TX DIS");
+    surface.setChecked(Control::QuoralItem, false);
+    surface.setChecked(Control::AmtorItem, true);
+    surface.setHint(Control::QuoralDeMy, "de G4XYZ");
+    surface.setButtonImage(Control::AmtorTxEnable, 5);
+    surface.setCaption(Control::AmtorTxEnable, "TX DIS");
 
     EXPECT_FALSE(action("mnuCodeQuoral")->isChecked());
     EXPECT_TRUE(action("mnuCodeAmtor")->isChecked());
@@ -178,31 +178,31 @@ TEST_F(SurfaceWindow, ToneListAndSquelchMarkersOfAnotherWindow) {
 }
 
 TEST_F(SurfaceWindow, AControlReplacedUnderTheSameNameIsStillFound) {
-    surface.setCaption("CWIDBox", "CW ID");
+    surface.setCaption(Control::CwIdBox, "CW ID");
     delete widget("CWIDBox");
     auto* again = new QLabel(&window);
     again->setObjectName(QStringLiteral("CWIDBox"));
-    surface.setCaption("CWIDBox", "again");
+    surface.setCaption(Control::CwIdBox, "again");
     EXPECT_EQ(again->text(), QStringLiteral("again"));
 }
 
-TEST_F(SurfaceWindow, AnUnknownNameChangesNothingAndIsReportedOnce) {
-    surface.setEnabled("butQORConect", true);
-    surface.setCaption("butQORConect", "x");
-    surface.showCentredPanel("butQORConect");
-    surface.hidePanel("butQORConect");
-    surface.setVisible("butQORConect", true);
-    surface.setChecked("butQORConect", true);
-    surface.setHint("butQORConect", "x");
-    surface.setButtonImage("butQORConect", 6);
-    EXPECT_FALSE(surface.isPanelVisible("butQORConect"));
-    surface.setEnabled("DisconectPanel", false);
+TEST_F(SurfaceWindow, AControlTheWindowLacksChangesNothingAndIsReportedOnce) {
+    // The Here-IS and FEC rate panels are built by the console, not here.
+    surface.setEnabled(Control::HereIsPanel, true);
+    surface.setCaption(Control::HereIsPanel, "x");
+    surface.showCentredPanel(Control::HereIsPanel);
+    surface.hidePanel(Control::HereIsPanel);
+    surface.setVisible(Control::HereIsPanel, true);
+    surface.setChecked(Control::HereIsPanel, true);
+    surface.setHint(Control::HereIsPanel, "x");
+    surface.setButtonImage(Control::HereIsPanel, 6);
+    EXPECT_FALSE(surface.isPanelVisible(Control::HereIsPanel));
+    surface.setEnabled(Control::FecRatePanel, false);
 
     const std::string text = log.str();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << text;
-    EXPECT_NE(text.find("butQORConect"), std::string::npos);
-    EXPECT_NE(text.find("DisconectPanel"), std::string::npos);
-    EXPECT_EQ(action("butQORConnect")->text(), QStringLiteral("Connect"));
+    EXPECT_NE(text.find("'HereIsPanel'"), std::string::npos);
+    EXPECT_NE(text.find("'FECRatePanel'"), std::string::npos);
 }
 
 TEST(WidgetSurface, WorksOnABareWindowWithoutPanelsOrPanes) {

@@ -98,10 +98,10 @@ TEST_F(ConfigurationApplyTest, AnOperatorCommandWaitsForTheWholeApply) {
 TEST_F(ConfigurationApplyTest, ShortSequenceTakesTheModeWordsOnly) {
     settings.TXEnable = "OFF";
     openIn(OperatingMode::Baudot, false);
-    values.baudot.codeUs = false;
-    values.baudot.usosOn = false;
-    values.baudot.pttOn = "7";
-    values.baudot.textEntry = "CHAR";
+    values.settings.text(&Settings::B_CodeType) = "No2";
+    values.settings.text(&Settings::B_USOS) = "OFF";
+    values.settings.text(&Settings::B_PTTON) = "7";
+    values.settings.text(&Settings::B_TextEntry) = "CHAR";
     const std::string bytes = cycle();
     EXPECT_NE(bytes.find(hexOf("80 D0 80 E3 80 07 80 ED 80 14 80 C3")), std::string::npos) << bytes;
     EXPECT_EQ(surface.panel(3), "");
@@ -113,10 +113,10 @@ TEST_F(ConfigurationApplyTest, ShortSequenceTakesTheModeWordsOnly) {
     EXPECT_EQ(terminal.endOfLineSequence, "\r\n<");
 
     openIn(OperatingMode::Ascii, false);
-    values.ascii.polarityNormal = false;
+    values.settings.text(&Settings::S_Polarity) = "REV";
     cycle();
     EXPECT_FALSE(terminal.polarityNormal) << "the NORM/REV toggle's next press goes back to normal";
-    values.ascii.polarityNormal = true;
+    values.settings.text(&Settings::S_Polarity) = "NORM";
     cycle();
     EXPECT_TRUE(terminal.polarityNormal);
 }

@@ -1,11 +1,17 @@
+#include "config/SettingDescriptor.h"
 #include "config/Settings.h"
+#include "config/SettingsFile.h"
 #include "config/dialog/CallSignList.h"
 #include "config/dialog/DialogOpening.h"
+#include "config/dialog/TakeIntoSettings.h"
 #include "config/dialog/HereIsMessages.h"
 #include "config/dialog/InputRules.h"
 #include "e2e/ChildProcess.h"
+#include "modes/ModeContext.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace orvane {
 namespace {
@@ -51,15 +57,16 @@ TEST(DialogOpening, GainListsFollowTheHardwareAndReplaceCodesTheyCannotShow) {
 }
 
 TEST(DialogOpening, FillsFromTheSettingsAndStoresTheToneLabels) {
+    using S = Settings;
     Settings settings;
     settings.AMTORMark = 2000;
     settings.AMTORCenter = 1;
     settings.TextEntry = "char";
-    settings.AutoBias = "SLOW"; // no button: the group keeps its choice
+    settings.AutoBias = "SLOW"; // no button stands for it: none is checked
     settings.AFChannel = 7;
     settings.PortName = "\\\\.\\COM3";
     ConfigDialogValues values;
-    values.quoral.autoBias = "FAST";
+    values.settings.text(&S::AutoBias) = "FAST";
     OpeningFacts facts;
     facts.ports = {{"COM1", "/dev/ttyS0"}, {"COM3", "/dev/ttyS2"}};
     facts.mode = OperatingMode::Amtor;
@@ -67,21 +74,25 @@ TEST(DialogOpening, FillsFromTheSettingsAndStoresTheToneLabels) {
     facts.txEnabled = false;
     fillDialogValues(values, settings, facts);
 
-    EXPECT_EQ(values.amtor.tones, (ToneValues{"2000", "2295", 2147, 295}));
+    const SettingControls& shown = values.settings;
+    EXPECT_EQ(shown.text(&S::AMTORMark), "2000");
+    EXPECT_EQ(shown.text(&S::AMTORCenter), "2147");
+    EXPECT_EQ(shown.text(&S::AMTORShift), "295");
     EXPECT_EQ(settings.AMTORCenter, 2147);
     EXPECT_EQ(settings.AMTORShift, 295);
-    EXPECT_EQ(values.quoral.textEntry, "CHAR");
-    EXPECT_EQ(values.quoral.autoBias, "FAST");
-    EXPECT_EQ(values.quoral.afChannel, 4);
+    EXPECT_EQ(shown.text(&S::TextEntry), "CHAR");
+    EXPECT_EQ(shown.text(&S::AutoBias), "");
+    EXPECT_EQ(shown.text(&S::AFChannel), "");
     EXPECT_EQ(values.general.port, "COM3");
-    EXPECT_FALSE(values.amtor.txEnable); // the mode's button, not the stored "ON"
-    EXPECT_TRUE(values.baudot.txEnable);
+    EXPECT_EQ(shown.text(&S::A_TXEnable), "OFF"); // the mode's button, not the stored "ON"
+    EXPECT_EQ(shown.text(&S::B_TXEnable), "ON");
     EXPECT_EQ(values.activePage, page::Amtor);
     EXPECT_TRUE(values.editLocked);
     EXPECT_FALSE(values.callSignsEnabled);
 }
 
 TEST(DialogOpening, DefaultsRefreshOnlyTheirControls) {
+    using S = Settings;
     Settings settings;
     settings.CWID = "ON";
     settings.MYCALL = "DL1ABC";
@@ -90,17 +101,94 @@ TEST(DialogOpening, DefaultsRefreshOnlyTheirControls) {
     ConfigDialogValues values;
     OpeningFacts facts;
     fillDialogValues(values, settings, facts);
-    values.general.printSquelchLevel = 40;
+    values.settings.text(&S::PrintSquelchSetting) = "40";
     values.messages.hereIs = "text";
     showFactoryDefaults(values, settings, facts);
-    EXPECT_FALSE(values.general.cwidOn);
-    EXPECT_EQ(values.baudot.rate, "45");
+    const SettingControls& shown = values.settings;
+    EXPECT_EQ(shown.text(&S::CWID), "OFF");
+    EXPECT_EQ(shown.text(&S::B_Rate), "45");
     EXPECT_EQ(values.messages.myCall, "DL1ABC");
     EXPECT_EQ(values.messages.hereIs, "");
-    EXPECT_EQ(values.general.printSquelchLevel, 40);  // kept: the apply takes it back
-    EXPECT_EQ(values.quoral.fecModulation, "8PSM");
+    EXPECT_EQ(shown.text(&S::PrintSquelchSetting), "40"); // kept: the apply takes it back
+    EXPECT_EQ(shown.text(&S::FECMod), "8PSM");
     EXPECT_EQ(settings.PrintSquelchSetting, 68);
     EXPECT_EQ(settings.S_SyncIdle, "OFF");
+}
+
+struct UnchangedRow {
+    const char* what;
+    std::function<void(Settings&)> change;
+    OperatingMode mode;
+    bool txEnabled;
+    bool listening;
+};
+
+// Opening the dialog and pressing OK without touching a control leaves
+// every setting, and so every byte of the file, as it was.
+TEST(DialogOpening, ClosingWithoutAChangeKeepsEverySetting) {
+    const UnchangedRow rows[] = {
+        {"the defaults in Quoral, which does not listen", [](Settings&) {}, OperatingMode::Quoral,
+         false, false},
+        {"the defaults in P-Mode while listening", [](Settings&) {}, OperatingMode::PMode, true, true},
+        {"every word at its other choice",
+         [](Settings& s) {
+             s.TXEnable = "OFF"; s.TextEntry = "LINE"; s.EndOfLine = "CR"; s.ScanControl = "PULSE";
+             s.CWID = "ON"; s.AFChannel = 2; s.EchoEnable = "OFF"; s.Printer = "ON";
+             s.PrintSquelchEnable = "OFF"; s.PrintSquelchSetting = 12; s.Listen = "OFF";
+             s.FSKPol = "REV"; s.StatusBar = false; s.FECMod = "16P4A"; s.FECBlockSize = 255;
+             s.AutoBias = "FASTEST"; s.ConnectBias = "NORMAL"; s.NormalRetry = 31;
+             s.A_TXEnable = "OFF"; s.A_TextEntry = "CHAR"; s.A_Polarity = "REV";
+             s.A_EndOfLine = "CR CR LF"; s.A_WRU = "ON"; s.A_LetterCase = 'L';
+             s.P_EndOfLine = "CR"; s.P_Huffman = "OFF"; s.B_USOS = "OFF"; s.B_Rate = 75;
+             s.B_CodeType = "No2"; s.S_SyncIdle = "OFF"; s.S_EndOfLine = "CR";
+             s.BAUDOTMark = 1000; s.BAUDOTSpace = 1200; s.BAUDOTCenter = 1100; s.BAUDOTShift = 200;
+         },
+         OperatingMode::Amtor, false, false},
+        {"values no control can show",
+         [](Settings& s) {
+             s.AutoBias = "SLOW"; s.AFChannel = 7; s.B_Rate = 47; s.CWID = "maybe";
+             s.A_LetterCase = 'x'; s.NormalRetry = -5; s.FECBlockSize = -12;
+         },
+         OperatingMode::Baudot, true, false},
+    };
+    for (const UnchangedRow& row : rows) {
+        Settings settings;
+        row.change(settings);
+        const std::string before = settingsFileText(settings, ScreenLayout{}, "8004");
+        OpeningFacts facts;
+        facts.hardwareVersion = "8004";
+        facts.mode = row.mode;
+        facts.txEnabled = row.txEnabled;
+        facts.listening = row.listening;
+        ConfigDialogValues values;
+        fillDialogValues(values, settings, facts);
+        Psk31Choices psk31;
+        takeDialogValues(values, settings, true, psk31);
+        EXPECT_EQ(settingsFileText(settings, ScreenLayout{}, "8004"), before) << row.what;
+    }
+}
+
+// The table itself: what a setting starts with and what Defaults gives it
+// are among its words and within its range.
+TEST(SettingsTable, DefaultsAndFactoryValuesAreAllowed) {
+    Settings defaults;
+    Settings factory;
+    setFactoryValues(factory);
+    for (const SettingDescriptor& setting : settingDescriptors()) {
+        if (!std::holds_alternative<std::string Settings::*>(setting.Field) &&
+            !std::holds_alternative<int Settings::*>(setting.Field) &&
+            !std::holds_alternative<bool Settings::*>(setting.Field) &&
+            !std::holds_alternative<char Settings::*>(setting.Field))
+            continue;
+        EXPECT_TRUE(isAllowed(setting, defaults)) << setting.Name << " " << fieldText(setting, defaults);
+        EXPECT_TRUE(isAllowed(setting, factory)) << setting.Name << " " << fieldText(setting, factory);
+        if (setting.Control.Kind == ControlKind::Buttons) {
+            EXPECT_FALSE(setting.Words.front().empty()) << setting.Name;
+            for (std::size_t i = 0; i < kMaxWords; ++i)
+                EXPECT_EQ(setting.Words[i].empty(), setting.Control.Buttons[i].Name.empty())
+                    << setting.Name << " button " << i;
+        }
+    }
 }
 
 TEST(InputRules, NumbersAreDigitsWithinTheRange) {

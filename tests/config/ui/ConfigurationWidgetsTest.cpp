@@ -1,5 +1,8 @@
 #include "config/ConfigChanged.h"
+#include "config/SettingDescriptor.h"
 #include "config/Settings.h"
+#include "config/SettingsFile.h"
+#include "config/dialog/TakeIntoSettings.h"
 #include "config/ui/DisplayTarget.h"
 #include "config/ui/PaneAppearance.h"
 #include "config/ui/TFontForm.h"
@@ -7,6 +10,7 @@
 #include "config/ui/ViewMenu.h"
 #include "e2e/ChildProcess.h"
 #include "modes/FakeModeSurface.h"
+#include "modes/ModeContext.h"
 #include "protocol/link/LinkState.h"
 
 #include <QAction>
@@ -59,6 +63,40 @@ TEST_F(Form2Fixture, FecModulationShowsItsBlockSize) {
     EXPECT_EQ(text("FECBlockSizeLabel"), "255");
 }
 
+// Each control the settings table names is on the dialog under that name.
+TEST_F(Form2Fixture, EverySettingControlIsOnTheDialog) {
+    for (const SettingDescriptor& setting : settingDescriptors()) {
+        const DialogControl& c = setting.Control;
+        if (c.Kind == ControlKind::None) continue;
+        const QString name = QString::fromUtf8(c.Name.data(), static_cast<qsizetype>(c.Name.size()));
+        EXPECT_NE(form.findChild<QWidget*>(name), nullptr) << setting.Name;
+        for (const ControlButton& button : c.Buttons) {
+            if (button.Name.empty()) break;
+            const QString buttonName =
+                QString::fromUtf8(button.Name.data(), static_cast<qsizetype>(button.Name.size()));
+            EXPECT_NE(form.findChild<QRadioButton*>(buttonName), nullptr) << setting.Name;
+        }
+    }
+}
+
+// OK on the dialog as it opened takes nothing the file would show, also
+// when a group's word stands for none of its buttons after an opening that
+// checked one.
+TEST_F(Form2Fixture, OkWithoutAChangeKeepsTheFile) {
+    facts.hardwareVersion = "8004";
+    form.fill(facts);
+    settings.AutoBias = "SLOW";
+    settings.B_Rate = 47;
+    settings.S_Polarity = "SIDEWAYS";
+    const std::string before = settingsFileText(settings, ScreenLayout{}, "8004");
+    form.fill(facts);
+    control<QPushButton>("Button3")->click();
+    Psk31Choices psk31;
+    takeDialogValues(form.values(), settings, true, psk31);
+    EXPECT_EQ(settingsFileText(settings, ScreenLayout{}, "8004"), before);
+    EXPECT_FALSE(control<QRadioButton>("butAutoBiasNormal")->isChecked());
+}
+
 TEST_F(Form2Fixture, EachOpeningRebuildsThePortListAndPicksThePort) {
     facts.ports = {{"COM1", "/dev/ttyS0"}, {"COM33", "/dev/ttyUSB0"}};
     settings.PortName = "COM33";
@@ -78,7 +116,7 @@ TEST_F(Form2Fixture, CancelPutsBackWhatTheControlsShowedAtOpening) {
     control<QPushButton>("Button1")->click();
     EXPECT_EQ(form.closing(), TForm2::Closing::Cancel);
     EXPECT_EQ(control<QLineEdit>("edNormalRetries")->text(), "30");
-    EXPECT_EQ(form.values().quoral.normalRetries, "30");
+    EXPECT_EQ(form.values().settings.text(&Settings::NormalRetry), "30");
     EXPECT_EQ(form.values().messages.myCall, "MYCALL");
     EXPECT_FALSE(changed.isSet());
 }
@@ -89,7 +127,7 @@ TEST_F(Form2Fixture, DefaultsCloseWithTheFactoryValuesShown) {
     control<QPushButton>("butDefaults")->click();
     EXPECT_EQ(form.closing(), TForm2::Closing::Defaults);
     EXPECT_TRUE(control<QRadioButton>("sysCWIDOFF")->isChecked());
-    EXPECT_FALSE(form.values().general.cwidOn);
+    EXPECT_EQ(form.values().settings.text(&Settings::CWID), "OFF");
     EXPECT_TRUE(changed.isSet());
 }
 

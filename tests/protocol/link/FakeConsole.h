@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ControlNames.h"
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/SupervisionHooks.h"
 
@@ -12,22 +13,24 @@
 
 namespace orvane::testing {
 
-// Records what the console would show, so tests compare it as data.
+// Records what the console would show, so tests compare it as data; each
+// control under its object name.
 class FakeConsoleSurface final : public ConsoleSurface {
 public:
     void setPanel(int index, const std::string& text) override { panels[index] = text; }
-    void setEnabled(const std::string& objectName, bool on) override { enabled[objectName] = on; }
-    void setCaption(const std::string& objectName, const std::string& caption) override {
-        captions[objectName] = caption;
+    void setEnabled(Control control, bool on) override { enabled[name(control)] = on; }
+    void setCaption(Control control, const std::string& caption) override {
+        captions[name(control)] = caption;
     }
-    void showCentredPanel(const std::string& objectName) override {
-        visible.insert(objectName);
-        shown.push_back(objectName);
+    void showCentredPanel(Control control) override {
+        visible.insert(name(control));
+        shown.push_back(name(control));
     }
-    void hidePanel(const std::string& objectName) override { visible.erase(objectName); }
-    bool isPanelVisible(const std::string& objectName) const override {
-        return visible.count(objectName) != 0;
+    void hidePanel(Control control) override { visible.erase(name(control)); }
+    bool isPanelVisible(Control control) const override {
+        return visible.count(name(control)) != 0;
     }
+    static std::string name(Control control) { return std::string(objectName(control)); }
     void setTxPaneEditable(bool editable) override { txPaneEditable = editable; }
 
     std::string panel(int index) const {

@@ -113,7 +113,7 @@ TEST_F(SupervisionTimersTest, MonitorTimerReturnsToStandbyOnceUnlessLinked) {
 }
 
 TEST_F(SupervisionTimersTest, CqOfferEndsInQuoralOnly) {
-    surface.setCaption("butQORCallCQ", "Answer CQ");
+    surface.setCaption(Control::QuoralCallCq, "Answer CQ");
     surface.setPanel(1, "CQ from W1AW");
     link.answerCqPending = true;
 
@@ -134,13 +134,13 @@ TEST_F(SupervisionTimersTest, CqOfferEndsInQuoralOnly) {
 }
 
 TEST_F(SupervisionTimersTest, TransientPanelIsHiddenAfterItsIntervalWithDtrRaised) {
-    surface.setCaption("DisconnectPanel", "Link Failed!");
-    surface.showCentredPanel("OverBox");
-    timers.startTransientPanel("DisconnectPanel", 1300);
-    EXPECT_TRUE(surface.isPanelVisible("DisconnectPanel"));
+    surface.setCaption(Control::DisconnectPanel, "Link Failed!");
+    surface.showCentredPanel(Control::OverBox);
+    timers.startTransientPanel(Control::DisconnectPanel, 1300);
+    EXPECT_TRUE(surface.isPanelVisible(Control::DisconnectPanel));
     EXPECT_EQ(timers.waitTimer().interval(), 1300);
     clock.advance(1299);
-    EXPECT_TRUE(surface.isPanelVisible("DisconnectPanel"));
+    EXPECT_TRUE(surface.isPanelVisible(Control::DisconnectPanel));
     clock.advance(1);
     EXPECT_TRUE(surface.visible.empty());
     EXPECT_EQ(surface.captions["DisconnectPanel"], "Disconnect");
@@ -149,11 +149,11 @@ TEST_F(SupervisionTimersTest, TransientPanelIsHiddenAfterItsIntervalWithDtrRaise
 }
 
 TEST_F(SupervisionTimersTest, ResetTimerRecoversOnceAndHidesThePanel) {
-    surface.showCentredPanel("HardwareResetPanel");
+    surface.showCentredPanel(Control::HardwareResetPanel);
     timers.startResetTimer();
     clock.advance(6000);
     EXPECT_EQ(hooks.recoveries, 1);
-    EXPECT_FALSE(surface.isPanelVisible("HardwareResetPanel"));
+    EXPECT_FALSE(surface.isPanelVisible(Control::HardwareResetPanel));
     clock.advance(6000);
     EXPECT_EQ(hooks.recoveries, 1);
 }
@@ -161,7 +161,7 @@ TEST_F(SupervisionTimersTest, ResetTimerRecoversOnceAndHidesThePanel) {
 TEST_F(SupervisionTimersTest, NothingFiresAfterExit) {
     timers.commandTimer().start();
     timers.restartCqTimer();
-    timers.startTransientPanel("PanicPanel", 1300);
+    timers.startTransientPanel(Control::PanicPanel, 1300);
     timers.stopForExit();
     clock.advance(10000);
     EXPECT_EQ(hooks.shutdowns, 0);

@@ -387,13 +387,13 @@ std::vector<Row> rows() {
         {.name = "FreqOffsetIsSignedAndClosesTheFaxPanel",
          .code = 0x7E,
          .items = {0xF6},
-         .given = [](StatusHarness& h) { h.surface.showCentredPanel("FAXTransferPanel"); },
+         .given = [](StatusHarness& h) { h.surface.showCentredPanel(Control::FaxPanel); },
          .expect = {.also =
                         [](const StatusHarness& h) {
                             EXPECT_EQ(h.records.freqOffset, -10);
                             EXPECT_TRUE(h.records.statsFresh);
                             EXPECT_EQ(h.monitor.calls, std::vector<std::string>{"ShowFreqOffset"});
-                            EXPECT_FALSE(h.surface.isPanelVisible("FAXTransferPanel"));
+                            EXPECT_FALSE(h.surface.isPanelVisible(Control::FaxPanel));
                         }}},
 
         // CQ events.
@@ -532,7 +532,7 @@ std::vector<Row> rows() {
                  h.records.modReport.fill(7);
                  h.records.tuneLevels.current.fill(7);
                  h.surface.setPanel(6, "WORD");
-                 h.surface.showCentredPanel("FAXTransferPanel");
+                 h.surface.showCentredPanel(Control::FaxPanel);
              },
          .expect =
              {.panels =
@@ -552,7 +552,7 @@ std::vector<Row> rows() {
                       EXPECT_EQ(h.activities.textSendStops, 1);
                       EXPECT_EQ(h.surface.txPaneEditable, true);
                       EXPECT_EQ(h.sound.beeps, 1);
-                      EXPECT_TRUE(h.surface.isPanelVisible("FAXTransferPanel"));
+                      EXPECT_TRUE(h.surface.isPanelVisible(Control::FaxPanel));
                   },
               .left = 1},
          .paths = {Path::Main}},
@@ -563,7 +563,7 @@ std::vector<Row> rows() {
              [](StatusHarness& h) {
                  linkedIn(h, OperatingMode::Quoral);
                  h.link.cqPending = true;
-                 h.surface.showCentredPanel("FAXTransferPanel");
+                 h.surface.showCentredPanel(Control::FaxPanel);
              },
          .expect = {.panels = {{1, "STBY"}},
                     .enabled = standbyControls() + each(kArq, "FEC", true) +
@@ -577,7 +577,7 @@ std::vector<Row> rows() {
                     .also =
                         [](const StatusHarness& h) {
                             EXPECT_FALSE(h.link.cqPending);
-                            EXPECT_FALSE(h.surface.isPanelVisible("FAXTransferPanel"));
+                            EXPECT_FALSE(h.surface.isPanelVisible(Control::FaxPanel));
                             EXPECT_EQ(h.surface.panels.count(0), 0u);
                         }},
          .paths = {Path::InBand}},
@@ -606,7 +606,7 @@ std::vector<Row> rows() {
                       EXPECT_EQ(h.link.operatingMode, OperatingMode::PMode);
                       EXPECT_FALSE(h.link.linkUp);
                       EXPECT_EQ(h.activities.fileActivitiesClosed, 1);
-                      EXPECT_TRUE(h.surface.isPanelVisible("DisconnectPanel"));
+                      EXPECT_TRUE(h.surface.isPanelVisible(Control::DisconnectPanel));
                       EXPECT_TRUE(h.timers.waitTimer().isActive());
                       EXPECT_EQ(h.timers.waitTimer().interval(), 1500);
                       EXPECT_EQ(h.sound.beeps, 1);
@@ -651,7 +651,7 @@ std::vector<Row> rows() {
                     .left = 5}},
         {.name = "HwResetWhileItsPanelShowsIsIgnored",
          .code = 0x09,
-         .given = [](StatusHarness& h) { h.surface.showCentredPanel("HardwareResetPanel"); },
+         .given = [](StatusHarness& h) { h.surface.showCentredPanel(Control::HardwareResetPanel); },
          .expect = {.also =
                         [](const StatusHarness& h) {
                             EXPECT_EQ(h.surface.shown.size(), 1u);

@@ -29,12 +29,12 @@ class BothPaths : public ::testing::TestWithParam<Path> {};
 // without holding anything up and completes when its bytes come.
 TEST_P(BothPaths, LateCallTextIsAwaitedWithTheConsoleAlive) {
     StatusHarness h;
-    h.timers.startTransientPanel("PanicPanel", 100);
+    h.timers.startTransientPanel(Control::PanicPanel, 100);
     h.feed({'W'});
     h.dispatch(GetParam(), LINKED);
     EXPECT_TRUE(h.waiting());
     h.clock.advance(300);
-    EXPECT_FALSE(h.surface.isPanelVisible("PanicPanel")); // a timer ran meanwhile
+    EXPECT_FALSE(h.surface.isPanelVisible(Control::PanicPanel)); // a timer ran meanwhile
     EXPECT_TRUE(h.surface.panels.empty());
     h.feed({'1', 'A', 'W', 0x00, 0x41});
     EXPECT_FALSE(h.waiting());
@@ -170,9 +170,9 @@ TEST(StatusTiming, LinkFailedPanelGoesAfter1500ms) {
     h.feed({0x00});
     h.dispatch(Path::Main, LINK_FAILED);
     h.clock.advance(1499);
-    EXPECT_TRUE(h.surface.isPanelVisible("DisconnectPanel"));
+    EXPECT_TRUE(h.surface.isPanelVisible(Control::DisconnectPanel));
     h.clock.advance(1);
-    EXPECT_FALSE(h.surface.isPanelVisible("DisconnectPanel"));
+    EXPECT_FALSE(h.surface.isPanelVisible(Control::DisconnectPanel));
     EXPECT_EQ(h.surface.captions["DisconnectPanel"], "Disconnect");
     EXPECT_EQ(h.hooks.dtrRaised, 1);
 }
@@ -185,7 +185,7 @@ TEST(StatusTiming, HardwareResetRecoversAfter6s) {
     EXPECT_EQ(h.hooks.recoveries, 0);
     h.clock.advance(1);
     EXPECT_EQ(h.hooks.recoveries, 1);
-    EXPECT_FALSE(h.surface.isPanelVisible("HardwareResetPanel"));
+    EXPECT_FALSE(h.surface.isPanelVisible(Control::HardwareResetPanel));
 }
 
 } // namespace
