@@ -187,8 +187,8 @@ void FileTransfers::setGauge(std::int64_t position) {
 void FileTransfers::hideProgress() {
     textWindow_->hide();
 }
-void FileTransfers::enableMenu(Control item, bool on) {
-    env_.modem.surface().setEnabled(item, on);
+void FileTransfers::noteMenus(MenuEvent event) {
+    env_.modem.surface().menus().note(event);
 }
 void FileTransfers::releaseTransmitPane() {
     env_.modem.surface().setTxPaneEditable(true);
@@ -199,8 +199,8 @@ void FileTransfers::releaseTransmitPane() {
 bool FileTransfers::countsTowardEcho(std::uint8_t byte) const {
     return CountsTowardEcho(env_.modem.link().operatingMode, byte);
 }
-bool FileTransfers::isQuoral() const {
-    return env_.modem.link().operatingMode == OperatingMode::Quoral;
+OperatingMode FileTransfers::operatingMode() const {
+    return env_.modem.link().operatingMode;
 }
 
 } // namespace orvane

@@ -116,11 +116,11 @@ private:
                       std::int64_t gaugeMax, std::int64_t gaugePos) override;
     void setGauge(std::int64_t position) override;
     void hideProgress() override;
-    void enableMenu(Control item, bool on) override;
+    void noteMenus(MenuEvent event) override;
     void releaseTransmitPane() override;
     // TextSendMode
     bool countsTowardEcho(std::uint8_t byte) const override;
-    bool isQuoral() const override;
+    OperatingMode operatingMode() const override;
 
     Environment env_;
     DiskTransferFiles files_;

@@ -8,6 +8,7 @@
 #include "protocol/CommandBuilders.h"
 #include "protocol/FskEncodings.h"
 #include "protocol/TextCommands.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/LinkState.h"
 
 namespace orvane {
@@ -65,8 +66,7 @@ void amtorSetup(ModeContext& context) {
     sendIdentities(context);
 
     checkModeItem(context, amtor);
-    enableTestTones(context, true);
-    surface.setEnabled(Control::SendTextFileItem, false);
+    surface.menus().note(MenuEvent::AmtorSetUp);
 
     applyModePolarity(context, settings.A_Polarity, {Control::AmtorNormRev, false});
     sendTiming(context);
@@ -79,7 +79,6 @@ void amtorSetup(ModeContext& context) {
     applyTextEntry(context, settings.A_TextEntry);
     applyEndOfLine(context, settings.A_EndOfLine, EndOfLineWords::All);
     clearCallTyped(context);
-    enableTestTones(context, true);
     fillFskToneList(context);
 
     hidePrintSquelchMarkers(context);

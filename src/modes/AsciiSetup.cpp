@@ -5,6 +5,7 @@
 #include "modes/ModeSurface.h"
 #include "modes/SetupSteps.h"
 #include "protocol/FskEncodings.h"
+#include "protocol/link/ConsoleMenus.h"
 
 #include <string>
 
@@ -49,13 +50,11 @@ void asciiSetup(ModeContext& context) {
     setOperatingMode(context, ascii);
 
     checkModeItem(context, ascii);
-    surface.setEnabled(Control::SendTextFileItem, true);
-    surface.setEnabled(Control::SendBinaryFileItem, false);
+    surface.menus().note(MenuEvent::AsciiSetUp);
 
     focusTransmitPaneIfShown(context);
     applyEndOfLine(context, settings.S_EndOfLine, EndOfLineWords::CrAndCrLfOnly);
     clearCallTyped(context);
-    enableTestTones(context, true);
     fillFskToneList(context);
     showPrintSquelchMarkersIfEnabled(context);
 

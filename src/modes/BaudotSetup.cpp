@@ -6,6 +6,7 @@
 #include "modes/SetupSteps.h"
 #include "modes/WordCompare.h"
 #include "protocol/FskEncodings.h"
+#include "protocol/link/ConsoleMenus.h"
 
 namespace orvane {
 
@@ -48,13 +49,11 @@ void baudotSetup(ModeContext& context) {
     setOperatingMode(context, baudot);
 
     checkModeItem(context, baudot);
-    surface.setEnabled(Control::SendTextFileItem, true);
-    surface.setEnabled(Control::SendBinaryFileItem, false);
+    surface.menus().note(MenuEvent::BaudotSetUp);
 
     focusTransmitPaneIfShown(context);
     applyEndOfLine(context, settings.B_EndOfLine, EndOfLineWords::All);
     clearCallTyped(context);
-    enableTestTones(context, true);
     fillFskToneList(context);
     showPrintSquelchMarkersIfEnabled(context);
 

@@ -8,12 +8,10 @@
 namespace orvane {
 
 // What the mode set-ups change in the main window beyond the link's surface:
-// menu checks, toolbars and their buttons, the test-tone list, the amplitude
+// toolbars and their buttons, the test-tone list, the amplitude
 // tuning window's print-squelch markers and the panes.
 class ModeSurface : public ConsoleSurface {
 public:
-    // Menu items.
-    virtual void setChecked(Control control, bool checked) = 0;
     // Toolbars, the status bar, menu items and buttons.
     virtual void setVisible(Control control, bool visible) = 0;
     // Tooltip of a button.

@@ -5,6 +5,7 @@
 #include "modes/ModeSurface.h"
 #include "modes/SetupSteps.h"
 #include "protocol/FskEncodings.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/LinkState.h"
 
 namespace orvane {
@@ -51,8 +52,7 @@ void pModeSetup(ModeContext& context) {
     surface.setPanel(panel::Mode, "P-Mode");
 
     checkModeItem(context, pMode);
-    enableTestTones(context, true);
-    surface.setEnabled(Control::SendTextFileItem, false);
+    surface.menus().note(MenuEvent::PModeSetUp);
 
     focusTransmitPaneIfShown(context);
     applyTextEntry(context, settings.P_TextEntry);

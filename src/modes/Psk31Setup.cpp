@@ -4,6 +4,7 @@
 #include "modes/SetupSteps.h"
 #include "modes/TerminalModeState.h"
 #include "modes/WordCompare.h"
+#include "protocol/link/ConsoleMenus.h"
 
 namespace orvane {
 namespace {
@@ -39,13 +40,11 @@ void psk31Setup(ModeContext& context) {
     surface.setPanel(panel::Entry, context.psk31.textEntry);
     emptyPanels(context, {kSetupPanel});
 
-    surface.setEnabled(Control::SendTextFileItem, true);
-    surface.setEnabled(Control::SendBinaryFileItem, false);
+    surface.menus().note(MenuEvent::Psk31SetUp);
     focusTransmitPaneIfShown(context);
 
     context.terminal.endOfLineSequence.assign(1, '\n'); // LF alone
     clearCallTyped(context);
-    enableTestTones(context, false);
 
     hideOtherToolbars(context, psk31);
     if (context.settings.ToolBar) {

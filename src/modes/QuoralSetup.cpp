@@ -4,6 +4,7 @@
 #include "modes/ModeSurface.h"
 #include "modes/SetupSteps.h"
 #include "protocol/QuoralEncodings.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/LinkState.h"
 
 namespace orvane {
@@ -40,15 +41,13 @@ void quoralSetup(ModeContext& context) {
     emptyPanels(context, {kSetupPanel});
 
     checkModeItem(context, quoral);
-    surface.setEnabled(Control::SendTextFileItem, false);
-    surface.setEnabled(Control::SendBinaryFileItem, false);
+    surface.menus().note(MenuEvent::QuoralSetUp);
 
     applyTextEntry(context, settings.TextEntry);
     focusTransmitPaneIfShown(context);
     applyEndOfLine(context, settings.EndOfLine, EndOfLineWords::CrAndCrLfOnly);
 
     clearCallTyped(context);
-    enableTestTones(context, true);
     fillQuoralToneList(context);
 
     hidePrintSquelchMarkers(context);

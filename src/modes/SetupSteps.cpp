@@ -2,14 +2,15 @@
 
 #include "config/Settings.h"
 #include "modes/ModeCommandSink.h"
-#include "modes/ModeControls.h"
 #include "modes/ModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "modes/WordCompare.h"
 #include "protocol/AudioLevel.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/FskEncodings.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/LinkState.h"
+#include "protocol/link/ModeControls.h"
 
 #include <cstdint>
 #include <string>
@@ -84,8 +85,7 @@ void showStatusBar(ModeContext& context) {
 }
 
 void checkModeItem(ModeContext& context, OperatingMode own) {
-    for (const ItemCheck& check : codeMenuChecks(own))
-        context.surface.setChecked(check.item, check.checked);
+    context.surface.menus().checkMode(own);
 }
 
 void applyTextEntry(ModeContext& context, std::string_view word) {
@@ -111,10 +111,6 @@ void sendOwnCallSign(ModeContext& context, OperatingMode buttonsOf) {
     if (!controls.deMyButton || !controls.hisDeMyButton) return;
     context.surface.setHint(*controls.deMyButton, "de " + settings.MYCALL);
     context.surface.setHint(*controls.hisDeMyButton, settings.HISCALL + " de " + settings.MYCALL);
-}
-
-void enableTestTones(ModeContext& context, bool enabled) {
-    context.surface.setEnabled(Control::TestTonesItem, enabled);
 }
 
 void fillQuoralToneList(ModeContext& context) {

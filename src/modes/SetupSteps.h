@@ -60,8 +60,7 @@ void focusTransmitPaneIfShown(ModeContext& context);
 // MY" buttons.
 void sendOwnCallSign(ModeContext& context, OperatingMode buttonsOf);
 
-// Test tones: the Quoral list and the list of the FSK modes.
-void enableTestTones(ModeContext& context, bool enabled);
+// The test-tone lists: Quoral's and the FSK modes'.
 void fillQuoralToneList(ModeContext& context);
 void fillFskToneList(ModeContext& context);
 

@@ -3,6 +3,7 @@
 #include "modes/ModeSurface.h"
 #include "platform/Clock.h"
 #include "platform/StatusPanel.h"
+#include "protocol/link/ConsoleMenus.h"
 
 #include <chrono>
 
@@ -22,8 +23,7 @@ void StatisticsRecorder::mnuFilesSaveStatisticsClick() {
     const std::string& name = log_.start(localTime());
     surface_.setPanel(panel::Format, "Saving: " + name);
     surface_.showCentredPanel(kHeaderPanel);
-    surface_.setEnabled(Control::StopSaveSendItem, true);
-    surface_.setEnabled(Control::SaveStatisticsItem, false);
+    surface_.menus().note(MenuEvent::StatisticsStarted);
 }
 
 void StatisticsRecorder::StatsOKClick(const std::string& frequency, const std::string& name,
@@ -32,7 +32,7 @@ void StatisticsRecorder::StatsOKClick(const std::string& frequency, const std::s
     surface_.hidePanel(kHeaderPanel);
     if (!created) return;
     surface_.setPanel(panel::Format, log_.fileName());
-    surface_.setEnabled(Control::StopSaveSendItem, true);
+    surface_.menus().note(MenuEvent::StatisticsHeaderWritten);
     surface_.focusTransmitPane();
 }
 
@@ -44,7 +44,7 @@ void StatisticsRecorder::Button6Click() {
 
 void StatisticsRecorder::stop() {
     log_.stop();
-    surface_.setEnabled(Control::SaveStatisticsItem, true);
+    surface_.menus().note(MenuEvent::StatisticsStopped);
 }
 
 } // namespace orvane

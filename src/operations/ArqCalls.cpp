@@ -2,7 +2,6 @@
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
-#include "modes/ModeControls.h"
 #include "modes/ModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "modes/WordCompare.h"
@@ -11,7 +10,9 @@
 #include "operations/TransmitPaneText.h"
 #include "platform/Prompter.h"
 #include "protocol/CommandBuilders.h"
+#include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
+#include "protocol/link/ModeControls.h"
 #include "serial/RoutingFlags.h"
 
 #include <QComboBox>
@@ -147,9 +148,7 @@ void ArqCalls::butCallClick() {
     const OperatingMode mode = ctx_.link.operatingMode;
     Settings& s = ctx_.settings;
     if (ctx_.terminal.callTyped && box.findText(call, Qt::MatchExactly) < 0) addNewStation(call);
-    if (!isFsk(mode))
-        for (Control panic : {Control::QuoralPanic, Control::PModePanic, Control::AmtorPanic})
-            ctx_.surface.setEnabled(panic, true);
+    if (!isFsk(mode)) showLinkButtons(ctx_.surface, kArqToolbars, LinkSituation::CallRequested);
     lastCallIndex_ = box.findText(call, Qt::MatchExactly);
 
     std::string called;

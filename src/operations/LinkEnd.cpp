@@ -8,6 +8,7 @@
 #include "operations/TransmitPump.h"
 #include "operations/broadcast/Broadcasts.h"
 #include "protocol/CommandBuilders.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "protocol/status/ConsoleActivities.h"
@@ -53,12 +54,7 @@ void LinkEnd::panicReset() {
     ctx_.line.appendRaw("\x81\x06");
     broadcasts_.panicEndsAmtorBroadcast();
     ctx_.surface.setPanel(panel::Format, "");
-    ctx_.surface.setEnabled(Control::StopSaveSendItem, false);
-    ctx_.surface.setEnabled(Control::SendTextFileItem, true);
-    ctx_.surface.setEnabled(Control::SendBinaryFileItem,
-                            ctx_.link.operatingMode == OperatingMode::Quoral);
-    ctx_.surface.setEnabled(Control::SaveStatisticsItem, true);
-    ctx_.surface.setEnabled(Control::SaveReceivedItem, true);
+    ctx_.surface.menus().note(filesStopped(ctx_.link.operatingMode));
     ctx_.timers.startTransientPanel(Control::PanicPanel, 1300);
 }
 

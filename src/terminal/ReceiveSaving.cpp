@@ -2,6 +2,7 @@
 
 #include "platform/Prompter.h"
 #include "platform/StatusPanel.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/LinkState.h"
 #include "terminal/ReceiveCapture.h"
@@ -19,11 +20,6 @@ FileDialogRequest saveRxRequest() {
     request.confirmOverwrite = true;
     return request;
 }
-
-void showCapturingMenus(ConsoleSurface& surface) {
-    surface.setEnabled(Control::StopSaveSendItem, true);
-    surface.setEnabled(Control::SaveReceivedItem, false);
-}
 } // namespace
 
 void ReceiveSaving::mnuFilesSaveRXClick() {
@@ -34,7 +30,7 @@ void ReceiveSaving::mnuFilesSaveRXClick() {
     std::string error;
     if (!p_.capture.start(file, error))
         p_.prompter.message("Orvane", "Unable to open file.", PromptIcon::None, PromptButtons::Ok);
-    showCapturingMenus(p_.surface);
+    p_.surface.menus().note(MenuEvent::ReceiveSaveStarted);
     p_.surface.setPanel(panel::Entry, p_.capture.panelText());
 }
 
@@ -43,12 +39,7 @@ void ReceiveSaving::mnuFilesStopSaveSendClick() {
     p_.capture.stop();
     p_.endOfLine.queueEndOfLineIfSyncIdle();
     p_.surface.setTxPaneEditable(true);
-    p_.surface.setEnabled(Control::StopSaveSendItem, false);
-    p_.surface.setEnabled(Control::SendTextFileItem, true);
-    p_.surface.setEnabled(Control::SendBinaryFileItem,
-                          p_.link.operatingMode == OperatingMode::Quoral);
-    p_.surface.setEnabled(Control::SaveStatisticsItem, true);
-    p_.surface.setEnabled(Control::SaveReceivedItem, true);
+    p_.surface.menus().note(filesStopped(p_.link.operatingMode));
 }
 
 void ReceiveSaving::captureChar(std::uint8_t c) {
@@ -64,7 +55,7 @@ void ReceiveSaving::captureChar(std::uint8_t c) {
 void ReceiveSaving::reportWriteFailure(const std::string& reason) {
     // The capture is closed already; the count shown stays the characters on disk.
     p_.surface.setPanel(panel::Entry, p_.capture.panelText() + " (stopped)");
-    p_.surface.setEnabled(Control::SaveReceivedItem, true);
+    p_.surface.menus().note(MenuEvent::ReceiveSaveFailed);
     p_.prompter.notice("Orvane",
                        "Saving received text to " + p_.capture.path().string() + " stopped: " +
                            reason + ".\n" + std::to_string(p_.capture.RxCaptureCount()) +

@@ -2,7 +2,7 @@
 #include "modes/ModeFixture.h"
 
 #include "controls/ControlNames.h"
-#include "modes/ModeControls.h"
+#include "protocol/link/ModeControls.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "support/ManualClock.h"
 

@@ -2,6 +2,7 @@
 
 #include "controls/ControlNames.h"
 #include "modes/ModeSurface.h"
+#include "protocol/link/FakeConsole.h"
 
 #include <map>
 #include <optional>
@@ -32,8 +33,9 @@ public:
         return shownPanels.count(name(control)) != 0;
     }
     void setTxPaneEditable(bool) override {}
-
     void setChecked(Control control, bool on) override { checked[name(control)] = on; }
+    ConsoleMenus& menus() override { return *menus_; }
+
     void setVisible(Control control, bool on) override {
         visible[name(control)] = on;
         log.push_back((on ? "show " : "hide ") + name(control));
@@ -71,6 +73,9 @@ public:
     int transmitPaneCleared = 0;
     int receivePaneRepainted = 0;
     std::vector<std::string> log;
+
+private:
+    FakeMenus menus_{*this};
 };
 
 } // namespace orvane::testing

@@ -1,5 +1,5 @@
-#include "modes/ModeControls.h"
 #include "modes/ModeFixture.h"
+#include "protocol/link/ModeControls.h"
 
 #include <unistd.h>
 

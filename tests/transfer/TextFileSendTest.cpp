@@ -2,6 +2,7 @@
 // and the progress window on the tick.
 #include "transfer/text/TextFileSend.h"
 #include "controls/ControlNames.h"
+#include "protocol/link/MenuStates.h"
 #include "transfer/TransferStation.h"
 #include "transfer/text/TextFileView.h"
 
@@ -13,7 +14,8 @@ namespace orvane::testing {
 namespace {
 
 struct Window final : TextFileView, TextSendMode {
-    std::map<std::string, bool> menus;
+    MenuInputs inputs;
+    std::map<std::string, bool> menus; // what the menus show, by object name
     std::string nameLine, sizeLine;
     std::int64_t gauge = -1;
     bool shown = false, paneReleased = false, quoral = false;
@@ -25,10 +27,16 @@ struct Window final : TextFileView, TextSendMode {
     }
     void setGauge(std::int64_t p) override { gauge = p; }
     void hideProgress() override { shown = false; }
-    void enableMenu(Control item, bool on) override { menus[std::string(objectName(item))] = on; }
+    void noteMenus(MenuEvent event) override {
+        inputs = after(inputs, event);
+        for (const EnabledItem& item : menuStates(inputs).enabled)
+            menus[std::string(objectName(item.item))] = item.enabled;
+    }
     void releaseTransmitPane() override { paneReleased = true; }
     bool countsTowardEcho(std::uint8_t b) const override { return b != 0x0A || !quoral; }
-    bool isQuoral() const override { return quoral; }
+    OperatingMode operatingMode() const override {
+        return quoral ? OperatingMode::Quoral : OperatingMode::Amtor;
+    }
 };
 
 struct Rig {

@@ -2,6 +2,7 @@
 
 #include "app/surface/NamedControls.h"
 #include "modes/ModeSurface.h"
+#include "protocol/link/ConsoleMenus.h"
 
 #include <QString>
 
@@ -35,9 +36,10 @@ public:
     void hidePanel(Control control) override;
     bool isPanelVisible(Control control) const override;
     void setTxPaneEditable(bool editable) override;
+    void setChecked(Control control, bool checked) override;
+    ConsoleMenus& menus() override { return menus_; }
 
     // ModeSurface
-    void setChecked(Control control, bool checked) override;
     void setVisible(Control control, bool visible) override;
     void setHint(Control control, const std::string& hint) override;
     void setButtonImage(Control control, int imageIndex) override;
@@ -63,6 +65,7 @@ private:
     QMainWindow& window_;
     PanelSetter setPanel_;
     NamedControls controls_;
+    ConsoleMenus menus_{*this};
 };
 
 } // namespace orvane

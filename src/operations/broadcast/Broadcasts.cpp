@@ -7,6 +7,7 @@
 #include "protocol/CommandBuilders.h"
 #include "protocol/QuoralEncodings.h"
 #include "protocol/TextCommands.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
 
@@ -18,8 +19,6 @@ namespace {
 constexpr Control kFecModePanel = Control::FecModePanel;
 constexpr Control kGroupCallPanel = Control::GroupCallPanel;
 constexpr Control kRatePanel = Control::FecRatePanel;
-constexpr Control kTextFileSend = Control::SendTextFileItem;
-constexpr Control kTestTones = Control::TestTonesItem;
 
 constexpr int kDisconnectNoticeMs = 1000;
 constexpr int kQuoralBroadcastDisconnectNoticeMs = 3500;
@@ -41,8 +40,8 @@ void Broadcasts::butFECClick() {
         return;
     case OperatingMode::PMode:
         surface_.showCentredPanel(kRatePanel);
-        surface_.setEnabled(Control::PModeCallCq, true);
-        surface_.setEnabled(kTextFileSend, true);
+        showLinkButtons(surface_, Toolbar::PMode, LinkSituation::UnprotoRateAsked);
+        surface_.menus().note(MenuEvent::UnprotoRateAsked);
         return;
     default:
         return;
@@ -58,9 +57,7 @@ void Broadcasts::startQuoralBroadcast() {
     sender_.send(textCommand(CommandCode::QUORAL_BROADCAST, ""));
     showLinkButtons(surface_, kArqToolbars, LinkSituation::Broadcasting);
     surface_.setPanel(panel::Link, "Broadcast-TX");
-    surface_.setEnabled(kTextFileSend, true);
-    surface_.setEnabled(Control::SendBinaryFileItem, false);
-    surface_.setEnabled(kTestTones, false);
+    surface_.menus().note(MenuEvent::QuoralBroadcastStarted);
 }
 
 void Broadcasts::butFECOKClick() {
@@ -69,7 +66,7 @@ void Broadcasts::butFECOKClick() {
         link_.operatingMode = OperatingMode::AmtorBroadcast;
         sender_.send(textCommand(CommandCode::AMTOR_FEC, ""));
         surface_.setPanel(panel::Link, "FEC-TX");
-        startAmtorBroadcast(true);
+        startAmtorBroadcast(MenuEvent::FecBroadcastStarted);
         return;
     case FecMode::ModeS:
         surface_.hidePanel(kFecModePanel);
@@ -80,7 +77,7 @@ void Broadcasts::butFECOKClick() {
     case FecMode::Converse:
         link_.operatingMode = OperatingMode::AmtorBroadcast;
         sender_.send(command(CommandCode::AMTOR_CFEC));
-        startAmtorBroadcast(true);
+        startAmtorBroadcast(MenuEvent::FecBroadcastStarted);
         return;
     case FecMode::None:
         return;
@@ -98,7 +95,7 @@ void Broadcasts::Button2Click() {
     sender_.send(amtorSelectiveFec(settings_.GROUPCALL));
     surface_.setPanel(panel::Link, "SELFEC-TX");
     surface_.hidePanel(kGroupCallPanel);
-    startAmtorBroadcast(false);
+    startAmtorBroadcast(MenuEvent::SelectiveFecStarted);
 }
 
 void Broadcasts::Button17Click() {
@@ -107,12 +104,10 @@ void Broadcasts::Button17Click() {
 }
 
 // The AMTOR toolbar of a broadcast; the selective one leaves no test tones.
-void Broadcasts::startAmtorBroadcast(bool testTonesAfter) {
+void Broadcasts::startAmtorBroadcast(MenuEvent started) {
     surface_.hidePanel(kFecModePanel);
-    showLinkButtons(surface_, Toolbar::Amtor, LinkSituation::Broadcasting);
-    surface_.setEnabled(Control::AmtorCallCq, true);
-    surface_.setEnabled(kTextFileSend, true);
-    surface_.setEnabled(kTestTones, testTonesAfter);
+    showLinkButtons(surface_, Toolbar::Amtor, LinkSituation::FecBroadcasting);
+    surface_.menus().note(started);
     surface_.focusTransmitPane();
 }
 
@@ -123,7 +118,7 @@ void Broadcasts::Button7Click() {
     sender_.send(textCommand(CommandCode::PMODE_UNPROTO, ""));
     showLinkButtons(surface_, Toolbar::PMode, LinkSituation::Broadcasting);
     surface_.setPanel(panel::Link, "UNPROTO");
-    surface_.setEnabled(kTestTones, false);
+    surface_.menus().note(MenuEvent::UnprotoStarted);
     surface_.focusTransmitPane();
 }
 

@@ -7,6 +7,7 @@ class CommandSender;
 class ModeSurface;
 struct LinkState;
 struct Settings;
+enum class MenuEvent;
 
 // Sending without a link: the Quoral broadcast, the three AMTOR broadcasts
 // (FEC Mode B, selective FEC to a group call, converse FEC) and the P-Mode
@@ -39,7 +40,7 @@ public:
 
 private:
     void startQuoralBroadcast();
-    void startAmtorBroadcast(bool testTonesAfter);
+    void startAmtorBroadcast(MenuEvent started);
 
     LinkState& link_;
     Settings& settings_;

@@ -4,8 +4,8 @@
 #include "config/Settings.h"
 #include "config/ui/ConfigurationWindows.h"
 #include "modes/ModeSurface.h"
-#include "modes/WordCompare.h"
 #include "modes/TerminalModeState.h"
+#include "modes/WordCompare.h"
 #include "operations/ArqCalls.h"
 #include "operations/CqAndMessages.h"
 #include "operations/LinkEnd.h"
@@ -18,6 +18,7 @@
 #include "platform/Clock.h"
 #include "platform/FileActivity.h"
 #include "protocol/CommandBuilders.h"
+#include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "serial/ReceivedCharHandler.h"
@@ -110,7 +111,7 @@ void KeyOperations::insertStamp(TimeStamp kind) { insert(timeStampText(kind, p_.
 
 void KeyOperations::queueQuoralCq() {
     p_.context.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));
-    p_.context.surface.setEnabled(Control::QuoralPanic, true);
+    showLinkButtons(p_.context.surface, Toolbar::Quoral, LinkSituation::CallRequested);
 }
 
 void KeyOperations::toggleCwId() {

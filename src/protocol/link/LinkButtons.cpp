@@ -9,7 +9,7 @@
 namespace orvane {
 namespace {
 
-constexpr std::size_t kSituations = static_cast<std::size_t>(LinkSituation::CallingCq) + 1;
+constexpr std::size_t kSituations = static_cast<std::size_t>(LinkSituation::TrafficRestored) + 1;
 
 // What each situation, in the order of LinkSituation, shows on the button of
 // a role: on, off, or as it was.
@@ -22,15 +22,21 @@ constexpr std::nullopt_t kKept = std::nullopt;
 
 // clang-format off
 constexpr Row kRows[] = {
-    //                        TOR link Quoral link broadcast link ended standby dropped calling CQ
-    {ButtonRole::Disconnect, {true,    true,       true,     false,     false,  false,  kKept}},
-    {ButtonRole::Connect,    {false,   false,      false,    true,      true,   true,   false}},
-    {ButtonRole::Panic,      {true,    true,       true,     false,     kKept,  false,  true}},
-    {ButtonRole::Foxes,      {true,    true,       true,     kKept,     kKept,  kKept,  kKept}},
-    {ButtonRole::Fec,        {false,   false,      false,    kKept,     true,   kKept,  false}},
-    {ButtonRole::Over,       {true,    false,      kKept,    false,     kKept,  kKept,  kKept}},
-    {ButtonRole::ForcedOver, {true,    kKept,      kKept,    false,     kKept,  kKept,  kKept}},
-    {ButtonRole::CallCq,     {kKept,   false,      kKept,    kKept,     kKept,  kKept,  false}},
+    //                        TOR    Quoral bcast  FEC    rate   link   standby dropped calling call   FAX    FAX    traffic
+    //                        link   link          bcast  asked  ended                  CQ      asked  busy   over   again
+    {ButtonRole::Disconnect, {true,  true,  true,  true,  kKept, false, false,  false,  kKept,  kKept, false, kKept, kKept}},
+    {ButtonRole::Connect,    {false, false, false, false, kKept, true,  true,   true,   false,  kKept, false, true,  kKept}},
+    {ButtonRole::Panic,      {true,  true,  true,  true,  kKept, false, kKept,  false,  true,   true,  true,  false, kKept}},
+    {ButtonRole::Foxes,      {true,  true,  true,  true,  kKept, kKept, kKept,  kKept,  kKept,  kKept, false, kKept, kKept}},
+    {ButtonRole::Fec,        {false, false, false, false, kKept, kKept, true,   kKept,  false,  kKept, false, true,  kKept}},
+    {ButtonRole::Over,       {true,  false, kKept, kKept, kKept, false, kKept,  kKept,  kKept,  kKept, kKept, kKept, kKept}},
+    {ButtonRole::ForcedOver, {true,  kKept, kKept, kKept, kKept, false, kKept,  kKept,  kKept,  kKept, kKept, kKept, kKept}},
+    {ButtonRole::CallCq,     {kKept, false, kKept, true,  true,  kKept, kKept,  kKept,  false,  kKept, false, true,  true}},
+    {ButtonRole::TxEnable,   {kKept, kKept, kKept, kKept, kKept, kKept, kKept,  kKept,  kKept,  kKept, false, true,  true}},
+    {ButtonRole::Msg0,       {kKept, kKept, kKept, kKept, kKept, kKept, kKept,  kKept,  kKept,  kKept, false, true,  true}},
+    {ButtonRole::MsgPlus,    {kKept, kKept, kKept, kKept, kKept, kKept, kKept,  kKept,  kKept,  kKept, false, true,  true}},
+    {ButtonRole::DeMy,       {kKept, kKept, kKept, kKept, kKept, kKept, kKept,  kKept,  kKept,  kKept, false, true,  true}},
+    {ButtonRole::HisDeMy,    {kKept, kKept, kKept, kKept, kKept, kKept, kKept,  kKept,  kKept,  kKept, false, true,  true}},
 };
 // clang-format on
 

@@ -9,16 +9,23 @@ namespace orvane {
 
 class ConsoleSurface;
 
-// Where an ARQ toolbar's link buttons (Connect, Disconnect, Panic, OVER,
-// Forced OVER, the broadcast button, Call CQ, Foxes) stand.
+// Where an ARQ toolbar's buttons (Connect, Disconnect, Panic, OVER, Forced
+// OVER, the broadcast button, Call CQ, Foxes, and Quoral's traffic buttons:
+// transmit enable, the two message buttons and the two "de MY") stand.
 enum class LinkSituation {
     TorLinked,        // an AMTOR or P-Mode link is up: OVER and Forced OVER come alive
     QuoralLinked,     // a Quoral link is up: no CQ, no broadcast, OVER off
     Broadcasting,     // a broadcast is on the air
+    FecBroadcasting,  // an AMTOR broadcast is on the air: CQ may be sent in it
+    UnprotoRateAsked, // the P-Mode unproto rate is asked: CQ may be sent in it
     LinkEnded,        // a link has ended: Connect again, nothing left to end
     StandbyReported,  // the modem reports standby: Connect and the broadcast again
     BroadcastDropped, // Panic dropped an AMTOR broadcast
     CallingCq,        // the modem calls CQ or answers one
+    CallRequested,    // the operator had the modem call: Panic may stop it
+    FaxBusy,          // a FAX transfer runs: Panic only
+    FaxReleased,      // the FAX transfer is over: the traffic buttons again
+    TrafficRestored,  // the Quoral traffic buttons and Call CQ again
 };
 
 // One button's enabled state.

@@ -1,5 +1,6 @@
 // The statuses that bring a link up.
 #include "platform/Sound.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
@@ -18,15 +19,12 @@ Task<> StatusHandlers::linked() {
     const std::string call = co_await readCallText();
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
-    enable(Control::TestTonesItem, false);
     ctx_.surface.setPanel(panel::Link, "Linked to " + call);
     if (rules_.linkedSwitchesAllToolbars)
         switchAllArqLinkButtons();
     else
         switchQuoralLinkButtons();
-    enable(Control::SendBinaryFileItem, true);
-    enable(Control::SendTextFileItem, true);
-    enable(Control::CodeMenu, false);
+    ctx_.surface.menus().note(MenuEvent::QuoralLinked);
     link.linkedCall = call;
     link.linkUp = true;
     ctx_.sound.beep();
@@ -50,13 +48,10 @@ Task<> StatusHandlers::amtor476Link() {
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::Amtor;
     ctx_.activities.setEndOfLine(ctx_.settings.A_EndOfLine, EndOfLineWords::All);
-    enable(Control::TestTonesItem, false);
     ctx_.surface.setPanel(panel::Mode, "AMTOR");
     ctx_.surface.setPanel(panel::Link, "476 Link");
     showLinkButtons(ctx_.surface, kTorToolbars, LinkSituation::TorLinked);
-    enable(Control::SendTextFileItem, true);
-    enable(Control::CodeMenu, false);
-    enable(Control::ConfigureMenu, true);
+    ctx_.surface.menus().note(MenuEvent::TorLinked);
     link.linkedCall.clear();
     link.linkUp = true;
     ctx_.sound.beep();
@@ -70,8 +65,7 @@ Task<> StatusHandlers::amtor625Link() {
     ctx_.surface.setPanel(panel::Link, "625 link to " + call);
     showLinkButtons(ctx_.surface, Toolbar::Amtor, LinkSituation::TorLinked);
     if (rules_.amtor625EnablesPModeForcedOver) enable(Control::PModeForcedOver, true);
-    enable(Control::SendTextFileItem, true);
-    enable(Control::CodeMenu, false);
+    ctx_.surface.menus().note(MenuEvent::Amtor625Linked);
     ctx_.link.linkedCall = call;
     ctx_.link.linkUp = true;
     ctx_.sound.beep();
@@ -84,14 +78,11 @@ Task<> StatusHandlers::pmodeLink() {
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::PMode;
-    ctx_.activities.setEndOfLine(ctx_.settings.P_EndOfLine,
-                                 EndOfLineWords::CrAndCrLfOnly);
-    enable(Control::TestTonesItem, false);
+    ctx_.activities.setEndOfLine(ctx_.settings.P_EndOfLine, EndOfLineWords::CrAndCrLfOnly);
     ctx_.surface.setPanel(panel::Mode, "P-Mode");
     ctx_.surface.setPanel(panel::Link, "Linked to " + call);
     showLinkButtons(ctx_.surface, kTorToolbars, LinkSituation::TorLinked);
-    enable(Control::SendTextFileItem, true);
-    enable(Control::CodeMenu, false);
+    ctx_.surface.menus().note(MenuEvent::TorLinked);
     link.linkedCall = call;
     link.linkUp = true;
     if (rules_.pmodeLinkTone)

@@ -1,5 +1,6 @@
 // STATE_EVENT and CQ_EVENT: what the modem reports about its own state.
 #include "platform/Sound.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
@@ -61,15 +62,14 @@ void StatusHandlers::stateEventEffect(int event) {
     switch (event) {
     case 6:
         ctx_.surface.setPanel(panel::Event, "TX");
-        enable(Control::CodeMenu, false);
+        ctx_.surface.menus().note(MenuEvent::Transmitting);
         if (link.operatingMode == OperatingMode::Baudot) enable(Control::BaudotPanic, true);
         if (link.operatingMode == OperatingMode::Ascii) enable(Control::AsciiPanic, true);
         link.txActive = true;
         return;
     case 7:
         ctx_.surface.setPanel(panel::Event, "RX");
-        enable(Control::CodeMenu, true);
-        enable(Control::ConfigureMenu, true);
+        ctx_.surface.menus().note(MenuEvent::Receiving);
         if (link.operatingMode == OperatingMode::Baudot) enable(Control::BaudotPanic, false);
         if (link.operatingMode == OperatingMode::Ascii) enable(Control::AsciiPanic, false);
         link.txActive = false;
@@ -109,8 +109,9 @@ void StatusHandlers::standbyEvent(const StandbyEvent& event) {
         link.operatingMode = OperatingMode::Amtor;
         enable(Control::AmtorFoxes, false);
         enable(Control::AmtorCallCq, false);
-        enable(Control::SendTextFileItem, false);
-        if (event.closesBinarySend) enable(Control::SendBinaryFileItem, false);
+        ctx_.surface.menus().note(event.closesBinarySend
+                                      ? MenuEvent::BroadcastEndedClosingBinarySend
+                                      : MenuEvent::BroadcastEnded);
     }
     if (event.endsCqCall) restoreCqButtonsIfCalling();
     clearPanels(panel::Event, panel::Format);

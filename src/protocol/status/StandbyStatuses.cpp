@@ -1,5 +1,6 @@
 // The statuses that end a link and return the console to standby.
 #include "platform/Sound.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
@@ -29,13 +30,10 @@ Task<> StatusHandlers::standbyReset(int lastClearedPanel) {
     clearPanels(panel::Event, lastClearedPanel);
 
     showLinkButtons(ctx_.surface, kArqToolbars, LinkSituation::LinkEnded);
-    enable(Control::SendBinaryFileItem, false);
-    enable(Control::CodeMenu, true);
-    enable(Control::ConfigureMenu, true);
+    ctx_.surface.menus().note(MenuEvent::LinkEnded);
 
     // Out of a broadcast before anything asks which mode we are in.
     link.returnToSavedMode();
-    enable(Control::TestTonesItem, true);
     if (link.operatingMode == OperatingMode::Quoral) {
         enable(Control::QuoralCallCq, true);
         link.cqPending = false;
@@ -50,7 +48,6 @@ Task<> StatusHandlers::disconnected() {
     std::fill_n(records.modReport.begin(), 4, std::uint8_t{0});
     records.tuneLevels.current = {};
     showModeAfterLink();
-    enable(Control::SendTextFileItem, false);
     if (isFsk(ctx_.link.operatingMode)) {
         enable(Control::BaudotFoxes, true);
         enable(Control::AsciiFoxes, true);
@@ -59,12 +56,8 @@ Task<> StatusHandlers::disconnected() {
         enableOn(kArqToolbars, ButtonRole::Foxes, false);
         if (rules_.disconnectedRestoresQuoralTraffic) enable(Control::AsciiFoxes, false);
     }
-    if (rules_.disconnectedRestoresQuoralTraffic) {
-        for (Control control :
-             {Control::QuoralTxEnable, Control::QuoralMsg0, Control::QuoralMsgPlus,
-              Control::QuoralDeMy, Control::QuoralHisDeMy, Control::QuoralCallCq})
-            enable(control, true);
-    }
+    if (rules_.disconnectedRestoresQuoralTraffic)
+        showLinkButtons(ctx_.surface, Toolbar::Quoral, LinkSituation::TrafficRestored);
     ctx_.sound.beep();
     if (rules_.disconnectedRestoresQuoralTraffic) closeFaxPanel();
 }
@@ -72,7 +65,6 @@ Task<> StatusHandlers::disconnected() {
 Task<> StatusHandlers::linkFailed() {
     co_await standbyReset(rules_.linkFailedClearsEntryPanel ? panel::Entry : panel::Format);
     restoreCqButtonsIfCalling();
-    enable(Control::SendTextFileItem, false);
     const bool fsk = isFsk(ctx_.link.operatingMode);
     if (!fsk) enableOn(kArqToolbars, ButtonRole::Fec, true);
     ctx_.records.tuneLevels.current = {};

@@ -1,6 +1,7 @@
 #include "protocol/status/StatusHandlers.h"
 
 #include "platform/Sound.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
@@ -111,7 +112,7 @@ void StatusHandlers::hardwareReset() {
 
 Task<> StatusHandlers::fecCcbFrom() {
     const std::string call = co_await readCallText();
-    enable(Control::TestTonesItem, false);
+    ctx_.surface.menus().note(MenuEvent::FecCallHeard);
     announce("FEC CCB from " + call);
 }
 

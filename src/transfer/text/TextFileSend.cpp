@@ -15,11 +15,9 @@ void TextFileSend::start(const std::filesystem::path& file) {
     name_ = file.filename().string();
     file_ = files_.openRead(file);
     if (file_) {
-        view_.enableMenu(Control::StopSaveSendItem, true);
         sendActive_ = true;
         progressActive_ = true;
-        view_.enableMenu(Control::SendTextFileItem, false);
-        view_.enableMenu(Control::SendBinaryFileItem, false);
+        view_.noteMenus(MenuEvent::TextSendStarted);
     }
     view_.showProgress("File name: " + file.filename().string(),
                        "File size: " + std::to_string(fileSize_), fileSize_, progressPos_);
@@ -49,8 +47,7 @@ void TextFileSend::finishSending() {
     dataPos_ = 0;
     sendActive_ = false;
     view_.releaseTransmitPane();
-    view_.enableMenu(Control::StopSaveSendItem, false);
-    view_.enableMenu(Control::SendTextFileItem, true);
+    view_.noteMenus(MenuEvent::TextSendFinished);
 }
 
 void TextFileSend::progressStep() {
@@ -59,9 +56,7 @@ void TextFileSend::progressStep() {
     if (progressPos_ < fileSize_) return;
     progressActive_ = false;
     progressPos_ = 0;
-    view_.enableMenu(Control::StopSaveSendItem, false);
-    view_.enableMenu(Control::SendTextFileItem, true);
-    if (mode_.isQuoral()) view_.enableMenu(Control::SendBinaryFileItem, true);
+    view_.noteMenus(textSendEnded(mode_.operatingMode()));
 }
 
 void TextFileSend::stop() {
@@ -75,9 +70,7 @@ void TextFileSend::stop() {
     progressPos_ = 0;
     fileSize_ = 0;
     view_.hideProgress();
-    view_.enableMenu(Control::StopSaveSendItem, false);
-    view_.enableMenu(Control::SendTextFileItem, true);
-    if (mode_.isQuoral()) view_.enableMenu(Control::SendBinaryFileItem, true);
+    view_.noteMenus(textSendEnded(mode_.operatingMode()));
 }
 
 } // namespace orvane

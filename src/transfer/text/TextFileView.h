@@ -1,13 +1,13 @@
 #pragma once
 
-#include "controls/Control.h"
+#include "protocol/link/MenuInputs.h"
 
 #include <cstdint>
 #include <string>
 
 namespace orvane {
 
-// The text file progress window and the menu items a text file send changes.
+// The text file progress window, and the menus a text file send changes.
 class TextFileView {
 public:
     virtual ~TextFileView() = default;
@@ -16,8 +16,7 @@ public:
                               std::int64_t gaugeMax, std::int64_t gaugePos) = 0;
     virtual void setGauge(std::int64_t position) = 0;
     virtual void hideProgress() = 0;
-    // mnuFilesSendtextfile, mnuFilesSendBinaryFile, mnuFilesStopSaveSend.
-    virtual void enableMenu(Control item, bool on) = 0;
+    virtual void noteMenus(MenuEvent event) = 0;
     // The end of a send: the transmit pane writable again, with the focus.
     virtual void releaseTransmitPane() = 0;
 };
@@ -28,7 +27,7 @@ public:
     virtual ~TextSendMode() = default;
     // The modem echoes this character in the current mode.
     virtual bool countsTowardEcho(std::uint8_t byte) const = 0;
-    virtual bool isQuoral() const = 0;
+    virtual OperatingMode operatingMode() const = 0;
 };
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "app/surface/PanelCentring.h"
 #include "platform/ControlObjects.h"
 #include "protocol/link/ConsoleSurface.h"
+#include "protocol/link/LinkButtons.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -15,16 +16,6 @@
 namespace orvane {
 
 namespace {
-constexpr Control kBusyOff[] = {Control::QuoralConnect,    Control::QuoralFec,
-                                Control::QuoralDisconnect, Control::QuoralTxEnable,
-                                Control::QuoralMsg0,       Control::QuoralMsgPlus,
-                                Control::QuoralDeMy,       Control::QuoralHisDeMy,
-                                Control::QuoralCallCq,     Control::QuoralFoxes};
-// After the transfer; Disconnect and Foxes stay as they are.
-constexpr Control kReleased[] = {
-    Control::QuoralConnect, Control::QuoralFec,  Control::QuoralTxEnable, Control::QuoralMsg0,
-    Control::QuoralMsgPlus, Control::QuoralDeMy, Control::QuoralHisDeMy,  Control::QuoralCallCq};
-
 QLabel* AddLabel(QFrame& panel, QGridLayout& grid, std::optional<Control> control,
                  const QString& text, int row, int column, int span = 1) {
     auto* label = new QLabel(text, &panel);
@@ -121,14 +112,10 @@ void FaxPanelWidgets::setLinkStatus(const std::string& text) {
     surface_.setPanel(panel::Link, text);
 }
 void FaxPanelWidgets::applyBusySet() {
-    for (Control control : kBusyOff)
-        surface_.setEnabled(control, false);
-    surface_.setEnabled(Control::QuoralPanic, true);
+    showLinkButtons(surface_, Toolbar::Quoral, LinkSituation::FaxBusy);
 }
 void FaxPanelWidgets::releaseBusySet() {
-    for (Control control : kReleased)
-        surface_.setEnabled(control, true);
-    surface_.setEnabled(Control::QuoralPanic, false);
+    showLinkButtons(surface_, Toolbar::Quoral, LinkSituation::FaxReleased);
 }
 
 } // namespace orvane

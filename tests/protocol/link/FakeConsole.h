@@ -1,17 +1,36 @@
 #pragma once
 
 #include "controls/ControlNames.h"
+#include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/SupervisionHooks.h"
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace orvane::testing {
+
+// The menus of a fake surface; a fake assigned anew starts with the menus as built.
+class FakeMenus {
+public:
+    explicit FakeMenus(ConsoleSurface& surface)
+        : surface_(surface), menus_(std::make_unique<ConsoleMenus>(surface)) {}
+    FakeMenus(const FakeMenus&) = delete;
+    FakeMenus& operator=(const FakeMenus&) {
+        menus_ = std::make_unique<ConsoleMenus>(surface_);
+        return *this;
+    }
+    ConsoleMenus& operator*() { return *menus_; }
+
+private:
+    ConsoleSurface& surface_;
+    std::unique_ptr<ConsoleMenus> menus_;
+};
 
 // Records what the console would show, so tests compare it as data; each
 // control under its object name.
@@ -32,6 +51,8 @@ public:
     }
     static std::string name(Control control) { return std::string(objectName(control)); }
     void setTxPaneEditable(bool editable) override { txPaneEditable = editable; }
+    void setChecked(Control control, bool on) override { checked[name(control)] = on; }
+    ConsoleMenus& menus() override { return *menus_; }
 
     std::string panel(int index) const {
         const auto it = panels.find(index);
@@ -40,10 +61,14 @@ public:
 
     std::map<int, std::string> panels;
     std::map<std::string, bool> enabled;
+    std::map<std::string, bool> checked;
     std::map<std::string, std::string> captions;
     std::set<std::string> visible;
     std::vector<std::string> shown; // every showCentredPanel, in order
     std::optional<bool> txPaneEditable;
+
+private:
+    FakeMenus menus_{*this};
 };
 
 class FakeSupervisionHooks final : public SupervisionHooks {

@@ -50,6 +50,13 @@ const Row kRows[] = {
     // A CQ call can be ended by Panic only.
     {Toolbar::Quoral, LinkSituation::CallingCq,
      "butQORConnect- butQORPanic+ butQORFEC- butQORCallCQ-"},
+    // A FAX transfer leaves Panic alone; its end brings back all but Disconnect and Foxes.
+    {Toolbar::Quoral, LinkSituation::FaxBusy,
+     "butQORDisconnect- butQORConnect- butQORPanic+ butQORFoxes- butQORFEC- butQORCallCQ- "
+     "butQORTXEnable- butQORMsg0- butQORMsgPlus- butQORdeMY- butQORHisDeMY-"},
+    {Toolbar::Quoral, LinkSituation::FaxReleased,
+     "butQORConnect+ butQORPanic- butQORFEC+ butQORCallCQ+ butQORTXEnable+ butQORMsg0+ "
+     "butQORMsgPlus+ butQORdeMY+ butQORHisDeMY+"},
 };
 
 TEST(LinkButtons, EachSituationShowsItsButtonsAndLeavesTheRest) {

@@ -471,10 +471,15 @@ std::vector<Row> rows() {
         {.name = "StateEvent16LeavesTheBinaryMenu",
          .code = 0x7A,
          .items = {16},
-         .given = [](StatusHarness& h) { inMode(h, OperatingMode::AmtorBroadcast); },
+         .given =
+             [](StatusHarness& h) {
+                 inMode(h, OperatingMode::AmtorBroadcast);
+                 h.surface.menus().note(MenuEvent::FilesStoppedInQuoral); // the binary send offered
+             },
          .expect = {.panels = {{1, "STBY-LISTEN"}},
-                    .enabled = {{"mnuFilesSendtextfile", false}, {"butAmtorCallCQ", false}},
-                    .untouched = {"mnuFilesSendBinaryFile"},
+                    .enabled = {{"mnuFilesSendtextfile", false},
+                                {"butAmtorCallCQ", false},
+                                {"mnuFilesSendBinaryFile", true}},
                     .also =
                         [](const StatusHarness& h) {
                             EXPECT_EQ(h.link.operatingMode, OperatingMode::Amtor);

@@ -1,4 +1,4 @@
-#include "modes/ModeControls.h"
+#include "protocol/link/ModeControls.h"
 
 #include <algorithm>
 #include <array>
