@@ -1,8 +1,7 @@
 #include "app/FileTransfers.h"
 
+#include "app/ConsoleWindows.h"
 #include "app/MainWindow.h"
-#include "app/ModemControl.h"
-#include "app/PortSession.h"
 #include "monitor/ReceiveProgress.h"
 #include "platform/Clock.h"
 #include "platform/ControlObjects.h"
@@ -10,6 +9,8 @@
 #include "protocol/CommandBuilders.h"
 #include "serial/EchoCounter.h"
 #include "serial/RoutingFlags.h"
+#include "session/ModemSession.h"
+#include "session/SessionState.h"
 #include "transfer/BinaryTransfer.h"
 #include "transfer/fax/FaxTransferDisplay.h"
 #include "transfer/text/EchoedCharacters.h"
@@ -23,36 +24,39 @@
 
 namespace orvane {
 
-FileTransfers::FileTransfers(Environment environment)
-    : env_(environment), panel_(new FileXferPanel(env_.window)),
-      textWindow_(new TextFileProgressDialog(&env_.window)) {
-    auto* faxFrame = findControl<QFrame>(env_.window, Control::FaxPanel);
-    faxPanel_ = std::make_unique<FaxPanelWidgets>(env_.window, *faxFrame, env_.modem.surface());
-    TransferLine& line = *this;
+FileTransfers::FileTransfers(const ConsoleServices& services, SessionState& state,
+                             ModemSession& session, ConsoleWindows& windows,
+                             ThroughputState& throughput)
+    : services_(services), state_(state), session_(session), windows_(windows),
+      panel_(new FileXferPanel(windows.mainWindow())),
+      textWindow_(new TextFileProgressDialog(&windows.mainWindow())) {
+    MainWindow& window = windows.mainWindow();
+    auto* faxFrame = findControl<QFrame>(window, Control::FaxPanel);
+    faxPanel_ = std::make_unique<FaxPanelWidgets>(window, *faxFrame, windows.surface());
+    ModemLine& line = session.line();
     fax_ = std::make_unique<FaxTransferDisplay>(*faxPanel_, static_cast<FaxConsole&>(*this),
-                                                env_.clock);
+                                                services.clock);
     const TransferContext context{line,
                                   files_,
                                   *panel_,
-                                  env_.prompter,
-                                  env_.clock,
-                                  env_.echoes,
-                                  env_.modem.clockTick().throughput(),
-                                  env_.report,
-                                  env_.programDir,
-                                  env_.programDir / "In"};
-    binary_ = std::make_unique<BinaryTransfer>(context, env_.routing, *fax_);
-    inBand_ = std::make_unique<InBandHandler>(env_.queue.followOns(), *binary_,
+                                  services.prompter,
+                                  services.clock,
+                                  session.echoes(),
+                                  throughput,
+                                  session.log(),
+                                  services.baseDir,
+                                  services.baseDir / "In"};
+    binary_ = std::make_unique<BinaryTransfer>(context, session.routing(), *fax_);
+    inBand_ = std::make_unique<InBandHandler>(session.rxQueue().followOns(), *binary_,
                                               static_cast<InBandStatusSink&>(*this));
-    text_ = std::make_unique<TextFileSend>(files_, line, env_.echoes,
+    text_ = std::make_unique<TextFileSend>(files_, line, session.echoes(),
                                            static_cast<TextFileView&>(*this),
-                                           static_cast<TextSendMode&>(*this), env_.report);
+                                           static_cast<TextSendMode&>(*this), session.log());
 
-    connect(&env_.window, &MainWindow::txEmpty, this, [this] { runIfEmpty(); });
     connect(panel_, &FileXferPanel::butXferAbortClick, this,
             [this] { binary_->butXferAbortClick(); });
-    env_.window.onTriggered(Control::SendBinaryFileItem, [this] { mnuFilesSendBinaryFileClick(); });
-    env_.window.onTriggered(Control::SendTextFileItem, [this] { mnuFilesSendtextfileClick(); });
+    window.onTriggered(Control::SendBinaryFileItem, [this] { mnuFilesSendBinaryFileClick(); });
+    window.onTriggered(Control::SendTextFileItem, [this] { mnuFilesSendtextfileClick(); });
 }
 
 FileTransfers::~FileTransfers() = default;
@@ -71,7 +75,7 @@ void FileTransfers::mnuFilesSendBinaryFileClick() {
     request.filters = {"Text files (*.txt)", "Executable files (*.exe)", "All files (*)"};
     request.selectedFilter = 2;
     request.mustExist = true;
-    const std::vector<std::string> chosen = env_.prompter.openFiles(request);
+    const std::vector<std::string> chosen = services_.prompter.openFiles(request);
     if (chosen.empty()) return;
     std::vector<std::filesystem::path> files(chosen.begin(), chosen.end());
     binary_->sendFiles(std::move(files));
@@ -80,20 +84,20 @@ void FileTransfers::mnuFilesSendBinaryFileClick() {
 void FileTransfers::mnuFilesSendtextfileClick() {
     FileDialogRequest request;
     request.title = "Select Text File To Send ...";
-    request.startFolder = (env_.programDir / "Out").string();
+    request.startFolder = (services_.baseDir / "Out").string();
     request.filters = {"Text files (*.txt)", "All files (*)"};
     request.selectedFilter = 1;
     request.mustExist = true;
-    const std::vector<std::string> chosen = env_.prompter.openFiles(request);
+    const std::vector<std::string> chosen = services_.prompter.openFiles(request);
     if (chosen.empty()) return;
     text_->start(chosen.front());
-    env_.port.wantIdleReports(); // the text goes out on the queue's empty reports
+    session_.line().wantIdleReports(); // the text goes out on the queue's empty reports
 }
 
 void FileTransfers::stopDiskSaveSend() {
     text_->stop();
     binary_->stop();
-    env_.modem.surface().setTxPaneEditable(true);
+    windows_.surface().setTxPaneEditable(true);
 }
 
 BinaryPumpSource& FileTransfers::binaryPump() {
@@ -140,39 +144,20 @@ void FileTransfers::binarySendProgressStep() {
     binary_->sender().progressStep();
 }
 
-// TransferLine
-void FileTransfers::sendBytes(std::span<const std::uint8_t> bytes) {
-    env_.port.sendText(bytes);
-}
-void FileTransfers::sendCommand(CommandCode code) {
-    env_.port.send(command(code));
-}
-std::size_t FileTransfers::pendingBytes() {
-    return static_cast<std::size_t>(std::max(env_.port.pendingOutput(), 0));
-}
-void FileTransfers::whenEmpty(std::function<void()> then) {
-    afterEmpty_ = std::move(then);
-    runIfEmpty();
-}
-void FileTransfers::runIfEmpty() {
-    if (!afterEmpty_ || (pendingBytes() > 0 && env_.port.isOpen())) return;
-    std::exchange(afterEmpty_, {})();
-}
-
 // InBandStatusSink
 Task<> FileTransfers::dispatchInBandStatus(std::uint8_t code) {
-    return env_.modem.status().inBandDispatcher().handle(code);
+    return session_.status().inBandDispatcher().handle(code);
 }
 
 // FaxConsole
 void FileTransfers::setLinkUp(bool up) {
-    env_.modem.link().linkUp = up;
+    state_.link.linkUp = up;
 }
 void FileTransfers::runQuoralSetup() {
-    env_.modem.setups().runSetup(OperatingMode::Quoral);
+    session_.modes().setups().runSetup(OperatingMode::Quoral);
 }
 void FileTransfers::selectQuoral() {
-    env_.modem.codeMenu().mnuCodeQuoralClick();
+    session_.modes().codeMenu().mnuCodeQuoralClick();
 }
 
 // TextFileView
@@ -188,19 +173,19 @@ void FileTransfers::hideProgress() {
     textWindow_->hide();
 }
 void FileTransfers::noteMenus(MenuEvent event) {
-    env_.modem.surface().menus().note(event);
+    windows_.surface().menus().note(event);
 }
 void FileTransfers::releaseTransmitPane() {
-    env_.modem.surface().setTxPaneEditable(true);
-    env_.modem.surface().focusTransmitPane();
+    windows_.surface().setTxPaneEditable(true);
+    windows_.surface().focusTransmitPane();
 }
 
 // TextSendMode
 bool FileTransfers::countsTowardEcho(std::uint8_t byte) const {
-    return CountsTowardEcho(env_.modem.link().operatingMode, byte);
+    return CountsTowardEcho(state_.link.operatingMode, byte);
 }
 OperatingMode FileTransfers::operatingMode() const {
-    return env_.modem.link().operatingMode;
+    return state_.link.operatingMode;
 }
 
 } // namespace orvane

@@ -5,7 +5,6 @@
 #include "serial/ReceiveRouting.h"
 #include "transfer/DiskTransferFiles.h"
 #include "transfer/InBandHandler.h"
-#include "transfer/TransferLine.h"
 #include "transfer/fax/FaxPanelView.h"
 #include "transfer/text/TextFileView.h"
 
@@ -19,29 +18,25 @@ namespace orvane {
 class BinaryPumpSource;
 class BinaryTransfer;
 class BinaryTransferGuard;
+class ConsoleWindows;
 class FaxAbortMark;
 class TextFilePumpSource;
-class Clock;
-class EchoCounter;
 class FaxPanelWidgets;
-class FileTransferReport;
 class FaxTransferDisplay;
 class FileXferPanel;
-class MainWindow;
-class ModemControl;
-class PortSession;
-class Prompter;
-class RxQueue;
+class ModemSession;
 class TextFileProgressDialog;
 class TextFileSend;
-struct RoutingFlags;
+struct ConsoleServices;
+struct SessionState;
+struct ThroughputState;
 
-// Files between consoles, as the console runs them: the binary transfer both
-// ways with its panel, the FAX display, the text file send with its window,
-// their menu items, and their share of the clock tick. The transmit pump and
-// the Panic buttons reach them through the hooks below.
+// Files between consoles, as the console runs them on the session's line:
+// the binary transfer both ways with its panel, the FAX display, the text
+// file send with its window, their menu items, and their share of the clock
+// tick. The transmit pump and the Panic buttons reach them through the hooks
+// below.
 class FileTransfers final : public QObject,
-                            private TransferLine,
                             private InBandStatusSink,
                             private FaxConsole,
                             private TextFileView,
@@ -50,20 +45,9 @@ class FileTransfers final : public QObject,
                             public FileActivity {
     Q_OBJECT
 public:
-    struct Environment {
-        Clock& clock;
-        Prompter& prompter;
-        RxQueue& queue;
-        RoutingFlags& routing;
-        EchoCounter& echoes;
-        PortSession& port;
-        ModemControl& modem;
-        MainWindow& window;
-        FileTransferReport& report;
-        std::filesystem::path programDir;
-    };
-
-    explicit FileTransfers(Environment environment);
+    // `throughput` is the throughput display's memory, shared with the clock tick.
+    FileTransfers(const ConsoleServices& services, SessionState& state, ModemSession& session,
+                  ConsoleWindows& windows, ThroughputState& throughput);
     ~FileTransfers() override;
 
     // The routing's handler for a data byte 0x01 (InBandHandler), and its sink for file bytes.
@@ -99,12 +83,6 @@ public:
     void binarySendProgressStep() override;
 
 private:
-    // TransferLine
-    void sendBytes(std::span<const std::uint8_t> bytes) override;
-    void sendCommand(CommandCode code) override;
-    std::size_t pendingBytes() override;
-    void whenEmpty(std::function<void()> then) override;
-    void runIfEmpty();
     // InBandStatusSink
     Task<> dispatchInBandStatus(std::uint8_t code) override;
     // FaxConsole
@@ -122,7 +100,10 @@ private:
     bool countsTowardEcho(std::uint8_t byte) const override;
     OperatingMode operatingMode() const override;
 
-    Environment env_;
+    const ConsoleServices& services_;
+    SessionState& state_;
+    ModemSession& session_;
+    ConsoleWindows& windows_;
     DiskTransferFiles files_;
     FileXferPanel* panel_;
     TextFileProgressDialog* textWindow_;
@@ -131,7 +112,6 @@ private:
     std::unique_ptr<BinaryTransfer> binary_;
     std::unique_ptr<InBandHandler> inBand_;
     std::unique_ptr<TextFileSend> text_;
-    std::function<void()> afterEmpty_; // waits for the transmit queue to empty
 };
 
 } // namespace orvane

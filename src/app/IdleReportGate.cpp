@@ -1,24 +1,22 @@
 #include "app/IdleReportGate.h"
 
 #include "app/FileTransfers.h"
-#include "app/MainWindow.h"
-#include "app/PortSession.h"
 
-#include <QTextDocument>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace orvane {
 
-IdleReportGate::IdleReportGate(MainWindow& window, QPlainTextEdit& transmitPane, PortSession& port,
+IdleReportGate::IdleReportGate(QPlainTextEdit& transmitPane, ModemLine& line,
                                const FileTransfers& transfers)
-    : QObject(&window), pane_(transmitPane), port_(port), transfers_(transfers) {
-    connect(&window, &MainWindow::txEmpty, this, &IdleReportGate::queueEmpty);
+    : pane_(transmitPane), line_(line), transfers_(transfers) {
+    line_.addEmptyListener(*this);
     connect(pane_.document(), &QTextDocument::contentsChanged, this,
-            [this] { port_.wantIdleReports(); });
+            [this] { line_.wantIdleReports(); });
 }
 
-void IdleReportGate::queueEmpty() {
-    if (pane_.document()->isEmpty() && !transfers_.anyActive()) port_.holdIdleReports();
+void IdleReportGate::transmitQueueEmpty() {
+    if (pane_.document()->isEmpty() && !transfers_.anyActive()) line_.holdIdleReports();
 }
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/ModemLine.h"
+
 #include <QObject>
 
 class QPlainTextEdit;
@@ -7,24 +9,21 @@ class QPlainTextEdit;
 namespace orvane {
 
 class FileTransfers;
-class MainWindow;
-class PortSession;
 
 // An idle console does not wake five times a second for nothing. When a
 // queue-empty report finds the transmit pane empty and no file on its way,
 // the transmit queue stops its idle reports; typing (any change to the pane),
-// queued bytes and a text file's start bring them back. Connected after the
-// report's other handlers, so it sees what they left.
-class IdleReportGate final : public QObject {
+// queued bytes and a text file's start bring them back. It hears the report
+// after the line's other listeners, so it sees what they left.
+class IdleReportGate final : public QObject, private QueueEmptyListener {
 public:
-    IdleReportGate(MainWindow& window, QPlainTextEdit& transmitPane, PortSession& port,
-                   const FileTransfers& transfers);
+    IdleReportGate(QPlainTextEdit& transmitPane, ModemLine& line, const FileTransfers& transfers);
 
 private:
-    void queueEmpty();
+    void transmitQueueEmpty() override;
 
     QPlainTextEdit& pane_;
-    PortSession& port_;
+    ModemLine& line_;
     const FileTransfers& transfers_;
 };
 

@@ -127,14 +127,6 @@ QString MainWindow::panel(int index) const {
     return panels_[static_cast<size_t>(index)]->text();
 }
 
-bool MainWindow::event(QEvent* e) {
-    if (e->type() == kTxEmptyEvent) {
-        emit txEmpty();
-        return true;
-    }
-    return QMainWindow::event(e);
-}
-
 void MainWindow::closeEvent(QCloseEvent* e) {
     if (closeHandler_) closeHandler_();
     e->accept();

@@ -16,12 +16,8 @@ class QPlainTextEdit;
 
 namespace orvane {
 
-// The transmit thread posts this event to the main window whenever it finds
-// its queue empty.
-inline constexpr QEvent::Type kTxEmptyEvent = static_cast<QEvent::Type>(1224);
-
 // TForm1: menus, toolbars, the receive and transmit panes and the status bar.
-// It shows state and forwards events; the Console decides.
+// It shows state and forwards events; the session and the operations decide.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,11 +44,7 @@ public:
     // Runs when the window closes (never refused).
     void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
 
-signals:
-    void txEmpty();
-
 protected:
-    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

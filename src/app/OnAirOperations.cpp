@@ -1,19 +1,25 @@
 #include "app/OnAirOperations.h"
 
+#include "app/ConsoleWindows.h"
 #include "app/MainWindow.h"
 #include "app/surface/ModeToolbars.h"
+#include "session/ModemSession.h"
+#include "session/SessionState.h"
 
 namespace orvane {
 
-OnAirOperations::OnAirOperations(Parts parts)
-    : toneTestBox_(parts.window),
-      tones_(parts.link, parts.line, parts.sequences, parts.routing, toneTestBox_),
-      panels_(parts.window, parts.prompter),
-      broadcasts_(parts.link, parts.settings, parts.sender, parts.surface, panels_) {
+OnAirOperations::OnAirOperations(const ConsoleServices& services, SessionState& state,
+                                 ModemSession& session, ConsoleWindows& windows)
+    : toneTestBox_(windows.mainWindow()),
+      tones_(state.link, session.line(), session.sequences(), session.display(), toneTestBox_),
+      panels_(windows.mainWindow(), services.prompter),
+      broadcasts_(state.link, state.settings, session.line(), windows.surface(), panels_) {
     toneTestBox_.connectTo(tones_);
     panels_.connectTo(broadcasts_);
-    parts.window.onTriggered(Control::TestTonesItem, [this] { tones_.mnuSpecialTestClick(); });
-    connectToolbarButtons(parts.window, ButtonRole::Fec, [this] { broadcasts_.butFECClick(); });
+    windows.mainWindow().onTriggered(Control::TestTonesItem,
+                                     [this] { tones_.mnuSpecialTestClick(); });
+    connectToolbarButtons(windows.mainWindow(), ButtonRole::Fec,
+                          [this] { broadcasts_.butFECClick(); });
 }
 
 } // namespace orvane

@@ -7,32 +7,17 @@
 
 namespace orvane {
 
-class CommandSender;
-class MainWindow;
-class ModeSurface;
-class Prompter;
-class RoutingSwitch;
-class SequenceLine;
-class SequenceRunner;
-struct LinkState;
-struct Settings;
+class ConsoleWindows;
+class ModemSession;
+struct ConsoleServices;
+struct SessionState;
 
 // Broadcasts and test tones with their panels on the main window, connected
 // to the Broadcast/Unproto/LTRS buttons and the menu item "Te&st Tones".
 class OnAirOperations {
 public:
-    struct Parts {
-        MainWindow& window;
-        LinkState& link;
-        Settings& settings;
-        CommandSender& sender;
-        ModeSurface& surface;
-        Prompter& prompter;
-        RoutingSwitch& routing;
-        SequenceLine& line;
-        SequenceRunner& sequences;
-    };
-    explicit OnAirOperations(Parts parts);
+    OnAirOperations(const ConsoleServices& services, SessionState& state, ModemSession& session,
+                    ConsoleWindows& windows);
 
     Broadcasts& broadcasts() { return broadcasts_; }
     TestTones& testTones() { return tones_; }

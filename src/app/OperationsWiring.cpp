@@ -1,49 +1,54 @@
 #include "app/OperationsWiring.h"
 
+#include "app/ConsoleWindows.h"
 #include "app/MainWindow.h"
-#include "app/ModemControl.h"
 #include "app/surface/ModeToolbars.h"
 #include "operations/CallPanel.h"
 #include "operations/HereIsPanel.h"
 #include "operations/TransmitKeyFilter.h"
+#include "session/ModemSession.h"
+#include "session/SessionState.h"
+#include "terminal/ReceivePane.h"
 
 #include <QPlainTextEdit>
 
 namespace orvane {
 
-OperationsWiring::OperationsWiring(Environment environment)
-    : env_(std::move(environment)), line_(env_.port) {
-    QPlainTextEdit& pane = *env_.window.transmitPane();
-    txPane_ = std::make_unique<TransmitPaneText>(pane, env_.settings);
-    LinkState& link = env_.modem.link();
-    pump_ = std::make_unique<TransmitPump>(TransmitPump::Parts{*txPane_, sendState_, link, env_.modem.terminal(),
-                                                               env_.echoes, line_,
-                                                               env_.transfers.binary, env_.transfers.textFile});
-    new TransmitKeyFilter(pane, *txPane_, *pump_, env_.transfers.binary, env_.sound);
-    QObject::connect(&env_.window, &MainWindow::txEmpty, &env_.window,
-                     [this] { pump_->TransmitPumpPass(); });
+OperationsWiring::OperationsWiring(const ConsoleServices& services, SessionState& state,
+                                   ModemSession& session, ConsoleWindows& windows,
+                                   Broadcasts& broadcasts, const TransferHooks& transfers) {
+    MainWindow& window = windows.mainWindow();
+    QPlainTextEdit& pane = *window.transmitPane();
+    ModemLine& line = session.line();
+    txPane_ = std::make_unique<TransmitPaneText>(pane, state.settings);
+    pump_ = std::make_unique<TransmitPump>(
+        TransmitPump::Parts{*txPane_, sendState_, state.link, state.terminal, session.echoes(),
+                            line, transfers.binary, transfers.textFile});
+    new TransmitKeyFilter(pane, *txPane_, *pump_, transfers.binary, services.sound);
+    line.addEmptyListener(*this);
 
-    callPanel_ = new CallPanel(&env_.window);
-    hereIs_ = new HereIsPanel(&env_.window);
+    callPanel_ = new CallPanel(&window);
+    hereIs_ = new HereIsPanel(&window);
     const OperationContext& context = context_.emplace(OperationContext{
-        env_.settings, env_.configChanged, link, env_.modem.terminal(), env_.modem.surface(),
-        env_.modem.status().timers(), line_, env_.routing, *txPane_, env_.prompter, env_.window});
-    calls_ = std::make_unique<ArqCalls>(context, *callPanel_, env_.receivePane);
+        state.settings, state.configChanged, state.link, state.terminal, windows.surface(),
+        session.status().timers(), line, session.routing(), *txPane_, services.prompter, window});
+    calls_ = std::make_unique<ArqCalls>(context, *callPanel_, windows.receivePane());
     turns_ = std::make_unique<TurnTaking>(context);
-    linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, env_.echoes, env_.activities,
-                                        env_.broadcasts, env_.transfers.fax);
-    messages_ = std::make_unique<CqAndMessages>(context, env_.transfers.guard, MessageFiles(env_.messageFolder),
-                                                *hereIs_);
-    connectToolbars();
+    linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, session.echoes(), session.activities(),
+                                         broadcasts, transfers.fax);
+    messages_ = std::make_unique<CqAndMessages>(
+        context, transfers.guard, MessageFiles(session.directories().msg()), *hereIs_);
+    connectToolbars(windows);
 }
 
 OperationsWiring::~OperationsWiring() = default;
 
-void OperationsWiring::connectToolbars() {
+void OperationsWiring::connectToolbars(ConsoleWindows& windows) {
     // One handler per role; it serves the button of that role on every toolbar.
-    auto on = [this]<class Owner>(ButtonRole role, std::unique_ptr<Owner>& owner,
-                                  void (Owner::*handler)()) {
-        connectToolbarButtons(env_.window, role, [&owner, handler] { ((*owner).*handler)(); });
+    auto on = [&windows]<class Owner>(ButtonRole role, std::unique_ptr<Owner>& owner,
+                                      void (Owner::*handler)()) {
+        connectToolbarButtons(windows.mainWindow(), role,
+                              [&owner, handler] { ((*owner).*handler)(); });
     };
     on(ButtonRole::Connect, calls_, &ArqCalls::butConnectClick);
     on(ButtonRole::Disconnect, linkEnd_, &LinkEnd::butDisconnectClick);

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "app/PortPumpLine.h"
 #include "operations/ArqCalls.h"
 #include "operations/CqAndMessages.h"
 #include "operations/LinkEnd.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
 #include "operations/TurnTaking.h"
+#include "session/ModemLine.h"
 #include "terminal/TransmitSendState.h"
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -17,22 +16,15 @@ namespace orvane {
 
 class Broadcasts;
 class CallPanel;
+class ConsoleWindows;
 class HereIsPanel;
-class MainWindow;
-class ModemControl;
-class PortSession;
-class Prompter;
-class Sound;
-class TransmitKeyFilter;
+class ModemSession;
 class BinaryPumpSource;
 class BinaryTransferGuard;
-class ConfigChanged;
 class FaxAbortMark;
 class TextFilePumpSource;
-class ConsoleActivities;
-class EchoCounter;
-struct RoutingFlags;
-struct Settings;
+struct ConsoleServices;
+struct SessionState;
 
 // The file transfers' share of the operations: the pump serves their data,
 // the toolbar texts wait for them, Panic marks a FAX aborted.
@@ -43,29 +35,15 @@ struct TransferHooks {
     FaxAbortMark& fax;
 };
 
-// The operator's operations, put together and reached from the toolbars by
-// the handler names their buttons carry; the pump runs on the queue-empty event.
-class OperationsWiring {
+// The operator's operations on the session's line, put together and
+// connected to the toolbar buttons by role; the pump runs each time the
+// transmit queue is found empty.
+class OperationsWiring final : private QueueEmptyListener {
 public:
-    struct Environment {
-        MainWindow& window;
-        QWidget& receivePane;
-        ModemControl& modem;
-        PortSession& port;
-        Settings& settings;
-        ConfigChanged& configChanged;
-        EchoCounter& echoes;
-        RoutingFlags& routing;
-        ConsoleActivities& activities;
-        Broadcasts& broadcasts;
-        Prompter& prompter;
-        Sound& sound;
-        std::filesystem::path messageFolder;
-        TransferHooks transfers;
-    };
-
-    explicit OperationsWiring(Environment environment);
-    ~OperationsWiring();
+    OperationsWiring(const ConsoleServices& services, SessionState& state, ModemSession& session,
+                     ConsoleWindows& windows, Broadcasts& broadcasts,
+                     const TransferHooks& transfers);
+    ~OperationsWiring() override;
 
     TransmitPump& pump() { return *pump_; }
     // SentCount and the transmit-pane lock, for the commands that empty the pane.
@@ -78,10 +56,10 @@ public:
     CqAndMessages& messages() { return *messages_; }
 
 private:
-    void connectToolbars();
+    // QueueEmptyListener
+    void transmitQueueEmpty() override { pump_->TransmitPumpPass(); }
+    void connectToolbars(ConsoleWindows& windows);
 
-    Environment env_;
-    PortPumpLine line_;
     TransmitSendState sendState_;
     std::unique_ptr<TransmitPaneText> txPane_;
     std::unique_ptr<TransmitPump> pump_;

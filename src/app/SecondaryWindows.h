@@ -12,16 +12,12 @@ class QDialog;
 namespace orvane {
 
 // The windows the console creates at start besides the main window, splash,
-// help, about box and port dialog (the configuration's windows come from the
-// configuration and are only named here). Each exists from the start with its
-// caption; the subsystems that own them fill them in.
+// help, about box and port dialog (the configuration's and the operations'
+// windows come with them). Each exists from the start with its caption; the
+// subsystems that own them fill them in.
 struct SecondaryWindows {
-    QDialog* configuration = nullptr;      // TForm2
-    QDialog* printSquelch = nullptr;       // TForm3
-    QDialog* callPanel = nullptr;          // TCallPanel, the operations' own
     QDialog* download = nullptr;           // TdlgDownload
     QDialog* textFileProgress = nullptr;   // TdlgTextFileProgress
-    QDialog* fontForm = nullptr;           // TFontForm
     QDialog* quoralFec = nullptr;          // TQuoralFECFrm
     TQuoralStatisticsFrm* quoralStatistics = nullptr;
     TFrequencyTuneFrm* frequencyTune = nullptr;

@@ -7,6 +7,7 @@
 #include "platform/QtClock.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtSound.h"
+#include "platform/QtUiThread.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -37,16 +38,17 @@ int main(int argc, char** argv) {
     orvane::QtPrompter prompter;
     orvane::ImmediateProcessExit processExit;
     orvane::QtSound sound;
+    orvane::QtUiThread uiThread;
     int status = 0;
     try {
-        orvane::Console console({clock, prompter, processExit, sound, std::filesystem::current_path()});
+        orvane::Console console(
+            {clock, prompter, processExit, sound, uiThread, std::filesystem::current_path()});
         prompter.setParentWindow(&console.mainWindow());
         orvane::ShutdownSignals shutdownSignals;
         QObject::connect(&shutdownSignals, &orvane::ShutdownSignals::shutdownRequested, &console,
                          [&console] { console.closeAndExit(); });
         QObject::connect(&console, &orvane::Console::startupAbandoned, &app, &QApplication::quit);
         QObject::connect(&console, &orvane::Console::closed, &app, &QApplication::quit);
-        console.mainWindow().setCloseHandler([&console] { console.FormClose(); });
         console.start();
         status = app.exec();
     } catch (const std::exception& error) {

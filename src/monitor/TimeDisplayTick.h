@@ -16,7 +16,9 @@ class TimeDisplayTick {
 public:
     static constexpr int kIntervalMs = 250;
 
-    TimeDisplayTick(Clock& clock, StatusBarView& statusBar, TransferProgress& transfers);
+    // `throughput` is the throughput display's memory, shared with the transfers.
+    TimeDisplayTick(Clock& clock, StatusBarView& statusBar, TransferProgress& transfers,
+                    ThroughputState& throughput);
     TimeDisplayTick(const TimeDisplayTick&) = delete;
     TimeDisplayTick& operator=(const TimeDisplayTick&) = delete;
 
@@ -29,9 +31,6 @@ public:
     // transfers' own progress updates measure through it too.
     ThroughputState& throughput() { return throughput_; }
 
-    // The transfers are made after the tick; until then it shows none.
-    void setTransfers(TransferProgress& transfers) { transfers_ = &transfers; }
-
     // One tick; the timer's handler.
     void TimeDisplayTimerTimer();
 
@@ -40,9 +39,9 @@ private:
 
     Clock& clock_;
     StatusBarView& statusBar_;
-    TransferProgress* transfers_;
+    TransferProgress& transfers_;
+    ThroughputState& throughput_;
     std::unique_ptr<Timer> timer_;
-    ThroughputState throughput_;
 };
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "serial/ReceivedCharHandler.h"
 
 #include "serial/EchoCounter.h"
+#include "serial/ReceivedTextSink.h"
 #include "serial/RoutingFlags.h"
 
 namespace orvane {
@@ -15,27 +16,27 @@ bool showable(std::uint8_t c) {
 }
 } // namespace
 
-ReceivedCharHandler::ReceivedCharHandler(ReceivedCharTarget& target, const RoutingFlags& flags,
-                                         EchoCounter& echoes, Inputs inputs)
-    : target_(target), flags_(flags), echoes_(echoes), inputs_(std::move(inputs)) {}
+ReceivedCharHandler::ReceivedCharHandler(ReceivedTextSink& text, ReceiveWindow& window,
+                                         const RoutingFlags& flags, EchoCounter& echoes, Inputs inputs)
+    : text_(text), window_(window), flags_(flags), echoes_(echoes), inputs_(std::move(inputs)) {}
 
 void ReceivedCharHandler::handle(std::uint8_t c) {
-    if (target_.faxTransferPanelVisible()) return;
+    if (window_.faxTransferPanelVisible()) return;
     if (flags_.EchoMode) {
         echoes_.countEcho(c);
         if (inputs_.binarySendActive && inputs_.binarySendActive()) return;
         if (c == kLf) return;
         if (c == kCr) c = kLf;
         if (showable(c) && inputs_.echoEnable && inputs_.echoEnable() == "ON")
-            target_.showEcho(static_cast<char>(c));
+            text_.showEcho(static_cast<char>(c));
     } else {
-        if (c == kBel && BellEnabled) target_.playSystemDefault();
+        if (c == kBel && BellEnabled) window_.playSystemDefault();
         if (c == kLf) return;
         if (c == kCr) c = kLf;
-        if (showable(c)) target_.showReceived(static_cast<char>(c));
+        if (showable(c)) text_.showReceived(static_cast<char>(c));
     }
-    target_.captureChar(c);
-    target_.returnFocus();
+    text_.captureChar(c);
+    window_.returnFocus();
 }
 
 } // namespace orvane

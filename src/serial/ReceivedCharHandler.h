@@ -7,19 +7,18 @@
 namespace orvane {
 
 class EchoCounter;
+class ReceivedTextSink;
 struct RoutingFlags;
 
-// What the received-character handler acts on, on the user-interface thread.
-class ReceivedCharTarget {
+// The window around the receive pane, as the received-character handler
+// asks it, on the user-interface thread.
+class ReceiveWindow {
 public:
-    virtual ~ReceivedCharTarget() = default;
+    virtual ~ReceiveWindow() = default;
+    // The FAX panel covers the pane: nothing received is shown or captured.
     virtual bool faxTransferPanelVisible() const = 0;
-    virtual void showReceived(char c) = 0;
-    virtual void showEcho(char c) = 0;
     // The "SystemDefault" sound; returns when it has played.
     virtual void playSystemDefault() = 0;
-    // Writes the byte to the capture file while a capture is on.
-    virtual void captureChar(std::uint8_t c) = 0;
     // The transmit pane takes the keyboard focus.
     virtual void returnFocus() = 0;
 };
@@ -34,15 +33,16 @@ public:
         std::function<std::string()> echoEnable; // the EchoEnable setting
     };
 
-    ReceivedCharHandler(ReceivedCharTarget& target, const RoutingFlags& flags, EchoCounter& echoes,
-                        Inputs inputs);
+    ReceivedCharHandler(ReceivedTextSink& text, ReceiveWindow& window, const RoutingFlags& flags,
+                        EchoCounter& echoes, Inputs inputs);
 
     void handle(std::uint8_t c);
 
     bool BellEnabled = true;
 
 private:
-    ReceivedCharTarget& target_;
+    ReceivedTextSink& text_;
+    ReceiveWindow& window_;
     const RoutingFlags& flags_;
     EchoCounter& echoes_;
     Inputs inputs_;

@@ -75,7 +75,8 @@ protected:
     Log log;
     FakeStatusBar bar{log};
     FakeTransfers transfers{log};
-    TimeDisplayTick tick{clock, bar, transfers};
+    ThroughputState throughput;
+    TimeDisplayTick tick{clock, bar, transfers, throughput};
 };
 
 TEST_F(TimeDisplayTickTest, IdleTickWritesOnlyClockAndLineCounts) {

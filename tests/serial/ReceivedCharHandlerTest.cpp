@@ -1,4 +1,5 @@
 #include "serial/ReceivedCharHandler.h"
+#include "serial/ReceivedTextSink.h"
 #include "serial/EchoCounter.h"
 #include "serial/RoutingFlags.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 // Records what the handler did as a string: "r<c> " shown received, "e<c> " shown
 // echoed, "bell " sounded, "c " captured, "f " focus returned.
-class RecordingTarget final : public ReceivedCharTarget {
+class RecordingTarget final : public ReceivedTextSink, public ReceiveWindow {
 public:
     bool faxTransferPanelVisible() const override { return faxVisible; }
     void showReceived(char c) override { log += std::string("r") + c + " "; }
@@ -38,7 +39,7 @@ protected:
     bool binarySend = false;
     std::string echoEnable = "ON";
     ReceivedCharHandler handler{
-        target, flags, echoes, {[this] { return binarySend; }, [this] { return echoEnable; }}};
+        target, target, flags, echoes, {[this] { return binarySend; }, [this] { return echoEnable; }}};
 };
 
 TEST_F(CharHandler, CrLfIsOneLineBreakShownAndCaptured) {

@@ -1,8 +1,9 @@
 #include "config/ui/ConfigurationWindows.h"
 
+#include "app/handshake/ModemIdentity.h"
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
-#include "config/ui/SettingsSaver.h"
+#include "config/SettingsSaver.h"
 #include "config/ui/TFontForm.h"
 #include "config/ui/TForm2.h"
 #include "config/ui/TForm3.h"
@@ -16,8 +17,8 @@
 
 namespace orvane {
 
-ConfigurationWindows::ConfigurationWindows(Environment environment)
-    : env_(std::move(environment)) {
+ConfigurationWindows::ConfigurationWindows(Environment environment, Facts facts)
+    : env_(environment), facts_(std::move(facts)) {
     ModeContext& context = env_.setups.context();
     form2_ = new TForm2(context.settings, env_.configChanged, context.messageDirectory, &env_.mainWindow);
     form3_ = new TForm3(context, &env_.mainWindow);
@@ -32,8 +33,10 @@ OpeningFacts ConfigurationWindows::openingFacts() const {
     const ModeContext& context = env_.setups.context();
     OpeningFacts facts;
     facts.hardwareVersion = context.hardwareVersion;
-    facts.versions = versions_;
-    for (const PortEntry& port : availablePorts(env_.baseDir))
+    const ModemIdentity& modem = facts_.identity;
+    facts.versions = {modem.LodVersion, modem.S28Version,     modem.BootVersion,
+                      modem.ProductId,  modem.QuoralWaveform, facts_.softwareVersion};
+    for (const PortEntry& port : availablePorts(facts_.baseDir))
         facts.ports.push_back({"COM" + std::to_string(port.number), port.device});
     facts.mode = context.link.operatingMode;
     facts.linkUp = context.link.linkUp;

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -18,6 +19,7 @@ class SettingsSaver;
 class TFontForm;
 class TForm2;
 class TForm3;
+struct ModemIdentity;
 
 // The configuration dialog, the print squelch dialog and the screen
 // settings, created once at start and shown on the operator's request.
@@ -30,14 +32,18 @@ public:
         ConfigChanged& configChanged;
         SettingsSaver& saver;
         DisplayTarget& panes;
+    };
+    // What the General page shows besides the settings: the modem's
+    // identity once it has answered, our own version, and the ports found
+    // under the base directory.
+    struct Facts {
+        const ModemIdentity& identity;
+        std::string softwareVersion;
         std::filesystem::path baseDir;
     };
 
-    explicit ConfigurationWindows(Environment environment);
+    ConfigurationWindows(Environment environment, Facts facts);
     ~ConfigurationWindows();
-
-    // The versions the General page shows, known once the modem answered.
-    void setVersions(const VersionValues& versions) { versions_ = versions; }
 
     // "&Configuration Pages...": fill, show, and apply whatever closed it.
     void ConfigurationPages1Click();
@@ -54,7 +60,7 @@ private:
     OpeningFacts openingFacts() const;
 
     Environment env_;
-    VersionValues versions_;
+    Facts facts_;
     TForm2* form2_;
     TForm3* form3_;
     TFontForm* fontForm_;

@@ -74,15 +74,15 @@ void ViewMenu::toggleWindow(QWidget& window, Control item) {
 }
 
 void ViewMenu::mnuViewAmpTuneClick() {
-    toggleWindow(env_.amplitudeTune, Control::AmplitudeTuneItem);
+    toggleWindow(env_.monitors.amplitudeTune, Control::AmplitudeTuneItem);
 }
 
 void ViewMenu::mnuViewFreqTuneClick() {
-    toggleWindow(env_.frequencyTune, Control::FrequencyTuneItem);
+    toggleWindow(env_.monitors.frequencyTune, Control::FrequencyTuneItem);
 }
 
 void ViewMenu::mnuViewQuoralStatClick() {
-    toggleWindow(env_.quoralStatistics, Control::QuoralStatisticsItem);
+    toggleWindow(env_.monitors.quoralStatistics, Control::QuoralStatisticsItem);
 }
 
 void ViewMenu::mnuViewEchoDataClick() {

@@ -16,15 +16,19 @@ struct Settings;
 // echo display, each kept in the settings.
 class ViewMenu {
 public:
+    // The monitoring windows the menu shows and hides.
+    struct MonitorWindowSet {
+        QWidget& amplitudeTune;
+        QWidget& frequencyTune;
+        QWidget& quoralStatistics;
+    };
     struct Environment {
         QWidget& mainWindow;
         Settings& settings;
         ConfigChanged& configChanged;
         ModeSurface& surface;
         const LinkState& link;
-        QWidget& amplitudeTune;
-        QWidget& frequencyTune;
-        QWidget& quoralStatistics;
+        MonitorWindowSet monitors;
     };
 
     explicit ViewMenu(Environment environment);

@@ -109,14 +109,14 @@ TEST_F(CaptureConsole, AFullDiskStopsTheCaptureAndNamesTheFileAndTheReason) {
                                               " stopped: No space left on device.\n"
                                               "0 characters were written.");
     EXPECT_EQ(window().panel(panel::Entry), QString::fromStdString(file.filename().string() + ": 0 (stopped)"));
-    EXPECT_FALSE(t.console.capture().isOn());
+    EXPECT_FALSE(t.probe.capturing());
     EXPECT_TRUE(enabled("mnuFilesSaveRX"));
 }
 
 TEST_F(CaptureConsole, AFileThatCannotBeOpenedIsSaidPlainly) {
     saveTo((rig.dir() / "no-such-dir" / "rx.txt").string());
     ASSERT_EQ(t.prompter.texts(), std::vector<std::string>{"Unable to open file."});
-    EXPECT_FALSE(t.console.capture().isOn());
+    EXPECT_FALSE(t.probe.capturing());
     EXPECT_TRUE(enabled("mnuFilesStopSaveSend"));
 }
 

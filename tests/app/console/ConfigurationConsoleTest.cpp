@@ -74,7 +74,7 @@ TEST_F(ConfigurationConsole, OkWithoutChangesSendsTheQuoralSetUpAndSavesAtOnce) 
     start();
     EXPECT_EQ(openAndClose([](TForm2&) {}, "Button3", kUnchanged.size()), kUnchanged);
     EXPECT_NE(settingsFile().find("NormalRetry=30\r\n"), std::string::npos);
-    EXPECT_TRUE(t->console.configChanged().isSet()); // the apply after the save
+    EXPECT_TRUE(t->probe.configChanged().isSet()); // the apply after the save
 }
 
 TEST_F(ConfigurationConsole, CancelAfterEditsSendsWhatAnUnchangedCancelSendsAndSavesNothing) {
@@ -88,7 +88,7 @@ TEST_F(ConfigurationConsole, CancelAfterEditsSendsWhatAnUnchangedCancelSendsAndS
         },
         "Button1", kUnchanged.size());
     EXPECT_EQ(edited, kUnchanged);
-    EXPECT_EQ(t->console.settings().MYCALL, "MYCALL");
+    EXPECT_EQ(t->probe.settings().MYCALL, "MYCALL");
     EXPECT_FALSE(std::filesystem::exists(rig.dir() / "Config" / "orvane.ini"));
 }
 
@@ -103,8 +103,8 @@ TEST_F(ConfigurationConsole, AFailedSaveSaysWhyAndKeepsTheValuesInMemory) {
     const auto texts = t->prompter.texts();
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts.back().rfind("Unable to save configuration", 0), 0u) << texts.back();
-    EXPECT_EQ(t->console.settings().NormalRetry, 45);
-    EXPECT_TRUE(t->console.configChanged().isSet());
+    EXPECT_EQ(t->probe.settings().NormalRetry, 45);
+    EXPECT_TRUE(t->probe.configChanged().isSet());
 }
 
 // Changed values reach the file at once, the modem at once, and the next

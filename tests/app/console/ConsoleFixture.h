@@ -4,7 +4,9 @@
 #include "app/MainWindow.h"
 #include "e2e/ChildProcess.h"
 #include "platform/QtClock.h"
+#include "platform/QtUiThread.h"
 #include "platform/Sound.h"
+#include "support/ConsoleProbe.h"
 #include "support/ScriptedPrompter.h"
 #include "terminal/ReceivePane.h"
 
@@ -31,22 +33,26 @@ public:
 // One console in this process, with scripted answers, on the rig's directory.
 struct ConsoleUnderTest {
     explicit ConsoleUnderTest(const std::filesystem::path& base, double clockScale = 1.0)
-        : clock(clockScale), console({clock, prompter, processExit, sound, base}) {}
+        : clock(clockScale), console({clock, prompter, processExit, sound, uiThread, base}),
+          probe(console) {}
     QtClock clock;
     ScriptedPrompter prompter;
     ThrowingProcessExit processExit;
     SilentSound sound;
+    QtUiThread uiThread;
     Console console;
+    ConsoleProbe probe;
 
     bool startUp() { return startConsole(console); }
     // Runs the start-up sequence as the splash timer would and waits for its
     // end; throws what it threw (a process end).
     static bool startConsole(Console& console) {
+        ConsoleProbe probe(console);
         std::optional<bool> started;
         std::exception_ptr error;
-        console.sequences().start("start-up", [&]() -> Task<> {
+        probe.sequences().start("start-up", [&]() -> Task<> {
             try {
-                started = co_await console.startupSequence();
+                started = co_await probe.startupSequence();
             } catch (...) {
                 error = std::current_exception();
             }
@@ -59,7 +65,7 @@ struct ConsoleUnderTest {
     void closeAndWait() {
         bool closed = false;
         QObject::connect(&console, &Console::closed, [&] { closed = true; });
-        console.FormClose();
+        console.close();
         waitFor([&] { return closed; });
     }
 

@@ -2,9 +2,8 @@
 #include "ConsoleFixture.h"
 #include "ModeSetupWire.h"
 #include "app/AboutBox.h"
-#include "app/DeviceRecovery.h"
 #include "app/MainWindow.h"
-#include "app/PortSession.h"
+#include "session/PortSession.h"
 #include "app/WindowPlacement.h"
 #include "config/SettingsFile.h"
 #include "e2e/ModemRig.h"
@@ -41,7 +40,7 @@ TEST(Console, MissingPortLinkLeadsToThePortDialogAndCancelEndsStartUp) {
     std::filesystem::create_directories(dir.path() / "Config" / "ports");
     std::filesystem::create_symlink("/dev/orvane-unplugged", dir.path() / "Config" / "ports" / "COM1");
     ConsoleUnderTest t(dir.path());
-    t.console.settings().PortName = "COM1";
+    t.probe.settings().PortName = "COM1";
     std::ofstream(dir.path() / "Config" / "orvane.ini") << "[system]\r\nComPort=1\r\n";
     bool dialogShown = false;
     t.prompter.onNextDialog([&](QDialog& dialog) {
@@ -87,7 +86,7 @@ TEST(Console, HandshakeReadsTheSimulatorsIdentityIntoTheAboutBox) {
             fields[name] = dialog.findChild<QLabel*>(QString::fromLatin1(name))->text();
         return int(QDialog::Accepted);
     });
-    t.console.About1Click();
+    t.probe.showAbout();
     EXPECT_EQ(fields["textProdID"], "4321");
     EXPECT_EQ(fields["textEPROM"], "12.5");
     EXPECT_EQ(fields["textLODVer"], "3.7H");
@@ -95,7 +94,7 @@ TEST(Console, HandshakeReadsTheSimulatorsIdentityIntoTheAboutBox) {
     EXPECT_EQ(fields["textHardwareVer"], "8004");
     EXPECT_EQ(fields["Waveform"], "3000");
     EXPECT_EQ(fields["Version"], "3.1.4");
-    EXPECT_FALSE(t.console.port().xonXoffFilter().isOn());
+    EXPECT_FALSE(t.probe.port().xonXoffFilter().isOn());
 }
 
 // While the console waits for its lost modem the operator picks another port
@@ -108,13 +107,13 @@ TEST(Console, APortPickedWhileTheModemIsLostIsOpenedAndSetUpInstead) {
     ASSERT_TRUE(t.startUp());
 
     rig.simulator().signal(SIGKILL); // the adapter is pulled
-    ASSERT_TRUE(t.waitFor([&] { return t.console.recovery().waitingForDevice(); }));
-    t.console.settings().PortName = "COM2"; // what the configuration dialog's OK leaves
+    ASSERT_TRUE(t.waitFor([&] { return t.probe.waitingForDevice(); }));
+    t.probe.settings().PortName = "COM2"; // what the configuration dialog's OK leaves
     const std::string setup = testing::wire(testing::kCommonSetup);
     ASSERT_TRUE(t.waitFor([&] { return other.received().size() >= setup.size(); }));
     EXPECT_EQ(other.received().substr(0, setup.size()), setup);
-    EXPECT_FALSE(t.console.recovery().waitingForDevice());
-    EXPECT_EQ(t.console.port().PortName, "COM2");
+    EXPECT_FALSE(t.probe.waitingForDevice());
+    EXPECT_EQ(t.probe.port().PortName, "COM2");
     EXPECT_NE(t.prompter.texts().back().find("COM2"), std::string::npos);
 }
 
@@ -123,8 +122,8 @@ TEST(Console, FlowControlEscapedModemCompletesTheHandshakeAndItsTextArrivesIntac
     rig.writeSettings("[system]\r\nComPort=1\r\n");
     ConsoleUnderTest t(rig.dir());
     ASSERT_TRUE(t.startUp());
-    EXPECT_EQ(t.console.identity().HardwareVersion, "800B");
-    EXPECT_TRUE(t.console.port().xonXoffFilter().isOn());
+    EXPECT_EQ(t.probe.identity().HardwareVersion, "800B");
+    EXPECT_TRUE(t.probe.port().xonXoffFilter().isOn());
     EXPECT_EQ(rig.received().substr(0, kHandshake.size()), kHandshake);
 
     // 0x11, 0x13 and 0x91 travel escaped; strays are sprinkled in between.
@@ -183,7 +182,7 @@ TEST(Console, NormalCloseWithNoPriorSettingsWritesTheDefaultTemplate) {
     Settings defaults;
     defaults.PortName = "COM1";
     // The main window opened at its first-start size, at least the template's.
-    ScreenLayout layout = DefaultScreenLayout(currentScreenMetrics(t.console.windows()));
+    ScreenLayout layout = DefaultScreenLayout(currentScreenMetrics(t.probe.monitorWindows()));
     const QRect main(t.console.mainWindow().pos(), t.console.mainWindow().size());
     EXPECT_GE(main.width(), layout.MainWidth);
     EXPECT_GE(main.height(), layout.MainHeight);

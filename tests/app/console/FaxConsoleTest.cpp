@@ -2,7 +2,6 @@
 // sees it on the FAX panel; Panic in the middle of one.
 #include "ConsoleFixture.h"
 
-#include "app/ModemControl.h"
 #include "app/surface/ModeToolbars.h"
 #include "e2e/ModemRig.h"
 
@@ -50,7 +49,7 @@ TEST_F(FaxConsole, APanelFollowsTheTransferFromStartToSuccessAndClearsASecondAft
     ASSERT_TRUE(waitFor([&] { return !panelShown(); })) << "cleared after the end report";
     EXPECT_EQ(label("FAXTransferLabel"), "");
     EXPECT_TRUE(button("butQORConnect")->isEnabled());
-    EXPECT_FALSE(t.console.modem().link().linkUp);
+    EXPECT_FALSE(t.probe.link().linkUp);
 }
 
 TEST_F(FaxConsole, PanicMarksTheTransferAbortedAndTheFailureLeavesTheMark) {

@@ -1,8 +1,6 @@
 #include "ConsoleFixture.h"
 #include "ModeSetupWire.h"
 
-#include "app/KeyboardWiring.h"
-#include "app/ModemControl.h"
 #include "config/ui/ConfigurationWindows.h"
 #include "config/ui/TForm2.h"
 #include "e2e/ModemRig.h"
@@ -90,9 +88,9 @@ struct KeysConsole : ::testing::Test {
     MainWindow& window() { return t.console.mainWindow(); }
     QPlainTextEdit& pane() { return *window().transmitPane(); }
     QWidget& receivePane() { return *window().findChild<ReceivePane*>(); }
-    LinkState& link() { return t.console.modem().link(); }
-    TerminalModeState& terminal() { return t.console.modem().terminal(); }
-    Settings& settings() { return t.console.settings(); }
+    LinkState& link() { return t.probe.link(); }
+    TerminalModeState& terminal() { return t.probe.terminal(); }
+    Settings& settings() { return t.probe.settings(); }
     template <class W = QWidget> W* child(const char* name) {
         return window().findChild<W*>(QString::fromLatin1(name));
     }
@@ -104,7 +102,7 @@ struct KeysConsole : ::testing::Test {
         return text(name).toStdString();
     }
     bool dialogChecked(const char* name) {
-        auto& dialog = t.console.configuration().configuration();
+        auto& dialog = t.probe.configurationDialog();
         return dialog.findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked();
     }
 
@@ -113,8 +111,8 @@ struct KeysConsole : ::testing::Test {
                                   "PModeTonesPanel", "HereIsPanel", "ToneTestBox", "DisconnectPanel",
                                   "OverBox", "CWIDBox", "PanicPanel"})
             if (QWidget* w = child(panel)) w->hide();
-        t.console.routing().RoutingPaused = false;
-        t.console.configChanged().clear();
+        t.probe.routing().RoutingPaused = false;
+        t.probe.configChanged().clear();
         link().operatingMode = row.mode;
         link().linkUp = row.linkUp;
         link().txActive = row.txActive;
@@ -175,7 +173,7 @@ const std::vector<KeyCase> kCases = {
     {"F5 messages, display paused", kPlain, Qt::Key_F5, M::Amtor, false, false, "", nullptr, "", Reach::Nobody,
      nullptr, [](KeysConsole& k) {
          EXPECT_TRUE(k.shown("HereIsPanel"));
-         EXPECT_TRUE(k.t.console.routing().RoutingPaused);
+         EXPECT_TRUE(k.t.probe.routing().RoutingPaused);
          EXPECT_EQ(k.child("HereIsPanel")->findChild<QPlainTextEdit*>("edHereIs")->toPlainText(), "Here is #0");
      }},
     {"F6 OVER in AMTOR", kPlain, Qt::Key_F6, M::Amtor, false, false, "", "+?\n", "", Reach::Nobody},
@@ -184,7 +182,7 @@ const std::vector<KeyCase> kCases = {
          EXPECT_EQ(k.settings().B_Polarity, "REV");
          EXPECT_EQ(k.caption("butBaudotNormRev"), "Reverse");
          EXPECT_EQ(k.window().panel(panel::Format), "REV");
-         EXPECT_TRUE(k.t.console.configChanged().isSet());
+         EXPECT_TRUE(k.t.probe.configChanged().isSet());
      }},
     {"F6 refused in Quoral", kPlain, Qt::Key_F6, M::Quoral, false, false, "", nullptr, "", Reach::Nobody},
     {"F7 AMTOR link mid-line", kPlain, Qt::Key_F7, M::Amtor, true, false, "abc", "abc\nZZZZ\n\n", "", Reach::Nobody},
@@ -224,14 +222,14 @@ const std::vector<KeyCase> kCases = {
      [](KeysConsole& k) {
          EXPECT_TRUE(k.shown("HisCallPanel"));
          EXPECT_EQ(k.text("edHisCall"), "KILO");
-         EXPECT_TRUE(k.t.console.routing().RoutingPaused);
+         EXPECT_TRUE(k.t.probe.routing().RoutingPaused);
      }},
     {"Ctrl+F3 refused in a broadcast", kCtrl, Qt::Key_F3, M::AmtorBroadcast, false, false, "", nullptr, "",
      Reach::Nobody, nullptr, [](KeysConsole& k) { EXPECT_FALSE(k.shown("HisCallPanel")); }},
     {"Ctrl+F5 messages, display not paused", kCtrl, Qt::Key_F5, M::PMode, false, false, "", nullptr, "",
      Reach::Nobody, nullptr, [](KeysConsole& k) {
          EXPECT_TRUE(k.shown("HereIsPanel"));
-         EXPECT_FALSE(k.t.console.routing().RoutingPaused);
+         EXPECT_FALSE(k.t.probe.routing().RoutingPaused);
      }},
     {"Ctrl+F6 Forced OVER", kCtrl, Qt::Key_F6, M::PMode, true, false, "", nullptr, "80 87", Reach::Nobody,
      nullptr, [](KeysConsole& k) { EXPECT_EQ(k.text("OverBox"), " Forced OVER "); }},
@@ -258,7 +256,7 @@ const std::vector<KeyCase> kCases = {
     {"Ctrl+F11 PSK31 takes the ASCII tones", kCtrl, Qt::Key_F11, M::Psk31, false, false, "", nullptr, "",
      Reach::Nobody, nullptr, [](KeysConsole& k) {
          EXPECT_TRUE(k.shown("FSKTonesPanel"));
-         auto& dialog = k.t.console.configuration().configuration();
+         auto& dialog = k.t.probe.configurationDialog();
          EXPECT_EQ(k.text("edMarkTone"), dialog.findChild<QLineEdit*>("AsciiMARK")->text());
      }},
 
@@ -286,9 +284,9 @@ const std::vector<KeyCase> kCases = {
      }},
     {"Alt+E saves received text", kAlt, Qt::Key_E, M::Quoral, false, false, "", nullptr, "", Reach::Nobody,
      [](KeysConsole& k) { k.t.prompter.chooseNextFile((k.rig.dir() / "keys.txt").string()); },
-     [](KeysConsole& k) { EXPECT_TRUE(k.t.console.capture().isOn()); }},
+     [](KeysConsole& k) { EXPECT_TRUE(k.t.probe.capturing()); }},
     {"Alt+J stops it", kAlt, Qt::Key_J, M::Quoral, false, false, "", nullptr, "", Reach::Nobody,
-     nullptr, [](KeysConsole& k) { EXPECT_FALSE(k.t.console.capture().isOn()); }},
+     nullptr, [](KeysConsole& k) { EXPECT_FALSE(k.t.probe.capturing()); }},
     {"Alt+G letters in Baudot", kAlt, Qt::Key_G, M::Baudot, false, false, "", nullptr, "80 89", Reach::Nobody},
     {"Alt+G refused in ASCII", kAlt, Qt::Key_G, M::Ascii, false, false, "", nullptr, "", Reach::Nobody},
     {"Alt+I CW ID on", kAlt, Qt::Key_I, M::Quoral, false, false, "", nullptr, "80 55", Reach::Nobody,
@@ -297,7 +295,7 @@ const std::vector<KeyCase> kCases = {
          EXPECT_EQ(k.settings().CWID, "ON");
          EXPECT_EQ(k.text("DisconnectPanel"), "CW ID ON");
          EXPECT_TRUE(k.dialogChecked("sysCWIDON"));
-         EXPECT_TRUE(k.t.console.configChanged().isSet());
+         EXPECT_TRUE(k.t.probe.configChanged().isSet());
      }},
     {"Alt+I CW ID off", kAlt, Qt::Key_I, M::Quoral, false, false, "", nullptr, "80 45", Reach::Nobody,
      nullptr, [](KeysConsole& k) { EXPECT_TRUE(k.dialogChecked("sysCWIDOFF")); }},
@@ -305,14 +303,14 @@ const std::vector<KeyCase> kCases = {
      nullptr, [](KeysConsole& k) {
          EXPECT_TRUE(k.shown("MycallPanel"));
          EXPECT_EQ(k.text("edMycall"), "ZX9ORV");
-         EXPECT_TRUE(k.t.console.routing().RoutingPaused);
+         EXPECT_TRUE(k.t.probe.routing().RoutingPaused);
      }},
     {"Alt+M refused in a link", kAlt, Qt::Key_M, M::Quoral, true, false, "", nullptr, "", Reach::Nobody,
      nullptr, [](KeysConsole& k) { EXPECT_FALSE(k.shown("MycallPanel")); }},
     {"Alt+M refused in a broadcast", kAlt, Qt::Key_M, M::PModeUnproto, false, false, "", nullptr, "",
      Reach::Nobody, nullptr, [](KeysConsole& k) { EXPECT_FALSE(k.shown("MycallPanel")); }},
     {"Alt+N polarity in ASCII", kAlt, Qt::Key_N, M::Ascii, false, false, "", nullptr, "80 4B 80 4C", Reach::Nobody,
-     nullptr, [](KeysConsole& k) { EXPECT_TRUE(k.t.console.configChanged().isSet()); }},
+     nullptr, [](KeysConsole& k) { EXPECT_TRUE(k.t.probe.configChanged().isSet()); }},
     {"Alt+N back to normal, same polarity", kAlt, Qt::Key_N, M::Amtor, false, false, "", nullptr, "80 5B 80 5C",
      Reach::Nobody, [](KeysConsole& k) {
          k.terminal().polarityNormal = false;
@@ -342,14 +340,14 @@ const std::vector<KeyCase> kCases = {
          k.terminal().endOfLineSequence = "\r\n";
      }},
     {"Alt+X marks the configuration", kAlt, Qt::Key_X, M::Quoral, false, false, "", nullptr, "", Reach::Nobody,
-     nullptr, [](KeysConsole& k) { EXPECT_TRUE(k.t.console.configChanged().isSet()); }},
+     nullptr, [](KeysConsole& k) { EXPECT_TRUE(k.t.probe.configChanged().isSet()); }},
     {"Alt+Y letters shifts in Baudot", kAlt, Qt::Key_Y, M::Baudot, false, false, "", "<<<<<<<<<<<<", "",
      Reach::Nobody},
     {"Alt+Y Huffman in P-Mode", kAlt, Qt::Key_Y, M::PMode, false, false, "", nullptr, "", Reach::Nobody,
      [](KeysConsole& k) { k.settings().P_Huffman = "on"; },
      [](KeysConsole& k) {
          EXPECT_EQ(k.settings().P_Huffman, "OFF");
-         EXPECT_TRUE(k.t.console.configChanged().isSet());
+         EXPECT_TRUE(k.t.probe.configChanged().isSet());
      }},
     {"Alt+Y refused in Quoral", kAlt, Qt::Key_Y, M::Quoral, false, false, "", nullptr, "", Reach::Nobody},
     {"Alt+F9 CQ", kAlt, Qt::Key_F9, M::Quoral, false, false, "", nullptr, "80 14 80 00", Reach::Nobody},
@@ -434,7 +432,7 @@ TEST_F(KeysConsole, PanelButtonsTakeWhatWasTypedAndTellTheModemWhereTheyShould) 
          [](KeysConsole& k) {
              EXPECT_EQ(k.settings().HISCALL476, "KA1B");
              EXPECT_EQ(k.settings().HISCALL, "ZX1ABC");
-             EXPECT_TRUE(k.t.console.configChanged().isSet());
+             EXPECT_TRUE(k.t.probe.configChanged().isSet());
          }},
         {"other call cancelled", M::Quoral, kCtrl, Qt::Key_F3, "HisCallPanel",
          [&](KeysConsole&) {
@@ -503,7 +501,7 @@ TEST_F(KeysConsole, PanelButtonsTakeWhatWasTypedAndTellTheModemWhereTheyShould) 
         ASSERT_TRUE(shown(row.panel));
         row.fillAndClose(*this);
         EXPECT_FALSE(shown(row.panel));
-        EXPECT_FALSE(t.console.routing().RoutingPaused);
+        EXPECT_FALSE(t.probe.routing().RoutingPaused);
         row.check(*this);
         wireExpected += testing::wire(row.wire);
         ASSERT_TRUE(t.waitFor([&] { return rig.received().size() >= wireStart + wireExpected.size(); }));

@@ -1,7 +1,6 @@
 #include "ConsoleFixture.h"
 
-#include "app/PortSession.h"
-#include "app/loader/FirmwareLoading.h"
+#include "session/PortSession.h"
 #include "e2e/ModemRig.h"
 #include "serial/SerialPort.h"
 
@@ -39,8 +38,8 @@ struct LoaderConsole : ::testing::Test {
     // Runs the loader to its end; the program ends there.
     void load() {
         before = rig.received().size();
-        t.console.firmware().mnuFilesLoadFirmwareClick();
-        EXPECT_TRUE(t.waitFor([&] { return t.processExit.ended && t.console.sequences().idle(); }, 60000));
+        t.probe.loadFirmware();
+        EXPECT_TRUE(t.waitFor([&] { return t.processExit.ended && t.probe.sequences().idle(); }, 60000));
     }
     // What the simulator received from the loader, once it ends in `tail`.
     std::string settle(const std::string& tail) {
@@ -63,17 +62,17 @@ TEST_F(LoaderConsole, TheSimulatorReceivesTheCommandsAndTheImageByteForByte) {
               std::string::npos);
     EXPECT_EQ(t.prompter.texts(), (std::vector<std::string>{"Firmware download success! Download another?",
                                                             "You must now restart Orvane."}));
-    EXPECT_FALSE(t.console.port().isOpen());
+    EXPECT_FALSE(t.probe.port().isOpen());
 }
 
 TEST_F(LoaderConsole, CancelAtTheFirstFileChoiceLeavesTheConsoleWorkingAt9600) {
     start();
     t.prompter.chooseNextFile(std::nullopt);
-    t.console.firmware().mnuFilesLoadFirmwareClick();
-    ASSERT_TRUE(t.waitFor([&] { return t.console.sequences().idle(); }));
+    t.probe.loadFirmware();
+    ASSERT_TRUE(t.waitFor([&] { return t.probe.sequences().idle(); }));
     EXPECT_FALSE(t.processExit.ended);
     termios line{};
-    ASSERT_EQ(::tcgetattr(t.console.port().port()->fd(), &line), 0);
+    ASSERT_EQ(::tcgetattr(t.probe.port().port()->fd(), &line), 0);
     EXPECT_EQ(::cfgetospeed(&line), speed_t(B9600));
     rig.tellSimulator(R"(text "still here\r\n")");
     EXPECT_TRUE(t.waitForPane("still here"));
@@ -120,7 +119,7 @@ TEST_F(SilentLoaderConsole, ASilentModemIsNamedAndTheProgramCloses) {
     EXPECT_EQ(t.prompter.texts()[0],
               "Modem not responding!\n\nNo answer while erasing the flash memory within 30 seconds.\n\n"
               "Orvane will now close.");
-    EXPECT_FALSE(t.console.port().isOpen());
+    EXPECT_FALSE(t.probe.port().isOpen());
 }
 
 struct FailingLoaderConsole : LoaderConsole {

@@ -22,10 +22,10 @@ struct MonitorConsole : ::testing::Test {
     MonitorConsole() { rig.writeSettings("[system]\r\nComPort=1\r\n"); }
 
     QString box(const char* name) {
-        return t.console.windows().quoralStatistics->findChild<QLabel*>(name)->text();
+        return t.probe.monitorWindows().quoralStatistics->findChild<QLabel*>(name)->text();
     }
-    int bar(int i) { return t.console.windows().amplitudeTune->bar(i); }
-    QWidget* pointer() { return t.console.windows().frequencyTune->pointer(); }
+    int bar(int i) { return t.probe.monitorWindows().amplitudeTune->bar(i); }
+    QWidget* pointer() { return t.probe.monitorWindows().frequencyTune->pointer(); }
     template <typename W>
     W* mainChild(const char* name) { return t.console.mainWindow().findChild<W*>(name); }
 
@@ -58,8 +58,8 @@ TEST_F(MonitorConsole, TheModemsFiguresReachTheWindowsAndTheStatisticsFile) {
     EXPECT_EQ(box("HisModBox"), "") << "modulation 15 has no name and leaves the box";
     EXPECT_EQ((std::vector{bar(0), bar(1), bar(2), bar(3)}), (std::vector{76, 76, 76, 0}));
 
-    const std::string file = readFile(rig.dir() / t.console.monitor().statisticsLog().fileName());
-    const std::string header = t.console.monitor().statisticsLog().fileName() +
+    const std::string file = readFile(rig.dir() / t.probe.statisticsLog().fileName());
+    const std::string header = t.probe.statisticsLog().fileName() +
                                "\r\nFrequency: 14.0675\tName: \tOther: \r\n"
                                "Time(hhmmss),Call,MOD,SNR,Freq,TPUT,Phase,ECC\r\n\r\n";
     ASSERT_EQ(file.substr(0, header.size()), header);

@@ -1,7 +1,6 @@
 #include "ConsoleFixture.h"
 
-#include "app/ModemControl.h"
-#include "app/PortSession.h"
+#include "session/PortSession.h"
 #include "app/surface/ModeToolbars.h"
 #include "e2e/ModemRig.h"
 #include "protocol/CommandBuilders.h"
@@ -48,7 +47,7 @@ TEST_F(OnAirConsole, TextReceivedDuringATestToneWaitsAndShowsInOrderAfterCancel)
     std::string text;
     for (int i = 0; i < 700; ++i) text += static_cast<char>(i % 7 == 6 ? ' ' : 'a' + i % 26);
     rig.tellSimulator("text \"" + text + "\"");
-    ASSERT_TRUE(t.waitFor([&] { return t.console.rxQueue().count() == int(text.size()); }));
+    ASSERT_TRUE(t.waitFor([&] { return t.probe.rxQueue().count() == int(text.size()); }));
     EXPECT_FALSE(t.paneText().contains(QString::fromStdString(text.substr(0, 6))));
 
     click("butTestCancel");
@@ -76,20 +75,20 @@ class BroadcastConsole : public OnAirConsole, public ::testing::WithParamInterfa
 TEST_P(BroadcastConsole, StartsEchoesAndEndsWithTheModemsStandbyReport) {
     const BroadcastRow& row = GetParam();
     start(row.code);
-    const OperatingMode base = t.console.modem().link().operatingMode;
+    const OperatingMode base = t.probe.link().operatingMode;
     row.operatorStarts(*this, [&] { toolbarButton(window(), row.button)->trigger(); });
     ASSERT_TRUE(sentEnding(row.startBytes));
     EXPECT_EQ(panel(1), row.onAirPanel);
-    EXPECT_TRUE(isBroadcast(t.console.modem().link().operatingMode));
+    EXPECT_TRUE(isBroadcast(t.probe.link().operatingMode));
 
     const std::string cq = "CQ CQ DE MYCALL";
-    t.console.port().sendText({reinterpret_cast<const std::uint8_t*>(cq.data()), cq.size()});
+    t.probe.line().sendText({reinterpret_cast<const std::uint8_t*>(cq.data()), cq.size()});
     EXPECT_TRUE(t.waitForPane(QString::fromStdString(cq)));
 
     // Disconnect itself comes with the calls; its command is what matters here.
-    t.console.port().send(command(CommandCode::DISCONNECT));
+    t.probe.line().send(command(CommandCode::DISCONNECT));
     ASSERT_TRUE(t.waitFor([&] { return panel(1) == row.standbyPanel; })) << panel(1).toStdString();
-    EXPECT_EQ(t.console.modem().link().operatingMode, base);
+    EXPECT_EQ(t.probe.link().operatingMode, base);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,7 +1,6 @@
 #include "ConsoleFixture.h"
 
-#include "app/ModemControl.h"
-#include "app/PortSession.h"
+#include "session/PortSession.h"
 #include "e2e/ModemRig.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/CommandCode.h"
@@ -72,24 +71,24 @@ TEST_F(QuoralConsole, ChoosingQuoralAgainRepeatsItsSetUp) {
     EXPECT_EQ(rig.received().substr(before), kQuoralSetup);
     EXPECT_EQ(panel(0), "QUORAL");
     EXPECT_EQ(panel(1), "STBY");
-    EXPECT_TRUE(t.console.configChanged().isSet());
+    EXPECT_TRUE(t.probe.configChanged().isSet());
 }
 
 TEST_F(QuoralConsole, ACallLinksAndADisconnectReturnsToStandby) {
     startWithoutSettingsFile();
     // The call dialog comes later; the test sends its command directly.
-    t.console.port().send(quoralCall("NORMAL", "W1AW"));
+    t.probe.line().send(quoralCall("NORMAL", "W1AW"));
     ASSERT_TRUE(waitFor([&] { return panel(1) == "Linked to W1AW"; })) << panel(1).toStdString();
-    EXPECT_TRUE(t.console.modem().link().linkUp);
+    EXPECT_TRUE(t.probe.link().linkUp);
     EXPECT_TRUE(enabled("butQORDisconnect"));
     EXPECT_TRUE(enabled("butQORPanic"));
     EXPECT_FALSE(enabled("butQORConnect"));
     EXPECT_FALSE(enabled("mnuCode"));
     EXPECT_TRUE(enabled("mnuFilesSendBinaryFile"));
 
-    t.console.port().send(command(C::DISCONNECT));
+    t.probe.line().send(command(C::DISCONNECT));
     ASSERT_TRUE(waitFor([&] { return panel(1) == "STBY"; })) << panel(1).toStdString();
-    EXPECT_FALSE(t.console.modem().link().linkUp);
+    EXPECT_FALSE(t.probe.link().linkUp);
     EXPECT_TRUE(enabled("butQORConnect"));
     EXPECT_FALSE(enabled("butQORDisconnect"));
     EXPECT_TRUE(enabled("mnuCode"));
@@ -99,11 +98,11 @@ TEST_F(QuoralConsole, ACallLinksAndADisconnectReturnsToStandby) {
 TEST_F(QuoralConsole, AFailedCallShowsTheLinkFailedPanelAndStaysInStandby) {
     rig.tellSimulator("fail-call K9XX");
     startWithoutSettingsFile();
-    t.console.port().send(quoralCall("ROBUST", "K9XX"));
+    t.probe.line().send(quoralCall("ROBUST", "K9XX"));
     auto* panelWidget = t.console.mainWindow().findChild<QWidget*>("DisconnectPanel");
     ASSERT_TRUE(waitFor([&] { return panelWidget->isVisible(); }));
     EXPECT_EQ(panel(1), "STBY");
-    EXPECT_FALSE(t.console.modem().link().linkUp);
+    EXPECT_FALSE(t.probe.link().linkUp);
     // WaitTimer takes the panel away again after 1.5 s.
     EXPECT_TRUE(waitFor([&] { return !panelWidget->isVisible(); }, 4000));
 }

@@ -1,6 +1,6 @@
 #include "ConsoleFixture.h"
 
-#include "app/PortSession.h"
+#include "session/PortSession.h"
 #include "e2e/ModemRig.h"
 #include "records/SessionLog.h"
 
@@ -48,7 +48,9 @@ TEST(SessionLog, AScriptedQsoIsLoggedLineByLineAcrossMidnight) {
     ScriptedPrompter prompter;
     ThrowingProcessExit processExit;
     SilentSound sound;
-    Console console({clock, prompter, processExit, sound, rig.dir()});
+    QtUiThread uiThread;
+    Console console({clock, prompter, processExit, sound, uiThread, rig.dir()});
+    ConsoleProbe probe(console);
     auto at = [&](int h, int m, int s, std::chrono::year_month_day day = std::chrono::December / 9 / 2026) {
         clock.wall = std::chrono::sys_days{day} + std::chrono::hours(h) + std::chrono::minutes(m) +
                      std::chrono::seconds(s);
@@ -57,7 +59,7 @@ TEST(SessionLog, AScriptedQsoIsLoggedLineByLineAcrossMidnight) {
     // Each step is in the log before the clock moves on.
     auto logged = [&](const char* day, const std::string& text) {
         return ConsoleUnderTest::waitFor([&] {
-            console.sessionLog().writeNow();
+            probe.sessionLog().writeNow();
             return fileText(rig.dir() / "Logs" / day).find(text) != std::string::npos;
         });
     };
@@ -75,11 +77,11 @@ TEST(SessionLog, AScriptedQsoIsLoggedLineByLineAcrossMidnight) {
 
     at(23, 59, 30);
     const std::string reply = "R R TNX JO\rBK\r";
-    console.port().sendText({reinterpret_cast<const std::uint8_t*>(reply.data()), reply.size()});
+    probe.line().sendText({reinterpret_cast<const std::uint8_t*>(reply.data()), reply.size()});
     ASSERT_TRUE(logged("2026-12-09.log", "TX BK"));
 
     at(0, 0, 5, std::chrono::December / 10 / 2026);
-    console.sessionLog().fileReceived("qso.jpg", 20480, TransferOutcome::Complete);
+    probe.sessionLog().fileReceived("qso.jpg", 20480, TransferOutcome::Complete);
     at(0, 0, 10, std::chrono::December / 10 / 2026);
     rig.tellSimulator("status DISCONNECTED 00");
     ASSERT_TRUE(logged("2026-12-10.log", "LINK end K1ABC"));

@@ -1,7 +1,6 @@
 #include "ConsoleFixture.h"
 
-#include "app/ModemControl.h"
-#include "app/PortSession.h"
+#include "session/PortSession.h"
 #include "serial/TransmitThread.h"
 #include "e2e/ModemRig.h"
 #include "operations/CallPanel.h"
@@ -104,7 +103,7 @@ TEST_F(TransmitConsole, ATextFilePickedOnAnIdleConsoleGoesOut) {
     std::ofstream(file) << "de w1aw k";
     callFromDialog("butQORConnect", "w1aw"); // the menu item waits for a link
     ASSERT_TRUE(waitFor([&] { return panel(1) == "Linked to W1AW"; }));
-    ASSERT_TRUE(waitFor([&] { return t.console.port().transmitQueue()->idleReportsHeld(); }));
+    ASSERT_TRUE(waitFor([&] { return t.probe.line().transmitQueue()->idleReportsHeld(); }));
     t.prompter.chooseNextFiles({file.string()});
     click("mnuFilesSendtextfile");
     EXPECT_TRUE(waitForBytes("de w1aw k"));
@@ -115,7 +114,7 @@ TEST_F(TransmitConsole, AmtorOverForcedOverAndPanic) {
     ASSERT_TRUE(waitFor([&] { return panel(0) == "TOR"; }));
     callFromDialog("butAmtorConnect", "w1aw");
     ASSERT_TRUE(waitForBytes("\x80\x16\x80W\x80" "1\x80" "A\x80W\x80\x00"s)) << "AMTOR_CALL_476 W1AW";
-    ASSERT_TRUE(waitFor([&] { return t.console.modem().link().linkUp; }));
+    ASSERT_TRUE(waitFor([&] { return t.probe.link().linkUp; }));
 
     click("butAmtorOver");
     EXPECT_TRUE(waitForBytes("+?\r\n<")) << "OVER is the line +? with CR LF LTRS" ;

@@ -58,9 +58,9 @@ TEST(TwoConsoles, ABatchArrivesACancelledFileResumesAndAPresentOneIsRefused) {
     a.t.prompter.chooseNextFiles({(a.rig.dir() / "big.bin").string()});
     a.trigger("mnuFilesSendBinaryFile");
     ASSERT_TRUE(ConsoleUnderTest::waitFor(
-        [&] { return b.t.console.transfers().binaryReceiveCounters().byteCount > 4000; }, 60000));
+        [&] { return b.t.probe.transfers().binaryReceiveCounters().byteCount > 4000; }, 60000));
     b.pressXferButton();
-    ASSERT_TRUE(ConsoleUnderTest::waitFor([&] { return !a.t.console.transfers().binary().anyActive(); }));
+    ASSERT_TRUE(ConsoleUnderTest::waitFor([&] { return !a.t.probe.transfers().binary().anyActive(); }));
     const auto held = std::filesystem::file_size(b.in() / "big.__$");
     EXPECT_GT(held, 4000u);
     b.t.prompter.chooseNextFile(std::nullopt);

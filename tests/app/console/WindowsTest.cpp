@@ -1,7 +1,8 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
-#include "app/WorkingDirectories.h"
+#include "platform/QtUiThread.h"
+#include "session/WorkingDirectories.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAction>
@@ -10,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QPlainTextEdit>
+
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -82,14 +85,24 @@ TEST(MainWindow, HasItsCaptionMenusPanesAndNinePanels) {
     EXPECT_TRUE(window.panel(9).isEmpty());
 }
 
-TEST(MainWindow, TurnsTheTransmitThreadsEventIntoTxEmpty) {
-    MainWindow window(new QPlainTextEdit);
-    int seen = 0;
-    QObject::connect(&window, &MainWindow::txEmpty, [&] { ++seen; });
-    QCoreApplication::postEvent(&window, new QEvent(kTxEmptyEvent));
-    QCoreApplication::postEvent(&window, new QEvent(kTxEmptyEvent));
+// The transmit thread's empty reports and the routing's bursts reach the
+// window's thread this way: each once, in order, and none after their
+// owner has gone.
+TEST(UiThread, RunsPostedWorkOnceInOrderAndNothingOfAQueueThatWent) {
+    QtUiThread thread;
+    std::string seen;
+    auto queue = thread.createQueue();
+    std::thread reporter([&] {
+        queue->post([&] { seen += "a"; });
+        queue->post([&] { seen += "b"; });
+    });
+    reporter.join();
+    auto gone = thread.createQueue();
+    gone->post([&] { seen += "x"; });
+    gone.reset();
+    EXPECT_EQ(seen, "");
     QCoreApplication::processEvents();
-    EXPECT_EQ(seen, 2);
+    EXPECT_EQ(seen, "ab");
 }
 
 } // namespace

@@ -208,7 +208,7 @@ TEST(ViewMenu, TogglesTheCurrentToolBarTheStatusBarAndTheWindows) {
     testing::FakeModeSurface surface;
     LinkState link;
     QWidget amp, freq, stats;
-    ViewMenu view({window, settings, changed, surface, link, amp, freq, stats});
+    ViewMenu view({window, settings, changed, surface, link, {amp, freq, stats}});
 
     const std::pair<OperatingMode, const char*> rows[] = {{OperatingMode::Ascii, "AsciiToolBar"},
                                                           {OperatingMode::Psk31, "AsciiToolBar"},

@@ -1,0 +1,135 @@
+#include "app/ConsoleOperations.h"
+
+#include "app/ConsoleWindows.h"
+#include "app/MainWindow.h"
+#include "app/Version.h"
+#include "config/ui/TForm2.h"
+#include "config/ui/TForm3.h"
+#include "operations/CallPanel.h"
+#include "operations/PumpSources.h"
+#include "platform/ControlObjects.h"
+#include "session/ModemSession.h"
+#include "session/SessionState.h"
+#include "terminal/ReceivePane.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+namespace orvane {
+
+ConsoleOperations::ConsoleOperations(const ConsoleServices& services, SessionState& state,
+                                     ModemSession& session, ConsoleWindows& windows)
+    : session_(session),
+      configuration_({windows.mainWindow(), session.modes().setups(), services.prompter,
+                      state.configChanged, session.settingsFile(), windows},
+                     {state.identity, ORVANE_VERSION_TEXT, services.baseDir}),
+      firmware_(services, state, session, windows.mainWindow()),
+      onAir_(services, state, session, windows),
+      transfers_(services, state, session, windows, throughput_),
+      operations_(services, state, session, windows, onAir_.broadcasts(),
+                  {transfers_.binaryPump(), transfers_.textFilePump(), transfers_.transferGuard(),
+                   transfers_.faxAbortMark()}),
+      idleGate_(*windows.mainWindow().transmitPane(), session.line(), transfers_),
+      logCommands_(session.log(), services.prompter, documentViewer_, services.baseDir),
+      traceSave_(session.wireTrace(), services.prompter, services.clock, services.baseDir),
+      paneCommands_(windows.receivePane(), *windows.mainWindow().transmitPane(),
+                    operations_.sendState()),
+      saving_({capture_, services.prompter, windows.surface(), state.link, session.endOfLine()}),
+      receivedText_(windows.receivePane(), transcript_, session.log(), saving_),
+      tick_(services.clock, windows, transfers_, throughput_),
+      keyPanels_(operations_.context(), operations_.calls(), configuration_.configuration()),
+      keyOperations_({operations_.context(), services.clock, operations_.turns(),
+                      operations_.linkEnd(), operations_.calls(), operations_.messages(),
+                      onAir_.testTones(), keyPanels_, saving_, paneCommands_, configuration_,
+                      session.receivedChars(), operations_.pump(), session.endOfLine()}),
+      keyboardCommands_(windows.mainWindow(), state.link, keyOperations_),
+      printing_({windows.receivePane(), windows.mainWindow(), services.prompter, services.clock}) {
+    saving_.addFileActivity(transfers_);
+    saving_.addFileActivity(windows.monitors().recorder());
+    // A transmit line cleared while the modem is on the air still ends.
+    paneCommands_.setAfterTransmitCleared([&state, &session] {
+        if (state.link.txActive) session.endOfLine().queueEndOfLineIfSyncIdle();
+    });
+    if (QAction* keep = windows.mainWindow().action(Control::SessionLogItem))
+        keep->setChecked(logCommands_.loadSetting());
+    connectMenus(windows.mainWindow());
+    connectPanes(windows);
+}
+
+// The routing writes into the transfers' files: it ends before they go.
+ConsoleOperations::~ConsoleOperations() {
+    session_.detach();
+}
+
+bool ConsoleOperations::binarySendActive() {
+    return transfers_.binaryPump().sendActive();
+}
+
+void ConsoleOperations::closeFileActivities() {
+    capture_.stop();
+    transfers_.stopDiskSaveSend();
+}
+
+void ConsoleOperations::closeDialogs() {
+    for (QWidget* window : {static_cast<QWidget*>(&configuration_.configuration()),
+                            static_cast<QWidget*>(&configuration_.printSquelch()),
+                            static_cast<QWidget*>(&operations_.callPanel())})
+        if (window->isVisible()) window->close();
+}
+
+void ConsoleOperations::connectMenus(MainWindow& window) {
+    window.onTriggered(Control::SaveConfigurationItem,
+                       [this] { session_.settingsFile().saveSettings(); });
+    window.onTriggered(Control::ConfigurationPagesItem,
+                       [this] { configuration_.ConfigurationPages1Click(); });
+    window.onTriggered(Control::ScreenSettingsItem,
+                       [this] { configuration_.mnuConfigureScreenSettingsClick(); });
+    window.onTriggered(Control::LoadFirmwareItem,
+                       [this] { firmware_.mnuFilesLoadFirmwareClick(); });
+    window.onTriggered(Control::SaveTraceItem, [this] { traceSave_.mnuHelpSaveTraceClick(); });
+    window.onTriggered(Control::TodaysLogItem, [this] { logCommands_.mnuViewTodaysLogClick(); });
+    if (QAction* keep = window.action(Control::SessionLogItem))
+        QObject::connect(keep, &QAction::toggled, &window,
+                         [this](bool on) { logCommands_.mnuViewSessionLogClick(on); });
+    CodeMenu& code = session_.modes().codeMenu();
+    auto codeItem = [&window, &code](Control item, void (CodeMenu::*handler)()) {
+        window.onTriggered(item, [&code, handler] { (code.*handler)(); });
+    };
+    codeItem(Control::QuoralItem, &CodeMenu::mnuCodeQuoralClick);
+    codeItem(Control::AmtorItem, &CodeMenu::mnuCodeAmtorClick);
+    codeItem(Control::PModeItem, &CodeMenu::mnuCodePModeClick);
+    codeItem(Control::BaudotItem, &CodeMenu::mnuCodeBaudotClick);
+    codeItem(Control::AsciiItem, &CodeMenu::mnuCodeAsciiClick);
+    codeItem(Control::Psk31Item, &CodeMenu::mnuCodePSK31Click);
+    window.onTriggered(Control::SaveReceivedItem, [this] { saving_.mnuFilesSaveRXClick(); });
+    window.onTriggered(Control::StopSaveSendItem, [this] { saving_.mnuFilesStopSaveSendClick(); });
+    window.onTriggered(Control::PrintReceivedItem, [this] { printing_.mnuFilesPrintContClick(); });
+    window.onTriggered(Control::PrintSetupItem, [this] { printing_.PrintSetup1Click(); });
+}
+
+void ConsoleOperations::connectPanes(ConsoleWindows& windows) {
+    MainWindow& window = windows.mainWindow();
+    auto on = [this, &window](Control item, void (PaneCommands::*handler)()) {
+        window.onTriggered(item, [this, handler] { (paneCommands_.*handler)(); });
+    };
+    on(Control::UndoItem, &PaneCommands::Undo1Click);
+    on(Control::CutItem, &PaneCommands::Cut1Click);
+    on(Control::CopyItem, &PaneCommands::Copy1Click);
+    on(Control::PasteItem, &PaneCommands::Paste1Click);
+    on(Control::SelectAllItem, &PaneCommands::selectAll1Click);
+    on(Control::ClearReceiveItem, &PaneCommands::ClearReceive);
+    on(Control::ClearTransmitItem, &PaneCommands::ClearTransmit);
+    on(Control::ClearAllItem, &PaneCommands::ClearAll);
+    if (auto* edit = findControl<QMenu>(window, Control::EditMenu))
+        QObject::connect(edit, &QMenu::aboutToShow, &window, [this, &window] {
+            paneCommands_.Edit1Click(*window.action(Control::UndoItem));
+        });
+    auto* callSignPopup = new CallSignPopup(windows.receivePane());
+    callSignPopup->setCallHandler(
+        [this](const QString& call) { operations_.calls().Makecalltothiscallsign1Click(call); });
+    AcceptDragsFilter::installOn(windows.receivePane());
+    AcceptDragsFilter::installOn(*window.transmitPane());
+}
+
+} // namespace orvane

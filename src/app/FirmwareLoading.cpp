@@ -1,0 +1,19 @@
+#include "app/FirmwareLoading.h"
+
+#include "app/loader/DownloadPanel.h"
+#include "session/ModemSession.h"
+#include "session/SessionState.h"
+
+#include <QMainWindow>
+
+namespace orvane {
+
+FirmwareLoading::FirmwareLoading(const ConsoleServices& services, SessionState& state,
+                                 ModemSession& session, QMainWindow& mainWindow)
+    : panel_(*new DownloadPanel(mainWindow)),
+      port_({session.port(), session.line(), session.display(), session.routing(), mainWindow,
+             panel_.widget()}),
+      download_({port_, panel_, services.prompter, services.processExit, session.sequences(),
+                 services.clock, state.identity}) {}
+
+} // namespace orvane

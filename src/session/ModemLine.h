@@ -1,0 +1,115 @@
+#pragma once
+
+#include "modes/ModeCommandSink.h"
+#include "operations/CommandSender.h"
+#include "operations/PumpLine.h"
+#include "protocol/PacedCommands.h"
+#include "transfer/TransferLine.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+class LineLossListener;
+class ModemSender;
+class SequenceRunner;
+class SerialPort;
+class TransmitThread;
+class UiQueue;
+class UiThread;
+class WireTap;
+struct RoutingFlags;
+struct Settings;
+
+// Told on the user-interface thread each time the transmit queue is found empty.
+class QueueEmptyListener {
+public:
+    virtual ~QueueEmptyListener() = default;
+    virtual void transmitQueueEmpty() = 0;
+};
+
+// The one way to the modem: our transmit queue with its thread, and every
+// send the console makes. A plain command sent from outside a sequence
+// waits its turn behind whatever sequence runs and is followed by the 50 ms
+// spacing; a sequence's own commands go on the queue at once. The sequences,
+// the set-ups, the operations, the pump and the transfers each see the line
+// through their own interface; every one of them ends up here.
+class ModemLine final : public SequenceLine,
+                        public ModeCommandSink,
+                        public CommandSender,
+                        public PumpLine,
+                        public TransferLine {
+public:
+    // `transmitTap` sees what leaves the queue; `lossListener` hears when the
+    // port's device is gone.
+    ModemLine(SequenceRunner& sequences, RoutingFlags& routing, const Settings& settings,
+              UiThread& uiThread, WireTap& transmitTap, LineLossListener& lossListener);
+    ~ModemLine() override;
+
+    // The port session hands us its port when it opens one and takes it back
+    // when the device is lost (nullptr); what is queued stays for the next.
+    void usePort(SerialPort* port);
+    // The port closes for good: the queue and its thread end.
+    void stop();
+    bool isOpen() const { return port_ != nullptr; }
+    // The transmit thread found the port's device gone.
+    bool lineLost() const;
+    TransmitThread* transmitQueue() { return transmit_.get(); }
+
+    // Sends a command the way its kind requires (CommandSender, ModeCommandSink).
+    void send(const ModemCommand& command) override;
+    void sendText(std::span<const std::uint8_t> bytes);
+    void sendCharacter(std::uint8_t byte);
+    // Nothing waits to be sent: the transmit queue stops its idle reports
+    // until bytes are queued or wantIdleReports() is called.
+    void holdIdleReports();
+    void wantIdleReports();
+    // Listeners hear of an empty queue in the order they were added, after
+    // whatever whenEmpty() waits for.
+    void addEmptyListener(QueueEmptyListener& listener) { listeners_.push_back(&listener); }
+
+    // SequenceLine
+    void write(const ModemCommand& command) override;
+    void holdRouting(bool held) override;
+    // ModeCommandSink: received items stay in the RxQueue for `ms`, as a sequence of its own.
+    void pauseRoutingFor(int ms) override;
+    // PumpLine
+    std::size_t pending() override;
+    void setWriteLimit(std::size_t bytes) override;
+    void sendText(std::string_view bytes) override;
+    void sendCommand(const ModemCommand& command) override { send(command); }
+    void sendImmediate(std::string_view bytes) override;
+    void clearQueue() override;
+    void appendRaw(std::string_view bytes) override;
+    // Our line never honours XOFF in the driver, so only CTS can hold it.
+    bool outputHeld() override;
+    // TransferLine
+    void sendBytes(std::span<const std::uint8_t> bytes) override { sendText(bytes); }
+    void sendCommand(CommandCode code) override;
+    std::size_t pendingBytes() override { return pending(); }
+    void whenEmpty(std::function<void()> then) override;
+
+private:
+    void writeImmediate(std::span<const std::uint8_t> bytes);
+    void queueEmptied();
+    void runIfEmpty();
+
+    SequenceRunner& sequences_;
+    RoutingFlags& routing_;
+    const Settings& settings_;
+    WireTap& transmitTap_;
+    LineLossListener& lossListener_;
+    std::unique_ptr<UiQueue> uiQueue_;
+    SerialPort* port_ = nullptr;
+    std::unique_ptr<TransmitThread> transmit_;
+    std::unique_ptr<ModemSender> sender_;
+    std::function<void()> afterEmpty_; // waits for the transmit queue to empty
+    std::vector<QueueEmptyListener*> listeners_;
+};
+
+} // namespace orvane

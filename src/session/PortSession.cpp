@@ -1,0 +1,162 @@
+#include "session/PortSession.h"
+
+#include "app/handshake/AnotherPortQuestion.h"
+#include "platform/Prompter.h"
+#include "sequence/SequenceRunner.h"
+#include "serial/ReadCommThread.h"
+#include "serial/RoutingFlags.h"
+#include "serial/SerialPort.h"
+#include "serial/TransmitThread.h"
+#include "session/ModemLine.h"
+
+namespace orvane {
+
+PortSession::PortSession(std::filesystem::path baseDir, const PortSessionParts& parts,
+                         Prompter& prompter, ProcessExit& processExit, PortSessionHooks& hooks)
+    : baseDir_(std::move(baseDir)), parts_(parts), prompter_(prompter), processExit_(processExit),
+      hooks_(hooks) {}
+
+PortSession::~PortSession() {
+    close();
+}
+
+bool PortSession::open() {
+    for (;;) {
+        std::string error;
+        if (startOn(PortName, error)) return true;
+        // Say which device failed and why before offering another one.
+        if (!error.empty()) prompter_.message("Orvane", error, PromptIcon::Stop, PromptButtons::Ok);
+        std::optional<int> chosen = hooks_.choosePort();
+        if (!chosen) {
+            hideMainWindow();
+            return false;
+        }
+        PortName = "COM" + std::to_string(*chosen);
+    }
+}
+
+bool PortSession::startOn(const std::string& portName, std::string& error) {
+    PortOpening opening = SerialPort::openPortName(portName, baseDir_);
+    if (!opening.port) {
+        error = opening.error;
+        return false;
+    }
+    port_ = std::move(opening.port);
+    lastDevice_ = port_->devicePath();
+    port_->setWireTap(&parts_.wireTap);
+    setRts(true);
+    setDtr(true);
+    // A fresh receive side: no link, routing not paused, nothing queued.
+    hooks_.resetLinkState();
+    parts_.routing.RoutingPaused = false;
+    parts_.queue.clear();
+    parts_.queue.acceptWaiters();
+    startThreads();
+    return true;
+}
+
+void PortSession::startThreads() {
+    reader_ = std::make_unique<ReadCommThread>(
+        *port_, parts_.queue, filter_, ReadCommThread::LineErrorHandler{}, &parts_.lossListener);
+    parts_.line.usePort(port_.get());
+}
+
+bool PortSession::releaseLostDevice() {
+    if (!port_) return false;
+    if (reader_) {
+        parts_.queue.releaseWaiters();
+        reader_->stop();
+        reader_.reset();
+    }
+    parts_.line.usePort(nullptr);
+    port_.reset();
+    return true;
+}
+
+bool PortSession::deviceLost() const {
+    return port_ && ((reader_ && reader_->lineLost()) || parts_.line.lineLost());
+}
+
+std::string PortSession::reopen() {
+    if (port_) return {};
+    PortOpening opening = SerialPort::openPortName(PortName, baseDir_);
+    if (!opening.port) return opening.error;
+    port_ = std::move(opening.port);
+    lastDevice_ = port_->devicePath();
+    port_->setWireTap(&parts_.wireTap);
+    setRts(true);
+    setDtr(true);
+    parts_.queue.acceptWaiters();
+    startThreads();
+    return {};
+}
+
+void PortSession::stopThreads() {
+    if (reader_) {
+        parts_.queue.releaseWaiters();
+        reader_->stop();
+        reader_.reset();
+    }
+    parts_.line.stop();
+}
+
+void PortSession::close() {
+    stopThreads();
+    port_.reset();
+}
+
+bool PortSession::chooseAnotherPort() {
+    close();
+    if (!askForAnotherPort(prompter_, processExit_)) return false;
+    hooks_.portChanged();
+    std::optional<int> chosen = hooks_.choosePort();
+    if (!chosen) processExit_.exitNow(0);
+    PortName = "COM" + std::to_string(*chosen);
+    return open();
+}
+
+Task<> PortSession::sendCommand(const ModemCommand& command) {
+    return sendPaced(command, parts_.line, parts_.sequences);
+}
+
+// Our own transmit buffer as well as the driver's queue.
+int PortSession::pendingOutput() {
+    return static_cast<int>(parts_.line.pending());
+}
+
+void PortSession::setRts(bool on) {
+    if (port_)
+        reportRefusal(on ? port_->setRts() : port_->clearRts(), on ? "raise RTS" : "drop RTS");
+}
+
+void PortSession::setDtr(bool on) {
+    if (port_)
+        reportRefusal(on ? port_->setDtr() : port_->clearDtr(), on ? "raise DTR" : "drop DTR");
+}
+
+void PortSession::reapplyLineConfiguration() {
+    if (port_) reportRefusal(port_->configureLine(9600), "take the line settings 9600 8N1");
+}
+
+// The modem may not hear us as it should; the operator hears of it at once,
+// without a dialog that stops the console.
+void PortSession::reportRefusal(bool done, const std::string& what) {
+    if (!done)
+        prompter_.notice("Orvane", "The serial port " + lastDevice_ + " did not " + what + ".",
+                         PromptIcon::Exclamation);
+}
+
+void PortSession::ensureThreadsRunning() {
+    if (reader_) reader_->resume();
+    if (TransmitThread* transmit = parts_.line.transmitQueue()) transmit->resume();
+}
+
+void PortSession::clearRoutingPaused() {
+    parts_.routing.RoutingPaused = false;
+}
+
+void PortSession::hideMainWindow() {
+    hooks_.hideMainWindow();
+}
+
+} // namespace orvane

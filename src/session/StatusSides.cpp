@@ -1,0 +1,22 @@
+#include "session/StatusSides.h"
+
+#include "serial/EchoCounter.h"
+#include "serial/RoutingFlags.h"
+#include "serial/SerialPort.h"
+#include "session/PortSession.h"
+
+namespace orvane {
+
+void SessionReceiveSide::setEchoMode(bool on) {
+    routing_.EchoMode = on;
+}
+
+void SessionReceiveSide::resetEchoPending() {
+    echoes_.reset();
+}
+
+void SessionReceiveSide::clearLineErrors() {
+    if (SerialPort* serial = port_.port()) serial->lineStatus();
+}
+
+} // namespace orvane
