@@ -5,10 +5,10 @@
 
 #include "app/surface/WidgetSurface.h"
 #include "config/Settings.h"
+#include "monitor/ui/AmplitudeTuneWindow.h"
+#include "monitor/ui/FrequencyTuneWindow.h"
 #include "monitor/ui/MonitorWindows.h"
-#include "monitor/ui/TAmplitudeTuneFrm.h"
-#include "monitor/ui/TFrequencyTuneFrm.h"
-#include "monitor/ui/TQuoralStatisticsFrm.h"
+#include "monitor/ui/QuoralStatisticsWindow.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/status/StatusRecords.h"
 #include "support/ManualClock.h"
@@ -48,9 +48,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QMainWindow main;
     WidgetSurface surface(main, {});
-    auto* statistics = new TQuoralStatisticsFrm(&main);
-    auto* amplitude = new TAmplitudeTuneFrm(&main);
-    auto* frequency = new TFrequencyTuneFrm(&main);
+    auto* statistics = new QuoralStatisticsWindow(&main);
+    auto* amplitude = new AmplitudeTuneWindow(&main);
+    auto* frequency = new FrequencyTuneWindow(&main);
     StatusRecords records;
     LinkState link;
     Settings settings;

@@ -1,15 +1,15 @@
 // Feeds a pseudo-terminal as the modem would (text lines with CR LF, status
 // codes with their prefix) and measures how many items a second reach their
-// handler: SerialPort, ReadCommThread and RxDecoder into the RxQueue, then
-// DisplayThread handing bursts of items over to the user-interface thread,
+// handler: SerialPort, PortReaderThread and RxDecoder into the RxQueue, then
+// RoutingThread handing bursts of items over to the user-interface thread,
 // where text goes into a receive pane that already holds 1 MB.
 
-#include "serial/DisplayThread.h"
 #include "serial/EchoCounter.h"
-#include "serial/ReadCommThread.h"
+#include "serial/PortReaderThread.h"
 #include "serial/ReceiveRouting.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
+#include "serial/RoutingThread.h"
 #include "serial/RxQueue.h"
 #include "serial/SerialPort.h"
 #include "serial/WireTraceRing.h"
@@ -277,9 +277,9 @@ int main(int argc, char** argv) {
     WireTraceRing trace;
     CountingTap counting(trace);
     if (qEnvironmentVariableIsSet("BENCH_TRACE")) opening.port->setWireTap(&counting);
-    ReadCommThread reader(*opening.port, queue, filter);
-    DisplayThread display(queue, flags, delivery, delivery);
-    display.resume();
+    PortReaderThread reader(*opening.port, queue, filter);
+    RoutingThread router(queue, flags, delivery, delivery);
+    router.resume();
 
     QElapsedTimer timer;
     timer.start();
@@ -310,7 +310,7 @@ int main(int argc, char** argv) {
     traceRecordingCost(counting, cpuSeconds);
 
     flags.RoutingEnabled = false;
-    display.stop();
+    router.stop();
     reader.stop();
     opening.port.reset();
     ::close(slave);

@@ -3,8 +3,8 @@
 #include "app/ConsoleWindows.h"
 #include "app/MainWindow.h"
 #include "app/Version.h"
-#include "config/ui/TForm2.h"
-#include "config/ui/TForm3.h"
+#include "config/ui/ConfigurationDialog.h"
+#include "config/ui/PrintSquelchDialog.h"
 #include "operations/CallPanel.h"
 #include "operations/PumpSources.h"
 #include "platform/ControlObjects.h"
@@ -82,7 +82,7 @@ void ConsoleOperations::connectMenus(MainWindow& window) {
     window.onTriggered(Control::SaveConfigurationItem,
                        [this] { session_.settingsFile().saveSettings(); });
     window.onTriggered(Control::ConfigurationPagesItem,
-                       [this] { configuration_.ConfigurationPages1Click(); });
+                       [this] { configuration_.openConfiguration(); });
     window.onTriggered(Control::ScreenSettingsItem,
                        [this] { configuration_.mnuConfigureScreenSettingsClick(); });
     window.onTriggered(Control::LoadFirmwareItem,
@@ -105,7 +105,7 @@ void ConsoleOperations::connectMenus(MainWindow& window) {
     window.onTriggered(Control::SaveReceivedItem, [this] { saving_.mnuFilesSaveRXClick(); });
     window.onTriggered(Control::StopSaveSendItem, [this] { saving_.mnuFilesStopSaveSendClick(); });
     window.onTriggered(Control::PrintReceivedItem, [this] { printing_.mnuFilesPrintContClick(); });
-    window.onTriggered(Control::PrintSetupItem, [this] { printing_.PrintSetup1Click(); });
+    window.onTriggered(Control::PrintSetupItem, [this] { printing_.openPrintSetup(); });
 }
 
 void ConsoleOperations::connectPanes(ConsoleWindows& windows) {
@@ -113,21 +113,21 @@ void ConsoleOperations::connectPanes(ConsoleWindows& windows) {
     auto on = [this, &window](Control item, void (PaneCommands::*handler)()) {
         window.onTriggered(item, [this, handler] { (paneCommands_.*handler)(); });
     };
-    on(Control::UndoItem, &PaneCommands::Undo1Click);
-    on(Control::CutItem, &PaneCommands::Cut1Click);
-    on(Control::CopyItem, &PaneCommands::Copy1Click);
-    on(Control::PasteItem, &PaneCommands::Paste1Click);
-    on(Control::SelectAllItem, &PaneCommands::selectAll1Click);
+    on(Control::UndoItem, &PaneCommands::undo);
+    on(Control::CutItem, &PaneCommands::cut);
+    on(Control::CopyItem, &PaneCommands::copy);
+    on(Control::PasteItem, &PaneCommands::paste);
+    on(Control::SelectAllItem, &PaneCommands::selectAll);
     on(Control::ClearReceiveItem, &PaneCommands::ClearReceive);
     on(Control::ClearTransmitItem, &PaneCommands::ClearTransmit);
     on(Control::ClearAllItem, &PaneCommands::ClearAll);
     if (auto* edit = findControl<QMenu>(window, Control::EditMenu))
         QObject::connect(edit, &QMenu::aboutToShow, &window, [this, &window] {
-            paneCommands_.Edit1Click(*window.action(Control::UndoItem));
+            paneCommands_.editMenuOpening(*window.action(Control::UndoItem));
         });
     auto* callSignPopup = new CallSignPopup(windows.receivePane());
     callSignPopup->setCallHandler(
-        [this](const QString& call) { operations_.calls().Makecalltothiscallsign1Click(call); });
+        [this](const QString& call) { operations_.calls().callDialogForSelection(call); });
     AcceptDragsFilter::installOn(windows.receivePane());
     AcceptDragsFilter::installOn(*window.transmitPane());
 }

@@ -12,7 +12,7 @@
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
 #include "serial/PortAvailability.h"
-#include "serial/ui/TComFrm.h"
+#include "serial/ui/PortDialog.h"
 #include "session/SessionState.h"
 #include "terminal/ReceivePane.h"
 
@@ -161,7 +161,7 @@ void ConsoleWindows::abandonStartup() {
 }
 
 std::optional<int> ConsoleWindows::choosePort() {
-    TComFrm dialog(services_.prompter, availablePorts(services_.baseDir));
+    PortDialog dialog(services_.prompter, availablePorts(services_.baseDir));
     if (services_.prompter.runDialog(dialog) != QDialog::Accepted) return std::nullopt;
     return dialog.SelectedPort();
 }

@@ -32,7 +32,7 @@ HelpWindow::HelpWindow(const QString& hotkeysFile, Prompter& prompter, QWidget* 
         editor_->setPlainText(QStringLiteral("Error loading data file..."));
 
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* print = menu->addAction(QStringLiteral("&Print..."), this, &HelpWindow::printClick);
+    QAction* print = menu->addAction(QStringLiteral("&Print..."), this, &HelpWindow::printText);
     print->setObjectName(QStringLiteral("Print1"));
     QAction* exit = menu->addAction(QStringLiteral("E&xit"), this, &QWidget::hide);
     exit->setObjectName(QStringLiteral("Exit1"));
@@ -41,7 +41,7 @@ HelpWindow::HelpWindow(const QString& hotkeysFile, Prompter& prompter, QWidget* 
     resize(600, 400);
 }
 
-void HelpWindow::printClick() {
+void HelpWindow::printText() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (prompter_.runDialog(dialog) != QDialog::Accepted) return;

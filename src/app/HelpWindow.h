@@ -8,14 +8,14 @@ namespace orvane {
 
 class Prompter;
 
-// THelpForm: shows the hot-key description file, with Print and Exit.
+// Shows the hot-key description file, with Print and Exit.
 class HelpWindow : public QMainWindow {
     Q_OBJECT
 public:
     HelpWindow(const QString& hotkeysFile, Prompter& prompter, QWidget* parent = nullptr);
 
     QTextEdit* editor() const { return editor_; }
-    void printClick();
+    void printText();
 
 private:
     Prompter& prompter_;

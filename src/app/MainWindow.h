@@ -16,7 +16,7 @@ class QPlainTextEdit;
 
 namespace orvane {
 
-// TForm1: menus, toolbars, the receive and transmit panes and the status bar.
+// Menus, toolbars, the receive and transmit panes and the status bar.
 // It shows state and forwards events; the session and the operations decide.
 class MainWindow : public QMainWindow {
     Q_OBJECT

@@ -17,9 +17,9 @@ QDialog* dialog(QWidget* parent, const char* objectName, const char* caption) {
 
 SecondaryWindows SecondaryWindows::createMonitorWindows(QWidget* mainWindow,
                                                         SecondaryWindows windows) {
-    windows.amplitudeTune = new TAmplitudeTuneFrm(mainWindow);
-    windows.frequencyTune = new TFrequencyTuneFrm(mainWindow);
-    windows.quoralStatistics = new TQuoralStatisticsFrm(mainWindow);
+    windows.amplitudeTune = new AmplitudeTuneWindow(mainWindow);
+    windows.frequencyTune = new FrequencyTuneWindow(mainWindow);
+    windows.quoralStatistics = new QuoralStatisticsWindow(mainWindow);
     return windows;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "monitor/ui/TAmplitudeTuneFrm.h"
-#include "monitor/ui/TFrequencyTuneFrm.h"
-#include "monitor/ui/TQuoralStatisticsFrm.h"
+#include "monitor/ui/AmplitudeTuneWindow.h"
+#include "monitor/ui/FrequencyTuneWindow.h"
+#include "monitor/ui/QuoralStatisticsWindow.h"
 
 #include <QString>
 
@@ -16,12 +16,12 @@ namespace orvane {
 // windows come with them). Each exists from the start with its caption; the
 // subsystems that own them fill them in.
 struct SecondaryWindows {
-    QDialog* download = nullptr;           // TdlgDownload
-    QDialog* textFileProgress = nullptr;   // TdlgTextFileProgress
-    QDialog* quoralFec = nullptr;          // TQuoralFECFrm
-    TQuoralStatisticsFrm* quoralStatistics = nullptr;
-    TFrequencyTuneFrm* frequencyTune = nullptr;
-    TAmplitudeTuneFrm* amplitudeTune = nullptr;
+    QDialog* download = nullptr;
+    QDialog* textFileProgress = nullptr;
+    QDialog* quoralFec = nullptr;
+    QuoralStatisticsWindow* quoralStatistics = nullptr;
+    FrequencyTuneWindow* frequencyTune = nullptr;
+    AmplitudeTuneWindow* amplitudeTune = nullptr;
 
     // The three monitor windows belong to the main window; the dialogs are
     // created in the start-up order after it.

@@ -1,8 +1,8 @@
 #include "app/SerialLoaderPort.h"
 
-#include "serial/DisplayThread.h"
-#include "serial/ReadCommThread.h"
+#include "serial/PortReaderThread.h"
 #include "serial/RoutingFlags.h"
+#include "serial/RoutingThread.h"
 #include "serial/SerialPort.h"
 #include "serial/TransmitThread.h"
 #include "session/ModemLine.h"
@@ -26,12 +26,12 @@ void SerialLoaderPort::suspendSerialThreads() {
 }
 
 bool SerialLoaderPort::serialThreadsParked() {
-    ReadCommThread* reader = p_.session.reader();
+    PortReaderThread* reader = p_.session.reader();
     TransmitThread* transmit = p_.line.transmitQueue();
     const bool readerParked = !reader || reader->suspend(kNoWait);
     const bool transmitParked = !transmit || transmit->suspend(kNoWait);
-    const bool displayParked = p_.display.suspend(kNoWait);
-    return readerParked && transmitParked && displayParked;
+    const bool routingParked = p_.routingThread.suspend(kNoWait);
+    return readerParked && transmitParked && routingParked;
 }
 
 void SerialLoaderPort::clearRoutingPaused() { p_.routing.RoutingPaused = false; }

@@ -9,9 +9,9 @@ class QWidget;
 
 namespace orvane {
 
-class DisplayThread;
 class ModemLine;
 class PortSession;
+class RoutingThread;
 class SerialPort;
 struct RoutingFlags;
 
@@ -22,7 +22,7 @@ public:
     struct Parts {
         PortSession& session;
         ModemLine& line;
-        DisplayThread& display;
+        RoutingThread& routingThread;
         RoutingFlags& routing;
         QWidget& mainWindow;
         QWidget& panel; // the one place the operator may still click

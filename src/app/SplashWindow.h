@@ -7,7 +7,7 @@ class QPlainTextEdit;
 namespace orvane {
 
 
-// TSplashFrm: the borderless start-up window whose memo logs each step.
+// The borderless start-up window whose memo logs each step.
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:

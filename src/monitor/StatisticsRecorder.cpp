@@ -26,7 +26,7 @@ void StatisticsRecorder::mnuFilesSaveStatisticsClick() {
     surface_.menus().note(MenuEvent::StatisticsStarted);
 }
 
-void StatisticsRecorder::StatsOKClick(const std::string& frequency, const std::string& name,
+void StatisticsRecorder::acceptHeader(const std::string& frequency, const std::string& name,
                                       const std::string& other) {
     const bool created = log_.writeHeader(frequency, name, other);
     surface_.hidePanel(kHeaderPanel);
@@ -36,7 +36,7 @@ void StatisticsRecorder::StatsOKClick(const std::string& frequency, const std::s
     surface_.focusTransmitPane();
 }
 
-void StatisticsRecorder::Button6Click() {
+void StatisticsRecorder::cancelHeader() {
     surface_.hidePanel(kHeaderPanel);
     log_.stop();
     surface_.focusTransmitPane();

@@ -24,8 +24,8 @@ public:
         : log_(log), surface_(surface), clock_(clock) {}
 
     void mnuFilesSaveStatisticsClick();
-    void StatsOKClick(const std::string& frequency, const std::string& name, const std::string& other);
-    void Button6Click();
+    void acceptHeader(const std::string& frequency, const std::string& name, const std::string& other);
+    void cancelHeader();
     // The Stop command and Panic: logging off, the menu offers a new file.
     void stop();
     // "S&top disk save/send".

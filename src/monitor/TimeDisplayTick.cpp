@@ -9,7 +9,7 @@ TimeDisplayTick::TimeDisplayTick(Clock& clock, StatusBarView& statusBar,
                                  TransferProgress& transfers, ThroughputState& throughput)
     : clock_(clock), statusBar_(statusBar), transfers_(transfers), throughput_(throughput),
       timer_(clock.createTimer("TimeDisplayTimer", kIntervalMs)) {
-    timer_->setHandler([this] { TimeDisplayTimerTimer(); });
+    timer_->setHandler([this] { tick(); });
 }
 
 void TimeDisplayTick::start() {
@@ -24,7 +24,7 @@ bool TimeDisplayTick::isRunning() const {
     return timer_->isActive();
 }
 
-void TimeDisplayTick::TimeDisplayTimerTimer() {
+void TimeDisplayTick::tick() {
     statusBar_.setPanel(panel::Clock, ClockText(clock_.now()));
     if (transfers_.binaryReceiveActive()) showBinaryReceiveProgress();
     statusBar_.setPanel(panel::Format, LineCountText(statusBar_.receiveLineCount(),

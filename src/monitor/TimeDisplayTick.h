@@ -32,7 +32,7 @@ public:
     ThroughputState& throughput() { return throughput_; }
 
     // One tick; the timer's handler.
-    void TimeDisplayTimerTimer();
+    void tick();
 
 private:
     void showBinaryReceiveProgress();

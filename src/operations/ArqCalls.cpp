@@ -50,7 +50,7 @@ ArqCalls::ArqCalls(const OperationContext& context, CallPanel& panel, QWidget& r
     QObject::connect(panel_.butShortPath, &QRadioButton::toggled, &panel_, [this](bool on) {
         if (on) butShortPathClick();
     });
-    // CallBoxKeyPress: typed calls are upper case and may be new stations.
+    // Typed calls are upper case and may be new stations.
     QObject::connect(panel_.CallBox->lineEdit(), &QLineEdit::textEdited, &panel_,
                      [this](const QString& typed) {
                          QLineEdit* edit = panel_.CallBox->lineEdit();
@@ -108,7 +108,7 @@ void ArqCalls::callDialogFromKey() {
     ctx_.prompter.runDialog(panel_);
 }
 
-void ArqCalls::Makecalltothiscallsign1Click(const QString& selectedText) {
+void ArqCalls::callDialogForSelection(const QString& selectedText) {
     ctx_.terminal.callTyped = true;
     prepare(true);
     panel_.CallBox->setEditText(selectedText.trimmed().toUpper());
@@ -207,7 +207,7 @@ void ArqCalls::CancelBtnClick() {
     ctx_.line.sendCommand(command(CommandCode::ADAPTIVE_ON));
 }
 
-void ArqCalls::Button1Click(const QString& ownCall) {
+void ArqCalls::acceptMycall(const QString& ownCall) {
     ctx_.routing.RoutingPaused = false;
     Settings& s = ctx_.settings;
     if (ctx_.link.operatingMode == OperatingMode::Amtor) {

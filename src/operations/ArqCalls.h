@@ -19,13 +19,13 @@ public:
     // F9: the dialog over the receive pane, in every mode and state but an
     // ARQ link; P-Mode's is 140 high.
     void callDialogFromKey();
-    void Makecalltothiscallsign1Click(const QString& selectedText);
+    void callDialogForSelection(const QString& selectedText);
     void butCallClick();
     void CancelBtnClick();
     void butLongPathClick();
     void butShortPathClick();
     // MycallPanel's OK with the text of edMycall.
-    void Button1Click(const QString& ownCall);
+    void acceptMycall(const QString& ownCall);
 
     // 0 at start, 1 after Adaptive, 2 after Manual.
     int waveformMode() const { return waveformMode_; }

@@ -58,7 +58,7 @@ CallPanel::CallPanel(QWidget* parent) : QDialog(parent) {
     BSLabel = label(Control::CallBlockSize, kCaptions[1]);
     BRLabel = label(Control::CallBaseRate, kCaptions[2]);
     ALabel = label(Control::CallActualRate, kCaptions[3]);
-    connect(WaveFormatList, &QListWidget::currentRowChanged, this, [this] { WaveFormatListChange(); });
+    connect(WaveFormatList, &QListWidget::currentRowChanged, this, [this] { showWaveformFigures(); });
 
     butCall = named(new QPushButton(QStringLiteral("Call"), this), Control::CallStart);
     butCall->setDefault(true);
@@ -110,7 +110,7 @@ void CallPanel::placeFigures() {
     }
 }
 
-void CallPanel::WaveFormatListChange() {
+void CallPanel::showWaveformFigures() {
     const int row = WaveFormatList->currentRow();
     if (row < 0 || row >= static_cast<int>(std::size(kWaveforms))) return;
     const WaveformEntry& w = kWaveforms[row];
@@ -123,7 +123,7 @@ void CallPanel::WaveFormatListChange() {
 
 void CallPanel::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CallBox->setFocus(); // FormShow
+    CallBox->setFocus();
 }
 
 } // namespace orvane

@@ -48,7 +48,7 @@ public:
     QPushButton* CancelBtn;
 
     // Shows the four figures of the selected waveform; none selected leaves them.
-    void WaveFormatListChange();
+    void showWaveformFigures();
     // Dialog and bevel height; the waveform panel shows in the tall form.
     void setHeights(int dialog, int bevel);
 

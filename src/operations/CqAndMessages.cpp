@@ -37,8 +37,8 @@ CqAndMessages::CqAndMessages(const OperationContext& context, BinaryTransferGuar
     : ctx_(context), guard_(guard), files_(std::move(files)), hereIs_(hereIs) {
     QObject::connect(hereIs_.HereIsSelector, &QSpinBox::valueChanged, &hereIs_,
                      [this] { HereIsSelectorClick(); });
-    QObject::connect(hereIs_.Button4, &QPushButton::released, &hereIs_, [this] { Button4MouseUp(); });
-    QObject::connect(hereIs_.Button5, &QPushButton::clicked, &hereIs_, [this] { Button5Click(); });
+    QObject::connect(hereIs_.Button4, &QPushButton::released, &hereIs_, [this] { insertHereIs(); });
+    QObject::connect(hereIs_.Button5, &QPushButton::clicked, &hereIs_, [this] { cancelHereIs(); });
 }
 
 bool CqAndMessages::transferRunning() const { return guard_.binaryTransferInProgress(); }
@@ -113,7 +113,7 @@ void CqAndMessages::openHereIs(int number) {
 
 void CqAndMessages::HereIsSelectorClick() { loadMessage(hereIs_.number()); }
 
-void CqAndMessages::Button4MouseUp() {
+void CqAndMessages::insertHereIs() {
     const QString text = hereIs_.edHereIs->toPlainText();
     if (ctx_.txPane.isEmpty())
         ctx_.txPane.setText(text + QStringLiteral("\r\n"));
@@ -123,7 +123,7 @@ void CqAndMessages::Button4MouseUp() {
     hereIs_.hide();
 }
 
-void CqAndMessages::Button5Click() {
+void CqAndMessages::cancelHereIs() {
     ctx_.routing.RoutingPaused = false;
     hereIs_.hide();
     ctx_.surface.focusTransmitPane();

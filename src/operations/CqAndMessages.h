@@ -23,8 +23,8 @@ public:
     // The panel centred and shown at `number`, its number box focused.
     void openHereIs(int number);
     void HereIsSelectorClick();
-    void Button4MouseUp();
-    void Button5Click();
+    void insertHereIs();
+    void cancelHereIs();
     void butFoxesClick();
 
     static constexpr const char* kFoxText =

@@ -11,7 +11,7 @@ class Sound;
 class TransmitPaneText;
 class TransmitPump;
 
-// reTXDataKeyDown: the sent part of the first line cannot be edited; keys
+// The sent part of the first line cannot be edited; keys
 // that would reach into it are swallowed with the warning sound.
 class TransmitKeyFilter : public QObject {
 public:

@@ -41,7 +41,7 @@ ModemSession::ModemSession(const ConsoleServices& services, SessionState& state,
              ReceivedCharHandler::Inputs{[this] { return clients_.binarySendActive(); },
                                          [this] { return state_.settings.EchoEnable; }}),
       bridge_(services.uiThread, status_.dispatcher(), clients_, chars_),
-      display_(rxQueue_, routing_, bridge_, clients_),
+      routingThread_(rxQueue_, routing_, bridge_, clients_),
       settingsFile_(directories_.base, state, view_, services.prompter) {
     for (const std::string& failure : directories_.create())
         services_.prompter.message("Orvane", failure, PromptIcon::None, PromptButtons::Ok);
@@ -57,7 +57,7 @@ void ModemSession::detach() {
     // The routing thread may be waiting for a delivery; it must end before
     // what it delivers to goes.
     routing_.RoutingEnabled = false;
-    display_.stop();
+    routingThread_.stop();
 }
 
 void ModemSession::start() {
@@ -107,7 +107,7 @@ Task<bool> ModemSession::startupSequence() {
     view_.logOk();
     co_await sequences_.pause(1000);
 
-    display_.resume();
+    routingThread_.resume();
     clients_.clients().startTimers();
     view_.finishStartup();
     startupFinished_ = true;

@@ -3,11 +3,11 @@
 #include "protocol/link/SupervisionHooks.h"
 #include "records/SessionLog.h"
 #include "sequence/SequenceRunner.h"
-#include "serial/DisplayThread.h"
 #include "serial/EchoCounter.h"
 #include "serial/LineLoss.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
+#include "serial/RoutingThread.h"
 #include "serial/RxQueue.h"
 #include "serial/WireTraceRing.h"
 #include "session/AttachedClients.h"
@@ -83,7 +83,7 @@ public:
     RxQueue& rxQueue() { return rxQueue_; }
     RoutingFlags& routing() { return routing_; }
     EchoCounter& echoes() { return echoes_; }
-    DisplayThread& display() { return display_; }
+    RoutingThread& display() { return routingThread_; }
     StatusWiring& status() { return status_; }
     ModemModes& modes() { return modes_; }
     ReceivedCharHandler& receivedChars() { return chars_; }
@@ -138,7 +138,7 @@ private:
     DeviceRecovery recovery_;
     ReceivedCharHandler chars_;
     ReceiveBridge bridge_;
-    DisplayThread display_;
+    RoutingThread routingThread_;
     SessionSettings settingsFile_;
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
     bool startupFinished_ = false;

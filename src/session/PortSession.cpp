@@ -3,7 +3,7 @@
 #include "app/handshake/AnotherPortQuestion.h"
 #include "platform/Prompter.h"
 #include "sequence/SequenceRunner.h"
-#include "serial/ReadCommThread.h"
+#include "serial/PortReaderThread.h"
 #include "serial/RoutingFlags.h"
 #include "serial/SerialPort.h"
 #include "serial/TransmitThread.h"
@@ -56,8 +56,8 @@ bool PortSession::startOn(const std::string& portName, std::string& error) {
 }
 
 void PortSession::startThreads() {
-    reader_ = std::make_unique<ReadCommThread>(
-        *port_, parts_.queue, filter_, ReadCommThread::LineErrorHandler{}, &parts_.lossListener);
+    reader_ = std::make_unique<PortReaderThread>(
+        *port_, parts_.queue, filter_, PortReaderThread::LineErrorHandler{}, &parts_.lossListener);
     parts_.line.usePort(port_.get());
 }
 

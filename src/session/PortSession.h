@@ -13,9 +13,9 @@ namespace orvane {
 
 class LineLossListener;
 class ModemLine;
+class PortReaderThread;
 class ProcessExit;
 class Prompter;
-class ReadCommThread;
 class SequenceRunner;
 class SerialPort;
 class WireTap;
@@ -60,7 +60,7 @@ public:
     // The device the port name led to when it was last open.
     const std::string& lastDevice() const { return lastDevice_; }
 
-    ReadCommThread* reader() { return reader_.get(); }
+    PortReaderThread* reader() { return reader_.get(); }
     SerialPort* port() { return port_.get(); }
     XonXoffFilter& xonXoffFilter() { return filter_; }
 
@@ -90,7 +90,7 @@ private:
     PortSessionHooks& hooks_;
     XonXoffFilter filter_;
     std::unique_ptr<SerialPort> port_;
-    std::unique_ptr<ReadCommThread> reader_;
+    std::unique_ptr<PortReaderThread> reader_;
     std::string lastDevice_;
 };
 

@@ -17,8 +17,8 @@ CallSignPopup::CallSignPopup(QPlainTextEdit& pane) : QObject(&pane), pane_(pane)
     nameControl(*add, Control::AddToHisCallListItem);
     QAction* call = menu_->addAction(QStringLiteral("Make call to this callsign"));
     nameControl(*call, Control::CallThisCallSignItem);
-    connect(add, &QAction::triggered, this, &CallSignPopup::Makecalltothiscallsign1Click);
-    connect(call, &QAction::triggered, this, &CallSignPopup::Makecalltothiscallsign1Click);
+    connect(add, &QAction::triggered, this, &CallSignPopup::callSelection);
+    connect(call, &QAction::triggered, this, &CallSignPopup::callSelection);
     pane.setContextMenuPolicy(Qt::NoContextMenu);
     pane.viewport()->installEventFilter(this);
 }
@@ -30,7 +30,7 @@ bool CallSignPopup::reRXDataMouseDown(const QPoint& pos) {
     return true;
 }
 
-void CallSignPopup::Makecalltothiscallsign1Click() {
+void CallSignPopup::callSelection() {
     if (handler_) handler_(selection_);
 }
 

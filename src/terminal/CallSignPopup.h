@@ -13,7 +13,7 @@ namespace orvane {
 
 // The right-click menu of the receive pane: with text selected, it offers to
 // add the selection to the call list or to call it. Both items run the same
-// handler (Makecalltothiscallsign1Click) with the selected text.
+// handler with the selected text.
 class CallSignPopup : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +30,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Makecalltothiscallsign1Click();
+    void callSelection();
     QPlainTextEdit& pane_;
     QMenu* menu_;
     QString selection_;

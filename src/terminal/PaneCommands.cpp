@@ -34,11 +34,11 @@ void PaneCommands::onFocused(OnReceive onReceive, OnTransmit onTransmit) {
     }
 }
 
-void PaneCommands::Undo1Click() {
+void PaneCommands::undo() {
     onFocused([](ReceivePane& p) { p.undo(); }, [](QPlainTextEdit& p) { p.undo(); });
 }
 
-void PaneCommands::Cut1Click() {
+void PaneCommands::cut() {
     onFocused(
         [](ReceivePane& p) {
             p.setFocus();
@@ -47,19 +47,19 @@ void PaneCommands::Cut1Click() {
         [](QPlainTextEdit& p) { p.cut(); });
 }
 
-void PaneCommands::Copy1Click() {
+void PaneCommands::copy() {
     onFocused([](ReceivePane& p) { p.copy(); }, [](QPlainTextEdit& p) { p.copy(); });
 }
 
-void PaneCommands::Paste1Click() {
+void PaneCommands::paste() {
     onFocused([](ReceivePane& p) { p.paste(); }, [](QPlainTextEdit& p) { p.paste(); });
 }
 
-void PaneCommands::selectAll1Click() {
+void PaneCommands::selectAll() {
     onFocused([](ReceivePane& p) { p.selectAll(); }, [](QPlainTextEdit& p) { p.selectAll(); });
 }
 
-void PaneCommands::Edit1Click(QAction& undo) {
+void PaneCommands::editMenuOpening(QAction& undo) {
     undo.setEnabled(false);
     onFocused([&](ReceivePane& p) { undo.setEnabled(p.document()->isUndoAvailable()); },
               [&](QPlainTextEdit& p) { undo.setEnabled(p.document()->isUndoAvailable()); });

@@ -17,13 +17,13 @@ class PaneCommands {
 public:
     PaneCommands(ReceivePane& receivePane, QPlainTextEdit& transmitPane, TransmitSendState& sent);
 
-    void Undo1Click();
-    void Cut1Click();
-    void Copy1Click();
-    void Paste1Click();
-    void selectAll1Click();
+    void undo();
+    void cut();
+    void copy();
+    void paste();
+    void selectAll();
     // Opening the Edit menu: Undo only when the focused pane can undo.
-    void Edit1Click(QAction& undo);
+    void editMenuOpening(QAction& undo);
 
     void ClearReceive();
     void ClearTransmit();

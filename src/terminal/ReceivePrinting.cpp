@@ -62,7 +62,7 @@ void ReceivePrinting::mnuFilesPrintContClick() {
                             PromptIcon::Stop, PromptButtons::Ok);
 }
 
-void ReceivePrinting::PrintSetup1Click() {
+void ReceivePrinting::openPrintSetup() {
     if (!printersInstalled()) return;
     // The dialog chooses the printer and its settings; what to print is always
     // the whole pane, and printing to a file is not a printer.

@@ -32,7 +32,7 @@ public:
     ReceivePrinting& operator=(const ReceivePrinting&) = delete;
 
     void mnuFilesPrintContClick();
-    void PrintSetup1Click();
+    void openPrintSetup();
 
     // "Orvane RX Buffer " + " " + the local time in the platform's long format.
     QString documentTitle() const;

@@ -25,7 +25,7 @@ public:
     // The routing's sink for received data bytes.
     BinaryReceiveSink& receiveSink() { return receiver_; }
 
-    // mnuFilesSendBinaryFileClick, once the operator has chosen the files.
+    // The files the operator chose to send.
     void sendFiles(std::vector<std::filesystem::path> files) { sender_.start(std::move(files)); }
 
     // BinaryPumpSource: held while a header awaits its reply; the data phase.
@@ -39,7 +39,6 @@ public:
     bool binaryTransferInProgress() const override { return anyActive(); }
     bool anyActive() const;
 
-    // butXferAbortClick.
     void butXferAbortClick();
     // Stop disk save/send: both sides end at once, nothing is sent.
     void stop();

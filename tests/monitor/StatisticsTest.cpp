@@ -98,7 +98,7 @@ TEST_F(StatisticsFile, AScriptedLinkGivesTheWholeFile) {
     EXPECT_TRUE(surface.enabled["mnuFilesStopSaveSend"]);
 
     report(0x18, 0x1D, 80); // before OK: into a file that OK empties
-    recorder.StatsOKClick("14.0675", "Ann", "dipole");
+    recorder.acceptHeader("14.0675", "Ann", "dipole");
     EXPECT_FALSE(surface.isPanelVisible(Control::StatisticsHeaderPanel));
     EXPECT_EQ(surface.panel(5), "12312359.TST");
     report(0x18, 0x1D, 84);
@@ -128,12 +128,12 @@ TEST_F(StatisticsFile, FilesThatCannotBeWrittenStopOrDeferTheLogging) {
     fs::create_directories(log.filePath());
     report(0x18, 0x18, 50);
     EXPECT_TRUE(records.statsFresh) << "the figures wait for the next report";
-    recorder.StatsOKClick("", "", "");
+    recorder.acceptHeader("", "", "");
     EXPECT_FALSE(log.logging());
     EXPECT_FALSE(surface.isPanelVisible(Control::StatisticsHeaderPanel));
 
     recorder.mnuFilesSaveStatisticsClick();
-    recorder.Button6Click();
+    recorder.cancelHeader();
     EXPECT_FALSE(log.logging());
     EXPECT_FALSE(surface.enabled["mnuFilesSaveStatistics"]) << "Cancel leaves the menu as it was";
 }

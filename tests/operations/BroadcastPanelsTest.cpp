@@ -1,5 +1,5 @@
 #include "operations/broadcast/BroadcastPanels.h"
-#include "operations/broadcast/TQuoralFECFrm.h"
+#include "operations/broadcast/BroadcastDialog.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QComboBox>
@@ -12,24 +12,24 @@
 namespace orvane::testing {
 namespace {
 
-QString figures(const TQuoralFECFrm& dialog) {
+QString figures(const BroadcastDialog& dialog) {
     auto text = [&](const char* name) { return dialog.findChild<QLabel*>(name)->text(); };
     return text("BlockSizeLabel") + "/" + text("BaseRateLabel") + "/" + text("ActualLabel") + " " +
            text("CodeEffLabel");
 }
 
-TEST(TQuoralFECFrm, ShowsItsOwnFiguresAndRefusesOtherTexts) {
+TEST(BroadcastDialog, ShowsItsOwnFiguresAndRefusesOtherTexts) {
     ScriptedPrompter prompter;
-    TQuoralFECFrm dialog(prompter);
+    BroadcastDialog dialog(prompter);
     for (auto [modulation, expected] :
          {std::pair{"BPSM", "85/125/75 60%"}, {"QPSM", "85/250/150 60%"}, {"8PSM", "255/375/225 60%"},
           {"8P2A", "255/500/300 60%"}, {"16P4A", "255/750/450 60%"}, {"2DPSM", "51/63/38 60%"}}) {
         dialog.setModulation(modulation);
-        dialog.ModComboBoxChange();
+        dialog.showFigures();
         EXPECT_EQ(figures(dialog).toStdString(), expected) << modulation;
     }
     dialog.setModulation("16PSM"); // the call dialog's, not offered here
-    dialog.ModComboBoxChange();
+    dialog.showFigures();
     EXPECT_EQ(figures(dialog).toStdString(), "51/63/38 60%");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Invalid Entry"});
 }

@@ -56,7 +56,7 @@ TEST_F(BroadcastsTest, EachModesChoicesSendTheirBytesAndEnterTheirState) {
              b.butFECClick();
              b.butFECOKClick();
              v.groupCallText = "ABCD";
-             b.Button2Click();
+             b.acceptGroupCall();
          },
          "80 18 80 41 80 42 80 43 80 44 80 00", M::AmtorBroadcast, "SELFEC-TX"},
         {"AMTOR selective, cancelled", M::Amtor,
@@ -64,19 +64,19 @@ TEST_F(BroadcastsTest, EachModesChoicesSendTheirBytesAndEnterTheirState) {
              v.fecMode = FecMode::ModeS;
              b.butFECClick();
              b.butFECOKClick();
-             b.Button17Click();
+             b.cancelGroupCall();
          },
          "", M::Amtor, "<unset>"},
         {"P-Mode unproto at 200", M::PMode,
          [](FakeBroadcastView& v, Broadcasts& b) {
              v.at200 = true;
              b.butFECClick();
-             b.Button7Click();
+             b.acceptFecRate();
          },
          "80 F6 80 01 80 1C 80 00", M::PModeUnproto, "UNPROTO"},
-        {"P-Mode unproto at 100", M::PMode, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.Button7Click(); },
+        {"P-Mode unproto at 100", M::PMode, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.acceptFecRate(); },
          "80 F6 80 00 80 1C 80 00", M::PModeUnproto, "UNPROTO"},
-        {"P-Mode, cancelled", M::PMode, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.Button8Click(); }, "",
+        {"P-Mode, cancelled", M::PMode, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.cancelFecRate(); }, "",
          M::PMode, "<unset>"},
         {"Baudot LTRS", M::Baudot, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); }, "80 89", M::Baudot, "<unset>"},
         {"ASCII has no broadcast", M::Ascii, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); }, "", M::Ascii, "<unset>"},
@@ -123,7 +123,7 @@ TEST_F(BroadcastsTest, SelectiveBroadcastOffersTheStoredGroupCallAndKeepsTheEdit
     broadcasts.butFECOKClick();
     EXPECT_EQ(view.groupCallText, "CQCQDX");
     view.groupCallText = "XYZW";
-    broadcasts.Button2Click();
+    broadcasts.acceptGroupCall();
     EXPECT_EQ(settings.GROUPCALL, "XYZW");
     EXPECT_FALSE(surface.enabled["mnuSpecialTest"]);
     EXPECT_EQ(broadcasts.disconnectNoticeMs(), 1000);

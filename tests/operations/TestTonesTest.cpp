@@ -74,7 +74,7 @@ TEST_F(TestTonesTest, EachEntrySendsItsModesCommand) {
                            Row{OperatingMode::Ascii, -1, "80 05"}, Row{OperatingMode::Ascii, 4, "80 05"}}) {
         line.log.clear();
         link.operatingMode = row.mode;
-        tones.ToneBoxChange(row.position);
+        tones.chooseTone(row.position);
         clock.advance(1000);
         ASSERT_EQ(line.log.size(), 1u);
         EXPECT_EQ(line.log[0].substr(0, line.log[0].find(" at ")), hexOf(row.bytes))
@@ -88,8 +88,8 @@ TEST_F(TestTonesTest, ThePanelHoldsRoutingUntilCancelAndSettlesAfterEachSwitch) 
     EXPECT_TRUE(view.shown);
     EXPECT_FALSE(routing.routing);
 
-    tones.ToneBoxChange(3);
-    tones.ToneBoxChange(0); // "Test OFF" stops the tones but keeps the panel and the hold
+    tones.chooseTone(3);
+    tones.chooseTone(0); // "Test OFF" stops the tones but keeps the panel and the hold
     clock.advance(1000);
     // Settled once after the hold, then each command followed by its spacing.
     EXPECT_EQ(line.log, (Log{"80 8D at 100", "80 05 at 150"}));
@@ -119,7 +119,7 @@ TEST_F(TestTonesTest, NothingWhileLinkedAndCancelResumesOnlyItsOwnHold) {
 
 TEST_F(TestTonesTest, AnOperatorActionArrivingMidwayGoesOutAfterTheWholeToneChange) {
     link.operatingMode = OperatingMode::Amtor;
-    tones.ToneBoxChange(1);
+    tones.chooseTone(1);
     clock.advance(50); // the routing is settling
     runner.start("call", [this]() -> Task<> {
         line.write(ModemCommand({0x80, 0x13, 0x80, 0x00}, SendKind::Command));

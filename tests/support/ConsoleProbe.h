@@ -5,7 +5,7 @@
 
 #include "app/Console.h"
 #include "app/FileTransfers.h"
-#include "config/ui/TForm2.h"
+#include "config/ui/ConfigurationDialog.h"
 #include "monitor/StatisticsLog.h"
 #include "records/SessionLog.h"
 
@@ -35,7 +35,9 @@ public:
 
     void showAbout() { c_.windows_.showAbout(); }
     const StatisticsLog& statisticsLog() const { return c_.windows_.monitors_.statisticsLog(); }
-    TForm2& configurationDialog() { return c_.operations_.configuration_.configuration(); }
+    ConfigurationDialog& configurationDialog() {
+        return c_.operations_.configuration_.configuration();
+    }
     void loadFirmware() { c_.operations_.firmware_.mnuFilesLoadFirmwareClick(); }
     bool capturing() const { return c_.operations_.capture_.isOn(); }
     FileTransfers& transfers() { return c_.operations_.transfers_; }

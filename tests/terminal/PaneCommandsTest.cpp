@@ -53,21 +53,21 @@ TEST_F(Panes, EditCommandsActOnTheFocusedPaneOnly) {
     QApplication::clipboard()->setText("before");
 
     focus(elsewhere);
-    commands.selectAll1Click();
-    commands.Copy1Click();
+    commands.selectAll();
+    commands.copy();
     EXPECT_EQ(QApplication::clipboard()->text(), "before");
 
     focus(receive);
-    commands.selectAll1Click();
-    commands.Copy1Click();
+    commands.selectAll();
+    commands.copy();
     EXPECT_EQ(QApplication::clipboard()->text(), "heard");
 
     focus(transmit);
-    commands.selectAll1Click();
-    commands.Cut1Click();
+    commands.selectAll();
+    commands.cut();
     EXPECT_EQ(QApplication::clipboard()->text(), "typed");
     EXPECT_TRUE(transmit->toPlainText().isEmpty());
-    commands.Paste1Click();
+    commands.paste();
     EXPECT_EQ(transmit->toPlainText(), "typed");
 }
 
@@ -76,10 +76,10 @@ TEST_F(Panes, UndoIsOfferedOnlyWhenTheFocusedPaneCanUndo) {
     transmit->setPlainText("");
     focus(transmit);
     transmit->insertPlainText("x");
-    commands.Edit1Click(undo);
+    commands.editMenuOpening(undo);
     EXPECT_TRUE(undo.isEnabled());
     focus(elsewhere);
-    commands.Edit1Click(undo);
+    commands.editMenuOpening(undo);
     EXPECT_FALSE(undo.isEnabled());
 }
 

@@ -27,7 +27,7 @@ DownloadPanel::DownloadPanel(QMainWindow& mainWindow)
       gauge_(findControl<QProgressBar>(*panel_, Control::FirmwareGauge)),
       fileName_(findControl<QLabel>(*panel_, Control::FirmwareFileName)),
       abortButton_(findControl<QPushButton>(*panel_, Control::FirmwareAbort)) {
-    connect(abortButton_, &QPushButton::clicked, this, [this] { Button20Click(); });
+    connect(abortButton_, &QPushButton::clicked, this, [this] { requestAbort(); });
 }
 
 void DownloadPanel::showPanel(const std::string& fileName) {

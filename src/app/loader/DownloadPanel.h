@@ -21,7 +21,7 @@ public:
     explicit DownloadPanel(QMainWindow& mainWindow);
 
     // The download looks at the flag after each chunk it sends.
-    void Button20Click() { abort_ = true; }
+    void requestAbort() { abort_ = true; }
     QWidget& widget() const { return *panel_; }
 
     // LoaderView

@@ -15,7 +15,7 @@ class LoaderPort {
 public:
     virtual ~LoaderPort() = default;
 
-    // Asks ReadCommThread, TransmitThread and DisplayThread to park; they are
+    // Asks PortReaderThread, TransmitThread and RoutingThread to park; they are
     // never resumed.
     virtual void suspendSerialThreads() = 0;
     // True once all three have reported parked.

@@ -4,9 +4,9 @@
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "config/SettingsSaver.h"
-#include "config/ui/TFontForm.h"
-#include "config/ui/TForm2.h"
-#include "config/ui/TForm3.h"
+#include "config/ui/ConfigurationDialog.h"
+#include "config/ui/PrintSquelchDialog.h"
+#include "config/ui/ScreenSettingsDialog.h"
 #include "modes/ModeSetupRunner.h"
 #include "modes/TerminalModeState.h"
 #include "platform/Prompter.h"
@@ -20,11 +20,13 @@ namespace orvane {
 ConfigurationWindows::ConfigurationWindows(Environment environment, Facts facts)
     : env_(environment), facts_(std::move(facts)) {
     ModeContext& context = env_.setups.context();
-    form2_ = new TForm2(context.settings, env_.configChanged, context.messageDirectory, &env_.mainWindow);
-    form3_ = new TForm3(context, &env_.mainWindow);
-    fontForm_ = new TFontForm(context.settings, env_.panes, &env_.mainWindow);
+    configurationDialog_ = new ConfigurationDialog(context.settings, env_.configChanged,
+                                                   context.messageDirectory, &env_.mainWindow);
+    printSquelchDialog_ = new PrintSquelchDialog(context, &env_.mainWindow);
+    screenSettingsDialog_ =
+        new ScreenSettingsDialog(context.settings, env_.panes, &env_.mainWindow);
     apply_ = std::make_unique<ConfigurationApply>(ConfigurationApply::Environment{
-        context, env_.setups, env_.prompter, env_.configChanged, *form3_});
+        context, env_.setups, env_.prompter, env_.configChanged, *printSquelchDialog_});
 }
 
 ConfigurationWindows::~ConfigurationWindows() = default;
@@ -46,18 +48,18 @@ OpeningFacts ConfigurationWindows::openingFacts() const {
     return facts;
 }
 
-void ConfigurationWindows::ConfigurationPages1Click() {
-    form2_->fill(openingFacts());
+void ConfigurationWindows::openConfiguration() {
+    configurationDialog_->fill(openingFacts());
     apply_->beforeShowing();
-    env_.prompter.runDialog(*form2_);
-    if (form2_->isVisible()) form2_->hide();
-    if (form2_->closing() == TForm2::Closing::Ok) {
+    env_.prompter.runDialog(*configurationDialog_);
+    if (configurationDialog_->isVisible()) configurationDialog_->hide();
+    if (configurationDialog_->closing() == ConfigurationDialog::Closing::Ok) {
         // The file gets what the operator sees; the apply that follows
         // takes the same values again and tells the modem.
-        apply_->takeIntoSettings(form2_->values());
+        apply_->takeIntoSettings(configurationDialog_->values());
         env_.saver.saveSettings();
     }
-    apply_->ApplyConfiguration(form2_->values());
+    apply_->ApplyConfiguration(configurationDialog_->values());
 }
 
 void ConfigurationWindows::openPrintSquelch() {
@@ -65,16 +67,16 @@ void ConfigurationWindows::openPrintSquelch() {
     const OperatingMode mode = context.link.operatingMode;
     if (mode == OperatingMode::Quoral || mode == OperatingMode::Amtor || mode == OperatingMode::PMode)
         return;
-    form3_->showPrintSquelchLevel(context.settings.PrintSquelchSetting);
-    env_.prompter.runDialog(*form3_);
-    if (form3_->isVisible()) form3_->hide();
-    context.settings.PrintSquelchEnable = form3_->squelchOn() ? "ON" : "OFF";
-    form2_->showPrintSquelchOn(form3_->squelchOn());
+    printSquelchDialog_->showPrintSquelchLevel(context.settings.PrintSquelchSetting);
+    env_.prompter.runDialog(*printSquelchDialog_);
+    if (printSquelchDialog_->isVisible()) printSquelchDialog_->hide();
+    context.settings.PrintSquelchEnable = printSquelchDialog_->squelchOn() ? "ON" : "OFF";
+    configurationDialog_->showPrintSquelchOn(printSquelchDialog_->squelchOn());
     env_.configChanged.set();
 }
 
 void ConfigurationWindows::mnuConfigureScreenSettingsClick() {
-    env_.prompter.runDialog(*fontForm_);
+    env_.prompter.runDialog(*screenSettingsDialog_);
 }
 
 } // namespace orvane

@@ -12,13 +12,13 @@ class QWidget;
 namespace orvane {
 
 class ConfigChanged;
+class ConfigurationDialog;
 class DisplayTarget;
 class ModeSetupRunner;
+class PrintSquelchDialog;
 class Prompter;
+class ScreenSettingsDialog;
 class SettingsSaver;
-class TFontForm;
-class TForm2;
-class TForm3;
 struct ModemIdentity;
 
 // The configuration dialog, the print squelch dialog and the screen
@@ -46,24 +46,24 @@ public:
     ~ConfigurationWindows();
 
     // "&Configuration Pages...": fill, show, and apply whatever closed it.
-    void ConfigurationPages1Click();
+    void openConfiguration();
     // The print squelch dialog, outside Quoral, AMTOR and P-Mode.
     void openPrintSquelch();
     // "&Screen Settings...".
     void mnuConfigureScreenSettingsClick();
 
-    TForm2& configuration() { return *form2_; }
-    TForm3& printSquelch() { return *form3_; }
-    TFontForm& fontForm() { return *fontForm_; }
+    ConfigurationDialog& configuration() { return *configurationDialog_; }
+    PrintSquelchDialog& printSquelch() { return *printSquelchDialog_; }
+    ScreenSettingsDialog& screenSettings() { return *screenSettingsDialog_; }
 
 private:
     OpeningFacts openingFacts() const;
 
     Environment env_;
     Facts facts_;
-    TForm2* form2_;
-    TForm3* form3_;
-    TFontForm* fontForm_;
+    ConfigurationDialog* configurationDialog_;
+    PrintSquelchDialog* printSquelchDialog_;
+    ScreenSettingsDialog* screenSettingsDialog_;
     std::unique_ptr<ConfigurationApply> apply_;
 };
 

@@ -2,10 +2,10 @@
 
 #include "config/Settings.h"
 #include "monitor/TuningFigures.h"
+#include "monitor/ui/AmplitudeTuneWindow.h"
+#include "monitor/ui/FrequencyTuneWindow.h"
+#include "monitor/ui/QuoralStatisticsWindow.h"
 #include "monitor/ui/StatsHeaderPanel.h"
-#include "monitor/ui/TAmplitudeTuneFrm.h"
-#include "monitor/ui/TFrequencyTuneFrm.h"
-#include "monitor/ui/TQuoralStatisticsFrm.h"
 #include "platform/ControlObjects.h"
 #include "protocol/status/StatusRecords.h"
 
@@ -24,9 +24,9 @@ MonitorWindows::MonitorWindows(Windows windows, StatusRecords& records, const Li
     headerPanel_ = new StatsHeaderPanel(
         &windows_.mainWindow,
         [this](const std::string& frequency, const std::string& name, const std::string& other) {
-            recorder_.StatsOKClick(frequency, name, other);
+            recorder_.acceptHeader(frequency, name, other);
         },
-        [this] { recorder_.Button6Click(); });
+        [this] { recorder_.cancelHeader(); });
 }
 
 void MonitorWindows::connectFilesMenu() {

@@ -10,12 +10,12 @@ class QWidget;
 
 namespace orvane {
 
+class AmplitudeTuneWindow;
 class Clock;
+class FrequencyTuneWindow;
 class ModeSurface;
+class QuoralStatisticsWindow;
 class StatsHeaderPanel;
-class TAmplitudeTuneFrm;
-class TFrequencyTuneFrm;
-class TQuoralStatisticsFrm;
 struct LinkState;
 struct Settings;
 struct StatusRecords;
@@ -26,9 +26,9 @@ class MonitorWindows final : public MonitorDisplays {
 public:
     struct Windows {
         QWidget& mainWindow; // carries the header panel and the Files menu
-        TQuoralStatisticsFrm& statistics;
-        TAmplitudeTuneFrm& amplitude;
-        TFrequencyTuneFrm& frequency;
+        QuoralStatisticsWindow& statistics;
+        AmplitudeTuneWindow& amplitude;
+        FrequencyTuneWindow& frequency;
     };
 
     MonitorWindows(Windows windows, StatusRecords& records, const LinkState& link,

@@ -1,7 +1,7 @@
 #include "operations/broadcast/BroadcastPanels.h"
 
+#include "operations/broadcast/BroadcastDialog.h"
 #include "operations/broadcast/Broadcasts.h"
-#include "operations/broadcast/TQuoralFECFrm.h"
 #include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 
@@ -115,10 +115,10 @@ void BroadcastPanels::connectTo(Broadcasts& broadcasts) {
     const std::pair<Control, void (Broadcasts::*)()> clicks[] = {
         {Control::FecModeOk, &Broadcasts::butFECOKClick},
         {Control::FecModeCancel, &Broadcasts::butFECCancelClick},
-        {Control::GroupCallOk, &Broadcasts::Button2Click},
-        {Control::GroupCallCancel, &Broadcasts::Button17Click},
-        {Control::FecRateOk, &Broadcasts::Button7Click},
-        {Control::FecRateCancel, &Broadcasts::Button8Click},
+        {Control::GroupCallOk, &Broadcasts::acceptGroupCall},
+        {Control::GroupCallCancel, &Broadcasts::cancelGroupCall},
+        {Control::FecRateOk, &Broadcasts::acceptFecRate},
+        {Control::FecRateCancel, &Broadcasts::cancelFecRate},
     };
     for (auto [control, handler] : clicks) {
         auto* button = findControl<QPushButton>(window_, control);
@@ -127,11 +127,11 @@ void BroadcastPanels::connectTo(Broadcasts& broadcasts) {
     }
     // Enter in the group call is its OK.
     QObject::connect(groupCall_, &QLineEdit::returnPressed, groupCall_,
-                     [&broadcasts] { broadcasts.Button2Click(); });
+                     [&broadcasts] { broadcasts.acceptGroupCall(); });
 }
 
 std::optional<std::string> BroadcastPanels::chooseQuoralModulation(const std::string& modulation) {
-    TQuoralFECFrm dialog(prompter_, &window_);
+    BroadcastDialog dialog(prompter_, &window_);
     dialog.setModulation(QString::fromStdString(modulation));
     dialog.move(window_.x() + 50, window_.y() + 50);
     if (prompter_.runDialog(dialog) != QDialog::Accepted) return std::nullopt;

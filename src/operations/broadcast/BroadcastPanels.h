@@ -14,7 +14,7 @@ class Prompter;
 // The broadcast choices on the main window, all hidden until asked for:
 // FECModePanel (the three AMTOR broadcasts), GroupCallPanel (the group call
 // of a selective broadcast: upper case, at most 4 characters) and
-// FECRatePanel (the unproto rate); and the Quoral dialog TQuoralFECFrm.
+// FECRatePanel (the unproto rate); and the Quoral dialog BroadcastDialog.
 class BroadcastPanels final : public BroadcastView {
 public:
     BroadcastPanels(QMainWindow& window, Prompter& prompter);

@@ -14,7 +14,7 @@ enum class FecMode { None, ModeB, ModeS, Converse };
 class BroadcastView {
 public:
     virtual ~BroadcastView() = default;
-    // TQuoralFECFrm with `modulation` in its box, at the main window's left +
+    // BroadcastDialog with `modulation` in its box, at the main window's left +
     // 50 and top + 50, modal: the text in the box, or nothing on Cancel.
     virtual std::optional<std::string> chooseQuoralModulation(const std::string& modulation) = 0;
     virtual FecMode checkedFecMode() const = 0;

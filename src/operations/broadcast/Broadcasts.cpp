@@ -89,7 +89,7 @@ void Broadcasts::butFECCancelClick() {
     surface_.focusTransmitPane();
 }
 
-void Broadcasts::Button2Click() {
+void Broadcasts::acceptGroupCall() {
     link_.operatingMode = OperatingMode::AmtorBroadcast;
     settings_.GROUPCALL = view_.groupCall();
     sender_.send(amtorSelectiveFec(settings_.GROUPCALL));
@@ -98,7 +98,7 @@ void Broadcasts::Button2Click() {
     startAmtorBroadcast(MenuEvent::SelectiveFecStarted);
 }
 
-void Broadcasts::Button17Click() {
+void Broadcasts::cancelGroupCall() {
     surface_.hidePanel(kGroupCallPanel);
     surface_.focusTransmitPane();
 }
@@ -111,7 +111,7 @@ void Broadcasts::startAmtorBroadcast(MenuEvent started) {
     surface_.focusTransmitPane();
 }
 
-void Broadcasts::Button7Click() {
+void Broadcasts::acceptFecRate() {
     surface_.hidePanel(kRatePanel);
     sender_.send(command(CommandCode::PMODE_UNPROTO_RATE, {view_.unprotoAt200() ? 1 : 0}));
     link_.operatingMode = OperatingMode::PModeUnproto;
@@ -122,7 +122,7 @@ void Broadcasts::Button7Click() {
     surface_.focusTransmitPane();
 }
 
-void Broadcasts::Button8Click() {
+void Broadcasts::cancelFecRate() {
     surface_.hidePanel(kRatePanel);
 }
 

@@ -25,11 +25,11 @@ public:
     void butFECOKClick();
     void butFECCancelClick();
     // The group call panel: OK and Cancel.
-    void Button2Click();
-    void Button17Click();
+    void acceptGroupCall();
+    void cancelGroupCall();
     // The FEC rate panel: OK and Cancel.
-    void Button7Click();
-    void Button8Click();
+    void acceptFecRate();
+    void cancelFecRate();
 
     // For Disconnect: a broadcast is on the air, and how long the disconnect
     // notice stays up (a Quoral broadcast takes longer to end).

@@ -90,18 +90,17 @@ void KeyPanels::connectButtons() {
     auto on = [](QPushButton* button, auto handler) {
         QObject::connect(button, &QPushButton::clicked, button, handler);
     };
-    on(mycall_->Button1, [this] { calls_.Button1Click(mycall_->edMycall->text()); });
-    on(mycall_->Button3, [this] { Button3Click(); });
-    on(hisCall_->Button9, [this] { Button9Click(); });
-    on(hisCall_->Button10, [this] { Button10Click(); });
-    on(afChannel_->Button11, [this] { Button11Click(); });
-    on(afChannel_->Button12, [this] { Button12Click(); });
-    on(fskTones_->ok, [this] { Button13Click(); });
-    on(fskTones_->cancel, [this] { Button14Click(); });
-    on(pmodeTones_->ok, [this] { Button15Click(); });
-    on(pmodeTones_->cancel, [this] { Button16Click(); });
-    // Enter in an edit presses the panel's O&K (edHisCallKeyDown, and the
-    // default buttons of the others).
+    on(mycall_->Button1, [this] { calls_.acceptMycall(mycall_->edMycall->text()); });
+    on(mycall_->Button3, [this] { cancelMycall(); });
+    on(hisCall_->Button9, [this] { acceptHisCall(); });
+    on(hisCall_->Button10, [this] { cancelHisCall(); });
+    on(afChannel_->Button11, [this] { acceptAfChannel(); });
+    on(afChannel_->Button12, [this] { cancelAfChannel(); });
+    on(fskTones_->ok, [this] { acceptFskTones(); });
+    on(fskTones_->cancel, [this] { cancelFskTones(); });
+    on(pmodeTones_->ok, [this] { acceptPModeTones(); });
+    on(pmodeTones_->cancel, [this] { cancelPModeTones(); });
+    // Enter in an edit presses the panel's O&K.
     auto enterPresses = [](QLineEdit* edit, QPushButton* ok) {
         QObject::connect(edit, &QLineEdit::returnPressed, ok, &QPushButton::click);
     };
@@ -138,7 +137,7 @@ void KeyPanels::openMycallPanel() {
     show(Control::MycallPanel, *mycall_, mycall_->edMycall);
 }
 
-void KeyPanels::Button3Click() {
+void KeyPanels::cancelMycall() {
     ctx_.routing.RoutingPaused = false;
     hideAndReturnFocus(*mycall_);
 }
@@ -152,7 +151,7 @@ void KeyPanels::openHisCallPanel() {
 }
 
 // Only the console keeps the other call; the modem hears it with the next call.
-void KeyPanels::Button9Click() {
+void KeyPanels::acceptHisCall() {
     ctx_.routing.RoutingPaused = false;
     hisCall_->hide();
     const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
@@ -161,7 +160,7 @@ void KeyPanels::Button9Click() {
     ctx_.surface.focusTransmitPane();
 }
 
-void KeyPanels::Button10Click() {
+void KeyPanels::cancelHisCall() {
     ctx_.routing.RoutingPaused = false;
     hideAndReturnFocus(*hisCall_);
 }
@@ -171,7 +170,7 @@ void KeyPanels::openAFChannelPanel() {
     show(Control::AfChannelPanel, *afChannel_, nullptr);
 }
 
-void KeyPanels::Button11Click() {
+void KeyPanels::acceptAfChannel() {
     afChannel_->hide();
     ctx_.settings.AFChannel = afChannel_->AFChannelSpin->value();
     const int channel = ctx_.settings.AFChannel >= 1 && ctx_.settings.AFChannel <= 3 ? ctx_.settings.AFChannel : 4;
@@ -182,7 +181,7 @@ void KeyPanels::Button11Click() {
     ctx_.configChanged.set();
 }
 
-void KeyPanels::Button12Click() { afChannel_->hide(); }
+void KeyPanels::cancelAfChannel() { afChannel_->hide(); }
 
 void KeyPanels::openFSKTonesPanel() {
     show(Control::FskTonesPanel, *fskTones_, nullptr);
@@ -201,7 +200,7 @@ void takeTones(Settings& settings, const ToneFamily& family, const TonesPanel& p
 }
 } // namespace
 
-void KeyPanels::Button13Click() {
+void KeyPanels::acceptFskTones() {
     fskTones_->hide();
     const ToneFamily& family = fskFamily(ctx_.link.operatingMode);
     takeTones(ctx_.settings, family, *fskTones_);
@@ -209,7 +208,7 @@ void KeyPanels::Button13Click() {
     ctx_.configChanged.set();
 }
 
-void KeyPanels::Button14Click() { fskTones_->hide(); }
+void KeyPanels::cancelFskTones() { fskTones_->hide(); }
 
 void KeyPanels::openPModeTonesPanel() {
     show(Control::PModeTonesPanel, *pmodeTones_, nullptr);
@@ -217,13 +216,13 @@ void KeyPanels::openPModeTonesPanel() {
         pmodeTones_->edits[i]->setText(dialogText(kPModeTones.dialogFields[i]));
 }
 
-void KeyPanels::Button15Click() {
+void KeyPanels::acceptPModeTones() {
     pmodeTones_->hide();
     takeTones(ctx_.settings, kPModeTones, *pmodeTones_);
     ctx_.line.sendCommand(fskTones(ctx_.settings.PMODEFREQ1, ctx_.settings.PMODEFREQ2));
     ctx_.configChanged.set();
 }
 
-void KeyPanels::Button16Click() { pmodeTones_->hide(); }
+void KeyPanels::cancelPModeTones() { pmodeTones_->hide(); }
 
 } // namespace orvane

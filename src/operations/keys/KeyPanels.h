@@ -30,15 +30,15 @@ public:
     void openFSKTonesPanel();
     void openPModeTonesPanel();
 
-    void Button3Click();
-    void Button9Click();
-    void Button10Click();
-    void Button11Click();
-    void Button12Click();
-    void Button13Click();
-    void Button14Click();
-    void Button15Click();
-    void Button16Click();
+    void cancelMycall();
+    void acceptHisCall();
+    void cancelHisCall();
+    void acceptAfChannel();
+    void cancelAfChannel();
+    void acceptFskTones();
+    void cancelFskTones();
+    void acceptPModeTones();
+    void cancelPModeTones();
 
     // Ticks a radio button of the configuration dialog, as the operator would.
     void checkDialogButton(Control control);

@@ -29,7 +29,7 @@ void TestTones::openFromKey() {
     view_.open();
 }
 
-void TestTones::ToneBoxChange(int position) {
+void TestTones::chooseTone(int position) {
     // The entry means what it meant in the list the operator saw.
     const ModemCommand tone = command(toneTestCommand(link_.operatingMode, position));
     runner_.start(kSequenceName, [this, tone]() -> Task<> {

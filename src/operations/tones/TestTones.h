@@ -29,7 +29,7 @@ public:
     // tone chosen holds it.
     void openFromKey();
     // The operator chose the entry at `position` of ToneBox (-1 for none).
-    void ToneBoxChange(int position);
+    void chooseTone(int position);
     // The panel closes at once; the tones stop in their turn.
     void butTestCancelClick();
 

@@ -45,7 +45,7 @@ ToneTestBox::ToneTestBox(QMainWindow& window)
 void ToneTestBox::connectTo(TestTones& tones) {
     // `activated` is the operator's choice only, never a change made by code.
     QObject::connect(toneBox_, &QComboBox::activated, panel_,
-                     [&tones](int position) { tones.ToneBoxChange(position); });
+                     [&tones](int position) { tones.chooseTone(position); });
     auto* cancel = findControl<QPushButton>(*panel_, Control::ToneTestCancel);
     QObject::connect(cancel, &QPushButton::clicked, panel_, [&tones] { tones.butTestCancelClick(); });
 }

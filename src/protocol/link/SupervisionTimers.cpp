@@ -15,11 +15,11 @@ SupervisionTimers::SupervisionTimers(Clock& clock, LinkState& link, ConsoleSurfa
       // Each starter of a transient panel sets its own interval.
       wait_(clock.createTimer("WaitTimer", 1000)),
       reset_(clock.createTimer("ResetTimer", kResetMs)) {
-    command_->setHandler([this] { CommandTimerTimer(); });
-    monitor_->setHandler([this] { MonitorTimerTimer(); });
-    cq_->setHandler([this] { CQTimerTimer(); });
-    wait_->setHandler([this] { WaitTimerTimer(); });
-    reset_->setHandler([this] { ResetTimerTimer(); });
+    command_->setHandler([this] { onCommandTimeout(); });
+    monitor_->setHandler([this] { onMonitorTimeout(); });
+    cq_->setHandler([this] { onCqTimeout(); });
+    wait_->setHandler([this] { onWaitTimeout(); });
+    reset_->setHandler([this] { onResetTimeout(); });
 }
 
 SupervisionTimers::~SupervisionTimers() = default;
@@ -52,17 +52,17 @@ void SupervisionTimers::stopForExit() {
     cq_->stop();
 }
 
-void SupervisionTimers::CommandTimerTimer() {
+void SupervisionTimers::onCommandTimeout() {
     command_->stop();
     hooks_.modemSilenceShutdown();
 }
 
-void SupervisionTimers::MonitorTimerTimer() {
+void SupervisionTimers::onMonitorTimeout() {
     monitor_->stop();
     showStandbyUnlessLinked();
 }
 
-void SupervisionTimers::CQTimerTimer() {
+void SupervisionTimers::onCqTimeout() {
     // Outside Quoral the offer stays open and the timer keeps running until a
     // Quoral mode or an answer to the CQ stops it.
     if (link_.operatingMode != OperatingMode::Quoral) return;
@@ -72,7 +72,7 @@ void SupervisionTimers::CQTimerTimer() {
     showStandbyUnlessLinked();
 }
 
-void SupervisionTimers::WaitTimerTimer() {
+void SupervisionTimers::onWaitTimeout() {
     hooks_.setDtr();
     surface_.hidePanel(Control::PanicPanel);
     surface_.hidePanel(Control::DisconnectPanel);
@@ -83,7 +83,7 @@ void SupervisionTimers::WaitTimerTimer() {
     wait_->stop();
 }
 
-void SupervisionTimers::ResetTimerTimer() {
+void SupervisionTimers::onResetTimeout() {
     reset_->stop();
     hooks_.hardwareResetRecovery();
     surface_.hidePanel(Control::HardwareResetPanel);

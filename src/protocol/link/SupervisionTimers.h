@@ -53,11 +53,11 @@ public:
     void stopForExit();
 
     // Expiry handlers.
-    void CommandTimerTimer();
-    void MonitorTimerTimer();
-    void CQTimerTimer();
-    void WaitTimerTimer();
-    void ResetTimerTimer();
+    void onCommandTimeout();
+    void onMonitorTimeout();
+    void onCqTimeout();
+    void onWaitTimeout();
+    void onResetTimeout();
 
 private:
     void showStandbyUnlessLinked();

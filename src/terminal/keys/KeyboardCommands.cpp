@@ -36,10 +36,10 @@ bool KeyboardCommands::eventFilter(QObject* watched, QEvent* event) {
         if (decideKey(key->key(), key->modifiers(), contextOf(link_)).consumed) event->accept();
         return false;
     }
-    return FormKeyDown(key->key(), key->modifiers());
+    return runKey(key->key(), key->modifiers());
 }
 
-bool KeyboardCommands::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+bool KeyboardCommands::runKey(int key, Qt::KeyboardModifiers modifiers) {
     const KeyDecision decision = decideKey(key, modifiers, contextOf(link_));
     if (decision.action) target_.runKeyAction(*decision.action);
     return decision.consumed;

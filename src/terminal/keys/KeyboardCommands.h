@@ -9,7 +9,7 @@ namespace orvane {
 class KeyActionTarget;
 struct LinkState;
 
-// FormKeyDown: the main window sees every key before the focused control does
+// The main window sees every key before the focused control does
 // (key preview) and runs what the key table says. A consumed key never
 // reaches the control, nor a shortcut or menu accelerator; a key the table does
 // not list goes on untouched.
@@ -19,7 +19,7 @@ public:
     KeyboardCommands(QWidget& mainWindow, const LinkState& link, KeyActionTarget& target);
 
     // Decides and runs one key; true when the key is consumed.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool runKey(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -18,7 +18,7 @@ std::vector<std::uint32_t> FaxProgressSteps(std::uint32_t position, std::uint32_
 FaxTransferDisplay::FaxTransferDisplay(FaxPanelView& view, FaxConsole& console, Clock& clock)
     : view_(view), console_(console),
       ClearFAXPanelTimer(clock.createTimer("ClearFAXPanelTimer", kClearDelayMs)) {
-    ClearFAXPanelTimer->setHandler([this] { ClearFAXPanelTimerTimer(); });
+    ClearFAXPanelTimer->setHandler([this] { onClearPanelTimeout(); });
 }
 
 void FaxTransferDisplay::faxReport(const FaxReport& report) {
@@ -118,7 +118,7 @@ void FaxTransferDisplay::panicPressed() {
     view_.setStatus("FAX Transfer Aborted - Please Wait...");
 }
 
-void FaxTransferDisplay::ClearFAXPanelTimerTimer() {
+void FaxTransferDisplay::onClearPanelTimeout() {
     ClearFAXPanelTimer->stop();
     console_.runQuoralSetup();
     view_.setTitle("");

@@ -36,7 +36,7 @@ public:
     // FaxAbortMark: the Panic buttons mark a transfer on screen aborted.
     void panicPressed() override;
     // ClearFAXPanelTimer's expiry.
-    void ClearFAXPanelTimerTimer();
+    void onClearPanelTimeout();
 
 private:
     void starting();

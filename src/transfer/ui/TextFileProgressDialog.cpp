@@ -45,7 +45,7 @@ TextFileProgressDialog::TextFileProgressDialog(QWidget* parent)
     close->setText(QStringLiteral("Close this window"));
     close->setAutoRaise(true);
     layout->addWidget(close, 0, Qt::AlignHCenter);
-    connect(close, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(close, &QToolButton::clicked, this, [this] { dismiss(); });
     resize(265, 137);
 }
 

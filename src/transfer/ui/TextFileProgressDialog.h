@@ -9,7 +9,7 @@ class QProgressBar;
 
 namespace orvane {
 
-// TdlgTextFileProgress: the small stay-on-top window that follows a text
+// The small stay-on-top window that follows a text
 // file send. Closing it changes nothing else; the send goes on unseen.
 class TextFileProgressDialog final : public QDialog {
     Q_OBJECT
@@ -19,8 +19,7 @@ public:
     void showFile(const QString& nameLine, const QString& sizeLine, std::int64_t size,
                   std::int64_t position);
     void setGauge(std::int64_t position);
-    // SpeedButton2, "Close this window".
-    void SpeedButton2Click() { hide(); }
+    void dismiss() { hide(); }
 
 private:
     QLabel* name_;

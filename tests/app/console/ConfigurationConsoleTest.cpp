@@ -1,8 +1,8 @@
 #include "ConsoleFixture.h"
 #include "ModeSetupWire.h"
 
+#include "config/ui/ConfigurationDialog.h"
 #include "config/ui/ConfigurationWindows.h"
-#include "config/ui/TForm2.h"
 #include "e2e/ModemRig.h"
 
 #include <QAction>
@@ -42,11 +42,11 @@ struct ConfigurationConsole : ::testing::Test {
     }
     // Opens the dialog, lets `edit` change it, presses `button`; returns
     // what the modem received meanwhile.
-    std::string openAndClose(const std::function<void(TForm2&)>& edit, const char* button,
-                             std::size_t expectedSize) {
+    std::string openAndClose(const std::function<void(ConfigurationDialog&)>& edit,
+                             const char* button, std::size_t expectedSize) {
         const std::size_t before = rig.received().size();
         t->prompter.onNextDialog([&](QDialog& dialog) {
-            auto& form = static_cast<TForm2&>(dialog);
+            auto& form = static_cast<ConfigurationDialog&>(dialog);
             edit(form);
             form.findChild<QPushButton*>(button)->click();
             return form.result();
@@ -59,12 +59,12 @@ struct ConfigurationConsole : ::testing::Test {
 };
 
 template <typename W>
-W* control(TForm2& form, const char* name) {
+W* control(ConfigurationDialog& form, const char* name) {
     return form.findChild<W*>(QString::fromLatin1(name));
 }
 
 // As the operator types: the text changes and the edit says it was edited.
-void type(TForm2& form, const char* edit, const char* text) {
+void type(ConfigurationDialog& form, const char* edit, const char* text) {
     QLineEdit* line = control<QLineEdit>(form, edit);
     line->setText(QString::fromLatin1(text));
     emit line->textEdited(line->text());
@@ -72,16 +72,16 @@ void type(TForm2& form, const char* edit, const char* text) {
 
 TEST_F(ConfigurationConsole, OkWithoutChangesSendsTheQuoralSetUpAndSavesAtOnce) {
     start();
-    EXPECT_EQ(openAndClose([](TForm2&) {}, "Button3", kUnchanged.size()), kUnchanged);
+    EXPECT_EQ(openAndClose([](ConfigurationDialog&) {}, "Button3", kUnchanged.size()), kUnchanged);
     EXPECT_NE(settingsFile().find("NormalRetry=30\r\n"), std::string::npos);
     EXPECT_TRUE(t->probe.configChanged().isSet()); // the apply after the save
 }
 
 TEST_F(ConfigurationConsole, CancelAfterEditsSendsWhatAnUnchangedCancelSendsAndSavesNothing) {
     start();
-    EXPECT_EQ(openAndClose([](TForm2&) {}, "Button1", kUnchanged.size()), kUnchanged);
+    EXPECT_EQ(openAndClose([](ConfigurationDialog&) {}, "Button1", kUnchanged.size()), kUnchanged);
     const std::string edited = openAndClose(
-        [](TForm2& form) {
+        [](ConfigurationDialog& form) {
             type(form, "edNormalRetries", "45");
             type(form, "edMyCall", "dl1abc");
             control<QRadioButton>(form, "sysCWIDON")->setChecked(true);
@@ -97,8 +97,8 @@ TEST_F(ConfigurationConsole, AFailedSaveSaysWhyAndKeepsTheValuesInMemory) {
     std::filesystem::create_directories(rig.dir() / "Config" / "orvane.ini" / "in-the-way");
     start();
     const std::string expected = quoralClosing("80 45", "80 61 80 2D");
-    EXPECT_EQ(openAndClose([](TForm2& form) { type(form, "edNormalRetries", "45"); }, "Button3",
-                           expected.size()),
+    EXPECT_EQ(openAndClose([](ConfigurationDialog& form) { type(form, "edNormalRetries", "45"); },
+                           "Button3", expected.size()),
               expected);
     const auto texts = t->prompter.texts();
     ASSERT_FALSE(texts.empty());
@@ -112,7 +112,7 @@ TEST_F(ConfigurationConsole, AFailedSaveSaysWhyAndKeepsTheValuesInMemory) {
 TEST_F(ConfigurationConsole, OkKeepsTheEditsAcrossARestart) {
     start();
     const std::string expected = quoralClosing("80 55", "80 61 80 2D");
-    const auto edit = [](TForm2& form) {
+    const auto edit = [](ConfigurationDialog& form) {
         type(form, "edNormalRetries", "45");
         control<QRadioButton>(form, "sysCWIDON")->setChecked(true);
         control<QRadioButton>(form, "butBaudotCodeNo2")->setChecked(true);
@@ -132,7 +132,7 @@ TEST_F(ConfigurationConsole, OkKeepsTheEditsAcrossARestart) {
     EXPECT_NE(rig.received().find(wire("80 55"), before), std::string::npos); // CWID_ON
     EXPECT_NE(rig.received().find(wire("80 61 80 2D"), before), std::string::npos);
     openAndClose(
-        [](TForm2& form) {
+        [](ConfigurationDialog& form) {
             EXPECT_EQ(control<QLineEdit>(form, "edNormalRetries")->text(), "45");
             EXPECT_TRUE(control<QRadioButton>(form, "sysCWIDON")->isChecked());
             EXPECT_TRUE(control<QRadioButton>(form, "butBaudotCodeNo2")->isChecked());

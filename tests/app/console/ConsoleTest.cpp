@@ -3,14 +3,14 @@
 #include "ModeSetupWire.h"
 #include "app/AboutBox.h"
 #include "app/MainWindow.h"
-#include "session/PortSession.h"
 #include "app/WindowPlacement.h"
 #include "config/SettingsFile.h"
 #include "e2e/ModemRig.h"
 #include "platform/ControlObjects.h"
 #include "platform/QtClock.h"
 #include "platform/Sound.h"
-#include "serial/ui/TComFrm.h"
+#include "serial/ui/PortDialog.h"
+#include "session/PortSession.h"
 #include "support/ScriptedPrompter.h"
 #include "terminal/ReceivePane.h"
 
@@ -44,7 +44,7 @@ TEST(Console, MissingPortLinkLeadsToThePortDialogAndCancelEndsStartUp) {
     std::ofstream(dir.path() / "Config" / "orvane.ini") << "[system]\r\nComPort=1\r\n";
     bool dialogShown = false;
     t.prompter.onNextDialog([&](QDialog& dialog) {
-        dialogShown = dynamic_cast<TComFrm*>(&dialog) != nullptr;
+        dialogShown = dynamic_cast<PortDialog*>(&dialog) != nullptr;
         return int(QDialog::Rejected);
     });
 
@@ -170,7 +170,7 @@ TEST(Console, NormalCloseWithNoPriorSettingsWritesTheDefaultTemplate) {
     ConsoleUnderTest t(rig.dir());
     // No settings file: the port is "COM", which opens nothing; pick COM1.
     t.prompter.onNextDialog([](QDialog& dialog) {
-        EXPECT_EQ(static_cast<TComFrm&>(dialog).SelectedPort(), 1);
+        EXPECT_EQ(static_cast<PortDialog&>(dialog).SelectedPort(), 1);
         return int(QDialog::Accepted);
     });
     ASSERT_TRUE(t.startUp());

@@ -1,12 +1,12 @@
 #include "ConsoleFixture.h"
 #include "ModeSetupWire.h"
 
+#include "config/ui/ConfigurationDialog.h"
 #include "config/ui/ConfigurationWindows.h"
-#include "config/ui/TForm2.h"
 #include "e2e/ModemRig.h"
+#include "modes/TerminalModeState.h"
 #include "protocol/ModemCommand.h"
 #include "protocol/link/LinkState.h"
-#include "modes/TerminalModeState.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "ConsoleFixture.h"
 
-#include "session/PortSession.h"
 #include "e2e/ModemRig.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/CommandCode.h"
 #include "protocol/QuoralEncodings.h"
-#include "serial/ui/TComFrm.h"
+#include "serial/ui/PortDialog.h"
+#include "session/PortSession.h"
 
 #include <QAction>
 

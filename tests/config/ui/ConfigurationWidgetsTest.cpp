@@ -3,10 +3,10 @@
 #include "config/Settings.h"
 #include "config/SettingsFile.h"
 #include "config/dialog/TakeIntoSettings.h"
+#include "config/ui/ConfigurationDialog.h"
 #include "config/ui/DisplayTarget.h"
 #include "config/ui/PaneAppearance.h"
-#include "config/ui/TFontForm.h"
-#include "config/ui/TForm2.h"
+#include "config/ui/ScreenSettingsDialog.h"
 #include "config/ui/ViewMenu.h"
 #include "e2e/ChildProcess.h"
 #include "modes/FakeModeSurface.h"
@@ -26,11 +26,11 @@
 namespace orvane {
 namespace {
 
-struct Form2Fixture : ::testing::Test {
+struct ConfigurationDialogFixture : ::testing::Test {
     Settings settings;
     ConfigChanged changed;
     testing::TempDir dir;
-    TForm2 form{settings, changed, dir.path()};
+    ConfigurationDialog form{settings, changed, dir.path()};
     OpeningFacts facts;
 
     template <typename W>
@@ -47,7 +47,7 @@ struct Form2Fixture : ::testing::Test {
     }
 };
 
-TEST_F(Form2Fixture, ToneLabelsFollowOnlyTheirOwnPage) {
+TEST_F(ConfigurationDialogFixture, ToneLabelsFollowOnlyTheirOwnPage) {
     form.fill(facts);
     type("AmtorMARK", "2000");
     EXPECT_EQ(text("AmtorShiftLabel"), "295");
@@ -56,7 +56,7 @@ TEST_F(Form2Fixture, ToneLabelsFollowOnlyTheirOwnPage) {
     EXPECT_TRUE(changed.isSet());
 }
 
-TEST_F(Form2Fixture, FecModulationShowsItsBlockSize) {
+TEST_F(ConfigurationDialogFixture, FecModulationShowsItsBlockSize) {
     form.fill(facts);
     control<QRadioButton>("butFECMod8PSM")->click();
     EXPECT_EQ(text("FECCodeEfficLabel"), "60%");
@@ -64,7 +64,7 @@ TEST_F(Form2Fixture, FecModulationShowsItsBlockSize) {
 }
 
 // Each control the settings table names is on the dialog under that name.
-TEST_F(Form2Fixture, EverySettingControlIsOnTheDialog) {
+TEST_F(ConfigurationDialogFixture, EverySettingControlIsOnTheDialog) {
     for (const SettingDescriptor& setting : settingDescriptors()) {
         const DialogControl& c = setting.Control;
         if (c.Kind == ControlKind::None) continue;
@@ -82,7 +82,7 @@ TEST_F(Form2Fixture, EverySettingControlIsOnTheDialog) {
 // OK on the dialog as it opened takes nothing the file would show, also
 // when a group's word stands for none of its buttons after an opening that
 // checked one.
-TEST_F(Form2Fixture, OkWithoutAChangeKeepsTheFile) {
+TEST_F(ConfigurationDialogFixture, OkWithoutAChangeKeepsTheFile) {
     facts.hardwareVersion = "8004";
     form.fill(facts);
     settings.AutoBias = "SLOW";
@@ -97,7 +97,7 @@ TEST_F(Form2Fixture, OkWithoutAChangeKeepsTheFile) {
     EXPECT_FALSE(control<QRadioButton>("butAutoBiasNormal")->isChecked());
 }
 
-TEST_F(Form2Fixture, EachOpeningRebuildsThePortListAndPicksThePort) {
+TEST_F(ConfigurationDialogFixture, EachOpeningRebuildsThePortListAndPicksThePort) {
     facts.ports = {{"COM1", "/dev/ttyS0"}, {"COM33", "/dev/ttyUSB0"}};
     settings.PortName = "COM33";
     form.fill(facts);
@@ -108,30 +108,30 @@ TEST_F(Form2Fixture, EachOpeningRebuildsThePortListAndPicksThePort) {
     EXPECT_EQ(text("PortDeviceLabel"), "/dev/ttyUSB0");
 }
 
-TEST_F(Form2Fixture, CancelPutsBackWhatTheControlsShowedAtOpening) {
+TEST_F(ConfigurationDialogFixture, CancelPutsBackWhatTheControlsShowedAtOpening) {
     form.fill(facts);
     type("edNormalRetries", "45");
     type("edMyCall", "dl1abc");
     EXPECT_EQ(settings.MYCALL, "DL1ABC"); // typed upper case, into the settings at once
     control<QPushButton>("Button1")->click();
-    EXPECT_EQ(form.closing(), TForm2::Closing::Cancel);
+    EXPECT_EQ(form.closing(), ConfigurationDialog::Closing::Cancel);
     EXPECT_EQ(control<QLineEdit>("edNormalRetries")->text(), "30");
     EXPECT_EQ(form.values().settings.text(&Settings::NormalRetry), "30");
     EXPECT_EQ(form.values().messages.myCall, "MYCALL");
     EXPECT_FALSE(changed.isSet());
 }
 
-TEST_F(Form2Fixture, DefaultsCloseWithTheFactoryValuesShown) {
+TEST_F(ConfigurationDialogFixture, DefaultsCloseWithTheFactoryValuesShown) {
     settings.CWID = "ON";
     form.fill(facts);
     control<QPushButton>("butDefaults")->click();
-    EXPECT_EQ(form.closing(), TForm2::Closing::Defaults);
+    EXPECT_EQ(form.closing(), ConfigurationDialog::Closing::Defaults);
     EXPECT_TRUE(control<QRadioButton>("sysCWIDOFF")->isChecked());
     EXPECT_EQ(form.values().settings.text(&Settings::CWID), "OFF");
     EXPECT_TRUE(changed.isSet());
 }
 
-TEST_F(Form2Fixture, ALinkLocksTheModemSettingsAndTheCallSigns) {
+TEST_F(ConfigurationDialogFixture, ALinkLocksTheModemSettingsAndTheCallSigns) {
     facts.linkUp = true;
     form.fill(facts);
     for (const char* name : {"butDefaults", "BaudotRateCombo", "AsciiMARK", "edChatCount",
@@ -144,18 +144,18 @@ TEST_F(Form2Fixture, ALinkLocksTheModemSettingsAndTheCallSigns) {
     EXPECT_TRUE(control<QWidget>("edMyCall")->isEnabled());
 }
 
-TEST_F(Form2Fixture, MessageNumberWrapsToWruAndStationListsKeepTheirItems) {
+TEST_F(ConfigurationDialogFixture, MessageNumberWrapsToWruAndStationListsKeepTheirItems) {
     form.fill(facts);
     for (int i = 0; i < 10; ++i)
-        form.UpDown1Click(1);
+        form.stepMessageNumber(1);
     EXPECT_EQ(control<QLineEdit>("edHereIsNumber")->text(), "WRU");
     EXPECT_EQ(testing::readFile(dir.path() / "wru.txt"), "WRU");
 
     control<QComboBox>("edHisCallBox")->setCurrentText("W1AW");
-    form.Button4Click();
+    form.addStation();
     EXPECT_EQ(settings.HISCALLLIST, "HISCALL,W1AW");
     control<QComboBox>("edHisCallBox")->setCurrentText("HISCALL");
-    form.Button5Click();
+    form.removeStation();
     EXPECT_EQ(settings.HISCALLLIST, "W1AW");
 }
 
@@ -165,10 +165,10 @@ public:
     int applied = 0;
 };
 
-TEST(FontForm, SizesPreviewOnlyInRangeAndApplyTakesAnyNumber) {
+TEST(ScreenSettingsDialog, SizesPreviewOnlyInRangeAndApplyTakesAnyNumber) {
     Settings settings;
     PaneRecorder panes;
-    TFontForm form(settings, panes);
+    ScreenSettingsDialog form(settings, panes);
     form.show();
     auto* receiveSize = form.findChild<QComboBox*>("ReceiveTextSize");
     auto* transmitSize = form.findChild<QComboBox*>("TransmitTextSize");
@@ -181,7 +181,7 @@ TEST(FontForm, SizesPreviewOnlyInRangeAndApplyTakesAnyNumber) {
     transmitSize->setCurrentText("2");
     EXPECT_EQ(transmitLabel->font().pointSize(), 2);
     form.findChild<QComboBox*>("EchoTextColor")->setCurrentText("Navy");
-    form.ApplyBtnClick();
+    form.applyChoices();
     EXPECT_EQ(settings.ReceiveTextSize, 250);
     EXPECT_EQ(settings.TransmitTextSize, 2);
     EXPECT_EQ(settings.EchoTextColor, "Navy");

@@ -13,15 +13,15 @@ class Prompter;
 
 // "Serial Port Error": the operator picks another port from those found
 // available. The list changes only with the mouse.
-class TComFrm : public QDialog {
+class PortDialog : public QDialog {
     Q_OBJECT
 public:
-    TComFrm(Prompter& prompter, const std::vector<PortEntry>& availablePorts,
-            QWidget* parent = nullptr);
+    PortDialog(Prompter& prompter, const std::vector<PortEntry>& availablePorts,
+               QWidget* parent = nullptr);
 
     int SelectedPort() const { return selectedPort_; }
 
-    void PortBoxChange();
+    void takeChosenPort();
 
 private:
     Prompter& prompter_;

@@ -1,4 +1,4 @@
-#include "serial/DisplayThread.h"
+#include "serial/RoutingThread.h"
 
 #include "serial/ReceiveRouting.h"
 #include "serial/RoutingFlags.h"
@@ -20,7 +20,7 @@ constexpr int kBurstItems = 256;
 // One burst between the routing thread, which waits for it, and the
 // handlers' thread, which runs it when its turn comes. Shared by both, so
 // that a burst taken back may still be run late (and then does nothing).
-class DisplayThread::BurstGate {
+class RoutingThread::BurstGate {
 public:
     // Handlers' thread: false when the burst was taken back.
     bool enter() {
@@ -60,7 +60,7 @@ private:
     bool withdrawn_ = false;
 };
 
-DisplayThread::DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
+RoutingThread::RoutingThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
                              BinaryReceiveSink& binaryFile, WaitClock& clock)
     : queue_(queue), flags_(flags), delivery_(delivery), binaryFile_(binaryFile),
       control_(clock, true) {
@@ -68,27 +68,27 @@ DisplayThread::DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveD
     thread_ = std::thread([this] { run(); });
 }
 
-DisplayThread::~DisplayThread() {
+RoutingThread::~RoutingThread() {
     stop();
 }
 
-void DisplayThread::resume() {
+void RoutingThread::resume() {
     control_.resume();
 }
 
-bool DisplayThread::suspend(std::chrono::milliseconds limit) {
+bool RoutingThread::suspend(std::chrono::milliseconds limit) {
     control_.suspend();
     return control_.waitUntilParked(limit);
 }
 
-void DisplayThread::stop() {
+void RoutingThread::stop() {
     if (!thread_.joinable()) return;
     control_.stop();
     control_.waitUntilEnded();
     thread_.join();
 }
 
-void DisplayThread::wakeUp() {
+void RoutingThread::wakeUp() {
     queue_.wakeConsumers();
     std::shared_ptr<BurstGate> gate;
     {
@@ -98,13 +98,13 @@ void DisplayThread::wakeUp() {
     if (gate) gate->wake();
 }
 
-bool DisplayThread::mayTakeNext() const {
+bool RoutingThread::mayTakeNext() const {
     // RoutingPaused is checked before every item, not only between bursts: a
     // handler may set it, and the next item must then wait.
     return flags_.RoutingEnabled && !flags_.RoutingPaused && control_.mayContinue();
 }
 
-void DisplayThread::run() {
+void RoutingThread::run() {
     nameThisThread("orvane-routing");
     while (control_.checkpoint() && flags_.RoutingEnabled) {
         if (mayTakeNext() && queue_.count() > 0)
@@ -117,7 +117,7 @@ void DisplayThread::run() {
 
 // An empty queue is waited on until the reader stores an item or we are
 // told to stop or suspend; nothing wakes us in between.
-void DisplayThread::waitForWork() {
+void RoutingThread::waitForWork() {
     if (flags_.RoutingPaused) {
         queue_.waitUntil([this] { return !control_.mayContinue(); }, kPausedRecheck);
         return;
@@ -128,7 +128,7 @@ void DisplayThread::waitForWork() {
     });
 }
 
-void DisplayThread::handOverBurst() {
+void RoutingThread::handOverBurst() {
     auto gate = std::make_shared<BurstGate>();
     {
         std::lock_guard guard(gateLock_);
@@ -149,7 +149,7 @@ void DisplayThread::handOverBurst() {
     gate_.reset();
 }
 
-void DisplayThread::routeBurst() {
+void RoutingThread::routeBurst() {
     for (int n = 0; n < kBurstItems && mayTakeNext(); ++n) {
         const auto item = queue_.dequeue();
         if (!item) break;
@@ -157,7 +157,7 @@ void DisplayThread::routeBurst() {
     }
 }
 
-void DisplayThread::routeOne(std::int32_t item) {
+void RoutingThread::routeOne(std::int32_t item) {
     // Routing switched off or a stop after the item was taken: it is dropped.
     // A suspension waits for the next item instead, so it never costs one.
     if (!flags_.RoutingEnabled || control_.stopRequested()) return;

@@ -1,4 +1,4 @@
-#include "monitor/ui/TFrequencyTuneFrm.h"
+#include "monitor/ui/FrequencyTuneWindow.h"
 
 #include "monitor/ui/MonitorWindowFlags.h"
 
@@ -48,7 +48,7 @@ QToolButton* sideBandButton(QWidget* parent, const char* name, const char* capti
 
 } // namespace
 
-TFrequencyTuneFrm::TFrequencyTuneFrm(QWidget* owner) : QWidget(owner, kMonitorWindowFlags) {
+FrequencyTuneWindow::FrequencyTuneWindow(QWidget* owner) : QWidget(owner, kMonitorWindowFlags) {
     setObjectName(QStringLiteral("FrequencyTuneFrm"));
     setWindowTitle(QStringLiteral("Frequency Tune"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -81,13 +81,13 @@ TFrequencyTuneFrm::TFrequencyTuneFrm(QWidget* owner) : QWidget(owner, kMonitorWi
     warning->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-QColor TFrequencyTuneFrm::pointerColour() const {
+QColor FrequencyTuneWindow::pointerColour() const {
     return pointer_->palette().color(QPalette::Window);
 }
 
 // Only what changed is touched: a move repaints the two strips the pointer
 // left and entered, a colour change the pointer alone.
-void TFrequencyTuneFrm::place(const PointerPlace& where) {
+void FrequencyTuneWindow::place(const PointerPlace& where) {
     if (pointer_->x() != where.left) pointer_->move(where.left, pointer_->y());
     if (!where.colour) return;
     const QColor colour = colourOf(*where.colour);

@@ -12,13 +12,13 @@ namespace orvane {
 // TuneBar1 to TuneBar4, and the print squelch threshold as two small red
 // markers, PrintSquelch over the first bar and PrintSquelch2 over the last.
 // The mode set-ups and the configuration move and show the markers by name.
-class TAmplitudeTuneFrm final : public QWidget {
+class AmplitudeTuneWindow final : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 176;
     static constexpr int kClientHeight = 68;
 
-    explicit TAmplitudeTuneFrm(QWidget* owner);
+    explicit AmplitudeTuneWindow(QWidget* owner);
 
     // Positions 0 to 100.
     void showBars(const std::array<int, 4>& positions);

@@ -1,4 +1,4 @@
-#include "operations/broadcast/TQuoralFECFrm.h"
+#include "operations/broadcast/BroadcastDialog.h"
 
 #include "operations/broadcast/BroadcastFigures.h"
 #include "platform/Prompter.h"
@@ -24,7 +24,7 @@ QLabel* figureLabel(const char* name, QWidget* parent) {
 
 } // namespace
 
-TQuoralFECFrm::TQuoralFECFrm(Prompter& prompter, QWidget* parent)
+BroadcastDialog::BroadcastDialog(Prompter& prompter, QWidget* parent)
     : QDialog(parent), prompter_(prompter), modComboBox_(new QComboBox(this)),
       blockSizeLabel_(figureLabel("BlockSizeLabel", this)),
       baseRateLabel_(figureLabel("BaseRateLabel", this)),
@@ -40,7 +40,7 @@ TQuoralFECFrm::TQuoralFECFrm(Prompter& prompter, QWidget* parent)
     modComboBox_->addItems({QStringLiteral("BPSM"), QStringLiteral("QPSM"), QStringLiteral("8PSM"),
                             QStringLiteral("8P2A"), QStringLiteral("16P4A"), QStringLiteral("2DPSM")});
     // A choice from the list, or Enter after typing.
-    connect(modComboBox_, &QComboBox::textActivated, this, [this] { ModComboBoxChange(); });
+    connect(modComboBox_, &QComboBox::textActivated, this, [this] { showFigures(); });
 
     auto* codeEffLabel = figureLabel("CodeEffLabel", this);
     codeEffLabel->setText(QStringLiteral("60%"));
@@ -76,15 +76,15 @@ TQuoralFECFrm::TQuoralFECFrm(Prompter& prompter, QWidget* parent)
     layout->addLayout(buttons);
 }
 
-void TQuoralFECFrm::setModulation(const QString& modulation) {
+void BroadcastDialog::setModulation(const QString& modulation) {
     modComboBox_->setCurrentText(modulation);
 }
 
-QString TQuoralFECFrm::modulation() const {
+QString BroadcastDialog::modulation() const {
     return modComboBox_->currentText();
 }
 
-void TQuoralFECFrm::ModComboBoxChange() {
+void BroadcastDialog::showFigures() {
     const auto figures = broadcastFigures(modComboBox_->currentText().toStdString());
     if (!figures) {
         prompter_.message("Orvane", "Invalid Entry", PromptIcon::None, PromptButtons::Ok);
@@ -95,9 +95,9 @@ void TQuoralFECFrm::ModComboBoxChange() {
     actualLabel_->setText(QString::number(figures->actualRate));
 }
 
-void TQuoralFECFrm::showEvent(QShowEvent* event) {
+void BroadcastDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    ModComboBoxChange();
+    showFigures();
 }
 
 } // namespace orvane

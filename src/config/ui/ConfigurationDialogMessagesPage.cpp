@@ -1,5 +1,5 @@
 // The Messages page: own call signs, the station lists and the message editor.
-#include "config/ui/TForm2.h"
+#include "config/ui/ConfigurationDialog.h"
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
@@ -25,7 +25,7 @@
 
 namespace orvane {
 
-QWidget* TForm2::buildMessagesPage() {
+QWidget* ConfigurationDialog::buildMessagesPage() {
     QWidget* page = newPage(page::Messages);
     MessageValues& v = values_.messages;
     QLineEdit* myCall = callSignEdit(page, "edMyCall", kCallSignCapacity);
@@ -63,10 +63,10 @@ QWidget* TForm2::buildMessagesPage() {
     QPushButton* remove = button("Button5", "&Delete");
     QPushButton* add476 = button("Button6", "&Add");
     QPushButton* remove476 = button("Button7", "&Delete");
-    connect(add, &QPushButton::clicked, this, [this] { Button4Click(); });
-    connect(remove, &QPushButton::clicked, this, [this] { Button5Click(); });
-    connect(add476, &QPushButton::clicked, this, [this] { Button6Click(); });
-    connect(remove476, &QPushButton::clicked, this, [this] { Button7Click(); });
+    connect(add, &QPushButton::clicked, this, [this] { addStation(); });
+    connect(remove, &QPushButton::clicked, this, [this] { removeStation(); });
+    connect(add476, &QPushButton::clicked, this, [this] { addStation476(); });
+    connect(remove476, &QPushButton::clicked, this, [this] { removeStation476(); });
     auto listBox = [page](const char* name, const QString& title, QComboBox* box, QPushButton* a,
                           QPushButton* d) {
         auto* group = new QGroupBox(title, page);
@@ -112,7 +112,7 @@ QWidget* TForm2::buildMessagesPage() {
         b->setArrowType(arrow);
         b->setFixedHeight(12);
         arrows->addWidget(b);
-        connect(b, &QToolButton::clicked, this, [this, s = step] { UpDown1Click(s); });
+        connect(b, &QToolButton::clicked, this, [this, s = step] { stepMessageNumber(s); });
     }
     auto* messages = new QGroupBox(QStringLiteral("Here Is Messages"), page);
     messages->setObjectName(QStringLiteral("HereIsBox"));

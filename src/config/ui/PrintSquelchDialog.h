@@ -13,10 +13,10 @@ struct ModeContext;
 
 // The Print Squelch dialog: every change of its level or switch reaches the
 // modem and the amplitude window's markers at once.
-class TForm3 : public QDialog, public PrintSquelchLevelView {
+class PrintSquelchDialog : public QDialog, public PrintSquelchLevelView {
     Q_OBJECT
 public:
-    explicit TForm3(ModeContext& context, QWidget* parent = nullptr);
+    explicit PrintSquelchDialog(ModeContext& context, QWidget* parent = nullptr);
 
     // PrintSquelchLevelView: the level without running the apply.
     void showPrintSquelchLevel(int level) override;
@@ -24,7 +24,7 @@ public:
     void setSquelchOn(bool on);
 
     void PrintSquelchApply();
-    void Button1Click() { reject(); }
+    void dismiss() { reject(); }
 
 private:
     ModeContext& context_;

@@ -1,6 +1,6 @@
 // The General and Quoral pages of the configuration dialog: every control
 // with its name and caption, tied to its field of the dialog's values.
-#include "config/ui/TForm2.h"
+#include "config/ui/ConfigurationDialog.h"
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
@@ -36,7 +36,7 @@ QStringList hexBytes() {
 
 } // namespace
 
-QWidget* TForm2::buildGeneralPage() {
+QWidget* ConfigurationDialog::buildGeneralPage() {
     using S = Settings;
     QWidget* page = newPage(page::General);
     GeneralValues& v = values_.general;
@@ -68,7 +68,7 @@ QWidget* TForm2::buildGeneralPage() {
             showPortDevice();
         },
         [this, portBox] { values_.general.port = ss(portBox->currentText()); });
-    connect(portBox, &QComboBox::activated, this, [this] { PortBoxChange(); });
+    connect(portBox, &QComboBox::activated, this, [this] { notePortChange(); });
 
     RadioGroup listen = radioGroup(page, "ListenBox", "Listen",
                                    {{"butListenON", "ON"}, {"butListenOFF", "OFF"}});
@@ -151,7 +151,7 @@ QWidget* TForm2::buildGeneralPage() {
     return page;
 }
 
-QWidget* TForm2::buildQuoralPage() {
+QWidget* ConfigurationDialog::buildQuoralPage() {
     using S = Settings;
     QWidget* page = newPage(page::Quoral);
     QuoralValues& v = values_.quoral;

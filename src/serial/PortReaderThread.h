@@ -26,7 +26,7 @@ class SerialPort;
 // is lost or repeated. A hung-up line or a read that says the device is gone
 // ends reading: the reader tells its listener once and then waits, touching
 // the port no more, until it is stopped.
-class ReadCommThread {
+class PortReaderThread {
 public:
     static constexpr std::size_t kReadSize = 2000;
     using LineErrorHandler = std::function<void(std::string_view text)>;
@@ -35,12 +35,12 @@ public:
     // `onLineError` (called on the reader thread), if given; the loss of the
     // device is told to `lossListener`, if given. A suspension's limit is
     // timed on `clock`.
-    ReadCommThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
-                   LineErrorHandler onLineError = {}, LineLossListener* lossListener = nullptr,
-                   WaitClock& clock = WaitClock::steady());
-    ~ReadCommThread();
-    ReadCommThread(const ReadCommThread&) = delete;
-    ReadCommThread& operator=(const ReadCommThread&) = delete;
+    PortReaderThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
+                     LineErrorHandler onLineError = {}, LineLossListener* lossListener = nullptr,
+                     WaitClock& clock = WaitClock::steady());
+    ~PortReaderThread();
+    PortReaderThread(const PortReaderThread&) = delete;
+    PortReaderThread& operator=(const PortReaderThread&) = delete;
 
     // Parks the reader (the firmware loader then owns the port); true once it
     // is parked, false if it did not park within `limit`.

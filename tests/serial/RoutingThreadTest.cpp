@@ -1,4 +1,4 @@
-#include "serial/DisplayThread.h"
+#include "serial/RoutingThread.h"
 #include "WaitUntil.h"
 #include "serial/ReceiveRouting.h"
 #include "serial/RoutingFlags.h"
@@ -90,7 +90,7 @@ protected:
 
 TEST_F(Routing, CreatedSuspendedThenRoutesEveryItemInOrder) {
     push({0x8021, 0x41, 0x01});
-    DisplayThread thread(queue, flags, delivery, delivery, clock);
+    RoutingThread thread(queue, flags, delivery, delivery, clock);
     ASSERT_TRUE(clock.waitForUntimedSleepers());
     EXPECT_TRUE(delivery.seen().empty());
     EXPECT_EQ(queue.count(), 3);
@@ -101,7 +101,7 @@ TEST_F(Routing, CreatedSuspendedThenRoutesEveryItemInOrder) {
 
 TEST_F(Routing, BinaryReceiveWritesDataSkipsPaddingAndKeepsInBand) {
     flags.BinaryReceiveActive = true;
-    DisplayThread thread(queue, flags, delivery, delivery, clock);
+    RoutingThread thread(queue, flags, delivery, delivery, clock);
     thread.resume();
     push({0x41, 0x00, 0x01, 0x8005, 0x00, 0x42});
     ASSERT_TRUE(seenCount(4));
@@ -121,7 +121,7 @@ TEST_F(Routing, HandlerAwaitingFollowOnItemsTakesThemFirst) {
                 into.push_back(co_await from.next());
         }(items, followOns));
     };
-    DisplayThread thread(queue, flags, delivery, delivery, clock);
+    RoutingThread thread(queue, flags, delivery, delivery, clock);
     push({0x8028, 0x41});
     thread.resume();
     ASSERT_TRUE(seenCount(1));
@@ -136,7 +136,7 @@ TEST_F(Routing, PauseSetInsideADeliveryStopsTheNextTake) {
     delivery.inside = [&](const std::string& entry) {
         if (entry == "I1") flags.RoutingPaused = true;
     };
-    DisplayThread thread(queue, flags, delivery, delivery, clock);
+    RoutingThread thread(queue, flags, delivery, delivery, clock);
     push({0x01, 0x41, 0x42});
     thread.resume();
     ASSERT_TRUE(seenCount(1));
@@ -149,7 +149,7 @@ TEST_F(Routing, PauseSetInsideADeliveryStopsTheNextTake) {
 }
 
 TEST_F(Routing, DisabledRoutingEndsTheThreadAndLeavesItemsQueued) {
-    DisplayThread thread(queue, flags, delivery, delivery, clock);
+    RoutingThread thread(queue, flags, delivery, delivery, clock);
     thread.resume();
     push({0x41});
     ASSERT_TRUE(seenCount(1));
@@ -191,7 +191,7 @@ TEST_F(Routing, SuspendTakesBackABurstNotYetRun) {
         std::vector<std::function<void()>> held;
         std::vector<std::uint8_t> routed;
     } ui;
-    DisplayThread thread(queue, flags, ui, delivery, clock);
+    RoutingThread thread(queue, flags, ui, delivery, clock);
     thread.resume();
     push({0x41, 0x42});
     ASSERT_TRUE(waitUntil([&] { return ui.heldCount() == 1; }));

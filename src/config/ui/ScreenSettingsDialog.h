@@ -13,14 +13,14 @@ struct Settings;
 
 // The screen settings: fonts, sizes and colours of the two panes, with a
 // preview of each; Apply and OK store them and change the panes.
-class TFontForm : public QDialog {
+class ScreenSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    TFontForm(Settings& settings, DisplayTarget& panes, QWidget* parent = nullptr);
+    ScreenSettingsDialog(Settings& settings, DisplayTarget& panes, QWidget* parent = nullptr);
 
-    void ApplyBtnClick();
-    void OKBtnClick();
-    void Button1Click() { hide(); }
+    void applyChoices();
+    void applyChoicesAndClose();
+    void closeUnapplied() { hide(); }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,4 +1,4 @@
-#include "serial/ReadCommThread.h"
+#include "serial/PortReaderThread.h"
 
 #include "serial/LineErrors.h"
 #include "serial/LineLoss.h"
@@ -18,9 +18,9 @@ constexpr int kNoTimeout = -1;
 constexpr auto kRetryPause = std::chrono::milliseconds(1);
 } // namespace
 
-ReadCommThread::ReadCommThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
-                               LineErrorHandler onLineError, LineLossListener* lossListener,
-                               WaitClock& clock)
+PortReaderThread::PortReaderThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
+                                   LineErrorHandler onLineError, LineLossListener* lossListener,
+                                   WaitClock& clock)
     : port_(port), queue_(queue), decoder_(filter), onLineError_(std::move(onLineError)),
       control_(clock), lossListener_(lossListener) {
     control_.setWake([this] { wake_.signal(); });
@@ -28,29 +28,29 @@ ReadCommThread::ReadCommThread(SerialPort& port, RxQueue& queue, const XonXoffFi
     thread_ = std::thread([this] { run(); });
 }
 
-ReadCommThread::~ReadCommThread() {
+PortReaderThread::~PortReaderThread() {
     stop();
 }
 
-bool ReadCommThread::suspend(std::chrono::milliseconds limit) {
+bool PortReaderThread::suspend(std::chrono::milliseconds limit) {
     control_.suspend();
     queue_.releaseWaiters();
     return control_.waitUntilParked(limit);
 }
 
-void ReadCommThread::resume() {
+void PortReaderThread::resume() {
     queue_.acceptWaiters();
     control_.resume();
 }
 
-void ReadCommThread::stop() {
+void PortReaderThread::stop() {
     if (!thread_.joinable()) return;
     control_.stop();
     queue_.releaseWaiters();
     thread_.join();
 }
 
-void ReadCommThread::run() {
+void PortReaderThread::run() {
     nameThisThread("orvane-read");
     while (control_.checkpoint()) {
         if (lost_) {
@@ -75,7 +75,7 @@ void ReadCommThread::run() {
     control_.markEnded();
 }
 
-void ReadCommThread::readAndDecode(short portEvents) {
+void PortReaderThread::readAndDecode(short portEvents) {
     // The status query clears the error condition before the read.
     const LineStatus status = port_.lineStatus();
     if (portEvents & POLLIN) {
@@ -102,18 +102,18 @@ void ReadCommThread::readAndDecode(short portEvents) {
     if (portEvents & POLLIN) std::this_thread::sleep_for(kRetryPause);
 }
 
-void ReadCommThread::markLost() {
+void PortReaderThread::markLost() {
     if (lost_.exchange(true)) return;
     if (lossListener_) lossListener_->lineLost();
 }
 
 // Only a stop or a suspension ends this wait.
-void ReadCommThread::waitForWakeOnly() {
+void PortReaderThread::waitForWakeOnly() {
     pollfd wake{wake_.fd(), POLLIN, 0};
     if (::poll(&wake, 1, -1) > 0) wake_.drain();
 }
 
-bool ReadCommThread::storePending() {
+bool PortReaderThread::storePending() {
     if (heldItem_) {
         if (!queue_.enqueue(*heldItem_)) return false;
         heldItem_.reset();

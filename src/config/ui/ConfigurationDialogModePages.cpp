@@ -1,6 +1,6 @@
 // The AMTOR, P-Mode, Baudot, ASCII and PSK31 pages of the configuration
 // dialog, with the tone groups their labels follow.
-#include "config/ui/TForm2.h"
+#include "config/ui/ConfigurationDialog.h"
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
@@ -25,7 +25,8 @@
 
 namespace orvane {
 
-void TForm2::tonePage(QWidget* page, const char* boxName, const QString& title, const ToneFields& tones) {
+void ConfigurationDialog::tonePage(QWidget* page, const char* boxName, const QString& title,
+                                   const ToneFields& tones) {
     QLineEdit* first = widgets_.edit(page, tones.first);
     QLineEdit* second = widgets_.edit(page, tones.second);
     QLabel* center = widgets_.label(page, tones.center);
@@ -49,7 +50,7 @@ void TForm2::tonePage(QWidget* page, const char* boxName, const QString& title, 
     lock({box});
 }
 
-QWidget* TForm2::buildAmtorPage() {
+QWidget* ConfigurationDialog::buildAmtorPage() {
     using S = Settings;
     QWidget* page = newPage(page::Amtor);
     place(page, widgets_.buttons(page, &S::A_TXEnable, true).box, 0, 0);
@@ -64,7 +65,7 @@ QWidget* TForm2::buildAmtorPage() {
     return page;
 }
 
-QWidget* TForm2::buildPModePage() {
+QWidget* ConfigurationDialog::buildPModePage() {
     using S = Settings;
     QWidget* page = newPage(page::PMode);
     place(page, widgets_.buttons(page, &S::P_TXEnable, true).box, 0, 0);
@@ -81,7 +82,7 @@ QWidget* TForm2::buildPModePage() {
     return page;
 }
 
-QWidget* TForm2::buildBaudotPage() {
+QWidget* ConfigurationDialog::buildBaudotPage() {
     using S = Settings;
     QWidget* page = newPage(page::Baudot);
     place(page, widgets_.buttons(page, &S::B_TXEnable, true).box, 0, 0);
@@ -100,7 +101,7 @@ QWidget* TForm2::buildBaudotPage() {
     return page;
 }
 
-QWidget* TForm2::buildAsciiPage() {
+QWidget* ConfigurationDialog::buildAsciiPage() {
     using S = Settings;
     QWidget* page = newPage(page::Ascii);
     place(page, widgets_.buttons(page, &S::S_TXEnable, true).box, 0, 0);
@@ -117,7 +118,7 @@ QWidget* TForm2::buildAsciiPage() {
     return page;
 }
 
-QWidget* TForm2::buildPsk31Page() {
+QWidget* ConfigurationDialog::buildPsk31Page() {
     QWidget* page = newPage(page::Psk31);
     Psk31Values& v = values_.psk31;
     RadioGroup tx = radioGroup(page, "PSK31TransmitBox", "Transmit",

@@ -1,4 +1,4 @@
-#include "serial/ui/TComFrm.h"
+#include "serial/ui/PortDialog.h"
 
 #include "platform/Prompter.h"
 
@@ -43,7 +43,8 @@ QLabel* boldLabel(const QString& text, const QString& name, QWidget* parent) {
 
 } // namespace
 
-TComFrm::TComFrm(Prompter& prompter, const std::vector<PortEntry>& availablePorts, QWidget* parent)
+PortDialog::PortDialog(Prompter& prompter, const std::vector<PortEntry>& availablePorts,
+                       QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       prompter_(prompter), portBox_(new QComboBox(this)) {
     setObjectName("TComFrm");
@@ -82,12 +83,12 @@ TComFrm::TComFrm(Prompter& prompter, const std::vector<PortEntry>& availablePort
 
     if (portBox_->count() > 0) {
         portBox_->setCurrentIndex(0);
-        PortBoxChange();
+        takeChosenPort();
     }
-    connect(portBox_, &QComboBox::currentIndexChanged, this, [this] { PortBoxChange(); });
+    connect(portBox_, &QComboBox::currentIndexChanged, this, [this] { takeChosenPort(); });
 }
 
-void TComFrm::PortBoxChange() {
+void PortDialog::takeChosenPort() {
     // The entry reads "COMn": the number is everything from the fourth character.
     const QString digits = portBox_->currentText().mid(3);
     bool isNumber = false;

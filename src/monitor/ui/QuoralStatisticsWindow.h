@@ -12,10 +12,10 @@ namespace orvane {
 
 // "Quoral Stats": the latest link figures of this station (Local) and of the
 // other one (Remote), each with the modulation it uses.
-class TQuoralStatisticsFrm final : public QWidget {
+class QuoralStatisticsWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit TQuoralStatisticsFrm(QWidget* owner);
+    explicit QuoralStatisticsWindow(QWidget* owner);
 
     void ShowLinkStatistics(const LinkStats& stats);
     // Bytes 0 (this station) and 2 (the other) of the modulation report; a

@@ -24,14 +24,14 @@ struct Settings;
 // page. It shows a ConfigDialogValues record and reads it back; the editing
 // rules that cannot wait for the closing (tone labels, FEC labels, call
 // signs, station lists, the message editor, the port change) run here.
-class TForm2 : public QDialog {
+class ConfigurationDialog : public QDialog {
     Q_OBJECT
 public:
     enum class Closing { Ok, Cancel, Defaults };
 
     // The message files lie in `messageDir` (read at each use).
-    TForm2(Settings& settings, ConfigChanged& configChanged, const std::filesystem::path& messageDir,
-           QWidget* parent = nullptr);
+    ConfigurationDialog(Settings& settings, ConfigChanged& configChanged,
+                        const std::filesystem::path& messageDir, QWidget* parent = nullptr);
 
     // Fills every control for this opening (the dialog is shown afterwards).
     void fill(const OpeningFacts& facts);
@@ -44,15 +44,15 @@ public:
     const ConfigDialogValues& takeValues();
 
     // Buttons and editing handlers.
-    void Button1Click();   // Cancel
-    void Button3Click();   // OK
+    void cancelEdits();
+    void acceptEdits();
     void butDefaultsClick();
-    void Button4Click();   // Add to the station list
-    void Button5Click();   // Delete from the station list
-    void Button6Click();   // Add to the 476 list
-    void Button7Click();   // Delete from the 476 list
-    void UpDown1Click(int step);
-    void PortBoxChange();
+    void addStation();
+    void removeStation();
+    void addStation476();
+    void removeStation476();
+    void stepMessageNumber(int step);
+    void notePortChange();
 
     // The Print Squelch dialog switched the squelch.
     void showPrintSquelchOn(bool on);

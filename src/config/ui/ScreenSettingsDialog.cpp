@@ -1,4 +1,4 @@
-#include "config/ui/TFontForm.h"
+#include "config/ui/ScreenSettingsDialog.h"
 
 #include "config/Settings.h"
 #include "config/dialog/DisplaySettings.h"
@@ -87,7 +87,8 @@ QLabel* previewLabel(QWidget* parent, const char* name, const char* text) {
 
 } // namespace
 
-TFontForm::TFontForm(Settings& settings, DisplayTarget& panes, QWidget* parent)
+ScreenSettingsDialog::ScreenSettingsDialog(Settings& settings, DisplayTarget& panes,
+                                           QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint),
       settings_(settings), panes_(panes) {
@@ -128,9 +129,9 @@ TFontForm::TFontForm(Settings& settings, DisplayTarget& panes, QWidget* parent)
     QPushButton* defaults = button("DefaultsBtn", "&Defaults");
     defaults->setEnabled(false);
     defaults->hide();
-    connect(ok, &QPushButton::clicked, this, [this] { OKBtnClick(); });
-    connect(apply, &QPushButton::clicked, this, [this] { ApplyBtnClick(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { applyChoicesAndClose(); });
+    connect(apply, &QPushButton::clicked, this, [this] { applyChoices(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { closeUnapplied(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(paneGroup(this, QStringLiteral("Receive Buffer"), receiveFont_, receiveSize_,
@@ -173,7 +174,7 @@ TFontForm::TFontForm(Settings& settings, DisplayTarget& panes, QWidget* parent)
     connect(transmitBack_, &QComboBox::currentTextChanged, this, [this](const QString& n) { setBackground(transmitPreview_, n); });
 }
 
-QComboBox* TFontForm::fontList(const char* name) {
+QComboBox* ScreenSettingsDialog::fontList(const char* name) {
     auto* box = new QComboBox(this);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(true);
@@ -185,7 +186,7 @@ QComboBox* TFontForm::fontList(const char* name) {
     return box;
 }
 
-QComboBox* TFontForm::sizeList(const char* name) {
+QComboBox* ScreenSettingsDialog::sizeList(const char* name) {
     auto* box = new QComboBox(this);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(true);
@@ -197,7 +198,7 @@ QComboBox* TFontForm::sizeList(const char* name) {
     return box;
 }
 
-QComboBox* TFontForm::colourList(const char* name) {
+QComboBox* ScreenSettingsDialog::colourList(const char* name) {
     auto* box = new QComboBox(this);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(true);
@@ -206,13 +207,13 @@ QComboBox* TFontForm::colourList(const char* name) {
     return box;
 }
 
-void TFontForm::showEvent(QShowEvent* event) {
+void ScreenSettingsDialog::showEvent(QShowEvent* event) {
     loadFromSettings();
     QDialog::showEvent(event);
 }
 
 // Every showing starts from the settings: choices not applied earlier are gone.
-void TFontForm::loadFromSettings() {
+void ScreenSettingsDialog::loadFromSettings() {
     const Settings& s = settings_;
     const std::pair<QComboBox*, std::string> texts[] = {
         {receiveFont_, s.ReceiveFont},       {transmitFont_, s.TransmitFont},
@@ -228,7 +229,7 @@ void TFontForm::loadFromSettings() {
     drawPreviews();
 }
 
-void TFontForm::drawPreviews() {
+void ScreenSettingsDialog::drawPreviews() {
     setBackground(receivePreview_, receiveBack_->currentText());
     setBackground(transmitPreview_, transmitBack_->currentText());
     const int receiveSize = appliedSize(ss(receiveSize_->currentText())).value_or(settings_.ReceiveTextSize);
@@ -245,7 +246,7 @@ void TFontForm::drawPreviews() {
 
 // The lists into the settings and onto the panes. A size that is not a
 // number keeps the size the pane has.
-void TFontForm::ApplyBtnClick() {
+void ScreenSettingsDialog::applyChoices() {
     Settings& s = settings_;
     s.ReceiveFont = ss(receiveFont_->currentText());
     s.ReceiveTextColor = ss(receiveText_->currentText());
@@ -260,12 +261,12 @@ void TFontForm::ApplyBtnClick() {
     panes_.applyDisplaySettings();
 }
 
-void TFontForm::OKBtnClick() {
-    ApplyBtnClick();
+void ScreenSettingsDialog::applyChoicesAndClose() {
+    applyChoices();
     hide();
 }
 
-void TFontForm::keyPressEvent(QKeyEvent* event) {
+void ScreenSettingsDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         hide();
         return;

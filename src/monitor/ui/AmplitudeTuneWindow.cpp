@@ -1,4 +1,4 @@
-#include "monitor/ui/TAmplitudeTuneFrm.h"
+#include "monitor/ui/AmplitudeTuneWindow.h"
 
 #include "monitor/TuningFigures.h"
 #include "monitor/ui/MonitorWindowFlags.h"
@@ -30,7 +30,7 @@ QWidget* squelchMarker(QWidget* window, Control control, int top) {
 
 } // namespace
 
-TAmplitudeTuneFrm::TAmplitudeTuneFrm(QWidget* owner) : QWidget(owner, kMonitorWindowFlags) {
+AmplitudeTuneWindow::AmplitudeTuneWindow(QWidget* owner) : QWidget(owner, kMonitorWindowFlags) {
     setObjectName(QStringLiteral("AmplitudeTuneFrm"));
     setWindowTitle(QStringLiteral("Amplitude Bars"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -47,10 +47,10 @@ TAmplitudeTuneFrm::TAmplitudeTuneFrm(QWidget* owner) : QWidget(owner, kMonitorWi
     squelchMarker(this, Control::PrintSquelchMarker2, kBarTop + 3 * kBarPitch)->raise();
 }
 
-void TAmplitudeTuneFrm::showBars(const std::array<int, 4>& positions) {
+void AmplitudeTuneWindow::showBars(const std::array<int, 4>& positions) {
     for (std::size_t i = 0; i < bars_.size(); ++i) bars_[i]->setValue(positions[i]);
 }
 
-int TAmplitudeTuneFrm::bar(int index) const { return bars_.at(static_cast<std::size_t>(index))->value(); }
+int AmplitudeTuneWindow::bar(int index) const { return bars_.at(static_cast<std::size_t>(index))->value(); }
 
 } // namespace orvane

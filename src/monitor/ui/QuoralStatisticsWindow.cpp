@@ -1,4 +1,4 @@
-#include "monitor/ui/TQuoralStatisticsFrm.h"
+#include "monitor/ui/QuoralStatisticsWindow.h"
 
 #include "monitor/StatisticsText.h"
 #include "monitor/ui/MonitorWindowFlags.h"
@@ -27,7 +27,8 @@ QLabel* figureBox(QWidget* parent, const QString& name) {
 
 } // namespace
 
-TQuoralStatisticsFrm::TQuoralStatisticsFrm(QWidget* owner) : QWidget(owner, kMonitorWindowFlags) {
+QuoralStatisticsWindow::QuoralStatisticsWindow(QWidget* owner)
+    : QWidget(owner, kMonitorWindowFlags) {
     setObjectName(QStringLiteral("QuoralStatisticsFrm"));
     setWindowTitle(QStringLiteral("Quoral Stats"));
     auto* layout = new QVBoxLayout(this);
@@ -37,8 +38,8 @@ TQuoralStatisticsFrm::TQuoralStatisticsFrm(QWidget* owner) : QWidget(owner, kMon
     setFixedSize(sizeHint());
 }
 
-QWidget* TQuoralStatisticsFrm::stationGroup(const char* title, const char* prefix,
-                                            StationBoxes& boxes) {
+QWidget* QuoralStatisticsWindow::stationGroup(const char* title, const char* prefix,
+                                              StationBoxes& boxes) {
     auto* group = new QGroupBox(QString::fromLatin1(title), this);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(4);
@@ -63,11 +64,11 @@ QWidget* TQuoralStatisticsFrm::stationGroup(const char* title, const char* prefi
 }
 
 // Setting the same text again repaints nothing, so steady figures do not flicker.
-void TQuoralStatisticsFrm::setBoxText(QLabel* box, const std::string& text) {
+void QuoralStatisticsWindow::setBoxText(QLabel* box, const std::string& text) {
     box->setText(QString::fromStdString(text));
 }
 
-void TQuoralStatisticsFrm::ShowLinkStatistics(const LinkStats& stats) {
+void QuoralStatisticsWindow::ShowLinkStatistics(const LinkStats& stats) {
     for (bool remote : {false, true}) {
         const StationFigures figures = stationFigures(stats, remote);
         const StationBoxes& boxes = remote ? remote_ : local_;
@@ -79,7 +80,7 @@ void TQuoralStatisticsFrm::ShowLinkStatistics(const LinkStats& stats) {
     }
 }
 
-void TQuoralStatisticsFrm::ShowModulations(const ModReport& report) {
+void QuoralStatisticsWindow::ShowModulations(const ModReport& report) {
     if (auto name = modulationName(modulationNumber(report[0]))) setBoxText(local_.mod, *name);
     if (auto name = modulationName(modulationNumber(report[2]))) setBoxText(remote_.mod, *name);
 }

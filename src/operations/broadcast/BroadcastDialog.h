@@ -12,16 +12,16 @@ class Prompter;
 // "Quoral Broadcast Modulation": the modulation of a Quoral broadcast, with
 // the block size and rates it gives. The box is editable; a text that is no
 // modulation gets "Invalid Entry" when the figures are shown.
-class TQuoralFECFrm final : public QDialog {
+class BroadcastDialog final : public QDialog {
     Q_OBJECT
 public:
-    TQuoralFECFrm(Prompter& prompter, QWidget* parent = nullptr);
+    BroadcastDialog(Prompter& prompter, QWidget* parent = nullptr);
 
     void setModulation(const QString& modulation);
     QString modulation() const;
 
-    // Shows the figures of the box's text (FormShow, ModComboBoxChange).
-    void ModComboBoxChange();
+    // Shows the figures of the box's text, on showing and at each choice.
+    void showFigures();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -10,13 +10,13 @@ namespace orvane {
 // "Frequency Tune": a black scale with the pointer FreqPointer, centred at
 // 113 when the signal is on frequency, lime, yellow or red by how far off it
 // is; the side band buttons LSB and USB, which nothing reads.
-class TFrequencyTuneFrm final : public QWidget {
+class FrequencyTuneWindow final : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 233;
     static constexpr int kClientHeight = 68;
 
-    explicit TFrequencyTuneFrm(QWidget* owner);
+    explicit FrequencyTuneWindow(QWidget* owner);
 
     // The modem's frequency offset report.
     void ShowFreqOffset(std::int8_t offset) { place(pointerForFreqOffset(offset)); }

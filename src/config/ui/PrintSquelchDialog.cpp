@@ -1,4 +1,4 @@
-#include "config/ui/TForm3.h"
+#include "config/ui/PrintSquelchDialog.h"
 
 #include "config/dialog/PrintSquelch.h"
 
@@ -11,7 +11,8 @@
 
 namespace orvane {
 
-TForm3::TForm3(ModeContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+PrintSquelchDialog::PrintSquelchDialog(ModeContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Print Squelch"));
     on_ = new QRadioButton(QStringLiteral("ON"), this);
@@ -35,23 +36,23 @@ TForm3::TForm3(ModeContext& context, QWidget* parent) : QDialog(parent), context
     connect(level_, qOverload<int>(&QSpinBox::valueChanged), this, [this] { PrintSquelchApply(); });
     connect(on_, &QRadioButton::clicked, this, [this] { PrintSquelchApply(); });
     connect(off_, &QRadioButton::clicked, this, [this] { PrintSquelchApply(); });
-    connect(ok, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { dismiss(); });
 }
 
-void TForm3::showPrintSquelchLevel(int level) {
+void PrintSquelchDialog::showPrintSquelchLevel(int level) {
     const QSignalBlocker block(level_);
     level_->setValue(level);
 }
 
-bool TForm3::squelchOn() const {
+bool PrintSquelchDialog::squelchOn() const {
     return on_->isChecked();
 }
 
-void TForm3::setSquelchOn(bool on) {
+void PrintSquelchDialog::setSquelchOn(bool on) {
     (on ? on_ : off_)->setChecked(true);
 }
 
-void TForm3::PrintSquelchApply() {
+void PrintSquelchDialog::PrintSquelchApply() {
     orvane::PrintSquelchApply(context_, level_->value(), on_->isChecked());
 }
 

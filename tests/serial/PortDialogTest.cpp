@@ -1,4 +1,4 @@
-#include "serial/ui/TComFrm.h"
+#include "serial/ui/PortDialog.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +21,17 @@ void ensureApplication() {
     (void)app;
 }
 
-class PortDialog : public ::testing::Test {
+class PortDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { ensureApplication(); }
-    QComboBox* box(TComFrm& dialog) { return dialog.findChild<QComboBox*>("PortBox"); }
+    QComboBox* box(PortDialog& dialog) { return dialog.findChild<QComboBox*>("PortBox"); }
     testing::ScriptedPrompter prompter;
     const std::vector<PortEntry> ports{
         {3, "/dev/ttyS2"}, {34, "/dev/ttyUSB1"}, {200, "/dev/pts/7"}};
 };
 
-TEST_F(PortDialog, ListsTheAvailablePortsAndSelectsTheFirst) {
-    TComFrm dialog(prompter, ports);
+TEST_F(PortDialogTest, ListsTheAvailablePortsAndSelectsTheFirst) {
+    PortDialog dialog(prompter, ports);
     EXPECT_EQ(dialog.windowTitle(), "Serial Port Error");
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowSystemMenuHint);
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
@@ -61,8 +61,8 @@ TEST_F(PortDialog, ListsTheAvailablePortsAndSelectsTheFirst) {
     EXPECT_TRUE(prompter.asked().empty());
 }
 
-TEST_F(PortDialog, WithNoPortTheListIsEmptyAndOkGivesCom1) {
-    TComFrm dialog(prompter, {});
+TEST_F(PortDialogTest, WithNoPortTheListIsEmptyAndOkGivesCom1) {
+    PortDialog dialog(prompter, {});
     EXPECT_EQ(box(dialog)->count(), 0);
     prompter.onNextDialog([](QDialog& d) {
         d.findChild<QPushButton*>("OKButton")->click();
@@ -72,8 +72,8 @@ TEST_F(PortDialog, WithNoPortTheListIsEmptyAndOkGivesCom1) {
     EXPECT_EQ(dialog.SelectedPort(), 1);
 }
 
-TEST_F(PortDialog, ChoosingAnEntryChangesSelectedPort) {
-    TComFrm dialog(prompter, ports);
+TEST_F(PortDialogTest, ChoosingAnEntryChangesSelectedPort) {
+    PortDialog dialog(prompter, ports);
     box(dialog)->setCurrentIndex(2);
     EXPECT_EQ(dialog.SelectedPort(), 200);
     prompter.onNextDialog([](QDialog& d) {
@@ -83,8 +83,8 @@ TEST_F(PortDialog, ChoosingAnEntryChangesSelectedPort) {
     EXPECT_EQ(prompter.runDialog(dialog), QDialog::Rejected);
 }
 
-TEST_F(PortDialog, EntryWithoutANumberKeepsThePreviousChoice) {
-    TComFrm dialog(prompter, ports);
+TEST_F(PortDialogTest, EntryWithoutANumberKeepsThePreviousChoice) {
+    PortDialog dialog(prompter, ports);
     box(dialog)->setCurrentIndex(1);
     for (const char* junk : {"COM", "COMx", "COM3a"}) {
         box(dialog)->addItem(junk);
@@ -94,8 +94,8 @@ TEST_F(PortDialog, EntryWithoutANumberKeepsThePreviousChoice) {
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>(3, "Error Setting ComPort")));
 }
 
-TEST_F(PortDialog, KeysDoNotChangeTheList) {
-    TComFrm dialog(prompter, ports);
+TEST_F(PortDialogTest, KeysDoNotChangeTheList) {
+    PortDialog dialog(prompter, ports);
     for (int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_C}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_C ? "C" : "");
         QApplication::sendEvent(box(dialog), &press);

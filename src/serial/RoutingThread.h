@@ -25,14 +25,14 @@ struct RoutingFlags;
 // waits for the burst to end. The user-interface thread that suspends or
 // stops us does not wait for a burst it has yet to run: a burst that has not
 // begun is taken back, its items stay queued, and the thread parks or ends.
-class DisplayThread final : public RoutingSwitch {
+class RoutingThread final : public RoutingSwitch {
 public:
     // Suspensions are timed on `clock`.
-    DisplayThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
+    RoutingThread(RxQueue& queue, const RoutingFlags& flags, ReceiveDelivery& delivery,
                   BinaryReceiveSink& binaryFile, WaitClock& clock = WaitClock::steady());
-    ~DisplayThread() override;
-    DisplayThread(const DisplayThread&) = delete;
-    DisplayThread& operator=(const DisplayThread&) = delete;
+    ~RoutingThread() override;
+    RoutingThread(const RoutingThread&) = delete;
+    RoutingThread& operator=(const RoutingThread&) = delete;
 
     void resume() override;
     // RoutingSwitch

@@ -1,4 +1,4 @@
-#include "serial/ReadCommThread.h"
+#include "serial/PortReaderThread.h"
 #include "PtyPair.h"
 #include "WaitUntil.h"
 #include "serial/LineLoss.h"
@@ -53,7 +53,7 @@ protected:
 };
 
 TEST_F(ReaderOnPty, DecodesWhatArrivesAndKeepsStateBetweenReads) {
-    ReadCommThread reader(*port, queue, filter, {}, nullptr, clock);
+    PortReaderThread reader(*port, queue, filter, {}, nullptr, clock);
     pty.writeToConsole({0x41, 0x80});
     ASSERT_TRUE(waitUntil([&] { return queue.count() == 1 && unread() == 0; }));
     // The prefix has been read; the rest comes in a read of its own.
@@ -62,7 +62,7 @@ TEST_F(ReaderOnPty, DecodesWhatArrivesAndKeepsStateBetweenReads) {
 }
 
 TEST_F(ReaderOnPty, FullQueueHoldsTheReaderWithoutLoss) {
-    ReadCommThread reader(*port, queue, filter, {}, nullptr, clock);
+    PortReaderThread reader(*port, queue, filter, {}, nullptr, clock);
     const std::size_t total = RxQueue::kCapacity + 3000;
     Bytes stream(total);
     for (std::size_t i = 0; i < total; ++i)
@@ -78,8 +78,8 @@ TEST_F(ReaderOnPty, FullQueueHoldsTheReaderWithoutLoss) {
 }
 
 TEST_F(ReaderOnPty, StopWorksWhileWaitingForRoom) {
-    auto reader = std::make_unique<ReadCommThread>(
-        *port, queue, filter, ReadCommThread::LineErrorHandler{}, nullptr, clock);
+    auto reader = std::make_unique<PortReaderThread>(
+        *port, queue, filter, PortReaderThread::LineErrorHandler{}, nullptr, clock);
     pty.writeToConsole(Bytes(RxQueue::kCapacity + 10, 0x41));
     ASSERT_TRUE(clock.waitForUntimedSleepers()); // the reader waits for room
     auto stopped = std::async(std::launch::async, [&] { reader.reset(); });
@@ -87,7 +87,7 @@ TEST_F(ReaderOnPty, StopWorksWhileWaitingForRoom) {
 
     // A new reader on the same queue stores again once there is room: what
     // was left of the run, then the byte that follows it.
-    ReadCommThread next(*port, queue, filter, {}, nullptr, clock);
+    PortReaderThread next(*port, queue, filter, {}, nullptr, clock);
     queue.clear();
     pty.writeToConsole({0x42});
     std::vector<std::int32_t> items;
@@ -100,7 +100,7 @@ TEST_F(ReaderOnPty, StopWorksWhileWaitingForRoom) {
 }
 
 TEST_F(ReaderOnPty, SuspendedReaderLeavesThePortAloneAndLosesNothing) {
-    ReadCommThread reader(*port, queue, filter, {}, nullptr, clock);
+    PortReaderThread reader(*port, queue, filter, {}, nullptr, clock);
     // Suspended while the queue is full and bytes are read but not stored.
     const std::size_t total = RxQueue::kCapacity + 100;
     Bytes stream(total);
@@ -131,7 +131,7 @@ struct CountingListener final : LineLossListener {
 // keeps what came before, says so, and then leaves the port alone.
 TEST_F(ReaderOnPty, AHungUpLineIsReportedAndEndsReading) {
     CountingListener listener;
-    ReadCommThread reader(*port, queue, filter, {}, &listener, clock);
+    PortReaderThread reader(*port, queue, filter, {}, &listener, clock);
     pty.writeToConsole({'o', 'k'});
     EXPECT_EQ(drain(2), (std::vector<std::int32_t>{'o', 'k'}));
     pty.hangUp();

@@ -1,4 +1,4 @@
-#include "config/ui/TForm2.h"
+#include "config/ui/ConfigurationDialog.h"
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
@@ -21,8 +21,8 @@
 
 namespace orvane {
 
-TForm2::TForm2(Settings& settings, ConfigChanged& configChanged,
-               const std::filesystem::path& messageDir, QWidget* parent)
+ConfigurationDialog::ConfigurationDialog(Settings& settings, ConfigChanged& configChanged,
+                                         const std::filesystem::path& messageDir, QWidget* parent)
     : QDialog(parent), settings_(settings), configChanged_(configChanged), messageDir_(messageDir) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Zarvel Orvane Configuration"));
@@ -43,7 +43,7 @@ TForm2::TForm2(Settings& settings, ConfigChanged& configChanged,
     bindings_.show();
 }
 
-void TForm2::buildButtons() {
+void ConfigurationDialog::buildButtons() {
     auto* row = new QHBoxLayout;
     auto button = [this, row](const char* name, const char* caption, const char* hint) {
         auto* b = new QPushButton(QString::fromUtf8(caption), this);
@@ -61,13 +61,13 @@ void TForm2::buildButtons() {
     apply->hide();
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
     connect(defaults, &QPushButton::clicked, this, [this] { butDefaultsClick(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(ok, &QPushButton::clicked, this, [this] { Button3Click(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { cancelEdits(); });
+    connect(ok, &QPushButton::clicked, this, [this] { acceptEdits(); });
     lock({defaults});
 }
 
 // Every change the operator makes marks the configuration changed.
-void TForm2::connectEditing() {
+void ConfigurationDialog::connectEditing() {
     auto changed = [this] { configChanged_.set(); };
     for (auto* b : findChildren<QRadioButton*>()) connect(b, &QRadioButton::clicked, this, changed);
     for (auto* c : findChildren<QCheckBox*>()) connect(c, &QCheckBox::clicked, this, changed);
@@ -77,11 +77,12 @@ void TForm2::connectEditing() {
         connect(s, qOverload<int>(&QSpinBox::valueChanged), this, changed);
 }
 
-void TForm2::lock(std::initializer_list<QWidget*> controls) {
+void ConfigurationDialog::lock(std::initializer_list<QWidget*> controls) {
     editLocked_.insert(editLocked_.end(), controls.begin(), controls.end());
 }
 
-void TForm2::callSignField(QWidget* widget, std::string& value, std::string Settings::*field) {
+void ConfigurationDialog::callSignField(QWidget* widget, std::string& value,
+                                        std::string Settings::*field) {
     auto* edit = static_cast<QLineEdit*>(widget);
     bindings_.edit(edit, value);
     // The settings take a call sign as it is typed.
@@ -92,7 +93,7 @@ void TForm2::callSignField(QWidget* widget, std::string& value, std::string Sett
     });
 }
 
-void TForm2::fill(const OpeningFacts& facts) {
+void ConfigurationDialog::fill(const OpeningFacts& facts) {
     facts_ = facts;
     fillDialogValues(values_, settings_, facts);
     values_.messages.hereIs = loadHereIsMessage(messageDir_, "0");
@@ -105,31 +106,31 @@ void TForm2::fill(const OpeningFacts& facts) {
     showLocks();
 }
 
-void TForm2::showLocks() {
+void ConfigurationDialog::showLocks() {
     for (QWidget* control : editLocked_)
         control->setEnabled(!values_.editLocked);
     for (QWidget* edit : callSignEdits_)
         edit->setEnabled(values_.callSignsEnabled);
 }
 
-const ConfigDialogValues& TForm2::takeValues() {
+const ConfigDialogValues& ConfigurationDialog::takeValues() {
     bindings_.take();
     return values_;
 }
 
-void TForm2::Button3Click() {
+void ConfigurationDialog::acceptEdits() {
     closing_ = Closing::Ok;
     bindings_.take();
     accept();
 }
 
-void TForm2::Button1Click() {
+void ConfigurationDialog::cancelEdits() {
     reject();
 }
 
 // Cancel, Escape and the close box: the controls go back to what they showed
 // at the opening, so the apply that follows takes none of the edits.
-void TForm2::reject() {
+void ConfigurationDialog::reject() {
     if (closing_ != Closing::Defaults) {
         values_ = opening_;
         bindings_.show();
@@ -141,7 +142,7 @@ void TForm2::reject() {
     QDialog::reject();
 }
 
-void TForm2::butDefaultsClick() {
+void ConfigurationDialog::butDefaultsClick() {
     bindings_.take();
     showFactoryDefaults(values_, settings_, facts_);
     bindings_.show();
@@ -150,27 +151,27 @@ void TForm2::butDefaultsClick() {
     reject();
 }
 
-void TForm2::storeStationLists() {
+void ConfigurationDialog::storeStationLists() {
     settings_.HISCALLLIST = joinCallList(values_.messages.hisCallItems);
     settings_.HISCALL476LIST = joinCallList(values_.messages.hisCall476Items);
     configChanged_.set();
 }
 
-void TForm2::Button4Click() {
+void ConfigurationDialog::addStation() {
     bindings_.take();
     values_.messages.hisCallItems.push_back(values_.messages.hisCall);
     storeStationLists();
     bindings_.show();
 }
 
-void TForm2::Button6Click() {
+void ConfigurationDialog::addStation476() {
     bindings_.take();
     values_.messages.hisCall476Items.push_back(values_.messages.hisCall476);
     storeStationLists();
     bindings_.show();
 }
 
-void TForm2::Button5Click() {
+void ConfigurationDialog::removeStation() {
     auto* box = findChild<QComboBox*>(QStringLiteral("edHisCallBox"));
     bindings_.take();
     MessageValues& m = values_.messages;
@@ -185,7 +186,7 @@ void TForm2::Button5Click() {
     }
 }
 
-void TForm2::Button7Click() {
+void ConfigurationDialog::removeStation476() {
     auto* box = findChild<QComboBox*>(QStringLiteral("edHisCall476Box"));
     bindings_.take();
     MessageValues& m = values_.messages;
@@ -197,40 +198,40 @@ void TForm2::Button7Click() {
     bindings_.show();
 }
 
-void TForm2::UpDown1Click(int step) {
+void ConfigurationDialog::stepMessageNumber(int step) {
     bindings_.take();
     MessageValues& m = values_.messages;
     m.hereIsNumber = hereIsNumberAfterStep(m.hereIsNumber, step);
     loadMessage();
 }
 
-void TForm2::loadMessage() {
+void ConfigurationDialog::loadMessage() {
     MessageValues& m = values_.messages;
     m.hereIs = loadHereIsMessage(messageDir_, m.hereIsNumber);
     m.hereIsEdited = false;
     bindings_.show();
 }
 
-void TForm2::showPrintSquelchOn(bool on) {
+void ConfigurationDialog::showPrintSquelchOn(bool on) {
     const std::string word = on ? "ON" : "OFF";
     values_.settings.text(&Settings::PrintSquelchEnable) = word;
     opening_.settings.text(&Settings::PrintSquelchEnable) = word;
     bindings_.show();
 }
 
-void TForm2::PortBoxChange() {
+void ConfigurationDialog::notePortChange() {
     values_.comPortChanged = true;
     configChanged_.set();
     showPortDevice();
 }
 
-void TForm2::showPortDevice() {
+void ConfigurationDialog::showPortDevice() {
     auto* box = findChild<QComboBox*>(QStringLiteral("PortBox"));
     portDevice_->setText(box->currentData(Qt::ToolTipRole).toString());
 }
 
 // A click on the dialog itself, outside every control, forgets a port change.
-void TForm2::mousePressEvent(QMouseEvent* event) {
+void ConfigurationDialog::mousePressEvent(QMouseEvent* event) {
     values_.comPortChanged = false;
     QDialog::mousePressEvent(event);
 }
