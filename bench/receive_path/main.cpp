@@ -8,6 +8,7 @@
 #include "serial/PortReaderThread.h"
 #include "serial/ReceiveRouting.h"
 #include "serial/ReceivedCharHandler.h"
+#include "serial/ReceivedTextSink.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RoutingThread.h"
 #include "serial/RxQueue.h"
@@ -72,12 +73,13 @@ std::vector<std::uint8_t> modemStream(std::size_t lines, std::size_t& items) {
 // user-interface thread has routed a burst, each item handled before the next.
 class PaneDelivery final : public ReceiveDelivery,
                            public BinaryReceiveSink,
-                           public ReceivedCharTarget {
+                           public ReceivedTextSink,
+                           public ReceiveWindow {
 public:
     PaneDelivery(ReceivePane& pane, QWidget& transmitPane, const RoutingFlags& flags,
                  EchoCounter& echoes)
         : pane_(pane), transmitPane_(transmitPane),
-          handler_(*this, flags, echoes, {[] { return false; }, [] { return std::string("ON"); }}) {
+          handler_(*this, *this, flags, echoes, {[] { return false; }, [] { return std::string("ON"); }}) {
     }
 
     void deliverStatus(std::uint8_t) override {

@@ -11,7 +11,7 @@ namespace orvane {
 FirmwareLoading::FirmwareLoading(const ConsoleServices& services, SessionState& state,
                                  ModemSession& session, QMainWindow& mainWindow)
     : panel_(*new DownloadPanel(mainWindow)),
-      port_({session.port(), session.line(), session.display(), session.routing(), mainWindow,
+      port_({session.port(), session.line(), session.routingThread(), session.routing(), mainWindow,
              panel_.widget()}),
       download_({port_, panel_, services.prompter, services.processExit, session.sequences(),
                  services.clock, state.identity}) {}

@@ -83,7 +83,7 @@ public:
     RxQueue& rxQueue() { return rxQueue_; }
     RoutingFlags& routing() { return routing_; }
     EchoCounter& echoes() { return echoes_; }
-    RoutingThread& display() { return routingThread_; }
+    RoutingThread& routingThread() { return routingThread_; }
     StatusWiring& status() { return status_; }
     ModemModes& modes() { return modes_; }
     ReceivedCharHandler& receivedChars() { return chars_; }

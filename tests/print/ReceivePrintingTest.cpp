@@ -181,7 +181,7 @@ TEST_F(ReceivePrinting, APrinterThatTakesNoJobSaysWhichAndWhyAndNothingIsPrinted
 }
 
 TEST_F(ReceivePrinting, TheHelpWindowPrintsItsListOrSaysItCouldNot) {
-    HelpWindow& help = console.console.helpWindow();
+    HelpWindow& help = console.probe.helpWindow();
     auto print = [&] { help.findChild<QAction*>(QStringLiteral("Print1"))->trigger(); };
     const int before = newestJob(queue).id;
     answerPrinterDialog(queue);

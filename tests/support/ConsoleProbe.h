@@ -5,6 +5,7 @@
 
 #include "app/Console.h"
 #include "app/FileTransfers.h"
+#include "app/HelpWindow.h"
 #include "config/ui/ConfigurationDialog.h"
 #include "monitor/StatisticsLog.h"
 #include "records/SessionLog.h"
@@ -34,6 +35,7 @@ public:
     bool waitingForDevice() const { return c_.session_.recovery_.waitingForDevice(); }
 
     void showAbout() { c_.windows_.showAbout(); }
+    HelpWindow& helpWindow() { return *c_.windows_.help_; }
     const StatisticsLog& statisticsLog() const { return c_.windows_.monitors_.statisticsLog(); }
     ConfigurationDialog& configurationDialog() {
         return c_.operations_.configuration_.configuration();
