@@ -35,8 +35,7 @@ struct Io {
 unsigned Read(char* buf, unsigned* size, void* param) {
     auto* io = static_cast<Io*>(param);
     const std::size_t n = std::min<std::size_t>(*size, io->size - io->pos);
-    if (n != 0)
-        std::memcpy(buf, io->in + io->pos, n);
+    if (n != 0) std::memcpy(buf, io->in + io->pos, n);
     io->pos += n;
     return static_cast<unsigned>(n);
 }
@@ -103,10 +102,8 @@ std::vector<Figures> Measure(const std::vector<Codec>& codecs, const Bytes& in, 
         for (std::size_t k = 0; k < codecs.size(); ++k) {
             Timed packed = RunImplode(codecs[k], in, type, dsize, work[k]);
             Timed back = RunExplode(codecs[k], packed.output, in.size(), work[k]);
-            if (r == 0 || packed.seconds < f[k].implode_s)
-                f[k].implode_s = packed.seconds;
-            if (r == 0 || back.seconds < f[k].explode_s)
-                f[k].explode_s = back.seconds;
+            if (r == 0 || packed.seconds < f[k].implode_s) f[k].implode_s = packed.seconds;
+            if (r == 0 || back.seconds < f[k].explode_s) f[k].explode_s = back.seconds;
             f[k].packed = packed.output.size();
             f[k].ok = f[k].ok && back.output == in;
         }
@@ -114,7 +111,9 @@ std::vector<Figures> Measure(const std::vector<Codec>& codecs, const Bytes& in, 
     return f;
 }
 
-double Mbps(std::size_t bytes, double seconds) { return seconds > 0 ? bytes / seconds / 1e6 : 0; }
+double Mbps(std::size_t bytes, double seconds) {
+    return seconds > 0 ? bytes / seconds / 1e6 : 0;
+}
 
 } // namespace
 
@@ -122,8 +121,8 @@ int main(int argc, char** argv) {
     const int reps = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     std::vector<Codec> codecs{{"ours", Implode, Explode, kImplodeWorkSize, kExplodeWorkSize}};
 #if ORVANE_HAVE_STORM
-    codecs.push_back({"StormLib", implode, explode, testing::kStormWorkSize,
-                      testing::kStormWorkSize});
+    codecs.push_back(
+        {"StormLib", implode, explode, testing::kStormWorkSize, testing::kStormWorkSize});
 #else
     std::printf("StormLib (libstorm-dev) not found: our figures only\n");
 #endif
@@ -131,15 +130,14 @@ int main(int argc, char** argv) {
 
     std::vector<testing::CorpusItem> items;
     for (auto& item : testing::MakeCorpus(ORVANE_CODEC_SOURCE_DIR))
-        if (item.data.size() >= 50000)
-            items.push_back(std::move(item));
+        if (item.data.size() >= 50000) items.push_back(std::move(item));
 
     struct Setting {
         unsigned type, dsize;
         bool speed;
     };
-    const Setting settings[] = {{kAscii, 4096, true},  {kBinary, 4096, true},
-                                {kAscii, 2048, false}, {kAscii, 1024, false},
+    const Setting settings[] = {{kAscii, 4096, true},   {kBinary, 4096, true},
+                                {kAscii, 2048, false},  {kAscii, 1024, false},
                                 {kBinary, 2048, false}, {kBinary, 1024, false}};
     bool all_ok = true;
     for (const Setting& s : settings) {
@@ -153,7 +151,8 @@ int main(int argc, char** argv) {
         std::size_t total = 0;
         std::vector<Figures> sum(codecs.size());
         for (const auto& item : items) {
-            const std::vector<Figures> f = Measure(codecs, item.data, s.type, s.dsize, s.speed ? reps : 1);
+            const std::vector<Figures> f =
+                Measure(codecs, item.data, s.type, s.dsize, s.speed ? reps : 1);
             total += item.data.size();
             for (std::size_t k = 0; k < codecs.size(); ++k) {
                 sum[k].implode_s += f[k].implode_s;
@@ -181,8 +180,8 @@ int main(int argc, char** argv) {
             const double io = Mbps(total, sum[0].implode_s), eo = Mbps(total, sum[0].explode_s);
             const double is = pair ? Mbps(total, sum[1].implode_s) : 0;
             const double es = pair ? Mbps(total, sum[1].explode_s) : 0;
-            std::printf(" | %7.1f %7.1f  x%5.2f | %7.1f %7.1f  x%5.2f", io, is, is > 0 ? io / is : 0,
-                        eo, es, es > 0 ? eo / es : 0);
+            std::printf(" | %7.1f %7.1f  x%5.2f | %7.1f %7.1f  x%5.2f", io, is,
+                        is > 0 ? io / is : 0, eo, es, es > 0 ? eo / es : 0);
         }
         std::printf("\n");
     }

@@ -31,7 +31,8 @@ namespace {
 void fillRound(StatusRecords& records, int n) {
     const double fade = (1.0 + std::sin(n / 9.0)) / 2.0;
     for (std::size_t channel = 0; channel < 4; ++channel)
-        records.tuneLevels.current[channel] = static_cast<std::uint8_t>(135 + 75 * fade - 6 * channel);
+        records.tuneLevels.current[channel] =
+            static_cast<std::uint8_t>(135 + 75 * fade - 6 * channel);
     const int offset = static_cast<int>(std::lround(19 * std::sin(n / 45.0)));
     records.linkStats[1] = static_cast<std::uint8_t>(6 + 48 * fade);
     records.linkStats[3] = static_cast<std::uint8_t>(-offset);
@@ -81,7 +82,8 @@ int main(int argc, char** argv) {
     auto at = [&](double q) { return micros[static_cast<std::size_t>(q * (micros.size() - 1))]; };
     std::printf("platform %s, %d report rounds (four reports each)\n",
                 qPrintable(QApplication::platformName()), rounds);
-    std::printf("per round, updates and paint: median %.0f us, 99th percentile %.0f us, worst %.0f us\n",
-                at(0.5), at(0.99), micros.back());
+    std::printf(
+        "per round, updates and paint: median %.0f us, 99th percentile %.0f us, worst %.0f us\n",
+        at(0.5), at(0.99), micros.back());
     return 0;
 }

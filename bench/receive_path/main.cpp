@@ -79,8 +79,8 @@ public:
     PaneDelivery(ReceivePane& pane, QWidget& transmitPane, const RoutingFlags& flags,
                  EchoCounter& echoes)
         : pane_(pane), transmitPane_(transmitPane),
-          handler_(*this, *this, flags, echoes, {[] { return false; }, [] { return std::string("ON"); }}) {
-    }
+          handler_(*this, *this, flags, echoes,
+                   {[] { return false; }, [] { return std::string("ON"); }}) {}
 
     void deliverStatus(std::uint8_t) override {
         onUi([this] { delivered(); });
@@ -115,7 +115,8 @@ private:
         if (QThread::currentThread() == uiContext_.thread())
             work();
         else
-            QMetaObject::invokeMethod(&uiContext_, std::forward<F>(work), Qt::BlockingQueuedConnection);
+            QMetaObject::invokeMethod(&uiContext_, std::forward<F>(work),
+                                      Qt::BlockingQueuedConnection);
     }
     void delivered() {
         if (++count == expected) QCoreApplication::quit();
@@ -196,7 +197,8 @@ double recordingNanoseconds(std::size_t size) {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kCalls; ++i)
         ring.record(i % 2 ? WireDirection::ToModem : WireDirection::FromModem, chunk);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() * 1e9 / kCalls;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() * 1e9 /
+           kCalls;
 }
 
 // The wire trace's share of the receive path: its calls of this run, at the
@@ -207,9 +209,10 @@ void traceRecordingCost(const CountingTap& tap, double pathCpuSeconds) {
     if (tap.calls == 0) return;
     const std::size_t meanRead = tap.byteCount / tap.calls;
     const double seconds = static_cast<double>(tap.calls) * recordingNanoseconds(meanRead) / 1e9;
-    std::printf("  this run: %zu reads of %zu bytes on average, %.2f ms = %.3f %% of the path's CPU "
-                "(goal < 1 %%)\n",
-                tap.calls, meanRead, seconds * 1e3, 100.0 * seconds / pathCpuSeconds);
+    std::printf(
+        "  this run: %zu reads of %zu bytes on average, %.2f ms = %.3f %% of the path's CPU "
+        "(goal < 1 %%)\n",
+        tap.calls, meanRead, seconds * 1e3, 100.0 * seconds / pathCpuSeconds);
 }
 
 double processCpuSeconds() {

@@ -24,7 +24,8 @@ public:
     void sendCommand(CommandCode code) override { queue_.append(command(code).bytes()); }
     std::size_t pendingBytes() override { return queue_.length(); }
     void whenEmpty(std::function<void()> then) override {
-        while (queue_.length() > 0) std::this_thread::sleep_for(1ms);
+        while (queue_.length() > 0)
+            std::this_thread::sleep_for(1ms);
         then();
     }
 
@@ -101,7 +102,8 @@ double UartTransferSeconds(const std::string& name, const std::vector<std::uint8
         const Bytes wire = uart.wire();
         const Bytes heard = modem.data({wire.data() + onAir, wire.size() - onAir});
         onAir = wire.size();
-        for (std::uint8_t b : heard) sender.echoes.countEcho(b);
+        for (std::uint8_t b : heard)
+            sender.echoes.countEcho(b);
         receiver.receive(heard);
         sender.receive(testing::OverTheAir(receiver.line.take()));
     }

@@ -24,17 +24,19 @@ constexpr double kLineLimit = 960.0; // bytes a second at 9600 8N1
 std::vector<std::uint8_t> Incompressible(std::size_t n) {
     std::mt19937 random(5);
     std::vector<std::uint8_t> bytes(n);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
+    for (auto& b : bytes)
+        b = static_cast<std::uint8_t>(random());
     return bytes;
 }
 
 std::vector<std::uint8_t> Text(std::size_t n) {
-    static const char* const words[] = {"the ", "station ", "report ", "weather ", "signal ",
-                                        "QSL ", "73 ", "frequency ", "antenna ", "band ",
-                                        "propagation ", "good ", "copy ", "\r\n"};
+    static const char* const words[] = {
+        "the ",       "station ", "report ", "weather ",     "signal ", "QSL ",  "73 ",
+        "frequency ", "antenna ", "band ",   "propagation ", "good ",   "copy ", "\r\n"};
     std::mt19937 random(9);
     std::string text;
-    while (text.size() < n) text += words[random() % std::size(words)];
+    while (text.size() < n)
+        text += words[random() % std::size(words)];
     text.resize(n);
     return {text.begin(), text.end()};
 }
@@ -52,7 +54,8 @@ double Send(TwoConsoles& two, const std::string& name, const std::vector<std::ui
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     two.alpha.pressXferButton();
     two.bravo.pressXferButton();
-    if (ReadBytes(two.bravo.in() / name) != bytes) std::printf("  %s ARRIVED DAMAGED\n", name.c_str());
+    if (ReadBytes(two.bravo.in() / name) != bytes)
+        std::printf("  %s ARRIVED DAMAGED\n", name.c_str());
     return took.count();
 }
 
@@ -71,7 +74,8 @@ int main(int argc, char** argv) {
     const auto noise = Incompressible(size);
     const auto words = Text(size * 2);
 
-    std::printf("binary transfer, sender's queue into a UART-like port at %.0f bytes/s:\n", kLineLimit);
+    std::printf("binary transfer, sender's queue into a UART-like port at %.0f bytes/s:\n",
+                kLineLimit);
     std::string outcome;
     double seconds = UartTransferSeconds("noise.bin", noise, outcome);
     Report("incompressible", size, seconds, outcome);
@@ -82,7 +86,8 @@ int main(int argc, char** argv) {
                 kLineLimit);
     TwoConsoles two({"--line-rate", "9600"});
     // Side by side, for a look at both under a virtual display.
-    for (Station* s : {&two.alpha, &two.bravo}) s->t.console.mainWindow().resize(630, 560);
+    for (Station* s : {&two.alpha, &two.bravo})
+        s->t.console.mainWindow().resize(630, 560);
     two.bravo.t.console.mainWindow().move(640, 0);
     two.alpha.t.console.mainWindow().move(0, 0);
 

@@ -18,13 +18,13 @@
 #include "support/ConsoleProbe.h"
 #include "support/ScriptedPrompter.h"
 
-#include <optional>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QTextCursor>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTimer>
+#include <optional>
 
 #include <cstdio>
 #include <ctime>
@@ -101,7 +101,8 @@ QString bulkText() {
     text.reserve(kLines * kLineLength);
     for (int i = 0; i < kLines; ++i) {
         QString line = QStringLiteral("%1 ").arg(i, 5, 10, QLatin1Char('0'));
-        while (line.size() < kLineLength - 2) line += QLatin1Char('A' + (line.size() % 26));
+        while (line.size() < kLineLength - 2)
+            line += QLatin1Char('A' + (line.size() % 26));
         text += line + QLatin1Char('\n');
     }
     return text;
@@ -122,14 +123,17 @@ int main(int argc, char** argv) {
     ConsoleProbe probe(console);
     prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); });
     std::optional<bool> started;
-    probe.sequences().start("start-up", [&]() -> Task<> { started = co_await probe.startupSequence(); });
-    while (!started) app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+    probe.sequences().start("start-up",
+                            [&]() -> Task<> { started = co_await probe.startupSequence(); });
+    while (!started)
+        app.processEvents(QEventLoop::WaitForMoreEvents, 50);
     if (!*started) return 1;
 
     probe.line().send(textCommand(CommandCode::QUORAL_CALL_NORMAL, "W1AW"));
     QElapsedTimer wait;
     wait.start();
-    while (!probe.link().linkUp && wait.elapsed() < 10000) app.processEvents();
+    while (!probe.link().linkUp && wait.elapsed() < 10000)
+        app.processEvents();
     if (!probe.link().linkUp) {
         std::puts("no link");
         return 1;
@@ -163,22 +167,27 @@ int main(int argc, char** argv) {
     lastCpu = threadCpuMs();
     const double cpuBefore = lastCpu;
     ticker.start();
-    while (pane.document()->characterCount() > 1 && run.elapsed() < 600000) app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+    while (pane.document()->characterCount() > 1 && run.elapsed() < 600000)
+        app.processEvents(QEventLoop::WaitForMoreEvents, 50);
     const double seconds = static_cast<double>(run.elapsed() - pasteMs) / 1000.0;
     ticker.stop();
     const double cpuSeconds = (threadCpuMs() - cpuBefore) / 1000.0;
     const std::size_t sent = rig.received().size() - before;
 
-    std::printf("pasted %d lines (%lld bytes) in %lld ms\n", kLines, static_cast<long long>(text.size()),
-                static_cast<long long>(pasteMs));
-    std::printf("wire: %zu bytes in %.2f s = %.0f bytes/s, %.1f times the line rate of %.0f bytes/s\n",
-                sent, seconds, sent / seconds, sent / seconds / kLineRate, kLineRate);
-    std::printf("worst user-interface stall while pumping: %lld ms (%.1f ms of it the interface thread's own work)\n",
+    std::printf("pasted %d lines (%lld bytes) in %lld ms\n", kLines,
+                static_cast<long long>(text.size()), static_cast<long long>(pasteMs));
+    std::printf(
+        "wire: %zu bytes in %.2f s = %.0f bytes/s, %.1f times the line rate of %.0f bytes/s\n",
+        sent, seconds, sent / seconds, sent / seconds / kLineRate, kLineRate);
+    std::printf("worst user-interface stall while pumping: %lld ms (%.1f ms of it the interface "
+                "thread's own work)\n",
                 static_cast<long long>(worstStall), worstOwnStall);
     std::printf("interface thread busy %.1f s of the %.1f s\n", cpuSeconds, seconds);
-    std::printf("pump pass with over 9,000 lines in the pane: mean %.0f us, worst %.1f ms (%d passes)\n",
-                passes.full.meanUs(), passes.full.worstMs, passes.full.passes);
-    std::printf("pump pass with under 1,000 lines in the pane: mean %.0f us, worst %.1f ms (%d passes)\n",
-                passes.nearlyEmpty.meanUs(), passes.nearlyEmpty.worstMs, passes.nearlyEmpty.passes);
+    std::printf(
+        "pump pass with over 9,000 lines in the pane: mean %.0f us, worst %.1f ms (%d passes)\n",
+        passes.full.meanUs(), passes.full.worstMs, passes.full.passes);
+    std::printf(
+        "pump pass with under 1,000 lines in the pane: mean %.0f us, worst %.1f ms (%d passes)\n",
+        passes.nearlyEmpty.meanUs(), passes.nearlyEmpty.worstMs, passes.nearlyEmpty.passes);
     return 0;
 }

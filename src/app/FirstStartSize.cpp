@@ -22,7 +22,8 @@ namespace {
 // The clock at its widest: the longest day and month names, two-digit day.
 int clockTextWidth(const QLabel& clockPanel) {
     using namespace std::chrono;
-    const auto widest = sys_days{year(2026) / September / 30} + hours(23) + minutes(59) + seconds(59);
+    const auto widest =
+        sys_days{year(2026) / September / 30} + hours(23) + minutes(59) + seconds(59);
     const QString text = QString::fromStdString(ClockText(widest));
     // The panel's frame and margins besides the text.
     return clockPanel.fontMetrics().horizontalAdvance(text) + 8;
@@ -42,10 +43,12 @@ int statusBarWidth(QMainWindow& window) {
 } // namespace
 
 QSize firstStartSize(QMainWindow& window, QSize least, const QRect& available) {
-    int width = std::max({least.width(), window.menuBar()->sizeHint().width(), statusBarWidth(window)});
+    int width =
+        std::max({least.width(), window.menuBar()->sizeHint().width(), statusBarWidth(window)});
     // One mode toolbar shows at a time; each must fit with its handle and margins.
     for (QToolBar* bar : window.findChildren<QToolBar*>())
-        width = std::max(width, bar->sizeHint().width() + bar->style()->pixelMetric(QStyle::PM_ToolBarHandleExtent));
+        width = std::max(width, bar->sizeHint().width() +
+                                    bar->style()->pixelMetric(QStyle::PM_ToolBarHandleExtent));
     const int height = std::max(least.height(), window.sizeHint().height());
     return {std::min(width, available.width()), std::min(height, available.height())};
 }

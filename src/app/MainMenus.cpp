@@ -106,7 +106,8 @@ void buildMainMenus(QMenuBar& bar) {
                                            : qmenu->addSeparator();
             nameControl(*action, item.control);
             if (!item.caption) continue;
-            if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            if (item.shortcut)
+                action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
             action->setEnabled(item.enabled);
             action->setCheckable(item.checkable);
             action->setChecked(item.checked);

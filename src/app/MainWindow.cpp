@@ -11,9 +11,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QPlainTextEdit>
 
 namespace orvane {
 namespace {
@@ -106,7 +106,9 @@ int MainWindow::transmitHeight() const {
     return splitterDragged_ ? transmitPane_->height() : transmitHeight_;
 }
 
-QStatusBar* MainWindow::statusPanels() const { return statusBar(); }
+QStatusBar* MainWindow::statusPanels() const {
+    return statusBar();
+}
 
 QAction* MainWindow::action(Control control) const {
     return findControl<QAction>(*this, control);
@@ -118,8 +120,8 @@ void MainWindow::setPanel(int index, const QString& text) {
     label->setText(text);
     // The clock's panel is narrow by layout; it grows to show the whole time.
     if (index == kPanelCount - 1)
-        label->setMinimumWidth(std::max(kPanelLayout[index].width,
-                                        label->fontMetrics().horizontalAdvance(text) + 8));
+        label->setMinimumWidth(
+            std::max(kPanelLayout[index].width, label->fontMetrics().horizontalAdvance(text) + 8));
 }
 
 QString MainWindow::panel(int index) const {

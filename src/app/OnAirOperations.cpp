@@ -10,8 +10,8 @@ namespace orvane {
 
 OnAirOperations::OnAirOperations(const ConsoleServices& services, SessionState& state,
                                  ModemSession& session, ConsoleWindows& windows)
-    : toneTestBox_(windows.mainWindow()),
-      tones_(state.link, session.line(), session.sequences(), session.routingThread(), toneTestBox_),
+    : toneTestBox_(windows.mainWindow()), tones_(state.link, session.line(), session.sequences(),
+                                                 session.routingThread(), toneTestBox_),
       panels_(windows.mainWindow(), services.prompter),
       broadcasts_(state.link, state.settings, session.line(), windows.surface(), panels_) {
     toneTestBox_.connectTo(tones_);

@@ -18,7 +18,9 @@ namespace {
 constexpr std::chrono::milliseconds kNoWait{0};
 } // namespace
 
-SerialPort* SerialLoaderPort::port() const { return p_.session.port(); }
+SerialPort* SerialLoaderPort::port() const {
+    return p_.session.port();
+}
 
 void SerialLoaderPort::suspendSerialThreads() {
     if (!guard_) guard_ = std::make_unique<LoaderInputGuard>(p_.mainWindow, p_.panel);
@@ -34,7 +36,9 @@ bool SerialLoaderPort::serialThreadsParked() {
     return readerParked && transmitParked && routingParked;
 }
 
-void SerialLoaderPort::clearRoutingPaused() { p_.routing.RoutingPaused = false; }
+void SerialLoaderPort::clearRoutingPaused() {
+    p_.routing.RoutingPaused = false;
+}
 
 std::optional<std::size_t> SerialLoaderPort::tryWrite(std::span<const std::uint8_t> bytes) {
     SerialPort* serial = port();
@@ -65,10 +69,16 @@ bool SerialLoaderPort::setLineRate(int bitsPerSecond) {
     return serial && serial->configureLine(bitsPerSecond);
 }
 
-void SerialLoaderPort::setRts(bool on) { p_.session.setRts(on); }
+void SerialLoaderPort::setRts(bool on) {
+    p_.session.setRts(on);
+}
 
-void SerialLoaderPort::setDtr(bool on) { p_.session.setDtr(on); }
+void SerialLoaderPort::setDtr(bool on) {
+    p_.session.setDtr(on);
+}
 
-void SerialLoaderPort::close() { p_.session.close(); }
+void SerialLoaderPort::close() {
+    p_.session.close();
+}
 
 } // namespace orvane

@@ -56,8 +56,12 @@ void SplashWindow::logStep(const QString& step) {
     moveCaretToEnd();
 }
 
-void SplashWindow::logOk() { appendText(QStringLiteral("\n..OK\n")); }
+void SplashWindow::logOk() {
+    appendText(QStringLiteral("\n..OK\n"));
+}
 
-QString SplashWindow::logText() const { return memo_->toPlainText(); }
+QString SplashWindow::logText() const {
+    return memo_->toPlainText();
+}
 
 } // namespace orvane

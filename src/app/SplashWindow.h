@@ -6,7 +6,6 @@ class QPlainTextEdit;
 
 namespace orvane {
 
-
 // The borderless start-up window whose memo logs each step.
 class SplashWindow : public QWidget {
     Q_OBJECT

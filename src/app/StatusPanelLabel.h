@@ -11,7 +11,8 @@ namespace orvane {
 // A panel that must stay whole (the clock) sets its minimum width.
 class StatusPanelLabel final : public QLabel {
 public:
-    StatusPanelLabel(int layoutWidth, QWidget* parent) : QLabel(parent), layoutWidth_(layoutWidth) {}
+    StatusPanelLabel(int layoutWidth, QWidget* parent)
+        : QLabel(parent), layoutWidth_(layoutWidth) {}
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

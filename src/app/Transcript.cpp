@@ -30,7 +30,8 @@ void Transcript::note(const std::string& line) {
 void Transcript::check(bool written) {
     if (written || failed_) return;
     failed_ = true;
-    std::fprintf(stderr, "orvane: the transcript is incomplete from here: %s\n", std::strerror(errno));
+    std::fprintf(stderr, "orvane: the transcript is incomplete from here: %s\n",
+                 std::strerror(errno));
 }
 
 } // namespace orvane

@@ -17,7 +17,8 @@ struct SecondaryWindows;
 ScreenMetrics currentScreenMetrics(const SecondaryWindows& windows);
 // The usable area of every screen, the primary one first.
 std::vector<ScreenArea> currentScreenAreas();
-void applyScreenLayout(const ScreenLayout& layout, MainWindow& main, const SecondaryWindows& windows);
+void applyScreenLayout(const ScreenLayout& layout, MainWindow& main,
+                       const SecondaryWindows& windows);
 ScreenLayout captureScreenLayout(const MainWindow& main, const SecondaryWindows& windows);
 // The monitor windows the settings say were open.
 void showMonitorWindows(const ScreenLayout& layout, const SecondaryWindows& windows);

@@ -10,7 +10,8 @@ WorkdirChoice workdirFromArguments(const std::vector<std::string>& arguments) {
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
         if (arg == kOption) {
-            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) return {{}, kOption + " needs a folder"};
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty())
+                return {{}, kOption + " needs a folder"};
             choice.folder = arguments[++i];
         } else if (arg.rfind(kOption + "=", 0) == 0) {
             if (arg.size() == kOption.size() + 1) return {{}, kOption + " needs a folder"};

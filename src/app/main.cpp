@@ -25,12 +25,15 @@ int main(int argc, char** argv) {
 
     // `--workdir DIR`: the launcher's way to start us in the operator's own folder.
     std::vector<std::string> arguments;
-    for (const QString& argument : QCoreApplication::arguments()) arguments.push_back(argument.toStdString());
+    for (const QString& argument : QCoreApplication::arguments())
+        arguments.push_back(argument.toStdString());
     const orvane::WorkdirChoice workdir = orvane::workdirFromArguments(arguments);
     std::string workdirError = workdir.error;
-    if (workdirError.empty() && workdir.folder) workdirError = orvane::enterWorkdir(*workdir.folder);
+    if (workdirError.empty() && workdir.folder)
+        workdirError = orvane::enterWorkdir(*workdir.folder);
     if (!workdirError.empty()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Orvane"), QString::fromStdString(workdirError));
+        QMessageBox::critical(nullptr, QStringLiteral("Orvane"),
+                              QString::fromStdString(workdirError));
         return 2;
     }
 
@@ -52,7 +55,8 @@ int main(int argc, char** argv) {
         console.start();
         status = app.exec();
     } catch (const std::exception& error) {
-        QMessageBox::critical(nullptr, QStringLiteral("Orvane"), QString::fromLocal8Bit(error.what()));
+        QMessageBox::critical(nullptr, QStringLiteral("Orvane"),
+                              QString::fromLocal8Bit(error.what()));
     }
     // The serial threads end with the process; nothing waits for them.
     processExit.exitNow(status);

@@ -72,7 +72,8 @@ std::filesystem::path finalTarget(std::filesystem::path path) {
 // The new file takes the old one's permissions (and owner, where we may set
 // it), so a private file stays private.
 void keepModeOf(const std::filesystem::path& old, int fd) {
-    struct stat status {}, written {};
+    struct stat status {
+    }, written{};
     if (::stat(old.c_str(), &status) != 0 || ::fstat(fd, &written) != 0) return;
     if (!S_ISREG(written.st_mode)) return; // never a device a stray link led us to
     ::fchmod(fd, status.st_mode & 07777);

@@ -15,8 +15,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, std:
 // Writes `bytes` to a temporary file beside `file`, flushes it to the disk and
 // renames it over `file`, so that `file` is always either the old or the new
 // content in full. A `file` that is a link is written through it (the link
-// stays), and the new file keeps the old one's permissions. Returns the system's reason on failure (the temporary file
-// is removed and `file` is left as it was), or nothing on success.
+// stays), and the new file keeps the old one's permissions. Returns the system's reason on failure
+// (the temporary file is removed and `file` is left as it was), or nothing on success.
 std::optional<std::string> replaceFileAtomically(const std::filesystem::path& file,
                                                  std::string_view bytes);
 

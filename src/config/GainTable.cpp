@@ -29,14 +29,10 @@ std::optional<int> txGainCode(std::string_view text) {
 
 std::string_view rxGainText(int code) {
     switch (code) {
-    case 24:
-        return "+0dB";
-    case 26:
-        return "+6dB";
-    case 28:
-        return "+12dB";
-    default:
-        break;
+    case 24: return "+0dB";
+    case 26: return "+6dB";
+    case 28: return "+12dB";
+    default: break;
     }
     for (const GainRow& row : gainTable())
         if (row.receiveCode == code) return row.text;
@@ -54,6 +50,8 @@ int readRxGain(std::string_view text, int previous) {
     return previous;
 }
 
-bool hasTxGain(std::string_view hardwareVersion) { return hasTransmitLevel(hardwareVersion); }
+bool hasTxGain(std::string_view hardwareVersion) {
+    return hasTransmitLevel(hardwareVersion);
+}
 
 } // namespace orvane

@@ -97,17 +97,13 @@ std::optional<std::string> keyText(const SettingDescriptor& key, const Settings&
                                    const ScreenLayout& layout) {
     const FieldValue value = valueOf(key.Field, settings, layout);
     switch (key.Conversion) {
-    case C::RxGain:
-        return std::string(rxGainText(std::get<int>(value)));
+    case C::RxGain: return std::string(rxGainText(std::get<int>(value)));
     case C::TxGain:
         if (const auto text = txGainText(std::get<int>(value))) return std::string(*text);
         return std::nullopt;
-    case C::Code:
-        return std::string(codeFromOperatingMode(std::get<int>(value)));
-    case C::ComPort:
-        return comPortFromPortName(std::get<std::string>(value));
-    case C::Plain:
-        break;
+    case C::Code: return std::string(codeFromOperatingMode(std::get<int>(value)));
+    case C::ComPort: return comPortFromPortName(std::get<std::string>(value));
+    case C::Plain: break;
     }
     return plainText(value);
 }
@@ -126,14 +122,11 @@ bool setKeyFromText(const SettingDescriptor& key, std::string_view text, Setting
         code = txGainCode(text).value_or(code);
         return true;
     }
-    case C::Code:
-        *std::get<int*>(slot) = operatingModeFromCode(text);
-        return true;
+    case C::Code: *std::get<int*>(slot) = operatingModeFromCode(text); return true;
     case C::ComPort:
         *std::get<std::string*>(slot) = portNameFromComPort(cutToCapacity(text, key.Capacity));
         return true;
-    case C::Plain:
-        break;
+    case C::Plain: break;
     }
     return setPlain(slot, text, key.Capacity);
 }

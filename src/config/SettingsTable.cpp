@@ -211,7 +211,8 @@ constexpr SettingDescriptor kTable[] = {
     system("CWID", &S::CWID, "OFF")
         .factory("OFF")
         .words(kOnOff)
-        .control(onOffButtons("CWIDBox", "CW ID", objectName(Control::DialogCwIdOn), objectName(Control::DialogCwIdOff)))
+        .control(onOffButtons("CWIDBox", "CW ID", objectName(Control::DialogCwIdOn),
+                              objectName(Control::DialogCwIdOff)))
         .refreshed(),
     system("AFChannel", &S::AFChannel, "4")
         .factory("4")
@@ -514,19 +515,24 @@ constexpr SettingDescriptor kTable[] = {
 
     tone("AMTORMark", &S::AMTORMark, "2125", objectName(Control::DialogAmtorMark), "MARK"),
     tone("AMTORSpace", &S::AMTORSpace, "2295", objectName(Control::DialogAmtorSpace), "SPACE"),
-    toneLabel("AMTORCenter", &S::AMTORCenter, "2210", objectName(Control::DialogAmtorCenter), "Center"),
+    toneLabel("AMTORCenter", &S::AMTORCenter, "2210", objectName(Control::DialogAmtorCenter),
+              "Center"),
     toneLabel("AMTORShift", &S::AMTORShift, "170", objectName(Control::DialogAmtorShift), "Shift"),
     tone("BAUDOTMark", &S::BAUDOTMark, "2125", objectName(Control::DialogBaudotMark), "MARK"),
     tone("BAUDOTSpace", &S::BAUDOTSpace, "2295", objectName(Control::DialogBaudotSpace), "SPACE"),
-    toneLabel("BAUDOTCenter", &S::BAUDOTCenter, "2210", objectName(Control::DialogBaudotCenter), "Center"),
-    toneLabel("BAUDOTShift", &S::BAUDOTShift, "170", objectName(Control::DialogBaudotShift), "Shift"),
+    toneLabel("BAUDOTCenter", &S::BAUDOTCenter, "2210", objectName(Control::DialogBaudotCenter),
+              "Center"),
+    toneLabel("BAUDOTShift", &S::BAUDOTShift, "170", objectName(Control::DialogBaudotShift),
+              "Shift"),
     tone("ASCIIMark", &S::ASCIIMark, "2125", objectName(Control::DialogAsciiMark), "MARK"),
     tone("ASCIISpace", &S::ASCIISpace, "2295", objectName(Control::DialogAsciiSpace), "SPACE"),
-    toneLabel("ASCIICenter", &S::ASCIICenter, "2210", objectName(Control::DialogAsciiCenter), "Center"),
+    toneLabel("ASCIICenter", &S::ASCIICenter, "2210", objectName(Control::DialogAsciiCenter),
+              "Center"),
     toneLabel("ASCIIShift", &S::ASCIIShift, "170", objectName(Control::DialogAsciiShift), "Shift"),
     tone("PMODEFREQ1", &S::PMODEFREQ1, "2100", objectName(Control::DialogPModeFreq1), "Freq 1"),
     tone("PMODEFREQ2", &S::PMODEFREQ2, "2300", objectName(Control::DialogPModeFreq2), "Freq 2"),
-    toneLabel("PMODECenter", &S::PMODECenter, "2200", objectName(Control::DialogPModeCenter), "Center"),
+    toneLabel("PMODECenter", &S::PMODECenter, "2200", objectName(Control::DialogPModeCenter),
+              "Center"),
     toneLabel("PMODEShift", &S::PMODEShift, "200", objectName(Control::DialogPModeShift), "Shift"),
     fsk("Polarity", &S::Polarity, "NORM").factory("NORM").words(kNormRev),
 

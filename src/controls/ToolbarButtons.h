@@ -124,18 +124,12 @@ constexpr std::optional<ButtonRole> buttonRole(Control control) {
 // The toolbar itself (QORToolBar, ...).
 constexpr Control toolbarControl(Toolbar toolbar) {
     switch (toolbar) {
-    case Toolbar::Quoral:
-        return Control::QuoralToolbar;
-    case Toolbar::Amtor:
-        return Control::AmtorToolbar;
-    case Toolbar::PMode:
-        return Control::PModeToolbar;
-    case Toolbar::Baudot:
-        return Control::BaudotToolbar;
-    case Toolbar::Ascii:
-        return Control::AsciiToolbar;
-    case Toolbar::Psk31:
-        return Control::Psk31Toolbar;
+    case Toolbar::Quoral: return Control::QuoralToolbar;
+    case Toolbar::Amtor: return Control::AmtorToolbar;
+    case Toolbar::PMode: return Control::PModeToolbar;
+    case Toolbar::Baudot: return Control::BaudotToolbar;
+    case Toolbar::Ascii: return Control::AsciiToolbar;
+    case Toolbar::Psk31: return Control::Psk31Toolbar;
     }
     return Control::QuoralToolbar;
 }

@@ -37,7 +37,8 @@ void baudotSetup(ModeContext& context) {
     surface.setPanel(panel::Event, "RX");
     const bool unshiftOnSpace = sameWordIgnoringCase(settings.B_USOS, "ON");
     surface.setPanel(panel::Station, unshiftOnSpace ? "USOS" : "");
-    sendCommand(context, unshiftOnSpace ? CommandCode::BAUDOT_USOS_ON : CommandCode::BAUDOT_USOS_OFF);
+    sendCommand(context,
+                unshiftOnSpace ? CommandCode::BAUDOT_USOS_ON : CommandCode::BAUDOT_USOS_OFF);
     applySyncIdle(context, settings.B_SyncIdle, Control::BaudotMonitor);
     surface.setHint(Control::BaudotMonitor, "Toggle SYNC IDLE ON/OFF.");
     applyModePolarity(context, settings.B_Polarity, {Control::BaudotNormRev, true});

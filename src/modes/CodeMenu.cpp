@@ -3,8 +3,8 @@
 #include "config/ConfigChanged.h"
 #include "modes/ModeSetupRunner.h"
 #include "modes/ModeSurface.h"
-#include "protocol/link/LinkState.h"
 #include "modes/SetupSteps.h"
+#include "protocol/link/LinkState.h"
 
 #include <string>
 

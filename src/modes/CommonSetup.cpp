@@ -36,9 +36,7 @@ void applyModeEndOfLine(ModeContext& context) {
     case OperatingMode::Ascii:
         applyEndOfLine(context, settings.S_EndOfLine, EndOfLineWords::CrAndCrLfOnly);
         return;
-    default:
-        applyEndOfLine(context, settings.EndOfLine, EndOfLineWords::CrAndCrLfOnly);
-        return;
+    default: applyEndOfLine(context, settings.EndOfLine, EndOfLineWords::CrAndCrLfOnly); return;
     }
 }
 

@@ -9,9 +9,9 @@
 namespace orvane {
 
 ModeContext withSink(const ModeContext& context, ModeCommandSink& sink) {
-    return ModeContext{context.settings,      context.link,           context.terminal,
-                       context.surface,       sink,                   context.xonXoffFilter,
-                       context.hardwareVersion, context.psk31,        context.messageDirectory};
+    return ModeContext{context.settings,        context.link,  context.terminal,
+                       context.surface,         sink,          context.xonXoffFilter,
+                       context.hardwareVersion, context.psk31, context.messageDirectory};
 }
 
 bool ModeSetupRunner::isRunning() const {
@@ -34,8 +34,7 @@ void ModeSetupRunner::runCommonSetup() {
 }
 
 void ModeSetupRunner::runSetup(OperatingMode mode) {
-    runAsOneSequence("mode set-up",
-                     [mode](ModeContext& context) { setupForMode(context, mode); });
+    runAsOneSequence("mode set-up", [mode](ModeContext& context) { setupForMode(context, mode); });
 }
 
 void ModeSetupRunner::runAsOneSequence(std::string name, std::function<void(ModeContext&)> build) {

@@ -42,8 +42,10 @@ void StatisticsLog::LogStatistics(StatusRecords& records, const LinkState& link,
         return;
     }
     const LinkStats& stats = records.linkStats;
-    if (!append(statsRow(now, myCall, modulationColumn(records.modReport[0]), stats, false))) return;
-    if (!append(statsRow(now, hisCall, modulationColumn(records.modReport[2]), stats, true))) return;
+    if (!append(statsRow(now, myCall, modulationColumn(records.modReport[0]), stats, false)))
+        return;
+    if (!append(statsRow(now, hisCall, modulationColumn(records.modReport[2]), stats, true)))
+        return;
     records.statsFresh = false;
 }
 

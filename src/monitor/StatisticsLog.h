@@ -21,7 +21,8 @@ public:
     const std::string& start(const LocalTime& now);
     // Creates (or empties) the file with its header. When it cannot be
     // created, logging goes off and false is returned.
-    bool writeHeader(const std::string& frequency, const std::string& name, const std::string& other);
+    bool writeHeader(const std::string& frequency, const std::string& name,
+                     const std::string& other);
     // Logging off: the header panel's Cancel, the Stop command, Panic.
     void stop() { logging_ = false; }
 

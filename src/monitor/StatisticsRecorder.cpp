@@ -15,8 +15,9 @@ LocalTime StatisticsRecorder::localTime() const {
     const year_month_day date{day};
     const hh_mm_ss time{floor<seconds>(local - day)};
     return {static_cast<int>(static_cast<unsigned>(date.month())),
-            static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(time.hours().count()),
-            static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
+            static_cast<int>(static_cast<unsigned>(date.day())),
+            static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+            static_cast<int>(time.seconds().count())};
 }
 
 void StatisticsRecorder::mnuFilesSaveStatisticsClick() {

@@ -24,7 +24,8 @@ public:
         : log_(log), surface_(surface), clock_(clock) {}
 
     void mnuFilesSaveStatisticsClick();
-    void acceptHeader(const std::string& frequency, const std::string& name, const std::string& other);
+    void acceptHeader(const std::string& frequency, const std::string& name,
+                      const std::string& other);
     void cancelHeader();
     // The Stop command and Panic: logging off, the menu offers a new file.
     void stop();

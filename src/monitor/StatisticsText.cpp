@@ -22,11 +22,14 @@ std::string twoDigits(int value) {
 
 } // namespace
 
-int modulationNumber(std::uint8_t reportByte) { return (reportByte >> 2) & 15; }
+int modulationNumber(std::uint8_t reportByte) {
+    return (reportByte >> 2) & 15;
+}
 
 std::optional<std::string> modulationName(int number) {
-    static constexpr std::array<const char*, 12> kNames{
-        "", "CWID", "2DFSM", "4DPSM", "FSM", "2DPSM", "BPSM", "QPSM", "8PSM", "8P2A", "16PSM", "16P4A"};
+    static constexpr std::array<const char*, 12> kNames{"",     "CWID",  "2DFSM", "4DPSM",
+                                                        "FSM",  "2DPSM", "BPSM",  "QPSM",
+                                                        "8PSM", "8P2A",  "16PSM", "16P4A"};
     if (number < 0 || number >= static_cast<int>(kNames.size())) return std::nullopt;
     return kNames[static_cast<std::size_t>(number)];
 }
@@ -35,10 +38,8 @@ StationFigures stationFigures(const LinkStats& stats, bool remote) {
     const auto& at = figureBytes(remote);
     const int ecc = stats[at[4]];
     return {std::to_string(stats[at[0]] >> 1),
-            std::to_string(static_cast<std::int8_t>(stats[at[1]])),
-            std::to_string(stats[at[2]]),
-            std::to_string(stats[at[3]]),
-            ecc <= 100 ? std::to_string(ecc) : "XX"};
+            std::to_string(static_cast<std::int8_t>(stats[at[1]])), std::to_string(stats[at[2]]),
+            std::to_string(stats[at[3]]), ecc <= 100 ? std::to_string(ecc) : "XX"};
 }
 
 std::string statsFileName(const LocalTime& time) {
@@ -56,7 +57,8 @@ std::string statsRow(const LocalTime& time, const std::string& call, const std::
                      const LinkStats& stats, bool remote) {
     std::string row = twoDigits(time.hour) + twoDigits(time.minute) + twoDigits(time.second) + "," +
                       call + "," + modulation;
-    for (std::size_t index : figureBytes(remote)) row += "," + std::to_string(stats[index] & 0x7F);
+    for (std::size_t index : figureBytes(remote))
+        row += "," + std::to_string(stats[index] & 0x7F);
     return row + "\r\n";
 }
 

@@ -25,7 +25,9 @@
 namespace orvane {
 namespace {
 
-std::string text(const QString& s) { return s.toStdString(); }
+std::string text(const QString& s) {
+    return s.toStdString();
+}
 
 QStringList commaList(const std::string& setting) {
     return QString::fromStdString(setting).split(QLatin1Char(','));
@@ -33,7 +35,8 @@ QStringList commaList(const std::string& setting) {
 
 std::string commaText(const QComboBox& box) {
     QStringList entries;
-    for (int i = 0; i < box.count(); ++i) entries << box.itemText(i);
+    for (int i = 0; i < box.count(); ++i)
+        entries << box.itemText(i);
     return text(entries.join(QLatin1Char(',')));
 }
 
@@ -42,7 +45,8 @@ std::string commaText(const QComboBox& box) {
 ArqCalls::ArqCalls(const OperationContext& context, CallPanel& panel, QWidget& receivePane)
     : ctx_(context), panel_(panel), receivePane_(receivePane) {
     QObject::connect(panel_.butCall, &QPushButton::clicked, &panel_, [this] { butCallClick(); });
-    QObject::connect(panel_.CancelBtn, &QPushButton::clicked, &panel_, [this] { CancelBtnClick(); });
+    QObject::connect(panel_.CancelBtn, &QPushButton::clicked, &panel_,
+                     [this] { CancelBtnClick(); });
     // A click on the radio that is not checked yet is the operator's choice.
     QObject::connect(panel_.butLongPath, &QRadioButton::toggled, &panel_, [this](bool on) {
         if (on) butLongPathClick();
@@ -156,7 +160,8 @@ void ArqCalls::butCallClick() {
     case OperatingMode::Quoral: {
         const int row = panel_.WaveFormatList->currentRow();
         if (waveformMode_ == 2 && row >= 0)
-            ctx_.line.sendCommand(command(CommandCode::QUORAL_WAVEFORM, {kWaveforms[row].waveformByte}));
+            ctx_.line.sendCommand(
+                command(CommandCode::QUORAL_WAVEFORM, {kWaveforms[row].waveformByte}));
         s.HISCALL = text(call);
         const bool robust = sameWordIgnoringCase(s.ConnectBias, "ROBUST");
         ctx_.line.sendCommand(textCommand(
@@ -180,8 +185,9 @@ void ArqCalls::butCallClick() {
         break;
     case OperatingMode::PMode:
         s.HISCALL = text(call);
-        ctx_.line.sendCommand(textCommand(panel_.butShortPath->isChecked() ? CommandCode::PMODE_CALL_SHORT
-                                                                           : CommandCode::PMODE_CALL_LONG,
+        ctx_.line.sendCommand(textCommand(panel_.butShortPath->isChecked()
+                                              ? CommandCode::PMODE_CALL_SHORT
+                                              : CommandCode::PMODE_CALL_LONG,
                                           s.HISCALL));
         ctx_.surface.setHint(Control::PModeHisDeMy, s.HISCALL + " de " + s.MYCALL);
         called = s.HISCALL;
@@ -195,7 +201,8 @@ void ArqCalls::butCallClick() {
         break;
     default: break;
     }
-    if (mode == OperatingMode::Quoral || mode == OperatingMode::Amtor || mode == OperatingMode::PMode)
+    if (mode == OperatingMode::Quoral || mode == OperatingMode::Amtor ||
+        mode == OperatingMode::PMode)
         ctx_.surface.setPanel(panel::Link, "Calling " + called);
     ctx_.link.savedOperatingMode = mode;
     panel_.hide();

@@ -28,7 +28,9 @@ constexpr int kWidth = 280;
 constexpr int kListWidth = 90;
 constexpr int kPanelHeight = 190;
 
-int hintHeight(const QWidget& w) { return w.sizeHint().height(); }
+int hintHeight(const QWidget& w) {
+    return w.sizeHint().height();
+}
 
 } // namespace
 
@@ -50,7 +52,8 @@ CallPanel::CallPanel(QWidget* parent) : QDialog(parent) {
     Panel1 = named(new QFrame(this), Control::CallFormatFrame);
     WaveFormatList = named(new QListWidget(Panel1), Control::CallFormatList);
     WaveFormatList->setGeometry(4, 4, kListWidth, kPanelHeight - 8);
-    for (const WaveformEntry& w : kWaveforms) WaveFormatList->addItem(QString::fromLatin1(w.name));
+    for (const WaveformEntry& w : kWaveforms)
+        WaveFormatList->addItem(QString::fromLatin1(w.name));
     auto label = [this](Control control, const char* caption) {
         return named(new QLabel(QString::fromLatin1(caption), Panel1), control);
     };
@@ -58,7 +61,8 @@ CallPanel::CallPanel(QWidget* parent) : QDialog(parent) {
     BSLabel = label(Control::CallBlockSize, kCaptions[1]);
     BRLabel = label(Control::CallBaseRate, kCaptions[2]);
     ALabel = label(Control::CallActualRate, kCaptions[3]);
-    connect(WaveFormatList, &QListWidget::currentRowChanged, this, [this] { showWaveformFigures(); });
+    connect(WaveFormatList, &QListWidget::currentRowChanged, this,
+            [this] { showWaveformFigures(); });
 
     butCall = named(new QPushButton(QStringLiteral("Call"), this), Control::CallStart);
     butCall->setDefault(true);
@@ -118,7 +122,7 @@ void CallPanel::showWaveformFigures() {
     QLabel* labels[] = {CELabel, BSLabel, BRLabel, ALabel};
     for (int i = 0; i < 4; ++i)
         labels[i]->setText(QStringLiteral("%1: %2").arg(QString::fromLatin1(kCaptions[i]),
-                                                         QString::fromLatin1(figures[i])));
+                                                        QString::fromLatin1(figures[i])));
 }
 
 void CallPanel::showEvent(QShowEvent* event) {

@@ -20,7 +20,9 @@
 namespace orvane {
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // CR LF, CR or LF end a line; a final line end adds no empty line.
 QStringList lines(const std::string& bytes) {
@@ -41,7 +43,9 @@ CqAndMessages::CqAndMessages(const OperationContext& context, BinaryTransferGuar
     QObject::connect(hereIs_.Button5, &QPushButton::clicked, &hereIs_, [this] { cancelHereIs(); });
 }
 
-bool CqAndMessages::transferRunning() const { return guard_.binaryTransferInProgress(); }
+bool CqAndMessages::transferRunning() const {
+    return guard_.binaryTransferInProgress();
+}
 
 void CqAndMessages::butCallCQClick() {
     if (transferRunning()) return;
@@ -53,7 +57,9 @@ void CqAndMessages::butCallCQClick() {
     case OperatingMode::Ascii:
     case OperatingMode::QuoralBroadcast:
     case OperatingMode::PModeUnproto:
-    case OperatingMode::Psk31: ctx_.txPane.insertAtCaret(q("CQ CQ CQ DE " + s.MYCALL + "\n")); break;
+    case OperatingMode::Psk31:
+        ctx_.txPane.insertAtCaret(q("CQ CQ CQ DE " + s.MYCALL + "\n"));
+        break;
     case OperatingMode::AmtorBroadcast:
         ctx_.txPane.insertAtCaret(q("CQ CQ CQ DE " + s.MYCALL476 + " " + s.MYCALL + "\n"));
         break;
@@ -111,7 +117,9 @@ void CqAndMessages::openHereIs(int number) {
     hereIs_.HereIsSelector->setFocus();
 }
 
-void CqAndMessages::HereIsSelectorClick() { loadMessage(hereIs_.number()); }
+void CqAndMessages::HereIsSelectorClick() {
+    loadMessage(hereIs_.number());
+}
 
 void CqAndMessages::insertHereIs() {
     const QString text = hereIs_.edHereIs->toPlainText();
@@ -132,7 +140,8 @@ void CqAndMessages::cancelHereIs() {
 void CqAndMessages::butFoxesClick() {
     if (transferRunning()) return;
     const OperatingMode mode = ctx_.link.operatingMode;
-    if (!ctx_.link.linkUp && !isFsk(mode) && !isBroadcast(mode) && mode != OperatingMode::Psk31) return;
+    if (!ctx_.link.linkUp && !isFsk(mode) && !isBroadcast(mode) && mode != OperatingMode::Psk31)
+        return;
     ctx_.txPane.moveCaretToEnd();
     ctx_.txPane.restoreTypingColour();
     ctx_.txPane.appendLines({QString::fromLatin1(kFoxText), QString()}); // a finished line

@@ -3,7 +3,9 @@
 namespace orvane {
 namespace {
 
-bool asciiCountable(unsigned char c) { return c == '\n' || c == '\r' || (c >= 0x20 && c <= 0x7E); }
+bool asciiCountable(unsigned char c) {
+    return c == '\n' || c == '\r' || (c >= 0x20 && c <= 0x7E);
+}
 
 // The letters-shift '<' of the end-of-line is not among them.
 bool baudotCountable(unsigned char c) {

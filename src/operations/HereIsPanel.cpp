@@ -55,7 +55,9 @@ HereIsPanel::HereIsPanel(QWidget* parent) : QFrame(parent) {
     hide();
 }
 
-int HereIsPanel::number() const { return HereIsSelector->value(); }
+int HereIsPanel::number() const {
+    return HereIsSelector->value();
+}
 
 void HereIsPanel::showNumber(int n) {
     const QSignalBlocker quiet(HereIsSelector);

@@ -15,15 +15,15 @@ struct PumpView {
     OperatingMode mode = OperatingMode::Quoral;
     TextEntryMode entry = TextEntryMode::Word;
     bool linkUp = false;
-    bool txActive = false;  // the modem reported transmit
-    bool txEnabled = true;  // TX EN
+    bool txActive = false; // the modem reported transmit
+    bool txEnabled = true; // TX EN
     int echoPending = 0;
     bool binaryHold = false; // a binary transfer waits for the other station
     bool draining = false;   // the queue still drains after such a hold
     bool binaryDataPhase = false;
     bool textFileActive = false;
-    bool flowHeld = false;   // XOFF received or CTS off
-    std::size_t queued = 0;  // bytes still pending in the queue and the driver
+    bool flowHeld = false;      // XOFF received or CTS off
+    std::size_t queued = 0;     // bytes still pending in the queue and the driver
     std::string_view firstLine; // without its line end
     bool completedLine = false; // the pane holds more than its first line
     int sentCount = 0;

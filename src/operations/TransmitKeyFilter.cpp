@@ -6,14 +6,15 @@
 #include "platform/Sound.h"
 
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QPlainTextEdit>
 
 namespace orvane {
 
-TransmitKeyFilter::TransmitKeyFilter(QPlainTextEdit& pane, TransmitPaneText& text, const TransmitPump& pump,
-                                     const BinaryPumpSource& binary, Sound& sound)
+TransmitKeyFilter::TransmitKeyFilter(QPlainTextEdit& pane, TransmitPaneText& text,
+                                     const TransmitPump& pump, const BinaryPumpSource& binary,
+                                     Sound& sound)
     : QObject(&pane), pane_(pane), text_(text), pump_(pump), binary_(binary), sound_(sound) {
     pane_.installEventFilter(this);
 }

@@ -21,11 +21,17 @@ QTextCharFormat inColour(const std::string& name) {
 
 } // namespace
 
-bool TransmitPaneText::isEmpty() const { return pane_.document()->isEmpty(); }
+bool TransmitPaneText::isEmpty() const {
+    return pane_.document()->isEmpty();
+}
 
-bool TransmitPaneText::caretAtLineStart() const { return pane_.textCursor().atBlockStart(); }
+bool TransmitPaneText::caretAtLineStart() const {
+    return pane_.textCursor().atBlockStart();
+}
 
-void TransmitPaneText::insertAtCaret(const QString& text) { pane_.textCursor().insertText(text); }
+void TransmitPaneText::insertAtCaret(const QString& text) {
+    pane_.textCursor().insertText(text);
+}
 
 void TransmitPaneText::appendLines(const QStringList& lines) {
     QTextCursor cursor(pane_.document());
@@ -36,15 +42,25 @@ void TransmitPaneText::appendLines(const QStringList& lines) {
     }
 }
 
-void TransmitPaneText::setText(const QString& text) { pane_.setPlainText(text); }
+void TransmitPaneText::setText(const QString& text) {
+    pane_.setPlainText(text);
+}
 
-void TransmitPaneText::restoreTypingColour() { pane_.mergeCurrentCharFormat(inColour(settings_.TransmitTextColor)); }
+void TransmitPaneText::restoreTypingColour() {
+    pane_.mergeCurrentCharFormat(inColour(settings_.TransmitTextColor));
+}
 
-void TransmitPaneText::moveCaretToEnd() { pane_.moveCursor(QTextCursor::End); }
+void TransmitPaneText::moveCaretToEnd() {
+    pane_.moveCursor(QTextCursor::End);
+}
 
-QString TransmitPaneText::firstLine() const { return pane_.document()->firstBlock().text(); }
+QString TransmitPaneText::firstLine() const {
+    return pane_.document()->firstBlock().text();
+}
 
-bool TransmitPaneText::firstLineComplete() const { return pane_.document()->blockCount() > 1; }
+bool TransmitPaneText::firstLineComplete() const {
+    return pane_.document()->blockCount() > 1;
+}
 
 void TransmitPaneText::greySent(int from, int to) {
     QTextCursor cursor(pane_.document()->firstBlock());

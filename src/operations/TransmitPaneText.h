@@ -15,7 +15,8 @@ struct Settings;
 // they cost the same however much text waits below it.
 class TransmitPaneText {
 public:
-    TransmitPaneText(QPlainTextEdit& pane, const Settings& settings) : pane_(pane), settings_(settings) {}
+    TransmitPaneText(QPlainTextEdit& pane, const Settings& settings)
+        : pane_(pane), settings_(settings) {}
 
     bool isEmpty() const;
     bool caretAtLineStart() const;

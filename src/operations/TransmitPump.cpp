@@ -22,7 +22,9 @@ bool ZRun::feed(std::string_view text) {
     return true;
 }
 
-int TransmitPump::sentCount() const { return p_.sent.sentCount(); }
+int TransmitPump::sentCount() const {
+    return p_.sent.sentCount();
+}
 
 void TransmitPump::resetSendState() {
     const auto held = p_.sent.lockPane();
@@ -47,7 +49,8 @@ PumpView TransmitPump::view() {
     v.queued = p_.line.pending();
     // Only the first line is read: a pass costs the same on a full pane.
     firstLine_ = p_.pane.firstLine().toLatin1();
-    v.firstLine = std::string_view(firstLine_.constData(), static_cast<std::size_t>(firstLine_.size()));
+    v.firstLine =
+        std::string_view(firstLine_.constData(), static_cast<std::size_t>(firstLine_.size()));
     v.completedLine = p_.pane.firstLineComplete();
     return v;
 }

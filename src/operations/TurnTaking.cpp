@@ -24,7 +24,9 @@ constexpr std::array kTxEnableButtons{Control::AsciiTxEnable,  Control::BaudotTx
 constexpr std::array kRates{45, 50, 57, 75, 100, 110};
 constexpr int kImageTxDisabled = 5, kImageTxEnabled = 6, kImageNormal = 7, kImageReverse = 8;
 
-bool overMode(OperatingMode m) { return m == OperatingMode::Amtor || m == OperatingMode::PMode; }
+bool overMode(OperatingMode m) {
+    return m == OperatingMode::Amtor || m == OperatingMode::PMode;
+}
 
 } // namespace
 
@@ -40,7 +42,8 @@ void TurnTaking::showOverBox(const char* text) {
 }
 
 void TurnTaking::butOverClick() {
-    if (overMode(ctx_.link.operatingMode)) ctx_.txPane.appendLines({QStringLiteral("+?"), QString()}); // a finished line
+    if (overMode(ctx_.link.operatingMode))
+        ctx_.txPane.appendLines({QStringLiteral("+?"), QString()}); // a finished line
     if (ctx_.txPane.isEmpty()) showOverBox(" OVER ");
 }
 
@@ -77,7 +80,8 @@ void TurnTaking::butTXEnableClick() {
                           (mode == OperatingMode::Ascii && s.S_SyncIdle == "ON");
     const bool enable = !ctx_.terminal.txEnabled;
     if (syncIdle)
-        ctx_.line.sendCommand(command(enable ? CommandCode::SYNC_IDLE_ON : CommandCode::SYNC_IDLE_OFF));
+        ctx_.line.sendCommand(
+            command(enable ? CommandCode::SYNC_IDLE_ON : CommandCode::SYNC_IDLE_OFF));
     for (Control button : kTxEnableButtons)
         showTxEnabled(button, enable);
     ctx_.terminal.txEnabled = enable;
@@ -88,15 +92,9 @@ void TurnTaking::butNormRevClick() {
     std::string* polarity = nullptr;
     std::optional<Control> button;
     switch (ctx_.link.operatingMode) {
-    case OperatingMode::Amtor:
-        polarity = &s.A_Polarity, button = Control::AmtorNormRev;
-        break;
-    case OperatingMode::Baudot:
-        polarity = &s.B_Polarity, button = Control::BaudotNormRev;
-        break;
-    case OperatingMode::Ascii:
-        polarity = &s.S_Polarity, button = Control::AsciiNormRev;
-        break;
+    case OperatingMode::Amtor: polarity = &s.A_Polarity, button = Control::AmtorNormRev; break;
+    case OperatingMode::Baudot: polarity = &s.B_Polarity, button = Control::BaudotNormRev; break;
+    case OperatingMode::Ascii: polarity = &s.S_Polarity, button = Control::AsciiNormRev; break;
     default: break;
     }
     const bool toReverse = ctx_.terminal.polarityNormal;
@@ -119,7 +117,8 @@ void TurnTaking::butMonitorClick() {
         std::string& syncIdle = baudot ? ctx_.settings.B_SyncIdle : ctx_.settings.S_SyncIdle;
         const bool turnOn = syncIdle != "ON";
         syncIdle = turnOn ? "ON" : "OFF";
-        ctx_.line.sendCommand(command(turnOn ? CommandCode::SYNC_IDLE_ON : CommandCode::SYNC_IDLE_OFF));
+        ctx_.line.sendCommand(
+            command(turnOn ? CommandCode::SYNC_IDLE_ON : CommandCode::SYNC_IDLE_OFF));
         ctx_.surface.setCaption(baudot ? Control::BaudotMonitor : Control::AsciiMonitor,
                                 turnOn ? "ON" : "OFF");
         ctx_.surface.setPanel(panel::Rate, turnOn ? "SYNC" : "");
@@ -139,7 +138,8 @@ void TurnTaking::butRttyRateClick() {
     int& rate = baudot ? ctx_.settings.B_Rate : ctx_.settings.S_Rate;
     const RttyRate next = nextRttyRate(rate);
     rate = next.baud;
-    ctx_.line.sendCommand(command(baudot ? CommandCode::BAUDOT_RATE : CommandCode::ASCII_RATE, {next.index}));
+    ctx_.line.sendCommand(
+        command(baudot ? CommandCode::BAUDOT_RATE : CommandCode::ASCII_RATE, {next.index}));
     const std::string shown = std::to_string(next.baud);
     ctx_.surface.setPanel(panel::Link, shown);
     ctx_.surface.setCaption(baudot ? Control::BaudotRttyRate : Control::AsciiRttyRate, shown);

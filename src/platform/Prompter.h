@@ -19,8 +19,8 @@ struct FileDialogRequest {
     // Filters as the operator sees them: "Text files (*.txt)", "All files (*)".
     std::vector<std::string> filters;
     int selectedFilter = 0;
-    bool mustExist = true;          // open dialogs
-    bool confirmOverwrite = true;   // save dialogs
+    bool mustExist = true;        // open dialogs
+    bool confirmOverwrite = true; // save dialogs
 };
 
 // Every question, warning and file choice goes through here, so that tests can

@@ -34,7 +34,9 @@ private:
 
 } // namespace
 
-QtClock::QtClock(double scale) : scale_(scale > 0 ? scale : 1.0) { elapsed_.start(); }
+QtClock::QtClock(double scale) : scale_(scale > 0 ? scale : 1.0) {
+    elapsed_.start();
+}
 
 double QtClock::scaleFromEnvironment() {
     const char* text = std::getenv("ORVANE_CLOCK_SCALE");

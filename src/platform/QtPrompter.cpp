@@ -23,7 +23,8 @@ QMessageBox::StandardButtons toQt(PromptButtons buttons) {
     switch (buttons) {
     case PromptButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case PromptButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case PromptButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case PromptButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case PromptButtons::Ok: break;
     }
     return QMessageBox::Ok;
@@ -31,7 +32,8 @@ QMessageBox::StandardButtons toQt(PromptButtons buttons) {
 
 QString filterText(const FileDialogRequest& request) {
     QStringList filters;
-    for (const auto& filter : request.filters) filters << QString::fromStdString(filter);
+    for (const auto& filter : request.filters)
+        filters << QString::fromStdString(filter);
     return filters.join(QStringLiteral(";;"));
 }
 
@@ -66,8 +68,9 @@ PromptAnswer QtPrompter::message(const std::string& caption, const std::string& 
 
 void QtPrompter::notice(const std::string& caption, const std::string& text, PromptIcon icon) {
     if (notice_) notice_->close();
-    auto* box = new QMessageBox(toQt(icon), QString::fromStdString(caption.empty() ? "Orvane" : caption),
-                                QString::fromStdString(text), QMessageBox::Ok, parent_);
+    auto* box =
+        new QMessageBox(toQt(icon), QString::fromStdString(caption.empty() ? "Orvane" : caption),
+                        QString::fromStdString(text), QMessageBox::Ok, parent_);
     notice_ = box;
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
@@ -84,11 +87,12 @@ std::optional<std::string> QtPrompter::openFile(const FileDialogRequest& request
 
 std::vector<std::string> QtPrompter::openFiles(const FileDialogRequest& request) {
     QString filter = selectedFilter(request);
-    QStringList names = QFileDialog::getOpenFileNames(
-        parent_, QString::fromStdString(request.title), startPath(request), filterText(request),
-        &filter);
+    QStringList names =
+        QFileDialog::getOpenFileNames(parent_, QString::fromStdString(request.title),
+                                      startPath(request), filterText(request), &filter);
     std::vector<std::string> result;
-    for (const auto& name : names) result.push_back(name.toStdString());
+    for (const auto& name : names)
+        result.push_back(name.toStdString());
     return result;
 }
 
@@ -96,13 +100,15 @@ std::optional<std::string> QtPrompter::saveFile(const FileDialogRequest& request
     QString filter = selectedFilter(request);
     QFileDialog::Options options;
     if (!request.confirmOverwrite) options |= QFileDialog::DontConfirmOverwrite;
-    QString name = QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
-                                                startPath(request), filterText(request), &filter,
-                                                options);
+    QString name =
+        QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
+                                     startPath(request), filterText(request), &filter, options);
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }
 
-int QtPrompter::runDialog(QDialog& dialog) { return dialog.exec(); }
+int QtPrompter::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
 } // namespace orvane

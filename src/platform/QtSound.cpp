@@ -4,9 +4,15 @@
 
 namespace orvane {
 
-void QtSound::playSystemDefault() { QApplication::beep(); }
-void QtSound::playExclamation() { QApplication::beep(); }
-void QtSound::beep() { QApplication::beep(); }
+void QtSound::playSystemDefault() {
+    QApplication::beep();
+}
+void QtSound::playExclamation() {
+    QApplication::beep();
+}
+void QtSound::beep() {
+    QApplication::beep();
+}
 
 void QtSound::tone(int /*hz*/, int /*ms*/) {
     // With no tone generator the tone is the desktop's beep. It sounds beside

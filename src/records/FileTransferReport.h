@@ -13,7 +13,8 @@ class FileTransferReport {
 public:
     virtual ~FileTransferReport() = default;
     virtual void fileSent(const std::string& name, std::uint64_t size, TransferOutcome outcome) = 0;
-    virtual void fileReceived(const std::string& name, std::uint64_t size, TransferOutcome outcome) = 0;
+    virtual void fileReceived(const std::string& name, std::uint64_t size,
+                              TransferOutcome outcome) = 0;
 };
 
 } // namespace orvane

@@ -22,7 +22,9 @@ SessionLog::SessionLog(std::filesystem::path folder, Clock& clock, const LinkSta
     writeTimer_->start();
 }
 
-SessionLog::~SessionLog() { close(); }
+SessionLog::~SessionLog() {
+    close();
+}
 
 void SessionLog::setEnabled(bool on) {
     if (on == enabled_) return;
@@ -46,15 +48,18 @@ void SessionLog::record(WireDirection direction, std::span<const std::uint8_t> b
     if (direction != WireDirection::ToModem) return;
     std::lock_guard guard(sentLock_);
     if (!sentOn_) return;
-    const std::size_t room = kMaxUntakenSentBytes - std::min(sentBytes_.size(), kMaxUntakenSentBytes);
-    sentBytes_.insert(sentBytes_.end(), bytes.begin(), bytes.begin() + std::min(room, bytes.size()));
+    const std::size_t room =
+        kMaxUntakenSentBytes - std::min(sentBytes_.size(), kMaxUntakenSentBytes);
+    sentBytes_.insert(sentBytes_.end(), bytes.begin(),
+                      bytes.begin() + std::min(room, bytes.size()));
 }
 
 void SessionLog::fileSent(const std::string& name, std::uint64_t size, TransferOutcome outcome) {
     if (enabled_) add(clock_.now(), fileText("sent", name, size, outcome));
 }
 
-void SessionLog::fileReceived(const std::string& name, std::uint64_t size, TransferOutcome outcome) {
+void SessionLog::fileReceived(const std::string& name, std::uint64_t size,
+                              TransferOutcome outcome) {
     if (enabled_) add(clock_.now(), fileText("received", name, size, outcome));
 }
 
@@ -75,9 +80,13 @@ void SessionLog::close() {
     writeNow();
 }
 
-std::filesystem::path SessionLog::todaysFile() const { return file_.fileFor(clock_.now()); }
+std::filesystem::path SessionLog::todaysFile() const {
+    return file_.fileFor(clock_.now());
+}
 
-void SessionLog::add(Time time, std::string text) { finished_.push_back({time, std::move(text)}); }
+void SessionLog::add(Time time, std::string text) {
+    finished_.push_back({time, std::move(text)});
+}
 
 void SessionLog::noteLinkChange() {
     if (link_.linkUp == linkWasUp_) return;

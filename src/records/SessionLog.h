@@ -32,7 +32,8 @@ public:
     // What the transmit thread may leave before the user-interface thread takes it.
     static constexpr std::size_t kMaxUntakenSentBytes = 64 * 1024;
 
-    SessionLog(std::filesystem::path folder, Clock& clock, const LinkState& link, Prompter& prompter);
+    SessionLog(std::filesystem::path folder, Clock& clock, const LinkState& link,
+               Prompter& prompter);
     ~SessionLog() override;
 
     // Off: nothing is kept, and what was waiting is written first.
@@ -46,7 +47,8 @@ public:
 
     // FileTransferReport
     void fileSent(const std::string& name, std::uint64_t size, TransferOutcome outcome) override;
-    void fileReceived(const std::string& name, std::uint64_t size, TransferOutcome outcome) override;
+    void fileReceived(const std::string& name, std::uint64_t size,
+                      TransferOutcome outcome) override;
 
     // Takes the sent bytes, notes link changes and writes the finished lines.
     void writeNow();

@@ -20,7 +20,8 @@ bool SessionLogCommands::loadSetting() {
 void SessionLogCommands::mnuViewSessionLogClick(bool keep) {
     log_.setEnabled(keep);
     if (!writeSessionLogEnabled(baseDir_, keep))
-        prompter_.message("Orvane", "The session log setting could not be saved in the Config folder.",
+        prompter_.message("Orvane",
+                          "The session log setting could not be saved in the Config folder.",
                           PromptIcon::Exclamation, PromptButtons::Ok);
 }
 
@@ -28,7 +29,8 @@ void SessionLogCommands::mnuViewTodaysLogClick() {
     log_.writeNow();
     const auto file = log_.todaysFile();
     if (!std::filesystem::exists(file)) {
-        prompter_.message("Orvane", "There is no session log for today yet (" + file.string() + ").",
+        prompter_.message("Orvane",
+                          "There is no session log for today yet (" + file.string() + ").",
                           PromptIcon::Information, PromptButtons::Ok);
         return;
     }

@@ -7,8 +7,8 @@ namespace orvane {
 namespace {
 
 std::tm utcFields(std::chrono::system_clock::time_point time) {
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(
-        std::chrono::floor<std::chrono::seconds>(time));
+    const std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::floor<std::chrono::seconds>(time));
     std::tm fields{};
     ::gmtime_r(&seconds, &fields);
     return fields;

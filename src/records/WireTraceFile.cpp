@@ -10,7 +10,8 @@ namespace orvane {
 
 std::string formatWireTrace(const std::vector<WireRecord>& records) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string text = "# Orvane wire trace: host = bytes the console sent, modem = bytes it read\n";
+    std::string text =
+        "# Orvane wire trace: host = bytes the console sent, modem = bytes it read\n";
     for (const WireRecord& record : records) {
         text += utcMillisecondsText(record.time);
         text += record.direction == WireDirection::ToModem ? " host" : " modem";
@@ -24,7 +25,8 @@ std::string formatWireTrace(const std::vector<WireRecord>& records) {
     return text;
 }
 
-std::string saveWireTrace(const std::filesystem::path& path, const std::vector<WireRecord>& records) {
+std::string saveWireTrace(const std::filesystem::path& path,
+                          const std::vector<WireRecord>& records) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     const std::string text = formatWireTrace(records);
     if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));

@@ -19,6 +19,7 @@ namespace orvane {
 std::string formatWireTrace(const std::vector<WireRecord>& records);
 
 // Writes the trace; an empty text on success, else what went wrong.
-std::string saveWireTrace(const std::filesystem::path& path, const std::vector<WireRecord>& records);
+std::string saveWireTrace(const std::filesystem::path& path,
+                          const std::vector<WireRecord>& records);
 
 } // namespace orvane

@@ -12,8 +12,7 @@ namespace orvane {
 // suspends at each wait (a pause, a reply, a deadline) instead of running the
 // event loop inside itself. A task awaited by another resumes its awaiter
 // when it ends; an exception inside it comes out of the co_await.
-template <typename T = void>
-class Task;
+template <typename T = void> class Task;
 
 namespace detail {
 
@@ -38,22 +37,17 @@ struct TaskPromiseBase {
     }
 };
 
-template <typename T>
-struct TaskPromise : TaskPromiseBase {
+template <typename T> struct TaskPromise : TaskPromiseBase {
     std::optional<T> value;
     Task<T> get_return_object() noexcept;
-    template <typename U>
-    void return_value(U&& result) {
-        value.emplace(std::forward<U>(result));
-    }
+    template <typename U> void return_value(U&& result) { value.emplace(std::forward<U>(result)); }
     T take() {
         rethrowIfFailed();
         return std::move(*value);
     }
 };
 
-template <>
-struct TaskPromise<void> : TaskPromiseBase {
+template <> struct TaskPromise<void> : TaskPromiseBase {
     Task<void> get_return_object() noexcept;
     void return_void() noexcept {}
     void take() const { rethrowIfFailed(); }
@@ -61,8 +55,7 @@ struct TaskPromise<void> : TaskPromiseBase {
 
 } // namespace detail
 
-template <typename T>
-class [[nodiscard]] Task {
+template <typename T> class [[nodiscard]] Task {
 public:
     using promise_type = detail::TaskPromise<T>;
     using Handle = std::coroutine_handle<promise_type>;
@@ -111,8 +104,7 @@ private:
 
 namespace detail {
 
-template <typename T>
-Task<T> TaskPromise<T>::get_return_object() noexcept {
+template <typename T> Task<T> TaskPromise<T>::get_return_object() noexcept {
     return Task<T>(std::coroutine_handle<TaskPromise<T>>::from_promise(*this));
 }
 

@@ -17,7 +17,8 @@ bool showable(std::uint8_t c) {
 } // namespace
 
 ReceivedCharHandler::ReceivedCharHandler(ReceivedTextSink& text, ReceiveWindow& window,
-                                         const RoutingFlags& flags, EchoCounter& echoes, Inputs inputs)
+                                         const RoutingFlags& flags, EchoCounter& echoes,
+                                         Inputs inputs)
     : text_(text), window_(window), flags_(flags), echoes_(echoes), inputs_(std::move(inputs)) {}
 
 void ReceivedCharHandler::handle(std::uint8_t c) {

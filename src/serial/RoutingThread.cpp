@@ -170,20 +170,11 @@ void RoutingThread::routeOne(std::int32_t item) {
     }
     const auto low = static_cast<std::uint8_t>(item & 0xFF);
     switch (routeFor(item, flags_)) {
-    case Route::StatusDispatcher:
-        delivery_.deliverStatus(low);
-        break;
-    case Route::InBandHandler:
-        delivery_.deliverInBand(low);
-        break;
-    case Route::ReceivedChar:
-        delivery_.deliverReceivedChar(low);
-        break;
-    case Route::BinaryFile:
-        binaryFile_.writeByte(low);
-        break;
-    case Route::Dropped:
-        break;
+    case Route::StatusDispatcher: delivery_.deliverStatus(low); break;
+    case Route::InBandHandler: delivery_.deliverInBand(low); break;
+    case Route::ReceivedChar: delivery_.deliverReceivedChar(low); break;
+    case Route::BinaryFile: binaryFile_.writeByte(low); break;
+    case Route::Dropped: break;
     }
 }
 

@@ -26,14 +26,9 @@ std::optional<std::int32_t> RxDecoder::decode(std::uint8_t b) {
         }
     }
     switch (state_) {
-    case State::AfterStatusPrefix:
-        state_ = State::Plain;
-        return RxQueue::kStatusFlag | b;
-    case State::AfterDataEscape:
-        state_ = State::Plain;
-        return b;
-    case State::Plain:
-        break;
+    case State::AfterStatusPrefix: state_ = State::Plain; return RxQueue::kStatusFlag | b;
+    case State::AfterDataEscape: state_ = State::Plain; return b;
+    case State::Plain: break;
     }
     if (b == kStatusPrefix) {
         state_ = State::AfterStatusPrefix;

@@ -31,24 +31,15 @@ bool unsupported(int err) {
 
 speed_t speedFor(int baud) {
     switch (baud) {
-    case 1200:
-        return B1200;
-    case 2400:
-        return B2400;
-    case 4800:
-        return B4800;
-    case 9600:
-        return B9600;
-    case 19200:
-        return B19200;
-    case 38400:
-        return B38400;
-    case 57600:
-        return B57600;
-    case 115200:
-        return B115200;
-    default:
-        return B0;
+    case 1200: return B1200;
+    case 2400: return B2400;
+    case 4800: return B4800;
+    case 9600: return B9600;
+    case 19200: return B19200;
+    case 38400: return B38400;
+    case 57600: return B57600;
+    case 115200: return B115200;
+    default: return B0;
     }
 }
 
@@ -130,7 +121,8 @@ bool SerialPort::configureLine(int baud) {
 
 long SerialPort::read(std::span<std::uint8_t> bytes) {
     const ssize_t n = ::read(fd_, bytes.data(), bytes.size());
-    if (n > 0 && tap_) tap_->record(WireDirection::FromModem, bytes.first(static_cast<std::size_t>(n)));
+    if (n > 0 && tap_)
+        tap_->record(WireDirection::FromModem, bytes.first(static_cast<std::size_t>(n)));
     if (n >= 0) return static_cast<long>(n);
     return (errno == EAGAIN || errno == EINTR) ? 0 : -1;
 }
@@ -190,7 +182,8 @@ PortWriter::Outcome SerialPort::write(std::span<const std::uint8_t> bytes) {
     // A hung-up line: the adapter was unplugged or the other end closed.
     if (writable.revents & (POLLERR | POLLHUP | POLLNVAL)) return {0, true, true};
     const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-    if (n > 0 && tap_) tap_->record(WireDirection::ToModem, bytes.first(static_cast<std::size_t>(n)));
+    if (n > 0 && tap_)
+        tap_->record(WireDirection::ToModem, bytes.first(static_cast<std::size_t>(n)));
     if (n >= 0) return {static_cast<std::size_t>(n), false};
     if (errno == EAGAIN || errno == EINTR) return {};
     return {0, true, isDeviceLoss(errno)};

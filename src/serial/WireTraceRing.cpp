@@ -6,7 +6,8 @@
 namespace orvane {
 
 WireTraceRing::WireTraceRing(std::size_t byteCapacity, std::size_t recordCapacity)
-    : bytes_(std::max<std::size_t>(byteCapacity, 1)), slots_(std::max<std::size_t>(recordCapacity, 1)) {}
+    : bytes_(std::max<std::size_t>(byteCapacity, 1)),
+      slots_(std::max<std::size_t>(recordCapacity, 1)) {}
 
 namespace {
 // The coarse clock costs a fraction of the precise one and is exact to a few
@@ -14,8 +15,9 @@ namespace {
 std::chrono::system_clock::time_point coarseNow() {
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    return std::chrono::system_clock::time_point(std::chrono::duration_cast<std::chrono::system_clock::duration>(
-        std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec)));
+    return std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec)));
 }
 } // namespace
 

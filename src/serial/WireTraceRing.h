@@ -24,7 +24,8 @@ struct WireRecord {
 // records long before the bytes.
 class WireTraceRing final : public WireTap {
 public:
-    static constexpr std::size_t kDefaultBytes = std::size_t{1} << 20; // over 8 minutes at 9600 bit/s both ways
+    static constexpr std::size_t kDefaultBytes = std::size_t{1}
+                                                 << 20; // over 8 minutes at 9600 bit/s both ways
     static constexpr std::size_t kDefaultRecords = std::size_t{1} << 16;
     static constexpr auto kMergeWindow = std::chrono::milliseconds(20);
 

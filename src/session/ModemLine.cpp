@@ -77,9 +77,7 @@ void ModemLine::write(const ModemCommand& command) {
     const auto& bytes = command.bytes();
     switch (command.sendKind()) {
     case SendKind::Command:
-    case SendKind::DirectAppend:
-        transmit_->append(bytes);
-        break;
+    case SendKind::DirectAppend: transmit_->append(bytes); break;
     case SendKind::ClearQueueThenAppend:
         // Panic goes ahead of everything: the operator's held commands go with the queue.
         sequences_.dropHeldCommands();
@@ -87,9 +85,7 @@ void ModemLine::write(const ModemCommand& command) {
         transmit_->append(bytes);
         break;
     case SendKind::ImmediateWrite:
-    case SendKind::LoaderWrite:
-        writeImmediate(bytes);
-        break;
+    case SendKind::LoaderWrite: writeImmediate(bytes); break;
     }
 }
 

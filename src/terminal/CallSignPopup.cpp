@@ -49,20 +49,16 @@ void AcceptDragsFilter::installOn(QWidget& pane) {
     pane.setAcceptDrops(true);
     auto* filter = new AcceptDragsFilter(&pane);
     pane.installEventFilter(filter);
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(&pane)) area->viewport()->installEventFilter(filter);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(&pane))
+        area->viewport()->installEventFilter(filter);
 }
 
 bool AcceptDragsFilter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::DragEnter:
-    case QEvent::DragMove:
-        static_cast<QDropEvent*>(event)->acceptProposedAction();
-        return true;
-    case QEvent::Drop:
-        event->ignore();
-        return true;
-    default:
-        break;
+    case QEvent::DragMove: static_cast<QDropEvent*>(event)->acceptProposedAction(); return true;
+    case QEvent::Drop: event->ignore(); return true;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -19,7 +19,9 @@ class CallSignPopup : public QObject {
 public:
     explicit CallSignPopup(QPlainTextEdit& pane);
 
-    void setCallHandler(std::function<void(const QString& call)> handler) { handler_ = std::move(handler); }
+    void setCallHandler(std::function<void(const QString& call)> handler) {
+        handler_ = std::move(handler);
+    }
     QMenu& menu() { return *menu_; }
     // The right mouse button went down at `pos` (pane coordinates). With a
     // selection the menu opens at (x, y + 45) taken as screen coordinates.

@@ -9,7 +9,8 @@
 
 namespace orvane {
 
-PaneCommands::PaneCommands(ReceivePane& receivePane, QPlainTextEdit& transmitPane, TransmitSendState& sent)
+PaneCommands::PaneCommands(ReceivePane& receivePane, QPlainTextEdit& transmitPane,
+                           TransmitSendState& sent)
     : receive_(receivePane), transmit_(transmitPane), sent_(sent) {}
 
 PaneCommands::Focused PaneCommands::focused() const {
@@ -65,7 +66,9 @@ void PaneCommands::editMenuOpening(QAction& undo) {
               [&](QPlainTextEdit& p) { undo.setEnabled(p.document()->isUndoAvailable()); });
 }
 
-void PaneCommands::ClearReceive() { receive_.clearReceived(); }
+void PaneCommands::ClearReceive() {
+    receive_.clearReceived();
+}
 
 void PaneCommands::ClearTransmit() {
     transmit_.clear();

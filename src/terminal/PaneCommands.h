@@ -30,12 +30,15 @@ public:
     void ClearAll();
     // Runs after the transmit pane was emptied by Clear TX or Clear All (the
     // console queues the end-of-line sequence there when the modem sends sync idle).
-    void setAfterTransmitCleared(std::function<void()> hook) { afterTransmitCleared_ = std::move(hook); }
+    void setAfterTransmitCleared(std::function<void()> hook) {
+        afterTransmitCleared_ = std::move(hook);
+    }
 
 private:
     enum class Focused { None, Receive, Transmit };
     Focused focused() const;
-    template <class OnReceive, class OnTransmit> void onFocused(OnReceive onReceive, OnTransmit onTransmit);
+    template <class OnReceive, class OnTransmit>
+    void onFocused(OnReceive onReceive, OnTransmit onTransmit);
 
     ReceivePane& receive_;
     QPlainTextEdit& transmit_;

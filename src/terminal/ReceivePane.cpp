@@ -66,11 +66,8 @@ void ReceivePane::flushBefore(const QEvent* e) {
     case QEvent::ContextMenu:
     case QEvent::DragEnter:
     case QEvent::Drop:
-    case QEvent::InputMethod:
-        flushPending();
-        break;
-    default:
-        break;
+    case QEvent::InputMethod: flushPending(); break;
+    default: break;
     }
 }
 

@@ -35,7 +35,8 @@ void ReceiveSaving::mnuFilesSaveRXClick() {
 }
 
 void ReceiveSaving::mnuFilesStopSaveSendClick() {
-    for (FileActivity* activity : activities_) activity->stopFileActivity();
+    for (FileActivity* activity : activities_)
+        activity->stopFileActivity();
     p_.capture.stop();
     p_.endOfLine.queueEndOfLineIfSyncIdle();
     p_.surface.setTxPaneEditable(true);
@@ -56,11 +57,11 @@ void ReceiveSaving::reportWriteFailure(const std::string& reason) {
     // The capture is closed already; the count shown stays the characters on disk.
     p_.surface.setPanel(panel::Entry, p_.capture.panelText() + " (stopped)");
     p_.surface.menus().note(MenuEvent::ReceiveSaveFailed);
-    p_.prompter.notice("Orvane",
-                       "Saving received text to " + p_.capture.path().string() + " stopped: " +
-                           reason + ".\n" + std::to_string(p_.capture.RxCaptureCount()) +
-                           " characters were written.",
-                       PromptIcon::Exclamation);
+    p_.prompter.notice(
+        "Orvane",
+        "Saving received text to " + p_.capture.path().string() + " stopped: " + reason + ".\n" +
+            std::to_string(p_.capture.RxCaptureCount()) + " characters were written.",
+        PromptIcon::Exclamation);
 }
 
 } // namespace orvane

@@ -19,7 +19,9 @@ public:
     int sentCount() const { return sentCount_; }
     void setSentCount(int count) { sentCount_ = count; }
 
-    [[nodiscard]] std::unique_lock<std::recursive_mutex> lockPane() { return std::unique_lock(paneLock_); }
+    [[nodiscard]] std::unique_lock<std::recursive_mutex> lockPane() {
+        return std::unique_lock(paneLock_);
+    }
 
     // The pane was emptied: nothing in it has been sent. Text typed or pasted
     // next starts from its first character.

@@ -95,7 +95,8 @@ void BinaryReceiver::escapedByte(std::uint8_t code) {
 
 void BinaryReceiver::showProgress() {
     const std::int64_t now = TransferClockSeconds(c_.clock);
-    c_.view.setXferBytes(std::to_string(ShownBytes(byteCount_, header_.fileSize, header_.dataSize)));
+    c_.view.setXferBytes(
+        std::to_string(ShownBytes(byteCount_, header_.fileSize, header_.dataSize)));
     c_.view.setXferTime(XferTimeText(now - startSeconds_));
     if (auto rate =
             UpdateThroughput(c_.throughput, byteCount_, now, header_.fileSize, header_.dataSize))

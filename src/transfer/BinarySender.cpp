@@ -75,8 +75,8 @@ bool BinarySender::prepare(const Path& source, const std::string& buttonCaption)
 }
 
 void BinarySender::sendHeader() {
-    const Bytes header = EncodeHeader({NameForHeader(name_), std::to_string(fileSize_),
-                                       std::to_string(dataSize_), method_});
+    const Bytes header = EncodeHeader(
+        {NameForHeader(name_), std::to_string(fileSize_), std::to_string(dataSize_), method_});
     c_.line.sendBytes(header);
 }
 

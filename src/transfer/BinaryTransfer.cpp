@@ -29,29 +29,18 @@ void BinaryTransfer::readyReceived(const std::string& offsetText) {
 void BinaryTransfer::codeReceived(std::uint8_t code) {
     switch (code) {
     case inband::kByteZero:
-    case inband::kByteOne:
-        receiver_.escapedByte(code);
-        break;
-    case inband::kExists:
-        sender_.refused();
-        break;
-    case inband::kEndOfFile:
-        receiver_.endOfFile();
-        break;
-    case inband::kComplete:
-        sender_.complete();
-        break;
-    case inband::kFailed:
-        sender_.failed();
-        break;
+    case inband::kByteOne: receiver_.escapedByte(code); break;
+    case inband::kExists: sender_.refused(); break;
+    case inband::kEndOfFile: receiver_.endOfFile(); break;
+    case inband::kComplete: sender_.complete(); break;
+    case inband::kFailed: sender_.failed(); break;
     case inband::kCancelled:
         if (!anyActive()) break;
         sender_.cancelled();
         receiver_.cancelled();
         c_.view.hidePanel();
         break;
-    default:
-        break; // 0x83, 0x97 and the rest mean nothing to us
+    default: break; // 0x83, 0x97 and the rest mean nothing to us
     }
 }
 

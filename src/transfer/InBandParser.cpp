@@ -17,8 +17,7 @@ InBandParser::Step InBandParser::feed(std::int32_t item) {
     const auto byte = static_cast<std::uint8_t>(item & 0xFF);
     const bool isStatus = RxQueue::isStatus(item);
     switch (state_) {
-    case State::Idle:
-        return Step::Done;
+    case State::Idle: return Step::Done;
     case State::Code:
     case State::Header:
     case State::Ready:
@@ -28,12 +27,9 @@ InBandParser::Step InBandParser::feed(std::int32_t item) {
         }
         if (state_ == State::Code) return code(byte);
         return state_ == State::Header ? headerByte(byte) : readyByte(byte);
-    case State::FaxCode:
-        return faxCode(byte);
-    case State::FaxCall:
-        return faxCallByte(byte);
-    case State::FaxProgress:
-        return faxProgressByte(byte);
+    case State::FaxCode: return faxCode(byte);
+    case State::FaxCall: return faxCallByte(byte);
+    case State::FaxProgress: return faxProgressByte(byte);
     }
     return Step::Done;
 }

@@ -5,8 +5,9 @@
 
 namespace orvane {
 
-std::string TransferLogLine(std::chrono::system_clock::time_point localTime, const std::string& name,
-                            const std::string& method, std::int64_t fileSize, bool complete) {
+std::string TransferLogLine(std::chrono::system_clock::time_point localTime,
+                            const std::string& name, const std::string& method,
+                            std::int64_t fileSize, bool complete) {
     // The clock hands us local time already shifted: format it as UTC.
     const std::time_t t = std::chrono::system_clock::to_time_t(localTime);
     std::tm parts{};

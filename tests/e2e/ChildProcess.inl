@@ -4,8 +4,7 @@
 
 namespace orvane::testing {
 
-template <typename Predicate>
-bool waitUntil(Predicate done, std::chrono::milliseconds timeout) {
+template <typename Predicate> bool waitUntil(Predicate done, std::chrono::milliseconds timeout) {
     const auto until = std::chrono::steady_clock::now() + timeout;
     while (!done()) {
         if (std::chrono::steady_clock::now() >= until) return false;

@@ -51,7 +51,8 @@ TEST(DeviceLoss, ALostModemIsReportedWaitedForQuietlyAndTakenUpAgain) {
     const std::string setup = firstSession.substr(kHandshakeSize); // the common and mode set-up
 
     rig.simulator().signal(SIGKILL); // the adapter is pulled
-    ASSERT_TRUE(waitUntil([&] { return rig.consoleOutput().find("orvane: lost COM1") != std::string::npos; }, 10s))
+    ASSERT_TRUE(waitUntil(
+        [&] { return rig.consoleOutput().find("orvane: lost COM1") != std::string::npos; }, 10s))
         << rig.consoleOutput();
     // Waiting for the device is quiet: a reader retrying a hung-up line
     // switched well over a thousand times a second.
@@ -61,9 +62,12 @@ TEST(DeviceLoss, ALostModemIsReportedWaitedForQuietlyAndTakenUpAgain) {
     EXPECT_TRUE(console.running());
 
     rig.restartSimulator(); // the same link comes back
-    ASSERT_TRUE(waitUntil([&] { return rig.consoleOutput().find("orvane: reopened COM1") != std::string::npos; }, 20s))
+    ASSERT_TRUE(waitUntil(
+        [&] { return rig.consoleOutput().find("orvane: reopened COM1") != std::string::npos; },
+        20s))
         << rig.consoleOutput();
-    ASSERT_TRUE(waitUntil([&] { return rig.received().size() >= firstSession.size() + setup.size(); }, 20s));
+    ASSERT_TRUE(waitUntil(
+        [&] { return rig.received().size() >= firstSession.size() + setup.size(); }, 20s));
     EXPECT_EQ(rig.received().substr(firstSession.size(), setup.size()), setup);
     EXPECT_TRUE(lineArrives(rig, "second"));
 

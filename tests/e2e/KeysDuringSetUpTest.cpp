@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 std::string hex(const std::string& text) {
     std::istringstream in(text);
     std::string bytes;
-    for (std::string pair; in >> pair;) bytes.push_back(static_cast<char>(std::stoi(pair, nullptr, 16)));
+    for (std::string pair; in >> pair;)
+        bytes.push_back(static_cast<char>(std::stoi(pair, nullptr, 16)));
     return bytes;
 }
 
@@ -36,14 +37,15 @@ std::string toHexText(const std::string& bytes) {
 std::string sessionLog(const fs::path& dir) {
     std::string all;
     if (!fs::exists(dir / "Logs")) return all;
-    for (const auto& entry : fs::directory_iterator(dir / "Logs")) all += readFile(entry.path());
+    for (const auto& entry : fs::directory_iterator(dir / "Logs"))
+        all += readFile(entry.path());
     return all;
 }
 
 // The Quoral set-up as the start-up and the apply send it for ALPHA.
-const std::string kQuoralSetUp = hex(
-    "80 41 80 46 80 4D 80 80 80 63 80 04 80 DB 80 65 80 01 80 61 80 1E 80 60 80 0A 80 62 80 14 "
-    "80 68 80 01 80 13 80 41 80 4C 80 50 80 48 80 41 80 00 80 51 80 54 80 56 80 5A 80 59");
+const std::string kQuoralSetUp =
+    hex("80 41 80 46 80 4D 80 80 80 63 80 04 80 DB 80 65 80 01 80 61 80 1E 80 60 80 0A 80 62 80 14 "
+        "80 68 80 01 80 13 80 41 80 4C 80 50 80 48 80 41 80 00 80 51 80 54 80 56 80 5A 80 59");
 
 TEST(KeysDuringSetUp, OkThenF9AndCallGoOutOnlyAfterTheWholeApplyAndSetUp) {
     if (!VirtualDisplay::available()) GTEST_SKIP() << "needs Xvfb and xdotool (scripts/bootstrap)";
@@ -74,19 +76,22 @@ TEST(KeysDuringSetUp, OkThenF9AndCallGoOutOnlyAfterTheWholeApplyAndSetUp) {
     x.click(*callDialog, 191, 19); // Call
     const std::size_t sentByTheCall = rig.received().size() - before;
 
-    const std::string call = hex("80 10 80 57 80 31 80 41 80 57 80 00"); // QUORAL_CALL_ROBUST "W1AW"
+    const std::string call =
+        hex("80 10 80 57 80 31 80 41 80 57 80 00"); // QUORAL_CALL_ROBUST "W1AW"
     ASSERT_TRUE(waitUntil([&] { return rig.receivedContains(call); }, 30s))
         << toHexText(rig.received().substr(before));
     const std::string apply = hex("80 67 80 00 80 45 80 48 80 6C 80 01 80 6C 80 28 80 DB");
     const std::string adaptive = hex("80 54"); // the call dialog opens adaptive
-    EXPECT_EQ(toHexText(rig.received().substr(before)), toHexText(apply + kQuoralSetUp + adaptive + call));
+    EXPECT_EQ(toHexText(rig.received().substr(before)),
+              toHexText(apply + kQuoralSetUp + adaptive + call));
     // Confirmed while the set-up was still on its way: only the sequence could hold it back.
     EXPECT_LT(sentByTheCall, (apply + kQuoralSetUp).size());
 
     // The link the call made is the console's: logged, and not overwritten by the set-up.
-    ASSERT_TRUE(waitUntil([&] { return sessionLog(rig.dir()).find("LINK start W1AW") != std::string::npos; },
-                          30s));
-    if (const char* shots = std::getenv("ORVANE_SHOT_DIR")) x.screenshot(fs::path(shots) / "call-after-apply.png");
+    ASSERT_TRUE(waitUntil(
+        [&] { return sessionLog(rig.dir()).find("LINK start W1AW") != std::string::npos; }, 30s));
+    if (const char* shots = std::getenv("ORVANE_SHOT_DIR"))
+        x.screenshot(fs::path(shots) / "call-after-apply.png");
     rig.console().signal(SIGTERM);
     EXPECT_EQ(rig.console().waitForExit(10s), 0);
 }

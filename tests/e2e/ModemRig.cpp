@@ -14,32 +14,38 @@ ModemRig::ModemRig(std::vector<std::string> simulatorArguments)
 }
 
 void ModemRig::startSimulator() {
-    std::vector<std::string> args{"--link", portLink().string(), "--raw", (dir() / "sim.raw").string(),
-                                  "--log", (dir() / "sim.log").string(), "--control",
-                                  (dir() / "sim.ctl").string()};
+    std::vector<std::string> args{
+        "--link", portLink().string(),          "--raw",     (dir() / "sim.raw").string(),
+        "--log",  (dir() / "sim.log").string(), "--control", (dir() / "sim.ctl").string()};
     args.insert(args.end(), simulatorArguments_.begin(), simulatorArguments_.end());
     // Each simulator says "ready" once its link is made; a restarted one may
     // get the same pty, so the link itself may not change.
     const auto readyLines = [this] {
         const std::string out = readFile(dir() / "sim.out");
         std::size_t count = 0;
-        for (auto at = out.find("ready"); at != std::string::npos; at = out.find("ready", at + 1)) ++count;
+        for (auto at = out.find("ready"); at != std::string::npos; at = out.find("ready", at + 1))
+            ++count;
         return count;
     };
     const std::size_t before = readyLines();
-    simulator_ = std::make_unique<ChildProcess>(ChildProcess::Options{
-        binaryDir() / "modara-sim", args, dir(), {}, dir() / "sim.out"});
-    const bool linked = waitUntil(
-        [&] { return readyLines() > before && std::filesystem::exists(portLink()); },
-        std::chrono::seconds(10));
-    if (!linked) throw std::runtime_error("modara-sim did not make its link: " + readFile(dir() / "sim.out"));
+    simulator_ = std::make_unique<ChildProcess>(
+        ChildProcess::Options{binaryDir() / "modara-sim", args, dir(), {}, dir() / "sim.out"});
+    const bool linked =
+        waitUntil([&] { return readyLines() > before && std::filesystem::exists(portLink()); },
+                  std::chrono::seconds(10));
+    if (!linked)
+        throw std::runtime_error("modara-sim did not make its link: " +
+                                 readFile(dir() / "sim.out"));
 }
 
-void ModemRig::restartSimulator() { startSimulator(); }
+void ModemRig::restartSimulator() {
+    startSimulator();
+}
 
 bool ModemRig::receivedEndsWith(const std::string& tail) const {
     std::string all = received();
-    return all.size() >= tail.size() && all.compare(all.size() - tail.size(), tail.size(), tail) == 0;
+    return all.size() >= tail.size() &&
+           all.compare(all.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 bool ModemRig::receivedContains(const std::string& part) const {
@@ -59,8 +65,8 @@ void ModemRig::writeSettings(const std::string& iniText) {
 }
 
 ChildProcess& ModemRig::startConsole(double clockScale) {
-    return startConsoleWith({{"QT_QPA_PLATFORM", "offscreen"},
-                             {"ORVANE_CLOCK_SCALE", std::to_string(clockScale)}});
+    return startConsoleWith(
+        {{"QT_QPA_PLATFORM", "offscreen"}, {"ORVANE_CLOCK_SCALE", std::to_string(clockScale)}});
 }
 
 ChildProcess& ModemRig::startConsoleOnDisplay(const std::string& display) {
@@ -78,7 +84,8 @@ ChildProcess& ModemRig::startConsoleWith(std::map<std::string, std::string> envi
 
 std::string bytes(std::initializer_list<int> values) {
     std::string result;
-    for (int v : values) result.push_back(static_cast<char>(v));
+    for (int v : values)
+        result.push_back(static_cast<char>(v));
     return result;
 }
 

@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 std::string randomBytes(std::size_t n) {
     std::mt19937 random(11);
     std::string bytes(n, '\0');
-    for (auto& b : bytes) b = static_cast<char>(random());
+    for (auto& b : bytes)
+        b = static_cast<char>(random());
     return bytes;
 }
 
@@ -29,14 +30,17 @@ void writeFile(const fs::path& file, const std::string& bytes) {
 
 std::size_t count(const std::string& haystack, const std::string& needle) {
     std::size_t n = 0;
-    for (auto at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) ++n;
+    for (auto at = haystack.find(needle); at != std::string::npos;
+         at = haystack.find(needle, at + 1))
+        ++n;
     return n;
 }
 
 std::vector<std::string> logLines(const fs::path& log) {
     std::ifstream in(log);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line.substr(line.find('\t') + 1));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.substr(line.find('\t') + 1));
     return lines;
 }
 
@@ -44,14 +48,16 @@ const std::string kMainTitle = "^Zarvel Orvane";
 
 TEST(TwoOrvanes, ABatchChosenByKeysArrivesWholeWithHeaderResultAndLogLine) {
     if (!VirtualDisplay::available()) GTEST_SKIP() << "needs Xvfb and xdotool (scripts/bootstrap)";
-    const fs::path air = fs::temp_directory_path() / ("orvane-air2-" + std::to_string(::getpid()) + ".sock");
+    const fs::path air =
+        fs::temp_directory_path() / ("orvane-air2-" + std::to_string(::getpid()) + ".sock");
     ModemRig alpha({"--air", air.string()});
     ModemRig bravo({"--air", air.string()});
     VirtualDisplay x(alpha.dir());
     alpha.writeSettings("[system]\r\nComPort=1\r\n[callsigns]\r\nMYCALL=ALPHA\r\n");
     bravo.writeSettings("[system]\r\nComPort=1\r\n[callsigns]\r\nMYCALL=BRAVO\r\n");
     std::string text;
-    for (int i = 0; i < 60; ++i) text += "Line " + std::to_string(i) + " of the report from ALPHA\r\n";
+    for (int i = 0; i < 60; ++i)
+        text += "Line " + std::to_string(i) + " of the report from ALPHA\r\n";
     const std::string noise = randomBytes(64 * 1024);
     writeFile(alpha.dir() / "notes.txt", text);
     writeFile(alpha.dir() / "noise.bin", noise);
@@ -84,9 +90,12 @@ TEST(TwoOrvanes, ABatchChosenByKeysArrivesWholeWithHeaderResultAndLogLine) {
     const char* shots = std::getenv("ORVANE_SHOT_DIR");
     for (int file = 0; file < 3; ++file) {
         if (file == 1 && shots) {
-            waitUntil([&] { return fs::exists(bravo.dir() / "In" / "noise.__$") &&
-                                   fs::file_size(bravo.dir() / "In" / "noise.__$") > 16 * 1024; },
-                      60s);
+            waitUntil(
+                [&] {
+                    return fs::exists(bravo.dir() / "In" / "noise.__$") &&
+                           fs::file_size(bravo.dir() / "In" / "noise.__$") > 16 * 1024;
+                },
+                60s);
             x.screenshot(fs::path(shots) / "two-orvanes-transfer.png");
         }
         const auto save = x.window(b, "^Save", 120s);
@@ -97,7 +106,8 @@ TEST(TwoOrvanes, ABatchChosenByKeysArrivesWholeWithHeaderResultAndLogLine) {
             // whether to replace the file with itself, and yes leaves it as it is.
             x.keys("Return");
             std::optional<std::string> replace;
-            waitUntil([&] { return (replace = x.otherWindow(b, "^Save", *save)).has_value(); }, 10s);
+            waitUntil([&] { return (replace = x.otherWindow(b, "^Save", *save)).has_value(); },
+                      10s);
             ASSERT_TRUE(replace) << x.titles(b);
             x.focus(*replace);
             x.keys("alt+y");
@@ -115,12 +125,20 @@ TEST(TwoOrvanes, ABatchChosenByKeysArrivesWholeWithHeaderResultAndLogLine) {
     const std::string size = std::to_string(text.size());
     EXPECT_EQ(logLines(alpha.dir() / "binxfer.log"),
               (std::vector<std::string>{"notes.txt\tPKLIB\t" + size + "\tComplete",
-                                        "noise.bin\tNONE\t65536\tComplete", "empty.dat\tNONE\t0\tComplete"}));
+                                        "noise.bin\tNONE\t65536\tComplete",
+                                        "empty.dat\tNONE\t0\tComplete"}));
     // What ALPHA said to its modem, and BRAVO to its own.
     const std::string sent = alpha.received();
     EXPECT_NE(sent.find("\x01\x81\x80notes.txt\x08" + size + "\x08"), std::string::npos);
-    EXPECT_NE(sent.find("\x01\x81\x80noise.bin\x08" "65536\x08" "65536\x08NONE\x02"), std::string::npos);
-    EXPECT_NE(sent.find("\x01\x81\x80" "empty.dat\x08" "0\x08" "0\x08NONE\x02"), std::string::npos);
+    EXPECT_NE(sent.find("\x01\x81\x80noise.bin\x08"
+                        "65536\x08"
+                        "65536\x08NONE\x02"),
+              std::string::npos);
+    EXPECT_NE(sent.find("\x01\x81\x80"
+                        "empty.dat\x08"
+                        "0\x08"
+                        "0\x08NONE\x02"),
+              std::string::npos);
     const std::string answered = bravo.received();
     EXPECT_EQ(count(answered, std::string("\x01\x81\x81\x00\x02", 5)), 3u) << "three ready replies";
     EXPECT_EQ(count(answered, "\x01\x94"), 3u) << "three results: complete";

@@ -79,8 +79,10 @@ private:
             return true;
         }
         bool writeByte(std::uint8_t byte) override {
-            if (at_ < data_->size()) (*data_)[at_] = byte;
-            else data_->push_back(byte);
+            if (at_ < data_->size())
+                (*data_)[at_] = byte;
+            else
+                data_->push_back(byte);
             ++at_;
             return true;
         }

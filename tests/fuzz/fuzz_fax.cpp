@@ -16,9 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < size; ++i) {
         const auto item = decoder.decode(data[i]);
         if (!item) continue;
-        if (!rig.parser.active() && *item == 0x03) rig.display.panicPressed();
-        else if (!rig.parser.active() && *item == 0x04) rig.clock.advance(1000);
-        else rig.receive(*item);
+        if (!rig.parser.active() && *item == 0x03)
+            rig.display.panicPressed();
+        else if (!rig.parser.active() && *item == 0x04)
+            rig.clock.advance(1000);
+        else
+            rig.receive(*item);
         // One report animates the gauge a bounded number of steps, whatever
         // figures the air carried.
         if (rig.panel.counts.size() > kMostFaxProgressSteps + 20) __builtin_trap();

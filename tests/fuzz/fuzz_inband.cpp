@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (scene & 2)
         files.files[in / "data.__$"] = std::make_shared<MemoryTransferFiles::Data>(100, 0x55);
     if (scene & 1) {
-        files.files[station.dir / "data.bin"] = std::make_shared<MemoryTransferFiles::Data>(300, 0xAA);
+        files.files[station.dir / "data.bin"] =
+            std::make_shared<MemoryTransferFiles::Data>(300, 0xAA);
         station.transfer.sendFiles({station.dir / "data.bin"});
     }
 

@@ -90,7 +90,8 @@ TEST_F(CodeMenuTest, AClickWhileASetUpRunsIsRefusedAndLeavesTheChecks) {
     runner.runCommonSetup();
     clock.advance(200); // in the middle of the set-up
     // Qt checks a clicked item itself; the refusal must take that back.
-    for (const char* item : {"mnuCodeAmtor", "mnuCodeBaudot"}) surface.checked[item] = true;
+    for (const char* item : {"mnuCodeAmtor", "mnuCodeBaudot"})
+        surface.checked[item] = true;
     codeMenu.mnuCodeAmtorClick();
     codeMenu.mnuCodeBaudotClick();
     codeMenu.mnuCodePSK31Click();

@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         ByteRow{"AMTOR lower-case u is lower case", OperatingMode::Amtor,
                 [](Settings& s, LinkState&) { s.A_LetterCase = 'u'; }, "80 C2 80 D4", "80 C4"},
         ByteRow{"AMTOR WRU on without wru.txt", OperatingMode::Amtor,
-                [](Settings& s, LinkState&) { s.A_WRU = "on"; }, "80 EB 80 01 80 D2 80 C4", "80 94"},
+                [](Settings& s, LinkState&) { s.A_WRU = "on"; }, "80 EB 80 01 80 D2 80 C4",
+                "80 94"},
         ByteRow{"AMTOR standby without listening", OperatingMode::Amtor,
                 [](Settings&, LinkState& l) { l.listenMode = ListenMode::Standby; },
                 "80 6C 80 28 80 48 80 59 80 5A 80 51 80 56 80 5D 80 EE 80 07", "80 58"},
@@ -57,28 +58,30 @@ INSTANTIATE_TEST_SUITE_P(
                 [](Settings& s, LinkState&) { s.A_Polarity = "rev"; },
                 "80 4B 80 E0 80 32 80 E1 80 0A 80 E9 80 20 80 EB 80 01", "80 5B"},
         ByteRow{"P-Mode Huffman in lower case is off", OperatingMode::PMode,
-                [](Settings& s, LinkState&) { s.P_Huffman = "on"; }, "80 F8 80 1E 80 D9 80 EB 80 02",
-                "80 C9"},
+                [](Settings& s, LinkState&) { s.P_Huffman = "on"; },
+                "80 F8 80 1E 80 D9 80 EB 80 02", "80 C9"},
         ByteRow{"P-Mode without listening ends with listening off", OperatingMode::PMode,
                 [](Settings&, LinkState& l) { l.listenMode = ListenMode::Standby; },
                 "80 59 80 58 80 5D 80 5A 80 51 80 56 80 EE 80 07 80 48 80 13", ""},
         ByteRow{"Baudot at 60 baud goes out as 45", OperatingMode::Baudot,
-                [](Settings& s, LinkState&) { s.B_Rate = 60; }, "80 6C 80 28 80 E4 80 00 80 EB 80 00",
-                ""},
-        ByteRow{"Baudot ends receiving with the transmit polarity", OperatingMode::Baudot,
-                [](Settings& s, LinkState&) {
-                    s.RXPolaritySameAsTX = false;
-                    s.B_Polarity = "REV";
-                    s.B_USOS = "off";
-                    s.B_SyncIdle = "";
-                    s.B_CodeType = "ITA2";
-                },
-                "80 D0 80 E3 80 14 80 ED 80 14 80 5D 80 5A 80 51 80 56 80 59 80 C3 80 C1 80 4B 80 4C",
-                ""},
+                [](Settings& s, LinkState&) { s.B_Rate = 60; },
+                "80 6C 80 28 80 E4 80 00 80 EB 80 00", ""},
+        ByteRow{
+            "Baudot ends receiving with the transmit polarity", OperatingMode::Baudot,
+            [](Settings& s, LinkState&) {
+                s.RXPolaritySameAsTX = false;
+                s.B_Polarity = "REV";
+                s.B_USOS = "off";
+                s.B_SyncIdle = "";
+                s.B_CodeType = "ITA2";
+            },
+            "80 D0 80 E3 80 14 80 ED 80 14 80 5D 80 5A 80 51 80 56 80 59 80 C3 80 C1 80 4B 80 4C",
+            ""},
         ByteRow{"Baudot ends with RXPOL_SAME_ON whatever the setting", OperatingMode::Baudot,
                 [](Settings& s, LinkState&) { s.RXPolaritySameAsTX = false; }, "80 5C 80 85", ""},
         ByteRow{"ASCII at 300 baud goes out as 45", OperatingMode::Ascii,
-                [](Settings& s, LinkState&) { s.S_Rate = 300; }, "80 ED 80 14 80 E5 80 00 80 D1", ""},
+                [](Settings& s, LinkState&) { s.S_Rate = 300; }, "80 ED 80 14 80 E5 80 00 80 D1",
+                ""},
         ByteRow{"ASCII keeps the receive polarity setting", OperatingMode::Ascii,
                 [](Settings& s, LinkState&) {
                     s.RXPolaritySameAsTX = false;
@@ -97,7 +100,8 @@ TEST_F(ModeFixture, AmtorHoldsReceivedItemsBackRightAfterTheCarrierDetectTime) {
 }
 
 TEST_F(ModeFixture, AmtorSendsTheAnswerBackFileAsItIs) {
-    const auto dir = std::filesystem::temp_directory_path() / ("orvane-wru-" + std::to_string(getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("orvane-wru-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "wru.txt", std::ios::binary) << "DE K1\r\n";
     context.messageDirectory = dir;
@@ -121,12 +125,14 @@ struct WindowRow {
 };
 
 TEST_F(ModeFixture, EachSetupShapesTheWindowForItsMode) {
-    for (const WindowRow& row :
-         {WindowRow{OperatingMode::Amtor, "TOR", "STBY-LISTEN", "AmtorToolBar", false, false, "MARK Tone Test"},
-          WindowRow{OperatingMode::PMode, "P-Mode", "STBY-LISTEN", "PModeToolBar", false, false,
-                    "Single Tone Test"},
-          WindowRow{OperatingMode::Baudot, "Baudot", "45", "BaudotToolBar", true, true, "MARK Tone Test"},
-          WindowRow{OperatingMode::Ascii, "Ascii", "110", "AsciiToolBar", true, true, "MARK Tone Test"}}) {
+    for (const WindowRow& row : {WindowRow{OperatingMode::Amtor, "TOR", "STBY-LISTEN",
+                                           "AmtorToolBar", false, false, "MARK Tone Test"},
+                                 WindowRow{OperatingMode::PMode, "P-Mode", "STBY-LISTEN",
+                                           "PModeToolBar", false, false, "Single Tone Test"},
+                                 WindowRow{OperatingMode::Baudot, "Baudot", "45", "BaudotToolBar",
+                                           true, true, "MARK Tone Test"},
+                                 WindowRow{OperatingMode::Ascii, "Ascii", "110", "AsciiToolBar",
+                                           true, true, "MARK Tone Test"}}) {
         surface = FakeModeSurface{};
         runner.runSetup(OperatingMode::Quoral); // P-Mode keeps the tone list it finds
         playQueued();

@@ -3,16 +3,16 @@
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "modes/CodeMenu.h"
-#include "modes/FakeModeSurface.h"
 #include "modes/CommandSteps.h"
+#include "modes/FakeModeSurface.h"
 #include "modes/ModeCommandSink.h"
 #include "modes/ModeContext.h"
 #include "modes/ModeSetupRunner.h"
 #include "modes/TerminalModeState.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/LinkState.h"
-#include "serial/XonXoffFilter.h"
 #include "sequence/SequenceRunner.h"
+#include "serial/XonXoffFilter.h"
 #include "support/HexText.h"
 #include "support/ManualClock.h"
 #include "support/RunSequence.h"
@@ -99,8 +99,9 @@ struct ModeFixture : ::testing::Test {
     // An operator's command (a call, a key) as the console sends it: held
     // behind whatever runs, then spaced like any command.
     void operatorSends(const ModemCommand& command) {
-        sequences.start("operator", [this, command] { return sendPaced(command, sink, sequences); },
-                        SequenceRunner::Kind::HeldCommand);
+        sequences.start(
+            "operator", [this, command] { return sendPaced(command, sink, sequences); },
+            SequenceRunner::Kind::HeldCommand);
     }
 };
 

@@ -45,13 +45,15 @@ TEST(StatisticsFigures, WindowAndFileReadTheSameBytesDifferently) {
     EXPECT_EQ((std::vector{remote.snr, remote.freq, remote.tput, remote.phs, remote.ecc}),
               (std::vector<std::string>{"38", "-128", "45", "10", "XX"}));
     const LocalTime t{3, 5, 9, 8, 12};
-    EXPECT_EQ(statsRow(t, "MYCALL", "BPSM", stats, false), "090812,MYCALL,BPSM,84,125,60,12,100\r\n");
+    EXPECT_EQ(statsRow(t, "MYCALL", "BPSM", stats, false),
+              "090812,MYCALL,BPSM,84,125,60,12,100\r\n");
     EXPECT_EQ(statsRow(t, "HISCALL", "", stats, true), "090812,HISCALL,,77,0,45,10,101\r\n");
 }
 
 TEST(StatisticsFigures, ModulationNamesAndFileNames) {
     const std::pair<std::uint8_t, std::optional<std::string>> modulations[] = {
-        {0x00, ""}, {0x05, "CWID"}, {0x18, "BPSM"}, {0x1D, "QPSM"}, {0x2D, "16P4A"}, {0x2B, "16PSM"},
+        {0x00, ""},           {0x05, "CWID"},       {0x18, "BPSM"},
+        {0x1D, "QPSM"},       {0x2D, "16P4A"},      {0x2B, "16PSM"},
         {0x30, std::nullopt}, {0x3C, std::nullopt}, {0xC0 | 0x18, "BPSM"}};
     for (const auto& [byte, name] : modulations)
         EXPECT_EQ(modulationName(modulationNumber(byte)), name) << int(byte);
@@ -78,7 +80,8 @@ struct StatisticsFile : ::testing::Test {
         records.modReport[0] = localMod;
         records.modReport[2] = remoteMod;
         records.statsFresh = true;
-        if (log.logging()) log.LogStatistics(records, link, recorder.localTime(), "MYCALL", "HISCALL");
+        if (log.logging())
+            log.LogStatistics(records, link, recorder.localTime(), "MYCALL", "HISCALL");
     }
 
     fs::path dir;
@@ -110,15 +113,14 @@ TEST_F(StatisticsFile, AScriptedLinkGivesTheWholeFile) {
     recorder.stop();
     report(0x18, 0x18, 50);
 
-    EXPECT_EQ(readAll(dir / "12312359.TST"),
-              "12312359.TST\r\n"
-              "Frequency: 14.0675\tName: Ann\tOther: dipole\r\n"
-              "Time(hhmmss),Call,MOD,SNR,Freq,TPUT,Phase,ECC\r\n"
-              "\r\n"
-              "235958,MYCALL,BPSM,84,0,0,0,0\r\n"
-              "235958,HISCALL,QPSM,84,0,0,0,0\r\n"
-              "235959,MYCALL,,112,0,0,0,0\r\n"
-              "235959,HISCALL,16PSM,112,0,0,0,0\r\n");
+    EXPECT_EQ(readAll(dir / "12312359.TST"), "12312359.TST\r\n"
+                                             "Frequency: 14.0675\tName: Ann\tOther: dipole\r\n"
+                                             "Time(hhmmss),Call,MOD,SNR,Freq,TPUT,Phase,ECC\r\n"
+                                             "\r\n"
+                                             "235958,MYCALL,BPSM,84,0,0,0,0\r\n"
+                                             "235958,HISCALL,QPSM,84,0,0,0,0\r\n"
+                                             "235959,MYCALL,,112,0,0,0,0\r\n"
+                                             "235959,HISCALL,16PSM,112,0,0,0,0\r\n");
     EXPECT_TRUE(surface.enabled["mnuFilesSaveStatistics"]);
 }
 

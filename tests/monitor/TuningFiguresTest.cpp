@@ -37,16 +37,16 @@ TEST(TuningFigures, PointerPlacesAndColours) {
         int left;
         std::optional<PointerColour> colour;
     } rows[] = {
-        {false, 0, 113, Lime},    {false, -10, 140, Lime},        {false, 5, 100, Lime},
+        {false, 0, 113, Lime},         {false, -10, 140, Lime}, {false, 5, 100, Lime},
         {false, 11, 83, std::nullopt}, {false, 12, 80, Yellow}, {false, 18, 63, Red},
-        {false, 36, 13, Red},     {false, -128, 213, Red},
-        {true, 0, 113, Lime},     {true, 4, 121, Lime},          {true, -5, 103, Yellow},
-        {true, 9, 131, Yellow},   {true, -10, 93, Red},          {true, 40, 183, Red},
-        {true, -128, 43, Red},
+        {false, 36, 13, Red},          {false, -128, 213, Red}, {true, 0, 113, Lime},
+        {true, 4, 121, Lime},          {true, -5, 103, Yellow}, {true, 9, 131, Yellow},
+        {true, -10, 93, Red},          {true, 40, 183, Red},    {true, -128, 43, Red},
     };
     for (const auto& row : rows) {
         const auto offset = static_cast<std::int8_t>(row.offset);
-        const PointerPlace place = row.remote ? pointerForRemoteFreq(offset) : pointerForFreqOffset(offset);
+        const PointerPlace place =
+            row.remote ? pointerForRemoteFreq(offset) : pointerForFreqOffset(offset);
         EXPECT_EQ(place.left, row.left) << row.remote << " " << row.offset;
         EXPECT_EQ(place.colour, row.colour) << row.remote << " " << row.offset;
     }

@@ -21,9 +21,12 @@ QString figures(const BroadcastDialog& dialog) {
 TEST(BroadcastDialog, ShowsItsOwnFiguresAndRefusesOtherTexts) {
     ScriptedPrompter prompter;
     BroadcastDialog dialog(prompter);
-    for (auto [modulation, expected] :
-         {std::pair{"BPSM", "85/125/75 60%"}, {"QPSM", "85/250/150 60%"}, {"8PSM", "255/375/225 60%"},
-          {"8P2A", "255/500/300 60%"}, {"16P4A", "255/750/450 60%"}, {"2DPSM", "51/63/38 60%"}}) {
+    for (auto [modulation, expected] : {std::pair{"BPSM", "85/125/75 60%"},
+                                        {"QPSM", "85/250/150 60%"},
+                                        {"8PSM", "255/375/225 60%"},
+                                        {"8P2A", "255/500/300 60%"},
+                                        {"16P4A", "255/750/450 60%"},
+                                        {"2DPSM", "51/63/38 60%"}}) {
         dialog.setModulation(modulation);
         dialog.showFigures();
         EXPECT_EQ(figures(dialog).toStdString(), expected) << modulation;

@@ -25,7 +25,8 @@ struct BroadcastsTest : ::testing::Test {
 struct StartRow {
     const char* what;
     OperatingMode mode;
-    std::function<void(FakeBroadcastView&, Broadcasts&)> operatorDoes; // presses the button and chooses
+    std::function<void(FakeBroadcastView&, Broadcasts&)>
+        operatorDoes; // presses the button and chooses
     const char* bytes;
     OperatingMode after;
     const char* panel1;
@@ -34,15 +35,26 @@ struct StartRow {
 TEST_F(BroadcastsTest, EachModesChoicesSendTheirBytesAndEnterTheirState) {
     using M = OperatingMode;
     const StartRow rows[] = {
-        {"Quoral 2DPSM", M::Quoral, [](FakeBroadcastView& v, Broadcasts& b) { v.chosen = "2DPSM"; b.butFECClick(); },
+        {"Quoral 2DPSM", M::Quoral,
+         [](FakeBroadcastView& v, Broadcasts& b) {
+             v.chosen = "2DPSM";
+             b.butFECClick();
+         },
          "80 64 80 55 80 12 80 00", M::QuoralBroadcast, "Broadcast-TX"},
         {"Quoral, a text that is no modulation", M::Quoral,
-         [](FakeBroadcastView& v, Broadcasts& b) { v.chosen = "9PSK"; b.butFECClick(); }, "80 64 80 99 80 12 80 00",
-         M::QuoralBroadcast, "Broadcast-TX"},
-        {"Quoral, cancelled", M::Quoral, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); }, "",
-         M::Quoral, "<unset>"},
-        {"AMTOR Mode B", M::Amtor, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.butFECOKClick(); }, "80 1D 80 00",
-         M::AmtorBroadcast, "FEC-TX"},
+         [](FakeBroadcastView& v, Broadcasts& b) {
+             v.chosen = "9PSK";
+             b.butFECClick();
+         },
+         "80 64 80 99 80 12 80 00", M::QuoralBroadcast, "Broadcast-TX"},
+        {"Quoral, cancelled", M::Quoral, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); },
+         "", M::Quoral, "<unset>"},
+        {"AMTOR Mode B", M::Amtor,
+         [](FakeBroadcastView&, Broadcasts& b) {
+             b.butFECClick();
+             b.butFECOKClick();
+         },
+         "80 1D 80 00", M::AmtorBroadcast, "FEC-TX"},
         {"AMTOR converse", M::Amtor,
          [](FakeBroadcastView& v, Broadcasts& b) {
              v.fecMode = FecMode::Converse;
@@ -74,12 +86,22 @@ TEST_F(BroadcastsTest, EachModesChoicesSendTheirBytesAndEnterTheirState) {
              b.acceptFecRate();
          },
          "80 F6 80 01 80 1C 80 00", M::PModeUnproto, "UNPROTO"},
-        {"P-Mode unproto at 100", M::PMode, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.acceptFecRate(); },
+        {"P-Mode unproto at 100", M::PMode,
+         [](FakeBroadcastView&, Broadcasts& b) {
+             b.butFECClick();
+             b.acceptFecRate();
+         },
          "80 F6 80 00 80 1C 80 00", M::PModeUnproto, "UNPROTO"},
-        {"P-Mode, cancelled", M::PMode, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); b.cancelFecRate(); }, "",
-         M::PMode, "<unset>"},
-        {"Baudot LTRS", M::Baudot, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); }, "80 89", M::Baudot, "<unset>"},
-        {"ASCII has no broadcast", M::Ascii, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); }, "", M::Ascii, "<unset>"},
+        {"P-Mode, cancelled", M::PMode,
+         [](FakeBroadcastView&, Broadcasts& b) {
+             b.butFECClick();
+             b.cancelFecRate();
+         },
+         "", M::PMode, "<unset>"},
+        {"Baudot LTRS", M::Baudot, [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); },
+         "80 89", M::Baudot, "<unset>"},
+        {"ASCII has no broadcast", M::Ascii,
+         [](FakeBroadcastView&, Broadcasts& b) { b.butFECClick(); }, "", M::Ascii, "<unset>"},
     };
     for (const StartRow& row : rows) {
         sender.bytes.clear();

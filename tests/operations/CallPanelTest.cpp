@@ -43,20 +43,26 @@ TEST(CallPanel, EveryFormShowsAllItsControlsWhole) {
             panel.butShortPath->setVisible(form.radios);
             panel.setHeights(form.dialog, form.bevel);
             panel.show();
-            const std::string what = std::string(form.name) + " at point size " + std::to_string(pointSize);
+            const std::string what =
+                std::string(form.name) + " at point size " + std::to_string(pointSize);
             EXPECT_GE(panel.height(), form.dialog) << what;
-            QList<QWidget*> shown = {panel.CallBox, panel.butCall, panel.CancelBtn, panel.CallBevel};
+            QList<QWidget*> shown = {panel.CallBox, panel.butCall, panel.CancelBtn,
+                                     panel.CallBevel};
             if (form.radios) shown += {panel.butLongPath, panel.butShortPath};
             if (form.dialog > 200)
-                shown += {panel.Panel1, panel.WaveFormatList, panel.CELabel, panel.BSLabel, panel.BRLabel, panel.ALabel};
+                shown += {panel.Panel1,  panel.WaveFormatList, panel.CELabel,
+                          panel.BSLabel, panel.BRLabel,        panel.ALabel};
             for (QWidget* control : shown) {
-                EXPECT_TRUE(control->isVisible()) << what << ": " << control->objectName().toStdString();
+                EXPECT_TRUE(control->isVisible())
+                    << what << ": " << control->objectName().toStdString();
                 EXPECT_GE(control->height(), control->minimumSizeHint().height())
                     << what << ": " << control->objectName().toStdString() << " is cut short";
-                EXPECT_TRUE(inside(panel, *control)) << what << ": " << control->objectName().toStdString();
+                EXPECT_TRUE(inside(panel, *control))
+                    << what << ": " << control->objectName().toStdString();
             }
             EXPECT_EQ(panel.Panel1->isVisible(), form.dialog > 200) << what;
-            for (QWidget* control : {static_cast<QWidget*>(panel.CallBox), static_cast<QWidget*>(panel.butShortPath)}) {
+            for (QWidget* control : {static_cast<QWidget*>(panel.CallBox),
+                                     static_cast<QWidget*>(panel.butShortPath)}) {
                 if (!control->isVisible()) continue;
                 EXPECT_TRUE(panel.CallBevel->geometry().contains(control->geometry()))
                     << what << ": " << control->objectName().toStdString();

@@ -8,7 +8,10 @@
 
 namespace orvane::testing {
 
-struct IdleTransfers final : BinaryPumpSource, TextFilePumpSource, BinaryTransferGuard, FaxAbortMark {
+struct IdleTransfers final : BinaryPumpSource,
+                             TextFilePumpSource,
+                             BinaryTransferGuard,
+                             FaxAbortMark {
     bool holdsPump() const override { return false; }
     bool dataPhaseActive() const override { return false; }
     void pumpPass() override {}

@@ -3,10 +3,10 @@
 #include "FakeBroadcastView.h"
 #include "RecordingSender.h"
 
-#include "config/ConfigChanged.h"
-#include "e2e/ChildProcess.h"
-#include "config/Settings.h"
 #include "IdleTransfers.h"
+#include "config/ConfigChanged.h"
+#include "config/Settings.h"
+#include "e2e/ChildProcess.h"
 #include "modes/FakeModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "operations/ArqCalls.h"
@@ -25,18 +25,17 @@
 #include "protocol/status/ConsoleActivities.h"
 #include "serial/EchoCounter.h"
 #include "serial/RoutingFlags.h"
-#include "terminal/TransmitSendState.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompter.h"
+#include "terminal/TransmitSendState.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QSpinBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
@@ -56,7 +55,9 @@ public:
     std::size_t pending() override { return 0; }
     void setWriteLimit(std::size_t) override {}
     void sendText(std::string_view b) override { queued += b; }
-    void sendCommand(const ModemCommand& c) override { queued.append(c.bytes().begin(), c.bytes().end()); }
+    void sendCommand(const ModemCommand& c) override {
+        queued.append(c.bytes().begin(), c.bytes().end());
+    }
     void sendImmediate(std::string_view b) override { immediate += b; }
     void clearQueue() override { queued.clear(); }
     void appendRaw(std::string_view b) override { queued += b; }
@@ -133,40 +134,76 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"first Quoral call: no waveform command, only Adaptive from the radio",
-     [](Desk&) {}, [](Desk& d) { d.call("W1AW"); },
-     "\x80\x54\x80\x10\x80W\x80" "1\x80" "A\x80W\x80\x00"s},
+    {"first Quoral call: no waveform command, only Adaptive from the radio", [](Desk&) {},
+     [](Desk& d) { d.call("W1AW"); },
+     "\x80\x54\x80\x10\x80W\x80"
+     "1\x80"
+     "A\x80W\x80\x00"s},
     {"manual Quoral call sends the waveform first", [](Desk& d) { d.calls.butShortPathClick(); },
      [](Desk& d) {
          d.callPanel.WaveFormatList->setCurrentRow(2);
          d.line.queued.clear();
-         d.prompter.onNextDialog([&d](QDialog&) { d.callPanel.CallBox->setEditText("K1"); d.calls.butCallClick(); return 1; });
+         d.prompter.onNextDialog([&d](QDialog&) {
+             d.callPanel.CallBox->setEditText("K1");
+             d.calls.butCallClick();
+             return 1;
+         });
          d.calls.butConnectClick();
      },
-     "\x80\x64\x80\xE1\x80\x10\x80K\x80" "1\x80\x00"s},
+     "\x80\x64\x80\xE1\x80\x10\x80K\x80"
+     "1\x80\x00"s},
     {"AMTOR seven letters: a 625 call", [](Desk& d) { d.link.operatingMode = M::Amtor; },
      [](Desk& d) { d.call("DL1ABCD"); },
-     "\x80\x17\x80" "D\x80L\x80" "1\x80" "A\x80" "B\x80" "C\x80" "D\x80\x00"s},
+     "\x80\x17\x80"
+     "D\x80L\x80"
+     "1\x80"
+     "A\x80"
+     "B\x80"
+     "C\x80"
+     "D\x80\x00"s},
     {"Cancel in P-Mode still turns adaptive on", [](Desk& d) { d.link.operatingMode = M::PMode; },
      [](Desk& d) { d.calls.CancelBtnClick(); }, "\x80\x54"},
     {"Disconnect with a word not yet sent: the Z text, nothing sent",
-     [](Desk& d) { d.link.linkUp = true; d.pane.setPlainText("HELLO"); d.pane.moveCursor(QTextCursor::End); },
+     [](Desk& d) {
+         d.link.linkUp = true;
+         d.pane.setPlainText("HELLO");
+         d.pane.moveCursor(QTextCursor::End);
+     },
      [](Desk& d) { d.linkEnd.butDisconnectClick(); }, ""},
     {"Disconnect on an empty pane", [](Desk& d) { d.link.linkUp = true; },
      [](Desk& d) { d.linkEnd.butDisconnectClick(); }, "\x80\x07"},
-    {"Panic drops what is queued", [](Desk& d) { d.line.queued = "QUEUED"; d.pane.setPlainText("typed"); },
+    {"Panic drops what is queued",
+     [](Desk& d) {
+         d.line.queued = "QUEUED";
+         d.pane.setPlainText("typed");
+     },
      [](Desk& d) { d.linkEnd.butPanicClick(); }, "\x81\x06"},
     {"Forced OVER goes ahead, the queue untouched",
-     [](Desk& d) { d.link.operatingMode = M::Amtor; d.link.issIrs = IssIrs::Irs; d.line.queued = "TEXT"; },
+     [](Desk& d) {
+         d.link.operatingMode = M::Amtor;
+         d.link.issIrs = IssIrs::Irs;
+         d.line.queued = "TEXT";
+     },
      [](Desk& d) { d.turns.butForcedOverClick(); }, "TEXT", "\x80\x87"},
     {"Forced OVER while ISS does nothing",
-     [](Desk& d) { d.link.operatingMode = M::Amtor; d.link.issIrs = IssIrs::Iss; },
+     [](Desk& d) {
+         d.link.operatingMode = M::Amtor;
+         d.link.issIrs = IssIrs::Iss;
+     },
      [](Desk& d) { d.turns.butForcedOverClick(); }, ""},
-    {"TX enable in Quoral sends nothing", [](Desk&) {}, [](Desk& d) { d.turns.butTXEnableClick(); }, ""},
-    {"rate 110 goes to 45", [](Desk& d) { d.link.operatingMode = M::Baudot; d.settings.B_Rate = 110; },
+    {"TX enable in Quoral sends nothing", [](Desk&) {}, [](Desk& d) { d.turns.butTXEnableClick(); },
+     ""},
+    {"rate 110 goes to 45",
+     [](Desk& d) {
+         d.link.operatingMode = M::Baudot;
+         d.settings.B_Rate = 110;
+     },
      [](Desk& d) { d.turns.butRttyRateClick(); }, "\x80\xE4\x80\x00"s},
     {"NORM/REV to reverse, RX polarity not the same",
-     [](Desk& d) { d.link.operatingMode = M::Amtor; d.settings.RXPolaritySameAsTX = false; },
+     [](Desk& d) {
+         d.link.operatingMode = M::Amtor;
+         d.settings.RXPolaritySameAsTX = false;
+     },
      [](Desk& d) { d.turns.butNormRevClick(); }, "\x80\x4B\x80\x4C"},
     {"Monitor in P-Mode standby listens", [](Desk& d) { d.link.operatingMode = M::PMode; },
      [](Desk& d) { d.turns.butMonitorClick(); }, "\x80\x58"},

@@ -1,5 +1,5 @@
-#include "operations/EchoCountable.h"
 #include "operations/PumpDecision.h"
+#include "operations/EchoCountable.h"
 #include "operations/TransmitPump.h"
 
 #include <gtest/gtest.h>
@@ -39,47 +39,68 @@ constexpr bool on = true, off = false;
 
 const Row kRows[] = {
     // CHAR: every character as soon as the queue is free.
-    {"char quoral linked", M::Quoral, E::Char, on, "AB", off, 0, 0, on, 0, S::Typed, "A", off, off, 1},
-    {"char amtor linked", M::Amtor, E::Char, on, "AB", off, 1, 3, on, 1, S::Typed, "B", off, off, 2},
-    {"char amtor unlinked", M::Amtor, E::Char, off, "AB", off, 0, 0, on, 0, S::Typed, "", off, off, 0},
-    {"char pmode unlinked", M::PMode, E::Char, off, "AB", off, 0, 0, on, 0, S::Typed, "", off, off, 0},
-    {"char baudot unlinked", M::Baudot, E::Char, off, "AB", off, 0, 0, on, 0, S::Typed, "A", off, off, 1},
-    {"char fec broadcast", M::AmtorBroadcast, E::Char, off, "AB", off, 0, 99, on, 0, S::Typed, "A", off, off, 1},
+    {"char quoral linked", M::Quoral, E::Char, on, "AB", off, 0, 0, on, 0, S::Typed, "A", off, off,
+     1},
+    {"char amtor linked", M::Amtor, E::Char, on, "AB", off, 1, 3, on, 1, S::Typed, "B", off, off,
+     2},
+    {"char amtor unlinked", M::Amtor, E::Char, off, "AB", off, 0, 0, on, 0, S::Typed, "", off, off,
+     0},
+    {"char pmode unlinked", M::PMode, E::Char, off, "AB", off, 0, 0, on, 0, S::Typed, "", off, off,
+     0},
+    {"char baudot unlinked", M::Baudot, E::Char, off, "AB", off, 0, 0, on, 0, S::Typed, "A", off,
+     off, 1},
+    {"char fec broadcast", M::AmtorBroadcast, E::Char, off, "AB", off, 0, 99, on, 0, S::Typed, "A",
+     off, off, 1},
     // WORD: "CQ CQ" sends nothing until the next word has begun.
     {"word unfinished", M::Ascii, E::Word, off, "CQ", off, 1, 0, on, 0, S::Typed, "", off, off, 1},
     {"word space only", M::Ascii, E::Word, off, "CQ ", off, 1, 0, on, 0, S::Typed, "", off, off, 1},
-    {"word next begun", M::Ascii, E::Word, off, "CQ C", off, 0, 0, on, 0, S::Typed, "C", off, off, 1},
-    {"word the space", M::Ascii, E::Word, off, "CQ C", off, 2, 0, on, 0, S::Typed, " ", off, off, 3},
-    {"word next waits", M::Ascii, E::Word, off, "CQ CQ", off, 3, 0, on, 0, S::Typed, "", off, off, 3},
+    {"word next begun", M::Ascii, E::Word, off, "CQ C", off, 0, 0, on, 0, S::Typed, "C", off, off,
+     1},
+    {"word the space", M::Ascii, E::Word, off, "CQ C", off, 2, 0, on, 0, S::Typed, " ", off, off,
+     3},
+    {"word next waits", M::Ascii, E::Word, off, "CQ CQ", off, 3, 0, on, 0, S::Typed, "", off, off,
+     3},
     {"word line ended", M::PMode, E::Word, on, "HI", on, 1, 0, on, 0, S::Typed, "I", off, off, 2},
-    {"word pmode unlinked", M::PMode, E::Word, off, "HI X", off, 0, 0, on, 0, S::Typed, "", off, off, 0},
+    {"word pmode unlinked", M::PMode, E::Word, off, "HI X", off, 0, 0, on, 0, S::Typed, "", off,
+     off, 0},
     // LINE: nothing before Enter.
     {"line open", M::Ascii, E::Line, off, "HELLO", off, 0, 0, on, 0, S::Typed, "", on, off, 0},
     {"line ended", M::Ascii, E::Line, off, "HELLO", on, 0, 0, on, 0, S::Typed, "H", off, off, 1},
     // Quoral: a finished line leaves whole, only while linked.
-    {"quoral whole line", M::Quoral, E::Line, on, "HELLO", on, 0, 0, on, 2, S::Typed, "HELLO", off, off, 5},
-    {"quoral rest of line", M::Quoral, E::Char, on, "HELLO", on, 2, 0, on, 0, S::Typed, "LLO", off, off, 5},
-    {"quoral line unlinked", M::Quoral, E::Line, off, "HELLO", on, 0, 0, on, 0, S::Typed, "", off, off, 0},
+    {"quoral whole line", M::Quoral, E::Line, on, "HELLO", on, 0, 0, on, 2, S::Typed, "HELLO", off,
+     off, 5},
+    {"quoral rest of line", M::Quoral, E::Char, on, "HELLO", on, 2, 0, on, 0, S::Typed, "LLO", off,
+     off, 5},
+    {"quoral line unlinked", M::Quoral, E::Line, off, "HELLO", on, 0, 0, on, 0, S::Typed, "", off,
+     off, 0},
     // A fully sent, finished line: the end-of-line sequence, and the line goes.
-    {"quoral end of line", M::Quoral, E::Line, on, "HELLO", on, 5, 0, on, 0, S::Typed, "\x0D\x0A", off, on, 0},
-    {"amtor end of line", M::Amtor, E::Word, on, "HI", on, 2, 0, on, 0, S::Typed, "\x0D\x0A\x3C", off, on, 0},
-    {"empty line ended", M::Ascii, E::Word, off, "", on, 0, 0, on, 0, S::Typed, "\x0D\x0A", off, on, 0},
+    {"quoral end of line", M::Quoral, E::Line, on, "HELLO", on, 5, 0, on, 0, S::Typed, "\x0D\x0A",
+     off, on, 0},
+    {"amtor end of line", M::Amtor, E::Word, on, "HI", on, 2, 0, on, 0, S::Typed, "\x0D\x0A\x3C",
+     off, on, 0},
+    {"empty line ended", M::Ascii, E::Word, off, "", on, 0, 0, on, 0, S::Typed, "\x0D\x0A", off, on,
+     0},
     {"sent, not ended", M::Ascii, E::Word, off, "HI", off, 2, 0, on, 0, S::Typed, "", off, off, 2},
     {"pane cleared", M::Ascii, E::Word, off, "", off, 4, 0, on, 0, S::Typed, "", off, off, 0},
     // FSK_IDLE while the modem idles and nothing of the line has gone.
     {"fsk idle baudot", M::Baudot, E::Word, off, "CQ", off, 0, 0, on, 0, S::Typed, "", on, off, 0},
-    {"no fsk idle once begun", M::Baudot, E::Word, off, "CQ", off, 1, 0, on, 0, S::Typed, "", off, off, 1},
-    {"no fsk idle in amtor", M::Amtor, E::Word, on, "CQ", off, 0, 0, on, 0, S::Typed, "", off, off, 0},
+    {"no fsk idle once begun", M::Baudot, E::Word, off, "CQ", off, 1, 0, on, 0, S::Typed, "", off,
+     off, 1},
+    {"no fsk idle in amtor", M::Amtor, E::Word, on, "CQ", off, 0, 0, on, 0, S::Typed, "", off, off,
+     0},
     // Echo ceilings: above the mode's count nothing goes.
     {"quoral at 500", M::Quoral, E::Char, on, "AB", off, 0, 500, on, 0, S::Typed, "A", off, off, 1},
-    {"quoral at 501", M::Quoral, E::Char, on, "AB", off, 0, 501, on, 0, S::Throttled, "", off, off, 0},
+    {"quoral at 501", M::Quoral, E::Char, on, "AB", off, 0, 501, on, 0, S::Throttled, "", off, off,
+     0},
     {"pmode at 51", M::PMode, E::Char, on, "AB", off, 0, 51, on, 0, S::Throttled, "", off, off, 0},
     {"pmode at 50", M::PMode, E::Char, on, "AB", off, 0, 50, on, 0, S::Typed, "A", off, off, 1},
     {"amtor at 4", M::Amtor, E::Char, on, "AB", off, 0, 4, on, 0, S::Throttled, "", off, off, 0},
     {"ascii at 3", M::Ascii, E::Char, off, "AB", off, 0, 3, on, 0, S::Typed, "A", off, off, 1},
     // The queue check: Quoral waits above 2 bytes, the others above 1.
-    {"quoral queue 3", M::Quoral, E::Char, on, "AB", off, 0, 0, on, 3, S::QueueBusy, "", off, off, 0},
-    {"ascii queue 2", M::Ascii, E::Char, off, "AB", off, 0, 0, on, 2, S::QueueBusy, "", off, off, 0},
+    {"quoral queue 3", M::Quoral, E::Char, on, "AB", off, 0, 0, on, 3, S::QueueBusy, "", off, off,
+     0},
+    {"ascii queue 2", M::Ascii, E::Char, off, "AB", off, 0, 0, on, 2, S::QueueBusy, "", off, off,
+     0},
     // TX disabled: the pane keeps its text.
     {"tx disabled", M::Ascii, E::Char, off, "AB", on, 0, 0, off, 0, S::Typed, "", off, off, 0},
 };
@@ -131,7 +152,8 @@ TEST(PumpDecision, HoldsAndProducersInPriority) {
         v.linkUp = true;
         v.firstLine = "AB";
         v.queued = 9;
-        for (std::size_t j = i; j < std::size(holds); ++j) holds[j].set(v);
+        for (std::size_t j = i; j < std::size(holds); ++j)
+            holds[j].set(v);
         EXPECT_EQ(decidePumpPass(v, "\r").step, holds[i].step);
     }
 }
@@ -145,7 +167,7 @@ TEST(PumpDecision, EchoesAwaitedAndThreeZ) {
 
     ZRun run;
     EXPECT_FALSE(run.feed("zZ"));
-    EXPECT_TRUE(run.feed("z"));  // across passes
+    EXPECT_TRUE(run.feed("z")); // across passes
     EXPECT_FALSE(run.feed("zz"));
     EXPECT_FALSE(run.feed("a"));
     EXPECT_FALSE(run.feed("z"));

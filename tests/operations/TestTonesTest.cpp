@@ -1,6 +1,6 @@
 #include "operations/tones/TestTones.h"
-#include "protocol/PacedCommands.h"
 #include "operations/tones/ToneTestView.h"
+#include "protocol/PacedCommands.h"
 #include "protocol/link/LinkState.h"
 #include "sequence/SequenceRunner.h"
 #include "serial/RoutingSwitch.h"
@@ -66,12 +66,13 @@ TEST_F(TestTonesTest, EachEntrySendsItsModesCommand) {
         int position;
         const char* bytes;
     };
-    for (const Row& row : {Row{OperatingMode::Quoral, 0, "80 05"}, Row{OperatingMode::Quoral, 1, "80 0B"},
-                           Row{OperatingMode::Quoral, 2, "80 04"}, Row{OperatingMode::Quoral, 3, "80 05"},
-                           Row{OperatingMode::Amtor, 1, "80 8B"}, Row{OperatingMode::Amtor, 2, "80 8C"},
-                           Row{OperatingMode::Baudot, 3, "80 8D"}, Row{OperatingMode::PMode, 1, "80 8B"},
-                           Row{OperatingMode::QuoralBroadcast, 2, "80 8C"},
-                           Row{OperatingMode::Ascii, -1, "80 05"}, Row{OperatingMode::Ascii, 4, "80 05"}}) {
+    for (const Row& row :
+         {Row{OperatingMode::Quoral, 0, "80 05"}, Row{OperatingMode::Quoral, 1, "80 0B"},
+          Row{OperatingMode::Quoral, 2, "80 04"}, Row{OperatingMode::Quoral, 3, "80 05"},
+          Row{OperatingMode::Amtor, 1, "80 8B"}, Row{OperatingMode::Amtor, 2, "80 8C"},
+          Row{OperatingMode::Baudot, 3, "80 8D"}, Row{OperatingMode::PMode, 1, "80 8B"},
+          Row{OperatingMode::QuoralBroadcast, 2, "80 8C"}, Row{OperatingMode::Ascii, -1, "80 05"},
+          Row{OperatingMode::Ascii, 4, "80 05"}}) {
         line.log.clear();
         link.operatingMode = row.mode;
         tones.chooseTone(row.position);
@@ -121,10 +122,13 @@ TEST_F(TestTonesTest, AnOperatorActionArrivingMidwayGoesOutAfterTheWholeToneChan
     link.operatingMode = OperatingMode::Amtor;
     tones.chooseTone(1);
     clock.advance(50); // the routing is settling
-    runner.start("call", [this]() -> Task<> {
-        line.write(ModemCommand({0x80, 0x13, 0x80, 0x00}, SendKind::Command));
-        co_return;
-    }, SequenceRunner::Kind::HeldCommand);
+    runner.start(
+        "call",
+        [this]() -> Task<> {
+            line.write(ModemCommand({0x80, 0x13, 0x80, 0x00}, SendKind::Command));
+            co_return;
+        },
+        SequenceRunner::Kind::HeldCommand);
     clock.advance(1000);
     EXPECT_EQ(line.log, (Log{"80 8B at 100", "80 13 80 00 at 150"}));
 }

@@ -1,9 +1,9 @@
+#include "records/SessionLog.h"
+#include "e2e/ChildProcess.h"
 #include "protocol/link/LinkState.h"
 #include "records/SentTextDecoder.h"
-#include "records/SessionLog.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompter.h"
-#include "e2e/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -21,16 +21,26 @@ std::string sentText(std::initializer_list<int> wire) {
 }
 
 TEST(SentTextDecoder, KeepsDataAndSkipsCommandsAndFileTransfers) {
-    struct Row { const char* what; std::initializer_list<int> wire; std::string text; };
+    struct Row {
+        const char* what;
+        std::initializer_list<int> wire;
+        std::string text;
+    };
     const Row rows[] = {
         {"plain data", {'H', 'I', '\r'}, "HI\r"},
         {"a command and its parameter", {'A', 0x80, 0x13, 0x80, 0x41, 'B'}, "AB"},
         {"a text parameter with its end", {0x80, 0x4D, 0x80, 'K', 0x80, '1', 0x80, 0x00, 'C'}, "C"},
-        {"escaped data bytes", {0x81, 0x80, 0x81, 0x81, 'D'}, "\x80\x81" "D"},
-        {"a file header, data and its end", {'E', 0x01, 0x81, 0x80, 'f', 0x08, '9', 0x02, 'x', 0x01, 0x90, 'y', 0x01, 0x93, 'F'}, "EF"},
+        {"escaped data bytes",
+         {0x81, 0x80, 0x81, 0x81, 'D'},
+         "\x80\x81"
+         "D"},
+        {"a file header, data and its end",
+         {'E', 0x01, 0x81, 0x80, 'f', 0x08, '9', 0x02, 'x', 0x01, 0x90, 'y', 0x01, 0x93, 'F'},
+         "EF"},
         {"a refusal ends the sequence", {0x01, 0x92, 'G'}, "G"},
     };
-    for (const Row& row : rows) EXPECT_EQ(sentText(row.wire), row.text) << row.what;
+    for (const Row& row : rows)
+        EXPECT_EQ(sentText(row.wire), row.text) << row.what;
 }
 
 TEST(SessionLogFile, AFailedWriteIsReportedOnceAndLaterWritesStillTry) {
@@ -49,7 +59,8 @@ TEST(SessionLogFile, AFailedWriteIsReportedOnceAndLaterWritesStillTry) {
     EXPECT_NE(prompter.asked()[0].text.find("Logs/2026-12-09.log"), std::string::npos);
 
     std::filesystem::remove(dir.path() / "Logs");
-    for (char c : std::string("THREE\r")) log.received(c);
+    for (char c : std::string("THREE\r"))
+        log.received(c);
     clock.advance(SessionLog::kWriteIntervalMs);
     std::ifstream in(dir.path() / "Logs" / "2026-12-09.log");
     std::string line;
@@ -66,9 +77,11 @@ TEST(SessionLog, OffKeepsNothingAndClosingWritesTheUnfinishedLine) {
     {
         SessionLog log(dir.path(), clock, link, prompter);
         log.setEnabled(false);
-        for (char c : std::string("LOST\r")) log.received(c);
+        for (char c : std::string("LOST\r"))
+            log.received(c);
         log.setEnabled(true);
-        for (char c : std::string("KEPT WITHOUT AN END")) log.received(c);
+        for (char c : std::string("KEPT WITHOUT AN END"))
+            log.received(c);
     }
     std::ifstream in(dir.path() / "1970-01-01.log");
     std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

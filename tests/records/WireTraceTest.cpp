@@ -25,13 +25,15 @@ TEST(WireTraceRing, NeverHoldsMoreThanItsBoundAndKeepsTheNewestBytesInOrder) {
     for (int i = 0; i < 50; ++i) {
         const auto chunk = run(static_cast<std::uint8_t>(i * 7), 7);
         // Alternate directions, so no two chunks share a record.
-        ring.recordAt(kNoon + i * 1s, i % 2 ? WireDirection::ToModem : WireDirection::FromModem, chunk);
+        ring.recordAt(kNoon + i * 1s, i % 2 ? WireDirection::ToModem : WireDirection::FromModem,
+                      chunk);
         all.insert(all.end(), chunk.begin(), chunk.end());
         ASSERT_LE(ring.byteCount(), 100u);
         ASSERT_LE(ring.recordCount(), 4u);
     }
     std::vector<std::uint8_t> kept;
-    for (const WireRecord& r : ring.snapshot()) kept.insert(kept.end(), r.bytes.begin(), r.bytes.end());
+    for (const WireRecord& r : ring.snapshot())
+        kept.insert(kept.end(), r.bytes.begin(), r.bytes.end());
     EXPECT_EQ(kept, std::vector<std::uint8_t>(all.end() - 28, all.end())); // four records of 7
 
     // A chunk larger than the ring leaves its tail, cut at the ring's size.
@@ -45,8 +47,8 @@ TEST(WireTraceRing, OneDirectionWithinTheMergeWindowSharesARecord) {
     WireTraceRing ring;
     const std::uint8_t a[] = {0x80, 0x7B}, b[] = {0x41}, c[] = {0x42};
     ring.recordAt(kNoon, WireDirection::ToModem, a);
-    ring.recordAt(kNoon + 5ms, WireDirection::ToModem, b);   // merged
-    ring.recordAt(kNoon + 30ms, WireDirection::ToModem, c);  // too late: its own record
+    ring.recordAt(kNoon + 5ms, WireDirection::ToModem, b);    // merged
+    ring.recordAt(kNoon + 30ms, WireDirection::ToModem, c);   // too late: its own record
     ring.recordAt(kNoon + 31ms, WireDirection::FromModem, c); // other way: its own record
     const auto records = ring.snapshot();
     ASSERT_EQ(records.size(), 3u);
@@ -56,8 +58,9 @@ TEST(WireTraceRing, OneDirectionWithinTheMergeWindowSharesARecord) {
 }
 
 TEST(WireTraceFile, OneLinePerRecordWithUtcMillisecondsDirectionAndHex) {
-    const std::vector<WireRecord> records{{kNoon + 42ms, WireDirection::ToModem, {0x80, 0x7B}},
-                                          {kNoon + 1s + 5ms, WireDirection::FromModem, {0x80, 0x7B, 0x12, 0xAB}}};
+    const std::vector<WireRecord> records{
+        {kNoon + 42ms, WireDirection::ToModem, {0x80, 0x7B}},
+        {kNoon + 1s + 5ms, WireDirection::FromModem, {0x80, 0x7B, 0x12, 0xAB}}};
     EXPECT_EQ(formatWireTrace(records),
               "# Orvane wire trace: host = bytes the console sent, modem = bytes it read\n"
               "2026-12-09 12:00:00.042 host 80 7B\n"

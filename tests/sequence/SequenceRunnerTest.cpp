@@ -38,7 +38,8 @@ struct Runner : ::testing::Test, SequenceObserver {
 TEST_F(Runner, SequencesRunWholeAndInTurnWithTheWindowFreeBetweenSteps) {
     runner.start("setup", [this] { return steps("s", 3, 50); });
     // An operator command arrives while the set-up waits: it is held, not run inside it.
-    runner.start("call", [this] { return steps("c", 1, 50); }, SequenceRunner::Kind::HeldCommand);
+    runner.start(
+        "call", [this] { return steps("c", 1, 50); }, SequenceRunner::Kind::HeldCommand);
     EXPECT_TRUE(runner.hasSequence());
     EXPECT_EQ(log, std::vector<std::string>({"s0@0"}));
     clock.advance(400);
@@ -77,7 +78,8 @@ TEST_F(Runner, AwaitedTasksReturnValuesAndFailuresEndOnlyTheirSequence) {
 
 TEST_F(Runner, PanicDropsHeldCommandsAndTheCloseEndsEverything) {
     runner.start("setup", [this] { return steps("s", 2, 50); });
-    runner.start("call", [this] { return steps("c", 1, 50); }, SequenceRunner::Kind::HeldCommand);
+    runner.start(
+        "call", [this] { return steps("c", 1, 50); }, SequenceRunner::Kind::HeldCommand);
     runner.start("apply", [this] { return steps("p", 1, 50); });
     runner.dropHeldCommands();
     clock.advance(300);

@@ -1,6 +1,6 @@
 #include "serial/ReceivedCharHandler.h"
-#include "serial/ReceivedTextSink.h"
 #include "serial/EchoCounter.h"
+#include "serial/ReceivedTextSink.h"
 #include "serial/RoutingFlags.h"
 
 #include <gtest/gtest.h>
@@ -38,8 +38,11 @@ protected:
     EchoCounter echoes;
     bool binarySend = false;
     std::string echoEnable = "ON";
-    ReceivedCharHandler handler{
-        target, target, flags, echoes, {[this] { return binarySend; }, [this] { return echoEnable; }}};
+    ReceivedCharHandler handler{target,
+                                target,
+                                flags,
+                                echoes,
+                                {[this] { return binarySend; }, [this] { return echoEnable; }}};
 };
 
 TEST_F(CharHandler, CrLfIsOneLineBreakShownAndCaptured) {

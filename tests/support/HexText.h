@@ -14,7 +14,8 @@ inline std::string hexOf(const std::string& spaced) {
     std::istringstream in(spaced);
     std::vector<std::uint8_t> bytes;
     std::string token;
-    while (in >> token) bytes.push_back(static_cast<std::uint8_t>(std::stoi(token, nullptr, 16)));
+    while (in >> token)
+        bytes.push_back(static_cast<std::uint8_t>(std::stoi(token, nullptr, 16)));
     return toHex(bytes);
 }
 

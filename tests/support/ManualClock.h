@@ -20,7 +20,9 @@ public:
 
     // Moves time forward, firing timers that fall due on the way.
     void advance(std::int64_t ms);
-    void setWallClock(std::chrono::system_clock::time_point t) { wallStart_ = t - std::chrono::milliseconds(now_); }
+    void setWallClock(std::chrono::system_clock::time_point t) {
+        wallStart_ = t - std::chrono::milliseconds(now_);
+    }
     void setLocalOffsetMinutes(int minutes) { localOffset_ = minutes; }
     // Called after every timer that fires and at the end of each advance():
     // tests use it to deliver bytes "while the console waits".

@@ -25,7 +25,8 @@ T runSequence(SequenceRunner& runner, ManualClock& clock, Task<T> task,
         }
         ended = true;
     });
-    for (std::int64_t waited = 0; !ended && waited < limitMs; ++waited) clock.advance(1);
+    for (std::int64_t waited = 0; !ended && waited < limitMs; ++waited)
+        clock.advance(1);
     if (error) std::rethrow_exception(error);
     if (!ended) throw std::runtime_error("the sequence did not end in time");
     return std::move(*result);
@@ -34,7 +35,8 @@ T runSequence(SequenceRunner& runner, ManualClock& clock, Task<T> task,
 // Moves the test clock until nothing runs or waits on the runner.
 inline void runUntilIdle(SequenceRunner& runner, ManualClock& clock,
                          std::int64_t limitMs = 10 * 60 * 1000) {
-    for (std::int64_t waited = 0; !runner.idle() && waited < limitMs; ++waited) clock.advance(1);
+    for (std::int64_t waited = 0; !runner.idle() && waited < limitMs; ++waited)
+        clock.advance(1);
 }
 
 } // namespace orvane::testing

@@ -4,7 +4,8 @@ namespace orvane::testing {
 
 std::vector<std::string> ScriptedPrompter::texts() const {
     std::vector<std::string> result;
-    for (const auto& a : asked_) result.push_back(a.text);
+    for (const auto& a : asked_)
+        result.push_back(a.text);
     return result;
 }
 

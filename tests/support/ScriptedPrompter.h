@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Prompter.h"
 #include "platform/ProcessExit.h"
+#include "platform/Prompter.h"
 
 #include <deque>
 #include <functional>

@@ -122,7 +122,8 @@ TEST(ShippedKeyList, NamesEveryKeyOfTheTableAndNoOther) {
             (inMenus ? menus : listed).insert(parse(it->str()));
     }
     std::set<Named> table;
-    for (const KeyBinding& binding : keyBindings()) table.insert({binding.table, binding.key});
+    for (const KeyBinding& binding : keyBindings())
+        table.insert({binding.table, binding.key});
     EXPECT_EQ(listed, table);
     for (const Named& menu : menus) {
         const KeyDecision decision = decideKey(menu.second, Qt::AltModifier, quoral);

@@ -1,5 +1,5 @@
-#include "terminal/CallSignPopup.h"
 #include "terminal/PaneCommands.h"
+#include "terminal/CallSignPopup.h"
 #include "terminal/ReceiveCapture.h"
 #include "terminal/ReceivePane.h"
 #include "terminal/TransmitSendState.h"
@@ -42,7 +42,8 @@ struct Panes : ::testing::Test {
         QApplication::processEvents();
     }
     void show(const char* text) {
-        for (const char* c = text; *c; ++c) receive->showReceived(*c);
+        for (const char* c = text; *c; ++c)
+            receive->showReceived(*c);
         receive->flushPending();
     }
 };
@@ -134,11 +135,13 @@ TEST_F(Panes, CallSignMenuOpensOnlyWithASelectionAndHandsItOver) {
 }
 
 TEST(ReceiveCapture, WritesEveryByteFlushedAndCountsForPanel6) {
-    auto file = std::filesystem::temp_directory_path() / ("rx-" + std::to_string(::getpid()) + ".txt");
+    auto file =
+        std::filesystem::temp_directory_path() / ("rx-" + std::to_string(::getpid()) + ".txt");
     ReceiveCapture capture;
     std::string error;
     ASSERT_TRUE(capture.start(file, error)) << error;
-    for (std::uint8_t c : {'h', 'i', '\n', '\a'}) capture.CaptureChar(c);
+    for (std::uint8_t c : {'h', 'i', '\n', '\a'})
+        capture.CaptureChar(c);
     // Flushed after each byte: the file is complete while the capture still runs.
     std::ifstream in(file, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "hi\n\a");

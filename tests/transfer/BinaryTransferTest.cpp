@@ -23,7 +23,8 @@ void Exchange(Station& a, Station& b, int maxPasses = 1 << 22) {
 std::vector<std::string> LogLines(const Station& s) {
     std::ifstream in(s.dir / "binxfer.log");
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line.substr(line.find('\t') + 1));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.substr(line.find('\t') + 1));
     return lines;
 }
 
@@ -37,7 +38,8 @@ TEST(WireEscaping, FileDataAndSequencesAsTheModemMustReceiveThem) {
     };
     for (const auto& row : rows) {
         Bytes out;
-        for (auto b : row.in) AppendFileData(out, b);
+        for (auto b : row.in)
+            AppendFileData(out, b);
         EXPECT_EQ(out, row.wire);
     }
     EXPECT_EQ(EncodeHeader({"a.txt", "3", "3", "NONE"}),
@@ -50,13 +52,15 @@ TEST(WireEscaping, FileDataAndSequencesAsTheModemMustReceiveThem) {
 TEST(BinaryTransfer, BatchOfTextRandomAndEmptyFilesArrivesIntactAndLogged) {
     Station a("batch-a"), b("batch-b");
     std::string text;
-    for (int i = 0; i < 200; ++i) text += "The quick brown fox " + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 200; ++i)
+        text += "The quick brown fox " + std::to_string(i) + "\r\n";
     const Bytes textBytes(text.begin(), text.end());
     const Bytes random = RandomBytes(64 * 1024, 7);
     WriteFile(a.dir / "notes.txt", textBytes);
     WriteFile(a.dir / "noise.bin", random);
     WriteFile(a.dir / "empty.dat", {});
-    for (int i = 0; i < 3; ++i) b.prompter.chooseNextFile(std::nullopt); // save dialog cancelled
+    for (int i = 0; i < 3; ++i)
+        b.prompter.chooseNextFile(std::nullopt); // save dialog cancelled
 
     a.transfer.sendFiles({a.dir / "notes.txt", a.dir / "noise.bin", a.dir / "empty.dat"});
     Exchange(a, b);
@@ -65,9 +69,10 @@ TEST(BinaryTransfer, BatchOfTextRandomAndEmptyFilesArrivesIntactAndLogged) {
     EXPECT_EQ(ReadFile(b.dir / "In/noise.bin"), random);
     EXPECT_TRUE(std::filesystem::exists(b.dir / "In/empty.dat"));
     EXPECT_EQ(std::filesystem::file_size(b.dir / "In/empty.dat"), 0u);
-    EXPECT_EQ(LogLines(a), (std::vector<std::string>{
-                               "notes.txt\tPKLIB\t" + std::to_string(text.size()) + "\tComplete",
-                               "noise.bin\tNONE\t65536\tComplete", "empty.dat\tNONE\t0\tComplete"}));
+    EXPECT_EQ(LogLines(a),
+              (std::vector<std::string>{
+                  "notes.txt\tPKLIB\t" + std::to_string(text.size()) + "\tComplete",
+                  "noise.bin\tNONE\t65536\tComplete", "empty.dat\tNONE\t0\tComplete"}));
     EXPECT_FALSE(a.transfer.anyActive());
     EXPECT_FALSE(b.transfer.anyActive());
     EXPECT_EQ(a.view.result, "Complete!");
@@ -76,9 +81,10 @@ TEST(BinaryTransfer, BatchOfTextRandomAndEmptyFilesArrivesIntactAndLogged) {
     EXPECT_EQ(a.report.lines, (std::vector<std::string>{"sent notes.txt " + textSize + " complete",
                                                         "sent noise.bin 65536 complete",
                                                         "sent empty.dat 0 complete"}));
-    EXPECT_EQ(b.report.lines, (std::vector<std::string>{"received notes.txt " + textSize + " complete",
-                                                        "received noise.bin 65536 complete",
-                                                        "received empty.dat 0 complete"}));
+    EXPECT_EQ(b.report.lines,
+              (std::vector<std::string>{"received notes.txt " + textSize + " complete",
+                                        "received noise.bin 65536 complete",
+                                        "received empty.dat 0 complete"}));
     EXPECT_TRUE(b.text.empty()); // nothing of the transfer leaked into the receive pane
     EXPECT_FALSE(std::filesystem::exists(a.dir / "notes.__$"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(b.dir / "In"), {}), 3);
@@ -94,8 +100,8 @@ TEST(BinaryTransfer, HeaderWaitsForTheQueueToEmpty) {
     EXPECT_TRUE(a.line.sent.empty());
     EXPECT_TRUE(a.transfer.holdsPump()); // typed text waits with it
     a.line.emptied();
-    EXPECT_EQ(a.line.take(), (Bytes{0x01, 0x81, 0x80, 'f', '.', 't', 'x', 't', 0x08, '2', 0x08,
-                                    '2', 0x08, 'N', 'O', 'N', 'E', 0x02}));
+    EXPECT_EQ(a.line.take(), (Bytes{0x01, 0x81, 0x80, 'f', '.', 't', 'x', 't', 0x08, '2', 0x08, '2',
+                                    0x08, 'N', 'O', 'N', 'E', 0x02}));
 
     a.line.queued = 3;
     a.transfer.sendFiles({a.dir / "f.txt"});
@@ -155,13 +161,15 @@ TEST(BinaryTransfer, RefusalsAndFailuresEndTheBatch) {
         // A byte spoilt on the way: the expansion fails and the batch stops.
         Station a("spoilt-a"), b("spoilt-b");
         std::string text(5000, 'a');
-        for (std::size_t i = 0; i < text.size(); i += 7) text[i] = static_cast<char>('b' + i % 13);
+        for (std::size_t i = 0; i < text.size(); i += 7)
+            text[i] = static_cast<char>('b' + i % 13);
         WriteFile(a.dir / "one.txt", Bytes(text.begin(), text.end()));
         WriteFile(a.dir / "two.txt", {'2'});
         a.transfer.sendFiles({a.dir / "one.txt", a.dir / "two.txt"});
         b.receive(OverTheAir(a.line.take()));
         a.receive(OverTheAir(b.line.take()));
-        for (int i = 0; i < 40; ++i) a.transfer.pumpPass();
+        for (int i = 0; i < 40; ++i)
+            a.transfer.pumpPass();
         Bytes air = OverTheAir(a.line.take());
         air[30] ^= 0x5A;
         b.receive(air);
@@ -192,13 +200,19 @@ struct FillingDisk final : TransferFiles {
     std::optional<std::int64_t> fileSize(const Path& p) override { return disk.fileSize(p); }
     bool exists(const Path& p) override { return disk.exists(p); }
     std::unique_ptr<TransferFile> openRead(const Path& p) override { return disk.openRead(p); }
-    std::unique_ptr<TransferFile> createNew(const Path& p) override { return wrap(disk.createNew(p)); }
-    std::unique_ptr<TransferFile> openAppend(const Path& p) override { return wrap(disk.openAppend(p)); }
+    std::unique_ptr<TransferFile> createNew(const Path& p) override {
+        return wrap(disk.createNew(p));
+    }
+    std::unique_ptr<TransferFile> openAppend(const Path& p) override {
+        return wrap(disk.openAppend(p));
+    }
     bool remove(const Path& p) override { return disk.remove(p); }
     bool moveNoReplace(const Path& f, const Path& t) override { return disk.moveNoReplace(f, t); }
     CodecRun implode(const Path& f, const Path& t) override { return disk.implode(f, t); }
     CodecRun explode(const Path& f, const Path& t) override { return disk.explode(f, t); }
-    std::optional<Path> createTemporaryBeside(const Path& s) override { return disk.createTemporaryBeside(s); }
+    std::optional<Path> createTemporaryBeside(const Path& s) override {
+        return disk.createTemporaryBeside(s);
+    }
     bool appendText(const Path& p, const std::string& t) override { return disk.appendText(p, t); }
 };
 

@@ -67,12 +67,16 @@ struct FaxRig final : InBandEvents {
     void faxReceived(const FaxReport& report) override { display.faxReport(report); }
 
     void receive(std::int32_t item) {
-        if (parser.active()) parser.feed(item);
-        else if (item == 0x01) parser.begin();
-        else text.push_back(static_cast<char>(item));
+        if (parser.active())
+            parser.feed(item);
+        else if (item == 0x01)
+            parser.begin();
+        else
+            text.push_back(static_cast<char>(item));
     }
     void receive(std::initializer_list<std::int32_t> items) {
-        for (auto item : items) receive(item);
+        for (auto item : items)
+            receive(item);
     }
 };
 

@@ -15,10 +15,12 @@ Items Header(const std::string& name, const std::string& size, const std::string
              const std::string& method) {
     Items items{0x01, 0x80};
     for (const std::string* field : {&name, &size, &comp}) {
-        for (char c : *field) items.push_back(static_cast<std::uint8_t>(c));
+        for (char c : *field)
+            items.push_back(static_cast<std::uint8_t>(c));
         items.push_back(0x08);
     }
-    for (char c : method) items.push_back(static_cast<std::uint8_t>(c));
+    for (char c : method)
+        items.push_back(static_cast<std::uint8_t>(c));
     items.push_back(0x02);
     return items;
 }
@@ -65,13 +67,21 @@ TEST(HostileSender, EveryHeaderAndStreamEndsClearlyInsideIn) {
         Bytes reply;
         std::map<std::string, std::string> added;
     } rows[] = {
-        {"parent folder", Header("../evil.txt", "3", "3", "NONE") + Text("abc") + kEnd,
-         kReady + kComplete, {{"evil.txt", "abc"}}},
-        {"absolute path", Header("/etc/passwd", "1", "1", "NONE") + Text("x") + kEnd,
-         kReady + kComplete, {{"passwd", "x"}}},
-        {"drive and backslashes", Header("C:\\dos\\..\\x.bin", "1", "1", "NONE") + Text("y") + kEnd,
-         kReady + kComplete, {{"x.bin", "y"}}},
-        {"bare drive letter", Header("D:y.txt", "0", "0", "NONE") + kEnd, kReady + kComplete,
+        {"parent folder",
+         Header("../evil.txt", "3", "3", "NONE") + Text("abc") + kEnd,
+         kReady + kComplete,
+         {{"evil.txt", "abc"}}},
+        {"absolute path",
+         Header("/etc/passwd", "1", "1", "NONE") + Text("x") + kEnd,
+         kReady + kComplete,
+         {{"passwd", "x"}}},
+        {"drive and backslashes",
+         Header("C:\\dos\\..\\x.bin", "1", "1", "NONE") + Text("y") + kEnd,
+         kReady + kComplete,
+         {{"x.bin", "y"}}},
+        {"bare drive letter",
+         Header("D:y.txt", "0", "0", "NONE") + kEnd,
+         kReady + kComplete,
          {{"y.txt", ""}}},
         {"dot dot alone", Header("..", "1", "1", "NONE") + Text("z") + kEnd, kFailed, {}},
         {"trailing slash", Header("dir/", "1", "1", "NONE"), kFailed, {}},
@@ -79,25 +89,39 @@ TEST(HostileSender, EveryHeaderAndStreamEndsClearlyInsideIn) {
         {"our partial extension", Header("x.__$", "1", "1", "NONE"), kFailed, {}},
         {"name without end", Items{0x01, 0x80} + Text(std::string(300, 'n')), kFailed, {}},
         {"existing file", Header("keep.txt", "3", "3", "NONE") + Text("new") + kEnd, kExists, {}},
-        {"partial planted as a link", Header("link.txt", "3", "3", "NONE") + Text("abc") + kEnd,
-         kFailed, {}},
+        {"partial planted as a link",
+         Header("link.txt", "3", "3", "NONE") + Text("abc") + kEnd,
+         kFailed,
+         {}},
         {"size with a letter", Header("s.txt", "1a", "2", "PKLIB"), kFailed, {}},
         {"negative size", Header("s.txt", "-5", "5", "NONE"), kFailed, {}},
         {"size out of range", Header("s.txt", "99999999999", "9", "PKLIB"), kFailed, {}},
         {"empty size", Header("s.txt", "", "", "NONE"), kFailed, {}},
         {"unknown method", Header("s.txt", "3", "3", "ZIP"), kFailed, {}},
         {"stored sizes disagree", Header("s.txt", "3", "4", "NONE"), kFailed, {}},
-        {"data beyond the size", Header("b.txt", "3", "3", "NONE") + Text("abcdef") + kEnd,
-         kReady + kComplete, {{"b.txt", "abc"}}},
-        {"data short of the size", Header("c.txt", "5", "5", "NONE") + Text("abc") + kEnd,
-         kReady + kFailed, {}},
-        {"escapes at the end", Header("e.bin", "2", "2", "NONE") + Items{1, 0x90, 1, 0x91} + kEnd,
-         kReady + kComplete, {{"e.bin", std::string("\0\1", 2)}}},
-        {"compressed data cut short", Header("h.txt", "5", "10", "PKLIB") + kHelloImploded + kEnd,
-         kReady + kFailed, {}},
-        {"compressed garbage", Header("g.txt", "9", "6", "PKLIB") + Text("garbag") + kEnd,
-         kReady + kFailed, {}},
-        {"stream cut inside the data", Header("t.txt", "9", "9", "NONE") + Text("abc"), kReady,
+        {"data beyond the size",
+         Header("b.txt", "3", "3", "NONE") + Text("abcdef") + kEnd,
+         kReady + kComplete,
+         {{"b.txt", "abc"}}},
+        {"data short of the size",
+         Header("c.txt", "5", "5", "NONE") + Text("abc") + kEnd,
+         kReady + kFailed,
+         {}},
+        {"escapes at the end",
+         Header("e.bin", "2", "2", "NONE") + Items{1, 0x90, 1, 0x91} + kEnd,
+         kReady + kComplete,
+         {{"e.bin", std::string("\0\1", 2)}}},
+        {"compressed data cut short",
+         Header("h.txt", "5", "10", "PKLIB") + kHelloImploded + kEnd,
+         kReady + kFailed,
+         {}},
+        {"compressed garbage",
+         Header("g.txt", "9", "6", "PKLIB") + Text("garbag") + kEnd,
+         kReady + kFailed,
+         {}},
+        {"stream cut inside the data",
+         Header("t.txt", "9", "9", "NONE") + Text("abc"),
+         kReady,
          {{"t.__$", "abc"}}},
     };
     for (const auto& row : rows) {
@@ -115,7 +139,8 @@ TEST(HostileSender, EveryHeaderAndStreamEndsClearlyInsideIn) {
         auto expected = kept;
         expected.insert(row.added.begin(), row.added.end());
         EXPECT_EQ(FilesIn(b.dir / "In"), expected);
-        EXPECT_EQ(FilesIn(b.dir), (std::map<std::string, std::string>{{"In", ""}, {"outside.txt", "out"}}));
+        EXPECT_EQ(FilesIn(b.dir),
+                  (std::map<std::string, std::string>{{"In", ""}, {"outside.txt", "out"}}));
     }
 }
 

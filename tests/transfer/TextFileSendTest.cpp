@@ -19,7 +19,8 @@ struct Window final : TextFileView, TextSendMode {
     std::string nameLine, sizeLine;
     std::int64_t gauge = -1;
     bool shown = false, paneReleased = false, quoral = false;
-    void showProgress(const std::string& n, const std::string& s, std::int64_t, std::int64_t pos) override {
+    void showProgress(const std::string& n, const std::string& s, std::int64_t,
+                      std::int64_t pos) override {
         nameLine = n;
         sizeLine = s;
         gauge = pos;

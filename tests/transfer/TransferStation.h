@@ -20,8 +20,8 @@
 #include <functional>
 #include <iterator>
 #include <random>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvane::testing {
@@ -29,7 +29,7 @@ namespace orvane::testing {
 // The transmit queue as a record of what went to the modem. It is empty
 // unless a test says it still holds bytes queued before.
 struct RecordingLine final : TransferLine {
-    Bytes sent;                      // data bytes, modem escaping included
+    Bytes sent; // data bytes, modem escaping included
     std::vector<CommandCode> commands;
     std::size_t queued = 0;
     std::function<void()> afterEmpty;
@@ -76,10 +76,12 @@ struct RecordingReport final : FileTransferReport {
     void fileSent(const std::string& name, std::uint64_t size, TransferOutcome outcome) override {
         add("sent", name, size, outcome);
     }
-    void fileReceived(const std::string& name, std::uint64_t size, TransferOutcome outcome) override {
+    void fileReceived(const std::string& name, std::uint64_t size,
+                      TransferOutcome outcome) override {
         add("received", name, size, outcome);
     }
-    void add(const char* way, const std::string& name, std::uint64_t size, TransferOutcome outcome) {
+    void add(const char* way, const std::string& name, std::uint64_t size,
+             TransferOutcome outcome) {
         lines.push_back(std::string(way) + " " + name + " " + std::to_string(size) +
                         (outcome == TransferOutcome::Complete ? " complete" : " failed"));
     }
@@ -104,13 +106,15 @@ inline Bytes ReadFile(const std::filesystem::path& path) {
 
 inline void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 inline Bytes RandomBytes(std::size_t n, unsigned seed) {
     std::mt19937 random(seed);
     Bytes bytes(n);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
+    for (auto& b : bytes)
+        b = static_cast<std::uint8_t>(random());
     return bytes;
 }
 
@@ -119,7 +123,8 @@ struct Station {
     explicit Station(const std::string& name, TransferFiles* fileOps = nullptr,
                      TransferLine* lineOps = nullptr)
         : dir(FreshDir(name)), files(fileOps ? *fileOps : disk),
-          transfer({lineOps ? *lineOps : line, files, view, prompter, clock, echoes, throughput, report, dir, dir / "In"},
+          transfer({lineOps ? *lineOps : line, files, view, prompter, clock, echoes, throughput,
+                    report, dir, dir / "In"},
                    routing, fax),
           parser(transfer) {}
     ~Station() {
@@ -131,7 +136,8 @@ struct Station {
     // routes it (the 0x00 padding of a binary receive is dropped).
     void receive(std::int32_t item) {
         if (parser.active()) {
-            if (parser.feed(item) == InBandParser::Step::Status) statuses.push_back(parser.statusCode());
+            if (parser.feed(item) == InBandParser::Step::Status)
+                statuses.push_back(parser.statusCode());
         } else if (RxQueue::isStatus(item)) {
             statuses.push_back(static_cast<std::uint8_t>(item));
         } else if (item == inband::kStart) {
@@ -143,10 +149,12 @@ struct Station {
         }
     }
     void receive(const Bytes& items) {
-        for (auto item : items) receive(item);
+        for (auto item : items)
+            receive(item);
     }
     void receive(const std::vector<std::int32_t>& items) {
-        for (auto item : items) receive(item);
+        for (auto item : items)
+            receive(item);
     }
 
     std::filesystem::path dir;
@@ -163,7 +171,7 @@ struct Station {
     NoFax fax;
     BinaryTransfer transfer;
     InBandParser parser;
-    std::string text; // what would reach the receive pane
+    std::string text;                   // what would reach the receive pane
     std::vector<std::uint8_t> statuses; // for the status dispatchers
 };
 
@@ -171,9 +179,12 @@ struct Station {
 inline Bytes OverTheAir(const Bytes& toModem) {
     Bytes air;
     for (std::size_t i = 0; i < toModem.size(); ++i) {
-        if (toModem[i] == 0x81 && i + 1 < toModem.size()) air.push_back(toModem[++i]);
-        else if (toModem[i] == 0x80) ++i;
-        else air.push_back(toModem[i]);
+        if (toModem[i] == 0x81 && i + 1 < toModem.size())
+            air.push_back(toModem[++i]);
+        else if (toModem[i] == 0x80)
+            ++i;
+        else
+            air.push_back(toModem[i]);
     }
     return air;
 }

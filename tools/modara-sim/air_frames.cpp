@@ -28,7 +28,8 @@ void AirFrameReader::feed(const std::uint8_t* data, std::size_t size, std::vecto
         const std::size_t n = static_cast<std::size_t>(buffer_[at + 1]) << 8 | buffer_[at + 2];
         if (buffer_.size() - at < kHeaderSize + n) break;
         const auto begin = buffer_.begin() + static_cast<long>(at + kHeaderSize);
-        out.push_back({static_cast<AirFrame::Kind>(buffer_[at]), Bytes(begin, begin + static_cast<long>(n))});
+        out.push_back(
+            {static_cast<AirFrame::Kind>(buffer_[at]), Bytes(begin, begin + static_cast<long>(n))});
         at += kHeaderSize + n;
     }
     buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(at));

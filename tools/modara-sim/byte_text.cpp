@@ -76,24 +76,12 @@ std::optional<Bytes> unescapeText(std::string_view text) {
         }
         if (++i == text.size()) return std::nullopt;
         switch (text[i]) {
-        case 'r':
-            out.push_back('\r');
-            break;
-        case 'n':
-            out.push_back('\n');
-            break;
-        case 't':
-            out.push_back('\t');
-            break;
-        case '0':
-            out.push_back(0);
-            break;
-        case '\\':
-            out.push_back('\\');
-            break;
-        case '"':
-            out.push_back('"');
-            break;
+        case 'r': out.push_back('\r'); break;
+        case 'n': out.push_back('\n'); break;
+        case 't': out.push_back('\t'); break;
+        case '0': out.push_back(0); break;
+        case '\\': out.push_back('\\'); break;
+        case '"': out.push_back('"'); break;
         case 'x': {
             auto value = i + 2 < text.size() ? parseHexDigits(text.substr(i + 1, 2)) : std::nullopt;
             if (!value) return std::nullopt;
@@ -101,8 +89,7 @@ std::optional<Bytes> unescapeText(std::string_view text) {
             i += 2;
             break;
         }
-        default:
-            return std::nullopt;
+        default: return std::nullopt;
         }
     }
     return out;
@@ -112,21 +99,11 @@ std::string escapeText(const Bytes& bytes) {
     std::string out;
     for (std::uint8_t b : bytes) {
         switch (b) {
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '"':
-            out += "\\\"";
-            break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
         default:
             if (b >= 0x20 && b < 0x7F) {
                 out += static_cast<char>(b);

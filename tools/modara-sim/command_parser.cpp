@@ -19,9 +19,7 @@ void CommandParser::feed(std::uint8_t b, std::vector<HostItem>& out) {
             out.push_back({HostItem::Kind::Data, b, nullptr, {}, true});
         }
         return;
-    case State::AfterEscape:
-        startCommand(b, out);
-        return;
+    case State::AfterEscape: startCommand(b, out); return;
     case State::AfterDataEscape:
         state_ = State::Plain;
         if (b == kPanicCode)

@@ -12,14 +12,17 @@ Bytes report(std::uint8_t code) {
 }
 
 void appendBigEndian(Bytes& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
 } // namespace
 
 std::vector<FaxReport> faxReports(const FaxRun& run) {
     std::vector<FaxReport> reports;
-    auto add = [&](Bytes data) { reports.push_back({std::move(data), reports.empty() ? 0 : run.interval}); };
+    auto add = [&](Bytes data) {
+        reports.push_back({std::move(data), reports.empty() ? 0 : run.interval});
+    };
     add(report(0x90));
     Bytes direction = report(run.sending ? 0x91 : 0x92);
     direction.insert(direction.end(), run.station.begin(), run.station.end());
@@ -28,7 +31,8 @@ std::vector<FaxReport> faxReports(const FaxRun& run) {
     const int steps = run.steps < 1 ? 1 : run.steps;
     for (int i = 1; i <= steps; ++i) {
         Bytes progress = report(0x93);
-        appendBigEndian(progress, static_cast<std::uint32_t>(std::uint64_t{run.total} * static_cast<std::uint64_t>(i) /
+        appendBigEndian(progress, static_cast<std::uint32_t>(std::uint64_t{run.total} *
+                                                             static_cast<std::uint64_t>(i) /
                                                              static_cast<std::uint64_t>(steps)));
         progress.push_back(0x08);
         appendBigEndian(progress, run.total);

@@ -27,8 +27,8 @@ struct FaxRun {
 };
 
 struct FaxReport {
-    Bytes data;         // the report as data bytes (framing is the line encoder's)
-    Millis delay = 0;   // after the report before it
+    Bytes data;       // the report as data bytes (framing is the line encoder's)
+    Millis delay = 0; // after the report before it
 };
 
 // The reports of a whole run, in order: start, direction, progress, outcome, over.

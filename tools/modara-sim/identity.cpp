@@ -96,20 +96,13 @@ std::optional<QueryReply> replyTo(const Identity& identity, std::uint8_t code) {
         return std::nullopt;
     auto pair = [code](const Identity::Pair& p) { return QueryReply{code, {p[0], p[1]}}; };
     switch (query->query) {
-    case Query::Selftest:
-        return QueryReply{code, {identity.selftest}};
-    case Query::Id:
-        return pair(identity.productId);
-    case Query::VersionX:
-        return pair(identity.boot);
-    case Query::Product:
-        return pair(identity.hardware);
-    case Query::VersionV:
-        return pair(identity.lod);
-    case Query::VersionW:
-        return pair(identity.s28);
-    case Query::Count:
-        break;
+    case Query::Selftest: return QueryReply{code, {identity.selftest}};
+    case Query::Id: return pair(identity.productId);
+    case Query::VersionX: return pair(identity.boot);
+    case Query::Product: return pair(identity.hardware);
+    case Query::VersionV: return pair(identity.lod);
+    case Query::VersionW: return pair(identity.s28);
+    case Query::Count: break;
     }
     return std::nullopt;
 }

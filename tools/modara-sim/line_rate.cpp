@@ -20,7 +20,8 @@ std::optional<Millis> LineRate::nextAt(Millis now, std::size_t bytes) {
     bytes = std::min(bytes, burst_);
     if (allowance(now) >= bytes) return std::nullopt;
     const double missing = static_cast<double>(bytes) - credit_;
-    return now + std::max<Millis>(1, static_cast<Millis>(std::ceil(missing * 1000.0 / bytesPerSecond_)));
+    return now +
+           std::max<Millis>(1, static_cast<Millis>(std::ceil(missing * 1000.0 / bytesPerSecond_)));
 }
 
 } // namespace modara_sim

@@ -52,22 +52,14 @@ std::vector<Report> LinkPlay::onCommand(std::uint8_t code, const Bytes& text, Mi
     const std::string sign = textOf(text);
     switch (code) {
     case cmd::QuoralCallRobust:
-    case cmd::QuoralCallNormal:
-        call({status::Linked, callText(sign)}, sign, now);
-        break;
+    case cmd::QuoralCallNormal: call({status::Linked, callText(sign)}, sign, now); break;
     case cmd::QuoralAnswerCq:
         call({status::Linked, callText(lastCqSign_)}, lastCqSign_, now);
         break;
-    case cmd::AmtorCall476:
-        call({status::Amtor476Link, {0x00}}, sign, now);
-        break;
-    case cmd::AmtorCall625:
-        call({status::Amtor625Link, callText(sign)}, sign, now);
-        break;
+    case cmd::AmtorCall476: call({status::Amtor476Link, {0x00}}, sign, now); break;
+    case cmd::AmtorCall625: call({status::Amtor625Link, callText(sign)}, sign, now); break;
     case cmd::PmodeCallShort:
-    case cmd::PmodeCallLong:
-        call({status::PmodeLink, callText(sign)}, sign, now);
-        break;
+    case cmd::PmodeCallLong: call({status::PmodeLink, callText(sign)}, sign, now); break;
     case cmd::QuoralCq: {
         Report calling{status::CqEvent, {kCqEventCalling}};
         observe(calling);
@@ -84,35 +76,19 @@ std::vector<Report> LinkPlay::onCommand(std::uint8_t code, const Bytes& text, Mi
         state_ = State::Broadcast;
         amtorBroadcast_ = true;
         break;
-    case cmd::ListenOn:
-        listening_ = true;
-        break;
-    case cmd::ListenOff:
-        listening_ = false;
-        break;
-    case cmd::Disconnect:
-        return endLink();
+    case cmd::ListenOn: listening_ = true; break;
+    case cmd::ListenOff: listening_ = false; break;
+    case cmd::Disconnect: return endLink();
     case cmd::HostShutdown:
         pending_.reset();
         state_ = State::Idle;
         break;
-    case cmd::ModeQuoral:
-        mode_ = Mode::Quoral;
-        break;
-    case cmd::ModeAmtor:
-        mode_ = Mode::Amtor;
-        break;
-    case cmd::ModePmode:
-        mode_ = Mode::Pmode;
-        break;
-    case cmd::ModeBaudot:
-        mode_ = Mode::Baudot;
-        break;
-    case cmd::ModeAscii:
-        mode_ = Mode::Ascii;
-        break;
-    default:
-        break;
+    case cmd::ModeQuoral: mode_ = Mode::Quoral; break;
+    case cmd::ModeAmtor: mode_ = Mode::Amtor; break;
+    case cmd::ModePmode: mode_ = Mode::Pmode; break;
+    case cmd::ModeBaudot: mode_ = Mode::Baudot; break;
+    case cmd::ModeAscii: mode_ = Mode::Ascii; break;
+    default: break;
     }
     return {};
 }
@@ -139,9 +115,7 @@ void LinkPlay::observe(const Report& report) {
     case status::Linked:
     case status::Amtor476Link:
     case status::Amtor625Link:
-    case status::PmodeLink:
-        state_ = State::Linked;
-        break;
+    case status::PmodeLink: state_ = State::Linked; break;
     case status::Disconnected:
     case status::LinkFailed:
         pending_.reset();
@@ -155,16 +129,13 @@ void LinkPlay::observe(const Report& report) {
             if (state_ == State::Broadcast) state_ = State::Idle;
         }
         break;
-    case status::CqFrom:
-        lastCqSign_ = callTextOf(report.followOn);
-        break;
+    case status::CqFrom: lastCqSign_ = callTextOf(report.followOn); break;
     case status::CqEvent:
         if (report.followOn.empty()) break;
         if (report.followOn[0] == kCqEventCalling) state_ = State::CallingCq;
         if (report.followOn[0] == kCqEventEnded && state_ == State::CallingCq) state_ = State::Idle;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

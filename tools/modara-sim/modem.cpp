@@ -122,21 +122,20 @@ void Modem::handleCommand(const HostItem& item, Millis now) {
         else
             logHeldBack(LoaderStep::Prep);
         break;
-    case cmd::FwLoadStart:
-        answerLoader(LoaderStep::Start, loader_.onLoadStart(), now);
-        return;
+    case cmd::FwLoadStart: answerLoader(LoaderStep::Start, loader_.onLoadStart(), now); return;
     case cmd::FwErase:
-        if (item.complete) answerLoader(LoaderStep::Type, loader_.onEraseType(item.params.at(0), now), now);
+        if (item.complete)
+            answerLoader(LoaderStep::Type, loader_.onEraseType(item.params.at(0), now), now);
         return;
     case cmd::SetMycall:
         if (item.complete) myCall_.assign(item.params.begin(), item.params.end());
         break;
     case cmd::ForcedOver:
         // The other station hands the turn back at once.
-        if (link_.state() == LinkPlay::State::Linked) sendStatus({status::StateEvent, {OperatorPlay::kIss}});
+        if (link_.state() == LinkPlay::State::Linked)
+            sendStatus({status::StateEvent, {OperatorPlay::kIss}});
         return;
-    default:
-        break;
+    default: break;
     }
     for (const auto& report : link_.onCommand(item.byte, item.params, now))
         sendStatus(report);
@@ -224,9 +223,7 @@ void Modem::tellAir(const Report& report) {
 void Modem::fromAir(const AirFrame& frame) {
     reportingFromAir_ = true;
     switch (frame.kind) {
-    case AirFrame::Kind::Data:
-        encoder_.data(frame.payload);
-        break;
+    case AirFrame::Kind::Data: encoder_.data(frame.payload); break;
     case AirFrame::Kind::Linked: {
         Bytes call = frame.payload;
         call.push_back(0x00);
@@ -240,9 +237,13 @@ void Modem::fromAir(const AirFrame& frame) {
     reportingFromAir_ = false;
 }
 
-void Modem::queueReply(const Bytes& text) { operator_.queueReply(text); }
+void Modem::queueReply(const Bytes& text) {
+    operator_.queueReply(text);
+}
 
-void Modem::setAutoAnswer(bool on) { operator_.setAutoAnswer(on); }
+void Modem::setAutoAnswer(bool on) {
+    operator_.setAutoAnswer(on);
+}
 
 void Modem::sendData(const Bytes& bytes) {
     encoder_.data(bytes);

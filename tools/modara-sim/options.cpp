@@ -85,7 +85,9 @@ ParsedOptions parseOptions(int argc, const char* const* argv) {
             options.modem.firmwareResult = *result;
         } else if (name == "fw-stall") {
             auto stall = parseLoaderStall(value);
-            if (!stall) return fail("--fw-stall: expected prep, start, erase, type or result, with :MS for a late answer");
+            if (!stall)
+                return fail("--fw-stall: expected prep, start, erase, type or result, with :MS for "
+                            "a late answer");
             options.modem.firmwareStall = stall;
         } else if (isIdentityOption(name)) {
             std::string error = setIdentity(options.modem.identity, name, value);

@@ -33,8 +33,8 @@ double noise(unsigned n, unsigned k) {
 // One end of the link at round n: a signal that fades in and out over a few
 // dozen rounds, and figures that follow it.
 struct Station {
-    double snrDb;     // 3 to 27 dB
-    int freqOffset;   // slow drift, about -20 to 20
+    double snrDb;   // 3 to 27 dB
+    int freqOffset; // slow drift, about -20 to 20
     unsigned modulationNumber;
     int throughput;
     int phase;
@@ -46,13 +46,16 @@ Station station(unsigned n, double phaseShift, unsigned channel) {
     const double fade = (1.0 + std::sin(t / 9.0 + phaseShift)) / 2.0; // 0 deep fade .. 1 peak
     Station s{};
     s.snrDb = 3.0 + 24.0 * fade + 1.5 * noise(n, channel);
-    s.freqOffset = static_cast<int>(std::lround(19.0 * std::sin(t / 45.0 + phaseShift) + noise(n, channel + 1)));
+    s.freqOffset = static_cast<int>(
+        std::lround(19.0 * std::sin(t / 45.0 + phaseShift) + noise(n, channel + 1)));
     // Better signal, denser modulation: BPSM, QPSM, 8PSM, 16PSM.
     s.modulationNumber = s.snrDb < 9 ? 6 : s.snrDb < 15 ? 7 : s.snrDb < 21 ? 8 : 10;
     s.throughput = static_cast<int>(15 + 3.0 * s.snrDb + 4.0 * noise(n, channel + 2));
     s.phase = static_cast<int>(32 - s.snrDb + 3.0 * noise(n, channel + 3));
     // Below about 5 dB the decoder gives up counting: more than 100 shows as XX.
-    s.ecc = s.snrDb < 5 ? 101 + static_cast<int>(n % 20) : static_cast<int>(std::max(0.0, 60 - 2.5 * s.snrDb + 3 * noise(n, channel + 4)));
+    s.ecc = s.snrDb < 5
+                ? 101 + static_cast<int>(n % 20)
+                : static_cast<int>(std::max(0.0, 60 - 2.5 * s.snrDb + 3 * noise(n, channel + 4)));
     return s;
 }
 
@@ -81,10 +84,12 @@ std::vector<Report> statisticsRound(unsigned n) {
     Bytes tuneLevels;
     const double fade = (1.0 + std::sin(static_cast<double>(n) / 9.0)) / 2.0;
     for (unsigned channel = 0; channel < 4; ++channel) {
-        tuneLevels.push_back(byte(static_cast<int>(135 + 75 * fade - 6.0 * channel + 6 * noise(n, 20 + channel))));
+        tuneLevels.push_back(
+            byte(static_cast<int>(135 + 75 * fade - 6.0 * channel + 6 * noise(n, 20 + channel))));
         tuneLevels.push_back(0);
     }
-    Bytes modulations{modulation(local.modulationNumber), 0, modulation(remote.modulationNumber), 0};
+    Bytes modulations{modulation(local.modulationNumber), 0, modulation(remote.modulationNumber),
+                      0};
     return {{status::TuneLevels, tuneLevels},
             {status::LinkStatistics, linkStats},
             {status::ModulationReport, modulations},

@@ -20,7 +20,8 @@ std::optional<Millis> parseStamp(const std::string& date, const std::string& tim
     int y, mo, d, h, mi, s, ms;
     char tail;
     if (std::sscanf(date.c_str(), "%4d-%2d-%2d%c", &y, &mo, &d, &tail) != 3) return std::nullopt;
-    if (std::sscanf(time.c_str(), "%2d:%2d:%2d.%3d%c", &h, &mi, &s, &ms, &tail) != 4) return std::nullopt;
+    if (std::sscanf(time.c_str(), "%2d:%2d:%2d.%3d%c", &h, &mi, &s, &ms, &tail) != 4)
+        return std::nullopt;
     if (mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 || s > 60 || ms < 0)
         return std::nullopt;
     const long days = daysFromCivil(y, static_cast<unsigned>(mo), static_cast<unsigned>(d));

@@ -151,8 +151,9 @@ ParsedLine parseFax(const std::vector<Token>& tokens) {
         return fail(usage);
     ScriptCommand command;
     command.kind = ScriptCommand::Kind::Fax;
-    command.fax = {way == "send", tokens[2].text, static_cast<std::uint32_t>(*total),
-                   static_cast<int>(*steps), *interval, outcome == "ok"};
+    command.fax = {
+        way == "send", tokens[2].text, static_cast<std::uint32_t>(*total), static_cast<int>(*steps),
+        *interval,     outcome == "ok"};
     return {command, {}};
 }
 

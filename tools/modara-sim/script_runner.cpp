@@ -56,20 +56,11 @@ std::optional<Millis> ScriptRunner::nextDue() const {
 bool ScriptRunner::step(const ScriptCommand& command, Millis now) {
     using Kind = ScriptCommand::Kind;
     switch (command.kind) {
-    case Kind::Status:
-        modem_.sendStatus({command.code, command.bytes});
-        return true;
-    case Kind::Text:
-        modem_.sendData(command.bytes);
-        return true;
-    case Kind::ModemBytes:
-        modem_.sendModemBytes(command.bytes);
-        return true;
-    case Kind::Raw:
-        modem_.sendRaw(command.bytes);
-        return true;
-    case Kind::Sleep:
-        return now - frontStartedAt_ >= command.millis;
+    case Kind::Status: modem_.sendStatus({command.code, command.bytes}); return true;
+    case Kind::Text: modem_.sendData(command.bytes); return true;
+    case Kind::ModemBytes: modem_.sendModemBytes(command.bytes); return true;
+    case Kind::Raw: modem_.sendRaw(command.bytes); return true;
+    case Kind::Sleep: return now - frontStartedAt_ >= command.millis;
     case Kind::WaitRx: {
         auto& seen = receivedSinceStart_;
         if (std::search(seen.begin(), seen.end(), command.bytes.begin(), command.bytes.end()) !=
@@ -79,28 +70,14 @@ bool ScriptRunner::step(const ScriptCommand& command, Millis now) {
         log_("# wait-rx " + formatHex(command.bytes) + " timed out");
         return true;
     }
-    case Kind::StatsOn:
-        modem_.setStatistics(command.millis, now);
-        return true;
-    case Kind::StatsOff:
-        modem_.setStatistics(std::nullopt, now);
-        return true;
-    case Kind::CqOn:
-        modem_.setCq(command.millis, command.word, now);
-        return true;
-    case Kind::CqOff:
-        modem_.setCq(std::nullopt, {}, now);
-        return true;
-    case Kind::Reply:
-        modem_.queueReply(command.bytes);
-        return true;
+    case Kind::StatsOn: modem_.setStatistics(command.millis, now); return true;
+    case Kind::StatsOff: modem_.setStatistics(std::nullopt, now); return true;
+    case Kind::CqOn: modem_.setCq(command.millis, command.word, now); return true;
+    case Kind::CqOff: modem_.setCq(std::nullopt, {}, now); return true;
+    case Kind::Reply: modem_.queueReply(command.bytes); return true;
     case Kind::AutoReplyOn:
-    case Kind::AutoReplyOff:
-        modem_.setAutoAnswer(command.kind == Kind::AutoReplyOn);
-        return true;
-    case Kind::FailCall:
-        modem_.addFailCall(command.word);
-        return true;
+    case Kind::AutoReplyOff: modem_.setAutoAnswer(command.kind == Kind::AutoReplyOn); return true;
+    case Kind::FailCall: modem_.addFailCall(command.word); return true;
     case Kind::Identity: {
         std::string error = modem_.setIdentity(command.word, command.value);
         if (!error.empty()) log_("# identity: " + error);

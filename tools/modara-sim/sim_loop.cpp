@@ -123,8 +123,8 @@ private:
     int timeoutFrom(Millis now) {
         Millis wait = 1000;
         const auto replayDue = replay_ ? replay_->nextDue() : std::nullopt;
-        for (auto due : {modem_.nextDue(), script_.nextDue(), control_.nextDue(), replayDue,
-                         lineDue(now)})
+        for (auto due :
+             {modem_.nextDue(), script_.nextDue(), control_.nextDue(), replayDue, lineDue(now)})
             if (due) wait = std::min(wait, *due - now);
         return static_cast<int>(std::max<Millis>(wait, 0));
     }
@@ -159,8 +159,8 @@ private:
     }
 
     void waitForEvents(int timeout) {
-        pollfd fds[4] = {{pty_.master(), 0, 0}, {wakeRead_, POLLIN, 0}, {-1, POLLIN, 0},
-                         {-1, POLLIN, 0}};
+        pollfd fds[4] = {
+            {pty_.master(), 0, 0}, {wakeRead_, POLLIN, 0}, {-1, POLLIN, 0}, {-1, POLLIN, 0}};
         if (!fromConsole_ || fromConsole_->allowance(steadyNow()) >= readNeed())
             fds[0].events |= POLLIN;
         if (!pending_.empty() && lineAllowance(toConsole_, 1) > 0) fds[0].events |= POLLOUT;

@@ -38,12 +38,29 @@ constexpr std::array<StatusInfo, 28> kStatuses{{
 }};
 
 constexpr std::array<StateEventInfo, 23> kStateEvents{{
-    {0, "IDLE"},        {1, "TFC"},          {2, "RQ"},           {3, "ERR"},
-    {4, "PHS"},         {5, "OVER"},         {6, "TX"},           {7, "RX"},
-    {8, "RATE_100"},    {9, "RATE_200"},     {10, "HUFFMAN_ON"},  {11, "HUFFMAN_OFF"},
-    {12, "STBY"},       {13, "STBY_NOTICE"}, {14, "ISS"},         {15, "IRS"},
-    {16, "STBY_LISTEN"}, {17, "STBY_IDLE"},  {18, "FEC_TX"},      {19, "FEC_RX"},
-    {20, "SELFEC_TX"},  {21, "FREE_SIG_TX"}, {22, "FREE_SIG_TIMEOUT"},
+    {0, "IDLE"},
+    {1, "TFC"},
+    {2, "RQ"},
+    {3, "ERR"},
+    {4, "PHS"},
+    {5, "OVER"},
+    {6, "TX"},
+    {7, "RX"},
+    {8, "RATE_100"},
+    {9, "RATE_200"},
+    {10, "HUFFMAN_ON"},
+    {11, "HUFFMAN_OFF"},
+    {12, "STBY"},
+    {13, "STBY_NOTICE"},
+    {14, "ISS"},
+    {15, "IRS"},
+    {16, "STBY_LISTEN"},
+    {17, "STBY_IDLE"},
+    {18, "FEC_TX"},
+    {19, "FEC_RX"},
+    {20, "SELFEC_TX"},
+    {21, "FREE_SIG_TX"},
+    {22, "FREE_SIG_TIMEOUT"},
 }};
 
 } // namespace

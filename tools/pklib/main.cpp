@@ -34,15 +34,13 @@ struct Streams {
 unsigned int ReadInput(char* buf, unsigned int* size, void* param) {
     auto* s = static_cast<Streams*>(param);
     const std::size_t got = std::fread(buf, 1, *size, s->in);
-    if (got < *size && std::ferror(s->in))
-        s->failed = true;
+    if (got < *size && std::ferror(s->in)) s->failed = true;
     return static_cast<unsigned int>(got);
 }
 
 void WriteOutput(char* buf, unsigned int* size, void* param) {
     auto* s = static_cast<Streams*>(param);
-    if (!s->failed && std::fwrite(buf, 1, *size, s->out) != *size)
-        s->failed = true;
+    if (!s->failed && std::fwrite(buf, 1, *size, s->out) != *size) s->failed = true;
 }
 
 int Usage() {
@@ -56,8 +54,7 @@ int Usage() {
 }
 
 int Finish(const char* what, unsigned int result, Streams& s) {
-    if (std::fflush(s.out) != 0)
-        s.failed = true;
+    if (std::fflush(s.out) != 0) s.failed = true;
     if (s.failed) {
         std::fprintf(stderr, "pklib: %s: %s\n", what, std::strerror(errno ? errno : EIO));
         return kIoError;
@@ -70,21 +67,17 @@ int Finish(const char* what, unsigned int result, Streams& s) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2)
-        return Usage();
+    if (argc < 2) return Usage();
     const std::string_view command = argv[1];
     Streams streams{stdin, stdout};
 
     if (command == "explode") {
-        if (argc != 2)
-            return Usage();
+        if (argc != 2) return Usage();
         auto work = std::make_unique<char[]>(pk::kExplodeWorkSize);
-        const unsigned int result =
-            pk::Explode(ReadInput, WriteOutput, work.get(), &streams);
+        const unsigned int result = pk::Explode(ReadInput, WriteOutput, work.get(), &streams);
         return Finish("explode", result, streams);
     }
-    if (command != "implode")
-        return Usage();
+    if (command != "implode") return Usage();
 
     unsigned int type = pk::kAscii;
     unsigned int dsize = 4096;
@@ -98,8 +91,7 @@ int main(int argc, char** argv) {
             char* end = nullptr;
             errno = 0;
             const unsigned long value = std::strtoul(argv[++i], &end, 10);
-            if (*argv[i] == '\0' || *end != '\0' || errno != 0)
-                return Usage();
+            if (*argv[i] == '\0' || *end != '\0' || errno != 0) return Usage();
             // Any other number goes to the codec, which answers it with result 1.
             dsize = value > 0xffffffffUL ? 0 : static_cast<unsigned int>(value);
         } else {

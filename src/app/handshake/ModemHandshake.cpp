@@ -120,8 +120,7 @@ std::int64_t ModemHandshake::limitTick(std::int64_t since) const {
 
 // Takes items until one matches (any item when matchLowByte is kAnyItem) and
 // returns its low byte; nothing once the limit counted from `since` is reached.
-Task<std::optional<std::uint8_t>> ModemHandshake::awaitItem(std::int64_t since,
-                                                             int matchLowByte) {
+Task<std::optional<std::uint8_t>> ModemHandshake::awaitItem(std::int64_t since, int matchLowByte) {
     RxQueue& rx = link_.rxQueue();
     for (;;) {
         const std::optional<std::int32_t> item = rx.dequeue();
@@ -152,14 +151,12 @@ Task<ModemHandshake::SelfTestStep> ModemHandshake::actOnSelfTest(std::int8_t cod
     using Action = SelfTestVerdict::Action;
     const SelfTestVerdict verdict = judgeSelfTest(code);
     switch (verdict.action) {
-    case Action::Continue:
-        co_return SelfTestStep::Passed;
+    case Action::Continue: co_return SelfTestStep::Passed;
     case Action::EndProgram:
         sound_.beep();
         prompter_.message("", verdict.message, PromptIcon::None, PromptButtons::Ok);
         endForModemFault();
-    case Action::OfferReload:
-        break;
+    case Action::OfferReload: break;
     }
     const PromptAnswer answer =
         prompter_.message("ERROR", verdict.message, PromptIcon::Stop, PromptButtons::OkCancel);

@@ -19,14 +19,10 @@ std::string firmwareVersionText(std::uint8_t first, std::uint8_t second) {
 
 std::string quoralWaveformText(std::uint8_t first) {
     switch (first >> 4) {
-    case 0x0:
-        return "II";
-    case 0x9:
-        return "2500";
-    case 0xA:
-        return "3000";
-    default:
-        return "2000";
+    case 0x0: return "II";
+    case 0x9: return "2500";
+    case 0xA: return "3000";
+    default: return "2000";
     }
 }
 

@@ -70,7 +70,9 @@ FileDialogRequest imageRequest() {
 // GCC 12 builds a co_await on a task inside an if condition wrongly (the task
 // never runs): results are taken into a local first.
 
-int FirmwareDownload::limitMs(Step step) { return stepInfo(step).limitMs; }
+int FirmwareDownload::limitMs(Step step) {
+    return stepInfo(step).limitMs;
+}
 
 void FirmwareDownload::start() {
     if (queued_) return;
@@ -101,7 +103,8 @@ Task<> FirmwareDownload::load() {
             endDownload(Closing::WithRestartMessage);
         }
         if (!std::ifstream(*chosen, std::ios::binary)) {
-            p_.prompter.message("Orvane", "Cannot open input file.", PromptIcon::Stop, PromptButtons::Ok);
+            p_.prompter.message("Orvane", "Cannot open input file.", PromptIcon::Stop,
+                                PromptButtons::Ok);
             // After a download the console is no longer fit to go on.
             if (!firstPass_) endDownload(Closing::WithRestartMessage);
             p_.port.clearRoutingPaused();
@@ -191,8 +194,9 @@ Task<> FirmwareDownload::stream(std::filesystem::path image) {
             bool taken = co_await write(std::move(chunk));
             if (taken) taken = co_await drained();
             if (!taken)
-                fail("Firmware download failed!\n\nThe serial port stopped taking the image after " +
-                     std::to_string(sent) + " of " + std::to_string(total) + " bytes.");
+                fail(
+                    "Firmware download failed!\n\nThe serial port stopped taking the image after " +
+                    std::to_string(sent) + " of " + std::to_string(total) + " bytes.");
             sent += size;
             p_.view.setGauge(sent, total);
         }
@@ -275,7 +279,9 @@ void FirmwareDownload::fail(const std::string& message) {
     endDownload(Closing::Plain);
 }
 
-void FirmwareDownload::endDownload(Closing closing) { throw Ending{closing}; }
+void FirmwareDownload::endDownload(Closing closing) {
+    throw Ending{closing};
+}
 
 Task<> FirmwareDownload::closingSequence(Closing closing) {
     if (closing == Closing::WithRestartMessage)

@@ -13,8 +13,7 @@ class ImageChunks {
 public:
     static constexpr std::size_t kMaxChunk = 9;
 
-    explicit ImageChunks(const std::filesystem::path& image)
-        : file_(image, std::ios::binary) {}
+    explicit ImageChunks(const std::filesystem::path& image) : file_(image, std::ios::binary) {}
 
     bool isOpen() const { return file_.is_open(); }
     bool atEnd() { return file_.peek() == std::char_traits<char>::eof(); }

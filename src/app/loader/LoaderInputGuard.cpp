@@ -16,10 +16,8 @@ bool isOperatorInput(QEvent::Type type) {
     case QEvent::KeyRelease:
     case QEvent::Shortcut:
     case QEvent::ShortcutOverride:
-    case QEvent::Wheel:
-        return true;
-    default:
-        return false;
+    case QEvent::Wheel: return true;
+    default: return false;
     }
 }
 

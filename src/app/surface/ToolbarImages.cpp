@@ -38,16 +38,11 @@ QIcon arrow(bool up) {
 
 QIcon toolbarImage(int index) {
     switch (index) {
-    case toolbar_image::TxDisabled:
-        return lamp(Qt::red);
-    case toolbar_image::TxEnabled:
-        return lamp(Qt::green);
-    case toolbar_image::Normal:
-        return arrow(true);
-    case toolbar_image::Reverse:
-        return arrow(false);
-    default:
-        return {};
+    case toolbar_image::TxDisabled: return lamp(Qt::red);
+    case toolbar_image::TxEnabled: return lamp(Qt::green);
+    case toolbar_image::Normal: return arrow(true);
+    case toolbar_image::Reverse: return arrow(false);
+    default: return {};
     }
 }
 

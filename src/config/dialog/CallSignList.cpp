@@ -20,7 +20,8 @@ std::vector<std::string> splitCallList(std::string_view text) {
     std::vector<std::string> items;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
         if (i >= text.size()) break;
         std::string item;
         if (text[i] == '"') {
@@ -42,7 +43,8 @@ std::vector<std::string> splitCallList(std::string_view text) {
                 item.push_back(text[i++]);
         }
         items.push_back(std::move(item));
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
         if (i < text.size() && text[i] == ',') ++i;
     }
     return items;

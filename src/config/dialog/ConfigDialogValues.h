@@ -64,9 +64,9 @@ struct MessageValues {
     std::string hisCall;
     std::vector<std::string> hisCall476Items;
     std::string hisCall476;
-    std::string hereIs;       // the message editor's text
+    std::string hereIs;             // the message editor's text
     std::string hereIsNumber = "0"; // "0" to "9", or "WRU"
-    bool hereIsEdited = false;  // changed by the operator since it was loaded
+    bool hereIsEdited = false;      // changed by the operator since it was loaded
     bool operator==(const MessageValues&) const = default;
 };
 

@@ -7,8 +7,8 @@
 #include "config/dialog/ShortSequence.h"
 #include "config/dialog/TakeIntoSettings.h"
 #include "modes/FskSteps.h"
-#include "modes/ModeSetups.h"
 #include "modes/ModeSetupRunner.h"
+#include "modes/ModeSetups.h"
 #include "modes/ModeSurface.h"
 #include "modes/SetupSteps.h"
 #include "modes/TerminalModeState.h"
@@ -61,9 +61,10 @@ void ConfigurationApply::applyShared(ModeContext& context, const ConfigDialogVal
     const GeneralValues& general = values.general;
     const SettingControls& shown = values.settings;
 
-    sendCommand(context, CommandCode::SCAN_CONTROL, shown.shows(&Settings::ScanControl, "CONT") ? 0 : 1);
-    sendCommand(context, shown.shows(&Settings::CWID, "ON") ? CommandCode::CWID_ON
-                                                             : CommandCode::CWID_OFF);
+    sendCommand(context, CommandCode::SCAN_CONTROL,
+                shown.shows(&Settings::ScanControl, "CONT") ? 0 : 1);
+    sendCommand(context,
+                shown.shows(&Settings::CWID, "ON") ? CommandCode::CWID_ON : CommandCode::CWID_OFF);
 
     sendCommand(context, general.listenOn ? CommandCode::LISTEN_ON : CommandCode::LISTEN_OFF);
     link.listenMode = general.listenOn ? ListenMode::Listening : ListenMode::Standby;
@@ -73,13 +74,13 @@ void ConfigurationApply::applyShared(ModeContext& context, const ConfigDialogVal
     sendAudioLevels(context);
 
     if (values.comPortChanged)
-        env_.prompter.message("Information",
-                              "Changes in COM Port will not take effect until program is restarted.",
-                              PromptIcon::Information, PromptButtons::Ok);
+        env_.prompter.message(
+            "Information", "Changes in COM Port will not take effect until program is restarted.",
+            PromptIcon::Information, PromptButtons::Ok);
 
     applyPrintSquelch(context, shown);
-    sendCommand(context, settings.FSKPol == "NORM" ? CommandCode::FSK_POL_NORM
-                                                    : CommandCode::FSK_POL_REV);
+    sendCommand(context,
+                settings.FSKPol == "NORM" ? CommandCode::FSK_POL_NORM : CommandCode::FSK_POL_REV);
 }
 
 void ConfigurationApply::applyPrintSquelch(ModeContext& context, const SettingControls& shown) {
@@ -115,7 +116,8 @@ void ConfigurationApply::applyModeDisplays(ModeContext& context, const ConfigDia
         // waits for the set-up.
         applyModePolarity(context, s.B_Polarity, {Control::BaudotNormRev, false});
         context.surface.setCaption(Control::BaudotNormRev,
-                                   shown.shows(&Settings::B_Polarity, "NORM") ? "Normal" : "Reverse");
+                                   shown.shows(&Settings::B_Polarity, "NORM") ? "Normal"
+                                                                              : "Reverse");
         return;
     case OperatingMode::Ascii:
         show(Control::AsciiTxEnable, shown.shows(&Settings::S_TXEnable, "ON"), s.S_TextEntry);
@@ -126,8 +128,7 @@ void ConfigurationApply::applyModeDisplays(ModeContext& context, const ConfigDia
     case OperatingMode::Psk31:
         show(Control::Psk31TxEnable, values.psk31.txEnable, context.psk31.textEntry);
         return;
-    default:
-        return;
+    default: return;
     }
 }
 

@@ -79,12 +79,14 @@ void fillCallSigns(MessageValues& messages, const Settings& settings) {
 
 } // namespace
 
-void showFactoryDefaults(ConfigDialogValues& values, Settings& settings, const OpeningFacts& facts) {
+void showFactoryDefaults(ConfigDialogValues& values, Settings& settings,
+                         const OpeningFacts& facts) {
     setFactoryValues(settings);
     showSettings(values.settings, settings, ControlsShown::RefreshedByDefaults);
     showToneLabels(values.settings, settings);
     showLiveTransmitEnable(values.settings, facts);
-    const bool quoralTransmits = baseMode(facts.mode) == OperatingMode::Quoral ? facts.txEnabled : true;
+    const bool quoralTransmits =
+        baseMode(facts.mode) == OperatingMode::Quoral ? facts.txEnabled : true;
     values.settings.text(&Settings::TXEnable) = quoralTransmits ? "EN" : "OFF";
     fillCallSigns(values.messages, settings);
     values.messages.hereIs.clear();

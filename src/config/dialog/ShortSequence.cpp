@@ -89,7 +89,8 @@ void ascii(ModeContext& context) {
 
 void sendShortSequence(ModeContext& context) {
     const Settings& s = context.settings;
-    sendCommand(context, is(s.FSKPol, "NORM") ? CommandCode::FSK_POL_NORM : CommandCode::FSK_POL_REV);
+    sendCommand(context,
+                is(s.FSKPol, "NORM") ? CommandCode::FSK_POL_NORM : CommandCode::FSK_POL_REV);
     context.sink.send(audioLevel(static_cast<std::uint8_t>(s.RXGain)));
     switch (context.link.operatingMode) {
     case OperatingMode::Quoral: return quoral(context);

@@ -12,7 +12,7 @@ struct Psk31Choices;
 // takeSettings), gain codes through the gain table (a text in no row leaves
 // the code), the port only when it was changed, the call signs and lists.
 // The Listen buttons are not taken: they show what the modem does now.
-void takeDialogValues(const ConfigDialogValues& values, Settings& settings,
-                      bool hasTransmitLevel, Psk31Choices& psk31);
+void takeDialogValues(const ConfigDialogValues& values, Settings& settings, bool hasTransmitLevel,
+                      Psk31Choices& psk31);
 
 } // namespace orvane

@@ -69,10 +69,14 @@ void ConfigurationDialog::buildButtons() {
 // Every change the operator makes marks the configuration changed.
 void ConfigurationDialog::connectEditing() {
     auto changed = [this] { configChanged_.set(); };
-    for (auto* b : findChildren<QRadioButton*>()) connect(b, &QRadioButton::clicked, this, changed);
-    for (auto* c : findChildren<QCheckBox*>()) connect(c, &QCheckBox::clicked, this, changed);
-    for (auto* e : findChildren<QLineEdit*>()) connect(e, &QLineEdit::textEdited, this, changed);
-    for (auto* c : findChildren<QComboBox*>()) connect(c, &QComboBox::activated, this, changed);
+    for (auto* b : findChildren<QRadioButton*>())
+        connect(b, &QRadioButton::clicked, this, changed);
+    for (auto* c : findChildren<QCheckBox*>())
+        connect(c, &QCheckBox::clicked, this, changed);
+    for (auto* e : findChildren<QLineEdit*>())
+        connect(e, &QLineEdit::textEdited, this, changed);
+    for (auto* c : findChildren<QComboBox*>())
+        connect(c, &QComboBox::activated, this, changed);
     for (auto* s : findChildren<QSpinBox*>())
         connect(s, qOverload<int>(&QSpinBox::valueChanged), this, changed);
 }

@@ -76,7 +76,8 @@ private:
     QWidget* buildMessagesPage();
     void buildButtons();
     void connectEditing();
-    void tonePage(QWidget* page, const char* boxName, const QString& title, const ToneFields& tones);
+    void tonePage(QWidget* page, const char* boxName, const QString& title,
+                  const ToneFields& tones);
     void callSignField(QWidget* edit, std::string& value, std::string Settings::*field);
     void lock(std::initializer_list<QWidget*> controls);
     void showLocks();

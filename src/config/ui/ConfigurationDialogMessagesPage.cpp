@@ -37,7 +37,9 @@ QWidget* ConfigurationDialog::buildMessagesPage() {
     callSignField(myCall625, v.myCall625, &Settings::MYCALL625);
     callSignField(groupCall, v.groupCall, &Settings::GROUPCALL);
     QGroupBox* calls = groupOf(page, "CallSignsBox", "Call Signs",
-                               {{"MyCall", myCall}, {"MyCall 476", myCall476}, {"MyCall 625", myCall625},
+                               {{"MyCall", myCall},
+                                {"MyCall 476", myCall476},
+                                {"MyCall 625", myCall625},
                                 {"Group Call", groupCall}});
 
     auto stationList = [&](const char* name, std::size_t capacity, std::vector<std::string>& items,
@@ -78,7 +80,8 @@ QWidget* ConfigurationDialog::buildMessagesPage() {
         return group;
     };
     QGroupBox* list = listBox("HisCallListBox", "HisCall List", hisCalls, add, remove);
-    QGroupBox* list476 = listBox("HisCall476ListBox", "HisCall 476 List", hisCalls476, add476, remove476);
+    QGroupBox* list476 =
+        listBox("HisCall476ListBox", "HisCall 476 List", hisCalls476, add476, remove476);
 
     hereIs_ = new QPlainTextEdit(page);
     hereIs_->setObjectName(QStringLiteral("edHereIs"));
@@ -105,8 +108,8 @@ QWidget* ConfigurationDialog::buildMessagesPage() {
     auto* arrows = new QVBoxLayout(upDown);
     arrows->setContentsMargins(0, 0, 0, 0);
     arrows->setSpacing(0);
-    for (auto [name, arrow, step] : {std::tuple{"UpDown1Up", Qt::UpArrow, 1},
-                                     std::tuple{"UpDown1Down", Qt::DownArrow, -1}}) {
+    for (auto [name, arrow, step] :
+         {std::tuple{"UpDown1Up", Qt::UpArrow, 1}, std::tuple{"UpDown1Down", Qt::DownArrow, -1}}) {
         auto* b = new QToolButton(upDown);
         b->setObjectName(QString::fromLatin1(name));
         b->setArrowType(arrow);

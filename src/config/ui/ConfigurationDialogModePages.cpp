@@ -22,7 +22,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-
 namespace orvane {
 
 void ConfigurationDialog::tonePage(QWidget* page, const char* boxName, const QString& title,
@@ -33,8 +32,10 @@ void ConfigurationDialog::tonePage(QWidget* page, const char* boxName, const QSt
     QLabel* shift = widgets_.label(page, tones.shift);
     using W = SettingWidgets;
     QGroupBox* box = groupOf(page, boxName, title,
-                             {{W::caption(tones.first), first}, {W::caption(tones.second), second},
-                              {W::caption(tones.center), center}, {W::caption(tones.shift), shift}});
+                             {{W::caption(tones.first), first},
+                              {W::caption(tones.second), second},
+                              {W::caption(tones.center), center},
+                              {W::caption(tones.shift), shift}});
     // Each page's labels follow that page's two edits only.
     auto follow = [this, tones, first, second, center, shift] {
         SettingControls& shown = values_.settings;
@@ -59,8 +60,9 @@ QWidget* ConfigurationDialog::buildAmtorPage() {
     place(page, widgets_.buttons(page, &S::A_EndOfLine, true).box, 0, 1);
     place(page, widgets_.buttons(page, &S::A_WRU).box, 1, 1);
     place(page, widgets_.buttons(page, &S::A_LetterCase).box, 2, 1);
-    place(page, widgets_.edits(page, "AmtorTimingBox", "Timing", {&S::A_TimeOut, &S::A_TD, &S::A_CD}),
-          0, 2, 2, 1);
+    place(page,
+          widgets_.edits(page, "AmtorTimingBox", "Timing", {&S::A_TimeOut, &S::A_TD, &S::A_CD}), 0,
+          2, 2, 1);
     tonePage(page, "AmtorBox", "TOR Tones", kAmtorTones);
     return page;
 }
@@ -72,10 +74,9 @@ QWidget* ConfigurationDialog::buildPModePage() {
     place(page, widgets_.buttons(page, &S::P_TextEntry, true).box, 1, 0);
     place(page, widgets_.buttons(page, &S::P_EndOfLine, true).box, 0, 1);
     place(page, widgets_.buttons(page, &S::P_Huffman).box, 1, 1);
-    QGroupBox* delays =
-        widgets_.edits(page, "PModeDelaysBox", "Delays",
-                       {&S::P_CSDelay, &S::P_MaxDown, &S::P_MaxUp, &S::P_MaxTry, &S::P_MaxError,
-                        &S::P_MaxARQSum, &S::P_FECRepeats});
+    QGroupBox* delays = widgets_.edits(page, "PModeDelaysBox", "Delays",
+                                       {&S::P_CSDelay, &S::P_MaxDown, &S::P_MaxUp, &S::P_MaxTry,
+                                        &S::P_MaxError, &S::P_MaxARQSum, &S::P_FECRepeats});
     place(page, delays, 0, 2, 3, 1);
     tonePage(page, "PModeTonesBox", "P-Mode Tones", kPModeTones);
     lock({delays});
@@ -95,7 +96,8 @@ QWidget* ConfigurationDialog::buildBaudotPage() {
     place(page, widgets_.buttons(page, &S::B_CodeType).box, 0, 2);
     QComboBox* rate = widgets_.list(page, &S::B_Rate);
     place(page, groupOf(page, "BaudotRateBox", "Rate", {{QString(), rate}}), 1, 2);
-    place(page, widgets_.edits(page, "BaudotPTTBox", "PTT Delay", {&S::B_PTTON, &S::B_PTTOFF}), 2, 2);
+    place(page, widgets_.edits(page, "BaudotPTTBox", "PTT Delay", {&S::B_PTTON, &S::B_PTTOFF}), 2,
+          2);
     tonePage(page, "BaudotTonesBox", "Baudot Tones", kBaudotTones);
     lock({rate, sync.box});
     return page;
@@ -112,7 +114,8 @@ QWidget* ConfigurationDialog::buildAsciiPage() {
     place(page, sync.box, 1, 1);
     QComboBox* rate = widgets_.list(page, &S::S_Rate);
     place(page, groupOf(page, "AsciiRateBox", "Rate", {{QString(), rate}}), 0, 2);
-    place(page, widgets_.edits(page, "AsciiPTTBox", "PTT Delay", {&S::S_PTTON, &S::S_PTTOFF}), 1, 2);
+    place(page, widgets_.edits(page, "AsciiPTTBox", "PTT Delay", {&S::S_PTTON, &S::S_PTTOFF}), 1,
+          2);
     tonePage(page, "AsciiTonesBox", "ASCII Tones", kAsciiTones);
     lock({rate, sync.box});
     return page;
@@ -125,14 +128,17 @@ QWidget* ConfigurationDialog::buildPsk31Page() {
                                {{"butPSK31TXEn", "Enable"}, {"butPSK31TXDis", "Disable"}}, true);
     bindings_.pair(tx[0], tx[1], v.txEnable);
     RadioGroup entry = radioGroup(page, "PSK31TextEntryBox", "Text Entry",
-                                  {{"PSK31TextEntryWord", "Word"}, {"PSK31TextEntryChar", "Character"},
-                                   {"PSK31TextEntryLine", "Line"}}, true);
+                                  {{"PSK31TextEntryWord", "Word"},
+                                   {"PSK31TextEntryChar", "Character"},
+                                   {"PSK31TextEntryLine", "Line"}},
+                                  true);
     bindings_.words({{entry[0], "WORD"}, {entry[1], "CHAR"}, {entry[2], "LINE"}}, v.textEntry);
     QLineEdit* pttOn = numberEdit(page, "edPSK31PTTON", kByteRange);
     QLineEdit* pttOff = numberEdit(page, "edPSK31PTTOFF", kByteRange);
     bindings_.edit(pttOn, v.pttOn);
     bindings_.edit(pttOff, v.pttOff);
-    QGroupBox* ptt = groupOf(page, "PSK31PTTBox", "PTT Delay (x10 ms)", {{"ON:", pttOn}, {"OFF:", pttOff}});
+    QGroupBox* ptt =
+        groupOf(page, "PSK31PTTBox", "PTT Delay (x10 ms)", {{"ON:", pttOn}, {"OFF:", pttOff}});
     auto* afc = new QCheckBox(QStringLiteral("AFC Enabled"), page);
     afc->setObjectName(QStringLiteral("PSK31AFCCheckBox"));
     bindings_.check(afc, v.afc);

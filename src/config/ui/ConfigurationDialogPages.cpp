@@ -70,8 +70,8 @@ QWidget* ConfigurationDialog::buildGeneralPage() {
         [this, portBox] { values_.general.port = ss(portBox->currentText()); });
     connect(portBox, &QComboBox::activated, this, [this] { notePortChange(); });
 
-    RadioGroup listen = radioGroup(page, "ListenBox", "Listen",
-                                   {{"butListenON", "ON"}, {"butListenOFF", "OFF"}});
+    RadioGroup listen =
+        radioGroup(page, "ListenBox", "Listen", {{"butListenON", "ON"}, {"butListenOFF", "OFF"}});
     bindings_.pair(listen[0], listen[1], v.listenOn);
     // The listen option is the modem's own business here: shown with no height.
     listen[0]->hide();
@@ -80,7 +80,8 @@ QWidget* ConfigurationDialog::buildGeneralPage() {
 
     QComboBox* rxGain = pickList(page, "RXGainCombo");
     QComboBox* txGain = pickList(page, "TXGainCombo");
-    QGroupBox* gain = groupOf(page, "AudioGainBox", "Audio Gain", {{"RX:", rxGain}, {"TX:", txGain}});
+    QGroupBox* gain =
+        groupOf(page, "AudioGainBox", "Audio Gain", {{"RX:", rxGain}, {"TX:", txGain}});
     bindings_.list(rxGain, v.rxGain, &v.rxGainItems);
     bindings_.list(txGain, v.txGain, &v.txGainItems);
     bindings_.custom(
@@ -100,7 +101,8 @@ QWidget* ConfigurationDialog::buildGeneralPage() {
     RadioGroup squelch = widgets_.buttons(page, &S::PrintSquelchEnable);
     RadioGroup fskPol = widgets_.buttons(page, &S::FSKPol);
     // FSK ATC is offered, but neither kept nor sent.
-    RadioGroup atc = radioGroup(page, "FSKATCBox", "FSK ATC", {{"butFSKATCON", "ON"}, {"butFSKATCOFF", "OFF"}});
+    RadioGroup atc =
+        radioGroup(page, "FSKATCBox", "FSK ATC", {{"butFSKATCON", "ON"}, {"butFSKATCOFF", "OFF"}});
     atc[1]->setChecked(true);
 
     auto versionText = [page](const char* name) { return label(page, name, QString()); };
@@ -183,14 +185,16 @@ QWidget* ConfigurationDialog::buildQuoralPage() {
 
     RadioGroup bias = widgets_.buttons(page, &S::AutoBias, true);
     RadioGroup connectBias = widgets_.buttons(page, &S::ConnectBias, true);
-    QGroupBox* retries = widgets_.edits(page, "RetriesBox", "Retries",
-                                        {&S::NormalRetry, &S::RobustRetry, &S::FailRetry, &S::ChatCount});
+    QGroupBox* retries =
+        widgets_.edits(page, "RetriesBox", "Retries",
+                       {&S::NormalRetry, &S::RobustRetry, &S::FailRetry, &S::ChatCount});
 
     QComboBox* crc1 = pickList(page, "CRCComboBox1", hexBytes());
     QComboBox* crc2 = pickList(page, "CRCComboBox2", hexBytes());
     bindings_.list(crc1, v.crcMask1);
     bindings_.list(crc2, v.crcMask2);
-    QGroupBox* crc = groupOf(page, "CRCGroupBox", "CRC Mask:", {{QString(), crc1}, {QString(), crc2}});
+    QGroupBox* crc =
+        groupOf(page, "CRCGroupBox", "CRC Mask:", {{QString(), crc1}, {QString(), crc2}});
     crc->hide();
 
     place(page, entry.box, 0, 0);

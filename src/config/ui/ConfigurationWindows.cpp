@@ -65,7 +65,8 @@ void ConfigurationWindows::openConfiguration() {
 void ConfigurationWindows::openPrintSquelch() {
     ModeContext& context = env_.setups.context();
     const OperatingMode mode = context.link.operatingMode;
-    if (mode == OperatingMode::Quoral || mode == OperatingMode::Amtor || mode == OperatingMode::PMode)
+    if (mode == OperatingMode::Quoral || mode == OperatingMode::Amtor ||
+        mode == OperatingMode::PMode)
         return;
     printSquelchDialog_->showPrintSquelchLevel(context.settings.PrintSquelchSetting);
     env_.prompter.runDialog(*printSquelchDialog_);

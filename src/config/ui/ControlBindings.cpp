@@ -26,7 +26,8 @@ void ControlBindings::add(QWidget* widget, std::function<void()> show, std::func
 
 void ControlBindings::pair(QRadioButton* first, QRadioButton* second, bool& value) {
     add(
-        first, [first, second, &value] {
+        first,
+        [first, second, &value] {
             const QSignalBlocker block(second);
             (value ? first : second)->setChecked(true);
         },
@@ -37,9 +38,11 @@ void ControlBindings::words(std::vector<std::pair<QRadioButton*, std::string>> b
                             std::string& word) {
     QWidget* anchor = buttons.front().first;
     add(
-        anchor, [buttons, &word] {
-            const bool known = std::any_of(buttons.begin(), buttons.end(),
-                                           [&word](const auto& entry) { return entry.second == word; });
+        anchor,
+        [buttons, &word] {
+            const bool known =
+                std::any_of(buttons.begin(), buttons.end(),
+                            [&word](const auto& entry) { return entry.second == word; });
             for (const auto& [button, buttonWord] : buttons) {
                 const QSignalBlocker block(button);
                 if (buttonWord == word) button->setChecked(true);
@@ -59,10 +62,12 @@ void ControlBindings::words(std::vector<std::pair<QRadioButton*, std::string>> b
 
 void ControlBindings::edit(QLineEdit* edit, std::string& text) {
     add(
-        edit, [edit, &text] { edit->setText(qs(text)); }, [edit, &text] { text = ss(edit->text()); });
+        edit, [edit, &text] { edit->setText(qs(text)); },
+        [edit, &text] { text = ss(edit->text()); });
 }
 
-void ControlBindings::list(QComboBox* box, std::string& text, const std::vector<std::string>* items) {
+void ControlBindings::list(QComboBox* box, std::string& text,
+                           const std::vector<std::string>* items) {
     add(
         box,
         [box, &text, items] {
@@ -72,8 +77,7 @@ void ControlBindings::list(QComboBox* box, std::string& text, const std::vector<
                     box->addItem(qs(item));
             }
             const int index = box->findText(qs(text));
-            if (box->isEditable() || index < 0)
-                box->setCurrentText(qs(text));
+            if (box->isEditable() || index < 0) box->setCurrentText(qs(text));
             if (index >= 0) box->setCurrentIndex(index);
             if (index < 0 && !box->isEditable()) box->setCurrentIndex(-1);
         },
@@ -87,7 +91,8 @@ void ControlBindings::spin(QSpinBox* spin, int& value) {
 
 void ControlBindings::check(QCheckBox* box, bool& value) {
     add(
-        box, [box, &value] { box->setChecked(value); }, [box, &value] { value = box->isChecked(); });
+        box, [box, &value] { box->setChecked(value); },
+        [box, &value] { value = box->isChecked(); });
 }
 
 void ControlBindings::label(QLabel* label, const std::string& text) {

@@ -11,8 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace orvane {
 namespace {
@@ -31,7 +31,8 @@ private:
 // Typed letters turn upper case; what a call sign cannot carry is dropped.
 class CallSignValidator final : public QValidator {
 public:
-    CallSignValidator(std::size_t capacity, QObject* parent) : QValidator(parent), capacity_(capacity) {}
+    CallSignValidator(std::size_t capacity, QObject* parent)
+        : QValidator(parent), capacity_(capacity) {}
     State validate(QString& input, int& position) const override {
         const QString cleaned = qs(callSignInput(ss(input), capacity_));
         if (cleaned != input) {

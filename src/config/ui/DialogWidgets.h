@@ -48,7 +48,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& text);
 
 // A page: a grid in which place() puts groups, top-aligned.
 QWidget* newPage(const char* name);
-void place(QWidget* page, QWidget* widget, int row, int column, int rowSpan = 1, int columnSpan = 1);
+void place(QWidget* page, QWidget* widget, int row, int column, int rowSpan = 1,
+           int columnSpan = 1);
 
 // A labelled row of widgets inside a group.
 QGroupBox* groupOf(QWidget* parent, const char* boxName, const QString& title,

@@ -27,8 +27,9 @@ QColor colourFromName(const std::string& name) {
 }
 
 QFont paneFont(const QString& storedName, int pointSize) {
-    QFont font = QFontDatabase::hasFamily(storedName) ? QFont(storedName)
-                                                      : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = QFontDatabase::hasFamily(storedName)
+                     ? QFont(storedName)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     if (pointSize > 0 && pointSize <= kLargestFontSize) font.setPointSize(pointSize);
     return font;
 }

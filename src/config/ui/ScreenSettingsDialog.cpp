@@ -134,10 +134,12 @@ ScreenSettingsDialog::ScreenSettingsDialog(Settings& settings, DisplayTarget& pa
     connect(cancel, &QPushButton::clicked, this, [this] { closeUnapplied(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(paneGroup(this, QStringLiteral("Receive Buffer"), receiveFont_, receiveSize_,
-                                {{"Text:", receiveText_}, {"&Echo:", echoText_}, {"Back&ground:", receiveBack_}}));
-    layout->addWidget(paneGroup(this, QStringLiteral("Transmit Buffer"), transmitFont_, transmitSize_,
-                                {{"Text:", transmitText_}, {"HighLight:", highLight_}, {"Back&ground:", transmitBack_}}));
+    layout->addWidget(paneGroup(
+        this, QStringLiteral("Receive Buffer"), receiveFont_, receiveSize_,
+        {{"Text:", receiveText_}, {"&Echo:", echoText_}, {"Back&ground:", receiveBack_}}));
+    layout->addWidget(paneGroup(
+        this, QStringLiteral("Transmit Buffer"), transmitFont_, transmitSize_,
+        {{"Text:", transmitText_}, {"HighLight:", highLight_}, {"Back&ground:", transmitBack_}}));
     layout->addWidget(preview);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -166,12 +168,18 @@ ScreenSettingsDialog::ScreenSettingsDialog(Settings& settings, DisplayTarget& pa
             setSize(highLightLabel_, *size);
         }
     });
-    connect(receiveText_, &QComboBox::currentTextChanged, this, [this](const QString& n) { setTextColour(receiveLabel_, n); });
-    connect(echoText_, &QComboBox::currentTextChanged, this, [this](const QString& n) { setTextColour(echoLabel_, n); });
-    connect(transmitText_, &QComboBox::currentTextChanged, this, [this](const QString& n) { setTextColour(transmitLabel_, n); });
-    connect(highLight_, &QComboBox::currentTextChanged, this, [this](const QString& n) { setTextColour(highLightLabel_, n); });
-    connect(receiveBack_, &QComboBox::currentTextChanged, this, [this](const QString& n) { setBackground(receivePreview_, n); });
-    connect(transmitBack_, &QComboBox::currentTextChanged, this, [this](const QString& n) { setBackground(transmitPreview_, n); });
+    connect(receiveText_, &QComboBox::currentTextChanged, this,
+            [this](const QString& n) { setTextColour(receiveLabel_, n); });
+    connect(echoText_, &QComboBox::currentTextChanged, this,
+            [this](const QString& n) { setTextColour(echoLabel_, n); });
+    connect(transmitText_, &QComboBox::currentTextChanged, this,
+            [this](const QString& n) { setTextColour(transmitLabel_, n); });
+    connect(highLight_, &QComboBox::currentTextChanged, this,
+            [this](const QString& n) { setTextColour(highLightLabel_, n); });
+    connect(receiveBack_, &QComboBox::currentTextChanged, this,
+            [this](const QString& n) { setBackground(receivePreview_, n); });
+    connect(transmitBack_, &QComboBox::currentTextChanged, this,
+            [this](const QString& n) { setBackground(transmitPreview_, n); });
 }
 
 QComboBox* ScreenSettingsDialog::fontList(const char* name) {
@@ -216,10 +224,14 @@ void ScreenSettingsDialog::showEvent(QShowEvent* event) {
 void ScreenSettingsDialog::loadFromSettings() {
     const Settings& s = settings_;
     const std::pair<QComboBox*, std::string> texts[] = {
-        {receiveFont_, s.ReceiveFont},       {transmitFont_, s.TransmitFont},
-        {receiveBack_, s.ReceiveColor},      {transmitBack_, s.TransmitColor},
-        {echoText_, s.EchoTextColor},        {receiveText_, s.ReceiveTextColor},
-        {transmitText_, s.TransmitTextColor}, {highLight_, s.HighLightTextColor},
+        {receiveFont_, s.ReceiveFont},
+        {transmitFont_, s.TransmitFont},
+        {receiveBack_, s.ReceiveColor},
+        {transmitBack_, s.TransmitColor},
+        {echoText_, s.EchoTextColor},
+        {receiveText_, s.ReceiveTextColor},
+        {transmitText_, s.TransmitTextColor},
+        {highLight_, s.HighLightTextColor},
         {receiveSize_, std::to_string(s.ReceiveTextSize)},
         {transmitSize_, std::to_string(s.TransmitTextSize)}};
     for (const auto& [box, text] : texts) {
@@ -232,8 +244,10 @@ void ScreenSettingsDialog::loadFromSettings() {
 void ScreenSettingsDialog::drawPreviews() {
     setBackground(receivePreview_, receiveBack_->currentText());
     setBackground(transmitPreview_, transmitBack_->currentText());
-    const int receiveSize = appliedSize(ss(receiveSize_->currentText())).value_or(settings_.ReceiveTextSize);
-    const int transmitSize = appliedSize(ss(transmitSize_->currentText())).value_or(settings_.TransmitTextSize);
+    const int receiveSize =
+        appliedSize(ss(receiveSize_->currentText())).value_or(settings_.ReceiveTextSize);
+    const int transmitSize =
+        appliedSize(ss(transmitSize_->currentText())).value_or(settings_.TransmitTextSize);
     for (QLabel* l : {receiveLabel_, echoLabel_})
         l->setFont(paneFont(receiveFont_->currentText(), receiveSize));
     for (QLabel* l : {transmitLabel_, highLightLabel_})

@@ -15,16 +15,11 @@ namespace {
 // The tool bar the current mode shows; a broadcast shows its own mode's.
 Control currentToolBar(OperatingMode mode) {
     switch (baseMode(mode)) {
-    case OperatingMode::Quoral:
-        return Control::QuoralToolbar;
-    case OperatingMode::Amtor:
-        return Control::AmtorToolbar;
-    case OperatingMode::PMode:
-        return Control::PModeToolbar;
-    case OperatingMode::Baudot:
-        return Control::BaudotToolbar;
-    default:
-        return Control::AsciiToolbar;
+    case OperatingMode::Quoral: return Control::QuoralToolbar;
+    case OperatingMode::Amtor: return Control::AmtorToolbar;
+    case OperatingMode::PMode: return Control::PModeToolbar;
+    case OperatingMode::Baudot: return Control::BaudotToolbar;
+    default: return Control::AsciiToolbar;
     }
 }
 

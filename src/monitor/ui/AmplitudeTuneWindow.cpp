@@ -48,9 +48,12 @@ AmplitudeTuneWindow::AmplitudeTuneWindow(QWidget* owner) : QWidget(owner, kMonit
 }
 
 void AmplitudeTuneWindow::showBars(const std::array<int, 4>& positions) {
-    for (std::size_t i = 0; i < bars_.size(); ++i) bars_[i]->setValue(positions[i]);
+    for (std::size_t i = 0; i < bars_.size(); ++i)
+        bars_[i]->setValue(positions[i]);
 }
 
-int AmplitudeTuneWindow::bar(int index) const { return bars_.at(static_cast<std::size_t>(index))->value(); }
+int AmplitudeTuneWindow::bar(int index) const {
+    return bars_.at(static_cast<std::size_t>(index))->value();
+}
 
 } // namespace orvane

@@ -35,8 +35,8 @@ QWidget* filledBlock(QWidget* parent, const char* name, const QColor& colour, co
     return block;
 }
 
-QToolButton* sideBandButton(QWidget* parent, const char* name, const char* caption, const char* hint,
-                            int left) {
+QToolButton* sideBandButton(QWidget* parent, const char* name, const char* caption,
+                            const char* hint, int left) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(QString::fromLatin1(caption));
@@ -66,8 +66,10 @@ FrequencyTuneWindow::FrequencyTuneWindow(QWidget* owner) : QWidget(owner, kMonit
     legend->setGeometry(kScaleLeft, kScaleTop + kScaleHeight, kScaleWidth, 16);
 
     auto* sideBands = new QButtonGroup(this);
-    QToolButton* lsb = sideBandButton(this, "butLSB", "LSB", "Select Lower Side Band tuning", kScaleLeft);
-    QToolButton* usb = sideBandButton(this, "butUSB", "USB", "Select Upper Side Band tuning", kScaleLeft + 40);
+    QToolButton* lsb =
+        sideBandButton(this, "butLSB", "LSB", "Select Lower Side Band tuning", kScaleLeft);
+    QToolButton* usb =
+        sideBandButton(this, "butUSB", "USB", "Select Upper Side Band tuning", kScaleLeft + 40);
     sideBands->addButton(lsb);
     sideBands->addButton(usb);
     lsb->setChecked(true);

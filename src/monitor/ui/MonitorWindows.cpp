@@ -41,14 +41,19 @@ void MonitorWindows::ShowTuneLevels() {
     if (auto bars = takeTuneLevels(records_.tuneLevels)) windows_.amplitude.showBars(*bars);
 }
 
-void MonitorWindows::ShowFreqOffset() { windows_.frequency.ShowFreqOffset(records_.freqOffset); }
+void MonitorWindows::ShowFreqOffset() {
+    windows_.frequency.ShowFreqOffset(records_.freqOffset);
+}
 
 void MonitorWindows::ShowLinkStatistics() {
     windows_.statistics.ShowLinkStatistics(records_.linkStats);
-    windows_.frequency.ShowRemoteFreq(static_cast<std::int8_t>(records_.linkStats[kRemoteOffsetByte]));
+    windows_.frequency.ShowRemoteFreq(
+        static_cast<std::int8_t>(records_.linkStats[kRemoteOffsetByte]));
 }
 
-void MonitorWindows::ShowModulations() { windows_.statistics.ShowModulations(records_.modReport); }
+void MonitorWindows::ShowModulations() {
+    windows_.statistics.ShowModulations(records_.modReport);
+}
 
 void MonitorWindows::LogStatistics() {
     log_.LogStatistics(records_, link_, recorder_.localTime(), settings_.MYCALL, settings_.HISCALL);

@@ -49,7 +49,7 @@ QWidget* QuoralStatisticsWindow::stationGroup(const char* title, const char* pre
         const char* box;
         QLabel** slot;
     };
-    const Column columns[] = {{"MOD", "ModBox", &boxes.mod},   {"S/N", "SNRBox", &boxes.snr},
+    const Column columns[] = {{"MOD", "ModBox", &boxes.mod},    {"S/N", "SNRBox", &boxes.snr},
                               {"FREQ", "FreqBox", &boxes.freq}, {"PHS", "PHSBox", &boxes.phs},
                               {"TPUT", "TPUTBox", &boxes.tput}, {"ECC", "ECCBox", &boxes.ecc}};
     int column = 0;

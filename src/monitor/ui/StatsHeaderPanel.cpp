@@ -26,7 +26,9 @@ QPushButton* button(QWidget* parent, Control control, const char* caption) {
     return b;
 }
 
-std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
+std::string text(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
 
 } // namespace
 
@@ -73,6 +75,8 @@ StatsHeaderPanel::StatsHeaderPanel(QWidget* mainWindow, Accept onOk, std::functi
     hide();
 }
 
-void StatsHeaderPanel::ok() { onOk_(text(frequency_), text(name_), text(other_)); }
+void StatsHeaderPanel::ok() {
+    onOk_(text(frequency_), text(name_), text(other_));
+}
 
 } // namespace orvane

@@ -38,7 +38,8 @@ BroadcastDialog::BroadcastDialog(Prompter& prompter, QWidget* parent)
     modComboBox_->setEditable(true);
     modComboBox_->setInsertPolicy(QComboBox::NoInsert);
     modComboBox_->addItems({QStringLiteral("BPSM"), QStringLiteral("QPSM"), QStringLiteral("8PSM"),
-                            QStringLiteral("8P2A"), QStringLiteral("16P4A"), QStringLiteral("2DPSM")});
+                            QStringLiteral("8P2A"), QStringLiteral("16P4A"),
+                            QStringLiteral("2DPSM")});
     // A choice from the list, or Enter after typing.
     connect(modComboBox_, &QComboBox::textActivated, this, [this] { showFigures(); });
 

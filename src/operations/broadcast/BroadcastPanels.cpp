@@ -12,8 +12,8 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <functional>
 

@@ -28,12 +28,8 @@ constexpr int kQuoralBroadcastDisconnectNoticeMs = 3500;
 void Broadcasts::butFECClick() {
     link_.savedOperatingMode = link_.operatingMode;
     switch (link_.operatingMode) {
-    case OperatingMode::Baudot:
-        sender_.send(command(CommandCode::BAUDOT_LTRS));
-        return;
-    case OperatingMode::Quoral:
-        startQuoralBroadcast();
-        return;
+    case OperatingMode::Baudot: sender_.send(command(CommandCode::BAUDOT_LTRS)); return;
+    case OperatingMode::Quoral: startQuoralBroadcast(); return;
     case OperatingMode::Amtor:
         surface_.showCentredPanel(kFecModePanel);
         view_.focusPanel(kFecModePanel);
@@ -43,8 +39,7 @@ void Broadcasts::butFECClick() {
         showLinkButtons(surface_, Toolbar::PMode, LinkSituation::UnprotoRateAsked);
         surface_.menus().note(MenuEvent::UnprotoRateAsked);
         return;
-    default:
-        return;
+    default: return;
     }
 }
 
@@ -79,8 +74,7 @@ void Broadcasts::butFECOKClick() {
         sender_.send(command(CommandCode::AMTOR_CFEC));
         startAmtorBroadcast(MenuEvent::FecBroadcastStarted);
         return;
-    case FecMode::None:
-        return;
+    case FecMode::None: return;
     }
 }
 
@@ -131,8 +125,9 @@ bool Broadcasts::isBroadcasting() const {
 }
 
 int Broadcasts::disconnectNoticeMs() const {
-    return link_.operatingMode == OperatingMode::QuoralBroadcast ? kQuoralBroadcastDisconnectNoticeMs
-                                                                 : kDisconnectNoticeMs;
+    return link_.operatingMode == OperatingMode::QuoralBroadcast
+               ? kQuoralBroadcastDisconnectNoticeMs
+               : kDisconnectNoticeMs;
 }
 
 void Broadcasts::panicEndsAmtorBroadcast() {

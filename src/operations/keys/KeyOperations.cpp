@@ -26,8 +26,8 @@
 #include "terminal/PaneCommands.h"
 #include "terminal/ReceiveSaving.h"
 
-#include <QTextCursor>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 namespace orvane {
 namespace {
@@ -99,7 +99,8 @@ void KeyOperations::runKeyAction(KeyAction action) {
 // The pane's selection gives way to the text, wherever the focus is; the
 // pump sends it as if typed.
 void KeyOperations::insert(const std::string& text) {
-    p_.context.txPane.insertAtCaret(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    p_.context.txPane.insertAtCaret(
+        QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void KeyOperations::appendToQueue(const ModemCommand& command) {
@@ -107,7 +108,9 @@ void KeyOperations::appendToQueue(const ModemCommand& command) {
     p_.context.line.appendRaw({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
-void KeyOperations::insertStamp(TimeStamp kind) { insert(timeStampText(kind, p_.clock.now())); }
+void KeyOperations::insertStamp(TimeStamp kind) {
+    insert(timeStampText(kind, p_.clock.now()));
+}
 
 void KeyOperations::queueQuoralCq() {
     p_.context.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));

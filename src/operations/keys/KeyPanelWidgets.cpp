@@ -39,7 +39,8 @@ QLineEdit* callEdit(QWidget* parent, Control control) {
 }
 
 // A caption above the edit, the two buttons side by side below.
-void callLayout(QFrame& panel, const char* caption, QWidget* field, QPushButton* ok, QPushButton* cancel) {
+void callLayout(QFrame& panel, const char* caption, QWidget* field, QPushButton* ok,
+                QPushButton* cancel) {
     auto* grid = new QGridLayout(&panel);
     grid->addWidget(new QLabel(QString::fromLatin1(caption), &panel), 0, 0, 1, 2);
     grid->addWidget(field, 1, 0, 1, 2);

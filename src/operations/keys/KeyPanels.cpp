@@ -73,13 +73,15 @@ int leadingNumber(const QString& text) {
     bool negative = false;
     if (s[i] == '+' || s[i] == '-') negative = s[i++] == '-';
     long long value = 0;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9' && value < 100000000; ++i) value = value * 10 + (s[i] - '0');
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9' && value < 100000000; ++i)
+        value = value * 10 + (s[i] - '0');
     return static_cast<int>(negative ? -value : value);
 }
 
 KeyPanels::KeyPanels(const OperationContext& context, ArqCalls& calls, QWidget& configurationDialog)
     : ctx_(context), calls_(calls), dialog_(configurationDialog),
-      mycall_(new MycallPanel(&context.mainWindow)), hisCall_(new HisCallPanel(&context.mainWindow)),
+      mycall_(new MycallPanel(&context.mainWindow)),
+      hisCall_(new HisCallPanel(&context.mainWindow)),
       afChannel_(new AFChannelPanel(&context.mainWindow)),
       fskTones_(new TonesPanel(kFskTonesPanel, &context.mainWindow)),
       pmodeTones_(new TonesPanel(kPModeTonesPanel, &context.mainWindow)) {
@@ -106,8 +108,10 @@ void KeyPanels::connectButtons() {
     };
     enterPresses(mycall_->edMycall, mycall_->Button1);
     enterPresses(hisCall_->edHisCall, hisCall_->Button9);
-    for (QLineEdit* edit : fskTones_->edits) enterPresses(edit, fskTones_->ok);
-    for (QLineEdit* edit : pmodeTones_->edits) enterPresses(edit, pmodeTones_->ok);
+    for (QLineEdit* edit : fskTones_->edits)
+        enterPresses(edit, fskTones_->ok);
+    for (QLineEdit* edit : pmodeTones_->edits)
+        enterPresses(edit, pmodeTones_->ok);
 }
 
 void KeyPanels::show(Control control, QWidget& panel, QWidget* focus) {
@@ -133,7 +137,8 @@ void KeyPanels::checkDialogButton(Control control) {
 void KeyPanels::openMycallPanel() {
     ctx_.routing.RoutingPaused = true;
     const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
-    mycall_->edMycall->setText(QString::fromStdString(amtor ? ctx_.settings.MYCALL476 : ctx_.settings.MYCALL));
+    mycall_->edMycall->setText(
+        QString::fromStdString(amtor ? ctx_.settings.MYCALL476 : ctx_.settings.MYCALL));
     show(Control::MycallPanel, *mycall_, mycall_->edMycall);
 }
 
@@ -155,7 +160,8 @@ void KeyPanels::acceptHisCall() {
     ctx_.routing.RoutingPaused = false;
     hisCall_->hide();
     const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
-    (amtor ? ctx_.settings.HISCALL476 : ctx_.settings.HISCALL) = hisCall_->edHisCall->text().toStdString();
+    (amtor ? ctx_.settings.HISCALL476 : ctx_.settings.HISCALL) =
+        hisCall_->edHisCall->text().toStdString();
     ctx_.configChanged.set();
     ctx_.surface.focusTransmitPane();
 }
@@ -173,7 +179,8 @@ void KeyPanels::openAFChannelPanel() {
 void KeyPanels::acceptAfChannel() {
     afChannel_->hide();
     ctx_.settings.AFChannel = afChannel_->AFChannelSpin->value();
-    const int channel = ctx_.settings.AFChannel >= 1 && ctx_.settings.AFChannel <= 3 ? ctx_.settings.AFChannel : 4;
+    const int channel =
+        ctx_.settings.AFChannel >= 1 && ctx_.settings.AFChannel <= 3 ? ctx_.settings.AFChannel : 4;
     constexpr Control kChannelButtons[] = {Control::DialogAfChannel1, Control::DialogAfChannel2,
                                            Control::DialogAfChannel3, Control::DialogAfChannel4};
     checkDialogButton(kChannelButtons[channel - 1]);
@@ -181,7 +188,9 @@ void KeyPanels::acceptAfChannel() {
     ctx_.configChanged.set();
 }
 
-void KeyPanels::cancelAfChannel() { afChannel_->hide(); }
+void KeyPanels::cancelAfChannel() {
+    afChannel_->hide();
+}
 
 void KeyPanels::openFSKTonesPanel() {
     show(Control::FskTonesPanel, *fskTones_, nullptr);
@@ -208,7 +217,9 @@ void KeyPanels::acceptFskTones() {
     ctx_.configChanged.set();
 }
 
-void KeyPanels::cancelFskTones() { fskTones_->hide(); }
+void KeyPanels::cancelFskTones() {
+    fskTones_->hide();
+}
 
 void KeyPanels::openPModeTonesPanel() {
     show(Control::PModeTonesPanel, *pmodeTones_, nullptr);
@@ -223,6 +234,8 @@ void KeyPanels::acceptPModeTones() {
     ctx_.configChanged.set();
 }
 
-void KeyPanels::cancelPModeTones() { pmodeTones_->hide(); }
+void KeyPanels::cancelPModeTones() {
+    pmodeTones_->hide();
+}
 
 } // namespace orvane

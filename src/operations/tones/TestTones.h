@@ -20,8 +20,8 @@ struct LinkState;
 // nothing else reaches the modem for the command spacing after it.
 class TestTones {
 public:
-    TestTones(const LinkState& link, SequenceLine& line, SequenceRunner& runner, RoutingSwitch& routing,
-              ToneTestView& view)
+    TestTones(const LinkState& link, SequenceLine& line, SequenceRunner& runner,
+              RoutingSwitch& routing, ToneTestView& view)
         : link_(link), line_(line), runner_(runner), routing_(routing), view_(view) {}
 
     void mnuSpecialTestClick();

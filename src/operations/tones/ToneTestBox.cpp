@@ -8,8 +8,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace orvane {
@@ -47,7 +47,8 @@ void ToneTestBox::connectTo(TestTones& tones) {
     QObject::connect(toneBox_, &QComboBox::activated, panel_,
                      [&tones](int position) { tones.chooseTone(position); });
     auto* cancel = findControl<QPushButton>(*panel_, Control::ToneTestCancel);
-    QObject::connect(cancel, &QPushButton::clicked, panel_, [&tones] { tones.butTestCancelClick(); });
+    QObject::connect(cancel, &QPushButton::clicked, panel_,
+                     [&tones] { tones.butTestCancelClick(); });
 }
 
 void ToneTestBox::open() {

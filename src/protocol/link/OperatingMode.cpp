@@ -12,10 +12,8 @@ std::optional<OperatingMode> operatingModeFromValue(int value) {
     case 6:
     case 7:
     case 8:
-    case 10:
-        return static_cast<OperatingMode>(value);
-    default:
-        return std::nullopt;
+    case 10: return static_cast<OperatingMode>(value);
+    default: return std::nullopt;
     }
 }
 
@@ -25,14 +23,10 @@ int operatingModeValue(OperatingMode mode) {
 
 OperatingMode baseMode(OperatingMode mode) {
     switch (mode) {
-    case OperatingMode::QuoralBroadcast:
-        return OperatingMode::Quoral;
-    case OperatingMode::AmtorBroadcast:
-        return OperatingMode::Amtor;
-    case OperatingMode::PModeUnproto:
-        return OperatingMode::PMode;
-    default:
-        return mode;
+    case OperatingMode::QuoralBroadcast: return OperatingMode::Quoral;
+    case OperatingMode::AmtorBroadcast: return OperatingMode::Amtor;
+    case OperatingMode::PModeUnproto: return OperatingMode::PMode;
+    default: return mode;
     }
 }
 
@@ -46,18 +40,12 @@ bool isFsk(OperatingMode mode) {
 
 std::string panelName(OperatingMode mode) {
     switch (baseMode(mode)) {
-    case OperatingMode::Amtor:
-        return "AMTOR";
-    case OperatingMode::PMode:
-        return "P-Mode";
-    case OperatingMode::Baudot:
-        return "Baudot";
-    case OperatingMode::Ascii:
-        return "ASCII";
-    case OperatingMode::Psk31:
-        return "PSK31";
-    default:
-        return "QUORAL";
+    case OperatingMode::Amtor: return "AMTOR";
+    case OperatingMode::PMode: return "P-Mode";
+    case OperatingMode::Baudot: return "Baudot";
+    case OperatingMode::Ascii: return "ASCII";
+    case OperatingMode::Psk31: return "PSK31";
+    default: return "QUORAL";
     }
 }
 

@@ -74,8 +74,7 @@ void StatusHandlers::stateEventEffect(int event) {
         if (link.operatingMode == OperatingMode::Ascii) enable(Control::AsciiPanic, false);
         link.txActive = false;
         return;
-    case 12:
-        return standbyEvent({std::nullopt, true, true});
+    case 12: return standbyEvent({std::nullopt, true, true});
     case 13:
         ctx_.surface.setPanel(panel::Link, "STBY");
         ctx_.sound.beep();
@@ -91,12 +90,9 @@ void StatusHandlers::stateEventEffect(int event) {
         ctx_.surface.setPanel(panel::Station, "IRS");
         link.issIrs = IssIrs::Irs;
         return;
-    case 16:
-        return standbyEvent({"STBY-LISTEN", true, false});
-    case 17:
-        return standbyEvent({"STBY", false, false});
-    default:
-        return;
+    case 16: return standbyEvent({"STBY-LISTEN", true, false});
+    case 17: return standbyEvent({"STBY", false, false});
+    default: return;
     }
 }
 
@@ -124,25 +120,16 @@ Task<> StatusHandlers::cqEvent() {
     ctx_.records.linkStats[15] = value[0];
     ctx_.records.statsFresh = true;
     switch (event) {
-    case 0:
-        captionOn(kArqToolbars, ButtonRole::CallCq, "Call CQ");
-        co_return;
+    case 0: captionOn(kArqToolbars, ButtonRole::CallCq, "Call CQ"); co_return;
     case 102:
         ctx_.surface.setPanel(panel::Link, "Calling CQ");
         ctx_.link.cqPending = true;
         co_return;
     case 138:
-    case 139:
-        ctx_.surface.setPanel(panel::Station, "TXT");
-        co_return;
-    case 140:
-        ctx_.surface.setPanel(panel::Station, "RPT");
-        co_return;
-    case 160:
-        ctx_.surface.setPanel(panel::Station, "IDL");
-        co_return;
-    default:
-        co_return;
+    case 139: ctx_.surface.setPanel(panel::Station, "TXT"); co_return;
+    case 140: ctx_.surface.setPanel(panel::Station, "RPT"); co_return;
+    case 160: ctx_.surface.setPanel(panel::Station, "IDL"); co_return;
+    default: co_return;
     }
 }
 

@@ -21,82 +21,34 @@ void StatusHandlers::dispatch(std::uint8_t code) {
 
 Task<> StatusHandlers::handle(std::uint8_t code) {
     switch (static_cast<StatusCode>(code)) {
-    case StatusCode::HW_RESET:
-        hardwareReset();
-        break;
-    case StatusCode::LINKED:
-        co_await linked();
-        break;
-    case StatusCode::FEC_CCB_FROM:
-        co_await fecCcbFrom();
-        break;
-    case StatusCode::ARQ_CCB_FROM:
-        co_await announceCall("ARQ CCB from ");
-        break;
-    case StatusCode::DISCONNECTED:
-        co_await disconnected();
-        break;
-    case StatusCode::LINK_FAILED:
-        co_await linkFailed();
-        break;
-    case StatusCode::CQ_FROM:
-        co_await cqFrom();
-        break;
-    case StatusCode::ARQ_LINK_REQUEST:
-        co_await arqLinkRequest();
-        break;
-    case StatusCode::ARQ_CALL_TO:
-        co_await announceCall("ARQ Call to ");
-        break;
-    case StatusCode::AMTOR_476_LINK:
-        co_await amtor476Link();
-        break;
-    case StatusCode::AMTOR_625_LINK:
-        co_await amtor625Link();
-        break;
-    case StatusCode::PMODE_LINK:
-        co_await pmodeLink();
-        break;
-    case StatusCode::SELFEC_TO:
-        co_await selfecTo();
-        break;
+    case StatusCode::HW_RESET: hardwareReset(); break;
+    case StatusCode::LINKED: co_await linked(); break;
+    case StatusCode::FEC_CCB_FROM: co_await fecCcbFrom(); break;
+    case StatusCode::ARQ_CCB_FROM: co_await announceCall("ARQ CCB from "); break;
+    case StatusCode::DISCONNECTED: co_await disconnected(); break;
+    case StatusCode::LINK_FAILED: co_await linkFailed(); break;
+    case StatusCode::CQ_FROM: co_await cqFrom(); break;
+    case StatusCode::ARQ_LINK_REQUEST: co_await arqLinkRequest(); break;
+    case StatusCode::ARQ_CALL_TO: co_await announceCall("ARQ Call to "); break;
+    case StatusCode::AMTOR_476_LINK: co_await amtor476Link(); break;
+    case StatusCode::AMTOR_625_LINK: co_await amtor625Link(); break;
+    case StatusCode::PMODE_LINK: co_await pmodeLink(); break;
+    case StatusCode::SELFEC_TO: co_await selfecTo(); break;
     case StatusCode::PAIR_TEXT_2D:
-    case StatusCode::PAIR_TEXT_2E:
-        co_await readPairText();
-        break;
-    case StatusCode::ECHO_OFF:
-        echo(false);
-        break;
-    case StatusCode::ECHO_ON:
-        echo(true);
-        break;
-    case StatusCode::TUNE_LEVELS:
-        co_await tuneLevels();
-        break;
-    case StatusCode::LINK_STATISTICS:
-        co_await linkStatistics();
-        break;
-    case StatusCode::CQ_EVENT:
-        co_await cqEvent();
-        break;
-    case StatusCode::MODULATION_REPORT:
-        co_await modulationReport();
-        break;
-    case StatusCode::STATE_EVENT:
-        co_await stateEvent();
-        break;
-    case StatusCode::FREQ_OFFSET:
-        co_await freqOffset();
-        break;
+    case StatusCode::PAIR_TEXT_2E: co_await readPairText(); break;
+    case StatusCode::ECHO_OFF: echo(false); break;
+    case StatusCode::ECHO_ON: echo(true); break;
+    case StatusCode::TUNE_LEVELS: co_await tuneLevels(); break;
+    case StatusCode::LINK_STATISTICS: co_await linkStatistics(); break;
+    case StatusCode::CQ_EVENT: co_await cqEvent(); break;
+    case StatusCode::MODULATION_REPORT: co_await modulationReport(); break;
+    case StatusCode::STATE_EVENT: co_await stateEvent(); break;
+    case StatusCode::FREQ_OFFSET: co_await freqOffset(); break;
     case StatusCode::IGNORED_71:
     case StatusCode::IGNORED_74:
-    case StatusCode::IGNORED_7D:
-        co_await readDiscarded(1);
-        break;
+    case StatusCode::IGNORED_7D: co_await readDiscarded(1); break;
     case StatusCode::IGNORED_7C:
-    case StatusCode::IGNORED_7F:
-        co_await readDiscarded(2);
-        break;
+    case StatusCode::IGNORED_7F: co_await readDiscarded(2); break;
     }
     // Any other code is ignored and takes nothing from the queue.
 }

@@ -24,10 +24,8 @@ protected:
         switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-            return true;
-        default:
-            return QObject::eventFilter(watched, event);
+        case QEvent::ShortcutOverride: return true;
+        default: return QObject::eventFilter(watched, event);
         }
     }
 };

@@ -10,23 +10,55 @@ constexpr auto P = KeyTableName::Plain;
 constexpr auto C = KeyTableName::Ctrl;
 constexpr auto L = KeyTableName::Alt;
 
-bool always(const KeyContext&) { return true; }
-bool is(const KeyContext& c, M m) { return c.mode == m; }
-bool amtorOrBaudot(const KeyContext& c) { return is(c, M::Amtor) || is(c, M::Baudot); }
-bool baudotOrAscii(const KeyContext& c) { return is(c, M::Baudot) || is(c, M::Ascii); }
-bool amtorOrPMode(const KeyContext& c) { return is(c, M::Amtor) || is(c, M::PMode); }
-bool arqMode(const KeyContext& c) { return is(c, M::Quoral) || amtorOrPMode(c); }
+bool always(const KeyContext&) {
+    return true;
+}
+bool is(const KeyContext& c, M m) {
+    return c.mode == m;
+}
+bool amtorOrBaudot(const KeyContext& c) {
+    return is(c, M::Amtor) || is(c, M::Baudot);
+}
+bool baudotOrAscii(const KeyContext& c) {
+    return is(c, M::Baudot) || is(c, M::Ascii);
+}
+bool amtorOrPMode(const KeyContext& c) {
+    return is(c, M::Amtor) || is(c, M::PMode);
+}
+bool arqMode(const KeyContext& c) {
+    return is(c, M::Quoral) || amtorOrPMode(c);
+}
 
-bool hereIsAllowed(const KeyContext& c) { return !amtorOrPMode(c) && !baudotOrAscii(c); }
-bool notLinkUp(const KeyContext& c) { return !c.linkUp; }
-bool quoralIdle(const KeyContext& c) { return is(c, M::Quoral) && !c.linkUp; }
-bool idleNotBroadcast(const KeyContext& c) { return !c.linkUp && !isBroadcast(c.mode); }
-bool fskPolarity(const KeyContext& c) { return is(c, M::Amtor) || baudotOrAscii(c); }
-bool notArqMode(const KeyContext& c) { return !arqMode(c); }
-bool rateCanStep(const KeyContext& c) { return !c.txActive && baudotOrAscii(c); }
-bool pMode(const KeyContext& c) { return is(c, M::PMode); }
-bool quoral(const KeyContext& c) { return is(c, M::Quoral); }
-bool notArqLink(const KeyContext& c) { return !(c.linkUp && arqMode(c)); }
+bool hereIsAllowed(const KeyContext& c) {
+    return !amtorOrPMode(c) && !baudotOrAscii(c);
+}
+bool notLinkUp(const KeyContext& c) {
+    return !c.linkUp;
+}
+bool quoralIdle(const KeyContext& c) {
+    return is(c, M::Quoral) && !c.linkUp;
+}
+bool idleNotBroadcast(const KeyContext& c) {
+    return !c.linkUp && !isBroadcast(c.mode);
+}
+bool fskPolarity(const KeyContext& c) {
+    return is(c, M::Amtor) || baudotOrAscii(c);
+}
+bool notArqMode(const KeyContext& c) {
+    return !arqMode(c);
+}
+bool rateCanStep(const KeyContext& c) {
+    return !c.txActive && baudotOrAscii(c);
+}
+bool pMode(const KeyContext& c) {
+    return is(c, M::PMode);
+}
+bool quoral(const KeyContext& c) {
+    return is(c, M::Quoral);
+}
+bool notArqLink(const KeyContext& c) {
+    return !(c.linkUp && arqMode(c));
+}
 
 constexpr std::array kBindings{
     KeyBinding{L, Qt::Key_F1, always, A::HelpRequest, false},
@@ -84,7 +116,9 @@ constexpr std::array kBindings{
 };
 } // namespace
 
-std::span<const KeyBinding> keyBindings() { return kBindings; }
+std::span<const KeyBinding> keyBindings() {
+    return kBindings;
+}
 
 KeyTableName keyTableFor(Qt::KeyboardModifiers modifiers) {
     if (modifiers & Qt::AltModifier) return KeyTableName::Alt;

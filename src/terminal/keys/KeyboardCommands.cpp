@@ -15,7 +15,8 @@ KeyContext contextOf(const LinkState& link) {
 }
 } // namespace
 
-KeyboardCommands::KeyboardCommands(QWidget& mainWindow, const LinkState& link, KeyActionTarget& target)
+KeyboardCommands::KeyboardCommands(QWidget& mainWindow, const LinkState& link,
+                                   KeyActionTarget& target)
     : mainWindow_(mainWindow), link_(link), target_(target) {
     qApp->installEventFilter(this);
 }

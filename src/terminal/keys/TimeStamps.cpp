@@ -21,15 +21,11 @@ std::string timeStampText(TimeStamp kind, std::chrono::system_clock::time_point 
 
     char text[48];
     switch (kind) {
-    case TimeStamp::Date:
-        std::snprintf(text, sizeof text, "%02d-%s-%02d ", dd, mon, yy);
-        break;
+    case TimeStamp::Date: std::snprintf(text, sizeof text, "%02d-%s-%02d ", dd, mon, yy); break;
     case TimeStamp::TimeAndDate:
         std::snprintf(text, sizeof text, "%02d%02d UTC %02d-%s-%02d ", hh, mm, dd, mon, yy);
         break;
-    case TimeStamp::Time:
-        std::snprintf(text, sizeof text, "%02d%02d UTC ", hh, mm);
-        break;
+    case TimeStamp::Time: std::snprintf(text, sizeof text, "%02d%02d UTC ", hh, mm); break;
     case TimeStamp::DateTimeGroup:
         std::snprintf(text, sizeof text, "%02d%02d%02dZ %s %02d ", dd, hh, mm, mon, yy);
         break;

@@ -23,28 +23,17 @@ FaxTransferDisplay::FaxTransferDisplay(FaxPanelView& view, FaxConsole& console, 
 
 void FaxTransferDisplay::faxReport(const FaxReport& report) {
     switch (report.code) {
-    case fax::kStarting:
-        starting();
-        break;
+    case fax::kStarting: starting(); break;
     case fax::kSending:
-    case fax::kReceiving:
-        direction(report);
-        break;
-    case fax::kProgress:
-        progress(report);
-        break;
-    case fax::kSuccess:
-        result(true);
-        break;
-    case fax::kFailure:
-        result(false);
-        break;
+    case fax::kReceiving: direction(report); break;
+    case fax::kProgress: progress(report); break;
+    case fax::kSuccess: result(true); break;
+    case fax::kFailure: result(false); break;
     case fax::kOver:
         ClearFAXPanelTimer->setInterval(kClearDelayMs);
         ClearFAXPanelTimer->start();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

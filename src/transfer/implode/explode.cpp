@@ -36,13 +36,10 @@ public:
 
     unsigned Run() {
         unsigned got = Read();
-        if (got <= 4)
-            return kBadData;
+        if (got <= 4) return kBadData;
         in_len_ = got;
-        if (in_[1] < 4 || in_[1] > 6)
-            return kInvalidDictSize;
-        if (in_[0] > 1)
-            return kInvalidMode;
+        if (in_[1] < 4 || in_[1] > 6) return kInvalidDictSize;
+        if (in_[0] > 1) return kInvalidMode;
         const bool ascii = in_[0] == 1;
         const unsigned dict_bits = in_[1];
         in_pos_ = 2;
@@ -59,8 +56,7 @@ private:
     }
 
     void Write(std::uint8_t* data, unsigned size) {
-        if (size != 0)
-            write_(reinterpret_cast<char*>(data), &size, param_);
+        if (size != 0) write_(reinterpret_cast<char*>(data), &size, param_);
     }
 
     // Brings the bit buffer to at least 57 bits, or to what is left of the input.
@@ -68,8 +64,7 @@ private:
         if (in_len_ - in_pos_ >= 8) {
             std::uint64_t v;
             std::memcpy(&v, in_ + in_pos_, 8);
-            if constexpr (std::endian::native == std::endian::big)
-                v = __builtin_bswap64(v);
+            if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap64(v);
             bits_ |= v << count_;
             in_pos_ += (63 - count_) >> 3;
             count_ |= 56;
@@ -77,8 +72,7 @@ private:
         }
         while (count_ <= 56) {
             if (in_pos_ == in_len_) {
-                if (ended_)
-                    return;
+                if (ended_) return;
                 in_len_ = Read();
                 in_pos_ = 0;
                 if (in_len_ == 0) {
@@ -93,8 +87,7 @@ private:
 
     // Drops n bits; false when they were not there (the input ended).
     bool Drop(unsigned n) {
-        if (n > count_)
-            return false;
+        if (n > count_) return false;
         bits_ >>= n;
         count_ -= n;
         return true;
@@ -108,10 +101,8 @@ private:
 
     template <bool Ascii> unsigned Decode(unsigned dict_bits) {
         for (;;) {
-            if (count_ < 32)
-                Refill();
-            if (count_ == 0)
-                return kAborted;
+            if (count_ < 32) Refill();
+            if (count_ == 0) return kAborted;
             if ((bits_ & 1) == 0) {
                 unsigned literal, length;
                 if constexpr (Ascii) {
@@ -126,33 +117,25 @@ private:
                     literal = (bits_ >> 1) & 0xff;
                     length = 9;
                 }
-                if (!Drop(length))
-                    return kAborted;
+                if (!Drop(length)) return kAborted;
                 window_[pos_++] = static_cast<std::uint8_t>(literal);
-                if (pos_ == kWindow)
-                    FlushWindow();
+                if (pos_ == kWindow) FlushWindow();
                 continue;
             }
             // A match: length code and extra bits, then the distance.
             const unsigned le = kLengthDecode[(bits_ >> 1) & ((1u << kLengthMaxBits) - 1)];
             const unsigned sym = le & 0xff;
-            if (!Drop(1 + (le >> 8)))
-                return kAborted;
+            if (!Drop(1 + (le >> 8))) return kAborted;
             const unsigned extra = kLengthExtra[sym];
             const unsigned len = kLengthBase[sym] + (bits_ & ((1u << extra) - 1));
-            if (!Drop(extra))
-                return kAborted;
-            if (len == kEndLength)
-                return kOk;
+            if (!Drop(extra)) return kAborted;
+            if (len == kEndLength) return kOk;
             const unsigned de = kDistanceDecode[bits_ & ((1u << kDistanceMaxBits) - 1)];
-            if (!Drop(de >> 8))
-                return kAborted;
+            if (!Drop(de >> 8)) return kAborted;
             const unsigned low_bits = len == 2 ? 2 : dict_bits;
             const unsigned dist = ((de & 0xff) << low_bits | (bits_ & ((1u << low_bits) - 1))) + 1;
-            if (!Drop(low_bits))
-                return kAborted;
-            if (dist > pos_)
-                return kAborted; // before the start of the output
+            if (!Drop(low_bits)) return kAborted;
+            if (dist > pos_) return kAborted; // before the start of the output
             Copy(dist, len);
         }
     }
@@ -176,8 +159,7 @@ private:
             }
             pos_ += n;
             len -= n;
-            if (pos_ == kWindow)
-                FlushWindow();
+            if (pos_ == kWindow) FlushWindow();
         }
     }
 
@@ -203,18 +185,12 @@ unsigned int Explode(ReadFunction read_buf, WriteFunction write_buf, char* work,
 
 const char* ResultText(unsigned int result) {
     switch (result) {
-    case kOk:
-        return "success";
-    case kInvalidDictSize:
-        return "invalid dictionary size";
-    case kInvalidMode:
-        return "invalid literal coding";
-    case kBadData:
-        return "bad data: the compressed input is 4 bytes or shorter";
-    case kAborted:
-        return "aborted: the compressed data is cut short or invalid";
-    default:
-        return "unknown result";
+    case kOk: return "success";
+    case kInvalidDictSize: return "invalid dictionary size";
+    case kInvalidMode: return "invalid literal coding";
+    case kBadData: return "bad data: the compressed input is 4 bytes or shorter";
+    case kAborted: return "aborted: the compressed data is cut short or invalid";
+    default: return "unknown result";
     }
 }
 

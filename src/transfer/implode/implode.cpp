@@ -62,7 +62,9 @@ public:
              unsigned dsize)
         : read_(read), write_(write), param_(param), a_(area), buf_(area.mem),
           sorted_(area.mem + kBufSize), literals_(&kLiteralTokens[ascii ? 256 : 0]), dsize_(dsize),
-          dict_bits_(dsize == 1024 ? 4 : dsize == 2048 ? 5 : 6) {
+          dict_bits_(dsize == 1024   ? 4
+                     : dsize == 2048 ? 5
+                                     : 6) {
         a_.out[0] = ascii ? 1 : 0;
         a_.out[1] = static_cast<std::uint8_t>(dict_bits_);
         out_pos_ = 2;
@@ -73,9 +75,9 @@ public:
         // top of the file); start from zeros so that the output depends on the
         // input alone.
         std::memset(a_.mem, 0, sizeof a_.mem);
-        unsigned start = dsize_ + kMaxMatch;   // first byte of input in the buffer
-        unsigned cur = start;                  // next position to code
-        unsigned end = start;                  // end of the input in the buffer
+        unsigned start = dsize_ + kMaxMatch; // first byte of input in the buffer
+        unsigned cur = start;                // next position to code
+        unsigned end = start;                // end of the input in the buffer
         for (unsigned block = 1;; ++block) {
             bool final = false;
             unsigned loaded = 0;
@@ -99,8 +101,7 @@ public:
                 lo += kMaxMatch;
             Index(lo, final ? end : limit + 1);
             cur = Encode(cur, limit, final);
-            if (final)
-                break;
+            if (final) break;
             // Keep the dictionary and the lookahead for the next block.
             std::memmove(buf_, buf_ + kBlock, end - kBlock);
             cur -= kBlock;
@@ -168,8 +169,7 @@ private:
         const std::uint8_t* a = buf_ + q;
         const std::uint8_t* b = buf_ + p;
         for (; n + 8 <= kMaxMatch; n += 8)
-            if (const std::uint64_t x = Load64(a + n) ^ Load64(b + n))
-                return n + EqualBytes(x);
+            if (const std::uint64_t x = Load64(a + n) ^ Load64(b + n)) return n + EqualBytes(x);
         while (n < kMaxMatch && a[n] == b[n])
             ++n;
         return n;
@@ -195,19 +195,16 @@ private:
             unsigned n;
             if (const std::uint64_t x = Load64(buf_ + q) ^ head) {
                 n = EqualBytes(x);
-                if (n < best.length || n < 2)
-                    continue;
+                if (n < best.length || n < 2) continue;
             } else {
                 if (best.length > 8 &&
                     Raw16(buf_ + q + best.length - 2) != Raw16(buf_ + p + best.length - 2))
                     continue;
                 n = MatchLength(q, p, 8);
-                if (n < best.length)
-                    continue;
+                if (n < best.length) continue;
             }
             best = {n, p - q};
-            if (n == kMaxMatch)
-                break;
+            if (n == kMaxMatch) break;
         }
         return best;
     }
@@ -234,8 +231,7 @@ private:
                     if (next.length > m.length &&
                         (next.length > m.length + 1 || m.dist - 1 > 128)) {
                         Literal(buf_[cur++]);
-                        if (cur >= limit)
-                            return cur; // the next block finds the same match again
+                        if (cur >= limit) return cur; // the next block finds the same match again
                         m = next;
                         continue;
                     }
@@ -267,8 +263,7 @@ private:
             out_pos_ += 4;
             acc_ >>= 32;
             count_ -= 32;
-            if (out_pos_ >= kOutBlock)
-                FlushOut();
+            if (out_pos_ >= kOutBlock) FlushOut();
         }
     }
 
@@ -285,14 +280,12 @@ private:
             acc_ >>= 8;
             count_ = count_ > 8 ? count_ - 8 : 0;
         }
-        if (out_pos_ >= kOutBlock)
-            FlushOut();
+        if (out_pos_ >= kOutBlock) FlushOut();
         Write(a_.out, out_pos_);
     }
 
     void Write(std::uint8_t* data, unsigned size) {
-        if (size != 0)
-            write_(reinterpret_cast<char*>(data), &size, param_);
+        if (size != 0) write_(reinterpret_cast<char*>(data), &size, param_);
     }
 
     ReadFunction read_;
@@ -314,10 +307,8 @@ private:
 
 unsigned int Implode(ReadFunction read_buf, WriteFunction write_buf, char* work, void* param,
                      unsigned int* type, unsigned int* dsize) {
-    if (*dsize != 1024 && *dsize != 2048 && *dsize != 4096)
-        return kInvalidDictSize;
-    if (*type != kBinary && *type != kAscii)
-        return kInvalidMode;
+    if (*dsize != 1024 && *dsize != 2048 && *dsize != 4096) return kInvalidDictSize;
+    if (*type != kBinary && *type != kAscii) return kInvalidMode;
     auto& area = detail::PlaceIn<ImplodeArea>(work);
     Imploder(read_buf, write_buf, param, area, *type == kAscii, *dsize).Run();
     return kOk;

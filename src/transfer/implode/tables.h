@@ -13,16 +13,16 @@ namespace orvane::pklib::detail {
 
 // Bit lengths in runs: each byte is (run length - 1) << 4 | bit length.
 inline constexpr std::uint8_t kLiteralLengthRuns[] = {
-    11, 124, 8,   7,   28,  7,   188, 13,  76,  4,  10, 8,  12, 10, 12, 10, 8,  23, 8,  9,
-    7,  6,   7,   8,   7,   6,   55,  8,   23,  24, 12, 11, 7,  9,  11, 12, 6,  7,  22, 5,
-    7,  24,  6,   11,  9,   6,   7,   22,  7,   11, 38, 7,  9,  8,  25, 11, 8,  11, 9,  12,
-    8,  12,  5,   38,  5,   38,  5,   11,  7,   5,  6,  21, 6,  10, 53, 8,  7,  24, 10, 27,
-    44, 253, 253, 253, 252, 252, 252, 13,  12,  45, 12, 45, 12, 61, 12, 45, 44, 173};
+    11, 124, 8,   7,   28,  7,   188, 13, 76, 4,  10, 8,  12, 10, 12, 10, 8,  23, 8,  9,
+    7,  6,   7,   8,   7,   6,   55,  8,  23, 24, 12, 11, 7,  9,  11, 12, 6,  7,  22, 5,
+    7,  24,  6,   11,  9,   6,   7,   22, 7,  11, 38, 7,  9,  8,  25, 11, 8,  11, 9,  12,
+    8,  12,  5,   38,  5,   38,  5,   11, 7,  5,  6,  21, 6,  10, 53, 8,  7,  24, 10, 27,
+    44, 253, 253, 253, 252, 252, 252, 13, 12, 45, 12, 45, 12, 61, 12, 45, 44, 173};
 inline constexpr std::uint8_t kLengthLengthRuns[] = {2, 35, 36, 53, 38, 23};
 inline constexpr std::uint8_t kDistanceLengthRuns[] = {2, 20, 53, 230, 247, 151, 248};
 
 // Length symbols: base length and count of extra bits that follow the code.
-inline constexpr std::uint16_t kLengthBase[16] = {3,  2,  4,  5,  6,  7,   8,   9,
+inline constexpr std::uint16_t kLengthBase[16] = {3,  2,  4,  5,  6,  7,  8,   9,
                                                   10, 12, 16, 24, 40, 72, 136, 264};
 inline constexpr std::uint8_t kLengthExtra[16] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8};
 
@@ -36,8 +36,7 @@ constexpr std::array<std::uint8_t, N> ExpandRuns(const std::uint8_t (&runs)[R]) 
     for (std::uint8_t run : runs)
         for (int i = 0; i <= run >> 4; ++i)
             lengths[n++] = run & 15;
-    if (n != N)
-        throw "code length runs do not cover the alphabet"; // fails the constant evaluation
+    if (n != N) throw "code length runs do not cover the alphabet"; // fails the constant evaluation
     return lengths;
 }
 
@@ -51,7 +50,8 @@ struct Code {
     std::uint8_t length;
 };
 
-template <std::size_t N> constexpr std::array<Code, N> MakeCodes(const std::array<std::uint8_t, N>& len) {
+template <std::size_t N>
+constexpr std::array<Code, N> MakeCodes(const std::array<std::uint8_t, N>& len) {
     int count[17] = {};
     for (std::uint8_t l : len)
         ++count[l];
@@ -63,8 +63,7 @@ template <std::size_t N> constexpr std::array<Code, N> MakeCodes(const std::arra
         next[l] = code;
         kraft += static_cast<long>(count[l]) << (16 - l);
     }
-    if (count[0] != 0 || kraft != 1L << 16)
-        throw "code lengths do not form a complete prefix code";
+    if (count[0] != 0 || kraft != 1L << 16) throw "code lengths do not form a complete prefix code";
     std::array<Code, N> codes{};
     for (std::size_t s = 0; s < N; ++s) {
         const int l = len[s];
@@ -133,7 +132,8 @@ template <std::size_t N> constexpr int MaxLength(const std::array<std::uint8_t, 
 }
 
 template <std::size_t N>
-constexpr std::size_t SecondLevelSize(const std::array<Code, N>& codes, int first_bits, int max_len) {
+constexpr std::size_t SecondLevelSize(const std::array<Code, N>& codes, int first_bits,
+                                      int max_len) {
     bool used[1 << 12] = {};
     std::size_t tables = 0;
     for (const Code& c : codes)

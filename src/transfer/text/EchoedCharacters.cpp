@@ -18,13 +18,10 @@ bool CountsTowardEcho(OperatingMode mode, std::uint8_t b) {
     switch (mode) {
     case OperatingMode::Quoral:
     case OperatingMode::PMode:
-    case OperatingMode::Ascii:
-        return b == '\n' || b == '\r' || (b >= 0x20 && b <= 0x7E);
+    case OperatingMode::Ascii: return b == '\n' || b == '\r' || (b >= 0x20 && b <= 0x7E);
     case OperatingMode::Amtor:
-    case OperatingMode::Baudot:
-        return InFiveUnitAlphabet(b);
-    default:
-        return false;
+    case OperatingMode::Baudot: return InFiveUnitAlphabet(b);
+    default: return false;
     }
 }
 

@@ -98,7 +98,8 @@ private:
 
 TEST_F(CaptureConsole, AFullDiskStopsTheCaptureAndNamesTheFileAndTheReason) {
     const FullFileSystem full(rig.dir());
-    if (!full.isTmpfs() && !std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no way to fill a disk";
+    if (!full.isTmpfs() && !std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no way to fill a disk";
     RecordProperty("full_file_system", full.isTmpfs() ? "tmpfs" : "/dev/full");
     const auto file = full.captureFile();
     saveTo(file.string());
@@ -108,7 +109,8 @@ TEST_F(CaptureConsole, AFullDiskStopsTheCaptureAndNamesTheFileAndTheReason) {
     EXPECT_EQ(t.prompter.asked()[0].text, "Saving received text to " + file.string() +
                                               " stopped: No space left on device.\n"
                                               "0 characters were written.");
-    EXPECT_EQ(window().panel(panel::Entry), QString::fromStdString(file.filename().string() + ": 0 (stopped)"));
+    EXPECT_EQ(window().panel(panel::Entry),
+              QString::fromStdString(file.filename().string() + ": 0 (stopped)"));
     EXPECT_FALSE(t.probe.capturing());
     EXPECT_TRUE(enabled("mnuFilesSaveRX"));
 }

@@ -24,9 +24,11 @@ using testing::wire;
 // listen (Quoral listens not), both audio levels of the 8004, the FSK
 // polarity, then the whole Quoral set-up again.
 std::string quoralClosing(const std::string& cwid, const std::string& normalRetry) {
-    return wire("80 67 80 00 " + cwid + " 80 48 80 6C 80 01 80 6C 80 28 80 DB "
+    return wire("80 67 80 00 " + cwid +
+                " 80 48 80 6C 80 01 80 6C 80 28 80 DB "
                 "80 41 80 46 80 4D 80 80 80 63 80 04 80 DB 80 65 80 01 " +
-                normalRetry + " 80 60 80 0A 80 62 80 14 80 68 80 01 "
+                normalRetry +
+                " 80 60 80 0A 80 62 80 14 80 68 80 01 "
                 "80 13 80 4D 80 59 80 43 80 41 80 4C 80 4C 80 00 "
                 "80 51 80 54 80 56 80 5A 80 59");
 }
@@ -58,8 +60,7 @@ struct ConfigurationConsole : ::testing::Test {
     std::string settingsFile() { return testing::readFile(rig.dir() / "Config" / "orvane.ini"); }
 };
 
-template <typename W>
-W* control(ConfigurationDialog& form, const char* name) {
+template <typename W> W* control(ConfigurationDialog& form, const char* name) {
     return form.findChild<W*>(QString::fromLatin1(name));
 }
 
@@ -120,8 +121,9 @@ TEST_F(ConfigurationConsole, OkKeepsTheEditsAcrossARestart) {
     };
     EXPECT_EQ(openAndClose(edit, "Button3", expected.size()), expected);
     const std::string file = settingsFile();
-    for (const char* line : {"CWID=ON\r\n", "NormalRetry=45\r\n", "B_CodeType=No2\r\n",
-                             "ASCIIMark=1275\r\nASCIISpace=2295\r\nASCIICenter=1785\r\nASCIIShift=1020\r\n"})
+    for (const char* line :
+         {"CWID=ON\r\n", "NormalRetry=45\r\n", "B_CodeType=No2\r\n",
+          "ASCIIMark=1275\r\nASCIISpace=2295\r\nASCIICenter=1785\r\nASCIIShift=1020\r\n"})
         EXPECT_NE(file.find(line), std::string::npos) << line;
 
     t->closeAndWait();
@@ -166,7 +168,9 @@ TEST_P(ModeClosing, OkWithoutChangesRunsTheSetUpAgain) {
     const std::string expected = testing::wire(
         (fsk ? "80 84 " : "") + std::string("80 67 80 00 80 45 80 58 80 6C 80 01 80 6C 80 28 ") +
         (fsk ? "80 E8 80 45 " : "") + "80 DB " + (code == "BAUDOT" ? "80 5B " : "") + row.setup +
-        (code == "BAUDOT" ? " 80 85" : code == "ASCII" ? " 80 86" : ""));
+        (code == "BAUDOT"  ? " 80 85"
+         : code == "ASCII" ? " 80 86"
+                           : ""));
 
     const std::size_t before = rig.received().size();
     t.prompter.onNextDialog([](QDialog& dialog) {

@@ -69,9 +69,7 @@ struct ConsoleUnderTest {
         waitFor([&] { return closed; });
     }
 
-    QString paneText() {
-        return console.mainWindow().findChild<ReceivePane*>()->toPlainText();
-    }
+    QString paneText() { return console.mainWindow().findChild<ReceivePane*>()->toPlainText(); }
     // Waits, handling window messages, until `done` holds.
     static bool waitFor(const std::function<bool()>& done, int ms = 5000) {
         return testing::waitUntil(

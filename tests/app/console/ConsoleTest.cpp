@@ -32,13 +32,15 @@ using testing::ProcessEnded;
 using testing::ScriptedPrompter;
 using testing::ThrowingProcessExit;
 
-const std::string kHandshake = testing::bytes(
-    {0x80, 0x41, 0x80, 0x46, 0x80, 0x84, 0x80, 0x02, 0x80, 0x7B, 0x80, 0x78, 0x80, 0xA0, 0x80, 0x76, 0x80, 0x77});
+const std::string kHandshake =
+    testing::bytes({0x80, 0x41, 0x80, 0x46, 0x80, 0x84, 0x80, 0x02, 0x80, 0x7B, 0x80, 0x78, 0x80,
+                    0xA0, 0x80, 0x76, 0x80, 0x77});
 
 TEST(Console, MissingPortLinkLeadsToThePortDialogAndCancelEndsStartUp) {
     testing::TempDir dir;
     std::filesystem::create_directories(dir.path() / "Config" / "ports");
-    std::filesystem::create_symlink("/dev/orvane-unplugged", dir.path() / "Config" / "ports" / "COM1");
+    std::filesystem::create_symlink("/dev/orvane-unplugged",
+                                    dir.path() / "Config" / "ports" / "COM1");
     ConsoleUnderTest t(dir.path());
     t.probe.settings().PortName = "COM1";
     std::ofstream(dir.path() / "Config" / "orvane.ini") << "[system]\r\nComPort=1\r\n";
@@ -81,8 +83,8 @@ TEST(Console, HandshakeReadsTheSimulatorsIdentityIntoTheAboutBox) {
 
     std::map<std::string, QString> fields;
     t.prompter.onNextDialog([&](QDialog& dialog) {
-        for (const char* name : {"textProdID", "textEPROM", "textLODVer", "textS28Ver", "textHardwareVer",
-                                 "Waveform", "Version"})
+        for (const char* name : {"textProdID", "textEPROM", "textLODVer", "textS28Ver",
+                                 "textHardwareVer", "Waveform", "Version"})
             fields[name] = dialog.findChild<QLabel*>(QString::fromLatin1(name))->text();
         return int(QDialog::Accepted);
     });
@@ -137,9 +139,11 @@ TEST(Console, ScriptedBytesReachTheReceivePaneInOrder) {
     ConsoleUnderTest t(rig.dir());
     ASSERT_TRUE(t.startUp());
     std::string expected;
-    for (int line = 0; line < 20; ++line) expected += "line " + std::to_string(line) + " of the script\n";
+    for (int line = 0; line < 20; ++line)
+        expected += "line " + std::to_string(line) + " of the script\n";
     std::string script = expected;
-    for (size_t at = 0; (at = script.find('\n', at)) != std::string::npos; at += 4) script.replace(at, 1, "\\r\\n");
+    for (size_t at = 0; (at = script.find('\n', at)) != std::string::npos; at += 4)
+        script.replace(at, 1, "\\r\\n");
     rig.tellSimulator("text \"" + script + "\"");
     EXPECT_TRUE(t.waitForPane(QString::fromStdString(expected)));
     EXPECT_EQ(t.paneText(), QString::fromStdString(expected));
@@ -176,8 +180,11 @@ TEST(Console, NormalCloseWithNoPriorSettingsWritesTheDefaultTemplate) {
     ASSERT_TRUE(t.startUp());
     t.console.mainWindow().close();
     EXPECT_TRUE(rig.receivedEndsWith(testing::bytes({0x80, 0x09})) ||
-                testing::waitUntil([&] { return rig.receivedEndsWith(testing::bytes({0x80, 0x09})); },
-                                   std::chrono::seconds(2)));
+                testing::waitUntil(
+                    [&] {
+                        return rig.receivedEndsWith(testing::bytes({0x80, 0x09}));
+                    },
+                    std::chrono::seconds(2)));
 
     Settings defaults;
     defaults.PortName = "COM1";

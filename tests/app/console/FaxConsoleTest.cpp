@@ -28,9 +28,13 @@ struct FaxConsole : ::testing::Test {
         return t.console.mainWindow().findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
     bool panelShown() {
-        return t.console.mainWindow().findChild<QWidget*>(QStringLiteral("FAXTransferPanel"))->isVisible();
+        return t.console.mainWindow()
+            .findChild<QWidget*>(QStringLiteral("FAXTransferPanel"))
+            ->isVisible();
     }
-    QAction* button(const char* name) { return toolbarButton(t.console.mainWindow(), QString::fromLatin1(name)); }
+    QAction* button(const char* name) {
+        return toolbarButton(t.console.mainWindow(), QString::fromLatin1(name));
+    }
     bool waitFor(const std::function<bool()>& done, int ms = 10000) { return t.waitFor(done, ms); }
 };
 
@@ -39,7 +43,8 @@ TEST_F(FaxConsole, APanelFollowsTheTransferFromStartToSuccessAndClearsASecondAft
     ASSERT_TRUE(waitFor([&] { return panelShown(); }));
     EXPECT_FALSE(button("butQORConnect")->isEnabled()) << "the Quoral toolbar is busy";
     EXPECT_TRUE(button("butQORPanic")->isEnabled());
-    ASSERT_TRUE(waitFor([&] { return label("FAXTransferLabel") == "Sending FAX to Station: AB1CD"; }));
+    ASSERT_TRUE(
+        waitFor([&] { return label("FAXTransferLabel") == "Sending FAX to Station: AB1CD"; }));
     EXPECT_EQ(t.console.mainWindow().panel(1), "Linked to AB1CD");
     ASSERT_TRUE(waitFor([&] { return label("FAXStatusLabel") == "Transfer Success!"; }));
     EXPECT_EQ(label("FAXTotalBytes"), "5000");
@@ -54,7 +59,8 @@ TEST_F(FaxConsole, APanelFollowsTheTransferFromStartToSuccessAndClearsASecondAft
 
 TEST_F(FaxConsole, PanicMarksTheTransferAbortedAndTheFailureLeavesTheMark) {
     rig.tellSimulator("fax receive AB1CD 5000 4 250 fail");
-    ASSERT_TRUE(waitFor([&] { return label("FAXTransferLabel") == "Receiving FAX from Station: AB1CD"; }));
+    ASSERT_TRUE(
+        waitFor([&] { return label("FAXTransferLabel") == "Receiving FAX from Station: AB1CD"; }));
     button("butQORPanic")->trigger();
     EXPECT_EQ(label("FAXTransferLabel"), "FAX Transfer Aborted");
     ASSERT_TRUE(waitFor([&] { return !panelShown(); })) << "the end report still clears the panel";

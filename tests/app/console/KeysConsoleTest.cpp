@@ -17,7 +17,6 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
-#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -43,7 +42,8 @@ public:
     int key = 0;
     int presses = 0;
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == key) ++presses;
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == key)
+            ++presses;
         return false;
     }
 };
@@ -107,9 +107,9 @@ struct KeysConsole : ::testing::Test {
     }
 
     void reset(const KeyCase& row) {
-        for (const char* panel : {"MycallPanel", "HisCallPanel", "AFChannelPanel", "FSKTonesPanel",
-                                  "PModeTonesPanel", "HereIsPanel", "ToneTestBox", "DisconnectPanel",
-                                  "OverBox", "CWIDBox", "PanicPanel"})
+        for (const char* panel :
+             {"MycallPanel", "HisCallPanel", "AFChannelPanel", "FSKTonesPanel", "PModeTonesPanel",
+              "HereIsPanel", "ToneTestBox", "DisconnectPanel", "OverBox", "CWIDBox", "PanicPanel"})
             if (QWidget* w = child(panel)) w->hide();
         t.probe.routing().RoutingPaused = false;
         t.probe.configChanged().clear();
@@ -152,8 +152,10 @@ struct KeysConsole : ::testing::Test {
         }
         if (row.check) row.check(*this);
         wireExpected += testing::wire(row.wire);
-        ASSERT_TRUE(t.waitFor([&] { return rig.received().size() >= wireStart + wireExpected.size(); }))
-            << "the modem got " << toHex(bytesOf(rig.received().substr(wireStart)));
+        ASSERT_TRUE(t.waitFor([&] {
+            return rig.received().size() >= wireStart + wireExpected.size();
+        })) << "the modem got "
+            << toHex(bytesOf(rig.received().substr(wireStart)));
         EXPECT_EQ(toHex(bytesOf(rig.received().substr(wireStart))), toHex(bytesOf(wireExpected)));
     }
     static std::vector<std::uint8_t> bytesOf(const std::string& s) { return {s.begin(), s.end()}; }
@@ -358,7 +360,8 @@ const std::vector<KeyCase> kCases = {
 
 TEST_F(KeysConsole, EveryKeyOfTheTableAgainstTheModemTheStateAndTheFocusedControl) {
     wireStart = rig.received().size();
-    for (const KeyCase& row : kCases) run(row);
+    for (const KeyCase& row : kCases)
+        run(row);
 }
 
 // Stamps are the UTC time; their exact texts are the time-stamp unit's.
@@ -371,9 +374,11 @@ TEST_F(KeysConsole, StampsGoIntoTheTransmitPaneWhereverTheFocusIs) {
     QTest::keyClick(&receivePane(), Qt::Key_A, kAlt | kCtrl);
     QTest::keyClick(&receivePane(), Qt::Key_Z, kAlt);
     QTest::keyClick(&receivePane(), Qt::Key_B, kAlt);
-    const QRegularExpression stamps(R"(^x\d{4} UTC \d\d-[A-Z][a-z]{2}-\d\d \d{6}Z [A-Z][a-z]{2} \d\d )"
-                                    R"(\d{4} UTC \d\d-[A-Z][a-z]{2}-\d\d $)");
-    EXPECT_TRUE(stamps.match(pane().toPlainText()).hasMatch()) << pane().toPlainText().toStdString();
+    const QRegularExpression stamps(
+        R"(^x\d{4} UTC \d\d-[A-Z][a-z]{2}-\d\d \d{6}Z [A-Z][a-z]{2} \d\d )"
+        R"(\d{4} UTC \d\d-[A-Z][a-z]{2}-\d\d $)");
+    EXPECT_TRUE(stamps.match(pane().toPlainText()).hasMatch())
+        << pane().toPlainText().toStdString();
     EXPECT_EQ(spy.presses, 0);
 }
 
@@ -494,7 +499,8 @@ TEST_F(KeysConsole, PanelButtonsTakeWhatWasTypedAndTellTheModemWhereTheyShould) 
     wireStart = rig.received().size();
     for (const KeyPanelCase& row : cases) {
         SCOPED_TRACE(row.name);
-        KeyCase opening{row.name, row.modifiers, row.key, row.mode, false, false, "", nullptr, "", Reach::Nobody};
+        KeyCase opening{row.name, row.modifiers, row.key, row.mode,     false, false,
+                        "",       nullptr,       "",      Reach::Nobody};
         reset(opening);
         open = row.panel;
         QTest::keyClick(&pane(), Qt::Key(row.key), row.modifiers);
@@ -504,7 +510,8 @@ TEST_F(KeysConsole, PanelButtonsTakeWhatWasTypedAndTellTheModemWhereTheyShould) 
         EXPECT_FALSE(t.probe.routing().RoutingPaused);
         row.check(*this);
         wireExpected += testing::wire(row.wire);
-        ASSERT_TRUE(t.waitFor([&] { return rig.received().size() >= wireStart + wireExpected.size(); }));
+        ASSERT_TRUE(
+            t.waitFor([&] { return rig.received().size() >= wireStart + wireExpected.size(); }));
         EXPECT_EQ(toHex(bytesOf(rig.received().substr(wireStart))), toHex(bytesOf(wireExpected)));
     }
 }

@@ -1,8 +1,8 @@
 #include "ConsoleFixture.h"
 
-#include "session/PortSession.h"
 #include "e2e/ModemRig.h"
 #include "serial/SerialPort.h"
+#include "session/PortSession.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -20,7 +20,8 @@ using testing::ModemRig;
 using testing::ProcessEnded;
 
 // Two lines of an S-record file and a run of bytes without a line feed.
-const std::string kImage = "S00600004844521B\r\nS1130000\r\n" + std::string(20, '\x7F') + "\x80\x81";
+const std::string kImage =
+    "S00600004844521B\r\nS1130000\r\n" + std::string(20, '\x7F') + "\x80\x81";
 
 const std::string kPrep = bytes({0x80, 0x84}), kStart = bytes({0x80, 0x6A, 0x80, 0x07}),
                   kErase = bytes({0x80, 0x0F}), kShutdown = bytes({0x80, 0x09});
@@ -28,7 +29,8 @@ const std::string kPrep = bytes({0x80, 0x84}), kStart = bytes({0x80, 0x6A, 0x80,
 struct LoaderConsole : ::testing::Test {
     // Time runs fifty times faster by default: the modem's five-second restart
     // and the loader's limits pass in a fraction of a second.
-    explicit LoaderConsole(std::vector<std::string> simulatorArguments = {}, double clockScale = 50.0)
+    explicit LoaderConsole(std::vector<std::string> simulatorArguments = {},
+                           double clockScale = 50.0)
         : rig(std::move(simulatorArguments)), t(rig.dir(), clockScale) {
         rig.writeSettings("[system]\r\nComPort=1\r\n");
         std::ofstream(rig.dir() / "cpu.s28", std::ios::binary) << kImage;
@@ -39,7 +41,8 @@ struct LoaderConsole : ::testing::Test {
     void load() {
         before = rig.received().size();
         t.probe.loadFirmware();
-        EXPECT_TRUE(t.waitFor([&] { return t.processExit.ended && t.probe.sequences().idle(); }, 60000));
+        EXPECT_TRUE(
+            t.waitFor([&] { return t.processExit.ended && t.probe.sequences().idle(); }, 60000));
     }
     // What the simulator received from the loader, once it ends in `tail`.
     std::string settle(const std::string& tail) {
@@ -57,11 +60,14 @@ TEST_F(LoaderConsole, TheSimulatorReceivesTheCommandsAndTheImageByteForByte) {
     t.prompter.chooseNextFile(image());
     t.prompter.answerNext(PromptAnswer::No); // no other image
     load();
-    EXPECT_EQ(settle(kShutdown + kShutdown), kPrep + kStart + kErase + bytes({0x80, 0x01}) + kImage + kShutdown + kShutdown);
-    EXPECT_NE(rig.simulatorLog().find("firmware image of " + std::to_string(kImage.size()) + " bytes received, result 0A"),
+    EXPECT_EQ(settle(kShutdown + kShutdown),
+              kPrep + kStart + kErase + bytes({0x80, 0x01}) + kImage + kShutdown + kShutdown);
+    EXPECT_NE(rig.simulatorLog().find("firmware image of " + std::to_string(kImage.size()) +
+                                      " bytes received, result 0A"),
               std::string::npos);
-    EXPECT_EQ(t.prompter.texts(), (std::vector<std::string>{"Firmware download success! Download another?",
-                                                            "You must now restart Orvane."}));
+    EXPECT_EQ(t.prompter.texts(),
+              (std::vector<std::string>{"Firmware download success! Download another?",
+                                        "You must now restart Orvane."}));
     EXPECT_FALSE(t.probe.port().isOpen());
 }
 
@@ -95,7 +101,8 @@ TEST_F(SlowLoaderConsole, ASlowEraseIsWaitedForWhileTheWindowKeepsItsMessagesFlo
         shownName = panel->findChild<QLabel*>("FileNameBox")->text();
         // ORVANE_TEST_SHOTS=dir keeps a picture of the window for a person to look at.
         if (qEnvironmentVariableIsSet("ORVANE_TEST_SHOTS"))
-            t.console.mainWindow().grab().save(qEnvironmentVariable("ORVANE_TEST_SHOTS") + "/loader-panel.png");
+            t.console.mainWindow().grab().save(qEnvironmentVariable("ORVANE_TEST_SHOTS") +
+                                               "/loader-panel.png");
     });
     heartbeat.start(50);
     t.prompter.chooseNextFile(image());
@@ -116,9 +123,10 @@ TEST_F(SilentLoaderConsole, ASilentModemIsNamedAndTheProgramCloses) {
     load();
     EXPECT_EQ(settle(kShutdown), kPrep + kStart + kErase + bytes({0x80, 0x01}) + kShutdown);
     ASSERT_EQ(t.prompter.texts().size(), 1u);
-    EXPECT_EQ(t.prompter.texts()[0],
-              "Modem not responding!\n\nNo answer while erasing the flash memory within 30 seconds.\n\n"
-              "Orvane will now close.");
+    EXPECT_EQ(
+        t.prompter.texts()[0],
+        "Modem not responding!\n\nNo answer while erasing the flash memory within 30 seconds.\n\n"
+        "Orvane will now close.");
     EXPECT_FALSE(t.probe.port().isOpen());
 }
 
@@ -130,7 +138,8 @@ TEST_F(FailingLoaderConsole, AFailedResultIsReportedAndTheProgramCloses) {
     start();
     t.prompter.chooseNextFile(image());
     load();
-    EXPECT_EQ(settle(kShutdown), kPrep + kStart + kErase + bytes({0x80, 0x01}) + kImage + kShutdown);
+    EXPECT_EQ(settle(kShutdown),
+              kPrep + kStart + kErase + bytes({0x80, 0x01}) + kImage + kShutdown);
     EXPECT_EQ(t.prompter.texts(), std::vector<std::string>{"Firmware download failed!"});
 }
 
@@ -157,7 +166,8 @@ TEST_F(MemoryFaultConsole, TheStartUpReloadOfferLoadsWithoutPreparingTheModemFir
     EXPECT_THROW(t.startUp(), ProcessEnded);
     const std::string handshakeStart = bytes({0x80, 0x41, 0x80, 0x46, 0x80, 0x84, 0x80, 0x02});
     EXPECT_TRUE(t.waitFor([&] { return rig.receivedEndsWith(kShutdown + kShutdown); }));
-    EXPECT_EQ(rig.received(), handshakeStart + kStart + kErase + bytes({0x80, 0x01}) + kImage + kShutdown + kShutdown);
+    EXPECT_EQ(rig.received(), handshakeStart + kStart + kErase + bytes({0x80, 0x01}) + kImage +
+                                  kShutdown + kShutdown);
 }
 
 } // namespace

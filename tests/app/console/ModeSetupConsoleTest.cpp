@@ -8,16 +8,15 @@
 
 #include <gtest/gtest.h>
 
-
 namespace orvane {
 namespace {
 
+using testing::kCommonSetup;
+using testing::kHandshake;
+using testing::kModes;
 using testing::ModemRig;
 using testing::ModeRow;
-using testing::kModes;
 using testing::wire;
-using testing::kHandshake;
-using testing::kCommonSetup;
 
 class ModeStartUp : public ::testing::TestWithParam<ModeRow> {
 protected:

@@ -26,8 +26,9 @@ struct MonitorConsole : ::testing::Test {
     }
     int bar(int i) { return t.probe.monitorWindows().amplitudeTune->bar(i); }
     QWidget* pointer() { return t.probe.monitorWindows().frequencyTune->pointer(); }
-    template <typename W>
-    W* mainChild(const char* name) { return t.console.mainWindow().findChild<W*>(name); }
+    template <typename W> W* mainChild(const char* name) {
+        return t.console.mainWindow().findChild<W*>(name);
+    }
 
     ModemRig rig;
     ConsoleUnderTest t{rig.dir()};

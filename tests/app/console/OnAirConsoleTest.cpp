@@ -1,13 +1,13 @@
 #include "ConsoleFixture.h"
 
-#include "session/PortSession.h"
 #include "app/surface/ModeToolbars.h"
 #include "e2e/ModemRig.h"
 #include "protocol/CommandBuilders.h"
+#include "session/PortSession.h"
 
 #include <QAction>
-#include <QDialog>
 #include <QComboBox>
+#include <QDialog>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -45,7 +45,8 @@ TEST_F(OnAirConsole, TextReceivedDuringATestToneWaitsAndShowsInOrderAfterCancel)
     ASSERT_TRUE(sentEnding(testing::bytes({0x80, 0x04})));
 
     std::string text;
-    for (int i = 0; i < 700; ++i) text += static_cast<char>(i % 7 == 6 ? ' ' : 'a' + i % 26);
+    for (int i = 0; i < 700; ++i)
+        text += static_cast<char>(i % 7 == 6 ? ' ' : 'a' + i % 26);
     rig.tellSimulator("text \"" + text + "\"");
     ASSERT_TRUE(t.waitFor([&] { return t.probe.rxQueue().count() == int(text.size()); }));
     EXPECT_FALSE(t.paneText().contains(QString::fromStdString(text.substr(0, 6))));
@@ -102,9 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
                          });
                          press();
                      },
-                     testing::bytes({0x80, 0x64, 0x80, 0x55, 0x80, 0x12, 0x80, 0x00}), "Broadcast-TX",
-                     "STBY"},
-        BroadcastRow{"TOR", "butAmtorFEC", 
+                     testing::bytes({0x80, 0x64, 0x80, 0x55, 0x80, 0x12, 0x80, 0x00}),
+                     "Broadcast-TX", "STBY"},
+        BroadcastRow{"TOR", "butAmtorFEC",
                      [](OnAirConsole& c, const std::function<void()>& press) {
                          press();
                          c.click("butFECOK");

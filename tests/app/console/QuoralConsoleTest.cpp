@@ -19,27 +19,28 @@ using C = CommandCode;
 
 std::string wire(std::initializer_list<ModemCommand> commands) {
     std::string bytes;
-    for (const auto& c : commands) bytes.append(c.bytes().begin(), c.bytes().end());
+    for (const auto& c : commands)
+        bytes.append(c.bytes().begin(), c.bytes().end());
     return bytes;
 }
 
 // What a first start with no settings file says to a modem of hardware 8004:
 // the handshake, the common set-up, then the Quoral set-up.
-const std::string kHandshake = wire({command(C::SW1_OFF), command(C::SW6_OFF), command(C::MODE_FSK_PREP),
-                                     command(C::QUERY_SELFTEST), command(C::QUERY_ID),
-                                     command(C::QUERY_VERSION_X), command(C::QUERY_PRODUCT),
-                                     command(C::QUERY_VERSION_V), command(C::QUERY_VERSION_W)});
+const std::string kHandshake =
+    wire({command(C::SW1_OFF), command(C::SW6_OFF), command(C::MODE_FSK_PREP),
+          command(C::QUERY_SELFTEST), command(C::QUERY_ID), command(C::QUERY_VERSION_X),
+          command(C::QUERY_PRODUCT), command(C::QUERY_VERSION_V), command(C::QUERY_VERSION_W)});
 const std::string kCommonSetup =
     wire({command(C::SCAN_CONTROL, {0}), command(C::CWID_OFF), command(C::PRINT_SQUELCH, {69}),
           command(C::AF_CHANNEL, {4}), command(C::PARAM_EE, {7}), command(C::AUDIO_LEVEL, {1}),
           command(C::AUDIO_LEVEL, {40})});
-const std::string kQuoralSetup = wire(
-    {command(C::SW1_OFF), command(C::SW6_OFF), command(C::SW13_OFF), command(C::MODE_QUORAL),
-     command(C::AF_CHANNEL, {4}), command(C::FSK_POL_NORM), command(C::QUORAL_AUTOBIAS, {1}),
-     command(C::QUORAL_NORMAL_RETRY, {30}), command(C::QUORAL_ROBUST_RETRY, {10}),
-     command(C::QUORAL_FAIL_RETRY, {20}), command(C::QUORAL_CHAT_COUNT, {1}),
-     textCommand(C::SET_MYCALL, "MYCALL"), command(C::SW1_ON), command(C::ADAPTIVE_ON),
-     command(C::SW6_ON), command(C::SW10_ON), command(C::SW9_ON)});
+const std::string kQuoralSetup =
+    wire({command(C::SW1_OFF), command(C::SW6_OFF), command(C::SW13_OFF), command(C::MODE_QUORAL),
+          command(C::AF_CHANNEL, {4}), command(C::FSK_POL_NORM), command(C::QUORAL_AUTOBIAS, {1}),
+          command(C::QUORAL_NORMAL_RETRY, {30}), command(C::QUORAL_ROBUST_RETRY, {10}),
+          command(C::QUORAL_FAIL_RETRY, {20}), command(C::QUORAL_CHAT_COUNT, {1}),
+          textCommand(C::SET_MYCALL, "MYCALL"), command(C::SW1_ON), command(C::ADAPTIVE_ON),
+          command(C::SW6_ON), command(C::SW10_ON), command(C::SW9_ON)});
 
 struct QuoralConsole : ::testing::Test {
     ModemRig rig;
@@ -50,7 +51,9 @@ struct QuoralConsole : ::testing::Test {
         ASSERT_TRUE(t.startUp());
     }
     QString panel(int i) { return t.console.mainWindow().panel(i); }
-    bool enabled(const char* name) { return t.console.mainWindow().findChild<QAction*>(name)->isEnabled(); }
+    bool enabled(const char* name) {
+        return t.console.mainWindow().findChild<QAction*>(name)->isEnabled();
+    }
     bool waitFor(const std::function<bool()>& done, int ms = 5000) { return t.waitFor(done, ms); }
 };
 

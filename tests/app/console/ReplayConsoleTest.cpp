@@ -40,7 +40,8 @@ TEST(WireTraceReplay, AFreshConsoleOnTheReplayedTraceShowsWhatTheFirstOneShowed)
         ConsoleUnderTest t(rig.dir());
         startOnCom1(t);
         rig.tellSimulator("status LINKED \"K1ABC\" 00");
-        ASSERT_TRUE(t.waitFor([&] { return t.console.mainWindow().panel(1) == "Linked to K1ABC"; }));
+        ASSERT_TRUE(
+            t.waitFor([&] { return t.console.mainWindow().panel(1) == "Linked to K1ABC"; }));
         rig.tellSimulator("text \"GM OM\\r\\nUR RST 599\\r\\n\"");
         ASSERT_TRUE(t.waitForPane("UR RST 599"));
         // The line counts follow on the next tick, which also moves the clock on.
@@ -55,8 +56,8 @@ TEST(WireTraceReplay, AFreshConsoleOnTheReplayedTraceShowsWhatTheFirstOneShowed)
     ModemRig replay({"--replay", trace.string()});
     ConsoleUnderTest t(replay.dir());
     startOnCom1(t);
-    EXPECT_TRUE(t.waitFor([&] { return seen(t).pane == original.pane && seen(t).panels == original.panels; },
-                          10000));
+    EXPECT_TRUE(t.waitFor(
+        [&] { return seen(t).pane == original.pane && seen(t).panels == original.panels; }, 10000));
     EXPECT_EQ(seen(t).pane, original.pane);
     EXPECT_EQ(seen(t).panels, original.panels);
 }

@@ -1,8 +1,8 @@
 #include "ConsoleFixture.h"
 
-#include "session/PortSession.h"
 #include "e2e/ModemRig.h"
 #include "records/SessionLog.h"
+#include "session/PortSession.h"
 
 #include <QDialog>
 
@@ -51,7 +51,8 @@ TEST(SessionLog, AScriptedQsoIsLoggedLineByLineAcrossMidnight) {
     QtUiThread uiThread;
     Console console({clock, prompter, processExit, sound, uiThread, rig.dir()});
     ConsoleProbe probe(console);
-    auto at = [&](int h, int m, int s, std::chrono::year_month_day day = std::chrono::December / 9 / 2026) {
+    auto at = [&](int h, int m, int s,
+                  std::chrono::year_month_day day = std::chrono::December / 9 / 2026) {
         clock.wall = std::chrono::sys_days{day} + std::chrono::hours(h) + std::chrono::minutes(m) +
                      std::chrono::seconds(s);
     };

@@ -1,16 +1,16 @@
 #include "ConsoleFixture.h"
 
-#include "session/PortSession.h"
-#include "serial/TransmitThread.h"
 #include "e2e/ModemRig.h"
 #include "operations/CallPanel.h"
+#include "serial/TransmitThread.h"
+#include "session/PortSession.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,8 @@ void type(QWidget& widget, const QString& text) {
 // With ORVANE_SHOT_DIR set, the window as the operator sees it goes to a picture.
 void shot(QWidget& widget, const char* name) {
     const QByteArray dir = qgetenv("ORVANE_SHOT_DIR");
-    if (!dir.isEmpty()) widget.grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name));
+    if (!dir.isEmpty())
+        widget.grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + QLatin1String(name));
 }
 
 struct TransmitConsole : ::testing::Test {
@@ -76,7 +77,10 @@ struct TransmitConsole : ::testing::Test {
 TEST_F(TransmitConsole, AQuoralQsoFromTheCallDialogToTheThreeZ) {
     type(txPane(), "hello\n");
     callFromDialog("butQORConnect", "w1aw");
-    ASSERT_TRUE(waitForBytes("\x80\x10\x80W\x80" "1\x80" "A\x80W\x80\x00"s)) << "QUORAL_CALL_ROBUST W1AW";
+    ASSERT_TRUE(waitForBytes("\x80\x10\x80W\x80"
+                             "1\x80"
+                             "A\x80W\x80\x00"s))
+        << "QUORAL_CALL_ROBUST W1AW";
     EXPECT_FALSE(rig.receivedContains("hello")) << "typed text waits for the link";
     ASSERT_TRUE(waitFor([&] { return panel(1) == "Linked to W1AW"; })) << panel(1).toStdString();
 
@@ -89,7 +93,8 @@ TEST_F(TransmitConsole, AQuoralQsoFromTheCallDialogToTheThreeZ) {
     EXPECT_TRUE(waitForBytes("name ")) << "a word leaves once the next is begun";
     shot(t.console.mainWindow(), "qso.png");
     type(txPane(), "jo\n");
-    EXPECT_TRUE(waitFor([&] { return txPane().toPlainText().isEmpty(); })) << "sent lines leave the pane";
+    EXPECT_TRUE(waitFor([&] { return txPane().toPlainText().isEmpty(); }))
+        << "sent lines leave the pane";
 
     type(txPane(), "zzz\n");
     EXPECT_TRUE(waitForBytes("zzz\x80\x07")) << "DISCONNECT after the third z";
@@ -113,17 +118,21 @@ TEST_F(TransmitConsole, AmtorOverForcedOverAndPanic) {
     click("mnuCodeAmtor");
     ASSERT_TRUE(waitFor([&] { return panel(0) == "TOR"; }));
     callFromDialog("butAmtorConnect", "w1aw");
-    ASSERT_TRUE(waitForBytes("\x80\x16\x80W\x80" "1\x80" "A\x80W\x80\x00"s)) << "AMTOR_CALL_476 W1AW";
+    ASSERT_TRUE(waitForBytes("\x80\x16\x80W\x80"
+                             "1\x80"
+                             "A\x80W\x80\x00"s))
+        << "AMTOR_CALL_476 W1AW";
     ASSERT_TRUE(waitFor([&] { return t.probe.link().linkUp; }));
 
     click("butAmtorOver");
-    EXPECT_TRUE(waitForBytes("+?\r\n<")) << "OVER is the line +? with CR LF LTRS" ;
+    EXPECT_TRUE(waitForBytes("+?\r\n<")) << "OVER is the line +? with CR LF LTRS";
 
     const std::size_t before = rig.received().size();
     click("butAmtorForcedOver");
     rig.tellSimulator("status STATE_EVENT 0F"); // the other station takes the turn: IRS
     ASSERT_TRUE(waitFor([&] { return panel(3) == "IRS"; }));
-    EXPECT_EQ(rig.received().find("\x80\x87", before), std::string::npos) << "no forced OVER while ISS";
+    EXPECT_EQ(rig.received().find("\x80\x87", before), std::string::npos)
+        << "no forced OVER while ISS";
     click("butAmtorForcedOver");
     EXPECT_TRUE(waitForBytes("\x80\x87"));
     EXPECT_TRUE(waitFor([&] { return panel(3) == "ISS"; })) << "the turn comes back";

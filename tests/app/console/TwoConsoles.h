@@ -43,7 +43,8 @@ struct Station {
     std::vector<std::string> logLines() const {
         std::ifstream log(rig.dir() / "binxfer.log");
         std::vector<std::string> lines;
-        for (std::string line; std::getline(log, line);) lines.push_back(line.substr(line.find('\t') + 1));
+        for (std::string line; std::getline(log, line);)
+            lines.push_back(line.substr(line.find('\t') + 1));
         return lines;
     }
 
@@ -76,7 +77,8 @@ inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
 
 inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace orvane

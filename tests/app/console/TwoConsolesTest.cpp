@@ -14,7 +14,8 @@ namespace {
 std::vector<std::uint8_t> Random(std::size_t n) {
     std::mt19937 random(11);
     std::vector<std::uint8_t> bytes(n);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
+    for (auto& b : bytes)
+        b = static_cast<std::uint8_t>(random());
     return bytes;
 }
 
@@ -27,7 +28,8 @@ TEST(TwoConsoles, ABatchArrivesACancelledFileResumesAndAPresentOneIsRefused) {
     Station& a = two.alpha;
     Station& b = two.bravo;
     std::string text;
-    for (int i = 0; i < 300; ++i) text += "Line " + std::to_string(i) + " of the station log\r\n";
+    for (int i = 0; i < 300; ++i)
+        text += "Line " + std::to_string(i) + " of the station log\r\n";
     const std::vector<std::uint8_t> textBytes(text.begin(), text.end());
     const auto noise = Random(16 * 1024);
     WriteBytes(a.rig.dir() / "log.txt", textBytes);
@@ -35,16 +37,19 @@ TEST(TwoConsoles, ABatchArrivesACancelledFileResumesAndAPresentOneIsRefused) {
     WriteBytes(a.rig.dir() / "empty.dat", {});
 
     // The batch: each file is offered for saving at BRAVO, who keeps them in In/.
-    for (int i = 0; i < 3; ++i) b.t.prompter.chooseNextFile(std::nullopt);
+    for (int i = 0; i < 3; ++i)
+        b.t.prompter.chooseNextFile(std::nullopt);
     a.t.prompter.chooseNextFiles({(a.rig.dir() / "log.txt").string(),
                                   (a.rig.dir() / "noise.bin").string(),
                                   (a.rig.dir() / "empty.dat").string()});
     a.trigger("mnuFilesSendBinaryFile");
     ASSERT_TRUE(ConsoleUnderTest::waitFor([&] { return a.logLines().size() == 3; }, 60000))
-        << Tail(a.rig.simulatorLog()) << "\n----\n" << Tail(b.rig.simulatorLog());
-    EXPECT_EQ(a.logLines(), (std::vector<std::string>{
-                                "log.txt\tPKLIB\t" + std::to_string(text.size()) + "\tComplete",
-                                "noise.bin\tNONE\t16384\tComplete", "empty.dat\tNONE\t0\tComplete"}));
+        << Tail(a.rig.simulatorLog()) << "\n----\n"
+        << Tail(b.rig.simulatorLog());
+    EXPECT_EQ(a.logLines(),
+              (std::vector<std::string>{
+                  "log.txt\tPKLIB\t" + std::to_string(text.size()) + "\tComplete",
+                  "noise.bin\tNONE\t16384\tComplete", "empty.dat\tNONE\t0\tComplete"}));
     EXPECT_EQ(ReadBytes(b.in() / "log.txt"), textBytes);
     EXPECT_EQ(ReadBytes(b.in() / "noise.bin"), noise);
     EXPECT_TRUE(std::filesystem::exists(b.in() / "empty.dat"));
@@ -60,7 +65,8 @@ TEST(TwoConsoles, ABatchArrivesACancelledFileResumesAndAPresentOneIsRefused) {
     ASSERT_TRUE(ConsoleUnderTest::waitFor(
         [&] { return b.t.probe.transfers().binaryReceiveCounters().byteCount > 4000; }, 60000));
     b.pressXferButton();
-    ASSERT_TRUE(ConsoleUnderTest::waitFor([&] { return !a.t.probe.transfers().binary().anyActive(); }));
+    ASSERT_TRUE(
+        ConsoleUnderTest::waitFor([&] { return !a.t.probe.transfers().binary().anyActive(); }));
     const auto held = std::filesystem::file_size(b.in() / "big.__$");
     EXPECT_GT(held, 4000u);
     b.t.prompter.chooseNextFile(std::nullopt);
@@ -75,7 +81,8 @@ TEST(TwoConsoles, ABatchArrivesACancelledFileResumesAndAPresentOneIsRefused) {
     const std::size_t asked = a.t.prompter.asked().size();
     a.t.prompter.chooseNextFiles({(a.rig.dir() / "log.txt").string()});
     a.trigger("mnuFilesSendBinaryFile");
-    ASSERT_TRUE(ConsoleUnderTest::waitFor([&] { return a.t.prompter.asked().size() > asked; }, 20000));
+    ASSERT_TRUE(
+        ConsoleUnderTest::waitFor([&] { return a.t.prompter.asked().size() > asked; }, 20000));
     EXPECT_EQ(a.t.prompter.asked().back().text, "File already exists at receiving station");
     EXPECT_EQ(a.t.prompter.asked().back().caption, "Transfer Failure");
 }

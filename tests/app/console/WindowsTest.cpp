@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QPlainTextEdit>
 
 #include <thread>
 
@@ -34,7 +33,8 @@ TEST(WorkingDirectories, CreatesTheFourFoldersAndKeepsExistingOnes) {
     fs::create_directory(scratch.path / "Config");
     WorkingDirectories dirs{scratch.path};
     EXPECT_TRUE(dirs.create().empty());
-    for (const char* name : {"Out", "In", "Config", "Msg"}) EXPECT_TRUE(fs::is_directory(scratch.path / name));
+    for (const char* name : {"Out", "In", "Config", "Msg"})
+        EXPECT_TRUE(fs::is_directory(scratch.path / name));
 }
 
 TEST(WorkingDirectories, ReportsEveryFolderThatCannotBeMadeInTableOrder) {
@@ -43,9 +43,10 @@ TEST(WorkingDirectories, ReportsEveryFolderThatCannotBeMadeInTableOrder) {
     fs::path base = scratch.path / "not-a-folder";
     std::ofstream(base) << "x";
     WorkingDirectories dirs{base};
-    EXPECT_EQ(dirs.create(),
-              (std::vector<std::string>{"Error Creating Upload Directory!", "Error Creating Download Directory!",
-                                        "Error Creating Config Directory!", "Error Creating Message Directory!"}));
+    EXPECT_EQ(dirs.create(), (std::vector<std::string>{"Error Creating Upload Directory!",
+                                                       "Error Creating Download Directory!",
+                                                       "Error Creating Config Directory!",
+                                                       "Error Creating Message Directory!"}));
 }
 
 TEST(SplashWindow, LogsEachStepWithEightDotsAndAnOkLine) {
@@ -53,19 +54,23 @@ TEST(SplashWindow, LogsEachStepWithEightDotsAndAnOkLine) {
     splash.logStep(QStringLiteral("Reading Configuration"));
     splash.logOk();
     splash.logStep(QStringLiteral("Initializing Modem"));
-    EXPECT_EQ(splash.logText(),
-              QStringLiteral("Please Wait...\nReading Configuration........\n..OK\nInitializing Modem........"));
+    EXPECT_EQ(
+        splash.logText(),
+        QStringLiteral(
+            "Please Wait...\nReading Configuration........\n..OK\nInitializing Modem........"));
 }
 
 TEST(HelpWindow, ShowsTheHotKeyFileOrSaysItCouldNotLoadIt) {
     ScratchDir scratch;
     testing::ScriptedPrompter prompter;
-    HelpWindow missing(QString::fromStdString((scratch.path / "orvane_hotkeys.dat").string()), prompter);
+    HelpWindow missing(QString::fromStdString((scratch.path / "orvane_hotkeys.dat").string()),
+                       prompter);
     EXPECT_EQ(missing.editor()->toPlainText(), QStringLiteral("Error loading data file..."));
     EXPECT_EQ(missing.windowTitle(), QStringLiteral("Orvane Help"));
 
     std::ofstream(scratch.path / "orvane_hotkeys.dat") << "Alt+M  own call\n";
-    HelpWindow present(QString::fromStdString((scratch.path / "orvane_hotkeys.dat").string()), prompter);
+    HelpWindow present(QString::fromStdString((scratch.path / "orvane_hotkeys.dat").string()),
+                       prompter);
     EXPECT_EQ(present.editor()->toPlainText(), QStringLiteral("Alt+M  own call\n"));
     EXPECT_TRUE(present.editor()->isReadOnly());
 }

@@ -6,7 +6,11 @@ namespace orvane {
 namespace {
 
 TEST(WorkdirOption, TakesTheFolderInEitherFormAndNeedsOne) {
-    struct Row { std::vector<std::string> args; std::optional<std::filesystem::path> folder; std::string error; };
+    struct Row {
+        std::vector<std::string> args;
+        std::optional<std::filesystem::path> folder;
+        std::string error;
+    };
     const Row rows[] = {
         {{"orvane"}, std::nullopt, ""},
         {{"orvane", "--workdir", "/tmp/o"}, "/tmp/o", ""},

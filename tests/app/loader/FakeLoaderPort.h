@@ -34,7 +34,8 @@ public:
     std::optional<std::size_t> tryWrite(std::span<const std::uint8_t> bytes) override {
         std::size_t taken = 0;
         for (std::uint8_t byte : bytes) {
-            if (state_ == State::Image && refuseImageAfter && imageBytes_ >= *refuseImageAfter) break;
+            if (state_ == State::Image && refuseImageAfter && imageBytes_ >= *refuseImageAfter)
+                break;
             written.push_back(byte);
             take(byte);
             ++taken;

@@ -1,6 +1,6 @@
+#include "app/loader/FirmwareDownload.h"
 #include "FakeLoaderPort.h"
 #include "app/handshake/ModemIdentity.h"
-#include "app/loader/FirmwareDownload.h"
 #include "app/loader/ImageChunks.h"
 #include "sequence/SequenceRunner.h"
 #include "support/ManualClock.h"
@@ -57,8 +57,12 @@ TEST(ImageChunks, LinesOfAtMostNineBytes) {
         EXPECT_EQ(sizes, row.chunks) << row.image;
         EXPECT_EQ(joined, row.image);
     }
-    for (const auto& [name, lod] : {std::pair{"dsp.LOD", true}, {"dsp.lod", true}, {"cpu.s28", false},
-                                    {"cpu.hex", false}, {"firmware", false}, {"lod", false}})
+    for (const auto& [name, lod] : {std::pair{"dsp.LOD", true},
+                                    {"dsp.lod", true},
+                                    {"cpu.s28", false},
+                                    {"cpu.hex", false},
+                                    {"firmware", false},
+                                    {"lod", false}})
         EXPECT_EQ(isLodImage(name), lod) << name;
 }
 
@@ -111,8 +115,10 @@ LoaderRun runLoader(const Case& c) {
     port.refuseImageAfter = c.refuseImageAfter;
     view.abortAfterChunks = c.abortAfterChunks;
     prompter.chooseNextFile(dir.write(c.image, "AB\nCD").string());
-    for (const auto& file : c.laterFiles) prompter.chooseNextFile(file);
-    for (PromptAnswer answer : c.answers) prompter.answerNext(answer);
+    for (const auto& file : c.laterFiles)
+        prompter.chooseNextFile(file);
+    for (PromptAnswer answer : c.answers)
+        prompter.answerNext(answer);
 
     LoaderRun run;
     FirmwareDownload download = bench.download();
@@ -132,12 +138,14 @@ LoaderRun runLoader(const Case& c) {
 }
 
 // The loader's commands as they go on the line.
-const Bytes kPrep{0x80, 0x84}, kStart{0x80, 0x6A, 0x80, 0x07}, kErase{0x80, 0x0F}, kShutdown{0x80, 0x09};
+const Bytes kPrep{0x80, 0x84}, kStart{0x80, 0x6A, 0x80, 0x07}, kErase{0x80, 0x0F},
+    kShutdown{0x80, 0x09};
 const Bytes kImage{'A', 'B', '\n', 'C', 'D'};
 
 Bytes join(std::initializer_list<Bytes> parts) {
     Bytes all;
-    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
+    for (const Bytes& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 
@@ -154,10 +162,15 @@ TEST(FirmwareDownload, EveryDownloadEndsTheProgramWithTheRightWordsAndBytes) {
         {{.name = "success", .answers = {PromptAnswer::No}},
          join({kPrep, kStart, kErase, {0x80, 0x01}, kImage, kShutdown, kShutdown}),
          {kAnother, kRestart}},
-        {{.name = "from the start-up check", .image = "dsp.LOD", .initialised = false, .answers = {PromptAnswer::No}},
+        {{.name = "from the start-up check",
+          .image = "dsp.LOD",
+          .initialised = false,
+          .answers = {PromptAnswer::No}},
          join({kStart, kErase, {0x80, 0x00}, kImage, kShutdown, kShutdown}),
          {kAnother, kRestart}},
-        {{.name = "another, then cancel", .answers = {PromptAnswer::Yes}, .laterFiles = {std::nullopt}},
+        {{.name = "another, then cancel",
+          .answers = {PromptAnswer::Yes},
+          .laterFiles = {std::nullopt}},
          join({kPrep, kStart, kErase, {0x80, 0x01}, kImage, kShutdown, kShutdown}),
          {kAnother, kRestart}},
         {{.name = "erase fails", .eraseFails = true},
@@ -172,7 +185,8 @@ TEST(FirmwareDownload, EveryDownloadEndsTheProgramWithTheRightWordsAndBytes) {
          {kRestart}},
         {{.name = "line refuses the image", .refuseImageAfter = 3},
          join({kPrep, kStart, kErase, {0x80, 0x01}, {'A', 'B', '\n'}}),
-         {"Firmware download failed!\n\nThe serial port stopped taking the image after 3 of 5 bytes."}},
+         {"Firmware download failed!\n\nThe serial port stopped taking the image after 3 of 5 "
+          "bytes."}},
         {{.name = "silent prep", .silent = {"prep"}},
          join({kPrep, kShutdown}),
          {"Modem not responding!\n\nNo answer while preparing for the download within 5 seconds."}},
@@ -187,7 +201,8 @@ TEST(FirmwareDownload, EveryDownloadEndsTheProgramWithTheRightWordsAndBytes) {
          {"Modem not responding!\n\nNo answer while erasing the flash memory within 30 seconds."}},
         {{.name = "silent result", .silent = {"result"}},
          join({kPrep, kStart, kErase, {0x80, 0x01}, kImage, kShutdown}),
-         {"Modem not responding!\n\nNo answer while writing the image into the flash memory within 60 seconds."}},
+         {"Modem not responding!\n\nNo answer while writing the image into the flash memory within "
+          "60 seconds."}},
     };
     for (const auto& row : rows) {
         const LoaderRun run = runLoader(row.c);
@@ -195,7 +210,8 @@ TEST(FirmwareDownload, EveryDownloadEndsTheProgramWithTheRightWordsAndBytes) {
         EXPECT_EQ(run.written, row.wire) << row.c.name;
         ASSERT_EQ(run.prompts.size(), row.prompts.size()) << row.c.name;
         for (std::size_t i = 0; i < row.prompts.size(); ++i)
-            EXPECT_EQ(run.prompts[i].substr(0, row.prompts[i].size()), row.prompts[i]) << row.c.name;
+            EXPECT_EQ(run.prompts[i].substr(0, row.prompts[i].size()), row.prompts[i])
+                << row.c.name;
         EXPECT_EQ(run.closed, row.portClosed) << row.c.name;
     }
 }
@@ -241,13 +257,22 @@ TEST(FirmwareDownload, AnOperatorCommandArrivingMidwayGoesOutAfterTheWholeDownlo
     clock.advance(50); // the modem is being told to load
     ASSERT_EQ(port.written, join({kPrep, kStart}));
     const Bytes call{0x80, 0x13, 'W', '1', 'A', 'W'};
-    runner.start("call", [&]() -> Task<> {
-        EXPECT_EQ(port.tryWrite(call), call.size());
-        co_return;
-    }, SequenceRunner::Kind::HeldCommand);
+    runner.start(
+        "call",
+        [&]() -> Task<> {
+            EXPECT_EQ(port.tryWrite(call), call.size());
+            co_return;
+        },
+        SequenceRunner::Kind::HeldCommand);
     clock.advance(kLongestDownloadMs);
 
-    EXPECT_EQ(port.written, join({kPrep, kStart, kErase, {0x80, 0x01}, kImage, kShutdown, kShutdown,
+    EXPECT_EQ(port.written, join({kPrep,
+                                  kStart,
+                                  kErase,
+                                  {0x80, 0x01},
+                                  kImage,
+                                  kShutdown,
+                                  kShutdown,
                                   {0x80, 0x13, 'W', '1', 'A', 'W'}}));
     EXPECT_TRUE(runner.idle());
 }

@@ -50,7 +50,7 @@ struct ApplyFixture : ModeFixture {
 // levels (hardware 8004), FSK polarity.
 const std::string kShared = "80 67 80 00 80 45 80 48 80 6C 80 01 80 6C 80 28 ";
 const std::string kFskPolarity = "80 DB ";
-const std::string kSquelch = "80 E8 80 45 ";  // PRINT_SQUELCH 69, Baudot and ASCII only
+const std::string kSquelch = "80 E8 80 45 ";          // PRINT_SQUELCH 69, Baudot and ASCII only
 const std::string kShortStart = "80 DB 80 6C 80 01 "; // FSK_POL_NORM, AUDIO_LEVEL RX
 
 struct ShortSequenceRow {
@@ -67,7 +67,8 @@ TEST_F(ConfigurationApplyTest, UnchangedClosingWithTransmitDisabledSendsTheShort
         {OperatingMode::Quoral, kShared + kFskPolarity + kShortStart},
         {OperatingMode::Amtor, kShared + kFskPolarity + kShortStart + "80 C2 80 C4 80 5B"},
         {OperatingMode::PMode, kShared + kFskPolarity + kShortStart + "80 C9"},
-        {OperatingMode::Baudot, "80 84 " + kShared + kSquelch + kFskPolarity + "80 5B " + kShortStart +
+        {OperatingMode::Baudot, "80 84 " + kShared + kSquelch + kFskPolarity + "80 5B " +
+                                    kShortStart +
                                     "80 C0 80 E3 80 14 80 ED 80 14 80 D3 80 5B 80 85"},
         {OperatingMode::Ascii, "80 84 " + kShared + kSquelch + kFskPolarity + kShortStart +
                                    "80 E3 80 14 80 ED 80 14 80 5B 80 86"},
@@ -91,8 +92,8 @@ TEST_F(ConfigurationApplyTest, AnOperatorCommandWaitsForTheWholeApply) {
     clock.advance(75);
     operatorSends(command(CommandCode::ADAPTIVE_ON));
     playQueued();
-    EXPECT_EQ(sink.hex(), hexOf(kShared + kFskPolarity) + " " + defaultQuoralSetupHex() + " " +
-                              hexOf("80 54"));
+    EXPECT_EQ(sink.hex(),
+              hexOf(kShared + kFskPolarity) + " " + defaultQuoralSetupHex() + " " + hexOf("80 54"));
 }
 
 TEST_F(ConfigurationApplyTest, ShortSequenceTakesTheModeWordsOnly) {
@@ -149,7 +150,8 @@ TEST_F(ConfigurationApplyTest, ChangedPortIsAnnouncedAndTakenForTheNextStart) {
     values.comPortChanged = true;
     cycle();
     ASSERT_EQ(prompter.texts(),
-              std::vector<std::string>{"Changes in COM Port will not take effect until program is restarted."});
+              std::vector<std::string>{
+                  "Changes in COM Port will not take effect until program is restarted."});
     EXPECT_EQ(settings.PortName, "COM3");
 }
 

@@ -1,11 +1,11 @@
+#include "config/dialog/DialogOpening.h"
 #include "config/SettingDescriptor.h"
 #include "config/Settings.h"
 #include "config/SettingsFile.h"
 #include "config/dialog/CallSignList.h"
-#include "config/dialog/DialogOpening.h"
-#include "config/dialog/TakeIntoSettings.h"
 #include "config/dialog/HereIsMessages.h"
 #include "config/dialog/InputRules.h"
+#include "config/dialog/TakeIntoSettings.h"
 #include "e2e/ChildProcess.h"
 #include "modes/ModeContext.h"
 
@@ -129,25 +129,56 @@ TEST(DialogOpening, ClosingWithoutAChangeKeepsEverySetting) {
     const UnchangedRow rows[] = {
         {"the defaults in Quoral, which does not listen", [](Settings&) {}, OperatingMode::Quoral,
          false, false},
-        {"the defaults in P-Mode while listening", [](Settings&) {}, OperatingMode::PMode, true, true},
+        {"the defaults in P-Mode while listening", [](Settings&) {}, OperatingMode::PMode, true,
+         true},
         {"every word at its other choice",
          [](Settings& s) {
-             s.TXEnable = "OFF"; s.TextEntry = "LINE"; s.EndOfLine = "CR"; s.ScanControl = "PULSE";
-             s.CWID = "ON"; s.AFChannel = 2; s.EchoEnable = "OFF"; s.Printer = "ON";
-             s.PrintSquelchEnable = "OFF"; s.PrintSquelchSetting = 12; s.Listen = "OFF";
-             s.FSKPol = "REV"; s.StatusBar = false; s.FECMod = "16P4A"; s.FECBlockSize = 255;
-             s.AutoBias = "FASTEST"; s.ConnectBias = "NORMAL"; s.NormalRetry = 31;
-             s.A_TXEnable = "OFF"; s.A_TextEntry = "CHAR"; s.A_Polarity = "REV";
-             s.A_EndOfLine = "CR CR LF"; s.A_WRU = "ON"; s.A_LetterCase = 'L';
-             s.P_EndOfLine = "CR"; s.P_Huffman = "OFF"; s.B_USOS = "OFF"; s.B_Rate = 75;
-             s.B_CodeType = "No2"; s.S_SyncIdle = "OFF"; s.S_EndOfLine = "CR";
-             s.BAUDOTMark = 1000; s.BAUDOTSpace = 1200; s.BAUDOTCenter = 1100; s.BAUDOTShift = 200;
+             s.TXEnable = "OFF";
+             s.TextEntry = "LINE";
+             s.EndOfLine = "CR";
+             s.ScanControl = "PULSE";
+             s.CWID = "ON";
+             s.AFChannel = 2;
+             s.EchoEnable = "OFF";
+             s.Printer = "ON";
+             s.PrintSquelchEnable = "OFF";
+             s.PrintSquelchSetting = 12;
+             s.Listen = "OFF";
+             s.FSKPol = "REV";
+             s.StatusBar = false;
+             s.FECMod = "16P4A";
+             s.FECBlockSize = 255;
+             s.AutoBias = "FASTEST";
+             s.ConnectBias = "NORMAL";
+             s.NormalRetry = 31;
+             s.A_TXEnable = "OFF";
+             s.A_TextEntry = "CHAR";
+             s.A_Polarity = "REV";
+             s.A_EndOfLine = "CR CR LF";
+             s.A_WRU = "ON";
+             s.A_LetterCase = 'L';
+             s.P_EndOfLine = "CR";
+             s.P_Huffman = "OFF";
+             s.B_USOS = "OFF";
+             s.B_Rate = 75;
+             s.B_CodeType = "No2";
+             s.S_SyncIdle = "OFF";
+             s.S_EndOfLine = "CR";
+             s.BAUDOTMark = 1000;
+             s.BAUDOTSpace = 1200;
+             s.BAUDOTCenter = 1100;
+             s.BAUDOTShift = 200;
          },
          OperatingMode::Amtor, false, false},
         {"values no control can show",
          [](Settings& s) {
-             s.AutoBias = "SLOW"; s.AFChannel = 7; s.B_Rate = 47; s.CWID = "maybe";
-             s.A_LetterCase = 'x'; s.NormalRetry = -5; s.FECBlockSize = -12;
+             s.AutoBias = "SLOW";
+             s.AFChannel = 7;
+             s.B_Rate = 47;
+             s.CWID = "maybe";
+             s.A_LetterCase = 'x';
+             s.NormalRetry = -5;
+             s.FECBlockSize = -12;
          },
          OperatingMode::Baudot, true, false},
     };
@@ -180,8 +211,10 @@ TEST(SettingsTable, DefaultsAndFactoryValuesAreAllowed) {
             !std::holds_alternative<bool Settings::*>(setting.Field) &&
             !std::holds_alternative<char Settings::*>(setting.Field))
             continue;
-        EXPECT_TRUE(isAllowed(setting, defaults)) << setting.Name << " " << fieldText(setting, defaults);
-        EXPECT_TRUE(isAllowed(setting, factory)) << setting.Name << " " << fieldText(setting, factory);
+        EXPECT_TRUE(isAllowed(setting, defaults))
+            << setting.Name << " " << fieldText(setting, defaults);
+        EXPECT_TRUE(isAllowed(setting, factory))
+            << setting.Name << " " << fieldText(setting, factory);
         if (setting.Control.Kind == ControlKind::Buttons) {
             EXPECT_FALSE(setting.Words.front().empty()) << setting.Name;
             for (std::size_t i = 0; i < kMaxWords; ++i)
@@ -193,8 +226,9 @@ TEST(SettingsTable, DefaultsAndFactoryValuesAreAllowed) {
 
 TEST(InputRules, NumbersAreDigitsWithinTheRange) {
     const std::tuple<std::string, NumberRange, bool> rows[] = {
-        {"", kByteRange, true},      {"255", kByteRange, true}, {"256", kByteRange, false},
-        {"-1", kByteRange, false},   {"12a", kByteRange, false}, {"65535", kToneRange, true},
+        {"", kByteRange, true},       {"255", kByteRange, true},
+        {"256", kByteRange, false},   {"-1", kByteRange, false},
+        {"12a", kByteRange, false},   {"65535", kToneRange, true},
         {"65536", kToneRange, false}, {"99999999999", kToneRange, false},
     };
     for (const auto& [text, range, accepted] : rows)

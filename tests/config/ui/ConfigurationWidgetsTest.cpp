@@ -33,8 +33,7 @@ struct ConfigurationDialogFixture : ::testing::Test {
     ConfigurationDialog form{settings, changed, dir.path()};
     OpeningFacts facts;
 
-    template <typename W>
-    W* control(const char* name) {
+    template <typename W> W* control(const char* name) {
         W* widget = form.findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
@@ -68,7 +67,8 @@ TEST_F(ConfigurationDialogFixture, EverySettingControlIsOnTheDialog) {
     for (const SettingDescriptor& setting : settingDescriptors()) {
         const DialogControl& c = setting.Control;
         if (c.Kind == ControlKind::None) continue;
-        const QString name = QString::fromUtf8(c.Name.data(), static_cast<qsizetype>(c.Name.size()));
+        const QString name =
+            QString::fromUtf8(c.Name.data(), static_cast<qsizetype>(c.Name.size()));
         EXPECT_NE(form.findChild<QWidget*>(name), nullptr) << setting.Name;
         for (const ControlButton& button : c.Buttons) {
             if (button.Name.empty()) break;
@@ -186,7 +186,8 @@ TEST(ScreenSettingsDialog, SizesPreviewOnlyInRangeAndApplyTakesAnyNumber) {
     EXPECT_EQ(settings.TransmitTextSize, 2);
     EXPECT_EQ(settings.EchoTextColor, "Navy");
     EXPECT_EQ(panes.applied, 1);
-    EXPECT_EQ(paneFont("Fixedsys", settings.ReceiveTextSize).pointSize(), 250) << "the pane shows what is stored";
+    EXPECT_EQ(paneFont("Fixedsys", settings.ReceiveTextSize).pointSize(), 250)
+        << "the pane shows what is stored";
     // Showing again starts from the settings.
     settings.ReceiveColor = "red";
     form.hide();
@@ -210,9 +211,10 @@ TEST(ViewMenu, TogglesTheCurrentToolBarTheStatusBarAndTheWindows) {
     QWidget amp, freq, stats;
     ViewMenu view({window, settings, changed, surface, link, {amp, freq, stats}});
 
-    const std::pair<OperatingMode, const char*> rows[] = {{OperatingMode::Ascii, "AsciiToolBar"},
-                                                          {OperatingMode::Psk31, "AsciiToolBar"},
-                                                          {OperatingMode::QuoralBroadcast, "QORToolBar"}};
+    const std::pair<OperatingMode, const char*> rows[] = {
+        {OperatingMode::Ascii, "AsciiToolBar"},
+        {OperatingMode::Psk31, "AsciiToolBar"},
+        {OperatingMode::QuoralBroadcast, "QORToolBar"}};
     for (const auto& [mode, toolBar] : rows) {
         link.operatingMode = mode;
         window.findChild<QAction*>("mnuViewToolBar")->toggle();

@@ -15,7 +15,8 @@ using test::statusItem;
 
 Bytes textCommand(std::uint8_t code, std::string_view text) {
     Bytes bytes{0x80, code};
-    for (char c : text) bytes.insert(bytes.end(), {0x80, static_cast<std::uint8_t>(c)});
+    for (char c : text)
+        bytes.insert(bytes.end(), {0x80, static_cast<std::uint8_t>(c)});
     bytes.insert(bytes.end(), {0x80, 0x00});
     return bytes;
 }
@@ -29,7 +30,8 @@ struct Air final : AirPeer {
         std::vector<AirFrame> frames;
         for (std::size_t i = 0; i < bytes.size(); i += 3)
             reader.feed(bytes.data() + i, std::min<std::size_t>(3, bytes.size() - i), frames);
-        for (const auto& f : frames) other->fromAir(f);
+        for (const auto& f : frames)
+            other->fromAir(f);
     }
 };
 

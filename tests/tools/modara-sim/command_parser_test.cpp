@@ -17,15 +17,9 @@ std::vector<std::string> parse(const Bytes& bytes) {
     std::vector<std::string> lines;
     for (const auto& item : items) {
         switch (item.kind) {
-        case HostItem::Kind::Data:
-            lines.push_back("data " + formatHex(&item.byte, 1));
-            break;
-        case HostItem::Kind::Panic:
-            lines.push_back("panic");
-            break;
-        case HostItem::Kind::Begun:
-            lines.push_back("begun " + formatHex(&item.byte, 1));
-            break;
+        case HostItem::Kind::Data: lines.push_back("data " + formatHex(&item.byte, 1)); break;
+        case HostItem::Kind::Panic: lines.push_back("panic"); break;
+        case HostItem::Kind::Begun: lines.push_back("begun " + formatHex(&item.byte, 1)); break;
         case HostItem::Kind::Command: {
             std::string line = item.info ? std::string(item.info->name) : "?";
             if (!item.complete) line += "!";

@@ -158,13 +158,22 @@ TEST_F(ModemTest, BroadcastsEchoAndEndWithTheirModesStandbyReport) {
         Items report;
     };
     for (const Row& row : {
-             Row{"Quoral broadcast, disconnect", textCommand(0x12, ""), {0x80, 0x07},
+             Row{"Quoral broadcast, disconnect",
+                 textCommand(0x12, ""),
+                 {0x80, 0x07},
                  {statusItem(0x23), 0x00}},
-             Row{"P-Mode unproto, panic", textCommand(0x1C, ""), {0x81, 0x06}, {statusItem(0x23), 0x00}},
-             Row{"AMTOR FEC, listening", Bytes{0x80, 0x58, 0x80, 0x81, 0x80, 0x1D, 0x80, 0x00},
-                 {0x80, 0x07}, {statusItem(0x7A), 16}},
-             Row{"AMTOR SFEC, not listening", afterListenOff(textCommand(0x18, "ABCD")),
-                 {0x81, 0x06}, {statusItem(0x7A), 12}},
+             Row{"P-Mode unproto, panic",
+                 textCommand(0x1C, ""),
+                 {0x81, 0x06},
+                 {statusItem(0x23), 0x00}},
+             Row{"AMTOR FEC, listening",
+                 Bytes{0x80, 0x58, 0x80, 0x81, 0x80, 0x1D, 0x80, 0x00},
+                 {0x80, 0x07},
+                 {statusItem(0x7A), 16}},
+             Row{"AMTOR SFEC, not listening",
+                 afterListenOff(textCommand(0x18, "ABCD")),
+                 {0x81, 0x06},
+                 {statusItem(0x7A), 12}},
              Row{"AMTOR CFEC", {0x80, 0x82}, {0x80, 0x07}, {statusItem(0x7A), 12}},
          }) {
         start();
@@ -211,14 +220,20 @@ TEST_F(ModemTest, TheOtherOperatorTakesTurnsAndAnswersFinishedLines) {
     modem_->queueReply(Bytes{'O', 'K'});
     EXPECT_EQ(send(Bytes{'H', 'I'}), join({{statusItem(0x31)}, chars("HI"), {statusItem(0x30)}}))
         << "an unfinished line is not answered";
-    EXPECT_EQ(send(Bytes{'\r', '\n'}), join({{statusItem(0x31)}, chars("\r\n"), {statusItem(0x30)},
-                                             {statusItem(0x7A), 15}, chars("OK\r\n"),
+    EXPECT_EQ(send(Bytes{'\r', '\n'}), join({{statusItem(0x31)},
+                                             chars("\r\n"),
+                                             {statusItem(0x30)},
+                                             {statusItem(0x7A), 15},
+                                             chars("OK\r\n"),
                                              {statusItem(0x7A), 14}}));
     EXPECT_EQ(send(Bytes{'A', '\r'}), join({{statusItem(0x31)}, chars("A\r"), {statusItem(0x30)}}))
         << "no reply queued, no automatic answers";
     modem_->setAutoAnswer(true);
-    EXPECT_EQ(send(Bytes{'B', '\r'}), join({{statusItem(0x31)}, chars("B\r"), {statusItem(0x30)},
-                                            {statusItem(0x7A), 15}, chars("R R B\r\n"),
+    EXPECT_EQ(send(Bytes{'B', '\r'}), join({{statusItem(0x31)},
+                                            chars("B\r"),
+                                            {statusItem(0x30)},
+                                            {statusItem(0x7A), 15},
+                                            chars("R R B\r\n"),
                                             {statusItem(0x7A), 14}}));
     EXPECT_EQ(send({0x80, 0x87}), (Items{statusItem(0x7A), 14}));
 }
@@ -317,7 +332,8 @@ TEST_F(ModemTest, FirmwareLoaderStallsHoldBackOneAnswerForAWhileOrForGood) {
             continue;
         }
         Bytes early;
-        for (const Bytes& command : {Bytes{0x80, 0x6A, 0x80, 0x07}, Bytes{0x80, 0x0F}, Bytes{0x80, 0x01}}) {
+        for (const Bytes& command :
+             {Bytes{0x80, 0x6A, 0x80, 0x07}, Bytes{0x80, 0x0F}, Bytes{0x80, 0x01}}) {
             send(command);
             early.insert(early.end(), line_.begin(), line_.end());
         }
@@ -345,7 +361,8 @@ TEST(Statistics, TheBandFadesAndDriftsWithinTheFiguresRange) {
         lowestSnr = std::min<int>(lowestSnr, stats[1]);
         highestSnr = std::max<int>(highestSnr, stats[1]);
         const int offset = static_cast<std::int8_t>(round[3].followOn[0]);
-        EXPECT_EQ(offset, -static_cast<std::int8_t>(stats[10])) << "each end sees the other the other way";
+        EXPECT_EQ(offset, -static_cast<std::int8_t>(stats[10]))
+            << "each end sees the other the other way";
         lowestOffset = std::min(lowestOffset, offset);
         highestOffset = std::max(highestOffset, offset);
         if (stats[6] > 100) ++eccBeyond;
@@ -355,8 +372,8 @@ TEST(Statistics, TheBandFadesAndDriftsWithinTheFiguresRange) {
             EXPECT_LE(std::abs(offset - before), 3) << "a drift, not a jump, at round " << n;
         }
     }
-    EXPECT_LT(lowestSnr, 12);   // deep fades below 6 dB
-    EXPECT_GT(highestSnr, 48);  // peaks above 24 dB
+    EXPECT_LT(lowestSnr, 12);  // deep fades below 6 dB
+    EXPECT_GT(highestSnr, 48); // peaks above 24 dB
     EXPECT_LE(lowestOffset, -10);
     EXPECT_GE(highestOffset, 10);
     EXPECT_GT(eccBeyond, 0);

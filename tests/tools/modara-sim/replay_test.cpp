@@ -20,10 +20,15 @@ TEST(ReplayTrace, ParsesLinesAndNamesTheFirstBadOne) {
     EXPECT_TRUE(parsed.lines[1].fromModem);
     EXPECT_EQ(parsed.lines[1].bytes, (Bytes{0x80, 0x7B, 0x12, 0x34}));
 
-    struct Bad { const char* text; const char* error; };
-    for (const Bad& bad : {Bad{"2026-12-09 12:00 host 80\n", "line 1: expected a time stamp YYYY-MM-DD HH:MM:SS.mmm"},
-                           Bad{"\n2026-12-09 12:00:00.000 both 80\n", "line 2: expected host or modem"},
-                           Bad{"2026-12-09 12:00:00.000 host 80 XYZ\n", "line 1: not a hex byte: XYZ"}})
+    struct Bad {
+        const char* text;
+        const char* error;
+    };
+    for (const Bad& bad :
+         {Bad{"2026-12-09 12:00 host 80\n",
+              "line 1: expected a time stamp YYYY-MM-DD HH:MM:SS.mmm"},
+          Bad{"\n2026-12-09 12:00:00.000 both 80\n", "line 2: expected host or modem"},
+          Bad{"2026-12-09 12:00:00.000 host 80 XYZ\n", "line 1: not a hex byte: XYZ"}})
         EXPECT_EQ(parseTrace(bad.text).error, bad.error) << bad.text;
 }
 

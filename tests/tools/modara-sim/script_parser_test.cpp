@@ -25,8 +25,12 @@ TEST(ScriptParser, StatusTakesANameOrAHexCodeAndMixedByteArguments) {
 }
 
 TEST(ScriptParser, StateEventsByNameOrNumber) {
-    for (auto [line, value] : {std::pair{"event ISS", 14}, {"event IRS", 15}, {"event RATE_200", 9},
-                               {"event HUFFMAN_OFF", 11}, {"event STBY_LISTEN", 16}, {"event 7", 7}}) {
+    for (auto [line, value] : {std::pair{"event ISS", 14},
+                               {"event IRS", 15},
+                               {"event RATE_200", 9},
+                               {"event HUFFMAN_OFF", 11},
+                               {"event STBY_LISTEN", 16},
+                               {"event 7", 7}}) {
         ScriptCommand event = parsed(line);
         EXPECT_EQ(event.kind, Kind::Status) << line;
         EXPECT_EQ(event.code, 0x7A) << line;
@@ -68,13 +72,33 @@ TEST(ScriptParser, BlankAndCommentLinesAreNoCommands) {
 }
 
 TEST(ScriptParser, MistakesAreReported) {
-    for (const char* line : {"shout hello", "status", "status NOT_A_STATUS", "status LINKED 100",
-                             "text", "text \"open", "text \"\\q\"", "raw 0x", "sleep", "sleep -5",
-                             "sleep 1.5", "stats on", "stats on 0", "stats maybe", "cq on 10 A B",
-                             "fail-call", "identity hardware", "quit now",
-                             "event", "event SLEEPY", "event 300", "event ISS IRS",
-                             "fax send K1 100 2 50", "fax both K1 100 2 50 ok", "fax send K1 1 2 50 ok",
-                             "fax send K1 100 0 50 ok", "fax send K1 100 2 50 maybe"}) {
+    for (const char* line : {"shout hello",
+                             "status",
+                             "status NOT_A_STATUS",
+                             "status LINKED 100",
+                             "text",
+                             "text \"open",
+                             "text \"\\q\"",
+                             "raw 0x",
+                             "sleep",
+                             "sleep -5",
+                             "sleep 1.5",
+                             "stats on",
+                             "stats on 0",
+                             "stats maybe",
+                             "cq on 10 A B",
+                             "fail-call",
+                             "identity hardware",
+                             "quit now",
+                             "event",
+                             "event SLEEPY",
+                             "event 300",
+                             "event ISS IRS",
+                             "fax send K1 100 2 50",
+                             "fax both K1 100 2 50 ok",
+                             "fax send K1 1 2 50 ok",
+                             "fax send K1 100 0 50 ok",
+                             "fax send K1 100 2 50 maybe"}) {
         ParsedLine result = parseScriptLine(line);
         EXPECT_NE(result.error, "") << line;
         EXPECT_FALSE(result.command) << line;

@@ -24,15 +24,17 @@ protected:
         const char* bin = std::getenv("ORVANE_BIN_DIR");
         program_ = bin ? fs::path(bin) / "pklib" : fs::path(ORVANE_PKLIB_PATH);
         ASSERT_TRUE(fs::exists(program_)) << program_;
-        dir_ = fs::temp_directory_path() / ("orvane-pklib-" + std::to_string(getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() /
+               ("orvane-pklib-" + std::to_string(getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
 
     void Put(const std::string& name, const Bytes& data) {
         std::ofstream f(dir_ / name, std::ios::binary);
-        f.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+        f.write(reinterpret_cast<const char*>(data.data()),
+                static_cast<std::streamsize>(data.size()));
     }
     Bytes Get(const std::string& name) { return ReadFileBytes((dir_ / name).string()); }
     std::string Text(const std::string& name) {
@@ -69,10 +71,12 @@ TEST_F(PklibTool, EveryCodingAndDictionaryRoundTrips) {
     Put("in", in);
     for (const char* coding : {"-a", "-b"}) {
         for (unsigned dsize : {1024u, 2048u, 4096u}) {
-            const std::string args = std::string("implode ") + coding + " -d " + std::to_string(dsize);
+            const std::string args =
+                std::string("implode ") + coding + " -d " + std::to_string(dsize);
             ASSERT_EQ(Run(args, "in", "packed"), 0) << args;
             const Bytes packed = Get("packed");
-            EXPECT_TRUE(packed == ImplodeBytes(in, coding[1] == 'a' ? kAscii : kBinary, dsize)) << args;
+            EXPECT_TRUE(packed == ImplodeBytes(in, coding[1] == 'a' ? kAscii : kBinary, dsize))
+                << args;
             ASSERT_EQ(Run("explode", "packed", "out"), 0);
             EXPECT_TRUE(Get("out") == in) << args;
         }
@@ -109,7 +113,8 @@ TEST_F(PklibTool, ExitStatusIsTheResultCodeWithOneLineOnStandardError) {
 
 TEST_F(PklibTool, UsageErrorsExitWith64) {
     Put("in", {});
-    for (const char* args : {"", "squash", "implode -x", "implode -d", "implode -d 4k", "explode -b"})
+    for (const char* args :
+         {"", "squash", "implode -x", "implode -d", "implode -d 4k", "explode -b"})
         EXPECT_EQ(Run(args, "in", "out"), 64) << args;
     EXPECT_NE(Text("stderr").find("usage: pklib"), std::string::npos);
 }

@@ -19,10 +19,8 @@ inline std::vector<bool> StreamBits(const Bytes& s) {
 inline Bytes PackStream(std::uint8_t lit, std::uint8_t dict, const std::vector<bool>& bits) {
     Bytes s{lit, dict};
     for (std::size_t i = 0; i < bits.size(); ++i) {
-        if (i % 8 == 0)
-            s.push_back(0);
-        if (bits[i])
-            s.back() = static_cast<std::uint8_t>(s.back() | 1 << (i % 8));
+        if (i % 8 == 0) s.push_back(0);
+        if (bits[i]) s.back() = static_cast<std::uint8_t>(s.back() | 1 << (i % 8));
     }
     return s;
 }

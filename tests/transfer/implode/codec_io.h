@@ -2,8 +2,8 @@
 // sizes asked for and written, and the wrappers the codec tests share.
 #pragma once
 
-#include "transfer/implode/pklib.h"
 #include "transfer/implode/corpus.h"
+#include "transfer/implode/pklib.h"
 
 #include <algorithm>
 #include <cstring>
@@ -26,10 +26,8 @@ struct MemoryIo {
         auto* io = static_cast<MemoryIo*>(param);
         io->reads_asked.push_back(*size);
         std::size_t n = std::min<std::size_t>(*size, io->input->size() - io->pos);
-        if (io->chunk && n > 0)
-            n = std::min<std::size_t>(n, std::max(1u, io->chunk(*size)));
-        if (n != 0)
-            std::memcpy(buf, io->input->data() + io->pos, n);
+        if (io->chunk && n > 0) n = std::min<std::size_t>(n, std::max(1u, io->chunk(*size)));
+        if (n != 0) std::memcpy(buf, io->input->data() + io->pos, n);
         io->pos += n;
         return static_cast<unsigned>(n);
     }
@@ -47,20 +45,17 @@ inline Bytes ImplodeBytes(const Bytes& in, unsigned type, unsigned dsize,
     io.input = &in;
     auto work = std::make_unique<char[]>(kImplodeWorkSize);
     const unsigned r = Implode(MemoryIo::Read, MemoryIo::Write, work.get(), &io, &type, &dsize);
-    if (result)
-        *result = r;
+    if (result) *result = r;
     return io.output;
 }
 
-inline Bytes ExplodeBytes(const Bytes& in, unsigned* result = nullptr,
-                          MemoryIo* record = nullptr) {
+inline Bytes ExplodeBytes(const Bytes& in, unsigned* result = nullptr, MemoryIo* record = nullptr) {
     MemoryIo local;
     MemoryIo& io = record ? *record : local;
     io.input = &in;
     auto work = std::make_unique<char[]>(kExplodeWorkSize);
     const unsigned r = Explode(MemoryIo::Read, MemoryIo::Write, work.get(), &io);
-    if (result)
-        *result = r;
+    if (result) *result = r;
     return io.output;
 }
 

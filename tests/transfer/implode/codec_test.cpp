@@ -102,8 +102,7 @@ TEST(ImplodeRoundTrip, EveryCorpusItemInEveryCodingAndDictionary) {
             unsigned result = 99;
             const Bytes packed = ImplodeBytes(item.data, p.type, p.dsize, &result);
             ASSERT_EQ(result, kOk);
-            if (item.data.empty())
-                continue; // 4 bytes: bad data by the format's rule, tested above
+            if (item.data.empty()) continue; // 4 bytes: bad data by the format's rule, tested above
             const Bytes out = ExplodeBytes(packed, &result);
             EXPECT_EQ(result, kOk) << Describe(item.name, p);
             EXPECT_TRUE(out == item.data) << Describe(item.name, p);
@@ -187,8 +186,7 @@ TEST(ImplodeShortReads, GiveTheSameStreamsAndTheSameExpansion) {
     for (const char* name : {"text", "executable", "records 8193", "zero tail 4000"}) {
         const auto it = std::find_if(Corpus().begin(), Corpus().end(),
                                      [&](const CorpusItem& c) { return c.name == name; });
-        if (it == Corpus().end())
-            continue;
+        if (it == Corpus().end()) continue;
         for (Params p : kAllParams) {
             const Bytes whole = ImplodeBytes(it->data, p.type, p.dsize);
             MemoryIo io;
@@ -256,8 +254,8 @@ TEST(ImplodeWorkArea, StaysInsideItsSizeAndNeedsNoAlignment) {
         MemoryIo io;
         io.input = &in;
         unsigned type = kAscii, dsize = 4096;
-        ASSERT_EQ(Implode(MemoryIo::Read, MemoryIo::Write, implode_area.data() + offset, &io,
-                          &type, &dsize),
+        ASSERT_EQ(Implode(MemoryIo::Read, MemoryIo::Write, implode_area.data() + offset, &io, &type,
+                          &dsize),
                   kOk);
         EXPECT_TRUE(io.output == expected);
         for (std::size_t i = 0; i < offset; ++i)
@@ -287,8 +285,7 @@ TEST(ImplodeWorkArea, ItsOldContentDoesNotChangeTheStream) {
         io.input = &in;
         unsigned type = kBinary, dsize = 4096;
         Implode(MemoryIo::Read, MemoryIo::Write, area.data(), &io, &type, &dsize);
-        if (first.empty())
-            first = io.output;
+        if (first.empty()) first = io.output;
         EXPECT_TRUE(io.output == first);
     }
 }

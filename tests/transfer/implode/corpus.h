@@ -35,18 +35,17 @@ inline Bytes ReadFileBytes(const std::string& path, std::size_t max = SIZE_MAX) 
 // English-like text: words from a small vocabulary, sentences and lines.
 inline Bytes MakeText(std::size_t size, std::uint32_t seed) {
     static const char* const kWords[] = {
-        "the",    "modem",  "station", "link",  "over",   "quoral",  "file",    "transfer",
-        "signal", "and",    "of",      "to",    "a",      "in",      "is",      "frequency",
+        "the",    "modem",  "station", "link",  "over",   "quoral",   "file",    "transfer",
+        "signal", "and",    "of",      "to",    "a",      "in",       "is",      "frequency",
         "call",   "with",   "band",    "noise", "report", "operator", "antenna", "received",
-        "sent",   "window", "which",   "that",  "for",    "on",      "by",      "compressed"};
+        "sent",   "window", "which",   "that",  "for",    "on",       "by",      "compressed"};
     std::mt19937 rng(seed);
     std::string s;
     std::size_t line = 0;
     bool capital = true;
     while (s.size() < size) {
         std::string w = kWords[rng() % std::size(kWords)];
-        if (capital)
-            w[0] = static_cast<char>(w[0] - 'a' + 'A');
+        if (capital) w[0] = static_cast<char>(w[0] - 'a' + 'A');
         capital = false;
         s += w;
         line += w.size();
@@ -71,14 +70,14 @@ inline Bytes MakeText(std::size_t size, std::uint32_t seed) {
 // C-like source text with indentation, identifiers and numbers.
 inline Bytes MakeSource(std::size_t size, std::uint32_t seed) {
     static const char* const kTypes[] = {"int", "unsigned", "char*", "bool", "double", "size_t"};
-    static const char* const kNames[] = {"count", "buffer", "index", "length", "offset", "state",
-                                         "result", "queue", "item", "status", "mode", "flags"};
+    static const char* const kNames[] = {"count",  "buffer", "index", "length", "offset", "state",
+                                         "result", "queue",  "item",  "status", "mode",   "flags"};
     std::mt19937 rng(seed);
     std::string s;
     int fn = 0;
     while (s.size() < size) {
-        s += "static " + std::string(kTypes[rng() % 6]) + " Function" + std::to_string(fn++) +
-             "(" + kTypes[rng() % 6] + " " + kNames[rng() % 12] + ")\n{\n";
+        s += "static " + std::string(kTypes[rng() % 6]) + " Function" + std::to_string(fn++) + "(" +
+             kTypes[rng() % 6] + " " + kNames[rng() % 12] + ")\n{\n";
         const int lines = 3 + static_cast<int>(rng() % 12);
         for (int l = 0; l < lines; ++l) {
             const std::string a = kNames[rng() % 12], b = kNames[rng() % 12];
@@ -86,14 +85,11 @@ inline Bytes MakeSource(std::size_t size, std::uint32_t seed) {
             case 0:
                 s += "    " + a + " = " + b + " + " + std::to_string(rng() % 1000) + ";\n";
                 break;
-            case 1:
-                s += "    if (" + a + " < " + b + ")\n        " + a + "++;\n";
-                break;
+            case 1: s += "    if (" + a + " < " + b + ")\n        " + a + "++;\n"; break;
             case 2:
                 s += "    for (int i = 0; i < " + a + "; ++i)\n        " + b + "[i] = 0;\n";
                 break;
-            default:
-                s += "    /* " + a + " follows " + b + " */\n";
+            default: s += "    /* " + a + " follows " + b + " */\n";
             }
         }
         s += "    return " + std::string(kNames[rng() % 12]) + ";\n}\n\n";
@@ -161,19 +157,17 @@ inline std::vector<CorpusItem> MakeCorpus(const std::string& source_dir, bool la
     c.push_back({"text", MakeText(200000, 1)});
     c.push_back({"source (generated)", MakeSource(150000, 2)});
     const Bytes own = ProjectSources(source_dir);
-    if (!own.empty())
-        c.push_back({"source (codec's own)", own});
+    if (!own.empty()) c.push_back({"source (codec's own)", own});
     // The running program itself: a real executable (capped to keep it quick).
     Bytes exe = ReadFileBytes("/proc/self/exe", 600000);
-    if (!exe.empty())
-        c.push_back({"executable", std::move(exe)});
+    if (!exe.empty()) c.push_back({"executable", std::move(exe)});
     c.push_back({"random", MakeRandom(100000, 3)});
     c.push_back({"records", MakeRecords(60000, 4)});
-    for (std::size_t n : {3579u, 3580u, 3581u, 4095u, 4096u, 4097u, 8191u, 8192u, 8193u, 12287u,
-                          12288u, 12289u}) {
+    for (std::size_t n :
+         {3579u, 3580u, 3581u, 4095u, 4096u, 4097u, 8191u, 8192u, 8193u, 12287u, 12288u, 12289u}) {
         c.push_back({"text " + std::to_string(n), MakeText(n, static_cast<std::uint32_t>(n))});
-        c.push_back({"records " + std::to_string(n),
-                     MakeRecords(n, static_cast<std::uint32_t>(n) + 7)});
+        c.push_back(
+            {"records " + std::to_string(n), MakeRecords(n, static_cast<std::uint32_t>(n) + 7)});
     }
     // Zeros at the end of the last block, where matches run past the input.
     for (std::size_t n : {3700u, 4000u, 4090u, 8000u}) {
@@ -190,20 +184,11 @@ inline std::vector<CorpusItem> MakeCorpus(const std::string& source_dir, bool la
             const auto seed = static_cast<std::uint32_t>(rng());
             Bytes part;
             switch (rng() % 5) {
-            case 0:
-                part = MakeText(n, seed);
-                break;
-            case 1:
-                part = MakeSource(n, seed);
-                break;
-            case 2:
-                part = MakeRandom(n / 4, seed);
-                break;
-            case 3:
-                part = MakeRecords(n, seed);
-                break;
-            default:
-                part = Bytes(n / 8, static_cast<std::uint8_t>(seed));
+            case 0: part = MakeText(n, seed); break;
+            case 1: part = MakeSource(n, seed); break;
+            case 2: part = MakeRandom(n / 4, seed); break;
+            case 3: part = MakeRecords(n, seed); break;
+            default: part = Bytes(n / 8, static_cast<std::uint8_t>(seed));
             }
             mixed.insert(mixed.end(), part.begin(), part.end());
         }

@@ -19,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto work = std::make_unique<char[]>(kExplodeWorkSize);
         const unsigned result = Explode(MemoryIo::Read, MemoryIo::Write, work.get(), &io);
         const ReferenceResult ref = ReferenceDecoder::Decode(in);
-        if (result != ref.result || io.output != ref.output)
-            std::abort();
+        if (result != ref.result || io.output != ref.output) std::abort();
     }
     if (size > 0) {
         const unsigned type = data[0] & 1, dsize = 1024u << (data[size - 1] % 3);
@@ -28,11 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         io.input = &in;
         auto work = std::make_unique<char[]>(kImplodeWorkSize);
         unsigned t = type, d = dsize;
-        if (Implode(MemoryIo::Read, MemoryIo::Write, work.get(), &io, &t, &d) != kOk)
-            std::abort();
+        if (Implode(MemoryIo::Read, MemoryIo::Write, work.get(), &io, &t, &d) != kOk) std::abort();
         unsigned result = 99;
-        if (ExplodeBytes(io.output, &result) != in || result != kOk)
-            std::abort();
+        if (ExplodeBytes(io.output, &result) != in || result != kOk) std::abort();
     }
     return 0;
 }

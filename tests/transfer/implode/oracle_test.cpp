@@ -23,14 +23,12 @@ namespace orvane::pklib::testing {
 namespace {
 
 TEST(ImplodeStormLib, ExpandsEveryStreamOfOurs) {
-    if (!kHaveStorm)
-        GTEST_SKIP() << "StormLib (libstorm-dev) is not installed";
+    if (!kHaveStorm) GTEST_SKIP() << "StormLib (libstorm-dev) is not installed";
     for (const CorpusItem& item : Corpus()) {
         for (Params p : kAllParams) {
             const Bytes packed = ImplodeBytes(item.data, p.type, p.dsize);
             const auto storm = StormExplode(packed);
-            if (item.data.empty())
-                continue; // 4 bytes: both decoders refuse it as too short
+            if (item.data.empty()) continue; // 4 bytes: both decoders refuse it as too short
             EXPECT_EQ(storm->result, 0u) << Describe(item.name, p);
             EXPECT_TRUE(storm->output == item.data) << Describe(item.name, p);
         }
@@ -38,8 +36,7 @@ TEST(ImplodeStormLib, ExpandsEveryStreamOfOurs) {
 }
 
 TEST(ImplodeStormLib, OurExplodeExpandsEveryStreamOfItsImplode) {
-    if (!kHaveStorm)
-        GTEST_SKIP() << "StormLib (libstorm-dev) is not installed";
+    if (!kHaveStorm) GTEST_SKIP() << "StormLib (libstorm-dev) is not installed";
     for (const CorpusItem& item : Corpus()) {
         for (Params p : kAllParams) {
             const auto storm = StormImplode(item.data, p.type, p.dsize);
@@ -53,8 +50,7 @@ TEST(ImplodeStormLib, OurExplodeExpandsEveryStreamOfItsImplode) {
 }
 
 TEST(ImplodeStormLib, SameParametersGiveTheSameBytes) {
-    if (!kHaveStorm)
-        GTEST_SKIP() << "StormLib (libstorm-dev) is not installed";
+    if (!kHaveStorm) GTEST_SKIP() << "StormLib (libstorm-dev) is not installed";
     int identical = 0, total = 0;
     std::size_t ours_bytes = 0, storm_bytes = 0;
     for (const CorpusItem& item : Corpus()) {
@@ -93,8 +89,7 @@ protected:
         std::filesystem::create_directories(dir_);
     }
     void TearDown() override {
-        if (!dir_.empty())
-            std::filesystem::remove_all(dir_);
+        if (!dir_.empty()) std::filesystem::remove_all(dir_);
     }
 
     bool Expand(const Bytes& packed, Bytes& out) {
@@ -108,8 +103,7 @@ protected:
         std::filesystem::remove(out_path);
         const std::string command = "'" + program_ + "' '" + in_path.string() + "' '" +
                                     out_path.string() + "' >/dev/null 2>&1";
-        if (std::system(command.c_str()) != 0)
-            return false;
+        if (std::system(command.c_str()) != 0) return false;
         out = ReadFileBytes(out_path.string());
         return true;
     }
@@ -120,8 +114,7 @@ protected:
 
 TEST_F(ImplodeDynamite, ExpandsEveryBinaryCodedStreamOfOurs) {
     for (const CorpusItem& item : Corpus()) {
-        if (item.data.empty())
-            continue;
+        if (item.data.empty()) continue;
         for (unsigned dsize : {1024u, 2048u, 4096u}) {
             Bytes out;
             EXPECT_TRUE(Expand(ImplodeBytes(item.data, kBinary, dsize), out))

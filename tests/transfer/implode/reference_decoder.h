@@ -33,11 +33,11 @@ private:
 
     explicit ReferenceDecoder(const Bytes& s) : s_(s) {
         static const std::uint8_t kLit[] = {
-            11,  124, 8,   7,   28,  7,  188, 13, 76, 4,  10, 8,  12, 10, 12, 10, 8,  23, 8,  9,
-            7,   6,   7,   8,   7,   6,  55,  8,  23, 24, 12, 11, 7,  9,  11, 12, 6,  7,  22, 5,
-            7,   24,  6,   11,  9,   6,  7,   22, 7,  11, 38, 7,  9,  8,  25, 11, 8,  11, 9,  12,
-            8,   12,  5,   38,  5,   38, 5,   11, 7,  5,  6,  21, 6,  10, 53, 8,  7,  24, 10, 27,
-            44,  253, 253, 253, 252, 252, 252, 13, 12, 45, 12, 45, 12, 61, 12, 45, 44, 173};
+            11, 124, 8,   7,   28,  7,   188, 13, 76, 4,  10, 8,  12, 10, 12, 10, 8,  23, 8,  9,
+            7,  6,   7,   8,   7,   6,   55,  8,  23, 24, 12, 11, 7,  9,  11, 12, 6,  7,  22, 5,
+            7,  24,  6,   11,  9,   6,   7,   22, 7,  11, 38, 7,  9,  8,  25, 11, 8,  11, 9,  12,
+            8,  12,  5,   38,  5,   38,  5,   11, 7,  5,  6,  21, 6,  10, 53, 8,  7,  24, 10, 27,
+            44, 253, 253, 253, 252, 252, 252, 13, 12, 45, 12, 45, 12, 61, 12, 45, 44, 173};
         static const std::uint8_t kLen[] = {2, 35, 36, 53, 38, 23};
         static const std::uint8_t kDist[] = {2, 20, 53, 230, 247, 151, 248};
         Build(lit_, kLit, sizeof kLit);
@@ -54,14 +54,12 @@ private:
             ++h.count[l];
         for (int l = 1; l <= 16; ++l)
             for (std::size_t sym = 0; sym < lengths.size(); ++sym)
-                if (lengths[sym] == l)
-                    h.symbol.push_back(static_cast<int>(sym));
+                if (lengths[sym] == l) h.symbol.push_back(static_cast<int>(sym));
     }
 
     // One bit; false when the stream has no more.
     bool Bit(int& b) {
-        if (bit_ >= 8 * s_.size())
-            return false;
+        if (bit_ >= 8 * s_.size()) return false;
         b = (s_[bit_ / 8] >> (bit_ % 8)) & 1;
         ++bit_;
         return true;
@@ -70,8 +68,7 @@ private:
         v = 0;
         for (int i = 0; i < n; ++i) {
             int b;
-            if (!Bit(b))
-                return false;
+            if (!Bit(b)) return false;
             v |= b << i;
         }
         return true;
@@ -81,8 +78,7 @@ private:
         int code = 0, first = 0, index = 0;
         for (int l = 1; l <= 16; ++l) {
             int b;
-            if (!Bit(b))
-                return false;
+            if (!Bit(b)) return false;
             code |= b ^ 1;
             if (code - first < h.count[l]) {
                 sym = h.symbol[static_cast<std::size_t>(index + code - first)];
@@ -117,30 +113,25 @@ private:
         r.result = 4;
         for (;;) {
             int flag;
-            if (!Bit(flag))
-                return r;
+            if (!Bit(flag)) return r;
             if (flag == 0) {
                 int lit;
-                if (ascii ? !Symbol(lit_, lit) : !Bits(8, lit))
-                    return r;
+                if (ascii ? !Symbol(lit_, lit) : !Bits(8, lit)) return r;
                 r.output.push_back(static_cast<std::uint8_t>(lit));
                 r.lengths.push_back(1);
                 continue;
             }
             int sym, extra, high, low;
-            if (!Symbol(len_, sym) || !Bits(kExtra[sym], extra))
-                return r;
+            if (!Symbol(len_, sym) || !Bits(kExtra[sym], extra)) return r;
             const int len = kBase[sym] + extra;
             if (len == 519) {
                 r.result = 0;
                 return r;
             }
             const int low_bits = len == 2 ? 2 : dict;
-            if (!Symbol(dist_, high) || !Bits(low_bits, low))
-                return r;
+            if (!Symbol(dist_, high) || !Bits(low_bits, low)) return r;
             const std::size_t dist = static_cast<std::size_t>((high << low_bits | low) + 1);
-            if (dist > r.output.size())
-                return r;
+            if (dist > r.output.size()) return r;
             for (int i = 0; i < len; ++i)
                 r.output.push_back(r.output[r.output.size() - dist]);
             r.lengths.push_back(static_cast<unsigned>(len));

@@ -21,8 +21,7 @@ namespace {
 Bytes ExplodeExactly(const Bytes& in, unsigned& result, std::mt19937& rng, bool short_reads) {
     MemoryIo io;
     io.input = &in;
-    if (short_reads)
-        io.chunk = [&](unsigned asked) { return 5 + rng() % asked; };
+    if (short_reads) io.chunk = [&](unsigned asked) { return 5 + rng() % asked; };
     auto work = std::make_unique<char[]>(kExplodeWorkSize);
     result = Explode(MemoryIo::Read, MemoryIo::Write, work.get(), &io);
     return io.output;
@@ -60,8 +59,7 @@ TEST(ExplodeRobustness, ExplodeOnArbitraryBytes) {
             for (std::size_t k = 2; k < s.size(); ++k)
                 s[k] &= static_cast<std::uint8_t>(rng() | rng());
         Check(s, rng, checked);
-        if (HasFatalFailure())
-            return;
+        if (HasFatalFailure()) return;
     }
     EXPECT_EQ(checked, 6000);
 }
@@ -96,7 +94,8 @@ TEST(ExplodeRobustness, ExplodeOnDamagedStreams) {
             const std::size_t at = rng() % bits.size();
             if (rng() % 2)
                 bits.erase(bits.begin() + static_cast<long>(at),
-                           bits.begin() + static_cast<long>(std::min(bits.size(), at + 1 + rng() % 12)));
+                           bits.begin() +
+                               static_cast<long>(std::min(bits.size(), at + 1 + rng() % 12)));
             else
                 bits.insert(bits.begin() + static_cast<long>(at), 1 + rng() % 12, rng() % 2 != 0);
             s = PackStream(s[0], s[1], bits);
@@ -111,8 +110,7 @@ TEST(ExplodeRobustness, ExplodeOnDamagedStreams) {
         }
         }
         Check(s, rng, checked);
-        if (HasFatalFailure())
-            return;
+        if (HasFatalFailure()) return;
     }
     EXPECT_GT(checked, 100);
 }
@@ -125,9 +123,7 @@ TEST(ExplodeRobustness, ImplodeRoundTripsUnderTheSanitizers) {
         while (in.size() < n) {
             const auto len = static_cast<std::size_t>(1 + rng() % 600);
             switch (rng() % 4) {
-            case 0:
-                in.resize(in.size() + len, static_cast<std::uint8_t>(rng() % 3));
-                break;
+            case 0: in.resize(in.size() + len, static_cast<std::uint8_t>(rng() % 3)); break;
             case 1: {
                 const Bytes t = MakeText(len, static_cast<std::uint32_t>(rng()));
                 in.insert(in.end(), t.begin(), t.end());
@@ -142,12 +138,10 @@ TEST(ExplodeRobustness, ImplodeRoundTripsUnderTheSanitizers) {
         unsigned type = rng() % 2, dsize = 1024u << (rng() % 3);
         MemoryIo io;
         io.input = &in;
-        if (rng() % 2)
-            io.chunk = [&](unsigned asked) { return 1 + rng() % asked; };
+        if (rng() % 2) io.chunk = [&](unsigned asked) { return 1 + rng() % asked; };
         auto work = std::make_unique<char[]>(kImplodeWorkSize);
         ASSERT_EQ(Implode(MemoryIo::Read, MemoryIo::Write, work.get(), &io, &type, &dsize), kOk);
-        if (n == 0)
-            continue;
+        if (n == 0) continue;
         unsigned result = 99;
         const Bytes out = ExplodeExactly(io.output, result, rng, rng() % 2 != 0);
         ASSERT_EQ(result, kOk);
