@@ -3,12 +3,12 @@
 // followed by the paint it causes, and prints the time per round: the lag
 // between a report's arrival and its pixels.
 
-#include "app/surface/WidgetSurface.h"
+#include "ui/surface/WidgetSurface.h"
 #include "config/Settings.h"
-#include "monitor/ui/AmplitudeTuneWindow.h"
-#include "monitor/ui/FrequencyTuneWindow.h"
-#include "monitor/ui/MonitorWindows.h"
-#include "monitor/ui/QuoralStatisticsWindow.h"
+#include "ui/monitor/AmplitudeTuneWindow.h"
+#include "ui/monitor/FrequencyTuneWindow.h"
+#include "ui/monitor/MonitorWindows.h"
+#include "ui/monitor/QuoralStatisticsWindow.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/status/StatusRecords.h"
 #include "support/ManualClock.h"

@@ -9,7 +9,7 @@
 // time is what the console itself spent without handling events.
 
 #include "app/Console.h"
-#include "app/MainWindow.h"
+#include "ui/main/MainWindow.h"
 #include "e2e/ModemRig.h"
 #include "platform/QtClock.h"
 #include "platform/QtUiThread.h"

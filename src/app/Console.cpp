@@ -1,6 +1,6 @@
 #include "app/Console.h"
 
-#include "app/MainWindow.h"
+#include "ui/main/MainWindow.h"
 
 namespace orvane {
 

@@ -7,7 +7,7 @@
 #include "app/OperationsWiring.h"
 #include "app/ReceivedTextFanOut.h"
 #include "app/Transcript.h"
-#include "config/ui/ConfigurationWindows.h"
+#include "ui/config/ConfigurationWindows.h"
 #include "monitor/ReceiveProgress.h"
 #include "monitor/TimeDisplayTick.h"
 #include "operations/keys/KeyOperations.h"

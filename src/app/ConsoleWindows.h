@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/SecondaryWindows.h"
-#include "app/surface/WidgetSurface.h"
+#include "ui/main/SecondaryWindows.h"
+#include "ui/surface/WidgetSurface.h"
 #include "config/ScreenLayout.h"
-#include "config/ui/DisplayTarget.h"
-#include "config/ui/ViewMenu.h"
+#include "ui/config/DisplayTarget.h"
+#include "ui/config/ViewMenu.h"
 #include "monitor/StatusBarView.h"
-#include "monitor/ui/MonitorWindows.h"
+#include "ui/monitor/MonitorWindows.h"
 #include "serial/ReceivedCharHandler.h"
 #include "session/ConsoleServices.h"
 #include "session/SessionView.h"

@@ -1,7 +1,7 @@
 #include "app/FileTransfers.h"
 
 #include "app/ConsoleWindows.h"
-#include "app/MainWindow.h"
+#include "ui/main/MainWindow.h"
 #include "monitor/ReceiveProgress.h"
 #include "platform/Clock.h"
 #include "platform/ControlObjects.h"
@@ -15,9 +15,9 @@
 #include "transfer/fax/FaxTransferDisplay.h"
 #include "transfer/text/EchoedCharacters.h"
 #include "transfer/text/TextFileSend.h"
-#include "transfer/ui/FaxPanelWidgets.h"
-#include "transfer/ui/FileXferPanel.h"
-#include "transfer/ui/TextFileProgressDialog.h"
+#include "ui/transfer/FaxPanelWidgets.h"
+#include "ui/transfer/FileXferPanel.h"
+#include "ui/transfer/TextFileProgressDialog.h"
 
 #include <QAction>
 #include <QFrame>

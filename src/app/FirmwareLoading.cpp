@@ -1,6 +1,6 @@
 #include "app/FirmwareLoading.h"
 
-#include "app/loader/DownloadPanel.h"
+#include "ui/loader/DownloadPanel.h"
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
 

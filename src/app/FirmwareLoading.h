@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/SerialLoaderPort.h"
-#include "app/loader/FirmwareDownload.h"
+#include "protocol/loader/FirmwareDownload.h"
 
 class QMainWindow;
 

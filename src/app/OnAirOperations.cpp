@@ -1,8 +1,8 @@
 #include "app/OnAirOperations.h"
 
 #include "app/ConsoleWindows.h"
-#include "app/MainWindow.h"
-#include "app/surface/ModeToolbars.h"
+#include "ui/main/MainWindow.h"
+#include "ui/surface/ModeToolbars.h"
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "operations/broadcast/BroadcastPanels.h"
+#include "ui/broadcast/BroadcastPanels.h"
 #include "operations/broadcast/Broadcasts.h"
 #include "operations/tones/TestTones.h"
-#include "operations/tones/ToneTestBox.h"
+#include "ui/tones/ToneTestBox.h"
 
 namespace orvane {
 

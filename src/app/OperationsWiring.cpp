@@ -1,8 +1,8 @@
 #include "app/OperationsWiring.h"
 
 #include "app/ConsoleWindows.h"
-#include "app/MainWindow.h"
-#include "app/surface/ModeToolbars.h"
+#include "ui/main/MainWindow.h"
+#include "ui/surface/ModeToolbars.h"
 #include "operations/CallPanel.h"
 #include "operations/HereIsPanel.h"
 #include "operations/TransmitKeyFilter.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/loader/LoaderInputGuard.h"
-#include "app/loader/LoaderPort.h"
+#include "ui/loader/LoaderInputGuard.h"
+#include "protocol/loader/LoaderPort.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "app/Console.h"
 #include "app/ConsoleStyle.h"
-#include "app/MainWindow.h"
+#include "ui/main/MainWindow.h"
 #include "app/ShutdownSignals.h"
 #include "app/WorkdirOption.h"
 #include "platform/ProcessExit.h"

@@ -1,6 +1,6 @@
 #include "session/ModemSession.h"
 
-#include "app/handshake/ModemHandshake.h"
+#include "protocol/handshake/ModemHandshake.h"
 #include "modes/ModeSurface.h"
 #include "platform/Clock.h"
 #include "platform/ProcessExit.h"

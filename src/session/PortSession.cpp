@@ -1,6 +1,6 @@
 #include "session/PortSession.h"
 
-#include "app/handshake/AnotherPortQuestion.h"
+#include "protocol/handshake/AnotherPortQuestion.h"
 #include "platform/Prompter.h"
 #include "sequence/SequenceRunner.h"
 #include "serial/PortReaderThread.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/handshake/HandshakeLink.h"
+#include "protocol/handshake/HandshakeLink.h"
 #include "serial/RxQueue.h"
 #include "serial/XonXoffFilter.h"
 #include "session/PortSessionHooks.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/handshake/ModemIdentity.h"
+#include "protocol/handshake/ModemIdentity.h"
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "modes/TerminalModeState.h"

@@ -1,5 +1,5 @@
-#include "operations/broadcast/BroadcastPanels.h"
-#include "operations/broadcast/BroadcastDialog.h"
+#include "ui/broadcast/BroadcastPanels.h"
+#include "ui/broadcast/BroadcastDialog.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/HelpWindow.h"
+#include "ui/main/HelpWindow.h"
 #include "app/console/ConsoleFixture.h"
 
 #include <QAction>

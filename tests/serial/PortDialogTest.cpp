@@ -1,4 +1,4 @@
-#include "serial/ui/PortDialog.h"
+#include "ui/serial/PortDialog.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>

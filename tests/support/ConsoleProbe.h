@@ -5,8 +5,8 @@
 
 #include "app/Console.h"
 #include "app/FileTransfers.h"
-#include "app/HelpWindow.h"
-#include "config/ui/ConfigurationDialog.h"
+#include "ui/main/HelpWindow.h"
+#include "ui/config/ConfigurationDialog.h"
 #include "monitor/StatisticsLog.h"
 #include "records/SessionLog.h"
 

@@ -2,7 +2,7 @@
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
-#include "config/ui/ConfigurationWindows.h"
+#include "ui/config/ConfigurationWindows.h"
 #include "modes/ModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "modes/WordCompare.h"

@@ -1,8 +1,8 @@
 #include "ConsoleFixture.h"
 #include "ModeSetupWire.h"
 
-#include "config/ui/ConfigurationDialog.h"
-#include "config/ui/ConfigurationWindows.h"
+#include "ui/config/ConfigurationDialog.h"
+#include "ui/config/ConfigurationWindows.h"
 #include "e2e/ModemRig.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Console.h"
-#include "app/MainWindow.h"
+#include "ui/main/MainWindow.h"
 #include "e2e/ChildProcess.h"
 #include "platform/QtClock.h"
 #include "platform/QtUiThread.h"

@@ -2,7 +2,7 @@
 // sees it on the FAX panel; Panic in the middle of one.
 #include "ConsoleFixture.h"
 
-#include "app/surface/ModeToolbars.h"
+#include "ui/surface/ModeToolbars.h"
 #include "e2e/ModemRig.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "app/FirstStartSize.h"
-#include "app/MainWindow.h"
+#include "ui/main/FirstStartSize.h"
+#include "ui/main/MainWindow.h"
 
 #include <QLabel>
 #include <QLayout>

@@ -1,8 +1,8 @@
 #include "ConsoleFixture.h"
 
-#include "app/SecondaryWindows.h"
+#include "ui/main/SecondaryWindows.h"
 #include "e2e/ModemRig.h"
-#include "monitor/ui/MonitorWindows.h"
+#include "ui/monitor/MonitorWindows.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ConsoleFixture.h"
 
-#include "app/surface/ModeToolbars.h"
+#include "ui/surface/ModeToolbars.h"
 #include "e2e/ModemRig.h"
 #include "protocol/CommandBuilders.h"
 #include "session/PortSession.h"

@@ -4,7 +4,7 @@
 #include "protocol/CommandBuilders.h"
 #include "protocol/CommandCode.h"
 #include "protocol/QuoralEncodings.h"
-#include "serial/ui/PortDialog.h"
+#include "ui/serial/PortDialog.h"
 #include "session/PortSession.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/handshake/HandshakeLink.h"
+#include "protocol/handshake/HandshakeLink.h"
 #include "platform/Sound.h"
 #include "sequence/SequenceRunner.h"
 #include "support/ManualClock.h"

@@ -1,6 +1,6 @@
-#include "app/handshake/AnotherPortQuestion.h"
-#include "app/handshake/SelfTest.h"
-#include "app/handshake/VersionTexts.h"
+#include "protocol/handshake/AnotherPortQuestion.h"
+#include "protocol/handshake/SelfTest.h"
+#include "protocol/handshake/VersionTexts.h"
 #include "support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>

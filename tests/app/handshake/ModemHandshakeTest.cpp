@@ -1,7 +1,7 @@
 #include "FakeModemLink.h"
 
-#include "app/handshake/ModemHandshake.h"
-#include "app/handshake/SelfTest.h"
+#include "protocol/handshake/ModemHandshake.h"
+#include "protocol/handshake/SelfTest.h"
 #include "protocol/ModemCommand.h"
 #include "support/RunSequence.h"
 #include "support/ScriptedPrompter.h"

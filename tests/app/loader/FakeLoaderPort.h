@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/loader/LoaderPort.h"
+#include "protocol/loader/LoaderPort.h"
 
 #include <deque>
 #include <set>

@@ -1,5 +1,5 @@
-#include "app/surface/ModeToolbars.h"
-#include "app/surface/ToolbarImages.h"
+#include "ui/surface/ModeToolbars.h"
+#include "ui/surface/ToolbarImages.h"
 #include "platform/ControlObjects.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "app/surface/TransientPanels.h"
-#include "app/surface/PanelCentring.h"
+#include "ui/surface/TransientPanels.h"
+#include "ui/surface/PanelCentring.h"
 
 #include <QLabel>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
-#include "app/surface/WidgetSurface.h"
-#include "app/MainMenus.h"
-#include "app/surface/ModeToolbars.h"
-#include "app/surface/PanelCentring.h"
-#include "app/surface/TransientPanels.h"
+#include "ui/surface/WidgetSurface.h"
+#include "ui/main/MainMenus.h"
+#include "ui/surface/ModeToolbars.h"
+#include "ui/surface/PanelCentring.h"
+#include "ui/surface/TransientPanels.h"
 
 #include <QAction>
 #include <QComboBox>
