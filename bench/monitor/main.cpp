@@ -3,15 +3,15 @@
 // followed by the paint it causes, and prints the time per round: the lag
 // between a report's arrival and its pixels.
 
-#include "ui/surface/WidgetSurface.h"
 #include "config/Settings.h"
+#include "protocol/link/LinkState.h"
+#include "protocol/status/StatusRecords.h"
+#include "support/ManualClock.h"
 #include "ui/monitor/AmplitudeTuneWindow.h"
 #include "ui/monitor/FrequencyTuneWindow.h"
 #include "ui/monitor/MonitorWindows.h"
 #include "ui/monitor/QuoralStatisticsWindow.h"
-#include "protocol/link/LinkState.h"
-#include "protocol/status/StatusRecords.h"
-#include "support/ManualClock.h"
+#include "ui/surface/WidgetSurface.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -14,7 +14,7 @@
 #include "serial/RxQueue.h"
 #include "serial/SerialPort.h"
 #include "serial/WireTraceRing.h"
-#include "terminal/ReceivePane.h"
+#include "ui/terminal/ReceivePane.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -9,7 +9,6 @@
 // time is what the console itself spent without handling events.
 
 #include "app/Console.h"
-#include "ui/main/MainWindow.h"
 #include "e2e/ModemRig.h"
 #include "platform/QtClock.h"
 #include "platform/QtUiThread.h"
@@ -17,6 +16,7 @@
 #include "protocol/CommandBuilders.h"
 #include "support/ConsoleProbe.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QDialog>

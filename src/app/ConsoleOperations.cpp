@@ -1,16 +1,16 @@
 #include "app/ConsoleOperations.h"
 
 #include "app/ConsoleWindows.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/Version.h"
-#include "ui/config/ConfigurationDialog.h"
-#include "ui/config/PrintSquelchDialog.h"
-#include "operations/CallPanel.h"
 #include "operations/PumpSources.h"
 #include "platform/ControlObjects.h"
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
-#include "terminal/ReceivePane.h"
+#include "ui/config/ConfigurationDialog.h"
+#include "ui/config/PrintSquelchDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/Version.h"
+#include "ui/operations/CallPanel.h"
+#include "ui/terminal/ReceivePane.h"
 
 #include <QAction>
 #include <QMenu>

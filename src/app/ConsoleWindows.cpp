@@ -1,5 +1,11 @@
 #include "app/ConsoleWindows.h"
 
+#include "platform/ControlObjects.h"
+#include "platform/Prompter.h"
+#include "platform/Sound.h"
+#include "serial/PortAvailability.h"
+#include "session/SessionState.h"
+#include "ui/config/PaneAppearance.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/FirstStartSize.h"
 #include "ui/main/HelpWindow.h"
@@ -7,14 +13,8 @@
 #include "ui/main/SplashWindow.h"
 #include "ui/main/Version.h"
 #include "ui/main/WindowPlacement.h"
-#include "ui/config/PaneAppearance.h"
-#include "platform/ControlObjects.h"
-#include "platform/Prompter.h"
-#include "platform/Sound.h"
-#include "serial/PortAvailability.h"
 #include "ui/serial/PortDialog.h"
-#include "session/SessionState.h"
-#include "terminal/ReceivePane.h"
+#include "ui/terminal/ReceivePane.h"
 
 #include <QAction>
 #include <QApplication>

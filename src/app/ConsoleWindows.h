@@ -1,15 +1,15 @@
 #pragma once
 
-#include "ui/main/SecondaryWindows.h"
-#include "ui/surface/WidgetSurface.h"
 #include "config/ScreenLayout.h"
-#include "ui/config/DisplayTarget.h"
-#include "ui/config/ViewMenu.h"
 #include "monitor/StatusBarView.h"
-#include "ui/monitor/MonitorWindows.h"
 #include "serial/ReceivedCharHandler.h"
 #include "session/ConsoleServices.h"
 #include "session/SessionView.h"
+#include "ui/config/DisplayTarget.h"
+#include "ui/config/ViewMenu.h"
+#include "ui/main/SecondaryWindows.h"
+#include "ui/monitor/MonitorWindows.h"
+#include "ui/surface/WidgetSurface.h"
 
 namespace orvane {
 

@@ -1,7 +1,6 @@
 #include "app/FileTransfers.h"
 
 #include "app/ConsoleWindows.h"
-#include "ui/main/MainWindow.h"
 #include "monitor/ReceiveProgress.h"
 #include "platform/Clock.h"
 #include "platform/ControlObjects.h"
@@ -15,6 +14,7 @@
 #include "transfer/fax/FaxTransferDisplay.h"
 #include "transfer/text/EchoedCharacters.h"
 #include "transfer/text/TextFileSend.h"
+#include "ui/main/MainWindow.h"
 #include "ui/transfer/FaxPanelWidgets.h"
 #include "ui/transfer/FileXferPanel.h"
 #include "ui/transfer/TextFileProgressDialog.h"

@@ -1,8 +1,8 @@
 #include "app/FirmwareLoading.h"
 
-#include "ui/loader/DownloadPanel.h"
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
+#include "ui/loader/DownloadPanel.h"
 
 #include <QMainWindow>
 

@@ -1,10 +1,10 @@
 #include "app/OnAirOperations.h"
 
 #include "app/ConsoleWindows.h"
-#include "ui/main/MainWindow.h"
-#include "ui/surface/ModeToolbars.h"
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
+#include "ui/main/MainWindow.h"
+#include "ui/surface/ModeToolbars.h"
 
 namespace orvane {
 

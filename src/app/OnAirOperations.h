@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/broadcast/BroadcastPanels.h"
 #include "operations/broadcast/Broadcasts.h"
 #include "operations/tones/TestTones.h"
+#include "ui/broadcast/BroadcastPanels.h"
 #include "ui/tones/ToneTestBox.h"
 
 namespace orvane {

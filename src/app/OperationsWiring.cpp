@@ -1,14 +1,15 @@
 #include "app/OperationsWiring.h"
 
 #include "app/ConsoleWindows.h"
-#include "ui/main/MainWindow.h"
-#include "ui/surface/ModeToolbars.h"
-#include "operations/CallPanel.h"
-#include "operations/HereIsPanel.h"
-#include "operations/TransmitKeyFilter.h"
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
-#include "terminal/ReceivePane.h"
+#include "ui/main/MainWindow.h"
+#include "ui/operations/CallPanel.h"
+#include "ui/operations/HereIsPanel.h"
+#include "ui/operations/TransmitKeyFilter.h"
+#include "ui/surface/ModeToolbars.h"
+#include "ui/terminal/ReceivePane.h"
+#include "ui/terminal/TransmitPaneEdits.h"
 
 #include <QPlainTextEdit>
 
@@ -20,7 +21,7 @@ OperationsWiring::OperationsWiring(const ConsoleServices& services, SessionState
     MainWindow& window = windows.mainWindow();
     QPlainTextEdit& pane = *window.transmitPane();
     ModemLine& line = session.line();
-    txPane_ = std::make_unique<TransmitPaneText>(pane, state.settings);
+    txPane_ = std::make_unique<TransmitPaneEdits>(pane, state.settings);
     pump_ = std::make_unique<TransmitPump>(
         TransmitPump::Parts{*txPane_, sendState_, state.link, state.terminal, session.echoes(),
                             line, transfers.binary, transfers.textFile});

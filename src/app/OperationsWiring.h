@@ -1,13 +1,13 @@
 #pragma once
 
-#include "operations/ArqCalls.h"
-#include "operations/CqAndMessages.h"
 #include "operations/LinkEnd.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
 #include "operations/TurnTaking.h"
 #include "session/ModemLine.h"
 #include "terminal/TransmitSendState.h"
+#include "ui/operations/ArqCalls.h"
+#include "ui/operations/CqAndMessages.h"
 
 #include <memory>
 #include <optional>

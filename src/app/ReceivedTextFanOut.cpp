@@ -2,8 +2,8 @@
 
 #include "app/Transcript.h"
 #include "records/SessionLog.h"
-#include "terminal/ReceivePane.h"
 #include "terminal/ReceiveSaving.h"
+#include "ui/terminal/ReceivePane.h"
 
 namespace orvane {
 

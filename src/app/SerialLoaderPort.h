@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/loader/LoaderInputGuard.h"
 #include "protocol/loader/LoaderPort.h"
+#include "ui/loader/LoaderInputGuard.h"
 
 #include <memory>
 

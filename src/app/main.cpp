@@ -1,6 +1,5 @@
 #include "app/Console.h"
 #include "app/ConsoleStyle.h"
-#include "ui/main/MainWindow.h"
 #include "app/ShutdownSignals.h"
 #include "app/WorkdirOption.h"
 #include "platform/ProcessExit.h"
@@ -8,6 +7,7 @@
 #include "platform/QtPrompter.h"
 #include "platform/QtSound.h"
 #include "platform/QtUiThread.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -3,44 +3,36 @@
 #include <QString>
 #include <QStringList>
 
-class QPlainTextEdit;
-
 namespace orvane {
-
-struct Settings;
 
 // The edits made to the transmit pane reTXData: text the toolbar operations
 // put in at the caret or below what is there, and what the pump does to the
 // first line as it leaves. The pump's edits touch only the first line, so
-// they cost the same however much text waits below it.
+// they cost the same however much text waits below it. The window implements
+// it over the pane's widget (ui/terminal/TransmitPaneEdits).
 class TransmitPaneText {
 public:
-    TransmitPaneText(QPlainTextEdit& pane, const Settings& settings)
-        : pane_(pane), settings_(settings) {}
+    virtual ~TransmitPaneText() = default;
 
-    bool isEmpty() const;
-    bool caretAtLineStart() const;
-    void insertAtCaret(const QString& text);
+    virtual bool isEmpty() const = 0;
+    virtual bool caretAtLineStart() const = 0;
+    virtual void insertAtCaret(const QString& text) = 0;
     // Each line below the pane's text, on lines of its own.
-    void appendLines(const QStringList& lines);
-    void setText(const QString& text);
+    virtual void appendLines(const QStringList& lines) = 0;
+    virtual void setText(const QString& text) = 0;
     // New typing in the transmit text colour again.
-    void restoreTypingColour();
-    // The caret to the end of the text.
-    void moveCaretToEnd();
+    virtual void restoreTypingColour() = 0;
+    // The caret to the start or the end of the text.
+    virtual void moveCaretToStart() = 0;
+    virtual void moveCaretToEnd() = 0;
     // The first line, the only one the pump reads.
-    QString firstLine() const;
+    virtual QString firstLine() const = 0;
     // A line break follows the first line: it is complete.
-    bool firstLineComplete() const;
+    virtual bool firstLineComplete() const = 0;
     // Characters from..to of the first line in the colour of sent text.
-    void greySent(int from, int to);
+    virtual void greySent(int from, int to) = 0;
     // The finished first line leaves the pane.
-    void dropSentLine();
-    QPlainTextEdit& pane() { return pane_; }
-
-private:
-    QPlainTextEdit& pane_;
-    const Settings& settings_;
+    virtual void dropSentLine() = 0;
 };
 
 } // namespace orvane

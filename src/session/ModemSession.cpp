@@ -1,12 +1,12 @@
 #include "session/ModemSession.h"
 
-#include "protocol/handshake/ModemHandshake.h"
 #include "modes/ModeSurface.h"
 #include "platform/Clock.h"
 #include "platform/ProcessExit.h"
 #include "platform/Prompter.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/CommandCode.h"
+#include "protocol/handshake/ModemHandshake.h"
 #include "serial/TransmitThread.h"
 #include "session/SessionLifecycle.h"
 #include "session/SessionState.h"

@@ -1,7 +1,7 @@
 #include "session/PortSession.h"
 
-#include "protocol/handshake/AnotherPortQuestion.h"
 #include "platform/Prompter.h"
+#include "protocol/handshake/AnotherPortQuestion.h"
 #include "sequence/SequenceRunner.h"
 #include "serial/PortReaderThread.h"
 #include "serial/RoutingFlags.h"

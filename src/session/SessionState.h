@@ -1,9 +1,9 @@
 #pragma once
 
-#include "protocol/handshake/ModemIdentity.h"
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "modes/TerminalModeState.h"
+#include "protocol/handshake/ModemIdentity.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/status/StatusRecords.h"
 

@@ -1,7 +1,7 @@
 #include "modes/FakeModeSurface.h"
 #include "monitor/StatisticsLog.h"
-#include "monitor/StatisticsRecorder.h"
 #include "monitor/StatisticsText.h"
+#include "operations/StatisticsRecorder.h"
 #include "support/ManualClock.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "ui/broadcast/BroadcastPanels.h"
-#include "ui/broadcast/BroadcastDialog.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/broadcast/BroadcastDialog.h"
 
 #include <QComboBox>
 #include <QLabel>

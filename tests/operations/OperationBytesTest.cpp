@@ -9,10 +9,6 @@
 #include "e2e/ChildProcess.h"
 #include "modes/FakeModeSurface.h"
 #include "modes/TerminalModeState.h"
-#include "operations/ArqCalls.h"
-#include "operations/CallPanel.h"
-#include "operations/CqAndMessages.h"
-#include "operations/HereIsPanel.h"
 #include "operations/LinkEnd.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
@@ -28,6 +24,11 @@
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompter.h"
 #include "terminal/TransmitSendState.h"
+#include "ui/operations/ArqCalls.h"
+#include "ui/operations/CallPanel.h"
+#include "ui/operations/CqAndMessages.h"
+#include "ui/operations/HereIsPanel.h"
+#include "ui/terminal/TransmitPaneEdits.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -90,7 +91,7 @@ struct Desk {
     RoutingFlags routing;
     QMainWindow window;
     QPlainTextEdit pane;
-    TransmitPaneText text{pane, settings};
+    TransmitPaneEdits text{pane, settings};
     testing::ScriptedPrompter prompter;
     OperationContext context{settings, changed, link, terminal, surface, timers,
                              line,     routing, text, prompter, window};

@@ -1,5 +1,5 @@
-#include "ui/main/HelpWindow.h"
 #include "app/console/ConsoleFixture.h"
+#include "ui/main/HelpWindow.h"
 
 #include <QAction>
 #include <QComboBox>

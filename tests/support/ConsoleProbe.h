@@ -5,10 +5,10 @@
 
 #include "app/Console.h"
 #include "app/FileTransfers.h"
-#include "ui/main/HelpWindow.h"
-#include "ui/config/ConfigurationDialog.h"
 #include "monitor/StatisticsLog.h"
 #include "records/SessionLog.h"
+#include "ui/config/ConfigurationDialog.h"
+#include "ui/main/HelpWindow.h"
 
 namespace orvane {
 

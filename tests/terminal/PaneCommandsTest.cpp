@@ -1,8 +1,8 @@
-#include "terminal/PaneCommands.h"
-#include "terminal/CallSignPopup.h"
+#include "ui/terminal/PaneCommands.h"
 #include "terminal/ReceiveCapture.h"
-#include "terminal/ReceivePane.h"
 #include "terminal/TransmitSendState.h"
+#include "ui/terminal/CallSignPopup.h"
+#include "ui/terminal/ReceivePane.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "protocol/handshake/ModemHandshake.h"
 
+#include "protocol/CommandBuilders.h"
 #include "protocol/handshake/SelfTest.h"
 #include "protocol/handshake/VersionTexts.h"
-#include "protocol/CommandBuilders.h"
 #include "sequence/SequenceRunner.h"
 
 #include <cstdlib>

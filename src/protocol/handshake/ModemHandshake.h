@@ -1,12 +1,12 @@
 #pragma once
 
-#include "protocol/handshake/HandshakeLink.h"
-#include "protocol/handshake/ModemIdentity.h"
 #include "platform/Clock.h"
 #include "platform/ProcessExit.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
 #include "protocol/CommandCode.h"
+#include "protocol/handshake/HandshakeLink.h"
+#include "protocol/handshake/ModemIdentity.h"
 #include "sequence/Task.h"
 
 #include <cstdint>

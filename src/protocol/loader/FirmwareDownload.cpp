@@ -1,11 +1,11 @@
 #include "protocol/loader/FirmwareDownload.h"
 
-#include "protocol/handshake/ModemIdentity.h"
-#include "protocol/loader/ImageChunks.h"
 #include "platform/Clock.h"
 #include "platform/ProcessExit.h"
 #include "platform/Prompter.h"
 #include "protocol/LoaderCommands.h"
+#include "protocol/handshake/ModemIdentity.h"
+#include "protocol/loader/ImageChunks.h"
 #include "sequence/SequenceRunner.h"
 
 #include <cstdlib>

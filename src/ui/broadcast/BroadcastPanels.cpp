@@ -1,9 +1,9 @@
 #include "ui/broadcast/BroadcastPanels.h"
 
-#include "ui/broadcast/BroadcastDialog.h"
 #include "operations/broadcast/Broadcasts.h"
 #include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
+#include "ui/broadcast/BroadcastDialog.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,17 +1,17 @@
 #include "ui/config/ConfigurationWindows.h"
 
-#include "protocol/handshake/ModemIdentity.h"
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "config/SettingsSaver.h"
-#include "ui/config/ConfigurationDialog.h"
-#include "ui/config/PrintSquelchDialog.h"
-#include "ui/config/ScreenSettingsDialog.h"
 #include "modes/ModeSetupRunner.h"
 #include "modes/TerminalModeState.h"
 #include "platform/Prompter.h"
+#include "protocol/handshake/ModemIdentity.h"
 #include "protocol/link/LinkState.h"
 #include "serial/PortAvailability.h"
+#include "ui/config/ConfigurationDialog.h"
+#include "ui/config/PrintSquelchDialog.h"
+#include "ui/config/ScreenSettingsDialog.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "ui/loader/DownloadPanel.h"
 
-#include "ui/surface/PanelCentring.h"
 #include "platform/ControlObjects.h"
+#include "ui/surface/PanelCentring.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "ui/main/MainWindow.h"
 
+#include "platform/ControlObjects.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/StatusPanelLabel.h"
 #include "ui/main/Version.h"
 #include "ui/surface/ModeToolbars.h"
 #include "ui/surface/TransientPanels.h"
-#include "platform/ControlObjects.h"
 
 #include <QAction>
 #include <QCloseEvent>

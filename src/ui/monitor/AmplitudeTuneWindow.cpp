@@ -1,8 +1,8 @@
 #include "ui/monitor/AmplitudeTuneWindow.h"
 
 #include "monitor/TuningFigures.h"
-#include "ui/monitor/MonitorWindowFlags.h"
 #include "platform/ControlObjects.h"
+#include "ui/monitor/MonitorWindowFlags.h"
 
 #include <QProgressBar>
 

@@ -2,12 +2,12 @@
 
 #include "config/Settings.h"
 #include "monitor/TuningFigures.h"
+#include "platform/ControlObjects.h"
+#include "protocol/status/StatusRecords.h"
 #include "ui/monitor/AmplitudeTuneWindow.h"
 #include "ui/monitor/FrequencyTuneWindow.h"
 #include "ui/monitor/QuoralStatisticsWindow.h"
 #include "ui/monitor/StatsHeaderPanel.h"
-#include "platform/ControlObjects.h"
-#include "protocol/status/StatusRecords.h"
 
 #include <QAction>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "monitor/StatisticsLog.h"
-#include "monitor/StatisticsRecorder.h"
+#include "operations/StatisticsRecorder.h"
 #include "protocol/status/MonitorDisplays.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "ui/surface/ModeToolbars.h"
 
-#include "ui/surface/ToolbarImages.h"
 #include "platform/ControlObjects.h"
+#include "ui/surface/ToolbarImages.h"
 
 #include <QAction>
 #include <QMainWindow>

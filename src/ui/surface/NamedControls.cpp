@@ -1,7 +1,7 @@
 #include "ui/surface/NamedControls.h"
 
-#include "ui/surface/ToolbarImages.h"
 #include "platform/ControlObjects.h"
+#include "ui/surface/ToolbarImages.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "ui/surface/TransientPanels.h"
 
-#include "ui/surface/PanelCentring.h"
 #include "platform/ControlObjects.h"
+#include "ui/surface/PanelCentring.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/surface/NamedControls.h"
 #include "modes/ModeSurface.h"
 #include "protocol/link/ConsoleMenus.h"
+#include "ui/surface/NamedControls.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "ui/tones/ToneTestBox.h"
 
-#include "ui/surface/PanelCentring.h"
 #include "operations/tones/TestTones.h"
 #include "platform/ControlObjects.h"
+#include "ui/surface/PanelCentring.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "ui/transfer/FaxPanelWidgets.h"
 
-#include "ui/surface/PanelCentring.h"
 #include "platform/ControlObjects.h"
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/LinkButtons.h"
+#include "ui/surface/PanelCentring.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "ui/transfer/FileXferPanel.h"
 
-#include "ui/surface/PanelCentring.h"
 #include "platform/ControlObjects.h"
+#include "ui/surface/PanelCentring.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "ConsoleFixture.h"
 #include "ModeSetupWire.h"
 
+#include "e2e/ModemRig.h"
 #include "ui/config/ConfigurationDialog.h"
 #include "ui/config/ConfigurationWindows.h"
-#include "e2e/ModemRig.h"
 
 #include <QAction>
 #include <QLineEdit>

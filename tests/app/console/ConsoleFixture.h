@@ -1,14 +1,14 @@
 #pragma once
 
 #include "app/Console.h"
-#include "ui/main/MainWindow.h"
 #include "e2e/ChildProcess.h"
 #include "platform/QtClock.h"
 #include "platform/QtUiThread.h"
 #include "platform/Sound.h"
 #include "support/ConsoleProbe.h"
 #include "support/ScriptedPrompter.h"
-#include "terminal/ReceivePane.h"
+#include "ui/main/MainWindow.h"
+#include "ui/terminal/ReceivePane.h"
 
 #include <QCoreApplication>
 

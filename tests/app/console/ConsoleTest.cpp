@@ -1,18 +1,18 @@
 #include "app/Console.h"
 #include "ConsoleFixture.h"
 #include "ModeSetupWire.h"
-#include "ui/main/AboutBox.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/WindowPlacement.h"
 #include "config/SettingsFile.h"
 #include "e2e/ModemRig.h"
 #include "platform/ControlObjects.h"
 #include "platform/QtClock.h"
 #include "platform/Sound.h"
-#include "ui/serial/PortDialog.h"
 #include "session/PortSession.h"
 #include "support/ScriptedPrompter.h"
-#include "terminal/ReceivePane.h"
+#include "ui/main/AboutBox.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/WindowPlacement.h"
+#include "ui/serial/PortDialog.h"
+#include "ui/terminal/ReceivePane.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 // sees it on the FAX panel; Panic in the middle of one.
 #include "ConsoleFixture.h"
 
-#include "ui/surface/ModeToolbars.h"
 #include "e2e/ModemRig.h"
+#include "ui/surface/ModeToolbars.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,12 +1,12 @@
 #include "ConsoleFixture.h"
 #include "ModeSetupWire.h"
 
-#include "ui/config/ConfigurationDialog.h"
-#include "ui/config/ConfigurationWindows.h"
 #include "e2e/ModemRig.h"
 #include "modes/TerminalModeState.h"
 #include "protocol/ModemCommand.h"
 #include "protocol/link/LinkState.h"
+#include "ui/config/ConfigurationDialog.h"
+#include "ui/config/ConfigurationWindows.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ConsoleFixture.h"
 
-#include "ui/main/SecondaryWindows.h"
 #include "e2e/ModemRig.h"
+#include "ui/main/SecondaryWindows.h"
 #include "ui/monitor/MonitorWindows.h"
 
 #include <QAction>

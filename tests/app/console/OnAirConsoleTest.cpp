@@ -1,9 +1,9 @@
 #include "ConsoleFixture.h"
 
-#include "ui/surface/ModeToolbars.h"
 #include "e2e/ModemRig.h"
 #include "protocol/CommandBuilders.h"
 #include "session/PortSession.h"
+#include "ui/surface/ModeToolbars.h"
 
 #include <QAction>
 #include <QComboBox>

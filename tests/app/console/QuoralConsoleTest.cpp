@@ -4,8 +4,8 @@
 #include "protocol/CommandBuilders.h"
 #include "protocol/CommandCode.h"
 #include "protocol/QuoralEncodings.h"
-#include "ui/serial/PortDialog.h"
 #include "session/PortSession.h"
+#include "ui/serial/PortDialog.h"
 
 #include <QAction>
 

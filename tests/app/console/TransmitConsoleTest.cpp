@@ -1,9 +1,9 @@
 #include "ConsoleFixture.h"
 
 #include "e2e/ModemRig.h"
-#include "operations/CallPanel.h"
 #include "serial/TransmitThread.h"
 #include "session/PortSession.h"
+#include "ui/operations/CallPanel.h"
 
 #include <QAction>
 #include <QComboBox>

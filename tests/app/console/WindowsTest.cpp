@@ -1,9 +1,9 @@
-#include "ui/main/HelpWindow.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/SplashWindow.h"
 #include "platform/QtUiThread.h"
 #include "session/WorkingDirectories.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/main/HelpWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SplashWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

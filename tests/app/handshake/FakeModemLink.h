@@ -1,7 +1,7 @@
 #pragma once
 
-#include "protocol/handshake/HandshakeLink.h"
 #include "platform/Sound.h"
+#include "protocol/handshake/HandshakeLink.h"
 #include "sequence/SequenceRunner.h"
 #include "support/ManualClock.h"
 

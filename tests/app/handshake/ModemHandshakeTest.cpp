@@ -1,8 +1,8 @@
 #include "FakeModemLink.h"
 
+#include "protocol/ModemCommand.h"
 #include "protocol/handshake/ModemHandshake.h"
 #include "protocol/handshake/SelfTest.h"
-#include "protocol/ModemCommand.h"
 #include "support/RunSequence.h"
 #include "support/ScriptedPrompter.h"
 

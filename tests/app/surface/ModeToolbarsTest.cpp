@@ -1,6 +1,6 @@
 #include "ui/surface/ModeToolbars.h"
-#include "ui/surface/ToolbarImages.h"
 #include "platform/ControlObjects.h"
+#include "ui/surface/ToolbarImages.h"
 
 #include <QAction>
 #include <QMainWindow>

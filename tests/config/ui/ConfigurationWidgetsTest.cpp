@@ -3,15 +3,15 @@
 #include "config/Settings.h"
 #include "config/SettingsFile.h"
 #include "config/dialog/TakeIntoSettings.h"
+#include "e2e/ChildProcess.h"
+#include "modes/FakeModeSurface.h"
+#include "modes/ModeContext.h"
+#include "protocol/link/LinkState.h"
 #include "ui/config/ConfigurationDialog.h"
 #include "ui/config/DisplayTarget.h"
 #include "ui/config/PaneAppearance.h"
 #include "ui/config/ScreenSettingsDialog.h"
 #include "ui/config/ViewMenu.h"
-#include "e2e/ChildProcess.h"
-#include "modes/FakeModeSurface.h"
-#include "modes/ModeContext.h"
-#include "protocol/link/LinkState.h"
 
 #include <QAction>
 #include <QComboBox>

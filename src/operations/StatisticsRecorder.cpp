@@ -1,4 +1,4 @@
-#include "monitor/StatisticsRecorder.h"
+#include "operations/StatisticsRecorder.h"
 
 #include "modes/ModeSurface.h"
 #include "platform/Clock.h"

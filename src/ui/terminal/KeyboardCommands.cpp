@@ -1,4 +1,4 @@
-#include "terminal/keys/KeyboardCommands.h"
+#include "ui/terminal/KeyboardCommands.h"
 
 #include "protocol/link/LinkState.h"
 #include "terminal/keys/KeyActionTarget.h"

@@ -1,9 +1,9 @@
-#include "terminal/ReceivePrinting.h"
+#include "ui/terminal/ReceivePrinting.h"
 
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "platform/print/WitnessedPrint.h"
-#include "terminal/ReceivePane.h"
+#include "ui/terminal/ReceivePane.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>

@@ -1,16 +1,16 @@
-#include "operations/keys/KeyPanels.h"
+#include "ui/keys/KeyPanels.h"
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "modes/ModeSurface.h"
-#include "operations/ArqCalls.h"
 #include "operations/PumpLine.h"
-#include "operations/keys/KeyPanelWidgets.h"
 #include "platform/ControlObjects.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/FskEncodings.h"
 #include "protocol/link/LinkState.h"
 #include "serial/RoutingFlags.h"
+#include "ui/keys/KeyPanelWidgets.h"
+#include "ui/operations/ArqCalls.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

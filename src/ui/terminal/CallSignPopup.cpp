@@ -1,4 +1,4 @@
-#include "terminal/CallSignPopup.h"
+#include "ui/terminal/CallSignPopup.h"
 
 #include "platform/ControlObjects.h"
 

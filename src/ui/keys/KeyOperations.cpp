@@ -1,19 +1,15 @@
-#include "operations/keys/KeyOperations.h"
+#include "ui/keys/KeyOperations.h"
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
-#include "ui/config/ConfigurationWindows.h"
 #include "modes/ModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "modes/WordCompare.h"
-#include "operations/ArqCalls.h"
-#include "operations/CqAndMessages.h"
 #include "operations/LinkEnd.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
 #include "operations/TurnTaking.h"
-#include "operations/keys/KeyPanels.h"
 #include "operations/tones/TestTones.h"
 #include "platform/Clock.h"
 #include "platform/FileActivity.h"
@@ -23,8 +19,12 @@
 #include "protocol/link/SupervisionTimers.h"
 #include "serial/ReceivedCharHandler.h"
 #include "serial/RoutingFlags.h"
-#include "terminal/PaneCommands.h"
 #include "terminal/ReceiveSaving.h"
+#include "ui/config/ConfigurationWindows.h"
+#include "ui/keys/KeyPanels.h"
+#include "ui/operations/ArqCalls.h"
+#include "ui/operations/CqAndMessages.h"
+#include "ui/terminal/PaneCommands.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -153,7 +153,7 @@ void KeyOperations::clearTransmitPane() {
     pane.setText(QString());
     p_.pump.resetSendState();
     pane.restoreTypingColour();
-    pane.pane().setTextCursor(QTextCursor(pane.pane().document()));
+    pane.moveCaretToStart();
     p_.endOfLine.queueEndOfLineIfSyncIdle();
 }
 

@@ -1,11 +1,10 @@
-#include "operations/ArqCalls.h"
+#include "ui/operations/ArqCalls.h"
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 #include "modes/ModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "modes/WordCompare.h"
-#include "operations/CallPanel.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "platform/Prompter.h"
@@ -14,6 +13,7 @@
 #include "protocol/link/LinkState.h"
 #include "protocol/link/ModeControls.h"
 #include "serial/RoutingFlags.h"
+#include "ui/operations/CallPanel.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "operations/TransmitPaneText.h"
+#include "ui/terminal/TransmitPaneEdits.h"
 
 #include "config/Colour.h"
 #include "config/Settings.h"
@@ -21,19 +21,19 @@ QTextCharFormat inColour(const std::string& name) {
 
 } // namespace
 
-bool TransmitPaneText::isEmpty() const {
+bool TransmitPaneEdits::isEmpty() const {
     return pane_.document()->isEmpty();
 }
 
-bool TransmitPaneText::caretAtLineStart() const {
+bool TransmitPaneEdits::caretAtLineStart() const {
     return pane_.textCursor().atBlockStart();
 }
 
-void TransmitPaneText::insertAtCaret(const QString& text) {
+void TransmitPaneEdits::insertAtCaret(const QString& text) {
     pane_.textCursor().insertText(text);
 }
 
-void TransmitPaneText::appendLines(const QStringList& lines) {
+void TransmitPaneEdits::appendLines(const QStringList& lines) {
     QTextCursor cursor(pane_.document());
     cursor.movePosition(QTextCursor::End);
     for (const QString& line : lines) {
@@ -42,27 +42,31 @@ void TransmitPaneText::appendLines(const QStringList& lines) {
     }
 }
 
-void TransmitPaneText::setText(const QString& text) {
+void TransmitPaneEdits::setText(const QString& text) {
     pane_.setPlainText(text);
 }
 
-void TransmitPaneText::restoreTypingColour() {
+void TransmitPaneEdits::restoreTypingColour() {
     pane_.mergeCurrentCharFormat(inColour(settings_.TransmitTextColor));
 }
 
-void TransmitPaneText::moveCaretToEnd() {
+void TransmitPaneEdits::moveCaretToStart() {
+    pane_.setTextCursor(QTextCursor(pane_.document()));
+}
+
+void TransmitPaneEdits::moveCaretToEnd() {
     pane_.moveCursor(QTextCursor::End);
 }
 
-QString TransmitPaneText::firstLine() const {
+QString TransmitPaneEdits::firstLine() const {
     return pane_.document()->firstBlock().text();
 }
 
-bool TransmitPaneText::firstLineComplete() const {
+bool TransmitPaneEdits::firstLineComplete() const {
     return pane_.document()->blockCount() > 1;
 }
 
-void TransmitPaneText::greySent(int from, int to) {
+void TransmitPaneEdits::greySent(int from, int to) {
     QTextCursor cursor(pane_.document()->firstBlock());
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
@@ -73,7 +77,7 @@ void TransmitPaneText::greySent(int from, int to) {
     restoreTypingColour();
 }
 
-void TransmitPaneText::dropSentLine() {
+void TransmitPaneEdits::dropSentLine() {
     QTextCursor cursor(pane_.document()->firstBlock());
     cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();

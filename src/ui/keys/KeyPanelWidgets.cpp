@@ -1,4 +1,4 @@
-#include "operations/keys/KeyPanelWidgets.h"
+#include "ui/keys/KeyPanelWidgets.h"
 
 #include "platform/ControlObjects.h"
 

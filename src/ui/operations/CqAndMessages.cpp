@@ -1,9 +1,8 @@
-#include "operations/CqAndMessages.h"
+#include "ui/operations/CqAndMessages.h"
 
 #include "config/Settings.h"
 #include "modes/ModeSurface.h"
 #include "operations/BinaryTransferGuard.h"
-#include "operations/HereIsPanel.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "protocol/CommandBuilders.h"
@@ -11,6 +10,7 @@
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
 #include "serial/RoutingFlags.h"
+#include "ui/operations/HereIsPanel.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

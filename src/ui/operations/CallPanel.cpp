@@ -1,4 +1,4 @@
-#include "operations/CallPanel.h"
+#include "ui/operations/CallPanel.h"
 
 #include "platform/ControlObjects.h"
 

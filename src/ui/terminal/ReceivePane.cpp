@@ -1,4 +1,4 @@
-#include "terminal/ReceivePane.h"
+#include "ui/terminal/ReceivePane.h"
 
 #include "platform/ControlObjects.h"
 

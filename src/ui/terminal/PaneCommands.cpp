@@ -1,7 +1,7 @@
-#include "terminal/PaneCommands.h"
+#include "ui/terminal/PaneCommands.h"
 
-#include "terminal/ReceivePane.h"
 #include "terminal/TransmitSendState.h"
+#include "ui/terminal/ReceivePane.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "operations/TransmitKeyFilter.h"
+#include "ui/operations/TransmitKeyFilter.h"
 
 #include "operations/PumpSources.h"
 #include "operations/TransmitPaneText.h"

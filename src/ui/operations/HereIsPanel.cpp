@@ -1,4 +1,4 @@
-#include "operations/HereIsPanel.h"
+#include "ui/operations/HereIsPanel.h"
 
 #include "platform/ControlObjects.h"
 
