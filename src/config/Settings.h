@@ -136,6 +136,8 @@ struct Settings {
     int TransmitTextSize{};
     std::string HighLightTextColor;
     std::string TransmitColor;
+    // How much received text the receive pane keeps, in KB; the session log keeps all.
+    int ReceiveScrollbackKB{};
 
     bool operator==(const Settings&) const = default;
 };

@@ -562,6 +562,10 @@ constexpr SettingDescriptor kTable[] = {
     screen("TransmitTextSize", &S::TransmitTextSize, "10"),
     screen("HighLightTextColor", &S::HighLightTextColor, "Gray"),
     screen("TransmitColor", &S::TransmitColor, "White"),
+    screen("ReceiveScrollbackKB", &S::ReceiveScrollbackKB, "4096")
+        .factory("4096")
+        .range({64, 262144})
+        .control(numberEdit("edScrollbackKB", "Receive pane keeps (KB)")),
 };
 
 } // namespace

@@ -152,6 +152,7 @@ TransmitTextColor=Black
 TransmitTextSize=10
 HighLightTextColor=Gray
 TransmitColor=White
+ReceiveScrollbackKB=4096
 
 )";
 
@@ -323,6 +324,7 @@ Settings everyFieldChanged() {
     s.TransmitTextSize = 2;
     s.HighLightTextColor = "Lime";
     s.TransmitColor = "Yellow";
+    s.ReceiveScrollbackKB = 512;
     return s;
 }
 

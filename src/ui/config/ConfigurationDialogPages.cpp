@@ -148,6 +148,8 @@ QWidget* ConfigurationDialog::buildGeneralPage() {
     place(page, fskPol.box, 2, 2);
     place(page, listen.box, 5, 0);
     place(page, versions, 3, 2, 3, 1);
+    place(page, widgets_.edits(page, "ScrollbackBox", "Scrollback", {&S::ReceiveScrollbackKB}), 5,
+          1);
 
     lock({portGroup, fskPol.box});
     return page;
