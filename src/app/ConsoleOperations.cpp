@@ -67,7 +67,7 @@ bool ConsoleOperations::binarySendActive() {
 }
 
 void ConsoleOperations::closeFileActivities() {
-    capture_.stop();
+    saving_.captureClosed();
     transfers_.stopDiskSaveSend();
 }
 

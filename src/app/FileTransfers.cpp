@@ -1,5 +1,7 @@
 #include "app/FileTransfers.h"
 
+#include "operations/EchoCountable.h"
+
 #include "app/ConsoleWindows.h"
 #include "monitor/ReceiveProgress.h"
 #include "platform/Clock.h"
@@ -12,7 +14,6 @@
 #include "session/SessionState.h"
 #include "transfer/BinaryTransfer.h"
 #include "transfer/fax/FaxTransferDisplay.h"
-#include "transfer/text/EchoedCharacters.h"
 #include "transfer/text/TextFileSend.h"
 #include "ui/main/MainWindow.h"
 #include "ui/transfer/FaxPanelWidgets.h"
@@ -182,7 +183,7 @@ void FileTransfers::releaseTransmitPane() {
 
 // TextSendMode
 bool FileTransfers::countsTowardEcho(std::uint8_t byte) const {
-    return CountsTowardEcho(state_.link.operatingMode, byte);
+    return orvane::countsTowardEcho(state_.link.operatingMode, byte);
 }
 OperatingMode FileTransfers::operatingMode() const {
     return state_.link.operatingMode;

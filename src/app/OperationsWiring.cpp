@@ -4,6 +4,7 @@
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
 #include "ui/main/MainWindow.h"
+#include "ui/monitor/MonitorWindows.h"
 #include "ui/operations/CallPanel.h"
 #include "ui/operations/HereIsPanel.h"
 #include "ui/operations/TransmitKeyFilter.h"
@@ -36,7 +37,7 @@ OperationsWiring::OperationsWiring(const ConsoleServices& services, SessionState
     calls_ = std::make_unique<ArqCalls>(context, *callPanel_, windows.receivePane());
     turns_ = std::make_unique<TurnTaking>(context);
     linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, session.echoes(), session.activities(),
-                                         broadcasts, transfers.fax);
+                                         windows.monitors().recorder(), broadcasts, transfers.fax);
     messages_ = std::make_unique<CqAndMessages>(
         context, transfers.guard, MessageFiles(session.directories().msg()), *hereIs_);
     connectToolbars(windows);

@@ -3,6 +3,7 @@
 #include "app/ShutdownSignals.h"
 #include "app/WorkdirOption.h"
 #include "platform/ProcessExit.h"
+#include "platform/QtAudioOutput.h"
 #include "platform/QtClock.h"
 #include "platform/QtPrompter.h"
 #include "platform/QtSound.h"
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
     orvane::QtClock clock;
     orvane::QtPrompter prompter;
     orvane::ImmediateProcessExit processExit;
-    orvane::QtSound sound;
+    orvane::QtAudioOutput audio;
+    orvane::QtSound sound(audio);
     orvane::QtUiThread uiThread;
     int status = 0;
     try {

@@ -40,13 +40,6 @@ void applyModeEndOfLine(ModeContext& context) {
     }
 }
 
-void placePrintSquelchMarkers(ModeContext& context) {
-    if (auto x = printSquelchMarkerX(context.settings.PrintSquelchSetting))
-        context.surface.movePrintSquelchMarkers(*x);
-    else
-        context.surface.setPrintSquelchMarkersVisible(false);
-}
-
 bool stripsFlowControl(std::string_view hardwareVersion) {
     return hardwareVersion == "800A" || hardwareVersion == "800B";
 }
@@ -70,7 +63,7 @@ void commonSetup(ModeContext& context) {
                                                                    : CommandCode::CWID_OFF);
     sendCommand(context, CommandCode::PRINT_SQUELCH,
                 settings.PrintSquelchEnable == "ON" ? settings.PrintSquelchSetting : 0);
-    placePrintSquelchMarkers(context);
+    placePrintSquelchMarkers(context, settings.PrintSquelchSetting);
     context.sink.send(commonAfChannel(settings.AFChannel));
     sendCommand(context, CommandCode::PARAM_EE, 7);
     sendAudioLevels(context);

@@ -24,6 +24,15 @@ struct Psk31Choices {
     int squelch = 50; // 1 to 99
 };
 
+// The CRC mask of the configuration dialog's hidden Quoral group: two bytes,
+// each as two hexadecimal digits. The settings file does not keep it and
+// nothing sends it to the modem yet.
+struct CrcMask {
+    std::string first = "00";
+    std::string second = "00";
+    bool operator==(const CrcMask&) const = default;
+};
+
 // Everything a mode set-up reads and writes. The console owns the parts and
 // fills in the hardware version once the handshake has read it.
 struct ModeContext {
@@ -37,6 +46,7 @@ struct ModeContext {
     Psk31Choices psk31;
     // Where the AMTOR answer-back file wru.txt lies (Msg/).
     std::filesystem::path messageDirectory;
+    CrcMask crcMask;
 };
 
 } // namespace orvane

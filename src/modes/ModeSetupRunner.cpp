@@ -11,7 +11,8 @@ namespace orvane {
 ModeContext withSink(const ModeContext& context, ModeCommandSink& sink) {
     return ModeContext{context.settings,        context.link,  context.terminal,
                        context.surface,         sink,          context.xonXoffFilter,
-                       context.hardwareVersion, context.psk31, context.messageDirectory};
+                       context.hardwareVersion, context.psk31, context.messageDirectory,
+                       context.crcMask};
 }
 
 bool ModeSetupRunner::isRunning() const {

@@ -1,5 +1,7 @@
 #include "modes/SetupSteps.h"
 
+#include "modes/CommonSetup.h"
+
 #include "config/Settings.h"
 #include "modes/ModeCommandSink.h"
 #include "modes/ModeSurface.h"
@@ -126,9 +128,21 @@ void hidePrintSquelchMarkers(ModeContext& context) {
     context.surface.setPrintSquelchMarkersVisible(false);
 }
 
+void placePrintSquelchMarkers(ModeContext& context, int level) {
+    if (auto x = printSquelchMarkerX(level))
+        context.surface.movePrintSquelchMarkers(*x);
+    else
+        context.surface.setPrintSquelchMarkersVisible(false);
+}
+
+void showPrintSquelchMarkers(ModeContext& context, int level, bool on) {
+    placePrintSquelchMarkers(context, level);
+    if (printSquelchMarkerX(level)) context.surface.setPrintSquelchMarkersVisible(on);
+}
+
 void showPrintSquelchMarkersIfEnabled(ModeContext& context) {
-    if (sameWordIgnoringCase(context.settings.PrintSquelchEnable, "ON"))
-        context.surface.setPrintSquelchMarkersVisible(true);
+    showPrintSquelchMarkers(context, context.settings.PrintSquelchSetting,
+                            sameWordIgnoringCase(context.settings.PrintSquelchEnable, "ON"));
 }
 
 void emptyPanels(ModeContext& context, std::initializer_list<int> panels) {

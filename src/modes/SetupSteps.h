@@ -65,7 +65,13 @@ void fillQuoralToneList(ModeContext& context);
 void fillFskToneList(ModeContext& context);
 
 void hidePrintSquelchMarkers(ModeContext& context);
-// Shown when PrintSquelchEnable is "ON" in any letter case.
+// The amplitude window's two print squelch markers moved to `level`, hidden
+// when the level lies below the window's scale (58).
+void placePrintSquelchMarkers(ModeContext& context, int level);
+// Placed at `level` and shown while the squelch is `on`, but never below the
+// scale: there they would stand where an earlier level left them.
+void showPrintSquelchMarkers(ModeContext& context, int level, bool on);
+// At PrintSquelchSetting, on when PrintSquelchEnable is "ON" in any letter case.
 void showPrintSquelchMarkersIfEnabled(ModeContext& context);
 
 void emptyPanels(ModeContext& context, std::initializer_list<int> panels);

@@ -16,19 +16,21 @@ bool baudotCountable(unsigned char c) {
 
 } // namespace
 
+bool countsTowardEcho(OperatingMode mode, std::uint8_t byte) {
+    switch (mode) {
+    case OperatingMode::Quoral:
+    case OperatingMode::PMode:
+    case OperatingMode::Ascii: return asciiCountable(byte);
+    case OperatingMode::Amtor:
+    case OperatingMode::Baudot: return baudotCountable(byte);
+    default: return false;
+    }
+}
+
 int echoCountable(OperatingMode mode, std::string_view text) {
     int n = 0;
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (mode) {
-        case OperatingMode::Quoral:
-        case OperatingMode::PMode:
-        case OperatingMode::Ascii: n += asciiCountable(c) ? 1 : 0; break;
-        case OperatingMode::Amtor:
-        case OperatingMode::Baudot: n += baudotCountable(c) ? 1 : 0; break;
-        default: break;
-        }
-    }
+    for (const char ch : text)
+        n += countsTowardEcho(mode, static_cast<std::uint8_t>(ch)) ? 1 : 0;
     return n;
 }
 

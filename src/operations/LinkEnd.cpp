@@ -7,6 +7,7 @@
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
 #include "operations/broadcast/Broadcasts.h"
+#include "platform/FileActivity.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/ConsoleMenus.h"
 #include "protocol/link/LinkState.h"
@@ -42,6 +43,7 @@ void LinkEnd::butDisconnectClick() {
 void LinkEnd::panicReset() {
     activities_.stopTextFileSend();
     activities_.closeFileActivities();
+    statistics_.stopFileActivity();
     ctx_.surface.setTxPaneEditable(true);
     echoes_.reset();
     {

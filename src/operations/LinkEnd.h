@@ -8,16 +8,19 @@ class Broadcasts;
 class ConsoleActivities;
 class EchoCounter;
 class FaxAbortMark;
+class FileActivity;
 class TransmitPump;
 
 // Ending a link: Disconnect, which lets typed text go first, and Panic,
 // which drops everything and resets the modem's link at once.
 class LinkEnd {
 public:
+    // `statistics`: the statistics log, which Panic ends with the files.
     LinkEnd(const OperationContext& context, TransmitPump& pump, EchoCounter& echoes,
-            ConsoleActivities& activities, Broadcasts& broadcasts, FaxAbortMark& fax)
+            ConsoleActivities& activities, FileActivity& statistics, Broadcasts& broadcasts,
+            FaxAbortMark& fax)
         : ctx_(context), pump_(pump), echoes_(echoes), activities_(activities),
-          broadcasts_(broadcasts), fax_(fax) {}
+          statistics_(statistics), broadcasts_(broadcasts), fax_(fax) {}
 
     void butDisconnectClick();
     void butPanicClick();
@@ -30,6 +33,7 @@ private:
     TransmitPump& pump_;
     EchoCounter& echoes_;
     ConsoleActivities& activities_;
+    FileActivity& statistics_;
     Broadcasts& broadcasts_;
     FaxAbortMark& fax_;
 };

@@ -1,5 +1,7 @@
 #include "platform/QtSound.h"
 
+#include "platform/ToneSamples.h"
+
 #include <QApplication>
 
 namespace orvane {
@@ -14,11 +16,10 @@ void QtSound::beep() {
     QApplication::beep();
 }
 
-void QtSound::tone(int /*hz*/, int /*ms*/) {
-    // With no tone generator the tone is the desktop's beep. It sounds beside
-    // the caller and never holds it: the link tone must not freeze the window
-    // and the received text for its second.
-    QApplication::beep();
+// The link tone must not freeze the window and the received text for its
+// second: the output plays it beside the caller.
+void QtSound::tone(int hz, int ms) {
+    if (!output_.play(toneSamples(hz, ms))) QApplication::beep();
 }
 
 } // namespace orvane

@@ -107,6 +107,11 @@ void TransmitThread::usePort(PortWriter* port) {
     signalWake();
 }
 
+bool TransmitThread::bytesQueued() {
+    std::lock_guard guard(txLock_);
+    return !txBuffer_.empty();
+}
+
 void TransmitThread::markLost() {
     if (lost_.exchange(true)) return;
     if (LineLossListener* listener = lossListener_.load()) listener->lineLost();
@@ -117,8 +122,10 @@ bool TransmitThread::waitForWake() {
     const auto idleReportDue = clock_.now() + kIdleWake;
     while (!wakeSignalled_) {
         // A lost line posts nothing, so nothing is due until a new port comes;
-        // with nothing to send nothing is due until bytes or a wake come.
-        const bool nothingDue = lost_ || idleReportsHeld_;
+        // with nothing to send nothing is due until bytes or a wake come. Bytes
+        // a failed write left behind are due again at the idle pace, even when
+        // the idle reports were held while that write was under way.
+        const bool nothingDue = lost_ || (idleReportsHeld_ && !bytesQueued());
         if (clock_.waitOnce(wakeUp_, guard, nothingDue ? WaitClock::kNever : idleReportDue) ==
             std::cv_status::timeout)
             break;

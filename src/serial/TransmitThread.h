@@ -92,6 +92,7 @@ private:
     void waitUntilDriverEmpty(PortWriter& port);
     void markLost();
     void signalWake();
+    bool bytesQueued();
 
     std::function<void()> onQueueEmpty_;
     WaitClock& clock_;

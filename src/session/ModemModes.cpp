@@ -12,8 +12,8 @@ ModemModes::ModemModes(SessionState& state, ModeSurface& surface, ModemLine& lin
                        SequenceRunner& sequences, XonXoffFilter& xonXoffFilter,
                        const std::filesystem::path& messageDirectory)
     : sequences_(sequences),
-      context_{state.settings,  state.link, state.terminal, surface, line, xonXoffFilter, {}, {},
-               messageDirectory},
+      context_{state.settings,   state.link, state.terminal, surface, line, xonXoffFilter, {}, {},
+               messageDirectory, {}},
       runner_(context_, sequences, line), codeMenu_(runner_, state.configChanged) {
     sequences_.setObserver(this);
 }

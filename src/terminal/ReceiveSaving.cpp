@@ -43,6 +43,11 @@ void ReceiveSaving::mnuFilesStopSaveSendClick() {
     p_.surface.menus().note(filesStopped(p_.link.operatingMode));
 }
 
+void ReceiveSaving::captureClosed() {
+    p_.capture.stop();
+    p_.surface.menus().note(MenuEvent::ReceiveSaveEnded);
+}
+
 void ReceiveSaving::captureChar(std::uint8_t c) {
     if (!p_.capture.isOn()) return;
     std::string reason;
@@ -56,7 +61,7 @@ void ReceiveSaving::captureChar(std::uint8_t c) {
 void ReceiveSaving::reportWriteFailure(const std::string& reason) {
     // The capture is closed already; the count shown stays the characters on disk.
     p_.surface.setPanel(panel::Entry, p_.capture.panelText() + " (stopped)");
-    p_.surface.menus().note(MenuEvent::ReceiveSaveFailed);
+    p_.surface.menus().note(MenuEvent::ReceiveSaveEnded);
     p_.prompter.notice(
         "Orvane",
         "Saving received text to " + p_.capture.path().string() + " stopped: " + reason + ".\n" +

@@ -32,6 +32,9 @@ public:
 
     void mnuFilesSaveRXClick();
     void mnuFilesStopSaveSendClick();
+    // A failed link closed the capture: the menu offers a new save, as after
+    // the capture's own Stop.
+    void captureClosed();
     // A character shown in the receive pane, written while a capture runs.
     void captureChar(std::uint8_t c);
 

@@ -14,8 +14,10 @@ std::string TransferLogLine(std::chrono::system_clock::time_point localTime,
     gmtime_r(&t, &parts);
     char date[32];
     char time[32];
-    std::strftime(date, sizeof date, "%d/%m/%Y", &parts);
-    std::strftime(time, sizeof time, "%H:%M:%S", &parts);
+    // The locale's short date and long time: the program takes its locale
+    // from the environment at start (Qt does so on Unix).
+    std::strftime(date, sizeof date, "%x", &parts);
+    std::strftime(time, sizeof time, "%X", &parts);
     char line[1024];
     std::snprintf(line, sizeof line, "%s  %s\t%s\t%s\t%lld\t%s\n", date, time, name.c_str(),
                   method.c_str(), static_cast<long long>(fileSize),

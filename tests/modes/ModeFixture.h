@@ -90,7 +90,7 @@ struct ModeFixture : ::testing::Test {
     RecordingSink sink{clock};
     XonXoffFilter xonXoff;
     ConfigChanged configChanged;
-    ModeContext context{settings, link, terminal, surface, sink, xonXoff, "8004", {}, {}};
+    ModeContext context{settings, link, terminal, surface, sink, xonXoff, "8004", {}, {}, {}};
     ModeSetupRunner runner{context, sequences, sink};
     CodeMenu codeMenu{runner, configChanged};
 

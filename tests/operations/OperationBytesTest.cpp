@@ -15,6 +15,8 @@
 #include "operations/TransmitPump.h"
 #include "operations/TurnTaking.h"
 #include "operations/broadcast/Broadcasts.h"
+#include "platform/FileActivity.h"
+#include "platform/Sound.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionHooks.h"
 #include "protocol/link/SupervisionTimers.h"
@@ -28,10 +30,12 @@
 #include "ui/operations/CallPanel.h"
 #include "ui/operations/CqAndMessages.h"
 #include "ui/operations/HereIsPanel.h"
+#include "ui/operations/TransmitKeyFilter.h"
 #include "ui/terminal/TransmitPaneEdits.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -78,6 +82,10 @@ struct NoActivities final : ConsoleActivities {
     void setEndOfLine(const std::string&, EndOfLineWords) override {}
 };
 
+struct NoStatistics final : FileActivity {
+    void stopFileActivity() override {}
+};
+
 struct Desk {
     Settings settings;
     ConfigChanged changed;
@@ -98,6 +106,7 @@ struct Desk {
     EchoCounter echoes;
     testing::IdleTransfers transfers;
     NoActivities activities;
+    NoStatistics statistics;
     TransmitSendState sent;
     TransmitPump pump{{text, sent, link, terminal, echoes, line, transfers, transfers}};
     CallPanel callPanel;
@@ -107,7 +116,7 @@ struct Desk {
     testing::RecordingSender broadcastCommands;
     testing::FakeBroadcastView broadcastView;
     Broadcasts broadcasts{link, settings, broadcastCommands, surface, broadcastView};
-    LinkEnd linkEnd{context, pump, echoes, activities, broadcasts, transfers};
+    LinkEnd linkEnd{context, pump, echoes, activities, statistics, broadcasts, transfers};
     // A message folder of its own: the tests of this file run side by side.
     testing::TempDir msgFolder;
     std::filesystem::path msg = msgFolder.path();
@@ -164,6 +173,26 @@ const Case kCases[] = {
      "D\x80\x00"s},
     {"Cancel in P-Mode still turns adaptive on", [](Desk& d) { d.link.operatingMode = M::PMode; },
      [](Desk& d) { d.calls.CancelBtnClick(); }, "\x80\x54"},
+    {"Escape in the call dialog is Cancel", [](Desk& d) { d.link.operatingMode = M::PMode; },
+     [](Desk& d) {
+         d.prompter.onNextDialog([](QDialog& dialog) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QApplication::sendEvent(&dialog, &escape);
+             return dialog.result();
+         });
+         d.calls.butConnectClick();
+     },
+     "\x80\x54"},
+    {"the call dialog's close box is Cancel", [](Desk& d) { d.link.operatingMode = M::PMode; },
+     [](Desk& d) {
+         d.prompter.onNextDialog([](QDialog& dialog) {
+             dialog.show();
+             dialog.close();
+             return dialog.result();
+         });
+         d.calls.butConnectClick();
+     },
+     "\x80\x54"},
     {"Disconnect with a word not yet sent: the Z text, nothing sent",
      [](Desk& d) {
          d.link.linkUp = true;
@@ -256,6 +285,116 @@ TEST(OperationBytes, WhatTheOperatorSeesAfterwards) {
     Desk standby;
     standby.messages.butFoxesClick();
     EXPECT_TRUE(standby.pane.toPlainText().isEmpty()) << "Foxes in Quoral standby";
+}
+
+// The station lists hold whole items, quoted where a blank or a comma is
+// part of one; a new station replaces the factory placeholder, a 625 call
+// is not kept, and the next opening selects the station called last.
+TEST(OperationBytes, TheStationListsAfterACall) {
+    struct Row {
+        const char* what;
+        M mode;
+        const char* lastCalled;
+        const char* list;
+        const char* typed;
+        const char* listAfter;
+        const char* firstEntryShown;
+        const char* selectedNextTime;
+    };
+    const Row rows[] = {
+        {"the placeholder gives way", M::Quoral, "HISCALL", "HISCALL", "W1AW", "W1AW", "HISCALL",
+         "W1AW"},
+        {"a 625 call is not kept", M::Amtor, "SCALL", "SCALL", "DL1ABCD", "SCALL", "SCALL", ""},
+        {"quoted items stay whole", M::Quoral, "K1ABC", "\"W1 AW\",K1ABC", "DL1,X",
+         "\"W1 AW\",K1ABC,\"DL1,X\"", "W1 AW", "DL1,X"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Desk d;
+        d.link.operatingMode = row.mode;
+        std::string& list =
+            row.mode == M::Amtor ? d.settings.HISCALL476LIST : d.settings.HISCALLLIST;
+        (row.mode == M::Amtor ? d.settings.HISCALL476 : d.settings.HISCALL) = row.lastCalled;
+        list = row.list;
+        QString firstShown;
+        d.prompter.onNextDialog([&](QDialog&) {
+            firstShown = d.callPanel.CallBox->itemText(0);
+            d.callPanel.CallBox->setEditText(QString::fromLatin1(row.typed));
+            d.terminal.callTyped = true;
+            d.calls.butCallClick();
+            return 1;
+        });
+        d.calls.butConnectClick();
+        EXPECT_EQ(list, row.listAfter);
+        EXPECT_EQ(firstShown, row.firstEntryShown);
+        d.calls.butConnectClick(); // opened again, closed at once
+        EXPECT_EQ(d.callPanel.CallBox->currentText(), row.selectedNextTime);
+    }
+}
+
+// Lines put below the transmit pane's text (OVER, Foxes, the messages) start
+// on the pane's empty last line rather than after it: no empty line goes out.
+TEST(OperationBytes, LinesGoBelowTheTransmitTextWithoutAnEmptyLine) {
+    const struct {
+        const char* before;
+        QStringList lines;
+        const char* after;
+    } rows[] = {
+        {"HELLO\n", {"+?"}, "HELLO\n+?"},
+        {"HELLO", {"+?"}, "HELLO\n+?"},
+        {"", {"A", "", "B"}, "A\n\nB"},
+        {"X\n", {"A", "", "B"}, "X\nA\n\nB"},
+    };
+    for (const auto& row : rows) {
+        Desk d;
+        d.pane.setPlainText(QString::fromLatin1(row.before));
+        d.text.appendLines(row.lines);
+        EXPECT_EQ(d.pane.toPlainText(), row.after) << row.before;
+    }
+}
+
+TEST(OperationBytes, TheHereIsPanelOpensAtMessageZeroAndStepsBackToIt) {
+    Desk d;
+    d.messages.openHereIs(0);
+    auto* number = d.hereIs.findChild<QLineEdit*>("edHereIsNumber");
+    EXPECT_EQ(number->text(), "0");
+    EXPECT_EQ(d.hereIs.edHereIs->toPlainText(), "Here is #0");
+    d.messages.butMsgPlusClick();
+    EXPECT_EQ(number->text(), "1");
+    d.hereIs.HereIsSelector->stepDown();
+    EXPECT_EQ(number->text(), "0");
+    EXPECT_EQ(d.hereIs.edHereIs->toPlainText(), "Here is #0");
+}
+
+// What has gone to the modem cannot be taken back: Backspace at the boundary
+// of the sent text sounds the warning and deletes nothing; one further on it
+// deletes as usual.
+TEST(OperationBytes, BackspaceStopsAtTheSentText) {
+    struct Warnings final : Sound {
+        void playSystemDefault() override {}
+        void playExclamation() override { ++count; }
+        void beep() override {}
+        void tone(int, int) override {}
+        int count = 0;
+    } warnings;
+    Desk d;
+    TransmitKeyFilter filter(d.pane, d.text, d.pump, d.transfers, warnings);
+    d.pane.setPlainText("HELLO");
+    d.sent.setSentCount(3);
+    const struct {
+        int caret;
+        const char* after;
+        int warnings;
+    } rows[] = {{3, "HELLO", 1}, {4, "HELO", 1}};
+    for (const auto& row : rows) {
+        QTextCursor caret(d.pane.document());
+        caret.setPosition(row.caret);
+        d.pane.setTextCursor(caret);
+        QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QApplication::sendEvent(&d.pane, &backspace);
+        EXPECT_EQ(d.pane.toPlainText(), row.after) << row.caret;
+        EXPECT_EQ(warnings.count, row.warnings) << row.caret;
+    }
 }
 
 } // namespace

@@ -160,6 +160,23 @@ TEST_F(TransmitQueue, FailingPortIsRetriedAtTheIdlePaceWithoutLosingBytes) {
     EXPECT_EQ(port.written(), (std::vector<std::uint8_t>{'x', 'y'}));
 }
 
+// Idle reports held while a write was under way do not hold the retry of a
+// write that failed: the bytes go at the next idle period, not at the next append.
+TEST_F(TransmitQueue, AFailedWriteIsRetriedEvenWhenIdleReportsWereHeldMeanwhile) {
+    auto tx = start();
+    port.holdNextWrite();
+    port.setFailing(true);
+    tx->append("xy");
+    ASSERT_TRUE(port.waitUntilBlocked());
+    tx->holdIdleReports();
+    port.release();
+    ASSERT_TRUE(clock.waitForSleepers()); // the failed write is over
+    port.setFailing(false);
+    clock.advance(kIdle);
+    ASSERT_TRUE(waitUntil([&] { return port.written().size() == 2; }));
+    EXPECT_EQ(port.written(), (std::vector<std::uint8_t>{'x', 'y'}));
+}
+
 TEST_F(TransmitQueue, HeldLineWritesNothingAndReportsNothing) {
     auto tx = start();
     port.setSendingAllowed(false);

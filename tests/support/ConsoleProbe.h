@@ -33,6 +33,8 @@ public:
     RoutingFlags& routing() { return c_.session_.routing(); }
     SessionLog& sessionLog() { return c_.session_.log(); }
     bool waitingForDevice() const { return c_.session_.recovery_.waitingForDevice(); }
+    // What CommandTimer's expiry runs.
+    void modemStoppedResponding() { c_.session_.modemStoppedResponding(); }
 
     void showAbout() { c_.windows_.showAbout(); }
     HelpWindow& helpWindow() { return *c_.windows_.help_; }

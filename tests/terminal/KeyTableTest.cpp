@@ -94,6 +94,10 @@ TEST(TimeStamps, AreTheFourOperatorTexts) {
     EXPECT_EQ(timeStampText(TimeStamp::Time, at), "1405 UTC ");
     EXPECT_EQ(timeStampText(TimeStamp::DateTimeGroup, at), "071405Z Dec 99 ");
     EXPECT_EQ(timeStampText(TimeStamp::Date, sys_days{2026y / January / 3}), "03-Jan-26 ");
+    // Alt+Z in the last minute of 1999, Alt+A in the first of 2000.
+    const auto lastMinute = sys_days{1999y / December / 31} + 23h + 59min;
+    EXPECT_EQ(timeStampText(TimeStamp::DateTimeGroup, lastMinute), "312359Z Dec 99 ");
+    EXPECT_EQ(timeStampText(TimeStamp::Date, lastMinute + 1min), "01-Jan-00 ");
 }
 
 // The key list shipped for "Hot &Keys" names exactly the keys of the table,

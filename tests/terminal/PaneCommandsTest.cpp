@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,36 @@ TEST_F(Panes, UndoIsOfferedOnlyWhenTheFocusedPaneCanUndo) {
     focus(elsewhere);
     commands.editMenuOpening(undo);
     EXPECT_FALSE(undo.isEnabled());
+}
+
+// In the receive pane Undo takes back the operator's own last edit, however
+// much was received meanwhile, and never the received text.
+TEST_F(Panes, UndoInTheReceivePaneTakesBackTheOperatorsEditOnly) {
+    QAction undo;
+    show("hello\n");
+    focus(receive);
+    commands.editMenuOpening(undo);
+    EXPECT_FALSE(undo.isEnabled()) << "received text is nothing to undo";
+    receive->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(receive, "NB ");
+    show("world\n");
+    EXPECT_EQ(receive->toPlainText(), "NB hello\nworld\n");
+    commands.editMenuOpening(undo);
+    EXPECT_TRUE(undo.isEnabled());
+    commands.undo();
+    EXPECT_EQ(receive->toPlainText(), "hello\nworld\n");
+    commands.editMenuOpening(undo);
+    EXPECT_FALSE(undo.isEnabled());
+
+    // A selection typed over comes back whole.
+    QTextCursor word(receive->document());
+    word.setPosition(6);
+    word.setPosition(11, QTextCursor::KeepAnchor);
+    receive->setTextCursor(word);
+    QTest::keyClicks(receive, "X");
+    EXPECT_EQ(receive->toPlainText(), "hello\nX\n");
+    commands.undo();
+    EXPECT_EQ(receive->toPlainText(), "hello\nworld\n");
 }
 
 TEST_F(Panes, ClearCommandsEmptyThePanesAndTheNextCharacterGoesToTheTop) {

@@ -3,7 +3,11 @@
 #include "transfer/TransferStation.h"
 #include "transfer/WireEscaping.h"
 
+#include "transfer/TransferLog.h"
+
 #include <gtest/gtest.h>
+
+#include <clocale>
 
 namespace orvane::testing {
 namespace {
@@ -226,6 +230,18 @@ TEST(BinaryTransfer, AFullDiskFailsTheTransferOnBothSides) {
     EXPECT_EQ(LogLines(a), (std::vector<std::string>{"big.bin\tNONE\t3000\tFailed"}));
     EXPECT_FALSE(std::filesystem::exists(b.dir / "In/big.bin"));
     EXPECT_FALSE(a.transfer.anyActive());
+}
+
+// The log's date and time are the system's short date and long time; the
+// C locale names them 12/31/99 and 23:59:58.
+TEST(TransferLog, DateAndTimeInTheSystemsFormats) {
+    using namespace std::chrono;
+    std::setlocale(LC_TIME, "C");
+    const auto at = sys_days{1999y / December / 31} + 23h + 59min + 58s;
+    EXPECT_EQ(TransferLogLine(at, "notes.txt", "PKLIB", 1234, true),
+              "12/31/99  23:59:58\tnotes.txt\tPKLIB\t1234\tComplete\n");
+    EXPECT_EQ(TransferLogLine(at, "a.bin", "NONE", 0, false),
+              "12/31/99  23:59:58\ta.bin\tNONE\t0\tFailed\n");
 }
 
 } // namespace

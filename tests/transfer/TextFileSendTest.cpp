@@ -78,6 +78,9 @@ TEST(TextFileSend, OneByteAPassThenTheMenusComeBackOnTheTick) {
         EXPECT_TRUE(rig.window.shown) << "the window stays with a full gauge";
         EXPECT_EQ(rig.window.menus["mnuFilesSendBinaryFile"], quoral);
         EXPECT_EQ(rig.report.lines, std::vector<std::string>{"sent abc.txt 3 complete"});
+        rig.send.stop();
+        EXPECT_FALSE(rig.window.shown) << "Stop hides the finished send's window";
+        EXPECT_EQ(rig.window.menus["mnuFilesSendBinaryFile"], quoral);
     }
 }
 

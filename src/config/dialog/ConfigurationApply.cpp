@@ -38,7 +38,7 @@ void ConfigurationApply::returnToFskMode(ModeContext& context) {
 void ConfigurationApply::takeIntoSettings(const ConfigDialogValues& values) {
     ModeContext& context = env_.mode;
     takeDialogValues(values, context.settings, hasTransmitLevel(context.hardwareVersion),
-                     context.psk31);
+                     context.psk31, context.crcMask);
 }
 
 // The settings change at once; what the modem is told goes as one sequence,
@@ -89,7 +89,7 @@ void ConfigurationApply::applyPrintSquelch(ModeContext& context, const SettingCo
     if (isFskMode(context.link.operatingMode))
         PrintSquelchApply(context, level, shown.shows(&Settings::PrintSquelchEnable, "ON"));
     else
-        context.surface.setPrintSquelchMarkersVisible(false);
+        hidePrintSquelchMarkers(context);
 }
 
 // The current mode's page also changes the main window at once: its

@@ -9,13 +9,8 @@ namespace orvane {
 
 void PrintSquelchApply(ModeContext& context, int level, bool on) {
     context.settings.PrintSquelchSetting = level;
-    if (auto x = printSquelchMarkerX(level))
-        context.surface.movePrintSquelchMarkers(*x);
-    else
-        context.surface.setPrintSquelchMarkersVisible(false);
     sendCommand(context, CommandCode::PRINT_SQUELCH, on ? level : 0);
-    // A level below the scale still shows the markers while the squelch is on.
-    context.surface.setPrintSquelchMarkersVisible(on);
+    showPrintSquelchMarkers(context, level, on);
 }
 
 } // namespace orvane

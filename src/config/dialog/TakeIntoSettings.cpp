@@ -34,7 +34,7 @@ void takeCallSigns(const MessageValues& messages, Settings& s) {
 } // namespace
 
 void takeDialogValues(const ConfigDialogValues& values, Settings& settings, bool hasTransmitLevel,
-                      Psk31Choices& psk31) {
+                      Psk31Choices& psk31, CrcMask& crcMask) {
     takeSettings(values.settings, settings);
     takeGains(values.general, settings, hasTransmitLevel);
     if (values.comPortChanged && !values.general.port.empty())
@@ -45,6 +45,8 @@ void takeDialogValues(const ConfigDialogValues& values, Settings& settings, bool
     psk31.pttOffDelay = leadingNumber(values.psk31.pttOff);
     psk31.afc = values.psk31.afc;
     psk31.squelch = values.psk31.squelch;
+    crcMask.first = values.quoral.crcMask1.empty() ? "00" : values.quoral.crcMask1;
+    crcMask.second = values.quoral.crcMask2.empty() ? "00" : values.quoral.crcMask2;
     takeCallSigns(values.messages, settings);
 }
 

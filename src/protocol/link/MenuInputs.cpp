@@ -45,7 +45,7 @@ constexpr Row kRows[] = {
     {MenuEvent::SelectiveFecStarted,             {{kKept,  false,  true,   kKept,  kKept,  kKept,  kKept}}},
     {MenuEvent::UnprotoStarted,                  {{kKept,  false,  kKept,  kKept,  kKept,  kKept,  kKept}}},
     {MenuEvent::ReceiveSaveStarted,              {{kKept,  kKept,  kKept,  kKept,  true,   true,   kKept}}},
-    {MenuEvent::ReceiveSaveFailed,               {{kKept,  kKept,  kKept,  kKept,  kKept,  false,  kKept}}},
+    {MenuEvent::ReceiveSaveEnded,                {{kKept,  kKept,  kKept,  kKept,  kKept,  false,  kKept}}},
     {MenuEvent::StatisticsStarted,               {{kKept,  kKept,  kKept,  kKept,  true,   kKept,  true}}},
     {MenuEvent::StatisticsHeaderWritten,         {{kKept,  kKept,  kKept,  kKept,  true,   kKept,  kKept}}},
     {MenuEvent::StatisticsStopped,               {{kKept,  kKept,  kKept,  kKept,  kKept,  kKept,  false}}},

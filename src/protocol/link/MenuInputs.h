@@ -53,7 +53,7 @@ enum class MenuEvent {
     UnprotoStarted,
     // The operator's files.
     ReceiveSaveStarted,
-    ReceiveSaveFailed,
+    ReceiveSaveEnded, // a failed write, or a failed link closed it
     StatisticsStarted,
     StatisticsHeaderWritten,
     StatisticsStopped,

@@ -59,7 +59,10 @@ void TextFileSend::progressStep() {
     view_.noteMenus(textSendEnded(mode_.operatingMode()));
 }
 
+// The window goes even after the send: a finished send leaves it up with a
+// full gauge.
 void TextFileSend::stop() {
+    view_.hideProgress();
     if (!sendActive_ && !progressActive_) return;
     if (sendActive_)
         report_.fileSent(name_, static_cast<std::uint64_t>(fileSize_), TransferOutcome::Failed);
@@ -69,7 +72,6 @@ void TextFileSend::stop() {
     dataPos_ = 0;
     progressPos_ = 0;
     fileSize_ = 0;
-    view_.hideProgress();
     view_.noteMenus(textSendEnded(mode_.operatingMode()));
 }
 

@@ -56,8 +56,10 @@ MainWindow::MainWindow(QWidget* receivePane, QWidget* parent)
     // Tab types a tab here; the pane takes the focus from a click or the
     // console, never from Tab in another control.
     transmitPane_->setFocusPolicy(Qt::ClickFocus);
-    transmitPane_->setMinimumHeight(1);
+    transmitPane_->setMinimumSize(300, 30);
     splitter_->addWidget(transmitPane_);
+    // Dragged as far as it goes, the divider stops at a pane's minimum size.
+    splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 0);
     splitter_->setSizes({400, 52});

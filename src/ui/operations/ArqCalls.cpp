@@ -2,6 +2,7 @@
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
+#include "config/dialog/CallSignList.h"
 #include "modes/ModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "modes/WordCompare.h"
@@ -29,15 +30,19 @@ std::string text(const QString& s) {
     return s.toStdString();
 }
 
-QStringList commaList(const std::string& setting) {
-    return QString::fromStdString(setting).split(QLatin1Char(','));
+// A station list as the settings keep it: whole items, quoted where needed.
+QStringList stationList(const std::string& setting) {
+    QStringList items;
+    for (const std::string& item : splitCallList(setting))
+        items << QString::fromStdString(item);
+    return items;
 }
 
-std::string commaText(const QComboBox& box) {
-    QStringList entries;
+std::string stationListText(const QComboBox& box) {
+    std::vector<std::string> items;
     for (int i = 0; i < box.count(); ++i)
-        entries << box.itemText(i);
-    return text(entries.join(QLatin1Char(',')));
+        items.push_back(text(box.itemText(i)));
+    return joinCallList(items);
 }
 
 } // namespace
@@ -45,8 +50,9 @@ std::string commaText(const QComboBox& box) {
 ArqCalls::ArqCalls(const OperationContext& context, CallPanel& panel, QWidget& receivePane)
     : ctx_(context), panel_(panel), receivePane_(receivePane) {
     QObject::connect(panel_.butCall, &QPushButton::clicked, &panel_, [this] { butCallClick(); });
-    QObject::connect(panel_.CancelBtn, &QPushButton::clicked, &panel_,
-                     [this] { CancelBtnClick(); });
+    // Cancel, Escape and the close box all reject the dialog.
+    QObject::connect(panel_.CancelBtn, &QPushButton::clicked, &panel_, &QDialog::reject);
+    QObject::connect(&panel_, &QDialog::rejected, &panel_, [this] { CancelBtnClick(); });
     // A click on the radio that is not checked yet is the operator's choice.
     QObject::connect(panel_.butLongPath, &QRadioButton::toggled, &panel_, [this](bool on) {
         if (on) butLongPathClick();
@@ -69,8 +75,8 @@ void ArqCalls::prepare(bool fromReceivePane) {
     const OperatingMode mode = ctx_.link.operatingMode;
     QComboBox& box = *panel_.CallBox;
     box.clear();
-    box.addItems(commaList(mode == OperatingMode::Amtor ? ctx_.settings.HISCALL476LIST
-                                                        : ctx_.settings.HISCALLLIST));
+    box.addItems(stationList(mode == OperatingMode::Amtor ? ctx_.settings.HISCALL476LIST
+                                                          : ctx_.settings.HISCALLLIST));
     box.setCurrentIndex(0);
     const bool quoral = mode == OperatingMode::Quoral;
     const bool radios = quoral || mode == OperatingMode::PMode;
@@ -141,7 +147,7 @@ void ArqCalls::addNewStation(const QString& call) {
     // The factory placeholder gives way to the first station really called.
     if (current == (amtor ? "SCALL" : "HISCALL") && box.count() > 0) box.removeItem(0);
     box.addItem(call);
-    (amtor ? ctx_.settings.HISCALL476LIST : ctx_.settings.HISCALLLIST) = commaText(box);
+    (amtor ? ctx_.settings.HISCALL476LIST : ctx_.settings.HISCALLLIST) = stationListText(box);
     ctx_.terminal.callTyped = false;
     ctx_.configChanged.set();
 }

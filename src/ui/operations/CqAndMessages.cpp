@@ -11,6 +11,7 @@
 #include "protocol/link/SupervisionTimers.h"
 #include "serial/RoutingFlags.h"
 #include "ui/operations/HereIsPanel.h"
+#include "ui/surface/PanelCentring.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -110,8 +111,7 @@ void CqAndMessages::butMsgPlusClick() {
 void CqAndMessages::openHereIs(int number) {
     hereIs_.showNumber(number);
     loadMessage(number);
-    hereIs_.move((ctx_.mainWindow.width() / 2) - (hereIs_.width() / 2),
-                 (ctx_.mainWindow.height() / 2) - (hereIs_.height() / 2));
+    centreOnWindow(hereIs_, ctx_.mainWindow);
     hereIs_.show();
     hereIs_.raise();
     hereIs_.HereIsSelector->setFocus();

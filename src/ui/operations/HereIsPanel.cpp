@@ -36,7 +36,8 @@ HereIsPanel::HereIsPanel(QWidget* parent) : QFrame(parent) {
     layout->addWidget(new QLabel(QStringLiteral("Here-IS Message:"), this), 0, 0);
     HereIsSelector = new MessageNumberBox(this);
     nameControl(*HereIsSelector, Control::HereIsSelector);
-    HereIsSelector->setRange(1, 10);
+    // 0 is MSG 0's message, which the keyboard opens the panel at.
+    HereIsSelector->setRange(0, 10);
     HereIsSelector->setValue(1);
     if (auto* edit = HereIsSelector->findChild<QLineEdit*>())
         nameControl(*edit, Control::HereIsNumber);

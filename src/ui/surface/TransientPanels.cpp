@@ -1,5 +1,7 @@
 #include "ui/surface/TransientPanels.h"
 
+#include "ui/surface/PanelDrag.h"
+
 #include "platform/ControlObjects.h"
 #include "ui/surface/PanelCentring.h"
 
@@ -64,6 +66,7 @@ void addFaxPanel(QMainWindow& window) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAutoFillBackground(true);
     panel->resize(329, 145);
+    PanelDrag::enableOn(*panel);
     panel->hide();
 }
 

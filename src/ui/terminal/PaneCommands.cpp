@@ -62,7 +62,7 @@ void PaneCommands::selectAll() {
 
 void PaneCommands::editMenuOpening(QAction& undo) {
     undo.setEnabled(false);
-    onFocused([&](ReceivePane& p) { undo.setEnabled(p.document()->isUndoAvailable()); },
+    onFocused([&](ReceivePane& p) { undo.setEnabled(p.isUndoAvailable()); },
               [&](QPlainTextEdit& p) { undo.setEnabled(p.document()->isUndoAvailable()); });
 }
 

@@ -3,6 +3,7 @@
 #include "platform/ControlObjects.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -12,7 +13,8 @@ namespace orvane {
 ReceivePane::ReceivePane(QWidget* parent) : QPlainTextEdit(parent), rxInsertPoint_(document()) {
     nameControl(*this, Control::ReceivePane);
     // The operator may type and paste here; that text is never transmitted.
-    // Received text keeps no undo history: the pane grows for hours.
+    // The document keeps no undo history, as the pane grows for hours with
+    // received text: the operator's own edits are undone by edits_.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::ClickFocus);
     setUndoRedoEnabled(false);
@@ -37,10 +39,12 @@ void ReceivePane::flushPending() {
     if (pending_.empty()) return;
     // The cursor follows edits of the document, so after the pane is cleared
     // it sits at the start of the empty text.
+    const int insertedAt = rxInsertPoint_.position();
     rxInsertPoint_.beginEditBlock();
     for (const Run& run : pending_)
         rxInsertPoint_.insertText(run.text, run.format);
     rxInsertPoint_.endEditBlock();
+    edits_.programInserted(insertedAt, static_cast<int>(pendingChars_));
     pending_.clear();
     pendingChars_ = 0;
     scrollToRxInsertPoint();
@@ -51,6 +55,7 @@ void ReceivePane::clearReceived() {
     pending_.clear();
     pendingChars_ = 0;
     clear();
+    edits_.forget();
 }
 
 int ReceivePane::RxInsertPoint() {
@@ -69,6 +74,42 @@ void ReceivePane::flushBefore(const QEvent* e) {
     case QEvent::InputMethod: flushPending(); break;
     default: break;
     }
+}
+
+void ReceivePane::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Undo)) {
+        undo();
+        e->accept();
+        return;
+    }
+    edits_.beginEdit();
+    QPlainTextEdit::keyPressEvent(e);
+    edits_.endEdit();
+}
+
+void ReceivePane::inputMethodEvent(QInputMethodEvent* e) {
+    edits_.beginEdit();
+    QPlainTextEdit::inputMethodEvent(e);
+    edits_.endEdit();
+}
+
+void ReceivePane::insertFromMimeData(const QMimeData* source) {
+    edits_.beginEdit();
+    QPlainTextEdit::insertFromMimeData(source);
+    edits_.endEdit();
+}
+
+void ReceivePane::cut() {
+    edits_.beginEdit();
+    QPlainTextEdit::cut();
+    edits_.endEdit();
+}
+
+// A drag within the pane takes the text from one place to another, which no
+// single edit describes: it cannot be undone.
+void ReceivePane::dropEvent(QDropEvent* e) {
+    QPlainTextEdit::dropEvent(e);
+    edits_.forget();
 }
 
 bool ReceivePane::event(QEvent* e) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/terminal/OperatorEditUndo.h"
+
 #include <QColor>
 #include <QPlainTextEdit>
 #include <QString>
@@ -40,9 +42,19 @@ public:
     void flushPending();
     int RxInsertPoint();
 
+    // The Edit menu's Undo and Cut: the operator's own last edit, never the
+    // received text.
+    void undo() { edits_.undo(); }
+    bool isUndoAvailable() const { return edits_.available(); }
+    void cut();
+
 protected:
     bool event(QEvent* e) override;
     bool viewportEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     struct Run {
@@ -59,6 +71,7 @@ private:
     std::vector<Run> pending_;
     qsizetype pendingChars_ = 0;
     QTimer flushTimer_;
+    OperatorEditUndo edits_{*this};
 };
 
 } // namespace orvane

@@ -36,8 +36,12 @@ void TransmitPaneEdits::insertAtCaret(const QString& text) {
 void TransmitPaneEdits::appendLines(const QStringList& lines) {
     QTextCursor cursor(pane_.document());
     cursor.movePosition(QTextCursor::End);
+    // An empty last line (the text ends in a line break, or there is none)
+    // takes the first line itself: a new one would send an empty line first.
+    bool onEmptyLine = cursor.block().text().isEmpty();
     for (const QString& line : lines) {
-        if (!pane_.document()->isEmpty()) cursor.insertBlock();
+        if (!onEmptyLine) cursor.insertBlock();
+        onEmptyLine = false;
         cursor.insertText(line);
     }
 }

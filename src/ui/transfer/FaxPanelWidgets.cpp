@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QStatusBar>
 
 #include <climits>
 #include <optional>
@@ -108,8 +109,11 @@ void FaxPanelWidgets::setGauge(std::uint32_t position) {
     gauge_->setValue(static_cast<int>(std::min<std::uint32_t>(position, INT_MAX)));
     gauge_->repaint();
 }
+// The bar is painted at once: the transfer's reports may come faster than
+// the window finds time to paint.
 void FaxPanelWidgets::setLinkStatus(const std::string& text) {
     surface_.setPanel(panel::Link, text);
+    if (auto* bar = window_.findChild<QStatusBar*>()) bar->repaint();
 }
 void FaxPanelWidgets::applyBusySet() {
     showLinkButtons(surface_, Toolbar::Quoral, LinkSituation::FaxBusy);

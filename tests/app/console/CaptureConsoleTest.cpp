@@ -68,6 +68,14 @@ TEST_F(CaptureConsole, KeepsExactlyWhatTheModemDeliveredUntilStop) {
     EXPECT_EQ(contents(file), text);
 }
 
+TEST_F(CaptureConsole, ALinkFailureClosesTheCaptureAndOffersANewSave) {
+    saveTo((rig.dir() / "rx.txt").string());
+    ASSERT_FALSE(enabled("mnuFilesSaveRX"));
+    rig.tellSimulator("status LINK_FAILED 00");
+    ASSERT_TRUE(t.waitFor([&] { return !t.probe.capturing(); }));
+    EXPECT_TRUE(enabled("mnuFilesSaveRX"));
+}
+
 // A file system with no room left: a small tmpfs filled to the brim where the
 // test may mount one (root with the right to mount), else /dev/full, which
 // answers every write with the same "No space left on device".

@@ -169,6 +169,40 @@ TEST(Console, SilentSelfTestAsksForAnotherPortAfterTwentyFiveSeconds) {
     EXPECT_EQ(t.prompter.asked()[1].text, "Would you like to try another COM port?");
 }
 
+// When the modem stops answering, the save question comes only for a changed
+// configuration, and only its OK rewrites the settings file.
+TEST(Console, ModemSilenceAsksToSaveOnlyAChangedConfiguration) {
+    const std::string stopped = "Modem has stopped responding!\n\nOrvane will now shut down ...";
+    const std::string save = "Configuration has changed. Save it?";
+    const struct {
+        bool changed;
+        PromptAnswer answer;
+        std::vector<std::string> asked;
+        bool saved;
+    } rows[] = {
+        {false, PromptAnswer::Ok, {stopped}, false},
+        {true, PromptAnswer::Ok, {stopped, save}, true},
+        {true, PromptAnswer::Cancel, {stopped, save}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.asked.size() * 10 + int(row.saved));
+        ModemRig rig;
+        const std::string before = "[system]\r\nComPort=1\r\n";
+        rig.writeSettings(before);
+        ConsoleUnderTest t(rig.dir());
+        ASSERT_TRUE(t.startUp());
+        if (row.changed) t.probe.configChanged().set();
+        t.prompter.answerNext(PromptAnswer::Ok);
+        t.prompter.answerNext(row.answer);
+        const std::size_t askedBefore = t.prompter.texts().size();
+        EXPECT_THROW(t.probe.modemStoppedResponding(), ProcessEnded);
+        const std::vector<std::string> texts = t.prompter.texts();
+        EXPECT_EQ(std::vector<std::string>(texts.begin() + long(askedBefore), texts.end()),
+                  row.asked);
+        EXPECT_EQ(testing::readFile(rig.dir() / "Config" / "orvane.ini") != before, row.saved);
+    }
+}
+
 TEST(Console, NormalCloseWithNoPriorSettingsWritesTheDefaultTemplate) {
     ModemRig rig;
     ConsoleUnderTest t(rig.dir());

@@ -289,6 +289,11 @@ const std::vector<KeyCase> kCases = {
      [](KeysConsole& k) { EXPECT_TRUE(k.t.probe.capturing()); }},
     {"Alt+J stops it", kAlt, Qt::Key_J, M::Quoral, false, false, "", nullptr, "", Reach::Nobody,
      nullptr, [](KeysConsole& k) { EXPECT_FALSE(k.t.probe.capturing()); }},
+    {"Alt+J stop ends the line under Baudot's sync idle, in Quoral too", kAlt, Qt::Key_J, M::Quoral,
+     false, false, "", nullptr, "0D 0A", Reach::Nobody, [](KeysConsole& k) {
+         k.settings().B_SyncIdle = "ON";
+         k.terminal().endOfLineSequence = "\r\n";
+     }},
     {"Alt+G letters in Baudot", kAlt, Qt::Key_G, M::Baudot, false, false, "", nullptr, "80 89", Reach::Nobody},
     {"Alt+G refused in ASCII", kAlt, Qt::Key_G, M::Ascii, false, false, "", nullptr, "", Reach::Nobody},
     {"Alt+I CW ID on", kAlt, Qt::Key_I, M::Quoral, false, false, "", nullptr, "80 55", Reach::Nobody,

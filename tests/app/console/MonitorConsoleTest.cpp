@@ -1,8 +1,10 @@
 #include "ConsoleFixture.h"
 
 #include "e2e/ModemRig.h"
+#include "protocol/link/LinkState.h"
 #include "ui/main/SecondaryWindows.h"
 #include "ui/monitor/MonitorWindows.h"
+#include "ui/surface/ModeToolbars.h"
 
 #include <QAction>
 #include <QLabel>
@@ -68,6 +70,19 @@ TEST_F(MonitorConsole, TheModemsFiguresReachTheWindowsAndTheStatisticsFile) {
     // hhmmss, then the call and the figures
     EXPECT_EQ(rows.substr(6, 29), ",MYCALL,BPSM,84,125,60,12,7\r\n");
     EXPECT_EQ(rows.substr(35 + 6), ",HISCALL,,77,40,45,10,101\r\n");
+
+    // Panic ends the logging: the menu offers a new file and no row follows.
+    toolbarButton(t.console.mainWindow(), "butQORPanic")->trigger();
+    EXPECT_TRUE(mainChild<QAction>("mnuFilesSaveStatistics")->isEnabled());
+    // The modem drops the link at the panic; a new link brings new figures.
+    ASSERT_TRUE(t.waitFor([&] { return !t.probe.link().linkUp; }));
+    rig.tellSimulator(R"(status LINKED "K1ABC" 00)");
+    ASSERT_TRUE(t.waitFor([&] { return t.probe.link().linkUp; }));
+    rig.tellSimulator("status LINK_STATISTICS 00 54 00 FD 3C 0C 07 00 4D 00 28 2D 0A 65");
+    rig.tellSimulator("status MODULATION_REPORT 18 00 3C 01");
+    rig.tellSimulator("status FREQ_OFFSET 0B");
+    ASSERT_TRUE(t.waitFor([&] { return pointer()->x() == 83; }));
+    EXPECT_EQ(readFile(rig.dir() / t.probe.statisticsLog().fileName()), file);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QStatusBar>
 
 #include <thread>
@@ -88,6 +89,21 @@ TEST(MainWindow, HasItsCaptionMenusPanesAndNinePanels) {
     window.setPanel(8, QStringLiteral("clock"));
     EXPECT_EQ(window.panel(8), QStringLiteral("clock"));
     EXPECT_TRUE(window.panel(9).isEmpty());
+}
+
+// Neither pane can be dragged smaller than 300 x 30 pixels, nor away.
+TEST(MainWindow, ThePanesKeepTheirMinimumSize) {
+    MainWindow window(new QPlainTextEdit);
+    window.show();
+    auto* splitter = window.findChild<QSplitter*>();
+    ASSERT_NE(splitter, nullptr);
+    for (const bool transmitAway : {true, false}) {
+        splitter->setSizes(transmitAway ? QList<int>{2000, 0} : QList<int>{0, 2000});
+        for (const int pane : {0, 1}) {
+            EXPECT_GE(splitter->widget(pane)->width(), 300) << pane;
+            EXPECT_GE(splitter->widget(pane)->height(), 30) << pane;
+        }
+    }
 }
 
 // The transmit thread's empty reports and the routing's bursts reach the

@@ -1,8 +1,10 @@
 #include "ui/surface/TransientPanels.h"
 #include "ui/surface/PanelCentring.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -43,6 +45,28 @@ struct PanelWindow : ::testing::Test {
         return window.findChild<T*>(QString::fromLatin1(name));
     }
 };
+
+// The operator drags the FAX panel aside by any point of it; it stays where dropped.
+TEST_F(PanelWindow, TheFaxPanelFollowsTheOperatorsDrag) {
+    window.show();
+    QWidget* fax = child("FAXTransferPanel");
+    fax->move(100, 100);
+    fax->show();
+    const QPoint grip = fax->mapToGlobal(QPoint(10, 10));
+    auto send = [fax](QEvent::Type type, QPoint global, Qt::MouseButton button,
+                      Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(fax->mapFromGlobal(global)), QPointF(global), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(fax, &event);
+    };
+    send(QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, grip + QPoint(10, 5), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, grip + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, grip + QPoint(30, 20), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(fax->pos(), QPoint(130, 120));
+    send(QEvent::MouseMove, grip + QPoint(60, 60), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(fax->pos(), QPoint(130, 120)) << "moving without the button held";
+}
 
 TEST_F(PanelWindow, EveryPanelAndBoxIsHiddenAtStart) {
     window.show();

@@ -3,14 +3,18 @@
 #include "ui/surface/ModeToolbars.h"
 #include "ui/surface/PanelCentring.h"
 #include "ui/surface/TransientPanels.h"
+#include "ui/transfer/FaxPanelWidgets.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -203,6 +207,25 @@ TEST_F(SurfaceWindow, AControlTheWindowLacksChangesNothingAndIsReportedOnce) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2) << text;
     EXPECT_NE(text.find("'HereIsPanel'"), std::string::npos);
     EXPECT_NE(text.find("'FECRatePanel'"), std::string::npos);
+}
+
+// The FAX display's link texts are painted on the status bar at once, not
+// when the window next finds time for it.
+TEST_F(SurfaceWindow, TheFaxDisplaysLinkTextIsPaintedAtOnce) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    FaxPanelWidgets fax(window, *widget<QFrame>("FAXTransferPanel"), surface);
+    window.statusBar()->showMessage(QStringLiteral(" "));
+    window.show();
+    QCoreApplication::processEvents();
+    window.statusBar()->installEventFilter(&counter);
+    fax.setLinkStatus("Linked to AB1CD");
+    EXPECT_GT(counter.paints, 0);
 }
 
 TEST(WidgetSurface, WorksOnABareWindowWithoutPanelsOrPanes) {

@@ -194,7 +194,8 @@ TEST(DialogOpening, ClosingWithoutAChangeKeepsEverySetting) {
         ConfigDialogValues values;
         fillDialogValues(values, settings, facts);
         Psk31Choices psk31;
-        takeDialogValues(values, settings, true, psk31);
+        CrcMask crcMask;
+        takeDialogValues(values, settings, true, psk31, crcMask);
         EXPECT_EQ(settingsFileText(settings, ScreenLayout{}, "8004"), before) << row.what;
     }
 }

@@ -92,7 +92,8 @@ TEST_F(ConfigurationDialogFixture, OkWithoutAChangeKeepsTheFile) {
     form.fill(facts);
     control<QPushButton>("Button3")->click();
     Psk31Choices psk31;
-    takeDialogValues(form.values(), settings, true, psk31);
+    CrcMask crcMask;
+    takeDialogValues(form.values(), settings, true, psk31, crcMask);
     EXPECT_EQ(settingsFileText(settings, ScreenLayout{}, "8004"), before);
     EXPECT_FALSE(control<QRadioButton>("butAutoBiasNormal")->isChecked());
 }

