@@ -1,5 +1,7 @@
 #pragma once
 
+#include "terminal/TransmitSendState.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +13,8 @@ struct Settings;
 
 // The edits made to the transmit pane reTXData: text the toolbar operations
 // put in at the caret or below what is there, and what the pump does to the
-// first line as it leaves. The pump's edits touch only the first line, so
-// they cost the same however much text waits below it.
+// first line as it leaves, with how much of that line has gone. The pump's edits touch only the
+// first line, so they cost the same however much text waits below it.
 class TransmitPaneText {
 public:
     TransmitPaneText(QPlainTextEdit& pane, const Settings& settings)
@@ -37,10 +39,14 @@ public:
     // The finished first line leaves the pane.
     void dropSentLine();
     QPlainTextEdit& pane() { return pane_; }
+    // SentCount and the transmit-pane lock.
+    TransmitSendState& sendState() { return sent_; }
+    const TransmitSendState& sendState() const { return sent_; }
 
 private:
     QPlainTextEdit& pane_;
     const Settings& settings_;
+    TransmitSendState sent_;
 };
 
 } // namespace orvane

@@ -24,10 +24,8 @@
 #include "protocol/link/SupervisionTimers.h"
 #include "protocol/status/ConsoleActivities.h"
 #include "serial/EchoCounter.h"
-#include "serial/RoutingFlags.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompter.h"
-#include "terminal/TransmitSendState.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -62,6 +60,7 @@ public:
     void clearQueue() override { queued.clear(); }
     void appendRaw(std::string_view b) override { queued += b; }
     bool outputHeld() override { return false; }
+    void holdRouting(bool) override {}
     std::string queued, immediate;
 };
 
@@ -87,31 +86,28 @@ struct Desk {
     NoHooks hooks;
     SupervisionTimers timers{clock, link, surface, hooks};
     RecordingLine line;
-    RoutingFlags routing;
     QMainWindow window;
     QPlainTextEdit pane;
     TransmitPaneText text{pane, settings};
     testing::ScriptedPrompter prompter;
-    OperationContext context{settings, changed, link, terminal, surface, timers,
-                             line,     routing, text, prompter, window};
+    OperationContext context{settings, changed, link, surface, line, text};
     EchoCounter echoes;
     testing::IdleTransfers transfers;
     NoActivities activities;
-    TransmitSendState sent;
-    TransmitPump pump{{text, sent, link, terminal, echoes, line, transfers, transfers}};
+    TransmitPump pump{{text, link, terminal, echoes, line, transfers}};
     CallPanel callPanel;
     QWidget receivePane;
-    ArqCalls calls{context, callPanel, receivePane};
-    TurnTaking turns{context};
+    ArqCalls calls{context, terminal, prompter, callPanel, window, receivePane};
+    TurnTaking turns{context, terminal, timers};
     testing::RecordingSender broadcastCommands;
     testing::FakeBroadcastView broadcastView;
     Broadcasts broadcasts{link, settings, broadcastCommands, surface, broadcastView};
-    LinkEnd linkEnd{context, pump, echoes, activities, broadcasts, transfers};
+    LinkEnd linkEnd{context, timers, echoes, activities, broadcasts, transfers};
     // A message folder of its own: the tests of this file run side by side.
     testing::TempDir msgFolder;
     std::filesystem::path msg = msgFolder.path();
     HereIsPanel hereIs{&window};
-    CqAndMessages messages{context, transfers, MessageFiles(msg), hereIs};
+    CqAndMessages messages{context, timers, transfers, MessageFiles(msg), hereIs, window};
 
     // The call dialog: the call typed, then Call.
     void call(const QString& sign) {
