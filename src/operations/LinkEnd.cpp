@@ -71,24 +71,23 @@ void LinkEnd::endTransmission() {
     const OperatingMode mode = ctx_.link.operatingMode;
     TransmitPaneText& pane = ctx_.txPane;
     const bool atLineStart = pane.caretAtLineStart();
-    const QString zText = atLineStart ? QStringLiteral("ZZZZ\n\n") : QStringLiteral("\nZZZZ\n\n");
     if (ctx_.link.linkUp && isArq(mode)) {
         if (pane.isEmpty()) {
             ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
             timers_.startTransientPanel(Control::DisconnectPanel, kBoxMs);
         } else if (atLineStart || mode == OperatingMode::Amtor) {
-            pane.insertAtCaret(zText);
+            insertDisconnectText();
         }
     } else if (isBroadcast(mode)) {
         if (pane.isEmpty()) {
             ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
             timers_.startTransientPanel(Control::DisconnectPanel, kBroadcastDisconnectMs);
         } else {
-            pane.insertAtCaret(zText);
+            insertDisconnectText();
             ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
         }
     } else if (isFsk(mode) && !pane.isEmpty()) {
-        pane.insertAtCaret(zText);
+        insertDisconnectText();
     }
 }
 
