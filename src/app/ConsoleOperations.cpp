@@ -1,7 +1,6 @@
 #include "app/ConsoleOperations.h"
 
 #include "app/ConsoleWindows.h"
-#include "operations/PumpSources.h"
 #include "platform/ControlObjects.h"
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
@@ -28,8 +27,7 @@ ConsoleOperations::ConsoleOperations(const ConsoleServices& services, SessionSta
       onAir_(services, state, session, windows),
       transfers_(services, state, session, windows, throughput_),
       operations_(services, state, session, windows, onAir_.broadcasts(),
-                  {transfers_.binaryPump(), transfers_.textFilePump(), transfers_.transferGuard(),
-                   transfers_.faxAbortMark()}),
+                  {transfers_, transfers_.transferGuard(), transfers_.faxAbortMark()}),
       idleGate_(*windows.mainWindow().transmitPane(), session.line(), transfers_),
       logCommands_(session.log(), services.prompter, documentViewer_, services.baseDir),
       traceSave_(session.wireTrace(), services.prompter, services.clock, services.baseDir),
@@ -38,12 +36,11 @@ ConsoleOperations::ConsoleOperations(const ConsoleServices& services, SessionSta
       saving_({capture_, services.prompter, windows.surface(), state.link, session.endOfLine()}),
       receivedText_(windows.receivePane(), transcript_, session.log(), saving_),
       tick_(services.clock, windows, transfers_, throughput_),
-      keyPanels_(operations_.context(), operations_.calls(), configuration_.configuration()),
-      keyOperations_({operations_.context(), services.clock, operations_.turns(),
-                      operations_.linkEnd(), operations_.calls(), operations_.messages(),
-                      onAir_.testTones(), keyPanels_, saving_, paneCommands_, configuration_,
-                      session.receivedChars(), operations_.pump(), session.endOfLine()}),
-      keyboardCommands_(windows.mainWindow(), state.link, keyOperations_),
+      keyPanels_(operations_.context(), operations_.calls(), windows.mainWindow(),
+                 configuration_.configuration()),
+      keyOperations_({operations_.context(), services.clock, session.status().timers(), keyPanels_,
+                      session.receivedChars(), session.endOfLine()}),
+      keyboardCommands_(windows.mainWindow(), state.link, *this),
       printing_({windows.receivePane(), windows.mainWindow(), services.prompter, services.clock}) {
     saving_.addFileActivity(transfers_);
     saving_.addFileActivity(windows.monitors().recorder());
@@ -63,7 +60,7 @@ ConsoleOperations::~ConsoleOperations() {
 }
 
 bool ConsoleOperations::binarySendActive() {
-    return transfers_.binaryPump().sendActive();
+    return transfers_.binarySendActive();
 }
 
 void ConsoleOperations::closeFileActivities() {
@@ -76,6 +73,58 @@ void ConsoleOperations::closeDialogs() {
                             static_cast<QWidget*>(&configuration_.printSquelch()),
                             static_cast<QWidget*>(&operations_.callPanel())})
         if (window->isVisible()) window->close();
+}
+
+void ConsoleOperations::runKeyAction(KeyAction action) {
+    TurnTaking& turns = operations_.turns();
+    CqAndMessages& messages = operations_.messages();
+    KeyOperations& keys = keyOperations_;
+    switch (action) {
+    case KeyAction::HelpRequest:
+        // The contents page of the help file; none is configured, so nothing
+        // shows. The key list is under "Hot &Keys".
+        break;
+    case KeyAction::CwIdNow: keys.sendCwIdNow(); break;
+    case KeyAction::HereIsMessages: messages.openHereIs(0); break;
+    case KeyAction::HereIsMessagesPausingRouting: messages.openHereIsHoldingRouting(); break;
+    case KeyAction::PanicReset: operations_.linkEnd().panicReset(); break;
+    case KeyAction::TestTones: onAir_.testTones().openFromKey(); break;
+    case KeyAction::QuoralCq: messages.queueQuoralCq(); break;
+    case KeyAction::TxEnableToggleNoAscii: turns.toggleTxEnabledFromKey(false); break;
+    case KeyAction::TxEnableToggle: turns.toggleTxEnabledFromKey(true); break;
+    case KeyAction::InsertDate: keys.insertStamp(TimeStamp::Date); break;
+    case KeyAction::InsertTimeAndDate: keys.insertStamp(TimeStamp::TimeAndDate); break;
+    case KeyAction::InsertTime: keys.insertStamp(TimeStamp::Time); break;
+    case KeyAction::InsertDateTimeGroup: keys.insertStamp(TimeStamp::DateTimeGroup); break;
+    case KeyAction::SaveRx: saving_.mnuFilesSaveRXClick(); break;
+    case KeyAction::StopDiskSaveSend: saving_.mnuFilesStopSaveSendClick(); break;
+    case KeyAction::QueueLetters: keys.queueLetters(); break;
+    case KeyAction::CwIdToggle: keys.toggleCwId(); break;
+    case KeyAction::OwnCallPanel: keyPanels_.openMycallPanel(); break;
+    case KeyAction::PolarityToggle: turns.togglePolarityFromKey(); break;
+    case KeyAction::PrintSquelch: configuration_.openPrintSquelch(); break;
+    case KeyAction::Foxes: messages.butFoxesClick(); break;
+    case KeyAction::RateStep: turns.butRttyRateClick(); break;
+    case KeyAction::ClearReceive: paneCommands_.ClearReceive(); break;
+    case KeyAction::ClearTransmit: keys.clearTransmitPane(); break;
+    case KeyAction::MarkConfigChanged: keys.markConfigChanged(); break;
+    case KeyAction::InsertLettersShifts: keys.insertLettersShifts(); break;
+    case KeyAction::HuffmanToggle: keys.toggleHuffman(); break;
+    case KeyAction::BellToggle: keys.toggleBell(); break;
+    case KeyAction::InsertCurrencySign: keys.insertCurrencySign(); break;
+    case KeyAction::OtherCallPanel: keyPanels_.openHisCallPanel(); break;
+    case KeyAction::ForcedOver: turns.forcedOver(); break;
+    case KeyAction::AudioChannelPanel: keyPanels_.openAFChannelPanel(); break;
+    case KeyAction::PModeTonesPanel: keyPanels_.openPModeTonesPanel(); break;
+    case KeyAction::FskTonesPanel: keyPanels_.openFSKTonesPanel(); break;
+    case KeyAction::InsertCallExchange: keys.insertCallExchange(); break;
+    case KeyAction::InsertOtherCall: keys.insertOtherCall(); break;
+    case KeyAction::InsertOwnCall: keys.insertOwnCall(); break;
+    case KeyAction::Over: turns.overFromKey(); break;
+    case KeyAction::EndOfTransmission: operations_.linkEnd().endTransmission(); break;
+    case KeyAction::Nothing: break;
+    case KeyAction::CallDialog: operations_.calls().callDialogFromKey(); break;
+    }
 }
 
 void ConsoleOperations::connectMenus(MainWindow& window) {

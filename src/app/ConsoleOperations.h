@@ -15,6 +15,7 @@
 #include "session/SessionClients.h"
 #include "terminal/ReceiveCapture.h"
 #include "terminal/ReceiveSaving.h"
+#include "terminal/keys/KeyActionTarget.h"
 #include "ui/config/ConfigurationWindows.h"
 #include "ui/keys/KeyOperations.h"
 #include "ui/keys/KeyPanels.h"
@@ -35,9 +36,9 @@ struct SessionState;
 // configuration dialogs, the loader, broadcasts and tones, the file
 // transfers, the toolbar operations, the keys, the panes' commands, the
 // capture and printing of received text, the session log's and the trace's
-// menu items, and the status bar's clock. Connects every menu item and
-// button that starts one of them, and is what the session reaches above it.
-class ConsoleOperations final : public SessionClients {
+// menu items, and the status bar's clock. Connects every menu item, button
+// and key that starts one of them, and is what the session reaches above it.
+class ConsoleOperations final : public SessionClients, private KeyActionTarget {
 public:
     ConsoleOperations(const ConsoleServices& services, SessionState& state, ModemSession& session,
                       ConsoleWindows& windows);
@@ -60,6 +61,8 @@ public:
 private:
     friend class ConsoleProbe;
 
+    // KeyActionTarget: what each key of the main window does.
+    void runKeyAction(KeyAction action) override;
     void connectMenus(MainWindow& window);
     void connectPanes(ConsoleWindows& windows);
 

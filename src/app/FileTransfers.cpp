@@ -13,6 +13,7 @@
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
 #include "transfer/BinaryTransfer.h"
+#include "transfer/TransferTiming.h"
 #include "transfer/fax/FaxTransferDisplay.h"
 #include "transfer/text/TextFileSend.h"
 #include "ui/main/MainWindow.h"
@@ -37,17 +38,11 @@ FileTransfers::FileTransfers(const ConsoleServices& services, SessionState& stat
     ModemLine& line = session.line();
     fax_ = std::make_unique<FaxTransferDisplay>(*faxPanel_, static_cast<FaxConsole&>(*this),
                                                 services.clock);
-    const TransferContext context{line,
-                                  files_,
-                                  *panel_,
-                                  services.prompter,
-                                  services.clock,
-                                  session.echoes(),
-                                  throughput,
-                                  session.log(),
-                                  services.baseDir,
-                                  services.baseDir / "In"};
-    binary_ = std::make_unique<BinaryTransfer>(context, session.routing(), *fax_);
+    timing_ = std::make_unique<TransferTiming>(services.clock, throughput);
+    const TransferContext context{
+        line,     files_,        *panel_,          services.prompter,
+        *timing_, session.log(), services.baseDir, services.baseDir / "In"};
+    binary_ = std::make_unique<BinaryTransfer>(context, session.echoes(), session.routing(), *fax_);
     inBand_ = std::make_unique<InBandHandler>(session.rxQueue().followOns(), *binary_,
                                               static_cast<InBandStatusSink&>(*this));
     text_ = std::make_unique<TextFileSend>(files_, line, session.echoes(),
@@ -101,11 +96,24 @@ void FileTransfers::stopDiskSaveSend() {
     windows_.surface().setTxPaneEditable(true);
 }
 
-BinaryPumpSource& FileTransfers::binaryPump() {
-    return *binary_;
+// FileSenders
+bool FileTransfers::binaryHoldsPump() const {
+    return binary_->holdsPump();
 }
-TextFilePumpSource& FileTransfers::textFilePump() {
-    return *text_;
+bool FileTransfers::binaryDataPhase() const {
+    return binary_->dataPhaseActive();
+}
+void FileTransfers::binaryPass() {
+    binary_->pumpPass();
+}
+bool FileTransfers::binarySendActive() const {
+    return binary_->sendActive();
+}
+bool FileTransfers::textFileSendActive() const {
+    return text_->sendActive();
+}
+void FileTransfers::textFilePass() {
+    text_->pumpPass();
 }
 
 bool FileTransfers::anyActive() const {

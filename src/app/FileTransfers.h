@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monitor/TransferProgress.h"
+#include "operations/FileSenders.h"
 #include "platform/FileActivity.h"
 #include "serial/ReceiveRouting.h"
 #include "transfer/DiskTransferFiles.h"
@@ -15,18 +16,17 @@
 
 namespace orvane {
 
-class BinaryPumpSource;
 class BinaryTransfer;
 class BinaryTransferGuard;
 class ConsoleWindows;
 class FaxAbortMark;
-class TextFilePumpSource;
 class FaxPanelWidgets;
 class FaxTransferDisplay;
 class FileXferPanel;
 class ModemSession;
 class TextFileProgressDialog;
 class TextFileSend;
+class TransferTiming;
 struct ConsoleServices;
 struct SessionState;
 struct ThroughputState;
@@ -34,13 +34,14 @@ struct ThroughputState;
 // Files between consoles, as the console runs them on the session's line:
 // the binary transfer both ways with its panel, the FAX display, the text
 // file send with its window, their menu items, and their share of the clock
-// tick. The transmit pump and the Panic buttons reach them through the hooks
-// below.
+// tick. The transmit pump serves the senders (FileSenders); the Panic buttons
+// reach them through the hooks below.
 class FileTransfers final : public QObject,
                             private InBandStatusSink,
                             private FaxConsole,
                             private TextFileView,
                             private TextSendMode,
+                            public FileSenders,
                             public TransferProgress,
                             public FileActivity {
     Q_OBJECT
@@ -60,9 +61,6 @@ public:
     void stopDiskSaveSend();
     void stopFileActivity() override { stopDiskSaveSend(); }
 
-    // What the transmit pump serves, in its order: binary data, then a text file.
-    BinaryPumpSource& binaryPump();
-    TextFilePumpSource& textFilePump();
     // Whether a binary transfer runs either way (the toolbar texts wait).
     BinaryTransferGuard& transferGuard();
     // The FAX display as the Panic buttons reach it.
@@ -71,6 +69,14 @@ public:
     bool anyActive() const;
 
     BinaryTransfer& binary() { return *binary_; }
+
+    // FileSenders
+    bool binaryHoldsPump() const override;
+    bool binaryDataPhase() const override;
+    void binaryPass() override;
+    bool binarySendActive() const override;
+    bool textFileSendActive() const override;
+    void textFilePass() override;
 
     // TransferProgress
     bool binaryReceiveActive() const override;
@@ -109,6 +115,7 @@ private:
     TextFileProgressDialog* textWindow_;
     std::unique_ptr<FaxPanelWidgets> faxPanel_;
     std::unique_ptr<FaxTransferDisplay> fax_;
+    std::unique_ptr<TransferTiming> timing_;
     std::unique_ptr<BinaryTransfer> binary_;
     std::unique_ptr<InBandHandler> inBand_;
     std::unique_ptr<TextFileSend> text_;

@@ -14,6 +14,6 @@ FirmwareLoading::FirmwareLoading(const ConsoleServices& services, SessionState& 
       port_({session.port(), session.line(), session.routingThread(), session.routing(), mainWindow,
              panel_.widget()}),
       download_({port_, panel_, services.prompter, services.processExit, session.sequences(),
-                 services.clock, state.identity}) {}
+                 state.identity}) {}
 
 } // namespace orvane

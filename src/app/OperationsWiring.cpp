@@ -23,23 +23,24 @@ OperationsWiring::OperationsWiring(const ConsoleServices& services, SessionState
     QPlainTextEdit& pane = *window.transmitPane();
     ModemLine& line = session.line();
     txPane_ = std::make_unique<TransmitPaneEdits>(pane, state.settings);
-    pump_ = std::make_unique<TransmitPump>(
-        TransmitPump::Parts{*txPane_, sendState_, state.link, state.terminal, session.echoes(),
-                            line, transfers.binary, transfers.textFile});
-    new TransmitKeyFilter(pane, *txPane_, *pump_, transfers.binary, services.sound);
+    pump_ = std::make_unique<TransmitPump>(TransmitPump::Parts{
+        *txPane_, state.link, state.terminal, session.echoes(), line, transfers.senders});
+    new TransmitKeyFilter(pane, *txPane_, transfers.senders, services.sound);
     line.addEmptyListener(*this);
 
     callPanel_ = new CallPanel(&window);
     hereIs_ = new HereIsPanel(&window);
     const OperationContext& context = context_.emplace(OperationContext{
-        state.settings, state.configChanged, state.link, state.terminal, windows.surface(),
-        session.status().timers(), line, session.routing(), *txPane_, services.prompter, window});
-    calls_ = std::make_unique<ArqCalls>(context, *callPanel_, windows.receivePane());
-    turns_ = std::make_unique<TurnTaking>(context);
-    linkEnd_ = std::make_unique<LinkEnd>(context, *pump_, session.echoes(), session.activities(),
+        state.settings, state.configChanged, state.link, windows.surface(), line, *txPane_});
+    SupervisionTimers& timers = session.status().timers();
+    calls_ = std::make_unique<ArqCalls>(context, state.terminal, services.prompter, *callPanel_,
+                                        window, windows.receivePane());
+    turns_ = std::make_unique<TurnTaking>(context, state.terminal, timers);
+    linkEnd_ = std::make_unique<LinkEnd>(context, timers, session.echoes(), session.activities(),
                                          windows.monitors().recorder(), broadcasts, transfers.fax);
-    messages_ = std::make_unique<CqAndMessages>(
-        context, transfers.guard, MessageFiles(session.directories().msg()), *hereIs_);
+    messages_ = std::make_unique<CqAndMessages>(context, timers, transfers.guard,
+                                                MessageFiles(session.directories().msg()), *hereIs_,
+                                                window);
     connectToolbars(windows);
 }
 

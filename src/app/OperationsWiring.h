@@ -19,18 +19,16 @@ class CallPanel;
 class ConsoleWindows;
 class HereIsPanel;
 class ModemSession;
-class BinaryPumpSource;
 class BinaryTransferGuard;
 class FaxAbortMark;
-class TextFilePumpSource;
+class FileSenders;
 struct ConsoleServices;
 struct SessionState;
 
 // The file transfers' share of the operations: the pump serves their data,
 // the toolbar texts wait for them, Panic marks a FAX aborted.
 struct TransferHooks {
-    BinaryPumpSource& binary;
-    TextFilePumpSource& textFile;
+    FileSenders& senders;
     BinaryTransferGuard& guard;
     FaxAbortMark& fax;
 };
@@ -47,7 +45,7 @@ public:
 
     TransmitPump& pump() { return *pump_; }
     // SentCount and the transmit-pane lock, for the commands that empty the pane.
-    TransmitSendState& sendState() { return sendState_; }
+    TransmitSendState& sendState() { return txPane_->sendState(); }
     ArqCalls& calls() { return *calls_; }
     CallPanel& callPanel() { return *callPanel_; }
     const OperationContext& context() const { return *context_; }
@@ -60,7 +58,6 @@ private:
     void transmitQueueEmpty() override { pump_->TransmitPumpPass(); }
     void connectToolbars(ConsoleWindows& windows);
 
-    TransmitSendState sendState_;
     std::unique_ptr<TransmitPaneText> txPane_;
     std::unique_ptr<TransmitPump> pump_;
     CallPanel* callPanel_ = nullptr;

@@ -251,10 +251,12 @@ constexpr SettingDescriptor kTable[] = {
     system("FSKPol", &S::FSKPol, "NORM")
         .words(kNormRev)
         .control(buttons("FSKPolarityBox", "FSK Polarity",
-                         {{"cfgbutFSKPOLNORM", "NORMAL"}, {"cfgbutFSKPOLREV", "REVERSE"}})),
+                         {{objectName(Control::DialogFskPolarityNormal), "NORMAL"},
+                          {objectName(Control::DialogFskPolarityReverse), "REVERSE"}})),
     system("StatusBar", &S::StatusBar, "ON")
         .words(kOnOff)
-        .control(onOffButtons("StatusBarBox", "StatusBar", "butStatusBarON", "butStatusBarOFF")),
+        .control(onOffButtons("StatusBarBox", "StatusBar", objectName(Control::DialogStatusBarOn),
+                              objectName(Control::DialogStatusBarOff))),
     system("ToolBar", &S::ToolBar, "ON").words(kOnOff),
     system("Code", &S::Code, "QUORAL").conversion(C::Code),
 
@@ -262,37 +264,38 @@ constexpr SettingDescriptor kTable[] = {
         .factory("BPSM")
         .words({"BPSM", "QPSM", "8PSM", "8P2A", "16P4A", "2DPSM"})
         .control(buttons("ModulationBox", "Modulation",
-                         {{"butFECModBPSM", "BPSM"},
-                          {"butFECModQPSM", "QPSM"},
-                          {"butFECMod8PSM", "8PSM"},
-                          {"butFECMod8P2A", "8P2A"},
-                          {"butFECMod16P4A", "16P4A"},
-                          {"butFECMod2DPSM", "2DPSM"}})),
+                         {{objectName(Control::DialogFecBpsm), "BPSM"},
+                          {objectName(Control::DialogFecQpsm), "QPSM"},
+                          {objectName(Control::DialogFec8Psm), "8PSM"},
+                          {objectName(Control::DialogFec8P2a), "8P2A"},
+                          {objectName(Control::DialogFec16P4a), "16P4A"},
+                          {objectName(Control::DialogFec2Dpsm), "2DPSM"}})),
     // The two labels follow the modulation the operator picks.
     fec("FECCodeEff", &S::FECCodeEff, "60")
         .factory("60")
-        .control(label("FECCodeEfficLabel", "Code Efficiency:", "%")),
+        .control(label(objectName(Control::DialogFecCodeEfficiency), "Code Efficiency:", "%")),
     fec("FECBlockSize", &S::FECBlockSize, "60")
         .factory("85")
-        .control(label("FECBlockSizeLabel", "Block Size:")),
+        .control(label(objectName(Control::DialogFecBlockSize), "Block Size:")),
 
     arq("AutoBias", &S::AutoBias, "NORMAL")
         .factory("NORMAL")
         .words({"NORMAL", "ROBUST", "FAST", "FASTEST"})
         .control(buttons("AutoBiasBox", "Auto Bias",
-                         {{"butAutoBiasNormal", "NORMAL"},
-                          {"butAutoBiasRobust", "ROBUST"},
-                          {"butAutoBiasFast", "FAST"},
-                          {"butAutoBiasFastest", "FASTEST"}})),
+                         {{objectName(Control::DialogAutoBiasNormal), "NORMAL"},
+                          {objectName(Control::DialogAutoBiasRobust), "ROBUST"},
+                          {objectName(Control::DialogAutoBiasFast), "FAST"},
+                          {objectName(Control::DialogAutoBiasFastest), "FASTEST"}})),
     arq("ConnectBias", &S::ConnectBias, "ROBUST")
         .factory("ROBUST")
         .words({"NORMAL", "ROBUST"})
         .control(buttons("ConnectBox", "Connect",
-                         {{"butConnectNormal", "NORMAL"}, {"butConnectRobust", "ROBUST"}})),
+                         {{objectName(Control::DialogConnectNormal), "NORMAL"},
+                          {objectName(Control::DialogConnectRobust), "ROBUST"}})),
     arq("NormalRetry", &S::NormalRetry, "30")
         .factory("30")
         .range(kByteRange)
-        .control(numberEdit("edNormalRetries", "Normal Retries")),
+        .control(numberEdit(objectName(Control::DialogNormalRetries), "Normal Retries")),
     arq("RobustRetry", &S::RobustRetry, "10")
         .factory("10")
         .range(kByteRange)
@@ -304,7 +307,7 @@ constexpr SettingDescriptor kTable[] = {
     arq("ChatCount", &S::ChatCount, "1")
         .factory("1")
         .range(kByteRange)
-        .control(numberEdit("edChatCount", "Chat Count")),
+        .control(numberEdit(objectName(Control::DialogChatCount), "Chat Count")),
 
     amtor("A_TXEnable", &S::A_TXEnable, "ON")
         .factory("ON")
@@ -358,7 +361,8 @@ constexpr SettingDescriptor kTable[] = {
     pmode("P_TXEnable", &S::P_TXEnable, "ON")
         .factory("ON")
         .words(kOnOff)
-        .control(transmitButtons("PModeTransmitBox", "butPModeTXEN", "butPModeTXDIS"))
+        .control(transmitButtons("PModeTransmitBox", objectName(Control::DialogPModeTxEnable),
+                                 objectName(Control::DialogPModeTxDisable)))
         .refreshed(),
     pmode("P_TextEntry", &S::P_TextEntry, "WORD")
         .factory("WORD")
@@ -390,7 +394,7 @@ constexpr SettingDescriptor kTable[] = {
     pmode("P_MaxTry", &S::P_MaxTry, "2")
         .factory("2")
         .range(kByteRange)
-        .control(numberEdit("edPModeMaxTry", "Max Try"))
+        .control(numberEdit(objectName(Control::DialogPModeMaxTry), "Max Try"))
         .refreshed(),
     pmode("P_MaxError", &S::P_MaxError, "80")
         .factory("80")
@@ -416,7 +420,8 @@ constexpr SettingDescriptor kTable[] = {
     baudot("B_TXEnable", &S::B_TXEnable, "ON")
         .factory("ON")
         .words(kOnOff)
-        .control(transmitButtons("BaudotTransmitBox", "butBaudotTXEN", "butBaudotTXDIS"))
+        .control(transmitButtons("BaudotTransmitBox", objectName(Control::DialogBaudotTxEnable),
+                                 objectName(Control::DialogBaudotTxDisable)))
         .refreshed(),
     baudot("B_TextEntry", &S::B_TextEntry, "WORD")
         .factory("WORD")
@@ -439,24 +444,27 @@ constexpr SettingDescriptor kTable[] = {
     baudot("B_SyncIdle", &S::B_SyncIdle, "ON")
         .factory("ON")
         .words(kOnOff)
-        .control(
-            onOffButtons("BaudotSyncIdleBox", "Sync Idle", "butBaudotSyncON", "butBaudotSyncOFF"))
+        .control(onOffButtons("BaudotSyncIdleBox", "Sync Idle",
+                              objectName(Control::DialogBaudotSyncOn),
+                              objectName(Control::DialogBaudotSyncOff)))
         .refreshed(),
     baudot("B_USOS", &S::B_USOS, "ON")
         .factory("ON")
         .words(kOnOff)
-        .control(onOffButtons("BaudotUSOSBox", "USOS", "butBaudotUSOSON", "butBaudotUSOSOFF"))
+        .control(onOffButtons("BaudotUSOSBox", "USOS", objectName(Control::DialogBaudotUsosOn),
+                              objectName(Control::DialogBaudotUsosOff)))
         .refreshed(),
     baudot("B_Rate", &S::B_Rate, "45")
         .factory("45")
         .words(kRates)
-        .control(list("BaudotRateCombo"))
+        .control(list(objectName(Control::DialogBaudotRate)))
         .refreshed(),
     baudot("B_CodeType", &S::B_CodeType, "US")
         .factory("US")
         .words({"US", "No2"})
         .control(buttons("BaudotCodeBox", "Code",
-                         {{"butBaudotCodeUS", "US"}, {"butBaudotCodeNo2", "No2"}}))
+                         {{objectName(Control::DialogBaudotCodeUs), "US"},
+                          {objectName(Control::DialogBaudotCodeNo2), "No2"}}))
         .refreshed(),
     baudot("B_PTTON", &S::B_PTTON, "20")
         .factory("20")
@@ -473,7 +481,8 @@ constexpr SettingDescriptor kTable[] = {
     ascii("S_TXEnable", &S::S_TXEnable, "ON")
         .factory("ON")
         .words(kOnOff)
-        .control(transmitButtons("AsciiTransmitBox", "butAsciiTXEN", "butAsciiTXDIS"))
+        .control(transmitButtons("AsciiTransmitBox", objectName(Control::DialogAsciiTxEnable),
+                                 objectName(Control::DialogAsciiTxDisable)))
         .refreshed(),
     ascii("S_TextEntry", &S::S_TextEntry, "WORD")
         .factory("WORD")
@@ -495,7 +504,9 @@ constexpr SettingDescriptor kTable[] = {
     ascii("S_SyncIdle", &S::S_SyncIdle, "ON")
         .factory("OFF")
         .words(kOnOff)
-        .control(onOffButtons("AsciiSyncIdleBox", "Sync Idle", "butAsciiSyncON", "butAsciiSyncOFF"))
+        .control(onOffButtons("AsciiSyncIdleBox", "Sync Idle",
+                              objectName(Control::DialogAsciiSyncOn),
+                              objectName(Control::DialogAsciiSyncOff)))
         .refreshed(),
     ascii("S_Rate", &S::S_Rate, "110")
         .factory("110")

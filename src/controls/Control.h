@@ -4,12 +4,12 @@
 
 namespace orvane {
 
-// Every control of the console's windows that code reaches: the main window's
-// menus, toolbars, panes, status panels and the panels laid over it, the
-// amplitude tuning window's markers, and the configuration dialog's fields
-// the keys change. Code names a control by its value here; the object name the
-// widget carries (which UI tests find it by) is in ControlNames.h, the one
-// place it is written.
+// Every control of the console's windows that code or tests reach: the main
+// window's menus, toolbars, panes, status panels and the panels laid over it,
+// the amplitude tuning window's markers, and the controls of the dialogs and
+// windows that are found by name. Code names a control by its value here; the
+// object name the widget carries (which UI tests find it by) is in
+// ControlNames.h, the one place it is written.
 enum class Control : std::uint16_t {
     // The main window and its panes.
     MainWindow,
@@ -325,6 +325,114 @@ enum class Control : std::uint16_t {
     DialogPModeFreq2,
     DialogPModeCenter,
     DialogPModeShift,
+
+    // The configuration dialog's other controls that code or tests reach.
+    DialogGeneralPage,
+    DialogQuoralPage,
+    DialogAmtorPage,
+    DialogPModePage,
+    DialogBaudotPage,
+    DialogAsciiPage,
+    DialogPsk31Page,
+    DialogMessagesPage,
+    DialogDefaults,
+    DialogCancel,
+    DialogApply,
+    DialogOk,
+    DialogPortList,
+    DialogPortDevice,
+    DialogListenOn,
+    DialogListenOff,
+    DialogStatusBarOn,
+    DialogStatusBarOff,
+    DialogFskPolarityNormal,
+    DialogFskPolarityReverse,
+    DialogFskAtcOn,
+    DialogFskAtcOff,
+    DialogFecBpsm,
+    DialogFecQpsm,
+    DialogFec8Psm,
+    DialogFec8P2a,
+    DialogFec16P4a,
+    DialogFec2Dpsm,
+    DialogFecCodeEfficiency,
+    DialogFecBlockSize,
+    DialogAutoBiasNormal,
+    DialogAutoBiasRobust,
+    DialogAutoBiasFast,
+    DialogAutoBiasFastest,
+    DialogConnectNormal,
+    DialogConnectRobust,
+    DialogNormalRetries,
+    DialogChatCount,
+    DialogMyCall,
+    DialogGroupCall,
+    DialogHisCallList,
+    DialogHisCall476List,
+    DialogHereIsNumber,
+    DialogPModeTxEnable,
+    DialogPModeTxDisable,
+    DialogPModeMaxTry,
+    DialogBaudotTxEnable,
+    DialogBaudotTxDisable,
+    DialogBaudotSyncOn,
+    DialogBaudotSyncOff,
+    DialogBaudotUsosOn,
+    DialogBaudotUsosOff,
+    DialogBaudotRate,
+    DialogBaudotCodeUs,
+    DialogBaudotCodeNo2,
+    DialogAsciiTxEnable,
+    DialogAsciiTxDisable,
+    DialogAsciiSyncOn,
+    DialogAsciiSyncOff,
+    DialogPsk31TxEnable,
+    DialogPsk31TxDisable,
+
+    // The print squelch dialog.
+    PrintSquelchOn,
+    PrintSquelchOff,
+
+    // The screen settings dialog.
+    ScreenReceiveTextSize,
+    ScreenEchoTextColour,
+    ScreenReceiveColour,
+    ScreenTransmitTextSize,
+    ScreenReceiveSample,
+    ScreenTransmitSample,
+
+    // The frequency tuning window.
+    LowerSideBand,
+    UpperSideBand,
+
+    // The text file progress window.
+    TextFileName,
+    TextFileSize,
+
+    // The broadcast dialog.
+    BroadcastModulation,
+    BroadcastCodeEfficiency,
+    BroadcastBlockSize,
+    BroadcastBaseRate,
+    BroadcastActualRate,
+
+    // The port dialog.
+    PortDialogList,
+    PortDialogOk,
+    PortDialogCancel,
+
+    // The About box.
+    AboutVersion,
+    AboutVersionsBox,
+    AboutProductId,
+    AboutBootVersion,
+    AboutLodVersion,
+    AboutS28Version,
+    AboutHardwareVersion,
+    AboutWaveform,
+
+    // The help window.
+    HelpPrintItem,
 
     Count // not a control: the number of them
 };

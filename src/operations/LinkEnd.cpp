@@ -5,7 +5,6 @@
 #include "operations/FaxAbortMark.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
-#include "operations/TransmitPump.h"
 #include "operations/broadcast/Broadcasts.h"
 #include "platform/FileActivity.h"
 #include "protocol/CommandBuilders.h"
@@ -17,6 +16,16 @@
 #include "terminal/TransmitSendState.h"
 
 namespace orvane {
+namespace {
+
+constexpr int kBoxMs = 1000;
+constexpr int kBroadcastDisconnectMs = 3500;
+
+bool isArq(OperatingMode m) {
+    return m == OperatingMode::Quoral || m == OperatingMode::Amtor || m == OperatingMode::PMode;
+}
+
+} // namespace
 
 // The pump sends DISCONNECT once the three Z have gone after the text typed.
 void LinkEnd::insertDisconnectText() {
@@ -29,8 +38,7 @@ void LinkEnd::butDisconnectClick() {
     if (ctx_.link.linkUp || broadcasts_.isBroadcasting()) {
         if (ctx_.txPane.isEmpty()) {
             ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
-            ctx_.timers.startTransientPanel(Control::DisconnectPanel,
-                                            broadcasts_.disconnectNoticeMs());
+            timers_.startTransientPanel(Control::DisconnectPanel, broadcasts_.disconnectNoticeMs());
         } else {
             insertDisconnectText();
         }
@@ -47,8 +55,9 @@ void LinkEnd::panicReset() {
     ctx_.surface.setTxPaneEditable(true);
     echoes_.reset();
     {
-        const auto held = pump_.sendState().lockPane();
-        pump_.resetSendState();
+        TransmitSendState& sent = ctx_.txPane.sendState();
+        const auto held = sent.lockPane();
+        sent.reset();
         ctx_.txPane.restoreTypingColour();
         ctx_.txPane.setText(QString());
     }
@@ -57,7 +66,31 @@ void LinkEnd::panicReset() {
     broadcasts_.panicEndsAmtorBroadcast();
     ctx_.surface.setPanel(panel::Format, "");
     ctx_.surface.menus().note(filesStopped(ctx_.link.operatingMode));
-    ctx_.timers.startTransientPanel(Control::PanicPanel, 1300);
+    timers_.startTransientPanel(Control::PanicPanel, 1300);
+}
+
+void LinkEnd::endTransmission() {
+    const OperatingMode mode = ctx_.link.operatingMode;
+    TransmitPaneText& pane = ctx_.txPane;
+    const bool atLineStart = pane.caretAtLineStart();
+    if (ctx_.link.linkUp && isArq(mode)) {
+        if (pane.isEmpty()) {
+            ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
+            timers_.startTransientPanel(Control::DisconnectPanel, kBoxMs);
+        } else if (atLineStart || mode == OperatingMode::Amtor) {
+            insertDisconnectText();
+        }
+    } else if (isBroadcast(mode)) {
+        if (pane.isEmpty()) {
+            ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
+            timers_.startTransientPanel(Control::DisconnectPanel, kBroadcastDisconnectMs);
+        } else {
+            insertDisconnectText();
+            ctx_.line.sendCommand(command(CommandCode::DISCONNECT));
+        }
+    } else if (isFsk(mode) && !pane.isEmpty()) {
+        insertDisconnectText();
+    }
 }
 
 void LinkEnd::butPanicClick() {

@@ -27,6 +27,9 @@ public:
     virtual void appendRaw(std::string_view bytes) = 0;
     // Output is held: the modem's CTS is off or it sent XOFF.
     virtual bool outputHeld() = 0;
+    // Received items stay in the RxQueue while held: a panel the operator
+    // types into is open.
+    virtual void holdRouting(bool held) = 0;
 };
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "terminal/TransmitSendState.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,9 +9,10 @@ namespace orvane {
 
 // The edits made to the transmit pane reTXData: text the toolbar operations
 // put in at the caret or below what is there, and what the pump does to the
-// first line as it leaves. The pump's edits touch only the first line, so
-// they cost the same however much text waits below it. The window implements
-// it over the pane's widget (ui/terminal/TransmitPaneEdits).
+// first line as it leaves, with how much of that line has gone. The pump's
+// edits touch only the first line, so they cost the same however much text
+// waits below it. The window implements it over the pane's widget
+// (ui/terminal/TransmitPaneEdits).
 class TransmitPaneText {
 public:
     virtual ~TransmitPaneText() = default;
@@ -33,6 +36,12 @@ public:
     virtual void greySent(int from, int to) = 0;
     // The finished first line leaves the pane.
     virtual void dropSentLine() = 0;
+    // SentCount and the transmit-pane lock.
+    TransmitSendState& sendState() { return sent_; }
+    const TransmitSendState& sendState() const { return sent_; }
+
+private:
+    TransmitSendState sent_;
 };
 
 } // namespace orvane

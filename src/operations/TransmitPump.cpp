@@ -1,36 +1,14 @@
 #include "operations/TransmitPump.h"
 
 #include "operations/EchoCountable.h"
+#include "operations/FileSenders.h"
 #include "operations/PumpLine.h"
-#include "operations/PumpSources.h"
 #include "operations/TransmitPaneText.h"
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/LinkState.h"
 #include "serial/EchoCounter.h"
-#include "terminal/TransmitSendState.h"
 
 namespace orvane {
-bool ZRun::feed(std::string_view text) {
-    for (const char c : text) {
-        if (c == 'z' || c == 'Z')
-            ++count_;
-        else if (count_ < 3)
-            count_ = 0;
-    }
-    if (count_ < 3) return false;
-    count_ = 0;
-    return true;
-}
-
-int TransmitPump::sentCount() const {
-    return p_.sent.sentCount();
-}
-
-void TransmitPump::resetSendState() {
-    const auto held = p_.sent.lockPane();
-    p_.sent.setSentCount(0);
-    zRun_ = ZRun{};
-}
 
 PumpView TransmitPump::view() {
     PumpView v;
@@ -40,11 +18,11 @@ PumpView TransmitPump::view() {
     v.txActive = p_.link.txActive;
     v.txEnabled = p_.terminal.txEnabled;
     v.echoPending = p_.echoes.EchoPending();
-    v.binaryHold = p_.binary.holdsPump();
+    v.binaryHold = p_.files.binaryHoldsPump();
     v.draining = draining_;
-    v.binaryDataPhase = p_.binary.dataPhaseActive();
-    v.textFileActive = p_.textFile.sendActive();
-    v.sentCount = p_.sent.sentCount();
+    v.binaryDataPhase = p_.files.binaryDataPhase();
+    v.textFileActive = p_.files.textFileSendActive();
+    v.sentCount = p_.pane.sendState().sentCount();
     v.flowHeld = p_.line.outputHeld();
     v.queued = p_.line.pending();
     // Only the first line is read: a pass costs the same on a full pane.
@@ -62,8 +40,8 @@ void TransmitPump::TransmitPumpPass() {
     case Step::Drain: draining_ = p_.line.pending() > 0; return;
     case Step::Throttled:
     case Step::FlowHeld: return;
-    case Step::BinaryPass: p_.binary.pumpPass(); return;
-    case Step::TextFilePass: p_.textFile.pumpPass(); return;
+    case Step::BinaryPass: p_.files.binaryPass(); return;
+    case Step::TextFilePass: p_.files.textFilePass(); return;
     case Step::QueueBusy:
     case Step::Typed: break;
     }
@@ -76,8 +54,9 @@ void TransmitPump::TransmitPumpPass() {
 }
 
 void TransmitPump::apply(const PumpAction& action) {
-    const int startedAt = p_.sent.sentCount();
-    p_.sent.setSentCount(action.sentCount);
+    TransmitSendState& sent = p_.pane.sendState();
+    const int startedAt = sent.sentCount();
+    sent.setSentCount(action.sentCount);
     if (action.fskIdle) {
         p_.link.txActive = true;
         p_.line.sendCommand(command(CommandCode::FSK_IDLE));
@@ -87,14 +66,14 @@ void TransmitPump::apply(const PumpAction& action) {
         p_.echoes.add(echoCountable(p_.link.operatingMode, action.text));
     }
     if (action.finishLine) p_.pane.dropSentLine();
-    if (zRun_.feed(action.text)) p_.line.sendCommand(command(CommandCode::DISCONNECT));
+    if (sent.zRun().feed(action.text)) p_.line.sendCommand(command(CommandCode::DISCONNECT));
     if (!action.finishLine && startedAt != 0 && action.sentCount != startedAt) highlight(startedAt);
 }
 
 void TransmitPump::highlight(int from) {
     // The line's first character leaves in a pass of its own and is greyed
     // together with the second.
-    p_.pane.greySent(from == 1 ? 0 : from, p_.sent.sentCount());
+    p_.pane.greySent(from == 1 ? 0 : from, p_.pane.sendState().sentCount());
 }
 
 } // namespace orvane

@@ -38,7 +38,12 @@ RttyRate nextRttyRate(int rate) {
 
 void TurnTaking::showOverBox(const char* text) {
     ctx_.surface.setCaption(Control::OverBox, text);
-    ctx_.timers.startTransientPanel(Control::OverBox, 1000);
+    timers_.startTransientPanel(Control::OverBox, 1000);
+}
+
+void TurnTaking::overFromKey() {
+    ctx_.txPane.insertAtCaret(QStringLiteral("+?\n"));
+    if (ctx_.txPane.isEmpty()) showOverBox(" OVER ");
 }
 
 void TurnTaking::butOverClick() {
@@ -64,13 +69,13 @@ void TurnTaking::showTxEnabled(Control button, bool enabled) {
 }
 
 void TurnTaking::toggleTxEnabledFromKey(bool withAscii) {
-    const bool enable = !ctx_.terminal.txEnabled;
+    const bool enable = !terminal_.txEnabled;
     for (Control button : kTxEnableButtons) {
         if (button == Control::Psk31TxEnable || (!withAscii && button == Control::AsciiTxEnable))
             continue;
         showTxEnabled(button, enable);
     }
-    ctx_.terminal.txEnabled = enable;
+    terminal_.txEnabled = enable;
 }
 
 void TurnTaking::butTXEnableClick() {
@@ -78,13 +83,13 @@ void TurnTaking::butTXEnableClick() {
     const Settings& s = ctx_.settings;
     const bool syncIdle = (mode == OperatingMode::Baudot && s.B_SyncIdle == "ON") ||
                           (mode == OperatingMode::Ascii && s.S_SyncIdle == "ON");
-    const bool enable = !ctx_.terminal.txEnabled;
+    const bool enable = !terminal_.txEnabled;
     if (syncIdle)
         ctx_.line.sendCommand(
             command(enable ? CommandCode::SYNC_IDLE_ON : CommandCode::SYNC_IDLE_OFF));
     for (Control button : kTxEnableButtons)
         showTxEnabled(button, enable);
-    ctx_.terminal.txEnabled = enable;
+    terminal_.txEnabled = enable;
 }
 
 void TurnTaking::butNormRevClick() {
@@ -97,8 +102,8 @@ void TurnTaking::butNormRevClick() {
     case OperatingMode::Ascii: polarity = &s.S_Polarity, button = Control::AsciiNormRev; break;
     default: break;
     }
-    const bool toReverse = ctx_.terminal.polarityNormal;
-    ctx_.terminal.polarityNormal = !toReverse;
+    const bool toReverse = terminal_.polarityNormal;
+    terminal_.polarityNormal = !toReverse;
     if (polarity) *polarity = toReverse ? "REV" : "NORM";
     if (button) {
         ctx_.surface.setButtonImage(*button, toReverse ? kImageReverse : kImageNormal);
@@ -108,6 +113,11 @@ void TurnTaking::butNormRevClick() {
     ctx_.line.sendCommand(command(toReverse ? CommandCode::POL_REV : CommandCode::POL_NORM));
     ctx_.line.sendCommand(
         command(s.RXPolaritySameAsTX ? CommandCode::RXPOL_SAME_ON : CommandCode::RXPOL_SAME_OFF));
+}
+
+void TurnTaking::togglePolarityFromKey() {
+    butNormRevClick();
+    ctx_.configChanged.set();
 }
 
 void TurnTaking::butMonitorClick() {

@@ -5,11 +5,18 @@
 
 namespace orvane {
 
+class SupervisionTimers;
+struct TerminalModeState;
+
 // Who transmits and how: OVER and Forced OVER, TX enable, NORM/REV, Monitor
 // and the RTTY rate, from the mode toolbars.
 class TurnTaking {
 public:
-    explicit TurnTaking(const OperationContext& context) : ctx_(context) {}
+    // The terminal keeps the TX enable and polarity flags; the timers close
+    // the OVER box.
+    TurnTaking(const OperationContext& context, TerminalModeState& terminal,
+               SupervisionTimers& timers)
+        : ctx_(context), terminal_(terminal), timers_(timers) {}
 
     void butOverClick();
     void butForcedOverClick();
@@ -26,11 +33,17 @@ public:
     void toggleTxEnabledFromKey(bool withAscii);
     // OverBox with `text` until WaitTimer expires.
     void showOverBox(const char* text);
+    // The keyboard's OVER: the over text typed, and the box when nothing waits.
+    void overFromKey();
+    // The keyboard's NORM/REV: the button's change, kept for the next save.
+    void togglePolarityFromKey();
 
 private:
     void showTxEnabled(Control button, bool enabled);
 
     OperationContext ctx_;
+    TerminalModeState& terminal_;
+    SupervisionTimers& timers_;
 };
 
 // The next RTTY rate after `rate` (45, 50, 57, 75, 100, 110, then 45 again)

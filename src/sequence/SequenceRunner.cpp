@@ -87,6 +87,10 @@ void SequenceRunner::suspendUntil(std::coroutine_handle<> waiting, std::function
     timer_->start();
 }
 
+std::int64_t SequenceRunner::nowMs() const {
+    return clock_.tickMs();
+}
+
 void SequenceRunner::wake() {
     if (stepping_ || !waiting_ || !condition_) return;
     if (condition_()) {

@@ -92,6 +92,9 @@ public:
     }
     // Looks at a waiting condition now (the user-interface thread only).
     void wake();
+    // The milliseconds every wait is measured in, for a task that keeps a
+    // deadline across several waits.
+    std::int64_t nowMs() const;
 
 private:
     struct Queued {

@@ -75,6 +75,7 @@ public:
 
     // SequenceLine
     void write(const ModemCommand& command) override;
+    // SequenceLine and PumpLine
     void holdRouting(bool held) override;
     // ModeCommandSink: received items stay in the RxQueue for `ms`, as a sequence of its own.
     void pauseRoutingFor(int ms) override;

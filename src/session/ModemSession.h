@@ -132,7 +132,7 @@ private:
     ModemLine line_;
     QueuedEndOfLine endOfLine_;
     PortSession port_;
-    SessionReceiveSide receiveSide_;
+    SessionStatusSide statusSide_;
     StatusWiring status_;
     ModemModes modes_;
     DeviceRecovery recovery_;

@@ -7,15 +7,15 @@
 
 namespace orvane {
 
-void SessionReceiveSide::setEchoMode(bool on) {
+void SessionStatusSide::setEchoMode(bool on) {
     routing_.EchoMode = on;
 }
 
-void SessionReceiveSide::resetEchoPending() {
+void SessionStatusSide::resetEchoPending() {
     echoes_.reset();
 }
 
-void SessionReceiveSide::clearLineErrors() {
+void SessionStatusSide::clearLineErrors() {
     if (SerialPort* serial = port_.port()) serial->lineStatus();
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "protocol/link/SupervisionHooks.h"
-#include "protocol/status/ConsoleActivities.h"
 #include "protocol/status/MonitorDisplays.h"
-#include "protocol/status/ReceiveSide.h"
+#include "protocol/status/SessionSide.h"
 #include "protocol/status/StatusSettings.h"
 
 namespace orvane {
@@ -16,24 +15,33 @@ struct RoutingFlags;
 struct StatusSides {
     SupervisionHooks& supervision;
     MonitorDisplays& monitors;
-    ReceiveSide& receive;
-    ConsoleActivities& activities;
+    SessionSide& session;
     StatusSettings settings;
 };
 
-// The receive routing and the port as the status handling sees them.
-class SessionReceiveSide final : public ReceiveSide {
+// The receive routing and the port as the status handling sees them; the
+// console's activities are the attached clients'.
+class SessionStatusSide final : public SessionSide {
 public:
-    SessionReceiveSide(RoutingFlags& routing, EchoCounter& echoes, PortSession& port)
-        : routing_(routing), echoes_(echoes), port_(port) {}
+    SessionStatusSide(RoutingFlags& routing, EchoCounter& echoes, PortSession& port,
+                      ConsoleActivities& activities)
+        : routing_(routing), echoes_(echoes), port_(port), activities_(activities) {}
+    // ReceiveSide
     void setEchoMode(bool on) override;
     void resetEchoPending() override;
     void clearLineErrors() override;
+    // ConsoleActivities
+    void stopTextFileSend() override { activities_.stopTextFileSend(); }
+    void closeFileActivities() override { activities_.closeFileActivities(); }
+    void setEndOfLine(const std::string& word, EndOfLineWords accepted) override {
+        activities_.setEndOfLine(word, accepted);
+    }
 
 private:
     RoutingFlags& routing_;
     EchoCounter& echoes_;
     PortSession& port_;
+    ConsoleActivities& activities_;
 };
 
 } // namespace orvane

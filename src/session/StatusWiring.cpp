@@ -3,13 +3,13 @@
 namespace orvane {
 
 StatusWiring::StatusWiring(RxQueue& queue, Clock& clock, Sound& sound, ConsoleSurface& surface,
-                           LinkState& link, StatusRecords& records, const StatusSides& sides) {
+                           LinkState& link, StatusRecords& records, const StatusSides& sides)
+    : figures_(records, sides.monitors) {
     timers_ = std::make_unique<SupervisionTimers>(clock, link, surface, sides.supervision);
-    const StatusDispatchContext context{
-        queue,   sound,          link,          records,          *timers_,
-        surface, sides.monitors, sides.receive, sides.activities, sides.settings};
-    dispatcher_ = std::make_unique<StatusDispatcher>(context);
-    inBand_ = std::make_unique<InBandStatusDispatcher>(context);
+    const StatusDispatchContext context{sound,    link,          *timers_,      surface,
+                                        figures_, sides.session, sides.settings};
+    dispatcher_ = std::make_unique<StatusDispatcher>(queue, context);
+    inBand_ = std::make_unique<InBandStatusDispatcher>(queue, context);
 }
 
 StatusWiring::~StatusWiring() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/link/SupervisionTimers.h"
+#include "protocol/status/LinkFigures.h"
 #include "protocol/status/StatusDispatcher.h"
 #include "session/StatusSides.h"
 
@@ -28,6 +29,7 @@ public:
     InBandStatusDispatcher& inBandDispatcher() { return *inBand_; }
 
 private:
+    LinkFigures figures_;
     std::unique_ptr<SupervisionTimers> timers_;
     std::unique_ptr<StatusDispatcher> dispatcher_;
     std::unique_ptr<InBandStatusDispatcher> inBand_;

@@ -1,11 +1,11 @@
 #include "transfer/BinaryReceiver.h"
 
 #include "monitor/ReceiveProgress.h"
-#include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "records/FileTransferReport.h"
 #include "transfer/FileXferView.h"
 #include "transfer/TransferLine.h"
+#include "transfer/TransferTiming.h"
 #include "transfer/WireEscaping.h"
 
 namespace orvane {
@@ -48,8 +48,7 @@ void BinaryReceiver::headerReceived(const FileHeader& sent) {
     c_.line.sendBytes(EncodeReady(byteCount_));
 
     active_ = true;
-    startSeconds_ = TransferClockSeconds(c_.clock);
-    c_.throughput.restart(startSeconds_, byteCount_);
+    startSeconds_ = c_.timing.restart(byteCount_);
     c_.view.setResult("");
     c_.view.setButton("&Abort Transfer", false);
     c_.view.showTransfer({"Receiving Binary File", header_.name, sent.sizeText,
@@ -94,12 +93,11 @@ void BinaryReceiver::escapedByte(std::uint8_t code) {
 }
 
 void BinaryReceiver::showProgress() {
-    const std::int64_t now = TransferClockSeconds(c_.clock);
+    const std::int64_t now = c_.timing.seconds();
     c_.view.setXferBytes(
         std::to_string(ShownBytes(byteCount_, header_.fileSize, header_.dataSize)));
     c_.view.setXferTime(XferTimeText(now - startSeconds_));
-    if (auto rate =
-            UpdateThroughput(c_.throughput, byteCount_, now, header_.fileSize, header_.dataSize))
+    if (auto rate = c_.timing.throughput(byteCount_, now, header_.fileSize, header_.dataSize))
         c_.view.setXferTput(std::to_string(*rate));
     c_.view.setXferGauge(byteCount_);
 }

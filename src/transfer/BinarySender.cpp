@@ -1,8 +1,6 @@
 #include "transfer/BinarySender.h"
 
 #include "monitor/ReceiveProgress.h"
-#include "monitor/TransferProgress.h"
-#include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "records/FileTransferReport.h"
 #include "serial/EchoCounter.h"
@@ -10,6 +8,7 @@
 #include "transfer/FileXferView.h"
 #include "transfer/TransferLine.h"
 #include "transfer/TransferLog.h"
+#include "transfer/TransferTiming.h"
 #include "transfer/WireEscaping.h"
 
 #include <algorithm>
@@ -65,8 +64,7 @@ bool BinarySender::prepare(const Path& source, const std::string& buttonCaption)
         dropTemporaryFile();
         dataPath_ = source;
     }
-    startSeconds_ = TransferClockSeconds(c_.clock);
-    c_.throughput.restart(startSeconds_, 0);
+    startSeconds_ = c_.timing.restart(0);
     c_.view.setResult("");
     c_.view.setButton(buttonCaption, false);
     c_.view.showTransfer({"Sending Binary File", name_, std::to_string(fileSize_),
@@ -102,13 +100,13 @@ void BinarySender::readyReceived(const std::string& offsetText) {
             c_.view.setXferBytes(std::to_string(dataPos_));
             dataPos_ = *offset;
             progressPos_ = *offset;
-            c_.throughput.restart(TransferClockSeconds(c_.clock), *offset);
+            c_.timing.restart(*offset);
         }
         pumpActive_ = true;
         sendActive_ = true;
     }
     c_.line.sendCommand(CommandCode::SW9_ON);
-    c_.echoes.reset();
+    echoes_.reset();
 }
 
 void BinarySender::dataPhasePass() {
@@ -132,16 +130,16 @@ void BinarySender::dataPhasePass() {
         out.insert(out.end(), end.begin(), end.end());
         endSent_ = true;
     }
-    c_.echoes.add(static_cast<int>(out.size()));
+    echoes_.add(static_cast<int>(out.size()));
     c_.line.sendBytes(out);
 }
 
 void BinarySender::progressStep() {
     if (!sendActive_ || progressPos_ <= 0) return;
-    const std::int64_t now = TransferClockSeconds(c_.clock);
+    const std::int64_t now = c_.timing.seconds();
     c_.view.setXferBytes(std::to_string(ShownBytes(progressPos_, fileSize_, dataSize_)));
     c_.view.setXferTime(XferTimeText(now - startSeconds_));
-    if (auto rate = UpdateThroughput(c_.throughput, progressPos_, now, fileSize_, dataSize_))
+    if (auto rate = c_.timing.throughput(progressPos_, now, fileSize_, dataSize_))
         c_.view.setXferTput(std::to_string(*rate));
     c_.view.setXferGauge(progressPos_);
     if (progressPos_ >= dataSize_) {
@@ -226,9 +224,9 @@ void BinarySender::giveUp() {
 }
 
 void BinarySender::log(bool complete) {
-    const auto local = c_.clock.now() + std::chrono::minutes(c_.clock.localOffsetMinutes());
-    c_.files.appendText(c_.programDir / kTransferLogName,
-                        TransferLogLine(local, name_, method_, fileSize_, complete));
+    c_.files.appendText(
+        c_.programDir / kTransferLogName,
+        TransferLogLine(c_.timing.localTime(), name_, method_, fileSize_, complete));
     c_.report.fileSent(name_, static_cast<std::uint64_t>(fileSize_),
                        complete ? TransferOutcome::Complete : TransferOutcome::Failed);
 }

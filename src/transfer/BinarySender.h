@@ -11,6 +11,8 @@
 
 namespace orvane {
 
+class EchoCounter;
+
 // The sending side of a binary transfer: each file of a batch compressed
 // (unless that does not make it smaller), announced, sent on the ready reply
 // from the offset the receiver holds, closed with the end marker, and logged
@@ -24,7 +26,9 @@ public:
     // to the line.
     static constexpr int kBytesPerPass = 10;
 
-    explicit BinarySender(const TransferContext& context) : c_(context) {}
+    // What goes out is counted in `echoes`, for the modem's echo of it.
+    BinarySender(const TransferContext& context, EchoCounter& echoes)
+        : c_(context), echoes_(echoes) {}
 
     // The operator chose these files (at least one).
     void start(std::vector<Path> files);
@@ -64,6 +68,7 @@ private:
     void dropTemporaryFile();
 
     TransferContext c_;
+    EchoCounter& echoes_;
     std::vector<Path> batch_;
     std::size_t nextIndex_ = 0;
 

@@ -8,9 +8,9 @@
 
 namespace orvane {
 
-BinaryTransfer::BinaryTransfer(const TransferContext& context, RoutingFlags& routing,
-                               FaxReportHandler& fax)
-    : c_(context), routing_(routing), fax_(fax), sender_(context),
+BinaryTransfer::BinaryTransfer(const TransferContext& context, EchoCounter& echoes,
+                               RoutingFlags& routing, FaxReportHandler& fax)
+    : c_(context), routing_(routing), fax_(fax), sender_(context, echoes),
       receiver_(context, routing.BinaryReceiveActive) {}
 
 bool BinaryTransfer::anyActive() const {

@@ -1,24 +1,24 @@
 #pragma once
 
 #include "operations/BinaryTransferGuard.h"
-#include "operations/PumpSources.h"
 #include "transfer/BinaryReceiver.h"
 #include "transfer/BinarySender.h"
 #include "transfer/InBandParser.h"
 
 namespace orvane {
 
+class EchoCounter;
 class FaxReportHandler;
 struct RoutingFlags;
 
 // One console's binary transfers, both ways (only one runs at a time): takes
 // what the in-band parser reads, feeds the transmit pump's data phase, and
 // answers the panel's abort button and Stop disk save/send.
-class BinaryTransfer final : public InBandEvents,
-                             public BinaryPumpSource,
-                             public BinaryTransferGuard {
+class BinaryTransfer final : public InBandEvents, public BinaryTransferGuard {
 public:
-    BinaryTransfer(const TransferContext& context, RoutingFlags& routing, FaxReportHandler& fax);
+    // What the sender sends is counted in `echoes`.
+    BinaryTransfer(const TransferContext& context, EchoCounter& echoes, RoutingFlags& routing,
+                   FaxReportHandler& fax);
 
     BinarySender& sender() { return sender_; }
     BinaryReceiver& receiver() { return receiver_; }
@@ -28,13 +28,12 @@ public:
     // The files the operator chose to send.
     void sendFiles(std::vector<std::filesystem::path> files) { sender_.start(std::move(files)); }
 
-    // BinaryPumpSource: held while a header awaits its reply; the data phase.
-    bool holdsPump() const override { return sender_.ReadyWait(); }
-    bool dataPhaseActive() const override { return sender_.BinaryPumpActive(); }
-    void pumpPass() override { sender_.dataPhasePass(); }
-    bool sendActive() const override {
-        return sender_.BinarySendActive() || sender_.BinaryPumpActive();
-    }
+    // What the transmit pump asks: held while a header awaits its reply; the
+    // data phase, one sender pass per pump pass; a send under way.
+    bool holdsPump() const { return sender_.ReadyWait(); }
+    bool dataPhaseActive() const { return sender_.BinaryPumpActive(); }
+    void pumpPass() { sender_.dataPhasePass(); }
+    bool sendActive() const { return sender_.BinarySendActive() || sender_.BinaryPumpActive(); }
     // BinaryTransferGuard: either way, from the header to the result.
     bool binaryTransferInProgress() const override { return anyActive(); }
     bool anyActive() const;

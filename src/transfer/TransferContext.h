@@ -4,14 +4,12 @@
 
 namespace orvane {
 
-class Clock;
-class EchoCounter;
 class FileTransferReport;
 class FileXferView;
 class Prompter;
 class TransferFiles;
 class TransferLine;
-struct ThroughputState;
+class TransferTiming;
 
 // What both sides of a binary transfer work with.
 struct TransferContext {
@@ -19,10 +17,8 @@ struct TransferContext {
     TransferFiles& files;
     FileXferView& view;
     Prompter& prompter;
-    Clock& clock;
-    EchoCounter& echoes;
-    // The throughput display's memory, shared with the clock tick.
-    ThroughputState& throughput;
+    // Elapsed time and throughput, and the log line's time.
+    TransferTiming& timing;
     // Each file once it is over, for the session log.
     FileTransferReport& report;
     std::filesystem::path programDir;  // binxfer.log lives here

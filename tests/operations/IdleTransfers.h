@@ -4,18 +4,17 @@
 
 #include "operations/BinaryTransferGuard.h"
 #include "operations/FaxAbortMark.h"
-#include "operations/PumpSources.h"
+#include "operations/FileSenders.h"
 
 namespace orvane::testing {
 
-struct IdleTransfers final : BinaryPumpSource,
-                             TextFilePumpSource,
-                             BinaryTransferGuard,
-                             FaxAbortMark {
-    bool holdsPump() const override { return false; }
-    bool dataPhaseActive() const override { return false; }
-    void pumpPass() override {}
-    bool sendActive() const override { return false; }
+struct IdleTransfers final : FileSenders, BinaryTransferGuard, FaxAbortMark {
+    bool binaryHoldsPump() const override { return false; }
+    bool binaryDataPhase() const override { return false; }
+    void binaryPass() override {}
+    bool binarySendActive() const override { return false; }
+    bool textFileSendActive() const override { return false; }
+    void textFilePass() override {}
     bool binaryTransferInProgress() const override { return false; }
     void panicPressed() override { ++panics; }
     int panics = 0;

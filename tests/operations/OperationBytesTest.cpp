@@ -22,7 +22,6 @@
 #include "protocol/link/SupervisionTimers.h"
 #include "protocol/status/ConsoleActivities.h"
 #include "serial/EchoCounter.h"
-#include "serial/RoutingFlags.h"
 #include "support/ManualClock.h"
 #include "support/ScriptedPrompter.h"
 #include "terminal/TransmitSendState.h"
@@ -67,6 +66,7 @@ public:
     void clearQueue() override { queued.clear(); }
     void appendRaw(std::string_view b) override { queued += b; }
     bool outputHeld() override { return false; }
+    void holdRouting(bool) override {}
     std::string queued, immediate;
 };
 
@@ -96,32 +96,29 @@ struct Desk {
     NoHooks hooks;
     SupervisionTimers timers{clock, link, surface, hooks};
     RecordingLine line;
-    RoutingFlags routing;
     QMainWindow window;
     QPlainTextEdit pane;
     TransmitPaneEdits text{pane, settings};
     testing::ScriptedPrompter prompter;
-    OperationContext context{settings, changed, link, terminal, surface, timers,
-                             line,     routing, text, prompter, window};
+    OperationContext context{settings, changed, link, surface, line, text};
     EchoCounter echoes;
     testing::IdleTransfers transfers;
     NoActivities activities;
     NoStatistics statistics;
-    TransmitSendState sent;
-    TransmitPump pump{{text, sent, link, terminal, echoes, line, transfers, transfers}};
+    TransmitPump pump{{text, link, terminal, echoes, line, transfers}};
     CallPanel callPanel;
     QWidget receivePane;
-    ArqCalls calls{context, callPanel, receivePane};
-    TurnTaking turns{context};
+    ArqCalls calls{context, terminal, prompter, callPanel, window, receivePane};
+    TurnTaking turns{context, terminal, timers};
     testing::RecordingSender broadcastCommands;
     testing::FakeBroadcastView broadcastView;
     Broadcasts broadcasts{link, settings, broadcastCommands, surface, broadcastView};
-    LinkEnd linkEnd{context, pump, echoes, activities, statistics, broadcasts, transfers};
+    LinkEnd linkEnd{context, timers, echoes, activities, statistics, broadcasts, transfers};
     // A message folder of its own: the tests of this file run side by side.
     testing::TempDir msgFolder;
     std::filesystem::path msg = msgFolder.path();
     HereIsPanel hereIs{&window};
-    CqAndMessages messages{context, transfers, MessageFiles(msg), hereIs};
+    CqAndMessages messages{context, timers, transfers, MessageFiles(msg), hereIs, window};
 
     // The call dialog: the call typed, then Call.
     void call(const QString& sign) {

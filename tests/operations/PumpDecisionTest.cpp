@@ -1,6 +1,7 @@
 #include "operations/PumpDecision.h"
 #include "operations/EchoCountable.h"
 #include "operations/TransmitPump.h"
+#include "terminal/TransmitSendState.h"
 
 #include <gtest/gtest.h>
 

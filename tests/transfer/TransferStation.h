@@ -14,6 +14,7 @@
 #include "transfer/FaxReport.h"
 #include "transfer/FileXferView.h"
 #include "transfer/TransferLine.h"
+#include "transfer/TransferTiming.h"
 
 #include <filesystem>
 #include <fstream>
@@ -123,9 +124,9 @@ struct Station {
     explicit Station(const std::string& name, TransferFiles* fileOps = nullptr,
                      TransferLine* lineOps = nullptr)
         : dir(FreshDir(name)), files(fileOps ? *fileOps : disk),
-          transfer({lineOps ? *lineOps : line, files, view, prompter, clock, echoes, throughput,
-                    report, dir, dir / "In"},
-                   routing, fax),
+          transfer(
+              {lineOps ? *lineOps : line, files, view, prompter, timing, report, dir, dir / "In"},
+              echoes, routing, fax),
           parser(transfer) {}
     ~Station() {
         std::error_code ignored;
@@ -166,6 +167,7 @@ struct Station {
     ManualClock clock;
     EchoCounter echoes;
     ThroughputState throughput;
+    TransferTiming timing{clock, throughput};
     RecordingReport report;
     RoutingFlags routing;
     NoFax fax;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/dialog/SettingControls.h"
+#include "controls/Control.h"
 
 #include <string>
 #include <vector>
@@ -70,18 +71,6 @@ struct MessageValues {
     bool operator==(const MessageValues&) const = default;
 };
 
-// The page names, in the order of the page control.
-namespace page {
-inline constexpr const char* General = "GeneralSheet";
-inline constexpr const char* Quoral = "QuoralSheet";
-inline constexpr const char* Amtor = "AmtorSheet";
-inline constexpr const char* PMode = "PModeSheet";
-inline constexpr const char* Baudot = "BaudotSheet";
-inline constexpr const char* Ascii = "AsciiSheet";
-inline constexpr const char* Psk31 = "PSK31Sheet";
-inline constexpr const char* Messages = "MessagesSheet";
-} // namespace page
-
 struct ConfigDialogValues {
     SettingControls settings;
     GeneralValues general;
@@ -89,7 +78,7 @@ struct ConfigDialogValues {
     Psk31Values psk31;
     MessageValues messages;
 
-    std::string activePage = page::General;
+    Control activePage = Control::DialogGeneralPage;
     // The controls that must not change while a link is up, the modem
     // transmits or a broadcast runs.
     bool editLocked = false;

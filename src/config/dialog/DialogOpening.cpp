@@ -135,14 +135,14 @@ std::vector<std::string> txGainItems(std::string_view hardwareVersion) {
     return {"-36dB", "-30dB", "-24dB", "-18dB", "-12dB", "-9dB", "-6dB", "-3dB", "+0dB"};
 }
 
-std::string pageOfMode(OperatingMode mode) {
+Control pageOfMode(OperatingMode mode) {
     switch (mode) {
-    case OperatingMode::Quoral: return page::Quoral;
-    case OperatingMode::Amtor: return page::Amtor;
-    case OperatingMode::PMode: return page::PMode;
-    case OperatingMode::Baudot: return page::Baudot;
-    case OperatingMode::Ascii: return page::Ascii;
-    default: return page::General;
+    case OperatingMode::Quoral: return Control::DialogQuoralPage;
+    case OperatingMode::Amtor: return Control::DialogAmtorPage;
+    case OperatingMode::PMode: return Control::DialogPModePage;
+    case OperatingMode::Baudot: return Control::DialogBaudotPage;
+    case OperatingMode::Ascii: return Control::DialogAsciiPage;
+    default: return Control::DialogGeneralPage;
     }
 }
 

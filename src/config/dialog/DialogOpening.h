@@ -52,7 +52,7 @@ std::vector<std::string> rxGainItems(std::string_view hardwareVersion);
 std::vector<std::string> txGainItems(std::string_view hardwareVersion);
 
 // The page shown first: the current mode's, else the General page.
-std::string pageOfMode(OperatingMode mode);
+Control pageOfMode(OperatingMode mode);
 
 // The port list entry equal to the port name, ignoring '\' and '.' in the
 // name; "" when there is none.

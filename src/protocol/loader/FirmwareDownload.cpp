@@ -183,7 +183,7 @@ Task<> FirmwareDownload::stream(std::filesystem::path image) {
     p_.view.setBusy(true);
 
     std::int64_t sent = 0;
-    std::int64_t lastTurn = p_.clock.tickMs();
+    std::int64_t lastTurn = p_.runner.nowMs();
     // Abort is looked at after every chunk.
     while (!chunks.atEnd() && !p_.view.abortRequested()) {
         std::vector<std::uint8_t> chunk = chunks.next();
@@ -200,16 +200,16 @@ Task<> FirmwareDownload::stream(std::filesystem::path image) {
             sent += size;
             p_.view.setGauge(sent, total);
         }
-        if (p_.clock.tickMs() - lastTurn >= kWindowTurnMs) {
+        if (p_.runner.nowMs() - lastTurn >= kWindowTurnMs) {
             co_await p_.runner.pause(0);
-            lastTurn = p_.clock.tickMs();
+            lastTurn = p_.runner.nowMs();
         }
     }
     if (p_.view.abortRequested()) endDownload(Closing::WithRestartMessage);
 }
 
 Task<std::uint8_t> FirmwareDownload::awaitResult() {
-    const std::int64_t deadline = p_.clock.tickMs() + limitMs(Step::Result);
+    const std::int64_t deadline = p_.runner.nowMs() + limitMs(Step::Result);
     std::uint8_t byte = 0;
     do {
         byte = co_await nextByte(Step::Result, deadline);
@@ -252,7 +252,7 @@ Task<> FirmwareDownload::writeOrFail(std::vector<std::uint8_t> bytes) {
 }
 
 Task<> FirmwareDownload::awaitByte(std::uint8_t wanted, Step step, int failure) {
-    const std::int64_t deadline = p_.clock.tickMs() + limitMs(step);
+    const std::int64_t deadline = p_.runner.nowMs() + limitMs(step);
     for (;;) {
         const std::uint8_t byte = co_await nextByte(step, deadline);
         if (byte == wanted) co_return;
@@ -266,7 +266,7 @@ Task<> FirmwareDownload::awaitByte(std::uint8_t wanted, Step step, int failure) 
 
 Task<std::uint8_t> FirmwareDownload::nextByte(Step step, std::int64_t deadline) {
     std::optional<std::uint8_t> byte;
-    const std::int64_t left = deadline - p_.clock.tickMs();
+    const std::int64_t left = deadline - p_.runner.nowMs();
     if (left > 0)
         co_await p_.runner.until([&] { return (byte = p_.port.tryRead()).has_value(); },
                                  static_cast<int>(left));

@@ -10,7 +10,6 @@
 
 namespace orvane {
 
-class Clock;
 class ProcessExit;
 class Prompter;
 class SequenceRunner;
@@ -35,8 +34,8 @@ public:
         LoaderView& view;
         Prompter& prompter;
         ProcessExit& processExit;
+        // Each step waits on it, and by its time.
         SequenceRunner& runner;
-        const Clock& clock;
         // Read at every pass: a modem not yet initialised (the handshake's
         // reload offer) is not told to prepare first.
         const ModemIdentity& identity;

@@ -9,6 +9,10 @@ FollowOnReader::FollowOnReader(RxQueue& queue, ReceiveSide& receive, bool clearL
     : queue_(queue), items_(queue.followOns()), receive_(receive),
       clearLineErrors_(clearLineErrors) {}
 
+void FollowOnReader::start(Task<> handler) {
+    items_.start(std::move(handler));
+}
+
 Task<> FollowOnReader::discard(int count) {
     for (int i = 0; i < count; ++i)
         co_await next();

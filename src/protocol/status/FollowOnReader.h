@@ -25,6 +25,10 @@ public:
     // has to wait for a byte.
     FollowOnReader(RxQueue& queue, ReceiveSide& receive, bool clearLineErrors);
 
+    // Starts a status handler that reads through this reader; the routing
+    // hands it each follow-on byte as it comes.
+    void start(Task<> handler);
+
     // `count` items, dropped.
     Task<> discard(int count);
     // `N` items in order.

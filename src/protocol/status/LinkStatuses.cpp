@@ -5,7 +5,7 @@
 #include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
-#include "protocol/status/ConsoleActivities.h"
+#include "protocol/status/SessionSide.h"
 #include "protocol/status/StatusHandlers.h"
 
 namespace orvane {
@@ -47,7 +47,7 @@ Task<> StatusHandlers::amtor476Link() {
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::Amtor;
-    ctx_.activities.setEndOfLine(ctx_.settings.A_EndOfLine, EndOfLineWords::All);
+    ctx_.session.setEndOfLine(ctx_.settings.A_EndOfLine, EndOfLineWords::All);
     ctx_.surface.setPanel(panel::Mode, "AMTOR");
     ctx_.surface.setPanel(panel::Link, "476 Link");
     showLinkButtons(ctx_.surface, kTorToolbars, LinkSituation::TorLinked);
@@ -78,7 +78,7 @@ Task<> StatusHandlers::pmodeLink() {
     auto& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     link.operatingMode = OperatingMode::PMode;
-    ctx_.activities.setEndOfLine(ctx_.settings.P_EndOfLine, EndOfLineWords::CrAndCrLfOnly);
+    ctx_.session.setEndOfLine(ctx_.settings.P_EndOfLine, EndOfLineWords::CrAndCrLfOnly);
     ctx_.surface.setPanel(panel::Mode, "P-Mode");
     ctx_.surface.setPanel(panel::Link, "Linked to " + call);
     showLinkButtons(ctx_.surface, kTorToolbars, LinkSituation::TorLinked);

@@ -4,8 +4,8 @@
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
+#include "protocol/status/LinkFigures.h"
 #include "protocol/status/StatusHandlers.h"
-#include "protocol/status/StatusRecords.h"
 
 #include <optional>
 
@@ -47,8 +47,7 @@ struct StatusHandlers::StandbyEvent {
 
 Task<> StatusHandlers::stateEvent() {
     const auto value = co_await readFixed<1>();
-    ctx_.records.modReport[4] = value[0];
-    ctx_.records.statsFresh = true;
+    ctx_.figures.stateEvent(value[0]);
     stateEventEffect(value[0]);
 }
 
@@ -117,8 +116,7 @@ void StatusHandlers::standbyEvent(const StandbyEvent& event) {
 Task<> StatusHandlers::cqEvent() {
     const auto value = co_await readFixed<1>();
     const int event = value[0];
-    ctx_.records.linkStats[15] = value[0];
-    ctx_.records.statsFresh = true;
+    ctx_.figures.cqEvent(value[0]);
     switch (event) {
     case 0: captionOn(kArqToolbars, ButtonRole::CallCq, "Call CQ"); co_return;
     case 102:

@@ -5,12 +5,9 @@
 #include "protocol/link/LinkButtons.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
-#include "protocol/status/ConsoleActivities.h"
-#include "protocol/status/ReceiveSide.h"
+#include "protocol/status/LinkFigures.h"
+#include "protocol/status/SessionSide.h"
 #include "protocol/status/StatusHandlers.h"
-#include "protocol/status/StatusRecords.h"
-
-#include <algorithm>
 
 namespace orvane {
 
@@ -19,11 +16,11 @@ constexpr int kLinkFailedPanelMs = 1500;
 }
 
 Task<> StatusHandlers::standbyReset(int lastClearedPanel) {
-    ctx_.activities.stopTextFileSend();
+    ctx_.session.stopTextFileSend();
     ctx_.surface.setTxPaneEditable(true);
     ctx_.timers.monitorTimer().stop();
     co_await readDiscarded(1);
-    ctx_.receive.resetEchoPending();
+    ctx_.session.resetEchoPending();
     stopWatchdog();
     auto& link = ctx_.link;
     ctx_.surface.setPanel(panel::Link, link.standbyText());
@@ -43,10 +40,7 @@ Task<> StatusHandlers::standbyReset(int lastClearedPanel) {
 
 Task<> StatusHandlers::disconnected() {
     co_await standbyReset(panel::Format);
-    auto& records = ctx_.records;
-    std::fill_n(records.linkStats.begin(), 14, std::uint8_t{0});
-    std::fill_n(records.modReport.begin(), 4, std::uint8_t{0});
-    records.tuneLevels.current = {};
+    ctx_.figures.clearLink();
     showModeAfterLink();
     if (isFsk(ctx_.link.operatingMode)) {
         enable(Control::BaudotFoxes, true);
@@ -67,14 +61,14 @@ Task<> StatusHandlers::linkFailed() {
     restoreCqButtonsIfCalling();
     const bool fsk = isFsk(ctx_.link.operatingMode);
     if (!fsk) enableOn(kArqToolbars, ButtonRole::Fec, true);
-    ctx_.records.tuneLevels.current = {};
+    ctx_.figures.clearTuneLevels();
     if (fsk) {
         enable(Control::BaudotFoxes, true);
         enable(Control::AsciiFoxes, true);
     }
     showModeAfterLink();
     // Nothing may write to a file the failed link leaves behind.
-    ctx_.activities.closeFileActivities();
+    ctx_.session.closeFileActivities();
     ctx_.sound.beep();
     ctx_.surface.setCaption(Control::DisconnectPanel, "Link Failed!");
     ctx_.timers.startTransientPanel(Control::DisconnectPanel, kLinkFailedPanelMs);

@@ -7,16 +7,16 @@ namespace orvane {
 // The main path: every status item the routing thread delivers.
 class StatusDispatcher final : public StatusHandlers {
 public:
-    explicit StatusDispatcher(const StatusDispatchContext& context)
-        : StatusHandlers(context, kMainPathRules) {}
+    StatusDispatcher(RxQueue& queue, const StatusDispatchContext& context)
+        : StatusHandlers(queue, context, kMainPathRules) {}
 };
 
 // Statuses met inside an in-band sequence or a binary file header, which
 // its reader awaits before it goes on.
 class InBandStatusDispatcher final : public StatusHandlers {
 public:
-    explicit InBandStatusDispatcher(const StatusDispatchContext& context)
-        : StatusHandlers(context, kInBandPathRules) {}
+    InBandStatusDispatcher(RxQueue& queue, const StatusDispatchContext& context)
+        : StatusHandlers(queue, context, kInBandPathRules) {}
 };
 
 } // namespace orvane

@@ -5,18 +5,18 @@
 #include "protocol/link/ConsoleSurface.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
-#include "protocol/status/ReceiveSide.h"
+#include "protocol/status/SessionSide.h"
 #include "protocol/status/StatusCode.h"
-#include "serial/RxQueue.h"
 
 namespace orvane {
 
-StatusHandlers::StatusHandlers(const StatusDispatchContext& context, const DispatchRules& rules)
+StatusHandlers::StatusHandlers(RxQueue& queue, const StatusDispatchContext& context,
+                               const DispatchRules& rules)
     : ctx_(context), rules_(rules),
-      reader_(context.queue, context.receive, rules.clearLineErrorsWhileWaiting) {}
+      reader_(queue, context.session, rules.clearLineErrorsWhileWaiting) {}
 
 void StatusHandlers::dispatch(std::uint8_t code) {
-    ctx_.queue.followOns().start(handle(code));
+    reader_.start(handle(code));
 }
 
 Task<> StatusHandlers::handle(std::uint8_t code) {
@@ -104,7 +104,7 @@ void StatusHandlers::echo(bool on) {
         if (!on && link.txActive) return;
         if (on && link.operatingMode == OperatingMode::Quoral && !link.linkUp) return;
     }
-    ctx_.receive.setEchoMode(on);
+    ctx_.session.setEchoMode(on);
 }
 
 Task<std::string> StatusHandlers::readCallText() {

@@ -12,27 +12,22 @@
 
 namespace orvane {
 
-class ConsoleActivities;
 class ConsoleSurface;
-class MonitorDisplays;
-class ReceiveSide;
+class LinkFigures;
 class RxQueue;
+class SessionSide;
 class Sound;
 class SupervisionTimers;
 struct LinkState;
-struct StatusRecords;
 
 // Everything a status handler reads or changes.
 struct StatusDispatchContext {
-    RxQueue& queue;
     Sound& sound;
     LinkState& link;
-    StatusRecords& records;
     SupervisionTimers& timers;
     ConsoleSurface& surface;
-    MonitorDisplays& monitor;
-    ReceiveSide& receive;
-    ConsoleActivities& activities;
+    LinkFigures& figures;
+    SessionSide& session;
     StatusSettings settings;
 };
 
@@ -48,7 +43,9 @@ public:
     Task<> handle(std::uint8_t code);
 
 protected:
-    StatusHandlers(const StatusDispatchContext& context, const DispatchRules& rules);
+    // The follow-on bytes are read from `queue`.
+    StatusHandlers(RxQueue& queue, const StatusDispatchContext& context,
+                   const DispatchRules& rules);
     ~StatusHandlers() = default;
 
 private:

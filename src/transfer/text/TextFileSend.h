@@ -1,6 +1,5 @@
 #pragma once
 
-#include "operations/PumpSources.h"
 #include "transfer/TransferFiles.h"
 
 #include <filesystem>
@@ -17,7 +16,7 @@ class TransferLine;
 
 // A prepared text file transmitted in place of typed text, one byte per
 // pump pass and only when the queue is empty, its bytes unchanged.
-class TextFileSend final : public TextFilePumpSource {
+class TextFileSend final {
 public:
     TextFileSend(TransferFiles& files, TransferLine& line, EchoCounter& echoes, TextFileView& view,
                  TextSendMode& mode, FileTransferReport& report)
@@ -25,9 +24,9 @@ public:
 
     // The operator picked this file.
     void start(const std::filesystem::path& file);
-    // TextFilePumpSource: the pump's text pass, while the send is active.
-    bool sendActive() const override { return sendActive_; }
-    void pumpPass() override;
+    // The pump's text pass, while the send is active.
+    bool sendActive() const { return sendActive_; }
+    void pumpPass();
     // The 250 ms tick's display step, while progressActive().
     void progressStep();
     // Stop disk save/send.

@@ -1,6 +1,7 @@
 #include "ui/broadcast/BroadcastDialog.h"
 
 #include "operations/broadcast/BroadcastFigures.h"
+#include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 
 #include <QComboBox>
@@ -15,9 +16,9 @@
 namespace orvane {
 namespace {
 
-QLabel* figureLabel(const char* name, QWidget* parent) {
+QLabel* figureLabel(Control control, QWidget* parent) {
     auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+    nameControl(*label, control);
     label->setMinimumWidth(40);
     return label;
 }
@@ -26,15 +27,15 @@ QLabel* figureLabel(const char* name, QWidget* parent) {
 
 BroadcastDialog::BroadcastDialog(Prompter& prompter, QWidget* parent)
     : QDialog(parent), prompter_(prompter), modComboBox_(new QComboBox(this)),
-      blockSizeLabel_(figureLabel("BlockSizeLabel", this)),
-      baseRateLabel_(figureLabel("BaseRateLabel", this)),
-      actualLabel_(figureLabel("ActualLabel", this)) {
+      blockSizeLabel_(figureLabel(Control::BroadcastBlockSize, this)),
+      baseRateLabel_(figureLabel(Control::BroadcastBaseRate, this)),
+      actualLabel_(figureLabel(Control::BroadcastActualRate, this)) {
     setObjectName(QStringLiteral("TQuoralFECFrm"));
     setWindowTitle(QStringLiteral("Quoral Broadcast Modulation"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    modComboBox_->setObjectName(QStringLiteral("ModComboBox"));
+    nameControl(*modComboBox_, Control::BroadcastModulation);
     modComboBox_->setEditable(true);
     modComboBox_->setInsertPolicy(QComboBox::NoInsert);
     modComboBox_->addItems({QStringLiteral("BPSM"), QStringLiteral("QPSM"), QStringLiteral("8PSM"),
@@ -43,7 +44,7 @@ BroadcastDialog::BroadcastDialog(Prompter& prompter, QWidget* parent)
     // A choice from the list, or Enter after typing.
     connect(modComboBox_, &QComboBox::textActivated, this, [this] { showFigures(); });
 
-    auto* codeEffLabel = figureLabel("CodeEffLabel", this);
+    auto* codeEffLabel = figureLabel(Control::BroadcastCodeEfficiency, this);
     codeEffLabel->setText(QStringLiteral("60%"));
 
     auto* waveForm = new QGroupBox(QStringLiteral("Wave Form"), this);

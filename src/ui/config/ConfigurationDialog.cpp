@@ -4,6 +4,7 @@
 #include "config/Settings.h"
 #include "config/dialog/CallSignList.h"
 #include "config/dialog/HereIsMessages.h"
+#include "platform/ControlObjects.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -53,11 +54,14 @@ void ConfigurationDialog::buildButtons() {
         row->addWidget(b);
         return b;
     };
-    QPushButton* defaults = button("butDefaults", "Defaults", "Restore factory default settings");
+    QPushButton* defaults = button(objectNameText(Control::DialogDefaults), "Defaults",
+                                   "Restore factory default settings");
     row->addStretch(1);
-    QPushButton* cancel = button("Button1", "Cancel", "Cancel any changes");
-    QPushButton* apply = button("Button2", "Apply", "Apply changes without saving");
-    QPushButton* ok = button("Button3", "OK", "Apply and save changes");
+    QPushButton* cancel =
+        button(objectNameText(Control::DialogCancel), "Cancel", "Cancel any changes");
+    QPushButton* apply =
+        button(objectNameText(Control::DialogApply), "Apply", "Apply changes without saving");
+    QPushButton* ok = button(objectNameText(Control::DialogOk), "OK", "Apply and save changes");
     apply->hide();
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
     connect(defaults, &QPushButton::clicked, this, [this] { butDefaultsClick(); });
@@ -105,8 +109,9 @@ void ConfigurationDialog::fill(const OpeningFacts& facts) {
     closing_ = Closing::Cancel;
     bindings_.show();
     setWindowTitle(QStringLiteral("Zarvel Orvane Configuration"));
-    folder_->setTabVisible(folder_->indexOf(findChild<QWidget*>(page::Psk31)), false);
-    folder_->setCurrentWidget(findChild<QWidget*>(qs(values_.activePage)));
+    folder_->setTabVisible(folder_->indexOf(findControl<QWidget>(*this, Control::DialogPsk31Page)),
+                           false);
+    folder_->setCurrentWidget(findControl<QWidget>(*this, values_.activePage));
     showLocks();
 }
 
@@ -176,7 +181,7 @@ void ConfigurationDialog::addStation476() {
 }
 
 void ConfigurationDialog::removeStation() {
-    auto* box = findChild<QComboBox*>(QStringLiteral("edHisCallBox"));
+    auto* box = findControl<QComboBox>(*this, Control::DialogHisCallList);
     bindings_.take();
     MessageValues& m = values_.messages;
     const int selected = box->findText(box->currentText());
@@ -191,7 +196,7 @@ void ConfigurationDialog::removeStation() {
 }
 
 void ConfigurationDialog::removeStation476() {
-    auto* box = findChild<QComboBox*>(QStringLiteral("edHisCall476Box"));
+    auto* box = findControl<QComboBox>(*this, Control::DialogHisCall476List);
     bindings_.take();
     MessageValues& m = values_.messages;
     const int selected = box->findText(box->currentText());
@@ -230,7 +235,7 @@ void ConfigurationDialog::notePortChange() {
 }
 
 void ConfigurationDialog::showPortDevice() {
-    auto* box = findChild<QComboBox*>(QStringLiteral("PortBox"));
+    auto* box = findControl<QComboBox>(*this, Control::DialogPortList);
     portDevice_->setText(box->currentData(Qt::ToolTipRole).toString());
 }
 

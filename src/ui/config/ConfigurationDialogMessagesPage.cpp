@@ -4,6 +4,7 @@
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 
+#include "platform/ControlObjects.h"
 #include "ui/config/DialogWidgets.h"
 
 #include <QCheckBox>
@@ -26,12 +27,14 @@
 namespace orvane {
 
 QWidget* ConfigurationDialog::buildMessagesPage() {
-    QWidget* page = newPage(page::Messages);
+    QWidget* page = newPage(Control::DialogMessagesPage);
     MessageValues& v = values_.messages;
-    QLineEdit* myCall = callSignEdit(page, "edMyCall", kCallSignCapacity);
+    QLineEdit* myCall =
+        callSignEdit(page, objectNameText(Control::DialogMyCall), kCallSignCapacity);
     QLineEdit* myCall476 = callSignEdit(page, "edMyCall476", kSelectiveCallCapacity);
     QLineEdit* myCall625 = callSignEdit(page, "edMyCall625", kSelectiveCallCapacity);
-    QLineEdit* groupCall = callSignEdit(page, "edGroupCall", kSelectiveCallCapacity);
+    QLineEdit* groupCall =
+        callSignEdit(page, objectNameText(Control::DialogGroupCall), kSelectiveCallCapacity);
     callSignField(myCall, v.myCall, &Settings::MYCALL);
     callSignField(myCall476, v.myCall476, &Settings::MYCALL476);
     callSignField(myCall625, v.myCall625, &Settings::MYCALL625);
@@ -52,9 +55,10 @@ QWidget* ConfigurationDialog::buildMessagesPage() {
         bindings_.list(box, text, &items);
         return box;
     };
-    QComboBox* hisCalls = stationList("edHisCallBox", kCallSignCapacity, v.hisCallItems, v.hisCall);
-    QComboBox* hisCalls476 =
-        stationList("edHisCall476Box", kSelectiveCallCapacity, v.hisCall476Items, v.hisCall476);
+    QComboBox* hisCalls = stationList(objectNameText(Control::DialogHisCallList), kCallSignCapacity,
+                                      v.hisCallItems, v.hisCall);
+    QComboBox* hisCalls476 = stationList(objectNameText(Control::DialogHisCall476List),
+                                         kSelectiveCallCapacity, v.hisCall476Items, v.hisCall476);
     auto button = [page](const char* name, const char* caption) {
         auto* b = new QPushButton(QString::fromUtf8(caption), page);
         b->setObjectName(QString::fromLatin1(name));
@@ -99,7 +103,7 @@ QWidget* ConfigurationDialog::buildMessagesPage() {
         configChanged_.set();
     });
     auto* number = new QLineEdit(page);
-    number->setObjectName(QStringLiteral("edHereIsNumber"));
+    nameControl(*number, Control::DialogHereIsNumber);
     number->setReadOnly(true);
     number->setMaximumWidth(48);
     bindings_.custom([this, number] { number->setText(qs(values_.messages.hereIsNumber)); }, [] {});

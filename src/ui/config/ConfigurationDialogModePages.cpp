@@ -5,6 +5,7 @@
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 
+#include "controls/ControlNames.h"
 #include "ui/config/DialogWidgets.h"
 
 #include <QCheckBox>
@@ -53,7 +54,7 @@ void ConfigurationDialog::tonePage(QWidget* page, const char* boxName, const QSt
 
 QWidget* ConfigurationDialog::buildAmtorPage() {
     using S = Settings;
-    QWidget* page = newPage(page::Amtor);
+    QWidget* page = newPage(Control::DialogAmtorPage);
     place(page, widgets_.buttons(page, &S::A_TXEnable, true).box, 0, 0);
     place(page, widgets_.buttons(page, &S::A_TextEntry, true).box, 1, 0);
     place(page, widgets_.buttons(page, &S::A_Polarity, true).box, 2, 0);
@@ -69,7 +70,7 @@ QWidget* ConfigurationDialog::buildAmtorPage() {
 
 QWidget* ConfigurationDialog::buildPModePage() {
     using S = Settings;
-    QWidget* page = newPage(page::PMode);
+    QWidget* page = newPage(Control::DialogPModePage);
     place(page, widgets_.buttons(page, &S::P_TXEnable, true).box, 0, 0);
     place(page, widgets_.buttons(page, &S::P_TextEntry, true).box, 1, 0);
     place(page, widgets_.buttons(page, &S::P_EndOfLine, true).box, 0, 1);
@@ -85,7 +86,7 @@ QWidget* ConfigurationDialog::buildPModePage() {
 
 QWidget* ConfigurationDialog::buildBaudotPage() {
     using S = Settings;
-    QWidget* page = newPage(page::Baudot);
+    QWidget* page = newPage(Control::DialogBaudotPage);
     place(page, widgets_.buttons(page, &S::B_TXEnable, true).box, 0, 0);
     place(page, widgets_.buttons(page, &S::B_TextEntry, true).box, 1, 0);
     place(page, widgets_.buttons(page, &S::B_Polarity, true).box, 2, 0);
@@ -105,7 +106,7 @@ QWidget* ConfigurationDialog::buildBaudotPage() {
 
 QWidget* ConfigurationDialog::buildAsciiPage() {
     using S = Settings;
-    QWidget* page = newPage(page::Ascii);
+    QWidget* page = newPage(Control::DialogAsciiPage);
     place(page, widgets_.buttons(page, &S::S_TXEnable, true).box, 0, 0);
     place(page, widgets_.buttons(page, &S::S_TextEntry, true).box, 1, 0);
     place(page, widgets_.buttons(page, &S::S_Polarity, true).box, 2, 0);
@@ -122,10 +123,12 @@ QWidget* ConfigurationDialog::buildAsciiPage() {
 }
 
 QWidget* ConfigurationDialog::buildPsk31Page() {
-    QWidget* page = newPage(page::Psk31);
+    QWidget* page = newPage(Control::DialogPsk31Page);
     Psk31Values& v = values_.psk31;
     RadioGroup tx = radioGroup(page, "PSK31TransmitBox", "Transmit",
-                               {{"butPSK31TXEn", "Enable"}, {"butPSK31TXDis", "Disable"}}, true);
+                               {{objectNameText(Control::DialogPsk31TxEnable), "Enable"},
+                                {objectNameText(Control::DialogPsk31TxDisable), "Disable"}},
+                               true);
     bindings_.pair(tx[0], tx[1], v.txEnable);
     RadioGroup entry = radioGroup(page, "PSK31TextEntryBox", "Text Entry",
                                   {{"PSK31TextEntryWord", "Word"},

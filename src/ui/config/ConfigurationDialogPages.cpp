@@ -5,6 +5,7 @@
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
 
+#include "controls/ControlNames.h"
 #include "ui/config/DialogWidgets.h"
 
 #include <QCheckBox>
@@ -38,7 +39,7 @@ QStringList hexBytes() {
 
 QWidget* ConfigurationDialog::buildGeneralPage() {
     using S = Settings;
-    QWidget* page = newPage(page::General);
+    QWidget* page = newPage(Control::DialogGeneralPage);
     GeneralValues& v = values_.general;
 
     RadioGroup scan = widgets_.buttons(page, &S::ScanControl);
@@ -48,8 +49,8 @@ QWidget* ConfigurationDialog::buildGeneralPage() {
 
     // The list shows "COMn"; the label beside it names the device behind the
     // chosen entry, so that the USB adapter can be told from the others.
-    QComboBox* portBox = pickList(page, "PortBox");
-    portDevice_ = label(page, "PortDeviceLabel", QString());
+    QComboBox* portBox = pickList(page, objectNameText(Control::DialogPortList));
+    portDevice_ = label(page, objectNameText(Control::DialogPortDevice), QString());
     portDevice_->setMinimumWidth(160);
     auto* portGroup = new QGroupBox(QStringLiteral("COM Port"), page);
     portGroup->setObjectName(QStringLiteral("ComPortBox"));
@@ -70,8 +71,9 @@ QWidget* ConfigurationDialog::buildGeneralPage() {
         [this, portBox] { values_.general.port = ss(portBox->currentText()); });
     connect(portBox, &QComboBox::activated, this, [this] { notePortChange(); });
 
-    RadioGroup listen =
-        radioGroup(page, "ListenBox", "Listen", {{"butListenON", "ON"}, {"butListenOFF", "OFF"}});
+    RadioGroup listen = radioGroup(page, "ListenBox", "Listen",
+                                   {{objectNameText(Control::DialogListenOn), "ON"},
+                                    {objectNameText(Control::DialogListenOff), "OFF"}});
     bindings_.pair(listen[0], listen[1], v.listenOn);
     // The listen option is the modem's own business here: shown with no height.
     listen[0]->hide();
@@ -101,8 +103,9 @@ QWidget* ConfigurationDialog::buildGeneralPage() {
     RadioGroup squelch = widgets_.buttons(page, &S::PrintSquelchEnable);
     RadioGroup fskPol = widgets_.buttons(page, &S::FSKPol);
     // FSK ATC is offered, but neither kept nor sent.
-    RadioGroup atc =
-        radioGroup(page, "FSKATCBox", "FSK ATC", {{"butFSKATCON", "ON"}, {"butFSKATCOFF", "OFF"}});
+    RadioGroup atc = radioGroup(page, "FSKATCBox", "FSK ATC",
+                                {{objectNameText(Control::DialogFskAtcOn), "ON"},
+                                 {objectNameText(Control::DialogFskAtcOff), "OFF"}});
     atc[1]->setChecked(true);
 
     auto versionText = [page](const char* name) { return label(page, name, QString()); };
@@ -157,7 +160,7 @@ QWidget* ConfigurationDialog::buildGeneralPage() {
 
 QWidget* ConfigurationDialog::buildQuoralPage() {
     using S = Settings;
-    QWidget* page = newPage(page::Quoral);
+    QWidget* page = newPage(Control::DialogQuoralPage);
     QuoralValues& v = values_.quoral;
 
     RadioGroup entry = widgets_.buttons(page, &S::TextEntry, true);

@@ -1,5 +1,6 @@
 #include "ui/config/DialogWidgets.h"
 
+#include "platform/ControlObjects.h"
 #include "ui/config/ControlBindings.h"
 
 #include <QComboBox>
@@ -108,9 +109,9 @@ QLabel* label(QWidget* parent, const char* name, const QString& text) {
 }
 
 // A page of the dialog: a grid of groups placed top-aligned.
-QWidget* newPage(const char* name) {
+QWidget* newPage(Control control) {
     auto* page = new QWidget;
-    page->setObjectName(QString::fromLatin1(name));
+    nameControl(*page, control);
     new QGridLayout(page);
     return page;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/dialog/InputRules.h"
+#include "controls/Control.h"
 
 #include <QString>
 #include <QStringList>
@@ -47,7 +48,7 @@ QComboBox* pickList(QWidget* parent, const char* name, const QStringList& items 
 QLabel* label(QWidget* parent, const char* name, const QString& text);
 
 // A page: a grid in which place() puts groups, top-aligned.
-QWidget* newPage(const char* name);
+QWidget* newPage(Control control);
 void place(QWidget* page, QWidget* widget, int row, int column, int rowSpan = 1,
            int columnSpan = 1);
 

@@ -1,6 +1,7 @@
 #include "ui/config/PrintSquelchDialog.h"
 
 #include "config/dialog/PrintSquelch.h"
+#include "platform/ControlObjects.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -16,9 +17,9 @@ PrintSquelchDialog::PrintSquelchDialog(ModeContext& context, QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Print Squelch"));
     on_ = new QRadioButton(QStringLiteral("ON"), this);
-    on_->setObjectName(QStringLiteral("butPSON"));
+    nameControl(*on_, Control::PrintSquelchOn);
     off_ = new QRadioButton(QStringLiteral("OFF"), this);
-    off_->setObjectName(QStringLiteral("butPSOFF"));
+    nameControl(*off_, Control::PrintSquelchOff);
     on_->setChecked(true);
     level_ = new QSpinBox(this);
     level_->setObjectName(QStringLiteral("PSLevelSpin"));

@@ -2,6 +2,7 @@
 
 #include "config/Settings.h"
 #include "config/dialog/DisplaySettings.h"
+#include "controls/ControlNames.h"
 #include "ui/config/ControlBindings.h"
 #include "ui/config/DisplayTarget.h"
 #include "ui/config/PaneAppearance.h"
@@ -95,19 +96,21 @@ ScreenSettingsDialog::ScreenSettingsDialog(Settings& settings, DisplayTarget& pa
     setObjectName(QStringLiteral("FontForm"));
     setWindowTitle(QStringLiteral("Font Configuration"));
     receiveFont_ = fontList("ReceiveFont");
-    receiveSize_ = sizeList("ReceiveTextSize");
+    receiveSize_ = sizeList(objectNameText(Control::ScreenReceiveTextSize));
     receiveText_ = colourList("ReceiveTextColor");
-    echoText_ = colourList("EchoTextColor");
-    receiveBack_ = colourList("ReceiveColor");
+    echoText_ = colourList(objectNameText(Control::ScreenEchoTextColour));
+    receiveBack_ = colourList(objectNameText(Control::ScreenReceiveColour));
     transmitFont_ = fontList("TransmitFont");
-    transmitSize_ = sizeList("TransmitTextSize");
+    transmitSize_ = sizeList(objectNameText(Control::ScreenTransmitTextSize));
     transmitText_ = colourList("TransmitTextColor");
     highLight_ = colourList("HighLightTextColor");
     transmitBack_ = colourList("TransmitColor");
 
-    receiveLabel_ = previewLabel(this, "ReceiveTextlabel", "Receive Text");
+    receiveLabel_ =
+        previewLabel(this, objectNameText(Control::ScreenReceiveSample), "Receive Text");
     echoLabel_ = previewLabel(this, "EchoTextLabel", "Echo Text");
-    transmitLabel_ = previewLabel(this, "TransmitTextLabel", "Transmit Text");
+    transmitLabel_ =
+        previewLabel(this, objectNameText(Control::ScreenTransmitSample), "Transmit Text");
     highLightLabel_ = previewLabel(this, "HighLightLabel", "HighLight Text");
     receivePreview_ = previewPanel(this, "ReceivePreview", receiveLabel_, echoLabel_);
     transmitPreview_ = previewPanel(this, "TransmitPreview", transmitLabel_, highLightLabel_);

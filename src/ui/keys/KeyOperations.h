@@ -1,67 +1,59 @@
 #pragma once
 
 #include "operations/OperationContext.h"
-#include "terminal/keys/KeyActionTarget.h"
 #include "terminal/keys/TimeStamps.h"
 
 #include <string>
 
 namespace orvane {
 
-class ArqCalls;
-class ModemCommand;
 class Clock;
-class ConfigurationWindows;
-class CqAndMessages;
 class KeyPanels;
-class LinkEnd;
-class PaneCommands;
-class ReceiveSaving;
+class ModemCommand;
 class ReceivedCharHandler;
+class SupervisionTimers;
 class SyncIdleEndOfLine;
-class TestTones;
-class TransmitPump;
-class TurnTaking;
 
-// What each key of the main window does: text put into the transmit pane,
-// single commands, the console's toggles, and the operations of the toolbars
-// and menus that a key shares.
-class KeyOperations final : public KeyActionTarget {
+// What only the keys of the main window do: text put into the transmit pane,
+// single commands queued as they are, the console's toggles and the clear
+// key. The keys that share a toolbar's or a menu's operation run that one.
+class KeyOperations {
 public:
     struct Parts {
         OperationContext context;
+        // The time stamps.
         const Clock& clock;
-        TurnTaking& turns;
-        LinkEnd& linkEnd;
-        ArqCalls& calls;
-        CqAndMessages& messages;
-        TestTones& tones;
+        // The boxes that show a toggle's new state for a moment.
+        SupervisionTimers& timers;
+        // CW ID ticks its radio button in the configuration dialog.
         KeyPanels& panels;
-        ReceiveSaving& saving;
-        PaneCommands& panes;
-        ConfigurationWindows& configuration;
+        // The bell on a received BEL.
         ReceivedCharHandler& received;
-        TransmitPump& pump;
         SyncIdleEndOfLine& endOfLine;
     };
     explicit KeyOperations(Parts parts) : p_(parts) {}
 
-    void runKeyAction(KeyAction action) override;
+    void insertStamp(TimeStamp kind);
+    void insertLettersShifts();
+    void insertCurrencySign();
+    void insertCallExchange();
+    void insertOtherCall();
+    void insertOwnCall();
+
+    void sendCwIdNow();
+    void queueLetters();
+
+    void toggleCwId();
+    void toggleBell();
+    void toggleHuffman();
+    void markConfigChanged();
+
+    void clearTransmitPane();
 
 private:
     void insert(const std::string& text);
     // Bytes put straight onto the transmit queue, without the command's wait.
     void appendToQueue(const ModemCommand& command);
-    void insertStamp(TimeStamp kind);
-    void toggleCwId();
-    void togglePolarity();
-    void toggleBell();
-    void toggleHuffman();
-    void queueQuoralCq();
-    void clearTransmitPane();
-    void insertOver();
-    void endTransmission();
-    void showDisconnectPanel(int ms);
 
     Parts p_;
 };

@@ -78,13 +78,13 @@ int leadingNumber(const QString& text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-KeyPanels::KeyPanels(const OperationContext& context, ArqCalls& calls, QWidget& configurationDialog)
+KeyPanels::KeyPanels(const OperationContext& context, ArqCalls& calls, QWidget& mainWindow,
+                     QWidget& configurationDialog)
     : ctx_(context), calls_(calls), dialog_(configurationDialog),
-      mycall_(new MycallPanel(&context.mainWindow)),
-      hisCall_(new HisCallPanel(&context.mainWindow)),
-      afChannel_(new AFChannelPanel(&context.mainWindow)),
-      fskTones_(new TonesPanel(kFskTonesPanel, &context.mainWindow)),
-      pmodeTones_(new TonesPanel(kPModeTonesPanel, &context.mainWindow)) {
+      mycall_(new MycallPanel(&mainWindow)), hisCall_(new HisCallPanel(&mainWindow)),
+      afChannel_(new AFChannelPanel(&mainWindow)),
+      fskTones_(new TonesPanel(kFskTonesPanel, &mainWindow)),
+      pmodeTones_(new TonesPanel(kPModeTonesPanel, &mainWindow)) {
     connectButtons();
 }
 
@@ -135,7 +135,7 @@ void KeyPanels::checkDialogButton(Control control) {
 }
 
 void KeyPanels::openMycallPanel() {
-    ctx_.routing.RoutingPaused = true;
+    ctx_.line.holdRouting(true);
     const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
     mycall_->edMycall->setText(
         QString::fromStdString(amtor ? ctx_.settings.MYCALL476 : ctx_.settings.MYCALL));
@@ -143,12 +143,12 @@ void KeyPanels::openMycallPanel() {
 }
 
 void KeyPanels::cancelMycall() {
-    ctx_.routing.RoutingPaused = false;
+    ctx_.line.holdRouting(false);
     hideAndReturnFocus(*mycall_);
 }
 
 void KeyPanels::openHisCallPanel() {
-    ctx_.routing.RoutingPaused = true;
+    ctx_.line.holdRouting(true);
     const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
     hisCall_->edHisCall->setText(
         QString::fromStdString(amtor ? ctx_.settings.HISCALL476 : ctx_.settings.HISCALL));
@@ -157,7 +157,7 @@ void KeyPanels::openHisCallPanel() {
 
 // Only the console keeps the other call; the modem hears it with the next call.
 void KeyPanels::acceptHisCall() {
-    ctx_.routing.RoutingPaused = false;
+    ctx_.line.holdRouting(false);
     hisCall_->hide();
     const bool amtor = ctx_.link.operatingMode == OperatingMode::Amtor;
     (amtor ? ctx_.settings.HISCALL476 : ctx_.settings.HISCALL) =
@@ -167,7 +167,7 @@ void KeyPanels::acceptHisCall() {
 }
 
 void KeyPanels::cancelHisCall() {
-    ctx_.routing.RoutingPaused = false;
+    ctx_.line.holdRouting(false);
     hideAndReturnFocus(*hisCall_);
 }
 

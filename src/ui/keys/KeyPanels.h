@@ -22,7 +22,10 @@ class TonesPanel;
 // as the dialog would.
 class KeyPanels {
 public:
-    KeyPanels(const OperationContext& context, ArqCalls& calls, QWidget& configurationDialog);
+    // The panels are children of `mainWindow`; the tone panels read and tick
+    // `configurationDialog`.
+    KeyPanels(const OperationContext& context, ArqCalls& calls, QWidget& mainWindow,
+              QWidget& configurationDialog);
 
     void openMycallPanel();
     void openHisCallPanel();

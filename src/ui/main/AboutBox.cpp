@@ -1,5 +1,7 @@
 #include "ui/main/AboutBox.h"
 
+#include "platform/ControlObjects.h"
+
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,18 +19,18 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     productName_->setStyleSheet(QStringLiteral("font-size: 14pt; font-weight: bold;"));
     layout->addWidget(productName_);
     version_ = new QLabel(this);
-    version_->setObjectName(QStringLiteral("Version"));
+    nameControl(*version_, Control::AboutVersion);
     layout->addWidget(version_);
 
     auto* group = new QGroupBox(this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
+    nameControl(*group, Control::AboutVersionsBox);
     auto* form = new QFormLayout(group);
-    lod_ = addField(form, "textLODVer", QStringLiteral("DSP (LOD)"));
-    s28_ = addField(form, "textS28Ver", QStringLiteral("CPU (S28)"));
-    eprom_ = addField(form, "textEPROM", QStringLiteral("Boot ROM"));
-    prodId_ = addField(form, "textProdID", QStringLiteral("Product ID"));
-    hardware_ = addField(form, "textHardwareVer", QStringLiteral("Hardware Ver."));
-    waveform_ = addField(form, "Waveform", QStringLiteral("QUORAL"));
+    lod_ = addField(form, Control::AboutLodVersion, QStringLiteral("DSP (LOD)"));
+    s28_ = addField(form, Control::AboutS28Version, QStringLiteral("CPU (S28)"));
+    eprom_ = addField(form, Control::AboutBootVersion, QStringLiteral("Boot ROM"));
+    prodId_ = addField(form, Control::AboutProductId, QStringLiteral("Product ID"));
+    hardware_ = addField(form, Control::AboutHardwareVersion, QStringLiteral("Hardware Ver."));
+    waveform_ = addField(form, Control::AboutWaveform, QStringLiteral("QUORAL"));
     layout->addWidget(group);
 
     layout->addWidget(new QLabel(QStringLiteral("Copyright Zarvel. All rights reserved."), this));
@@ -40,16 +42,17 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
-QLabel* AboutBox::addField(QFormLayout* form, const char* objectName, const QString& label) {
+QLabel* AboutBox::addField(QFormLayout* form, Control control, const QString& label) {
     auto* field = new QLabel(this);
-    field->setObjectName(QString::fromLatin1(objectName));
+    nameControl(*field, control);
     form->addRow(label, field);
     return field;
 }
 
 void AboutBox::fill(const QString& version, const ModemIdentityTexts& modem) {
     productName_->setText(QStringLiteral("Zarvel Orvane"));
-    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Modara versions"));
+    findControl<QGroupBox>(*this, Control::AboutVersionsBox)
+        ->setTitle(QStringLiteral("Modara versions"));
     version_->setText(version);
     lod_->setText(modem.lodVersion);
     s28_->setText(modem.s28Version);

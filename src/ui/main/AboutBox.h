@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/Control.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -19,7 +21,7 @@ public:
     void fill(const QString& version, const ModemIdentityTexts& modem);
 
 private:
-    QLabel* addField(QFormLayout* form, const char* objectName, const QString& label);
+    QLabel* addField(QFormLayout* form, Control control, const QString& label);
     QLabel* productName_;
     QLabel* version_;
     QLabel *lod_, *s28_, *eprom_, *prodId_, *hardware_, *waveform_;

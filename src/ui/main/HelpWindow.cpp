@@ -1,5 +1,6 @@
 #include "ui/main/HelpWindow.h"
 
+#include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 #include "platform/print/WitnessedPrint.h"
 
@@ -33,7 +34,7 @@ HelpWindow::HelpWindow(const QString& hotkeysFile, Prompter& prompter, QWidget* 
 
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* print = menu->addAction(QStringLiteral("&Print..."), this, &HelpWindow::printText);
-    print->setObjectName(QStringLiteral("Print1"));
+    nameControl(*print, Control::HelpPrintItem);
     QAction* exit = menu->addAction(QStringLiteral("E&xit"), this, &QWidget::hide);
     exit->setObjectName(QStringLiteral("Exit1"));
     QToolBar* bar = addToolBar(QStringLiteral("Help"));

@@ -1,5 +1,6 @@
 #include "ui/monitor/FrequencyTuneWindow.h"
 
+#include "controls/ControlNames.h"
 #include "ui/monitor/MonitorWindowFlags.h"
 
 #include <QButtonGroup>
@@ -66,10 +67,10 @@ FrequencyTuneWindow::FrequencyTuneWindow(QWidget* owner) : QWidget(owner, kMonit
     legend->setGeometry(kScaleLeft, kScaleTop + kScaleHeight, kScaleWidth, 16);
 
     auto* sideBands = new QButtonGroup(this);
-    QToolButton* lsb =
-        sideBandButton(this, "butLSB", "LSB", "Select Lower Side Band tuning", kScaleLeft);
-    QToolButton* usb =
-        sideBandButton(this, "butUSB", "USB", "Select Upper Side Band tuning", kScaleLeft + 40);
+    QToolButton* lsb = sideBandButton(this, objectNameText(Control::LowerSideBand), "LSB",
+                                      "Select Lower Side Band tuning", kScaleLeft);
+    QToolButton* usb = sideBandButton(this, objectNameText(Control::UpperSideBand), "USB",
+                                      "Select Upper Side Band tuning", kScaleLeft + 40);
     sideBands->addButton(lsb);
     sideBands->addButton(usb);
     lsb->setChecked(true);

@@ -47,8 +47,10 @@ std::string stationListText(const QComboBox& box) {
 
 } // namespace
 
-ArqCalls::ArqCalls(const OperationContext& context, CallPanel& panel, QWidget& receivePane)
-    : ctx_(context), panel_(panel), receivePane_(receivePane) {
+ArqCalls::ArqCalls(const OperationContext& context, TerminalModeState& terminal, Prompter& prompter,
+                   CallPanel& panel, QWidget& mainWindow, QWidget& receivePane)
+    : ctx_(context), terminal_(terminal), prompter_(prompter), panel_(panel),
+      mainWindow_(mainWindow), receivePane_(receivePane) {
     QObject::connect(panel_.butCall, &QPushButton::clicked, &panel_, [this] { butCallClick(); });
     // Cancel, Escape and the close box all reject the dialog.
     QObject::connect(panel_.CancelBtn, &QPushButton::clicked, &panel_, &QDialog::reject);
@@ -67,7 +69,7 @@ ArqCalls::ArqCalls(const OperationContext& context, CallPanel& panel, QWidget& r
                          const int at = edit->cursorPosition();
                          edit->setText(typed.toUpper());
                          edit->setCursorPosition(at);
-                         ctx_.terminal.callTyped = true;
+                         terminal_.callTyped = true;
                      });
 }
 
@@ -97,7 +99,7 @@ void ArqCalls::prepare(bool fromReceivePane) {
     }
     if (callIndexKnown_) box.setCurrentIndex(lastCallIndex_);
     callIndexKnown_ = true;
-    const QWidget& anchor = fromReceivePane ? receivePane_ : ctx_.mainWindow;
+    const QWidget& anchor = fromReceivePane ? receivePane_ : mainWindow_;
     const QPoint origin = anchor.mapToGlobal(QPoint(0, 0));
     panel_.move(origin + (fromReceivePane ? QPoint(40, 60) : QPoint(50, 50)));
 }
@@ -109,20 +111,20 @@ void ArqCalls::checkRadio(bool manual) {
 
 void ArqCalls::butConnectClick() {
     prepare(false);
-    ctx_.prompter.runDialog(panel_);
+    prompter_.runDialog(panel_);
 }
 
 void ArqCalls::callDialogFromKey() {
     prepare(true);
     if (ctx_.link.operatingMode == OperatingMode::PMode) panel_.setHeights(140, 97);
-    ctx_.prompter.runDialog(panel_);
+    prompter_.runDialog(panel_);
 }
 
 void ArqCalls::callDialogForSelection(const QString& selectedText) {
-    ctx_.terminal.callTyped = true;
+    terminal_.callTyped = true;
     prepare(true);
     panel_.CallBox->setEditText(selectedText.trimmed().toUpper());
-    ctx_.prompter.runDialog(panel_);
+    prompter_.runDialog(panel_);
 }
 
 void ArqCalls::butLongPathClick() {
@@ -148,7 +150,7 @@ void ArqCalls::addNewStation(const QString& call) {
     if (current == (amtor ? "SCALL" : "HISCALL") && box.count() > 0) box.removeItem(0);
     box.addItem(call);
     (amtor ? ctx_.settings.HISCALL476LIST : ctx_.settings.HISCALLLIST) = stationListText(box);
-    ctx_.terminal.callTyped = false;
+    terminal_.callTyped = false;
     ctx_.configChanged.set();
 }
 
@@ -157,7 +159,7 @@ void ArqCalls::butCallClick() {
     const QString call = box.currentText();
     const OperatingMode mode = ctx_.link.operatingMode;
     Settings& s = ctx_.settings;
-    if (ctx_.terminal.callTyped && box.findText(call, Qt::MatchExactly) < 0) addNewStation(call);
+    if (terminal_.callTyped && box.findText(call, Qt::MatchExactly) < 0) addNewStation(call);
     if (!isFsk(mode)) showLinkButtons(ctx_.surface, kArqToolbars, LinkSituation::CallRequested);
     lastCallIndex_ = box.findText(call, Qt::MatchExactly);
 
@@ -221,7 +223,7 @@ void ArqCalls::CancelBtnClick() {
 }
 
 void ArqCalls::acceptMycall(const QString& ownCall) {
-    ctx_.routing.RoutingPaused = false;
+    ctx_.line.holdRouting(false);
     Settings& s = ctx_.settings;
     if (ctx_.link.operatingMode == OperatingMode::Amtor) {
         s.MYCALL476 = text(ownCall);

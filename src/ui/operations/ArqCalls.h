@@ -4,16 +4,23 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace orvane {
 
 class CallPanel;
+class Prompter;
+struct TerminalModeState;
 
 // Starting a link: the call dialog from the Connect and Call buttons or from
 // a call sign picked in the receive pane, the call commands per mode, the
 // lists of stations called before, and the own-call panel's OK.
 class ArqCalls {
 public:
-    ArqCalls(const OperationContext& context, CallPanel& panel, QWidget& receivePane);
+    // The dialog `panel` shows over `mainWindow` from the buttons and over
+    // `receivePane` from a key or a picked call; `prompter` runs it.
+    ArqCalls(const OperationContext& context, TerminalModeState& terminal, Prompter& prompter,
+             CallPanel& panel, QWidget& mainWindow, QWidget& receivePane);
 
     void butConnectClick();
     // F9: the dialog over the receive pane, in every mode and state but an
@@ -36,7 +43,10 @@ private:
     void addNewStation(const QString& call);
 
     OperationContext ctx_;
+    TerminalModeState& terminal_;
+    Prompter& prompter_;
     CallPanel& panel_;
+    QWidget& mainWindow_;
     QWidget& receivePane_;
     int waveformMode_ = 0;
     int lastCallIndex_ = -1;

@@ -35,9 +35,11 @@ QStringList lines(const std::string& bytes) {
 
 } // namespace
 
-CqAndMessages::CqAndMessages(const OperationContext& context, BinaryTransferGuard& guard,
-                             MessageFiles files, HereIsPanel& hereIs)
-    : ctx_(context), guard_(guard), files_(std::move(files)), hereIs_(hereIs) {
+CqAndMessages::CqAndMessages(const OperationContext& context, SupervisionTimers& timers,
+                             BinaryTransferGuard& guard, MessageFiles files, HereIsPanel& hereIs,
+                             QWidget& mainWindow)
+    : ctx_(context), timers_(timers), guard_(guard), files_(std::move(files)), hereIs_(hereIs),
+      mainWindow_(mainWindow) {
     QObject::connect(hereIs_.HereIsSelector, &QSpinBox::valueChanged, &hereIs_,
                      [this] { HereIsSelectorClick(); });
     QObject::connect(hereIs_.Button4, &QPushButton::released, &hereIs_, [this] { insertHereIs(); });
@@ -66,7 +68,7 @@ void CqAndMessages::butCallCQClick() {
         break;
     case OperatingMode::Quoral:
         if (link.answerCqPending) {
-            ctx_.timers.cqTimer().stop();
+            timers_.cqTimer().stop();
             ctx_.surface.setCaption(Control::QuoralCallCq, "Answering CQ");
             link.answerCqPending = false;
             ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_ANSWER_CQ, ""));
@@ -78,6 +80,11 @@ void CqAndMessages::butCallCQClick() {
     case OperatingMode::Amtor:
     case OperatingMode::PMode: break;
     }
+}
+
+void CqAndMessages::queueQuoralCq() {
+    ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));
+    showLinkButtons(ctx_.surface, Toolbar::Quoral, LinkSituation::CallRequested);
 }
 
 void CqAndMessages::butDeMYClick() {
@@ -111,10 +118,15 @@ void CqAndMessages::butMsgPlusClick() {
 void CqAndMessages::openHereIs(int number) {
     hereIs_.showNumber(number);
     loadMessage(number);
-    centreOnWindow(hereIs_, ctx_.mainWindow);
+    centreOnWindow(hereIs_, mainWindow_);
     hereIs_.show();
     hereIs_.raise();
     hereIs_.HereIsSelector->setFocus();
+}
+
+void CqAndMessages::openHereIsHoldingRouting() {
+    ctx_.line.holdRouting(true);
+    openHereIs(0);
 }
 
 void CqAndMessages::HereIsSelectorClick() {
@@ -127,12 +139,12 @@ void CqAndMessages::insertHereIs() {
         ctx_.txPane.setText(text + QStringLiteral("\r\n"));
     else
         ctx_.txPane.appendLines(text.split(QLatin1Char('\n')));
-    ctx_.routing.RoutingPaused = false;
+    ctx_.line.holdRouting(false);
     hereIs_.hide();
 }
 
 void CqAndMessages::cancelHereIs() {
-    ctx_.routing.RoutingPaused = false;
+    ctx_.line.holdRouting(false);
     hereIs_.hide();
     ctx_.surface.focusTransmitPane();
 }

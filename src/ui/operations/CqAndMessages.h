@@ -3,25 +3,34 @@
 #include "operations/MessageFiles.h"
 #include "operations/OperationContext.h"
 
+class QWidget;
+
 namespace orvane {
 
 class BinaryTransferGuard;
 class HereIsPanel;
+class SupervisionTimers;
 
 // Call CQ, the de MY and HIS de MY texts, the "Here is" messages and the
 // fox test text, from the mode toolbars.
 class CqAndMessages {
 public:
-    CqAndMessages(const OperationContext& context, BinaryTransferGuard& guard, MessageFiles files,
-                  HereIsPanel& hereIs);
+    // `hereIs` is centred on `mainWindow`; the timers hold the CQ's answer.
+    CqAndMessages(const OperationContext& context, SupervisionTimers& timers,
+                  BinaryTransferGuard& guard, MessageFiles files, HereIsPanel& hereIs,
+                  QWidget& mainWindow);
 
     void butCallCQClick();
+    // The keyboard's Quoral CQ: the command, and the buttons of a call.
+    void queueQuoralCq();
     void butDeMYClick();
     void butHISdeMYClick();
     void butMsg0Click();
     void butMsgPlusClick();
     // The panel centred and shown at `number`, its number box focused.
     void openHereIs(int number);
+    // The same at message 0, with received items held until it closes.
+    void openHereIsHoldingRouting();
     void HereIsSelectorClick();
     void insertHereIs();
     void cancelHereIs();
@@ -35,9 +44,11 @@ private:
     void loadMessage(int number);
 
     OperationContext ctx_;
+    SupervisionTimers& timers_;
     BinaryTransferGuard& guard_;
     MessageFiles files_;
     HereIsPanel& hereIs_;
+    QWidget& mainWindow_;
 };
 
 } // namespace orvane

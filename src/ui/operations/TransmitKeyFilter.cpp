@@ -1,8 +1,7 @@
 #include "ui/operations/TransmitKeyFilter.h"
 
-#include "operations/PumpSources.h"
+#include "operations/FileSenders.h"
 #include "operations/TransmitPaneText.h"
-#include "operations/TransmitPump.h"
 #include "platform/Sound.h"
 
 #include <QKeyEvent>
@@ -13,9 +12,8 @@
 namespace orvane {
 
 TransmitKeyFilter::TransmitKeyFilter(QPlainTextEdit& pane, TransmitPaneText& text,
-                                     const TransmitPump& pump, const BinaryPumpSource& binary,
-                                     Sound& sound)
-    : QObject(&pane), pane_(pane), text_(text), pump_(pump), binary_(binary), sound_(sound) {
+                                     const FileSenders& senders, Sound& sound)
+    : QObject(&pane), pane_(pane), text_(text), senders_(senders), sound_(sound) {
     pane_.installEventFilter(this);
 }
 
@@ -27,10 +25,10 @@ bool TransmitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 
 bool TransmitKeyFilter::reTXDataKeyDown(int key) {
     text_.restoreTypingColour();
-    if (binary_.sendActive()) return false;
+    if (senders_.binarySendActive()) return false;
     const QTextCursor cursor = pane_.textCursor();
     const int caret = cursor.selectionStart();
-    const int sent = pump_.sentCount();
+    const int sent = text_.sendState().sentCount();
     bool allowed = true;
     switch (key) {
     case Qt::Key_Backspace:

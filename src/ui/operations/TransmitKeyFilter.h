@@ -6,17 +6,16 @@ class QPlainTextEdit;
 
 namespace orvane {
 
-class BinaryPumpSource;
+class FileSenders;
 class Sound;
 class TransmitPaneText;
-class TransmitPump;
 
 // The sent part of the first line cannot be edited; keys
 // that would reach into it are swallowed with the warning sound.
 class TransmitKeyFilter : public QObject {
 public:
-    TransmitKeyFilter(QPlainTextEdit& pane, TransmitPaneText& text, const TransmitPump& pump,
-                      const BinaryPumpSource& binary, Sound& sound);
+    TransmitKeyFilter(QPlainTextEdit& pane, TransmitPaneText& text, const FileSenders& senders,
+                      Sound& sound);
 
     // True when the key is swallowed.
     bool reTXDataKeyDown(int key);
@@ -27,8 +26,7 @@ protected:
 private:
     QPlainTextEdit& pane_;
     TransmitPaneText& text_;
-    const TransmitPump& pump_;
-    const BinaryPumpSource& binary_;
+    const FileSenders& senders_;
     Sound& sound_;
 };
 

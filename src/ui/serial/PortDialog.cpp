@@ -1,5 +1,6 @@
 #include "ui/serial/PortDialog.h"
 
+#include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 
 #include <QComboBox>
@@ -49,7 +50,7 @@ PortDialog::PortDialog(Prompter& prompter, const std::vector<PortEntry>& availab
     setWindowTitle("Serial Port Error");
     setModal(true);
 
-    portBox_->setObjectName("PortBox");
+    nameControl(*portBox_, Control::PortDialogList);
     portBox_->setEditable(false);
     portBox_->installEventFilter(new SwallowKeys(portBox_));
     for (const auto& port : availablePorts) {
@@ -60,10 +61,10 @@ PortDialog::PortDialog(Prompter& prompter, const std::vector<PortEntry>& availab
     }
 
     auto* ok = new QPushButton("&OK", this);
-    ok->setObjectName("OKButton");
+    nameControl(*ok, Control::PortDialogOk);
     ok->setDefault(true);
     auto* cancel = new QPushButton("C&ancel", this);
-    cancel->setObjectName("CancelButton");
+    nameControl(*cancel, Control::PortDialogCancel);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

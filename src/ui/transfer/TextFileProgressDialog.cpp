@@ -1,5 +1,7 @@
 #include "ui/transfer/TextFileProgressDialog.h"
 
+#include "platform/ControlObjects.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -29,9 +31,9 @@ TextFileProgressDialog::TextFileProgressDialog(QWidget* parent)
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* inside = new QVBoxLayout(panel);
     name_ = new QLabel(panel);
-    name_->setObjectName(QStringLiteral("lblTextFileName"));
+    nameControl(*name_, Control::TextFileName);
     size_ = new QLabel(panel);
-    size_->setObjectName(QStringLiteral("lblTextFileSize"));
+    nameControl(*size_, Control::TextFileSize);
     gauge_ = new QProgressBar(panel);
     gauge_->setObjectName(QStringLiteral("gaugeTextFileProgress"));
     for (QLabel* label : {name_, size_}) {

@@ -8,6 +8,7 @@
 #include "platform/Sound.h"
 #include "session/PortSession.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/broadcast/BroadcastDialog.h"
 #include "ui/main/AboutBox.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/WindowPlacement.h"
@@ -58,10 +59,13 @@ TEST(Console, MissingPortLinkLeadsToThePortDialogAndCancelEndsStartUp) {
 }
 
 // The core names controls by type only: a name in the table that no widget
-// of the console carries would leave its control dead without a word.
+// of the console carries would leave its control dead without a word. The
+// port and broadcast dialogs exist only while they are asked.
 TEST(Console, EveryControlOfTheTableIsAWidgetOrActionOfTheConsole) {
     testing::TempDir dir;
     ConsoleUnderTest t(dir.path());
+    PortDialog portDialog(t.prompter, {});
+    BroadcastDialog broadcastDialog(t.prompter);
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (const ControlName& entry : kControlNames) {
         const QString name = qtObjectName(entry.control);

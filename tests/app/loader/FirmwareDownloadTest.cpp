@@ -101,7 +101,7 @@ struct LoaderBench {
     ThrowingProcessExit exit;
     ModemIdentity identity;
     FirmwareDownload download() {
-        return FirmwareDownload({port, view, prompter, exit, runner, clock, identity});
+        return FirmwareDownload({port, view, prompter, exit, runner, identity});
     }
 };
 
@@ -229,7 +229,7 @@ TEST(FirmwareDownload, CancelOrAnUnreadableFileAtTheFirstChoiceLeavesTheConsoleA
     ScriptedPrompter prompter;
     ThrowingProcessExit exit;
     ModemIdentity identity;
-    FirmwareDownload loader({port, view, prompter, exit, runner, clock, identity});
+    FirmwareDownload loader({port, view, prompter, exit, runner, identity});
 
     prompter.chooseNextFile(std::nullopt);
     loader.start();

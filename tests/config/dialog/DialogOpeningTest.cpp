@@ -86,7 +86,7 @@ TEST(DialogOpening, FillsFromTheSettingsAndStoresTheToneLabels) {
     EXPECT_EQ(values.general.port, "COM3");
     EXPECT_EQ(shown.text(&S::A_TXEnable), "OFF"); // the mode's button, not the stored "ON"
     EXPECT_EQ(shown.text(&S::B_TXEnable), "ON");
-    EXPECT_EQ(values.activePage, page::Amtor);
+    EXPECT_EQ(values.activePage, Control::DialogAmtorPage);
     EXPECT_TRUE(values.editLocked);
     EXPECT_FALSE(values.callSignsEnabled);
 }

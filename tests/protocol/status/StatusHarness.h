@@ -4,9 +4,9 @@
 #include "protocol/link/FakeConsole.h"
 #include "protocol/link/LinkState.h"
 #include "protocol/link/SupervisionTimers.h"
-#include "protocol/status/ConsoleActivities.h"
+#include "protocol/status/LinkFigures.h"
 #include "protocol/status/MonitorDisplays.h"
-#include "protocol/status/ReceiveSide.h"
+#include "protocol/status/SessionSide.h"
 #include "protocol/status/StatusDispatcher.h"
 #include "protocol/status/StatusRecords.h"
 #include "serial/RxQueue.h"
@@ -33,25 +33,20 @@ public:
     bool logging = false;
 };
 
-class FakeReceiveSide final : public ReceiveSide {
+class FakeSessionSide final : public SessionSide {
 public:
     void setEchoMode(bool on) override { echoMode = on; }
     void resetEchoPending() override { ++echoPendingResets; }
     void clearLineErrors() override { ++lineErrorClears; }
-
-    std::optional<bool> echoMode;
-    int echoPendingResets = 0;
-    int lineErrorClears = 0;
-};
-
-class FakeActivities final : public ConsoleActivities {
-public:
     void stopTextFileSend() override { ++textSendStops; }
     void closeFileActivities() override { ++fileActivitiesClosed; }
     void setEndOfLine(const std::string& word, EndOfLineWords accepted) override {
         endOfLine.emplace_back(word, accepted);
     }
 
+    std::optional<bool> echoMode;
+    int echoPendingResets = 0;
+    int lineErrorClears = 0;
     int textSendStops = 0;
     int fileActivitiesClosed = 0;
     std::vector<std::pair<std::string, EndOfLineWords>> endOfLine;
@@ -79,17 +74,16 @@ struct StatusHarness {
     FakeConsoleSurface surface;
     FakeSupervisionHooks hooks;
     FakeMonitor monitor;
-    FakeReceiveSide receive;
-    FakeActivities activities;
+    FakeSessionSide session;
     FakeSound sound;
     SupervisionTimers timers{clock, link, surface, hooks};
     std::string amtorEndOfLine = "CR LF LTRS";
     std::string pmodeEndOfLine = "CR";
     StatusSettings settings{amtorEndOfLine, pmodeEndOfLine};
-    StatusDispatchContext context{queue,   sound,   link,    records,    timers,
-                                  surface, monitor, receive, activities, settings};
-    StatusDispatcher main{context};
-    InBandStatusDispatcher inBand{context};
+    LinkFigures figures{records, monitor};
+    StatusDispatchContext context{sound, link, timers, surface, figures, session, settings};
+    StatusDispatcher main{queue, context};
+    InBandStatusDispatcher inBand{queue, context};
 
     // Items from the modem: as the routing does, it hands each to a status
     // still waiting for its follow-on bytes; the rest stay queued.

@@ -170,9 +170,9 @@ std::vector<Row> rows() {
                         [](const StatusHarness& h) {
                             EXPECT_EQ(h.link.operatingMode, OperatingMode::Amtor);
                             EXPECT_EQ(h.link.savedOperatingMode, OperatingMode::Quoral);
-                            ASSERT_EQ(h.activities.endOfLine.size(), 1u);
-                            EXPECT_EQ(h.activities.endOfLine[0].first, "CR LF LTRS");
-                            EXPECT_EQ(h.activities.endOfLine[0].second, EndOfLineWords::All);
+                            ASSERT_EQ(h.session.endOfLine.size(), 1u);
+                            EXPECT_EQ(h.session.endOfLine[0].first, "CR LF LTRS");
+                            EXPECT_EQ(h.session.endOfLine[0].second, EndOfLineWords::All);
                             EXPECT_TRUE(h.link.linkUp);
                             EXPECT_EQ(h.sound.beeps, 1);
                         }}},
@@ -209,9 +209,9 @@ std::vector<Row> rows() {
                   [](const StatusHarness& h) {
                       EXPECT_EQ(h.link.operatingMode, OperatingMode::PMode);
                       EXPECT_EQ(h.link.savedOperatingMode, OperatingMode::Quoral);
-                      ASSERT_EQ(h.activities.endOfLine.size(), 1u);
-                      EXPECT_EQ(h.activities.endOfLine[0].first, "CR");
-                      EXPECT_EQ(h.activities.endOfLine[0].second, EndOfLineWords::CrAndCrLfOnly);
+                      ASSERT_EQ(h.session.endOfLine.size(), 1u);
+                      EXPECT_EQ(h.session.endOfLine[0].first, "CR");
+                      EXPECT_EQ(h.session.endOfLine[0].second, EndOfLineWords::CrAndCrLfOnly);
                       EXPECT_EQ(h.sound.tones, (std::vector<std::pair<int, int>>{{800, 1000}}));
                       EXPECT_EQ(h.sound.beeps, 0);
                       EXPECT_FALSE(h.timers.commandTimer().isActive());
@@ -285,32 +285,32 @@ std::vector<Row> rows() {
         {.name = "EchoOff",
          .code = 0x30,
          .given = [](StatusHarness& h) { h.link.txActive = true; },
-         .expect = {.also = [](const StatusHarness& h) { EXPECT_EQ(h.receive.echoMode, false); }},
+         .expect = {.also = [](const StatusHarness& h) { EXPECT_EQ(h.session.echoMode, false); }},
          .paths = {Path::Main}},
         {.name = "EchoOn",
          .code = 0x31,
-         .expect = {.also = [](const StatusHarness& h) { EXPECT_EQ(h.receive.echoMode, true); }},
+         .expect = {.also = [](const StatusHarness& h) { EXPECT_EQ(h.session.echoMode, true); }},
          .paths = {Path::Main}},
         {.name = "EchoOffInBandNotWhileTransmitting",
          .code = 0x30,
          .items = {0x41},
          .given = [](StatusHarness& h) { h.link.txActive = true; },
-         .expect = {.also = [](const StatusHarness& h) { EXPECT_FALSE(h.receive.echoMode); },
+         .expect = {.also = [](const StatusHarness& h) { EXPECT_FALSE(h.session.echoMode); },
                     .left = 1},
          .paths = {Path::InBand}},
         {.name = "EchoOnInBandNeedsAQuoralLink",
          .code = 0x31,
-         .expect = {.also = [](const StatusHarness& h) { EXPECT_FALSE(h.receive.echoMode); }},
+         .expect = {.also = [](const StatusHarness& h) { EXPECT_FALSE(h.session.echoMode); }},
          .paths = {Path::InBand}},
         {.name = "EchoOnInBandOnAQuoralLink",
          .code = 0x31,
          .given = [](StatusHarness& h) { linkedIn(h, OperatingMode::Quoral); },
-         .expect = {.also = [](const StatusHarness& h) { EXPECT_EQ(h.receive.echoMode, true); }},
+         .expect = {.also = [](const StatusHarness& h) { EXPECT_EQ(h.session.echoMode, true); }},
          .paths = {Path::InBand}},
         {.name = "EchoOnInBandOutsideQuoral",
          .code = 0x31,
          .given = [](StatusHarness& h) { inMode(h, OperatingMode::Amtor); },
-         .expect = {.also = [](const StatusHarness& h) { EXPECT_EQ(h.receive.echoMode, true); }},
+         .expect = {.also = [](const StatusHarness& h) { EXPECT_EQ(h.session.echoMode, true); }},
          .paths = {Path::InBand}},
 
         // Statistics and tuning.
@@ -553,8 +553,8 @@ std::vector<Row> rows() {
                       EXPECT_EQ(h.records.linkStats[15], 7);
                       EXPECT_EQ(h.records.modReport, (ModReport{0, 0, 0, 0, 7}));
                       EXPECT_EQ(h.records.tuneLevels.current, (std::array<std::uint8_t, 4>{}));
-                      EXPECT_EQ(h.receive.echoPendingResets, 1);
-                      EXPECT_EQ(h.activities.textSendStops, 1);
+                      EXPECT_EQ(h.session.echoPendingResets, 1);
+                      EXPECT_EQ(h.session.textSendStops, 1);
                       EXPECT_EQ(h.surface.txPaneEditable, true);
                       EXPECT_EQ(h.sound.beeps, 1);
                       EXPECT_TRUE(h.surface.isPanelVisible(Control::FaxPanel));
@@ -610,7 +610,7 @@ std::vector<Row> rows() {
                   [](const StatusHarness& h) {
                       EXPECT_EQ(h.link.operatingMode, OperatingMode::PMode);
                       EXPECT_FALSE(h.link.linkUp);
-                      EXPECT_EQ(h.activities.fileActivitiesClosed, 1);
+                      EXPECT_EQ(h.session.fileActivitiesClosed, 1);
                       EXPECT_TRUE(h.surface.isPanelVisible(Control::DisconnectPanel));
                       EXPECT_TRUE(h.timers.waitTimer().isActive());
                       EXPECT_EQ(h.timers.waitTimer().interval(), 1500);

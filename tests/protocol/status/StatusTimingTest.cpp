@@ -41,7 +41,7 @@ TEST_P(BothPaths, LateCallTextIsAwaitedWithTheConsoleAlive) {
     EXPECT_EQ(h.surface.panel(1), "Linked to W1AW");
     EXPECT_EQ(h.queue.count(), 1); // the next item is not the status's
     // Only the in-band reader clears line errors while it waits.
-    EXPECT_EQ(h.receive.lineErrorClears > 0, GetParam() == Path::InBand);
+    EXPECT_EQ(h.session.lineErrorClears > 0, GetParam() == Path::InBand);
 }
 
 TEST_P(BothPaths, PairTextWaitsForWholePairs) {
