@@ -11,6 +11,7 @@
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
 #include "transfer/BinaryTransfer.h"
+#include "transfer/ThreadedExpansion.h"
 #include "transfer/fax/FaxTransferDisplay.h"
 #include "transfer/text/EchoedCharacters.h"
 #include "transfer/text/TextFileSend.h"
@@ -34,18 +35,13 @@ FileTransfers::FileTransfers(const ConsoleServices& services, SessionState& stat
     auto* faxFrame = findControl<QFrame>(window, Control::FaxPanel);
     faxPanel_ = std::make_unique<FaxPanelWidgets>(window, *faxFrame, windows.surface());
     ModemLine& line = session.line();
+    expansion_ = std::make_unique<ThreadedExpansion>(services.uiThread);
     fax_ = std::make_unique<FaxTransferDisplay>(*faxPanel_, static_cast<FaxConsole&>(*this),
                                                 services.clock);
-    const TransferContext context{line,
-                                  files_,
-                                  *panel_,
-                                  services.prompter,
-                                  services.clock,
-                                  session.echoes(),
-                                  throughput,
-                                  session.log(),
-                                  services.baseDir,
-                                  services.baseDir / "In"};
+    const TransferContext context{
+        line,           files_,           *panel_,          services.prompter,
+        services.clock, session.echoes(), throughput,       session.log(),
+        *expansion_,    state.settings,   services.baseDir, services.baseDir / "In"};
     binary_ = std::make_unique<BinaryTransfer>(context, session.routing(), *fax_);
     inBand_ = std::make_unique<InBandHandler>(session.rxQueue().followOns(), *binary_,
                                               static_cast<InBandStatusSink&>(*this));

@@ -27,6 +27,7 @@ class FileXferPanel;
 class ModemSession;
 class TextFileProgressDialog;
 class TextFileSend;
+class ThreadedExpansion;
 struct ConsoleServices;
 struct SessionState;
 struct ThroughputState;
@@ -112,6 +113,8 @@ private:
     std::unique_ptr<BinaryTransfer> binary_;
     std::unique_ptr<InBandHandler> inBand_;
     std::unique_ptr<TextFileSend> text_;
+    // Goes first: an expansion still running ends before what it reports to.
+    std::unique_ptr<ThreadedExpansion> expansion_;
 };
 
 } // namespace orvane

@@ -257,6 +257,10 @@ constexpr SettingDescriptor kTable[] = {
         .control(onOffButtons("StatusBarBox", "StatusBar", "butStatusBarON", "butStatusBarOFF")),
     system("ToolBar", &S::ToolBar, "ON").words(kOnOff),
     system("Code", &S::Code, "QUORAL").conversion(C::Code),
+    system("ReceiveStallSeconds", &S::ReceiveStallSeconds, "60")
+        .factory("60")
+        .range({10, 3600})
+        .control(numberEdit("edReceiveStall", "No data for (s)")),
 
     fec("FECMod", &S::FECMod, "BPSM")
         .factory("BPSM")

@@ -14,8 +14,8 @@ BinaryTransfer::BinaryTransfer(const TransferContext& context, RoutingFlags& rou
       receiver_(context, routing.BinaryReceiveActive) {}
 
 bool BinaryTransfer::anyActive() const {
-    return receiver_.BinaryReceiveActive() || sender_.BinaryPumpActive() ||
-           sender_.BinarySendActive() || sender_.ReadyWait();
+    return receiver_.busy() || sender_.BinaryPumpActive() || sender_.BinarySendActive() ||
+           sender_.ReadyWait();
 }
 
 bool BinaryTransfer::transferCodesEnabled() const {
