@@ -11,8 +11,9 @@
 namespace orvane {
 namespace {
 
-// A message box's text on one line of standard error.
+// A message box's text on one line of standard error: its title, a colon, the rest.
 std::string oneLine(std::string text) {
+    if (const auto gap = text.find("\n\n"); gap != std::string::npos) text.replace(gap, 2, ": ");
     std::replace(text.begin(), text.end(), '\n', ' ');
     return text;
 }

@@ -52,7 +52,7 @@ TEST(StartupSignal, ASigtermWhoseSaveFailsEndsTheConsoleAndKeepsTheFile) {
 
     console.signal(SIGTERM);
     EXPECT_EQ(console.waitForExit(3s), 0) << rig.consoleOutput();
-    EXPECT_NE(rig.consoleOutput().find("orvane: Unable to save configuration"), std::string::npos)
+    EXPECT_NE(rig.consoleOutput().find("orvane: Unable to save configuration: "), std::string::npos)
         << rig.consoleOutput();
     EXPECT_EQ(readFile(ini), kOperatorsFile);
 }
