@@ -113,7 +113,8 @@ private:
     std::unique_ptr<BinaryTransfer> binary_;
     std::unique_ptr<InBandHandler> inBand_;
     std::unique_ptr<TextFileSend> text_;
-    // Goes first: an expansion still running ends before what it reports to.
+    // Declared last, so it goes first: an expansion still running ends
+    // before the receiver it reports to.
     std::unique_ptr<ThreadedExpansion> expansion_;
 };
 

@@ -93,7 +93,9 @@ std::string notAFile(mode_t mode) {
 }
 
 std::string tooLarge(std::size_t largest) {
-    return "larger than " + std::to_string(largest / 1024) + " KB";
+    constexpr std::size_t kMegabyte = 1024 * 1024;
+    return "larger than " + (largest >= kMegabyte ? std::to_string(largest / kMegabyte) + " MB"
+                                                  : std::to_string(largest / 1024) + " KB");
 }
 
 } // namespace

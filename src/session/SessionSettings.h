@@ -30,7 +30,7 @@ public:
     // SettingsSaver: a failure is reported to the operator.
     bool saveSettings() override;
     // The save of the close. A file the load left alone was reported then and
-    // is not reported again here.
+    // gets no message box again.
     void saveAtClose(CloseReport report);
 
 private:
