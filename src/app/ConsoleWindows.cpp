@@ -127,8 +127,8 @@ ScreenMetrics ConsoleWindows::screenMetrics() const {
 
 void ConsoleWindows::settingsLoaded(const ScreenLayout& stored, bool storedMainSize) {
     // A size or place from the file that no screen can show is brought onto one.
-    layout_ = clampToScreens(stored, currentScreenAreas());
-    applyScreenLayout(layout_, *mainWindow_, windows_);
+    const std::vector<ScreenArea> screens = currentScreenAreas();
+    layout_ = applyScreenLayout(clampToScreens(stored, screens), *mainWindow_, windows_, screens);
     if (!storedMainSize)
         if (QScreen* screen = QGuiApplication::primaryScreen())
             placeForFirstStart(*mainWindow_, {layout_.MainWidth, layout_.MainHeight},

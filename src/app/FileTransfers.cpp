@@ -13,6 +13,7 @@
 #include "session/ModemSession.h"
 #include "session/SessionState.h"
 #include "transfer/BinaryTransfer.h"
+#include "transfer/ThreadedExpansion.h"
 #include "transfer/TransferTiming.h"
 #include "transfer/fax/FaxTransferDisplay.h"
 #include "transfer/text/TextFileSend.h"
@@ -36,13 +37,15 @@ FileTransfers::FileTransfers(const ConsoleServices& services, SessionState& stat
     auto* faxFrame = findControl<QFrame>(window, Control::FaxPanel);
     faxPanel_ = std::make_unique<FaxPanelWidgets>(window, *faxFrame, windows.surface());
     ModemLine& line = session.line();
+    expansion_ = std::make_unique<ThreadedExpansion>(services.uiThread);
     fax_ = std::make_unique<FaxTransferDisplay>(*faxPanel_, static_cast<FaxConsole&>(*this),
                                                 services.clock);
-    timing_ = std::make_unique<TransferTiming>(services.clock, throughput);
+    timing_ = std::make_unique<TransferTiming>(services.clock, throughput, state.settings);
     const TransferContext context{
         line,     files_,        *panel_,          services.prompter,
         *timing_, session.log(), services.baseDir, services.baseDir / "In"};
-    binary_ = std::make_unique<BinaryTransfer>(context, session.echoes(), session.routing(), *fax_);
+    binary_ = std::make_unique<BinaryTransfer>(context, session.echoes(), *expansion_,
+                                               session.routing(), *fax_);
     inBand_ = std::make_unique<InBandHandler>(session.rxQueue().followOns(), *binary_,
                                               static_cast<InBandStatusSink&>(*this));
     text_ = std::make_unique<TextFileSend>(files_, line, session.echoes(),

@@ -26,6 +26,7 @@ class FileXferPanel;
 class ModemSession;
 class TextFileProgressDialog;
 class TextFileSend;
+class ThreadedExpansion;
 class TransferTiming;
 struct ConsoleServices;
 struct SessionState;
@@ -119,6 +120,9 @@ private:
     std::unique_ptr<BinaryTransfer> binary_;
     std::unique_ptr<InBandHandler> inBand_;
     std::unique_ptr<TextFileSend> text_;
+    // Declared last, so it goes first: an expansion still running ends
+    // before the receiver it reports to.
+    std::unique_ptr<ThreadedExpansion> expansion_;
 };
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "config/FileIo.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -80,27 +81,64 @@ void keepModeOf(const std::filesystem::path& old, int fd) {
     [[maybe_unused]] const int owned = ::fchown(fd, status.st_uid, status.st_gid);
 }
 
+RegularFileRead refused(std::string reason) {
+    return {RegularFileRead::Outcome::Refused, {}, std::move(reason)};
+}
+
+std::string notAFile(mode_t mode) {
+    if (S_ISDIR(mode)) return reasonFor(EISDIR);
+    if (S_ISFIFO(mode)) return "a named pipe, not a file";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device, not a file";
+    return "not a regular file";
+}
+
+std::string tooLarge(std::size_t largest) {
+    constexpr std::size_t kMegabyte = 1024 * 1024;
+    return "larger than " + (largest >= kMegabyte ? std::to_string(largest / kMegabyte) + " MB"
+                                                  : std::to_string(largest / 1024) + " KB");
+}
+
 } // namespace
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file, std::string& error) {
-    error.clear();
-    Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+RegularFileRead readRegularFile(const std::filesystem::path& file, std::size_t largest) {
+    RegularFileRead result;
+    // O_NONBLOCK: opening a named pipe for reading would otherwise wait for a writer.
+    Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid()) {
-        if (errno != ENOENT && errno != ENOTDIR) error = reasonFor(errno);
-        return std::nullopt;
+        if (errno == ENOENT || errno == ENOTDIR) return result;
+        return refused(reasonFor(errno));
     }
-    std::string bytes;
+    struct stat status {};
+    if (::fstat(fd.get(), &status) != 0) return refused(reasonFor(errno));
+    if (!S_ISREG(status.st_mode)) return refused(notAFile(status.st_mode));
+    if (static_cast<std::uintmax_t>(status.st_size) > largest) return refused(tooLarge(largest));
+
+    std::string& bytes = result.bytes;
     char buffer[16384];
     for (;;) {
         const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
-            error = reasonFor(errno);
-            return std::nullopt;
+            return refused(reasonFor(errno));
         }
-        if (got == 0) return bytes;
+        if (got == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
+        // A file that grows while we read is held to the same limit.
+        if (bytes.size() > largest) return refused(tooLarge(largest));
     }
+    result.outcome = RegularFileRead::Outcome::Read;
+    return result;
+}
+
+std::optional<std::string> keepCopyOf(const std::filesystem::path& file,
+                                      const std::filesystem::path& copy, std::size_t largest) {
+    const RegularFileRead old = readRegularFile(file, largest);
+    switch (old.outcome) {
+    case RegularFileRead::Outcome::Missing: return std::nullopt;
+    case RegularFileRead::Outcome::Refused: return old.reason;
+    case RegularFileRead::Outcome::Read: break;
+    }
+    return replaceFileAtomically(copy, old.bytes, finalTarget(file));
 }
 
 std::filesystem::path temporaryFileFor(const std::filesystem::path& file) {
@@ -111,11 +149,19 @@ std::filesystem::path temporaryFileFor(const std::filesystem::path& file) {
 
 std::optional<std::string> replaceFileAtomically(const std::filesystem::path& link,
                                                  std::string_view bytes) {
+    return replaceFileAtomically(link, bytes, finalTarget(link));
+}
+
+std::optional<std::string> replaceFileAtomically(const std::filesystem::path& link,
+                                                 std::string_view bytes,
+                                                 const std::filesystem::path& permissionsOf) {
     const std::filesystem::path file = finalTarget(link);
     const std::filesystem::path temporary = temporaryFileFor(file);
-    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    // O_NONBLOCK: a named pipe left in the temporary file's place fails at once.
+    Descriptor fd(
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666));
     if (!fd.valid()) return reasonFor(errno);
-    keepModeOf(file, fd.get()); // before any byte is written
+    keepModeOf(permissionsOf, fd.get()); // before any byte is written
 
     const auto failed = [&temporary](int errorNumber) {
         ::unlink(temporary.c_str());

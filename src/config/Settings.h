@@ -45,6 +45,8 @@ struct Settings {
     bool StatusBar{};
     bool ToolBar{};
     int Code{}; // an OperatingMode
+    // A binary receive that gets no data for this many seconds is aborted.
+    int ReceiveStallSeconds{};
 
     // [fec]
     std::string FECMod;

@@ -4,6 +4,7 @@
 #include "config/GainTable.h"
 #include "config/IniFile.h"
 #include "config/SettingDescriptor.h"
+#include "config/SettingsText.h"
 #include "config/SettingsWords.h"
 
 namespace orvane {
@@ -17,13 +18,51 @@ struct Defaults {
     ScreenLayout layout;
 };
 
-void readKey(const IniFile& ini, const SettingDescriptor& key, const Defaults& defaults,
+// False when the file held the key but its text did not convert, and the
+// default stands in.
+bool readKey(const IniFile& ini, const SettingDescriptor& key, const Defaults& defaults,
              LoadedSettings& loaded) {
     const std::string defaultText =
         keyText(key, defaults.settings, defaults.layout).value_or(std::string());
     const std::string text = ini.value(key.Section, key.Name).value_or(defaultText);
-    if (!setKeyFromText(key, text, loaded.settings, loaded.layout))
-        setKeyFromText(key, defaultText, loaded.settings, loaded.layout);
+    if (setKeyFromText(key, text, loaded.settings, loaded.layout)) return true;
+    setKeyFromText(key, defaultText, loaded.settings, loaded.layout);
+    return false;
+}
+
+bool isKnownKey(const IniFile::Key& found) {
+    if (found.section == "screen" && found.key == "rxtextfontname") return true;
+    for (const SettingDescriptor& key : settingDescriptors())
+        if (found.section == IniFile::comparedName(key.Section) &&
+            found.key == IniFile::comparedName(key.Name))
+            return true;
+    return false;
+}
+
+// Keeps the earlier of two lines that were not understood.
+void noteNotUnderstood(std::optional<IniFile::Line>& first,
+                       const std::optional<IniFile::Line>& line) {
+    if (line && (!first || line->number < first->number)) first = line;
+}
+
+// What the operator reads about a file that is used only in part, or not at all.
+std::string unreadMessage(const std::filesystem::path& file, const std::string& reason,
+                          std::string_view consequence) {
+    return "Unable to read configuration\n\n" + file.string() + ": " + reason + "\n\n" +
+           std::string(consequence);
+}
+
+std::string keptCopyNotice(const std::filesystem::path& file) {
+    return "Before the settings are first saved, that file is kept as " +
+           settingsBackupPath(file).string() + ".";
+}
+
+// A line as the operator is shown it: its start, at most a screen's width.
+std::string shownLine(const IniFile::Line& line) {
+    constexpr std::size_t kShown = 60;
+    const std::string text = cutToCapacity(line.text, kShown);
+    return "line " + std::to_string(line.number) + ", \"" + text +
+           (text.size() < line.text.size() ? "...\"" : "\"");
 }
 
 // A value never spans lines: anything from a line break on would come back
@@ -55,24 +94,70 @@ LoadedSettings loadSettingsFromText(std::string_view text, const SettingsLoadCon
 
     // The main window takes its size before its position is read, so that
     // the default position centres it at that size.
+    std::optional<IniFile::Line>& notUnderstood = loaded.notUnderstood;
     loaded.storedMainSize = ini.value("screen", "MainWidth") || ini.value("screen", "MainHeight");
-    readKey(ini, settingDescriptor("MainWidth"), defaults, loaded);
-    readKey(ini, settingDescriptor("MainHeight"), defaults, loaded);
+    for (const char* size : {"MainWidth", "MainHeight"}) {
+        const SettingDescriptor& key = settingDescriptor(size);
+        if (!readKey(ini, key, defaults, loaded))
+            noteNotUnderstood(notUnderstood, ini.lineOf(key.Section, key.Name));
+    }
     defaults.layout =
         DefaultScreenLayout(context.Screen, loaded.layout.MainWidth, loaded.layout.MainHeight);
 
     for (const SettingDescriptor& key : settingDescriptors())
-        readKey(ini, key, defaults, loaded);
+        if (!readKey(ini, key, defaults, loaded))
+            noteNotUnderstood(notUnderstood, ini.lineOf(key.Section, key.Name));
+
+    noteNotUnderstood(notUnderstood, ini.firstIgnoredLine());
+    for (const IniFile::Key& found : ini.keys())
+        if (!isKnownKey(found)) {
+            noteNotUnderstood(notUnderstood, found.line);
+            break;
+        }
+    return loaded;
+}
+
+LoadedSettings loadSettingsFromBytes(std::string_view bytes, const SettingsLoadContext& context) {
+    const std::optional<std::string> text = settingsText(bytes);
+    if (!text) {
+        LoadedSettings loaded = loadSettingsFromText("", context);
+        loaded.care = SettingsFileCare::KeepCopyFirst;
+        return loaded;
+    }
+    LoadedSettings loaded = loadSettingsFromText(*text, context);
+    if (loaded.notUnderstood) loaded.care = SettingsFileCare::KeepCopyFirst;
     return loaded;
 }
 
 LoadedSettings LoadSettings(const std::filesystem::path& file, const SettingsLoadContext& context) {
-    std::string reason;
-    const auto bytes = readWholeFile(file, reason);
-    LoadedSettings loaded = loadSettingsFromText(bytes.value_or(std::string()), context);
-    if (!reason.empty())
-        loaded.error = "Unable to read configuration\n\n" + file.string() + ": " + reason;
+    const RegularFileRead read = readRegularFile(file, kLargestSettingsFile);
+    if (read.outcome != RegularFileRead::Outcome::Read) {
+        LoadedSettings loaded = loadSettingsFromText("", context);
+        if (read.outcome == RegularFileRead::Outcome::Refused) {
+            loaded.care = SettingsFileCare::LeaveAlone;
+            loaded.error = unreadMessage(
+                file, read.reason,
+                "The console runs on the default settings and leaves that file as it is.");
+        }
+        return loaded;
+    }
+    LoadedSettings loaded = loadSettingsFromBytes(read.bytes, context);
+    if (loaded.care == SettingsFileCare::SaveFreely) return loaded;
+    if (loaded.notUnderstood)
+        loaded.error = "Part of the configuration was not understood\n\n" + file.string() + ", " +
+                       shownLine(*loaded.notUnderstood) + "\n\nThe rest is in use. " +
+                       keptCopyNotice(file);
+    else
+        loaded.error =
+            unreadMessage(file, "not a text file",
+                          "The console runs on the default settings. " + keptCopyNotice(file));
     return loaded;
+}
+
+std::filesystem::path settingsBackupPath(const std::filesystem::path& file) {
+    std::filesystem::path copy = file;
+    copy += ".bak";
+    return copy;
 }
 
 std::string settingsFileText(const Settings& settings, const ScreenLayout& layout,
@@ -98,11 +183,36 @@ std::string settingsFileText(const Settings& settings, const ScreenLayout& layou
 SaveResult SaveSettings(const std::filesystem::path& file, const Settings& settings,
                         const ScreenLayout& layout, std::string_view hardwareVersion,
                         ConfigChanged& changed) {
+    SettingsFileCare care = SettingsFileCare::SaveFreely;
+    return SaveSettings(file, settings, layout, hardwareVersion, changed, care);
+}
+
+SaveResult SaveSettings(const std::filesystem::path& file, const Settings& settings,
+                        const ScreenLayout& layout, std::string_view hardwareVersion,
+                        ConfigChanged& changed, SettingsFileCare& care) {
+    const std::string failed = "Unable to save configuration\n\n" + file.string() + ": ";
+    SaveResult result;
+    if (care == SettingsFileCare::LeaveAlone) {
+        result.error = failed + "the file is left as it was found at start-up";
+        result.leftAlone = true;
+        return result;
+    }
+    if (care == SettingsFileCare::KeepCopyFirst) {
+        const std::filesystem::path copy = settingsBackupPath(file);
+        if (const auto reason = keepCopyOf(file, copy, kLargestSettingsFile)) {
+            result.error = failed + "no copy could be kept as " + copy.string() + ": " + *reason;
+            return result;
+        }
+        care = SettingsFileCare::SaveFreely;
+        result.keptCopy = true;
+    }
     const std::string text = settingsFileText(settings, layout, hardwareVersion);
-    if (const auto reason = replaceFileAtomically(file, text))
-        return {"Unable to save configuration\n\n" + file.string() + ": " + *reason};
+    if (const auto reason = replaceFileAtomically(file, text)) {
+        result.error = failed + *reason;
+        return result;
+    }
     changed.clear();
-    return {};
+    return result;
 }
 
 } // namespace orvane

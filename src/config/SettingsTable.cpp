@@ -259,6 +259,10 @@ constexpr SettingDescriptor kTable[] = {
                               objectName(Control::DialogStatusBarOff))),
     system("ToolBar", &S::ToolBar, "ON").words(kOnOff),
     system("Code", &S::Code, "QUORAL").conversion(C::Code),
+    system("ReceiveStallSeconds", &S::ReceiveStallSeconds, "60")
+        .factory("60")
+        .range({10, 3600})
+        .control(numberEdit("edReceiveStall", "No data for (s)")),
 
     fec("FECMod", &S::FECMod, "BPSM")
         .factory("BPSM")

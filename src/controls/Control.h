@@ -243,6 +243,7 @@ enum class Control : std::uint16_t {
     TransferRate,
     TransferGauge,
     TransferResult,
+    TransferReason,
     TransferButton,
 
     // The broadcast panels.

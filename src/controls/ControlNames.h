@@ -251,6 +251,7 @@ inline constexpr std::array<ControlName, kControlCount> kControlNames{{
     {Control::TransferRate, "XferTput"},
     {Control::TransferGauge, "XferGauge"},
     {Control::TransferResult, "CompleteFail"},
+    {Control::TransferReason, "XferFailReason"},
     {Control::TransferButton, "butXferAbort"},
 
     // The broadcast panels.

@@ -13,8 +13,9 @@ class FileTransferReport {
 public:
     virtual ~FileTransferReport() = default;
     virtual void fileSent(const std::string& name, std::uint64_t size, TransferOutcome outcome) = 0;
-    virtual void fileReceived(const std::string& name, std::uint64_t size,
-                              TransferOutcome outcome) = 0;
+    // `reason`: why a file failed, when that is known.
+    virtual void fileReceived(const std::string& name, std::uint64_t size, TransferOutcome outcome,
+                              const std::string& reason) = 0;
 };
 
 } // namespace orvane

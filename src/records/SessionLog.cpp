@@ -7,9 +7,10 @@ namespace orvane {
 namespace {
 
 std::string fileText(const char* way, const std::string& name, std::uint64_t size,
-                     TransferOutcome outcome) {
+                     TransferOutcome outcome, const std::string& reason = {}) {
     return std::string("FILE ") + way + " " + name + " (" + std::to_string(size) + " bytes, " +
-           (outcome == TransferOutcome::Complete ? "complete" : "failed") + ")";
+           (outcome == TransferOutcome::Complete ? "complete" : "failed") +
+           (reason.empty() ? "" : ": " + reason) + ")";
 }
 
 } // namespace
@@ -58,9 +59,9 @@ void SessionLog::fileSent(const std::string& name, std::uint64_t size, TransferO
     if (enabled_) add(clock_.now(), fileText("sent", name, size, outcome));
 }
 
-void SessionLog::fileReceived(const std::string& name, std::uint64_t size,
-                              TransferOutcome outcome) {
-    if (enabled_) add(clock_.now(), fileText("received", name, size, outcome));
+void SessionLog::fileReceived(const std::string& name, std::uint64_t size, TransferOutcome outcome,
+                              const std::string& reason) {
+    if (enabled_) add(clock_.now(), fileText("received", name, size, outcome, reason));
 }
 
 void SessionLog::writeNow() {

@@ -47,8 +47,8 @@ public:
 
     // FileTransferReport
     void fileSent(const std::string& name, std::uint64_t size, TransferOutcome outcome) override;
-    void fileReceived(const std::string& name, std::uint64_t size,
-                      TransferOutcome outcome) override;
+    void fileReceived(const std::string& name, std::uint64_t size, TransferOutcome outcome,
+                      const std::string& reason) override;
 
     // Takes the sent bytes, notes link changes and writes the finished lines.
     void writeNow();

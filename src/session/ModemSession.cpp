@@ -129,7 +129,9 @@ void ModemSession::close() {
         queue->append(command(CommandCode::HOST_SHUTDOWN).bytes());
     }
     stopTimers();
-    settingsFile_.saveSettings();
+    // At a signal nobody may be there to answer a message box.
+    settingsFile_.saveAtClose(exitAfterClose_ ? SessionSettings::CloseReport::StandardError
+                                              : SessionSettings::CloseReport::Operator);
     closing_.start("close", [this] { return sayGoodbye(); });
 }
 

@@ -71,7 +71,8 @@ public:
     // The close: everything stops, the goodbye goes to the modem, and the
     // lifecycle hears goodbyeSaid() once it has left (or could not within a second).
     void close();
-    // Closes as the window's close box does, then ends the process.
+    // Closes as the window's close box does, then ends the process (a signal asks
+    // it: a save that fails is reported on standard error, not in a box).
     void closeAndExit();
     // "Modem has stopped responding!": CommandTimer expired.
     void modemStoppedResponding();

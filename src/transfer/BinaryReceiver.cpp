@@ -1,5 +1,6 @@
 #include "transfer/BinaryReceiver.h"
 
+#include "config/Settings.h"
 #include "monitor/ReceiveProgress.h"
 #include "platform/Prompter.h"
 #include "records/FileTransferReport.h"
@@ -8,12 +9,53 @@
 #include "transfer/TransferTiming.h"
 #include "transfer/WireEscaping.h"
 
+#include <algorithm>
+
 namespace orvane {
+namespace {
+
+std::string withKeptFile(const std::string& reason, const std::string& kept) {
+    return kept.empty() ? reason : reason + "; " + kept;
+}
+
+std::string expansionFailure(const CodecRun& run, std::int64_t announced) {
+    switch (run.result) {
+    case CodecRun::kTooLarge:
+        return "expands beyond the " + std::to_string(announced) + " bytes announced";
+    case CodecRun::kFileError: return run.reason;
+    case CodecRun::kStopped: return "the expansion was stopped";
+    default: return "the compressed data is damaged";
+    }
+}
+
+} // namespace
+
+BinaryReceiver::BinaryReceiver(const TransferContext& context, ExpansionRunner& expansion,
+                               std::atomic<bool>& receiveActive)
+    : c_(context), expansion_(expansion), active_(receiveActive),
+      quietTimer_(context.timing.createTimer("ReceiveStallTimer", 1000)) {
+    quietTimer_->setHandler([this] { quietTimerFired(); });
+}
+
+BinaryReceiver::~BinaryReceiver() = default;
+
+void BinaryReceiver::setState(State state) {
+    state_ = state;
+    // The routing hands us the data bytes while a file arrives, and while the
+    // rest of a failed one passes.
+    active_ = state == State::Receiving || state == State::Draining;
+    if (!active_) quietTimer_->stop();
+}
 
 void BinaryReceiver::headerReceived(const FileHeader& sent) {
+    // One file at a time: the one before is still being expanded.
+    if (state_ == State::Expanding) {
+        refuse(inband::kFailed);
+        return;
+    }
     // A new header ends whatever was being received.
-    partial_.reset();
-    active_ = false;
+    closePartial();
+    setState(State::Idle);
 
     const auto header = CheckHeader(sent);
     if (!header) {
@@ -47,7 +89,10 @@ void BinaryReceiver::headerReceived(const FileHeader& sent) {
     }
     c_.line.sendBytes(EncodeReady(byteCount_));
 
-    active_ = true;
+    setState(State::Receiving);
+    dropped_ = 0;
+    lastDataMs_ = c_.timing.nowMs();
+    armQuietTimer(stallMs());
     startSeconds_ = c_.timing.restart(byteCount_);
     c_.view.setResult("");
     c_.view.setButton("&Abort Transfer", false);
@@ -57,8 +102,10 @@ void BinaryReceiver::headerReceived(const FileHeader& sent) {
 }
 
 void BinaryReceiver::headerOverlong() {
-    partial_.reset();
-    active_ = false;
+    if (state_ != State::Expanding) {
+        closePartial();
+        setState(State::Idle);
+    }
     refuse(inband::kFailed);
 }
 
@@ -68,11 +115,14 @@ void BinaryReceiver::refuse(std::uint8_t code) {
 }
 
 void BinaryReceiver::writeByte(std::uint8_t byte) {
-    store(byte);
+    if (state_ == State::Draining)
+        dropAfterFailure();
+    else
+        store(byte);
 }
 
 bool BinaryReceiver::store(std::uint8_t byte) {
-    if (!active_ || !partial_) return false;
+    if (state_ != State::Receiving || !partial_) return false;
     // Bytes beyond the announced size have no place in the file.
     if (byteCount_ >= header_.dataSize) return false;
     if (!partial_->writeByte(byte)) {
@@ -80,10 +130,23 @@ bool BinaryReceiver::store(std::uint8_t byte) {
         return false;
     }
     ++byteCount_;
+    lastDataMs_ = c_.timing.nowMs();
     return true;
 }
 
+// What the sender had under way when it heard of the failure: neither file
+// data nor text for the receive pane.
+void BinaryReceiver::dropAfterFailure() {
+    lastDataMs_ = c_.timing.nowMs();
+    // The sender sends no more than it announced.
+    if (byteCount_ + ++dropped_ >= header_.dataSize) setState(State::Idle);
+}
+
 void BinaryReceiver::escapedByte(std::uint8_t code) {
+    if (state_ == State::Draining) {
+        dropAfterFailure();
+        return;
+    }
     if (!store(code == inband::kByteZero ? 0x00 : 0x01)) return;
     if (!partial_->flush()) {
         writeFailed();
@@ -102,48 +165,150 @@ void BinaryReceiver::showProgress() {
     c_.view.setXferGauge(byteCount_);
 }
 
+std::int64_t BinaryReceiver::stallMs() const {
+    return c_.timing.stallMs();
+}
+
+void BinaryReceiver::armQuietTimer(std::int64_t ms) {
+    quietTimer_->setInterval(static_cast<int>(ms));
+    quietTimer_->start();
+}
+
+// Counted from the last byte: the timer runs out at most once a stall time
+// while data flows, and is set again for what is left.
+void BinaryReceiver::quietTimerFired() {
+    if (state_ != State::Receiving && state_ != State::Draining) {
+        quietTimer_->stop();
+        return;
+    }
+    const std::int64_t limit = state_ == State::Receiving ? stallMs() : kDrainQuietMs;
+    const std::int64_t quiet = c_.timing.nowMs() - lastDataMs_;
+    if (quiet < limit) {
+        armQuietTimer(limit - quiet);
+        return;
+    }
+    if (state_ == State::Receiving)
+        stalled();
+    else
+        setState(State::Idle); // the rest of the failed file has passed
+}
+
+// The stream stopped in the middle: ended as the abort button ends it, and
+// said so, so that what the other station sends next is text again.
+void BinaryReceiver::stalled() {
+    const std::string reason = withKeptFile(
+        "nothing arrived for " + std::to_string(stallMs() / 1000) + " s", closePartial());
+    setState(State::Idle);
+    c_.line.sendBytes(InBandSequence(inband::kCancelled));
+    c_.line.sendCommand(CommandCode::SW9_ON);
+    showOutcome(false, reason);
+}
+
 // A full disk: the sender hears of it now instead of sending on for nothing.
 void BinaryReceiver::writeFailed() {
-    partial_.reset();
-    active_ = false;
-    reportResult(false);
+    const std::string error = partial_->error();
+    reportResult(false, withKeptFile(error, closePartial()));
+    if (byteCount_ >= header_.dataSize) {
+        setState(State::Idle);
+        return;
+    }
+    setState(State::Draining);
+    lastDataMs_ = c_.timing.nowMs();
+    armQuietTimer(kDrainQuietMs);
 }
 
 void BinaryReceiver::endOfFile() {
-    if (!active_) return;
-    active_ = false;
+    if (state_ == State::Draining) {
+        setState(State::Idle);
+        return;
+    }
+    if (state_ != State::Receiving) return;
     c_.view.setXferBytes(std::to_string(header_.fileSize));
     c_.view.setXferGauge(header_.dataSize);
-    const bool flushed = partial_ && partial_->flush();
+    if (!partial_->flush()) {
+        const std::string error = partial_->error();
+        const std::string reason = withKeptFile(error, closePartial());
+        setState(State::Idle);
+        reportResult(false, reason);
+        return;
+    }
     partial_.reset();
-    const bool complete = flushed && finishFile();
-    reportResult(complete);
-    if (complete) offerToSave();
+    if (header_.method == kMethodPklib) {
+        startExpansion();
+        return;
+    }
+    setState(State::Idle);
+    const std::string failure = moveIntoPlace();
+    reportResult(failure.empty(), failure);
+    if (failure.empty()) offerToSave();
 }
 
 // The final file is created new (nothing in the download folder is
 // replaced) and must come out at the size the header announced.
-bool BinaryReceiver::finishFile() {
-    if (header_.method == kMethodPklib) {
-        const CodecRun run = c_.files.explode(partialPath_, finalPath_);
-        const bool whole = run.ok() && c_.files.fileSize(finalPath_) == header_.fileSize;
-        c_.files.remove(partialPath_);
-        if (run.ok() && !whole) c_.files.remove(finalPath_);
-        return whole;
-    }
+std::string BinaryReceiver::moveIntoPlace() {
     if (c_.files.fileSize(partialPath_) != header_.fileSize) {
         c_.files.remove(partialPath_);
-        return false;
+        return "fewer bytes arrived than announced";
     }
-    return c_.files.moveNoReplace(partialPath_, finalPath_);
+    if (!c_.files.moveNoReplace(partialPath_, finalPath_))
+        return "it could not be moved to " + finalPath_.lexically_relative(c_.programDir).string();
+    return {};
 }
 
-void BinaryReceiver::reportResult(bool complete) {
+void BinaryReceiver::startExpansion() {
+    std::unique_ptr<TransferFile> in = c_.files.openRead(partialPath_);
+    std::unique_ptr<TransferFile> out = c_.files.createNew(finalPath_);
+    if (!in || !out) {
+        if (out) {
+            out.reset();
+            c_.files.remove(finalPath_);
+        }
+        c_.files.remove(partialPath_);
+        setState(State::Idle);
+        reportResult(false, "it could not be expanded into " +
+                                finalPath_.lexically_relative(c_.programDir).string());
+        return;
+    }
+    setState(State::Expanding);
+    expansion_.expand(std::move(in), std::move(out), header_.fileSize, *this);
+}
+
+void BinaryReceiver::expansionFinished(const CodecRun& run) {
+    setState(State::Idle);
+    c_.files.remove(partialPath_);
+    std::string failure;
+    if (!run.ok())
+        failure = expansionFailure(run, header_.fileSize);
+    else if (c_.files.fileSize(finalPath_) != header_.fileSize)
+        failure = "expands to fewer bytes than announced";
+    if (!failure.empty()) c_.files.remove(finalPath_);
+    reportResult(failure.empty(), failure);
+    if (failure.empty()) offerToSave();
+}
+
+std::string BinaryReceiver::closePartial() {
+    if (!partial_) return {};
+    partial_.reset();
+    const std::int64_t held = c_.files.fileSize(partialPath_).value_or(0);
+    if (held == 0) {
+        c_.files.remove(partialPath_);
+        return {};
+    }
+    return partialPath_.lexically_relative(c_.programDir).string() + " (" + std::to_string(held) +
+           " bytes) kept for a resume";
+}
+
+void BinaryReceiver::reportResult(bool complete, const std::string& reason) {
     c_.line.sendBytes(InBandSequence(complete ? inband::kComplete : inband::kFailed));
+    showOutcome(complete, reason);
+}
+
+void BinaryReceiver::showOutcome(bool complete, const std::string& reason) {
     c_.view.setResult(complete ? "Complete!" : "Failed!");
+    c_.view.setReason(reason);
     c_.view.setButton("O&K", true);
     c_.report.fileReceived(header_.name, static_cast<std::uint64_t>(header_.fileSize),
-                           complete ? TransferOutcome::Complete : TransferOutcome::Failed);
+                           complete ? TransferOutcome::Complete : TransferOutcome::Failed, reason);
 }
 
 // Cancelling the dialog leaves the file where it arrived.
@@ -162,17 +327,22 @@ void BinaryReceiver::offerToSave() {
     if (target != finalPath_) c_.files.moveNoReplace(finalPath_, target);
 }
 
-void BinaryReceiver::cancelled() {
-    // The partial file stays for a resume; this time the file did not arrive.
-    if (active_)
+// The partial file stays for a resume; this time the file did not arrive.
+// An expansion under way still gives its result.
+void BinaryReceiver::endUnfinished(const std::string& reason) {
+    if (state_ == State::Expanding) return;
+    if (state_ == State::Receiving)
         c_.report.fileReceived(header_.name, static_cast<std::uint64_t>(header_.fileSize),
-                               TransferOutcome::Failed);
-    partial_.reset();
-    active_ = false;
+                               TransferOutcome::Failed, withKeptFile(reason, closePartial()));
+    setState(State::Idle);
+}
+
+void BinaryReceiver::cancelled() {
+    endUnfinished("cancelled");
 }
 
 void BinaryReceiver::stop() {
-    cancelled();
+    endUnfinished("stopped");
 }
 
 BinaryReceiveCounters BinaryReceiver::counters() const {

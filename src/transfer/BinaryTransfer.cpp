@@ -9,13 +9,14 @@
 namespace orvane {
 
 BinaryTransfer::BinaryTransfer(const TransferContext& context, EchoCounter& echoes,
-                               RoutingFlags& routing, FaxReportHandler& fax)
+                               ExpansionRunner& expansion, RoutingFlags& routing,
+                               FaxReportHandler& fax)
     : c_(context), routing_(routing), fax_(fax), sender_(context, echoes),
-      receiver_(context, routing.BinaryReceiveActive) {}
+      receiver_(context, expansion, routing.BinaryReceiveActive) {}
 
 bool BinaryTransfer::anyActive() const {
-    return receiver_.BinaryReceiveActive() || sender_.BinaryPumpActive() ||
-           sender_.BinarySendActive() || sender_.ReadyWait();
+    return receiver_.busy() || sender_.BinaryPumpActive() || sender_.BinarySendActive() ||
+           sender_.ReadyWait();
 }
 
 bool BinaryTransfer::transferCodesEnabled() const {

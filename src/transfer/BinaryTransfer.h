@@ -8,6 +8,7 @@
 namespace orvane {
 
 class EchoCounter;
+class ExpansionRunner;
 class FaxReportHandler;
 struct RoutingFlags;
 
@@ -16,9 +17,10 @@ struct RoutingFlags;
 // answers the panel's abort button and Stop disk save/send.
 class BinaryTransfer final : public InBandEvents, public BinaryTransferGuard {
 public:
-    // What the sender sends is counted in `echoes`.
-    BinaryTransfer(const TransferContext& context, EchoCounter& echoes, RoutingFlags& routing,
-                   FaxReportHandler& fax);
+    // What the sender sends is counted in `echoes`; a received file is expanded
+    // by `expansion`.
+    BinaryTransfer(const TransferContext& context, EchoCounter& echoes, ExpansionRunner& expansion,
+                   RoutingFlags& routing, FaxReportHandler& fax);
 
     BinarySender& sender() { return sender_; }
     BinaryReceiver& receiver() { return receiver_; }

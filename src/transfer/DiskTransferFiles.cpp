@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <stdio.h>
 #include <unistd.h>
@@ -32,11 +33,27 @@ public:
     bool seek(std::int64_t offset) override {
         return fseeko(file_.get(), static_cast<off_t>(offset), SEEK_SET) == 0;
     }
-    bool writeByte(std::uint8_t byte) override { return std::fputc(byte, file_.get()) != EOF; }
-    bool flush() override { return std::fflush(file_.get()) == 0; }
+    bool writeByte(std::uint8_t byte) override {
+        return std::fputc(byte, file_.get()) != EOF || failed();
+    }
+    bool flush() override { return std::fflush(file_.get()) == 0 || failed(); }
+    std::string error() const override { return error_; }
+    std::size_t read(std::span<std::uint8_t> into) override {
+        return std::fread(into.data(), 1, into.size(), file_.get());
+    }
+    bool write(std::span<const std::uint8_t> bytes) override {
+        return std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size() || failed();
+    }
 
 private:
+    // Keeps the system's reason; always false.
+    bool failed() {
+        error_ = std::strerror(errno);
+        return false;
+    }
+
     FileHandle file_;
+    std::string error_;
 };
 
 // O_EXCL|O_NOFOLLOW: a name that exists, or a link planted in its place, is refused.
@@ -67,24 +84,22 @@ void WriteBlock(char* buf, unsigned int* size, void* param) {
     if (std::fwrite(buf, 1, *size, files->out) != *size) files->failed = true;
 }
 
-// `toIsOurs`: the output is a file we created for it (the sender's
-// temporary file); otherwise it must be new.
-template <class Run>
-CodecRun RunCodec(const std::filesystem::path& from, const std::filesystem::path& to, bool toIsOurs,
-                  Run run) {
+// Compresses `from` into `to`, a file we created for it (the sender's temporary file).
+CodecRun ImplodeFiles(const std::filesystem::path& from, const std::filesystem::path& to) {
     FileHandle in(std::fopen(from.c_str(), "rb"));
     if (!in) return {};
-    FileHandle out = toIsOurs ? FileHandle(std::fopen(to.c_str(), "wb")) : OpenExclusive(to);
+    FileHandle out(std::fopen(to.c_str(), "wb"));
     if (!out) return {};
     CodecFiles files{in.get(), out.get()};
-    const unsigned int result = run(&files);
+    std::vector<char> work(pklib::kImplodeWorkSize);
+    unsigned int type = pklib::kAscii;
+    unsigned int dictionary = 4096;
+    const unsigned int result =
+        pklib::Implode(ReadBlock, WriteBlock, work.data(), &files, &type, &dictionary);
     if (std::fflush(out.get()) != 0) files.failed = true;
     if (std::fclose(out.release()) != 0) files.failed = true;
-    // A new file that did not come out whole is ours to take away again.
-    std::error_code ignored;
-    if (!toIsOurs && (files.failed || result != 0)) std::filesystem::remove(to, ignored);
     if (files.failed) return {};
-    return {static_cast<int>(result)};
+    return {static_cast<int>(result), {}};
 }
 
 } // namespace
@@ -143,19 +158,7 @@ bool DiskTransferFiles::moveNoReplace(const Path& from, const Path& to) {
 }
 
 CodecRun DiskTransferFiles::implode(const Path& from, const Path& to) {
-    return RunCodec(from, to, true, [](CodecFiles* files) {
-        std::vector<char> work(pklib::kImplodeWorkSize);
-        unsigned int type = pklib::kAscii;
-        unsigned int dictionary = 4096;
-        return pklib::Implode(ReadBlock, WriteBlock, work.data(), files, &type, &dictionary);
-    });
-}
-
-CodecRun DiskTransferFiles::explode(const Path& from, const Path& to) {
-    return RunCodec(from, to, false, [](CodecFiles* files) {
-        std::vector<char> work(pklib::kExplodeWorkSize);
-        return pklib::Explode(ReadBlock, WriteBlock, work.data(), files);
-    });
+    return ImplodeFiles(from, to);
 }
 
 std::optional<TransferFiles::Path> DiskTransferFiles::createTemporaryBeside(const Path& source) {

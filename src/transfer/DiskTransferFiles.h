@@ -15,7 +15,6 @@ public:
     bool remove(const Path& path) override;
     bool moveNoReplace(const Path& from, const Path& to) override;
     CodecRun implode(const Path& from, const Path& to) override;
-    CodecRun explode(const Path& from, const Path& to) override;
     std::optional<Path> createTemporaryBeside(const Path& source) override;
     bool appendText(const Path& path, const std::string& text) override;
 };

@@ -31,6 +31,8 @@ public:
     virtual void setXferGaugeMax(std::int64_t maximum) = 0;
     // CompleteFail: "", "Complete!" or "Failed!".
     virtual void setResult(const std::string& text) = 0;
+    // Why the file failed, under the result; empty hides it.
+    virtual void setReason(const std::string& text) = 0;
     // butXferAbort's caption; `makeDefault` makes it the default button.
     virtual void setButton(const std::string& caption, bool makeDefault) = 0;
     virtual void hidePanel() = 0;

@@ -17,7 +17,7 @@ struct TransferContext {
     TransferFiles& files;
     FileXferView& view;
     Prompter& prompter;
-    // Elapsed time and throughput, and the log line's time.
+    // Elapsed time and throughput, the stall time, and the log line's time.
     TransferTiming& timing;
     // Each file once it is over, for the session log.
     FileTransferReport& report;

@@ -4,12 +4,13 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace orvane {
 
 // An open file of a transfer: read byte by byte by the sender, written byte
-// by byte by the receiver.
+// by byte by the receiver, and in blocks by the expansion.
 class TransferFile {
 public:
     virtual ~TransferFile() = default;
@@ -18,13 +19,23 @@ public:
     // False when the byte could not be written (a full disk, an I/O error).
     virtual bool writeByte(std::uint8_t byte) = 0;
     virtual bool flush() = 0;
+    // Why the last write or flush failed, as the system words it.
+    virtual std::string error() const { return "write error"; }
+
+    // Up to `into.size()` bytes; fewer only at the end of the file.
+    virtual std::size_t read(std::span<std::uint8_t> into);
+    // False when not every byte could be written.
+    virtual bool write(std::span<const std::uint8_t> bytes);
 };
 
-// What the codec run over two files reports: its own result code, or an
-// input/output failure of the files around it.
+// What the codec run over two files reports: its own result code, or a
+// failure around it.
 struct CodecRun {
-    static constexpr int kFileError = -1;
+    static constexpr int kFileError = -1; // a file failed; `reason` says why
+    static constexpr int kTooLarge = -2;  // the output would pass the size allowed
+    static constexpr int kStopped = -3;   // given up before the end (the console closes)
     int result = kFileError;
+    std::string reason;
     bool ok() const { return result == 0; }
 };
 
@@ -47,9 +58,6 @@ public:
     // Compresses `from` into `to`, a file made by createTemporaryBeside
     // (literal coding 1, 4096-byte dictionary).
     virtual CodecRun implode(const Path& from, const Path& to) = 0;
-    // Expands `from` into the new file `to`, which is removed again when
-    // the expansion fails.
-    virtual CodecRun explode(const Path& from, const Path& to) = 0;
     // A place for a sender's compressed data beside `source`, created empty;
     // elsewhere when that name is taken or the folder is not writable.
     virtual std::optional<Path> createTemporaryBeside(const Path& source) = 0;

@@ -1,7 +1,10 @@
 #include "transfer/TransferTiming.h"
 
+#include "config/Settings.h"
 #include "monitor/ReceiveProgress.h"
+
 #include "monitor/TransferProgress.h"
+#include <algorithm>
 
 namespace orvane {
 
@@ -23,6 +26,10 @@ std::optional<std::int64_t> TransferTiming::throughput(std::int64_t count, std::
 
 std::chrono::system_clock::time_point TransferTiming::localTime() const {
     return clock_.now() + std::chrono::minutes(clock_.localOffsetMinutes());
+}
+
+std::int64_t TransferTiming::stallMs() const {
+    return std::max(1, settings_.ReceiveStallSeconds) * std::int64_t{1000};
 }
 
 } // namespace orvane

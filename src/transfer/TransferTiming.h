@@ -1,21 +1,26 @@
 #pragma once
 
+#include "platform/Clock.h"
+
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <string>
 
 namespace orvane {
 
-class Clock;
+struct Settings;
 struct ThroughputState;
 
 // A transfer's time on the console's clock: the whole seconds its elapsed
 // time and throughput are measured in, the throughput display's memory
-// (shared with the clock tick), and the local time its log line carries.
+// (shared with the clock tick), how long a receive may stall, and the local
+// time its log line carries.
 class TransferTiming {
 public:
-    TransferTiming(const Clock& clock, ThroughputState& throughput)
-        : clock_(clock), throughput_(throughput) {}
+    TransferTiming(Clock& clock, ThroughputState& throughput, const Settings& settings)
+        : clock_(clock), throughput_(throughput), settings_(settings) {}
 
     std::int64_t seconds() const;
     // A transfer starts, or resumes with `count` bytes already held: the
@@ -26,10 +31,18 @@ public:
     std::optional<std::int64_t> throughput(std::int64_t count, std::int64_t now,
                                            std::int64_t fileSize, std::int64_t dataSize);
     std::chrono::system_clock::time_point localTime() const;
+    // The clock's milliseconds, for quiet periods.
+    std::int64_t nowMs() const { return clock_.tickMs(); }
+    std::unique_ptr<Timer> createTimer(const std::string& name, int intervalMs) {
+        return clock_.createTimer(name, intervalMs);
+    }
+    // How long a receive may go without data (ReceiveStallSeconds), in ms.
+    std::int64_t stallMs() const;
 
 private:
-    const Clock& clock_;
+    Clock& clock_;
     ThroughputState& throughput_;
+    const Settings& settings_;
 };
 
 } // namespace orvane

@@ -9,9 +9,9 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(IniFile, ReadsKeysOfTheirOwnSectionWithLfOrCrLfLineEnds) {
-    for (const char* text :
-         {"[a]\nk=1\n[b]\nk=2\n", "[a]\r\nk=1\r\n[b]\r\nk=2\r\n", "[a]\nk=1\r\n[b]\r\nk=2"}) {
+TEST(IniFile, ReadsKeysOfTheirOwnSectionWithLfCrLfOrCrLineEnds) {
+    for (const char* text : {"[a]\nk=1\n[b]\nk=2\n", "[a]\r\nk=1\r\n[b]\r\nk=2\r\n",
+                             "[a]\nk=1\r\n[b]\r\nk=2", "[a]\rk=1\r[b]\rk=2\r"}) {
         const IniFile ini = IniFile::parse(text);
         EXPECT_EQ(ini.value("a", "k"), "1") << text;
         EXPECT_EQ(ini.value("b", "k"), "2") << text;
@@ -64,6 +64,9 @@ TEST(IniFile, JunkLinesAreIgnored) {
     EXPECT_EQ(ini.value("s", "k"), std::nullopt);
     EXPECT_EQ(ini.value("", "k"), "in the empty-named section");
     EXPECT_EQ(ini.value("s", ""), std::nullopt);
+    ASSERT_TRUE(ini.firstIgnoredLine());
+    EXPECT_EQ(ini.firstIgnoredLine()->number, 1);
+    EXPECT_EQ(ini.firstIgnoredLine()->text, "k=before any section");
 }
 
 TEST(IniFile, AByteOrderMarkIsSkippedAndAValueEndsAtNul) {

@@ -46,6 +46,7 @@ FSKPol=NORM
 StatusBar=ON
 ToolBar=ON
 Code=QUORAL
+ReceiveStallSeconds=60
 
 [fec]
 FECMod=BPSM
@@ -249,6 +250,7 @@ Settings everyFieldChanged() {
     s.StatusBar = false;
     s.ToolBar = false;
     s.Code = 10;
+    s.ReceiveStallSeconds = 90;
     s.FECMod = "16P4A";
     s.FECCodeEff = 61;
     s.FECBlockSize = 255;

@@ -39,5 +39,23 @@ TEST(StartupSignal, ASigtermAtAnyMomentOfStartupKeepsTheSettings) {
     }
 }
 
+// Nobody answers a message box at a signal: a save that fails at the close
+// is told on standard error, the operator's file stays, and the console ends.
+TEST(StartupSignal, ASigtermWhoseSaveFailsEndsTheConsoleAndKeepsTheFile) {
+    ModemRig rig;
+    const fs::path ini = rig.dir() / "Config" / "orvane.ini";
+    rig.writeSettings(kOperatorsFile);
+    ChildProcess& console = rig.startConsole();
+    // The modem hears from the console once the settings have been read.
+    ASSERT_TRUE(waitUntil([&] { return !rig.received().empty(); }, 20s)) << rig.consoleOutput();
+    fs::create_directory(rig.dir() / "Config" / "orvane.ini.tmp"); // no new file can be made
+
+    console.signal(SIGTERM);
+    EXPECT_EQ(console.waitForExit(3s), 0) << rig.consoleOutput();
+    EXPECT_NE(rig.consoleOutput().find("orvane: Unable to save configuration: "), std::string::npos)
+        << rig.consoleOutput();
+    EXPECT_EQ(readFile(ini), kOperatorsFile);
+}
+
 } // namespace
 } // namespace orvane::testing

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RxDecoder decoder(filter);
     for (std::size_t i = 1; i < size; ++i) {
         if (const auto item = decoder.decode(data[i])) station.receive(*item);
-        if (station.transfer.dataPhaseActive()) station.transfer.dataPhasePass();
+        if (station.transfer.dataPhaseActive()) station.transfer.pumpPass();
         station.line.take();
     }
 

@@ -375,9 +375,9 @@ TEST(OperationBytes, BackspaceStopsAtTheSentText) {
         int count = 0;
     } warnings;
     Desk d;
-    TransmitKeyFilter filter(d.pane, d.text, d.pump, d.transfers, warnings);
+    TransmitKeyFilter filter(d.pane, d.text, d.transfers, warnings);
     d.pane.setPlainText("HELLO");
-    d.sent.setSentCount(3);
+    d.text.sendState().setSentCount(3);
     const struct {
         int caret;
         const char* after;

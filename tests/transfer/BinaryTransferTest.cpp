@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <map>
 
 namespace orvane::testing {
 namespace {
@@ -185,51 +186,50 @@ TEST(BinaryTransfer, RefusalsAndFailuresEndTheBatch) {
     }
 }
 
-// A disk that fills up after a number of bytes.
-struct FillingDisk final : TransferFiles {
-    struct File final : TransferFile {
-        std::unique_ptr<TransferFile> inner;
-        int& room;
-        File(std::unique_ptr<TransferFile> f, int& r) : inner(std::move(f)), room(r) {}
-        std::optional<std::uint8_t> readByte() override { return inner->readByte(); }
-        bool seek(std::int64_t o) override { return inner->seek(o); }
-        bool writeByte(std::uint8_t b) override { return room-- > 0 && inner->writeByte(b); }
-        bool flush() override { return inner->flush(); }
+// The disk fills up in the middle of a file, or is full from its first byte:
+// the receive ends at once, says why in the panel and once in the session
+// log, lets what the sender had under way pass without showing it as text,
+// and keeps a partial file only when it holds data.
+TEST(BinaryTransfer, AFullDiskEndsTheReceiveOnceWithItsReasonAndNothingLeaks) {
+    const struct Row {
+        std::int64_t room;
+        const char* reason;
+        std::map<std::string, std::string> leftInIn;
+    } rows[] = {
+        {0, "No space left on device", {}},
+        {100,
+         "No space left on device; In/big.__$ (100 bytes) kept for a resume",
+         {{"big.__$", "100 bytes"}}},
     };
-    DiskTransferFiles disk;
-    int room = 100;
-    std::unique_ptr<TransferFile> wrap(std::unique_ptr<TransferFile> f) {
-        return f ? std::make_unique<File>(std::move(f), room) : nullptr;
-    }
-    std::optional<std::int64_t> fileSize(const Path& p) override { return disk.fileSize(p); }
-    bool exists(const Path& p) override { return disk.exists(p); }
-    std::unique_ptr<TransferFile> openRead(const Path& p) override { return disk.openRead(p); }
-    std::unique_ptr<TransferFile> createNew(const Path& p) override {
-        return wrap(disk.createNew(p));
-    }
-    std::unique_ptr<TransferFile> openAppend(const Path& p) override {
-        return wrap(disk.openAppend(p));
-    }
-    bool remove(const Path& p) override { return disk.remove(p); }
-    bool moveNoReplace(const Path& f, const Path& t) override { return disk.moveNoReplace(f, t); }
-    CodecRun implode(const Path& f, const Path& t) override { return disk.implode(f, t); }
-    CodecRun explode(const Path& f, const Path& t) override { return disk.explode(f, t); }
-    std::optional<Path> createTemporaryBeside(const Path& s) override {
-        return disk.createTemporaryBeside(s);
-    }
-    bool appendText(const Path& p, const std::string& t) override { return disk.appendText(p, t); }
-};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.room);
+        MeteredDisk full;
+        full.room = row.room;
+        Station a("full-a"), b("full-b", &full);
+        WriteFile(a.dir / "big.bin", RandomBytes(3000, 5));
+        a.transfer.sendFiles({a.dir / "big.bin"});
+        b.receive(OverTheAir(a.line.take())); // the header
+        a.receive(OverTheAir(b.line.take())); // ready
+        for (int i = 0; i < 40; ++i)
+            a.transfer.pumpPass(); // 400 bytes on their way when the disk fills
+        b.receive(OverTheAir(a.line.take()));
+        Exchange(a, b);
+        b.clock.advance(BinaryReceiver::kDrainQuietMs);
+        b.receive(Bytes{'7', '3'});
 
-TEST(BinaryTransfer, AFullDiskFailsTheTransferOnBothSides) {
-    FillingDisk full;
-    Station a("full-a"), b("full-b", &full);
-    WriteFile(a.dir / "big.bin", RandomBytes(3000, 5));
-    a.transfer.sendFiles({a.dir / "big.bin"});
-    Exchange(a, b);
-    EXPECT_EQ(b.view.result, "Failed!");
-    EXPECT_EQ(LogLines(a), (std::vector<std::string>{"big.bin\tNONE\t3000\tFailed"}));
-    EXPECT_FALSE(std::filesystem::exists(b.dir / "In/big.bin"));
-    EXPECT_FALSE(a.transfer.anyActive());
+        EXPECT_EQ(b.text, "73");
+        EXPECT_EQ(b.view.result, "Failed!");
+        EXPECT_EQ(b.view.reason, row.reason);
+        EXPECT_EQ(b.report.lines, (std::vector<std::string>{"received big.bin 3000 failed"}));
+        EXPECT_EQ(b.report.reasons, (std::vector<std::string>{row.reason}));
+        EXPECT_EQ(LogLines(a), (std::vector<std::string>{"big.bin\tNONE\t3000\tFailed"}));
+        std::map<std::string, std::string> inIn;
+        for (const auto& entry : std::filesystem::directory_iterator(b.dir / "In"))
+            inIn[entry.path().filename().string()] = std::to_string(entry.file_size()) + " bytes";
+        EXPECT_EQ(inIn, row.leftInIn);
+        EXPECT_FALSE(a.transfer.anyActive());
+        EXPECT_FALSE(b.routing.BinaryReceiveActive);
+    }
 }
 
 // The log's date and time are the system's short date and long time; the

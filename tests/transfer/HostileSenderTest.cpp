@@ -154,5 +154,63 @@ TEST(HostileSender, StatusesBetweenHeaderFieldsGoToTheDispatcher) {
     EXPECT_EQ(ReadFile(b.dir / "In/s.txt"), (Bytes{'q'}));
 }
 
+// The data bytes of a file as they arrive: 0x00 and 0x01 as their in-band codes.
+Items Escaped(const Bytes& data) {
+    Items items;
+    for (std::uint8_t byte : data) {
+        if (byte <= 0x01) items.push_back(0x01);
+        items.push_back(byte == 0x00 ? 0x90 : byte == 0x01 ? 0x91 : byte);
+    }
+    return items;
+}
+
+// 8 MB of zeros compressed to a few kilobytes and announced as 100 bytes:
+// the expansion stops at the announced size instead of filling the disk.
+TEST(HostileSender, ADecompressionBombIsRefusedBeforeItOutgrowsItsAnnouncedSize) {
+    MeteredDisk disk;
+    Station b("bomb", &disk);
+    WriteFile(b.dir / "zeros", Bytes(8 << 20, 0x00));
+    ASSERT_TRUE(disk.implode(b.dir / "zeros", b.dir / "bomb").ok());
+    const Bytes bomb = ReadFile(b.dir / "bomb");
+    ASSERT_LT(bomb.size(), 64u * 1024);
+
+    b.receive(Header("bomb.bin", "100", std::to_string(bomb.size()), "PKLIB") + Escaped(bomb) +
+              kEnd);
+
+    EXPECT_EQ(OverTheAir(b.line.sent), OverTheAir(kReady + kFailed));
+    EXPECT_LE(disk.writtenTo[b.dir / "In/bomb.bin"], 100 + 4096);
+    EXPECT_EQ(b.view.result, "Failed!");
+    EXPECT_EQ(b.view.reason, "expands beyond the 100 bytes announced");
+    EXPECT_EQ(b.report.reasons,
+              (std::vector<std::string>{"expands beyond the 100 bytes announced"}));
+    EXPECT_EQ(FilesIn(b.dir / "In"), (std::map<std::string, std::string>{}));
+}
+
+// A stream that stops in the middle ends after the stall time, counted from
+// its last byte, as the abort button ends it; what comes after is text again.
+TEST(HostileSender, ACutStreamEndsAfterTheStallTimeAndLaterTextReachesThePane) {
+    Station b("cut");
+    b.settings.ReceiveStallSeconds = 60;
+    b.receive(Header("cut2.bin", "9", "9", "NONE") + Text("ab"));
+    b.clock.advance(30'000);
+    b.receive(Text("c"));
+    b.line.take();
+    b.clock.advance(59'999);
+    EXPECT_TRUE(b.transfer.receiver().BinaryReceiveActive());
+    EXPECT_TRUE(b.line.sent.empty());
+
+    b.clock.advance(1);
+    EXPECT_FALSE(b.transfer.anyActive());
+    EXPECT_EQ(OverTheAir(b.line.take()), (Bytes{0x01, 0x96}));
+    EXPECT_EQ(b.line.commands, (std::vector<CommandCode>{CommandCode::SW9_ON}));
+    EXPECT_EQ(b.view.result, "Failed!");
+    EXPECT_EQ(b.view.reason, "nothing arrived for 60 s; In/cut2.__$ (3 bytes) kept for a resume");
+    EXPECT_EQ(b.report.lines, (std::vector<std::string>{"received cut2.bin 9 failed"}));
+
+    b.receive(Text("GA OM\r\n"));
+    EXPECT_EQ(b.text, "GA OM\r\n");
+    EXPECT_EQ(FilesIn(b.dir / "In"), (std::map<std::string, std::string>{{"cut2.__$", "abc"}}));
+}
+
 } // namespace
 } // namespace orvane::testing

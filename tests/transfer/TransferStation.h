@@ -2,6 +2,7 @@
 // One console's transfer side with its line, panel and folders, for tests
 // that wire two of them back to back or feed one hostile bytes.
 
+#include "config/Settings.h"
 #include "monitor/ReceiveProgress.h"
 #include "records/FileTransferReport.h"
 #include "serial/EchoCounter.h"
@@ -12,6 +13,7 @@
 #include "transfer/BinaryTransfer.h"
 #include "transfer/DiskTransferFiles.h"
 #include "transfer/FaxReport.h"
+#include "transfer/FileExpansion.h"
 #include "transfer/FileXferView.h"
 #include "transfer/TransferLine.h"
 #include "transfer/TransferTiming.h"
@@ -20,6 +22,8 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <limits>
+#include <map>
 #include <random>
 #include <string>
 #include <utility>
@@ -53,10 +57,11 @@ struct RecordingLine final : TransferLine {
 
 struct RecordingView final : FileXferView {
     XferPanelStart started;
-    std::string result, button, bytes;
+    std::string result, reason, button, bytes;
     bool visible = false;
     void showTransfer(const XferPanelStart& s) override {
         started = s;
+        reason.clear();
         visible = true;
     }
     void setXferBytes(const std::string& t) override { bytes = t; }
@@ -65,27 +70,89 @@ struct RecordingView final : FileXferView {
     void setXferGauge(std::int64_t) override {}
     void setXferGaugeMax(std::int64_t) override {}
     void setResult(const std::string& t) override { result = t; }
+    void setReason(const std::string& t) override { reason = t; }
     void setButton(const std::string& caption, bool) override { button = caption; }
     void hidePanel() override { visible = false; }
     bool panelVisible() const override { return visible; }
     void focusTransmitPane() override {}
 };
 
-// What the session log hears: "sent name size complete|failed", one a file.
+// What the session log hears: "sent name size complete|failed", one a file,
+// and the reasons given for received files that failed.
 struct RecordingReport final : FileTransferReport {
     std::vector<std::string> lines;
+    std::vector<std::string> reasons;
     void fileSent(const std::string& name, std::uint64_t size, TransferOutcome outcome) override {
         add("sent", name, size, outcome);
     }
-    void fileReceived(const std::string& name, std::uint64_t size,
-                      TransferOutcome outcome) override {
+    void fileReceived(const std::string& name, std::uint64_t size, TransferOutcome outcome,
+                      const std::string& reason) override {
         add("received", name, size, outcome);
+        if (!reason.empty()) reasons.push_back(reason);
     }
     void add(const char* way, const std::string& name, std::uint64_t size,
              TransferOutcome outcome) {
         lines.push_back(std::string(way) + " " + name + " " + std::to_string(size) +
                         (outcome == TransferOutcome::Complete ? " complete" : " failed"));
     }
+};
+
+// The expansion at once, on the caller's thread.
+struct InlineExpansion final : ExpansionRunner {
+    void expand(std::unique_ptr<TransferFile> in, std::unique_ptr<TransferFile> out,
+                std::int64_t largest, ExpansionDone& done) override {
+        const std::atomic<bool> stop{false};
+        const CodecRun run = ExpandFile(*in, *out, largest, stop);
+        in.reset();
+        out.reset();
+        done.expansionFinished(run);
+    }
+};
+
+// The disk under a station, measured: the bytes written to each file it
+// made, and a disk that is full after `room` bytes.
+struct MeteredDisk final : TransferFiles {
+    struct File final : TransferFile {
+        std::unique_ptr<TransferFile> inner;
+        MeteredDisk& disk;
+        std::int64_t& written;
+        File(std::unique_ptr<TransferFile> f, MeteredDisk& d, std::int64_t& w)
+            : inner(std::move(f)), disk(d), written(w) {}
+        std::optional<std::uint8_t> readByte() override { return inner->readByte(); }
+        bool seek(std::int64_t o) override { return inner->seek(o); }
+        bool writeByte(std::uint8_t b) override {
+            if (disk.room <= 0) return false;
+            --disk.room;
+            ++written;
+            return inner->writeByte(b);
+        }
+        bool flush() override { return inner->flush(); }
+        std::string error() const override {
+            return disk.room <= 0 ? "No space left on device" : inner->error();
+        }
+    };
+    DiskTransferFiles disk;
+    std::int64_t room = std::numeric_limits<std::int64_t>::max();
+    std::map<Path, std::int64_t> writtenTo;
+    std::unique_ptr<TransferFile> wrap(const Path& p, std::unique_ptr<TransferFile> f) {
+        return f ? std::make_unique<File>(std::move(f), *this, writtenTo[p]) : nullptr;
+    }
+    std::optional<std::int64_t> fileSize(const Path& p) override { return disk.fileSize(p); }
+    bool exists(const Path& p) override { return disk.exists(p); }
+    std::unique_ptr<TransferFile> openRead(const Path& p) override { return disk.openRead(p); }
+    std::unique_ptr<TransferFile> createNew(const Path& p) override {
+        return wrap(p, disk.createNew(p));
+    }
+    std::unique_ptr<TransferFile> openAppend(const Path& p) override {
+        return wrap(p, disk.openAppend(p));
+    }
+    bool remove(const Path& p) override { return disk.remove(p); }
+    bool moveNoReplace(const Path& f, const Path& t) override { return disk.moveNoReplace(f, t); }
+    CodecRun implode(const Path& f, const Path& t) override { return disk.implode(f, t); }
+    std::optional<Path> createTemporaryBeside(const Path& s) override {
+        return disk.createTemporaryBeside(s);
+    }
+    bool appendText(const Path& p, const std::string& t) override { return disk.appendText(p, t); }
 };
 
 struct NoFax final : FaxReportHandler {
@@ -126,7 +193,7 @@ struct Station {
         : dir(FreshDir(name)), files(fileOps ? *fileOps : disk),
           transfer(
               {lineOps ? *lineOps : line, files, view, prompter, timing, report, dir, dir / "In"},
-              echoes, routing, fax),
+              echoes, expansion, routing, fax),
           parser(transfer) {}
     ~Station() {
         std::error_code ignored;
@@ -167,8 +234,10 @@ struct Station {
     ManualClock clock;
     EchoCounter echoes;
     ThroughputState throughput;
-    TransferTiming timing{clock, throughput};
     RecordingReport report;
+    InlineExpansion expansion;
+    Settings settings;
+    TransferTiming timing{clock, throughput, settings};
     RoutingFlags routing;
     NoFax fax;
     BinaryTransfer transfer;

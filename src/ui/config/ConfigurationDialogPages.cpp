@@ -211,6 +211,9 @@ QWidget* ConfigurationDialog::buildQuoralPage() {
     place(page, connectBias.box, 1, 2);
     place(page, retries, 2, 2, 2, 1);
     place(page, crc, 3, 0);
+    place(page,
+          widgets_.edits(page, "ReceiveStallBox", "Binary receive", {&S::ReceiveStallSeconds}), 3,
+          1);
 
     lock({channel.box, fec, bias.box, connectBias.box});
     for (QLineEdit* edit : retries->findChildren<QLineEdit*>())

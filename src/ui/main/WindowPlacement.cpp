@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QSplitter>
 
@@ -36,17 +37,37 @@ std::vector<ScreenArea> currentScreenAreas() {
     return areas;
 }
 
-void applyScreenLayout(const ScreenLayout& layout, MainWindow& main,
-                       const SecondaryWindows& windows) {
+namespace {
+
+// Moves a window to the place the rule gives it at its real size.
+void placeReachably(QWidget& window, int left, int top, const std::vector<ScreenArea>& screens) {
+    const QSize size = window.frameGeometry().size();
+    const ScreenArea place = reachablePlace({left, top, size.width(), size.height()}, screens);
+    window.move(place.Left, place.Top);
+}
+
+} // namespace
+
+ScreenLayout applyScreenLayout(const ScreenLayout& layout, MainWindow& main,
+                               const SecondaryWindows& windows,
+                               const std::vector<ScreenArea>& screens) {
+    // The minimum size its contents need applies before the window is shown;
+    // the place must be found for the size it will really have.
+    if (QLayout* contents = main.layout()) contents->activate();
     main.resize(layout.MainWidth, layout.MainHeight);
     main.setTransmitHeight(layout.TransmitHeight);
-    main.move(layout.MainLeft, layout.MainTop);
-    windows.amplitudeTune->move(layout.AmpTuneLeft, layout.AmpTuneTop);
-    windows.frequencyTune->move(layout.FreqTuneLeft, layout.FreqTuneTop);
-    windows.quoralStatistics->move(layout.QuoralStatLeft, layout.QuoralStatTop);
+    placeReachably(main, layout.MainLeft, layout.MainTop, screens);
+    placeReachably(*windows.amplitudeTune, layout.AmpTuneLeft, layout.AmpTuneTop, screens);
+    placeReachably(*windows.frequencyTune, layout.FreqTuneLeft, layout.FreqTuneTop, screens);
+    placeReachably(*windows.quoralStatistics, layout.QuoralStatLeft, layout.QuoralStatTop, screens);
     if (QAction* a = main.action(Control::AmplitudeTuneItem)) a->setChecked(layout.AmpTune);
     if (QAction* a = main.action(Control::FrequencyTuneItem)) a->setChecked(layout.FreqTune);
     if (QAction* a = main.action(Control::QuoralStatisticsItem)) a->setChecked(layout.QuoralStat);
+    ScreenLayout applied = captureScreenLayout(main, windows);
+    applied.AmpTune = layout.AmpTune;
+    applied.FreqTune = layout.FreqTune;
+    applied.QuoralStat = layout.QuoralStat;
+    return applied;
 }
 
 ScreenLayout captureScreenLayout(const MainWindow& main, const SecondaryWindows& windows) {

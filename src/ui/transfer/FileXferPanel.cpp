@@ -76,6 +76,11 @@ FileXferPanel::FileXferPanel(QWidget& window) : QFrame(&window), window_(window)
     nameControl(*button_, Control::TransferButton);
     grid->addWidget(button_, 6, 2, 1, 2, Qt::AlignRight);
     connect(button_, &QPushButton::clicked, this, &FileXferPanel::butXferAbortClick);
+    reason_ = new QLabel(this);
+    nameControl(*reason_, Control::TransferReason);
+    reason_->setWordWrap(true);
+    reason_->hide();
+    grid->addWidget(reason_, 7, 0, 1, 4);
 
     setMinimumSize(sizeHint());
     fitContents();
@@ -103,6 +108,8 @@ void FileXferPanel::showTransfer(const XferPanelStart& start) {
     value(Control::TransferRate)->setText(QStringLiteral("0"));
     setXferGaugeMax(start.gaugeMax);
     setXferGauge(start.gaugePos);
+    reason_->clear();
+    reason_->hide();
     fitContents();
     centreOnWindow(*this, window_);
     show();
@@ -128,6 +135,11 @@ void FileXferPanel::setXferGaugeMax(std::int64_t maximum) {
 }
 void FileXferPanel::setResult(const std::string& text) {
     result_->setText(QString::fromStdString(text));
+}
+void FileXferPanel::setReason(const std::string& text) {
+    reason_->setText(QString::fromStdString(text));
+    reason_->setVisible(!text.empty());
+    fitContents();
 }
 void FileXferPanel::setButton(const std::string& caption, bool makeDefault) {
     button_->setText(QString::fromStdString(caption));

@@ -25,6 +25,7 @@ public:
     void setXferGauge(std::int64_t position) override;
     void setXferGaugeMax(std::int64_t maximum) override;
     void setResult(const std::string& text) override;
+    void setReason(const std::string& text) override;
     void setButton(const std::string& caption, bool makeDefault) override;
     void hidePanel() override { hide(); }
     bool panelVisible() const override { return isVisible(); }
@@ -42,6 +43,7 @@ private:
     QLabel* title_;
     QProgressBar* gauge_;
     QLabel* result_;
+    QLabel* reason_;
     QPushButton* button_;
 };
 

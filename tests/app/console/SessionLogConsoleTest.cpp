@@ -82,7 +82,9 @@ TEST(SessionLog, AScriptedQsoIsLoggedLineByLineAcrossMidnight) {
     ASSERT_TRUE(logged("2026-12-09.log", "TX BK"));
 
     at(0, 0, 5, std::chrono::December / 10 / 2026);
-    probe.sessionLog().fileReceived("qso.jpg", 20480, TransferOutcome::Complete);
+    probe.sessionLog().fileReceived("qso.jpg", 20480, TransferOutcome::Complete, "");
+    probe.sessionLog().fileReceived("big.bin", 3000, TransferOutcome::Failed,
+                                    "No space left on device");
     at(0, 0, 10, std::chrono::December / 10 / 2026);
     rig.tellSimulator("status DISCONNECTED 00");
     ASSERT_TRUE(logged("2026-12-10.log", "LINK end K1ABC"));
@@ -95,6 +97,8 @@ TEST(SessionLog, AScriptedQsoIsLoggedLineByLineAcrossMidnight) {
               "2026-12-09 23:59:30Z TX BK\n");
     EXPECT_EQ(fileText(rig.dir() / "Logs" / "2026-12-10.log"),
               "2026-12-10 00:00:05Z FILE received qso.jpg (20480 bytes, complete)\n"
+              "2026-12-10 00:00:05Z FILE received big.bin (3000 bytes, failed: No space left on "
+              "device)\n"
               "2026-12-10 00:00:10Z LINK end K1ABC\n");
 }
 
