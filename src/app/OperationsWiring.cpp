@@ -25,6 +25,7 @@ OperationsWiring::OperationsWiring(const ConsoleServices& services, SessionState
     pump_ = std::make_unique<TransmitPump>(
         TransmitPump::Parts{*txPane_, sendState_, state.link, state.terminal, session.echoes(),
                             line, transfers.binary, transfers.textFile});
+    holdNotice_ = std::make_unique<OutputHoldNotice>(services.clock, windows);
     new TransmitKeyFilter(pane, *txPane_, *pump_, transfers.binary, services.sound);
     line.addEmptyListener(*this);
 

@@ -45,7 +45,8 @@ PumpView TransmitPump::view() {
     v.binaryDataPhase = p_.binary.dataPhaseActive();
     v.textFileActive = p_.textFile.sendActive();
     v.sentCount = p_.sent.sentCount();
-    v.flowHeld = p_.line.outputHeld();
+    hold_ = p_.line.outputHold();
+    v.flowHeld = hold_ != OutputHold::None;
     v.queued = p_.line.pending();
     // Only the first line is read: a pass costs the same on a full pane.
     firstLine_ = p_.pane.firstLine().toLatin1();
@@ -56,8 +57,11 @@ PumpView TransmitPump::view() {
 }
 
 void TransmitPump::TransmitPumpPass() {
-    const PumpAction action = decidePumpPass(view(), p_.terminal.endOfLineSequence);
+    const PumpView v = view();
+    const PumpAction action = decidePumpPass(v, p_.terminal.endOfLineSequence);
     using Step = PumpAction::Step;
+    const bool textWaits = !v.firstLine.empty() || v.completedLine;
+    heldBy_ = action.step == Step::FlowHeld && textWaits ? hold_ : OutputHold::None;
     switch (action.step) {
     case Step::Drain: draining_ = p_.line.pending() > 0; return;
     case Step::Throttled:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "operations/PumpDecision.h"
+#include "operations/PumpLine.h"
 
 #include <QByteArray>
 
@@ -10,7 +11,6 @@ namespace orvane {
 
 class BinaryPumpSource;
 class EchoCounter;
-class PumpLine;
 class TextFilePumpSource;
 class TransmitPaneText;
 class TransmitSendState;
@@ -50,6 +50,9 @@ public:
 
     // The part of the first line already handed over (SentCount).
     int sentCount() const;
+    // What kept typed text back in the last pass; None when nothing waited
+    // or nothing held it.
+    OutputHold heldBy() const { return heldBy_; }
     TransmitSendState& sendState() { return p_.sent; }
     // The pane's send state and the Z run back to nothing sent (the panic
     // reset), under the transmit-pane lock.
@@ -62,6 +65,8 @@ private:
 
     Parts p_;
     bool draining_ = false;
+    OutputHold hold_ = OutputHold::None;
+    OutputHold heldBy_ = OutputHold::None;
     std::size_t writeLimit_ = 0;
     ZRun zRun_;
     QByteArray firstLine_; // the bytes the last view points into

@@ -62,7 +62,7 @@ public:
     void sendImmediate(std::string_view b) override { immediate += b; }
     void clearQueue() override { queued.clear(); }
     void appendRaw(std::string_view b) override { queued += b; }
-    bool outputHeld() override { return false; }
+    OutputHold outputHold() override { return OutputHold::None; }
     std::string queued, immediate;
 };
 
