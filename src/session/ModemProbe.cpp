@@ -12,7 +12,7 @@ namespace {
 // The query goes straight to the port: the transmit queue still holds what
 // waits for the modem, and none of it may reach another device.
 bool writeAll(ModemPort& port, std::span<const std::uint8_t> bytes) {
-    for (int tries = 0; tries < 10 && !bytes.empty(); ++tries) {
+    for (int tries = 0; tries < 3 && !bytes.empty(); ++tries) {
         const PortWriter::Outcome outcome = port.write(bytes);
         if (outcome.failed) return false;
         bytes = bytes.subspan(outcome.written);

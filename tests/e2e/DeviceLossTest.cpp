@@ -84,11 +84,17 @@ bool consoleSays(ModemRig& rig, const std::string& words, std::chrono::seconds l
 }
 
 // Pseudo-terminals are numbered from the lowest free one: opening them until
-// one gets `name` takes it, as a reused number does when a modem goes away.
-bool takeName(std::list<PtyPair>& held, const std::string& name) {
+// one gets the name the link leads to takes it, as a reused number does when a
+// modem goes away. Should another program on the machine have taken it first,
+// the link is pointed at one of ours: to the console the name leads to a
+// stranger all the same.
+void strangerBehind(const fs::path& link, std::list<PtyPair>& held) {
+    const std::string name = fs::read_symlink(link).string();
     for (int tries = 0; tries < 64; ++tries)
-        if (held.emplace_back().slavePath() == name) return true;
-    return false;
+        if (held.emplace_back().slavePath() == name) return;
+    const fs::path moved = link.string() + ".stranger";
+    fs::create_symlink(held.front().slavePath(), moved);
+    fs::rename(moved, link);
 }
 
 // The modem's pseudo-terminal closes and another takes its name, silent like
@@ -98,12 +104,11 @@ TEST(DeviceLoss, TheModemIsFoundBehindItsLinkWhileAnotherDeviceHoldsItsOldName) 
     ModemRig rig;
     ChildProcess& console = rig.startConsole();
     ASSERT_TRUE(lineArrives(rig, "first")) << rig.consoleOutput();
-    const std::string oldName = fs::read_symlink(rig.portLink()).string();
 
     rig.tellSimulator("pty close");
     ASSERT_TRUE(consoleSays(rig, "orvane: lost COM1", 10s)) << rig.consoleOutput();
     std::list<PtyPair> stranger;
-    ASSERT_TRUE(takeName(stranger, oldName));
+    strangerBehind(rig.portLink(), stranger);
     ASSERT_TRUE(consoleSays(rig, "does not answer as a Modara", 20s)) << rig.consoleOutput();
 
     rig.tellSimulator("pty new");
