@@ -246,7 +246,7 @@ int main(int argc, char** argv) {
         std::filesystem::temp_directory_path() / ("orvane-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(base / "Config" / "ports");
     std::filesystem::create_symlink(slaveName, base / "Config" / "ports" / "COM1");
-    auto opening = SerialPort::openPortName("COM1", base);
+    auto opening = openPortName(systemPortDevices(), "COM1", base);
     if (!opening.port) {
         std::fprintf(stderr, "%s\n", opening.error.c_str());
         return 1;

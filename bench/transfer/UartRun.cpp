@@ -6,9 +6,11 @@
 #include "support/UartPortDouble.h"
 #include "transfer/TransferStation.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <random>
 
 namespace orvane {
 
@@ -22,9 +24,10 @@ public:
     explicit UartLine(TransmitThread& queue) : queue_(queue) {}
     void sendBytes(std::span<const std::uint8_t> bytes) override { queue_.append(bytes); }
     void sendCommand(CommandCode code) override { queue_.append(command(code).bytes()); }
-    std::size_t pendingBytes() override { return queue_.length(); }
+    // As the console's line counts them: the driver's last two bytes are as good as gone.
+    std::size_t pendingBytes() override { return queue_.backlog(); }
     void whenEmpty(std::function<void()> then) override {
-        while (queue_.length() > 0)
+        while (queue_.backlog() > 0)
             std::this_thread::sleep_for(1ms);
         then();
     }
@@ -75,10 +78,63 @@ struct EmptyEvents {
     }
 };
 
+bool endsWith(const Bytes& wire, const Bytes& tail) {
+    return wire.size() >= tail.size() && std::equal(tail.rbegin(), tail.rend(), wire.rbegin());
+}
+
+enum class Urgent { Panic, ForcedOver };
+
+// The data phase's pace: ten bytes for each empty event, for a while; then the urgent
+// command, and the time until its bytes have left.
+Latency UrgentLatency(Urgent urgent, int tries) {
+    testing::UartPortDouble uart;
+    EmptyEvents events;
+    TransmitThread queue(uart, [&events] { events.post(); });
+    queue.setChunkSize(10);
+    const Bytes filler(10, 'x');
+    const Bytes panic = command(CommandCode::PANIC).bytes();
+    const Bytes forcedOver{0x80, 0x87};
+    std::mt19937 random(11);
+    Latency latency{1e9, 0, 0};
+    for (int i = 0; i < tries; ++i) {
+        const auto busyUntil =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(40 + random() % 60);
+        while (std::chrono::steady_clock::now() < busyUntil) {
+            events.waitForOne();
+            if (queue.backlog() == 0) queue.append(filler);
+        }
+        const auto start = std::chrono::steady_clock::now();
+        const Bytes& sent = urgent == Urgent::Panic ? panic : forcedOver;
+        if (urgent == Urgent::Panic) {
+            queue.clear();
+            queue.append(sent);
+        } else {
+            for (std::uint8_t b : sent)
+                uart.sendImmediate(b);
+        }
+        while (!endsWith(uart.wire(), sent))
+            std::this_thread::sleep_for(50us);
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        latency.least = std::min(latency.least, took.count());
+        latency.most = std::max(latency.most, took.count());
+        latency.mean += took.count() / tries;
+    }
+    queue.stop();
+    return latency;
+}
+
 } // namespace
 
-double UartTransferSeconds(const std::string& name, const std::vector<std::uint8_t>& bytes,
-                           std::string& outcome) {
+Latency PanicLatency(int tries) {
+    return UrgentLatency(Urgent::Panic, tries);
+}
+
+Latency ForcedOverLatency(int tries) {
+    return UrgentLatency(Urgent::ForcedOver, tries);
+}
+
+UartTransfer UartTransferRun(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     testing::UartPortDouble uart;
     EmptyEvents events;
     TransmitThread queue(uart, [&events] { events.post(); });
@@ -109,9 +165,9 @@ double UartTransferSeconds(const std::string& name, const std::vector<std::uint8
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     queue.stop();
-    outcome = sender.report.lines.front();
-    if (testing::ReadFile(receiver.dir / "In" / name) != bytes) outcome += " ARRIVED DAMAGED";
-    return took.count();
+    UartTransfer run{took.count(), uart.wireSize(), sender.report.lines.front()};
+    if (testing::ReadFile(receiver.dir / "In" / name) != bytes) run.outcome += " ARRIVED DAMAGED";
+    return run;
 }
 
 } // namespace orvane

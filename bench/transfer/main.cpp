@@ -1,5 +1,6 @@
 // How fast a file goes from one console to the other: first with the sender's transmit queue
-// writing to a port double that drains like a UART at 9600 8N1, then between two whole
+// writing to a port double that drains like a UART at 9600 8N1 (with how long Panic and Forced
+// OVER then take to reach the wire behind the data), then between two whole
 // consoles through the air, both serial lines paced like real 9600 8N1 lines (960 bytes a
 // second each way).
 //
@@ -14,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <random>
+#include <tuple>
 
 using namespace orvane;
 
@@ -76,11 +78,19 @@ int main(int argc, char** argv) {
 
     std::printf("binary transfer, sender's queue into a UART-like port at %.0f bytes/s:\n",
                 kLineLimit);
-    std::string outcome;
-    double seconds = UartTransferSeconds("noise.bin", noise, outcome);
-    Report("incompressible", size, seconds, outcome);
-    seconds = UartTransferSeconds("words.txt", words, outcome);
-    Report("text", size * 2, seconds, outcome);
+    for (const auto& [what, file, bytes] :
+         {std::tuple{"incompressible", "noise.bin", &noise}, {"text", "words.txt", &words}}) {
+        const UartTransfer run = UartTransferRun(file, *bytes);
+        Report(what, bytes->size(), run.seconds, run.outcome);
+        std::printf("  %-16s the line busy %5.1f %% of the time\n", "",
+                    100.0 * static_cast<double>(run.lineBytes) / (run.seconds * kLineLimit));
+    }
+    const double characterMs = 1000.0 / kLineLimit;
+    for (const auto& [what, latency] :
+         {std::pair{"Panic", PanicLatency(30)}, std::pair{"Forced OVER", ForcedOverLatency(30)}})
+        std::printf("  %-16s on the wire after %.1f ms on average (%.1f to %.1f ms; a character "
+                    "takes %.2f ms)\n",
+                    what, latency.mean, latency.least, latency.most, characterMs);
 
     std::printf("binary transfer through the air, serial lines at 9600 8N1 (%.0f bytes/s):\n",
                 kLineLimit);

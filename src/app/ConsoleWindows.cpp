@@ -179,6 +179,7 @@ void ConsoleWindows::applyDisplaySettings() {
     applyPaneAppearance(state_.settings, *receivePane_, *mainWindow_->transmitPane());
     receivePane_->setReceiveColour(colourFromName(state_.settings.ReceiveTextColor));
     receivePane_->setEchoColour(colourFromName(state_.settings.EchoTextColor));
+    receivePane_->setScrollbackLimit(qsizetype{state_.settings.ReceiveScrollbackKB} * 1024);
 }
 
 bool ConsoleWindows::faxTransferPanelVisible() const {
@@ -196,6 +197,10 @@ void ConsoleWindows::returnFocus() {
 
 void ConsoleWindows::setPanel(int index, const std::string& text) {
     mainWindow_->setPanel(index, QString::fromStdString(text));
+}
+
+std::string ConsoleWindows::panelText(int index) const {
+    return mainWindow_->panel(index).toStdString();
 }
 
 int ConsoleWindows::receiveLineCount() const {

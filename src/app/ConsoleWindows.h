@@ -61,6 +61,7 @@ public:
     void returnFocus() override;
     // StatusBarView
     void setPanel(int index, const std::string& text) override;
+    std::string panelText(int index) const override;
     int receiveLineCount() const override;
     int transmitLineCount() const override;
 

@@ -25,6 +25,7 @@ OperationsWiring::OperationsWiring(const ConsoleServices& services, SessionState
     txPane_ = std::make_unique<TransmitPaneEdits>(pane, state.settings);
     pump_ = std::make_unique<TransmitPump>(TransmitPump::Parts{
         *txPane_, state.link, state.terminal, session.echoes(), line, transfers.senders});
+    holdNotice_ = std::make_unique<OutputHoldNotice>(services.clock, windows);
     new TransmitKeyFilter(pane, *txPane_, transfers.senders, services.sound);
     line.addEmptyListener(*this);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "operations/LinkEnd.h"
+#include "operations/OutputHoldNotice.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
 #include "operations/TurnTaking.h"
@@ -35,7 +36,7 @@ struct TransferHooks {
 
 // The operator's operations on the session's line, put together and
 // connected to the toolbar buttons by role; the pump runs each time the
-// transmit queue is found empty.
+// transmit queue is found empty, and a modem that holds it back is shown.
 class OperationsWiring final : private QueueEmptyListener {
 public:
     OperationsWiring(const ConsoleServices& services, SessionState& state, ModemSession& session,
@@ -55,11 +56,15 @@ public:
 
 private:
     // QueueEmptyListener
-    void transmitQueueEmpty() override { pump_->TransmitPumpPass(); }
+    void transmitQueueEmpty() override {
+        pump_->TransmitPumpPass();
+        holdNotice_->passFound(pump_->heldBy());
+    }
     void connectToolbars(ConsoleWindows& windows);
 
     std::unique_ptr<TransmitPaneText> txPane_;
     std::unique_ptr<TransmitPump> pump_;
+    std::unique_ptr<OutputHoldNotice> holdNotice_;
     CallPanel* callPanel_ = nullptr;
     HereIsPanel* hereIs_ = nullptr;
     std::optional<OperationContext> context_;

@@ -1,9 +1,9 @@
 #include "app/SerialLoaderPort.h"
 
+#include "serial/ModemPort.h"
 #include "serial/PortReaderThread.h"
 #include "serial/RoutingFlags.h"
 #include "serial/RoutingThread.h"
-#include "serial/SerialPort.h"
 #include "serial/TransmitThread.h"
 #include "session/ModemLine.h"
 #include "session/PortSession.h"
@@ -18,7 +18,7 @@ namespace {
 constexpr std::chrono::milliseconds kNoWait{0};
 } // namespace
 
-SerialPort* SerialLoaderPort::port() const {
+ModemPort* SerialLoaderPort::port() const {
     return p_.session.port();
 }
 
@@ -41,7 +41,7 @@ void SerialLoaderPort::clearRoutingPaused() {
 }
 
 std::optional<std::size_t> SerialLoaderPort::tryWrite(std::span<const std::uint8_t> bytes) {
-    SerialPort* serial = port();
+    ModemPort* serial = port();
     if (!serial) return std::nullopt;
     // The port's own write waits a while for a full line; a full line is
     // left to the next try instead.
@@ -53,19 +53,19 @@ std::optional<std::size_t> SerialLoaderPort::tryWrite(std::span<const std::uint8
 }
 
 bool SerialLoaderPort::allSent() {
-    SerialPort* serial = port();
+    ModemPort* serial = port();
     return serial && serial->pendingOutput() <= 0;
 }
 
 std::optional<std::uint8_t> SerialLoaderPort::tryRead() {
-    SerialPort* serial = port();
+    ModemPort* serial = port();
     std::uint8_t byte = 0;
     if (!serial || serial->read({&byte, 1}) != 1) return std::nullopt;
     return byte;
 }
 
 bool SerialLoaderPort::setLineRate(int bitsPerSecond) {
-    SerialPort* serial = port();
+    ModemPort* serial = port();
     return serial && serial->configureLine(bitsPerSecond);
 }
 

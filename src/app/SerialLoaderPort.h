@@ -12,7 +12,7 @@ namespace orvane {
 class ModemLine;
 class PortSession;
 class RoutingThread;
-class SerialPort;
+class ModemPort;
 struct RoutingFlags;
 
 // The console's serial port handed to the loader. Nothing here waits: each
@@ -42,7 +42,7 @@ public:
     void close() override;
 
 private:
-    SerialPort* port() const;
+    ModemPort* port() const;
 
     Parts p_;
     std::unique_ptr<LoaderInputGuard> guard_;

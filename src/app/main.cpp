@@ -15,10 +15,15 @@
 
 #include <exception>
 #include <filesystem>
+#include <malloc.h>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
+    // A console left running for days: the receive pane's text lives in a few large buffers
+    // that grow and shrink as old lines go. Given back to the system when freed, they keep
+    // the memory bounded; glibc's own threshold would rise after the first and keep them.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication app(argc, argv);
     QApplication::setStyle(new orvane::ConsoleStyle);
     // The console ends when its main window closes, not when the splash goes.

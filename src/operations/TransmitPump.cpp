@@ -23,7 +23,8 @@ PumpView TransmitPump::view() {
     v.binaryDataPhase = p_.files.binaryDataPhase();
     v.textFileActive = p_.files.textFileSendActive();
     v.sentCount = p_.pane.sendState().sentCount();
-    v.flowHeld = p_.line.outputHeld();
+    hold_ = p_.line.outputHold();
+    v.flowHeld = hold_ != OutputHold::None;
     v.queued = p_.line.pending();
     // Only the first line is read: a pass costs the same on a full pane.
     firstLine_ = p_.pane.firstLine().toLatin1();
@@ -34,8 +35,11 @@ PumpView TransmitPump::view() {
 }
 
 void TransmitPump::TransmitPumpPass() {
-    const PumpAction action = decidePumpPass(view(), p_.terminal.endOfLineSequence);
+    const PumpView v = view();
+    const PumpAction action = decidePumpPass(v, p_.terminal.endOfLineSequence);
     using Step = PumpAction::Step;
+    const bool textWaits = !v.firstLine.empty() || v.completedLine;
+    heldBy_ = action.step == Step::FlowHeld && textWaits ? hold_ : OutputHold::None;
     switch (action.step) {
     case Step::Drain: draining_ = p_.line.pending() > 0; return;
     case Step::Throttled:

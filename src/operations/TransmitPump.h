@@ -1,6 +1,7 @@
 #pragma once
 
 #include "operations/PumpDecision.h"
+#include "operations/PumpLine.h"
 
 #include <QByteArray>
 
@@ -34,6 +35,10 @@ public:
     // One pass; the handler of the queue-empty event.
     void TransmitPumpPass();
 
+    // What kept typed text back in the last pass; None when nothing waited
+    // or nothing held it.
+    OutputHold heldBy() const { return heldBy_; }
+
 private:
     PumpView view();
     void apply(const PumpAction& action);
@@ -41,6 +46,8 @@ private:
 
     Parts p_;
     bool draining_ = false;
+    OutputHold hold_ = OutputHold::None;
+    OutputHold heldBy_ = OutputHold::None;
     std::size_t writeLimit_ = 0;
     QByteArray firstLine_; // the bytes the last view points into
 };

@@ -2,8 +2,8 @@
 
 #include "serial/LineErrors.h"
 #include "serial/LineLoss.h"
+#include "serial/ModemPort.h"
 #include "serial/RxQueue.h"
-#include "serial/SerialPort.h"
 
 #include <cerrno>
 #include <poll.h>
@@ -18,7 +18,7 @@ constexpr int kNoTimeout = -1;
 constexpr auto kRetryPause = std::chrono::milliseconds(1);
 } // namespace
 
-PortReaderThread::PortReaderThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
+PortReaderThread::PortReaderThread(ModemPort& port, RxQueue& queue, XonXoffFilter& filter,
                                    LineErrorHandler onLineError, LineLossListener* lossListener,
                                    WaitClock& clock)
     : port_(port), queue_(queue), decoder_(filter), onLineError_(std::move(onLineError)),

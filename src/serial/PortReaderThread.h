@@ -18,7 +18,7 @@ namespace orvane {
 
 class LineLossListener;
 class RxQueue;
-class SerialPort;
+class ModemPort;
 
 // Waits on the port, reads what has arrived and decodes it into the RxQueue.
 // When the queue is full it waits for room; stop and suspend still work then,
@@ -35,7 +35,7 @@ public:
     // `onLineError` (called on the reader thread), if given; the loss of the
     // device is told to `lossListener`, if given. A suspension's limit is
     // timed on `clock`.
-    PortReaderThread(SerialPort& port, RxQueue& queue, const XonXoffFilter& filter,
+    PortReaderThread(ModemPort& port, RxQueue& queue, XonXoffFilter& filter,
                      LineErrorHandler onLineError = {}, LineLossListener* lossListener = nullptr,
                      WaitClock& clock = WaitClock::steady());
     ~PortReaderThread();
@@ -60,7 +60,7 @@ private:
     void markLost();
     void waitForWakeOnly();
 
-    SerialPort& port_;
+    ModemPort& port_;
     RxQueue& queue_;
     RxDecoder decoder_;
     LineErrorHandler onLineError_;

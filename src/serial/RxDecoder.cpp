@@ -8,8 +8,6 @@ namespace {
 constexpr std::uint8_t kStatusPrefix = 0x80;
 constexpr std::uint8_t kDataEscape = 0x81;
 constexpr std::uint8_t kFlowEscape = 0x91;
-constexpr std::uint8_t kXon = 0x11;
-constexpr std::uint8_t kXoff = 0x13;
 constexpr std::uint8_t kFlowEscapeBit = 0x20;
 } // namespace
 
@@ -21,7 +19,8 @@ std::optional<std::int32_t> RxDecoder::decode(std::uint8_t b) {
         } else if (b == kFlowEscape) {
             flowEscapePending_ = true;
             return std::nullopt;
-        } else if (b == kXon || b == kXoff) {
+        } else if (b == XonXoffFilter::kXon || b == XonXoffFilter::kXoff) {
+            filter_.heard(b);
             return std::nullopt;
         }
     }

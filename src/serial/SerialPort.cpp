@@ -2,7 +2,6 @@
 
 #include "serial/LineErrors.h"
 #include "serial/LineLoss.h"
-#include "serial/PortName.h"
 #include "serial/PortOpenError.h"
 
 #include <cerrno>
@@ -81,13 +80,6 @@ PortOpening SerialPort::open(const std::filesystem::path& device) {
     std::unique_ptr<SerialPort> port(new SerialPort(fd, path));
     if (!port->configureLine()) return failed(portOpenErrorText(path, errno));
     return {std::move(port), {}};
-}
-
-PortOpening SerialPort::openPortName(const std::string& portName,
-                                     const std::filesystem::path& baseDir) {
-    const auto device = resolvePortName(portName, baseDir);
-    if (!device) return failed(noPortDeviceText(portName));
-    return open(*device);
 }
 
 SerialPort::SerialPort(int fd, std::string devicePath)

@@ -55,18 +55,23 @@ void TransmitThread::clear() {
     inFlight_ = 0;
 }
 
+std::size_t TransmitThread::held() const {
+    std::lock_guard guard(txLock_);
+    return txBuffer_.size();
+}
+
+int TransmitThread::driverPending() {
+    std::lock_guard guard(portLock_);
+    return port_ && !lost_ ? std::max(port_->pendingOutput(), 0) : 0;
+}
+
 std::size_t TransmitThread::length() {
-    std::size_t held;
-    {
-        std::lock_guard guard(txLock_);
-        held = txBuffer_.size();
-    }
-    int driver = 0;
-    {
-        std::lock_guard guard(portLock_);
-        if (port_ && !lost_) driver = port_->pendingOutput();
-    }
-    return std::max(held, static_cast<std::size_t>(std::max(driver, 0)));
+    return std::max(held(), static_cast<std::size_t>(driverPending()));
+}
+
+std::size_t TransmitThread::backlog() {
+    const int driver = driverPending();
+    return std::max(held(), driver > kLowWater ? static_cast<std::size_t>(driver) : 0);
 }
 
 std::size_t TransmitThread::auxLength() const {
@@ -186,7 +191,7 @@ void TransmitThread::writeOneChunk(PortWriter& port) {
         markLost();
         return;
     }
-    if (written > 0) waitUntilDriverEmpty(port);
+    if (written > 0) waitUntilDriverLow(port);
     bool more;
     {
         std::lock_guard guard(txLock_);
@@ -205,14 +210,14 @@ void TransmitThread::writeOneChunk(PortWriter& port) {
 }
 
 // The driver tells nobody when it has sent its bytes; it is asked again after
-// the time the line needs for what it still holds. A stop or suspension ends
-// the wait at once.
-void TransmitThread::waitUntilDriverEmpty(PortWriter& port) {
+// the time the line needs for what it holds above the low-water mark. A stop
+// or suspension ends the wait at once.
+void TransmitThread::waitUntilDriverLow(PortWriter& port) {
     for (;;) {
         const int pending = port.pendingOutput();
-        if (pending <= 0) return;
+        if (pending <= kLowWater) return;
         std::unique_lock guard(wakeLock_);
-        if (clock_.waitUntil(wakeUp_, guard, clock_.now() + port.timeToSend(pending),
+        if (clock_.waitUntil(wakeUp_, guard, clock_.now() + port.timeToSend(pending - kLowWater),
                              [this] { return !control_.mayContinue(); }))
             return;
     }

@@ -28,9 +28,13 @@ class PortWriter;
 // has anything to send. The callback runs on the transmit thread and must not
 // block.
 //
-// A write is complete once its bytes have left the driver, not when the
-// driver has taken them: the paced senders wait for an empty queue, and on a
-// real line a byte spends about a millisecond in the driver.
+// A write is complete once the driver is down to its last kLowWater bytes,
+// not when the driver has taken them: the paced senders wait for an empty
+// queue, and on a real line a byte spends about a millisecond in the driver.
+// Nor does it wait for the driver to empty: the next chunk, or the report that
+// brings one, is due while the line still has a character or two to send, so
+// the line does not fall idle between chunks. Those one or two characters are
+// all that Panic and Forced OVER find ahead of them beyond the chunk under way.
 //
 // The port is written without holding the transmit lock, so Append, Clear and
 // Length never wait for the line. When the port reports that its device is
@@ -39,6 +43,7 @@ class PortWriter;
 class TransmitThread {
 public:
     static constexpr auto kIdleWake = std::chrono::milliseconds(200);
+    static constexpr int kLowWater = 2;
 
     // The idle reports and the waits for the line are timed on `clock`.
     TransmitThread(PortWriter& port, std::function<void()> onQueueEmpty,
@@ -55,6 +60,9 @@ public:
     void clear();
     // The larger of what we still hold and what the driver has not sent.
     std::size_t length();
+    // The same for the paced senders: a driver down to its low-water mark
+    // counts as empty, since the next bytes follow its last ones without a gap.
+    std::size_t backlog();
     std::size_t auxLength() const;
     void setChunkSize(std::size_t n);
 
@@ -89,7 +97,9 @@ private:
     void run();
     bool waitForWake();
     void writeOneChunk(PortWriter& port);
-    void waitUntilDriverEmpty(PortWriter& port);
+    void waitUntilDriverLow(PortWriter& port);
+    std::size_t held() const;
+    int driverPending();
     void markLost();
     void signalWake();
     bool bytesQueued();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/ModemPort.h"
+
 #include <filesystem>
 
 namespace orvane {
@@ -11,8 +13,8 @@ class Sound;
 class UiThread;
 
 // What the console takes from its platform. Production passes the Qt
-// implementations; tests pass scripted answers and, where they wish, a
-// manual clock.
+// implementations and the machine's serial devices; tests pass scripted
+// answers and, where they wish, a manual clock or port doubles.
 struct ConsoleServices {
     Clock& clock;
     Prompter& prompter;
@@ -20,6 +22,7 @@ struct ConsoleServices {
     Sound& sound;
     UiThread& uiThread;
     std::filesystem::path baseDir;
+    PortDevices& devices = systemPortDevices();
 };
 
 } // namespace orvane

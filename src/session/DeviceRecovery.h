@@ -1,6 +1,8 @@
 #pragma once
 
+#include "sequence/SequenceRunner.h"
 #include "serial/LineLoss.h"
+#include "session/ModemProbe.h"
 
 #include <memory>
 #include <string>
@@ -27,15 +29,18 @@ public:
 };
 
 // Notices the loss of the modem's device, tells the operator once, keeps the
-// console running without touching the port, and reopens the same port name
-// (the same link or device) as soon as it can be opened again. A port the
-// operator picks in the configuration meanwhile is opened instead.
+// console running without touching the port, and opens the port name again
+// each second, resolved afresh each time (a link that moved is followed). A
+// port the operator picks in the configuration meanwhile is opened instead.
+// Whatever it opens must answer as the modem before the transmit queue and
+// the set-up go to it: another device that took the name is closed again,
+// the operator hears of it once, and the search goes on.
 class DeviceRecovery final : public LineLossListener {
 public:
     static constexpr int kRetryMs = 1000;
 
     DeviceRecovery(PortSession& port, Clock& clock, Prompter& prompter, UiThread& uiThread,
-                   DeviceRecoveryHost& host, const Settings& settings);
+                   DeviceRecoveryHost& host, const Settings& settings, ModemProbe::Parts probe);
     ~DeviceRecovery() override;
 
     // LineLossListener: any thread; the work is done on ours.
@@ -45,6 +50,9 @@ public:
 private:
     void handleLoss();
     void tryReopen();
+    Task<> checkReopened();
+    void notTheModem();
+    void takeUp();
     std::string portText() const;
 
     PortSession& port_;
@@ -53,7 +61,12 @@ private:
     const Settings& settings_;
     std::unique_ptr<UiQueue> uiQueue_;
     std::unique_ptr<Timer> retry_;
+    // The probe waits on a runner of its own: a sequence that was under way
+    // when the device went must not hold it back.
+    SequenceRunner probes_;
+    ModemProbe probe_;
     bool waiting_ = false;
+    bool strangerReported_ = false;
     std::string lostPortName_;
 };
 

@@ -6,10 +6,11 @@
 #include "protocol/CommandBuilders.h"
 #include "protocol/link/OperatingMode.h"
 #include "sequence/SequenceRunner.h"
+#include "serial/ModemPort.h"
 #include "serial/ModemSender.h"
 #include "serial/RoutingFlags.h"
-#include "serial/SerialPort.h"
 #include "serial/TransmitThread.h"
+#include "serial/XonXoffFilter.h"
 
 namespace orvane {
 namespace {
@@ -21,15 +22,16 @@ std::span<const std::uint8_t> asBytes(std::string_view text) {
 } // namespace
 
 ModemLine::ModemLine(SequenceRunner& sequences, RoutingFlags& routing, const Settings& settings,
-                     UiThread& uiThread, WireTap& transmitTap, LineLossListener& lossListener)
+                     UiThread& uiThread, WireTap& transmitTap, LineLossListener& lossListener,
+                     const XonXoffFilter& flow)
     : sequences_(sequences), routing_(routing), settings_(settings), transmitTap_(transmitTap),
-      lossListener_(lossListener), uiQueue_(uiThread.createQueue()) {}
+      lossListener_(lossListener), flow_(flow), uiQueue_(uiThread.createQueue()) {}
 
 ModemLine::~ModemLine() {
     stop();
 }
 
-void ModemLine::usePort(SerialPort* port) {
+void ModemLine::usePort(ModemPort* port) {
     port_ = port;
     if (transmit_) {
         transmit_->usePort(port); // what was queued before a loss goes out now
@@ -58,7 +60,17 @@ bool ModemLine::lineLost() const {
     return transmit_ && transmit_->lineLost();
 }
 
+void ModemLine::sayLast(const ModemCommand& goodbye) {
+    sequences_.dropHeldCommands();
+    if (transmit_) {
+        transmit_->clear();
+        transmit_->append(goodbye.bytes());
+    }
+    sealed_ = true;
+}
+
 void ModemLine::send(const ModemCommand& command) {
+    if (sealed_) return;
     if (command.sendKind() == SendKind::Command) {
         sequences_.start(
             "command", [this, command] { return sendPaced(command, *this, sequences_); },
@@ -73,7 +85,7 @@ void ModemLine::sendCommand(CommandCode code) {
 }
 
 void ModemLine::write(const ModemCommand& command) {
-    if (!transmit_) return;
+    if (!transmit_ || sealed_) return;
     const auto& bytes = command.bytes();
     switch (command.sendKind()) {
     case SendKind::Command:
@@ -100,7 +112,7 @@ void ModemLine::pauseRoutingFor(int ms) {
 }
 
 void ModemLine::sendText(std::span<const std::uint8_t> bytes) {
-    if (sender_) sender_->sendText(bytes);
+    if (sender_ && !sealed_) sender_->sendText(bytes);
 }
 
 void ModemLine::sendText(std::string_view bytes) {
@@ -108,7 +120,7 @@ void ModemLine::sendText(std::string_view bytes) {
 }
 
 void ModemLine::sendCharacter(std::uint8_t byte) {
-    if (sender_) sender_->sendCharacter(byte);
+    if (sender_ && !sealed_) sender_->sendCharacter(byte);
 }
 
 void ModemLine::holdIdleReports() {
@@ -121,7 +133,7 @@ void ModemLine::wantIdleReports() {
 
 // Our own transmit buffer as well as the driver's queue.
 std::size_t ModemLine::pending() {
-    if (transmit_) return transmit_->length();
+    if (transmit_) return transmit_->backlog();
     if (!port_) return 0;
     const int driver = port_->lineStatus().txPending;
     return driver > 0 ? static_cast<std::size_t>(driver) : 0;
@@ -136,21 +148,24 @@ void ModemLine::sendImmediate(std::string_view bytes) {
 }
 
 void ModemLine::writeImmediate(std::span<const std::uint8_t> bytes) {
-    if (!port_) return;
+    if (!port_ || sealed_) return;
     for (const std::uint8_t byte : bytes)
         port_->sendImmediate(byte);
 }
 
 void ModemLine::clearQueue() {
-    if (transmit_) transmit_->clear();
+    if (transmit_ && !sealed_) transmit_->clear();
 }
 
 void ModemLine::appendRaw(std::string_view bytes) {
-    if (transmit_) transmit_->append(bytes);
+    if (transmit_ && !sealed_) transmit_->append(bytes);
 }
 
-bool ModemLine::outputHeld() {
-    return port_ && !port_->ctsOn();
+// A modem with software flow control says so by XOFF; its CTS line may then
+// be anything at all (a three-wire cable leaves it low), so it is not looked at.
+OutputHold ModemLine::outputHold() {
+    if (flow_.isOn()) return flow_.holdsOutput() ? OutputHold::Xoff : OutputHold::None;
+    return port_ && !port_->ctsOn() ? OutputHold::Cts : OutputHold::None;
 }
 
 void ModemLine::whenEmpty(std::function<void()> then) {
@@ -164,6 +179,7 @@ void ModemLine::runIfEmpty() {
 }
 
 void ModemLine::queueEmptied() {
+    if (sealed_) return; // the senders have had their turn
     runIfEmpty();
     for (QueueEmptyListener* listener : listeners_)
         listener->transmitQueueEmpty();

@@ -18,13 +18,14 @@ namespace orvane {
 class LineLossListener;
 class ModemSender;
 class SequenceRunner;
-class SerialPort;
+class ModemPort;
 class TransmitThread;
 class UiQueue;
 class UiThread;
 class WireTap;
 struct RoutingFlags;
 struct Settings;
+class XonXoffFilter;
 
 // Told on the user-interface thread each time the transmit queue is found empty.
 class QueueEmptyListener {
@@ -46,20 +47,28 @@ class ModemLine final : public SequenceLine,
                         public TransferLine {
 public:
     // `transmitTap` sees what leaves the queue; `lossListener` hears when the
-    // port's device is gone.
+    // port's device is gone; `flow` says whether the modem uses XON and XOFF
+    // and whether its XOFF holds us.
     ModemLine(SequenceRunner& sequences, RoutingFlags& routing, const Settings& settings,
-              UiThread& uiThread, WireTap& transmitTap, LineLossListener& lossListener);
+              UiThread& uiThread, WireTap& transmitTap, LineLossListener& lossListener,
+              const XonXoffFilter& flow);
     ~ModemLine() override;
 
     // The port session hands us its port when it opens one and takes it back
     // when the device is lost (nullptr); what is queued stays for the next.
-    void usePort(SerialPort* port);
+    void usePort(ModemPort* port);
     // The port closes for good: the queue and its thread end.
     void stop();
     bool isOpen() const { return port_ != nullptr; }
     // The transmit thread found the port's device gone.
     bool lineLost() const;
     TransmitThread* transmitQueue() { return transmit_.get(); }
+
+    // The last thing the modem hears: whatever is queued is dropped, `goodbye`
+    // is queued, and from then on every send is refused and nobody hears of an
+    // empty queue, so no sender can put a byte behind it.
+    void sayLast(const ModemCommand& goodbye);
+    bool goodbyeQueued() const { return sealed_; }
 
     // Sends a command the way its kind requires (CommandSender, ModeCommandSink).
     void send(const ModemCommand& command) override;
@@ -87,8 +96,8 @@ public:
     void sendImmediate(std::string_view bytes) override;
     void clearQueue() override;
     void appendRaw(std::string_view bytes) override;
-    // Our line never honours XOFF in the driver, so only CTS can hold it.
-    bool outputHeld() override;
+    // The driver honours neither CTS nor XOFF on our line: we look ourselves.
+    OutputHold outputHold() override;
     // TransferLine
     void sendBytes(std::span<const std::uint8_t> bytes) override { sendText(bytes); }
     void sendCommand(CommandCode code) override;
@@ -105,8 +114,10 @@ private:
     const Settings& settings_;
     WireTap& transmitTap_;
     LineLossListener& lossListener_;
+    const XonXoffFilter& flow_;
     std::unique_ptr<UiQueue> uiQueue_;
-    SerialPort* port_ = nullptr;
+    ModemPort* port_ = nullptr;
+    bool sealed_ = false; // the goodbye is queued: nothing more goes
     std::unique_ptr<TransmitThread> transmit_;
     std::unique_ptr<ModemSender> sender_;
     std::function<void()> afterEmpty_; // waits for the transmit queue to empty

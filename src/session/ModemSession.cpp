@@ -26,17 +26,18 @@ ModemSession::ModemSession(const ConsoleServices& services, SessionState& state,
       lifecycle_(lifecycle), directories_{services.baseDir}, sequences_(services.clock),
       closing_(services.clock), clients_(state.terminal),
       log_(directories_.base / "Logs", services.clock, state.link, services.prompter),
-      line_(sequences_, routing_, state.settings, services.uiThread, log_, *this),
+      line_(sequences_, routing_, state.settings, services.uiThread, log_, *this, flow_),
       endOfLine_(state.settings, state.terminal, line_),
-      port_(directories_.base, {rxQueue_, routing_, line_, sequences_, wireTrace_, *this},
+      port_(directories_.base,
+            {rxQueue_, routing_, line_, sequences_, wireTrace_, *this, flow_, services.devices},
             services.prompter, services.processExit, *this),
       statusSide_(routing_, echoes_, port_, clients_),
       status_(rxQueue_, services.clock, services.sound, windows.surface, state.link, state.records,
               StatusSides{*this, windows.monitors, statusSide_,
                           StatusSettings{state.settings.A_EndOfLine, state.settings.P_EndOfLine}}),
       modes_(state, windows.surface, line_, sequences_, port_.xonXoffFilter(), directories_.msg()),
-      recovery_(port_, services.clock, services.prompter, services.uiThread, modes_,
-                state.settings),
+      recovery_(port_, services.clock, services.prompter, services.uiThread, modes_, state.settings,
+                {rxQueue_, routing_}),
       chars_(clients_, windows.receiveWindow, routing_, echoes_,
              ReceivedCharHandler::Inputs{[this] { return clients_.binarySendActive(); },
                                          [this] { return state_.settings.EchoEnable; }}),
@@ -114,20 +115,18 @@ Task<bool> ModemSession::startupSequence() {
     co_return true;
 }
 
+// The goodbye is the last thing the modem hears: every sender stops first (the
+// sequences with the tone test and the held commands, the file transfers, and
+// through the sealed line the pump), then HOST_SHUTDOWN is queued alone.
 void ModemSession::close() {
     if (closed_) return;
     closed_ = true;
-    // Nothing queued for the modem goes after the goodbye.
     sequences_.cancelAll();
-    port_.setRts(false);
-    port_.setDtr(false);
     status_.timers().commandTimer().stop();
     routing_.RoutingEnabled = false;
     routing_.RoutingPaused = true;
-    if (TransmitThread* queue = line_.transmitQueue()) {
-        queue->clear();
-        queue->append(command(CommandCode::HOST_SHUTDOWN).bytes());
-    }
+    clients_.stopTextFileSend();
+    line_.sayLast(command(CommandCode::HOST_SHUTDOWN));
     stopTimers();
     // At a signal nobody may be there to answer a message box.
     settingsFile_.saveAtClose(exitAfterClose_ ? SessionSettings::CloseReport::StandardError
@@ -135,10 +134,14 @@ void ModemSession::close() {
     closing_.start("close", [this] { return sayGoodbye(); });
 }
 
-// The goodbye has left once our queue and the driver are empty.
+// The goodbye has left once our queue and the driver are empty. Dropping RTS
+// and then DTR comes after it: the modem hears the goodbye with the lines up,
+// and the lines falling is the very last thing it is told.
 Task<> ModemSession::sayGoodbye() {
     if (TransmitThread* queue = line_.transmitQueue())
         co_await closing_.until([queue] { return queue->length() == 0; }, kShutdownSendLimitMs);
+    port_.setRts(false);
+    port_.setDtr(false);
     log_.close();
     goodbyeSaid_ = true;
     lifecycle_.goodbyeSaid();

@@ -10,6 +10,7 @@
 #include "serial/RoutingThread.h"
 #include "serial/RxQueue.h"
 #include "serial/WireTraceRing.h"
+#include "serial/XonXoffFilter.h"
 #include "session/AttachedClients.h"
 #include "session/ConsoleServices.h"
 #include "session/DeviceRecovery.h"
@@ -130,6 +131,7 @@ private:
     // The trace sees the whole line; the log only the text that left the
     // transmit queue (not the firmware loader's image, for one).
     SessionLog log_;
+    XonXoffFilter flow_;
     ModemLine line_;
     QueuedEndOfLine endOfLine_;
     PortSession port_;

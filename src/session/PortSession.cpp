@@ -3,10 +3,11 @@
 #include "platform/Prompter.h"
 #include "protocol/handshake/AnotherPortQuestion.h"
 #include "sequence/SequenceRunner.h"
+#include "serial/ModemPort.h"
 #include "serial/PortReaderThread.h"
 #include "serial/RoutingFlags.h"
-#include "serial/SerialPort.h"
 #include "serial/TransmitThread.h"
+#include "serial/XonXoffFilter.h"
 #include "session/ModemLine.h"
 
 namespace orvane {
@@ -36,28 +37,37 @@ bool PortSession::open() {
 }
 
 bool PortSession::startOn(const std::string& portName, std::string& error) {
-    PortOpening opening = SerialPort::openPortName(portName, baseDir_);
-    if (!opening.port) {
-        error = opening.error;
-        return false;
-    }
+    error = openPort(portName);
+    if (!error.empty()) return false;
+    // A fresh receive side: no link, routing not paused, nothing queued.
+    hooks_.resetLinkState();
+    parts_.routing.RoutingPaused = false;
+    parts_.queue.clear();
+    startReader();
+    takeUpLine();
+    return true;
+}
+
+// Opens the device the name leads to now, with RTS and then DTR raised.
+std::string PortSession::openPort(const std::string& portName) {
+    PortOpening opening = openPortName(parts_.devices, portName, baseDir_);
+    if (!opening.port) return opening.error;
     port_ = std::move(opening.port);
     lastDevice_ = port_->devicePath();
     port_->setWireTap(&parts_.wireTap);
     setRts(true);
     setDtr(true);
-    // A fresh receive side: no link, routing not paused, nothing queued.
-    hooks_.resetLinkState();
-    parts_.routing.RoutingPaused = false;
-    parts_.queue.clear();
-    parts_.queue.acceptWaiters();
-    startThreads();
-    return true;
+    return {};
 }
 
-void PortSession::startThreads() {
-    reader_ = std::make_unique<PortReaderThread>(
-        *port_, parts_.queue, filter_, PortReaderThread::LineErrorHandler{}, &parts_.lossListener);
+void PortSession::startReader() {
+    parts_.queue.acceptWaiters();
+    reader_ = std::make_unique<PortReaderThread>(*port_, parts_.queue, parts_.flow,
+                                                 PortReaderThread::LineErrorHandler{},
+                                                 &parts_.lossListener);
+}
+
+void PortSession::takeUpLine() {
     parts_.line.usePort(port_.get());
 }
 
@@ -79,16 +89,9 @@ bool PortSession::deviceLost() const {
 
 std::string PortSession::reopen() {
     if (port_) return {};
-    PortOpening opening = SerialPort::openPortName(PortName, baseDir_);
-    if (!opening.port) return opening.error;
-    port_ = std::move(opening.port);
-    lastDevice_ = port_->devicePath();
-    port_->setWireTap(&parts_.wireTap);
-    setRts(true);
-    setDtr(true);
-    parts_.queue.acceptWaiters();
-    startThreads();
-    return {};
+    std::string error = openPort(PortName);
+    if (error.empty()) startReader();
+    return error;
 }
 
 void PortSession::stopThreads() {
@@ -125,13 +128,15 @@ int PortSession::pendingOutput() {
 }
 
 void PortSession::setRts(bool on) {
-    if (port_)
-        reportRefusal(on ? port_->setRts() : port_->clearRts(), on ? "raise RTS" : "drop RTS");
+    if (port_) reportRefusal(port_->setRts(on), on ? "raise RTS" : "drop RTS");
 }
 
 void PortSession::setDtr(bool on) {
-    if (port_)
-        reportRefusal(on ? port_->setDtr() : port_->clearDtr(), on ? "raise DTR" : "drop DTR");
+    if (port_) reportRefusal(port_->setDtr(on), on ? "raise DTR" : "drop DTR");
+}
+
+void PortSession::setXonXoffFilter(bool on) {
+    parts_.flow.set(on);
 }
 
 void PortSession::reapplyLineConfiguration() {

@@ -2,7 +2,6 @@
 
 #include "protocol/handshake/HandshakeLink.h"
 #include "serial/RxQueue.h"
-#include "serial/XonXoffFilter.h"
 #include "session/PortSessionHooks.h"
 
 #include <filesystem>
@@ -13,12 +12,14 @@ namespace orvane {
 
 class LineLossListener;
 class ModemLine;
+class ModemPort;
 class PortReaderThread;
 class ProcessExit;
 class Prompter;
 class SequenceRunner;
-class SerialPort;
+class PortDevices;
 class WireTap;
+class XonXoffFilter;
 struct RoutingFlags;
 
 // What the port session works with besides its hooks.
@@ -30,6 +31,10 @@ struct PortSessionParts {
     // Sees every byte on the line; hears when the device is gone.
     WireTap& wireTap;
     LineLossListener& lossListener;
+    // The modem's software flow control, as the reader decodes it.
+    XonXoffFilter& flow;
+    // Where a port name's device is opened.
+    PortDevices& devices;
 };
 
 // The open serial port with its reader, the line's transmit queue on it: the
@@ -52,17 +57,21 @@ public:
     // After a loss: the reader ends, the transmit queue keeps what it holds
     // and the port is closed, so the device can go. False if no port was open.
     bool releaseLostDevice();
-    // Opens PortName again (the same link or device) and starts reading and
-    // writing where the transmit queue stopped. Empty on success, else why not.
+    // Opens PortName again, resolved afresh (the link may lead elsewhere by
+    // now), and starts reading. The line does not write to it before
+    // takeUpLine(): first the device must prove to be the modem. Empty on
+    // success, else why not.
     std::string reopen();
+    // The reopened port is the modem's: the transmit queue goes on where it stopped.
+    void takeUpLine();
     // True when a serial thread found the open port's device gone.
     bool deviceLost() const;
     // The device the port name led to when it was last open.
     const std::string& lastDevice() const { return lastDevice_; }
 
     PortReaderThread* reader() { return reader_.get(); }
-    SerialPort* port() { return port_.get(); }
-    XonXoffFilter& xonXoffFilter() { return filter_; }
+    ModemPort* port() { return port_.get(); }
+    XonXoffFilter& xonXoffFilter() { return parts_.flow; }
 
     // HandshakeLink
     Task<> sendCommand(const ModemCommand& command) override;
@@ -71,7 +80,7 @@ public:
     bool chooseAnotherPort() override;
     void setRts(bool on) override;
     void setDtr(bool on) override;
-    void setXonXoffFilter(bool on) override { filter_.set(on); }
+    void setXonXoffFilter(bool on) override;
     void reapplyLineConfiguration() override;
     void ensureThreadsRunning() override;
     void clearRoutingPaused() override;
@@ -79,7 +88,8 @@ public:
 
 private:
     bool startOn(const std::string& portName, std::string& error);
-    void startThreads();
+    std::string openPort(const std::string& portName);
+    void startReader();
     void stopThreads();
     void reportRefusal(bool done, const std::string& what);
 
@@ -88,8 +98,7 @@ private:
     Prompter& prompter_;
     ProcessExit& processExit_;
     PortSessionHooks& hooks_;
-    XonXoffFilter filter_;
-    std::unique_ptr<SerialPort> port_;
+    std::unique_ptr<ModemPort> port_;
     std::unique_ptr<PortReaderThread> reader_;
     std::string lastDevice_;
 };

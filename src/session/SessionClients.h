@@ -24,7 +24,8 @@ public:
     // A binary file is on its way out: the modem's echoes of it are not shown.
     virtual bool binarySendActive() = 0;
 
-    // Stops a text-file send with its progress display.
+    // Stops a text-file send with its progress display, and a binary
+    // transfer with it (the transfers' share of Stop disk save/send).
     virtual void stopTextFileSend() = 0;
     // Ends every activity that holds a file open (capture, save, transfer).
     virtual void closeFileActivities() = 0;

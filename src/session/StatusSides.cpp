@@ -1,8 +1,8 @@
 #include "session/StatusSides.h"
 
 #include "serial/EchoCounter.h"
+#include "serial/ModemPort.h"
 #include "serial/RoutingFlags.h"
-#include "serial/SerialPort.h"
 #include "session/PortSession.h"
 
 namespace orvane {
@@ -16,7 +16,7 @@ void SessionStatusSide::resetEchoPending() {
 }
 
 void SessionStatusSide::clearLineErrors() {
-    if (SerialPort* serial = port_.port()) serial->lineStatus();
+    if (ModemPort* serial = port_.port()) serial->lineStatus();
 }
 
 } // namespace orvane

@@ -1,7 +1,9 @@
 #include "e2e/ModemRig.h"
+#include "serial/PtyPair.h"
 
 #include <csignal>
 #include <fstream>
+#include <list>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -48,7 +50,8 @@ TEST(DeviceLoss, ALostModemIsReportedWaitedForQuietlyAndTakenUpAgain) {
     ASSERT_TRUE(lineArrives(rig, "first")) << rig.consoleOutput();
     const std::string firstSession = rig.received();
     ASSERT_GT(firstSession.size(), kHandshakeSize);
-    const std::string setup = firstSession.substr(kHandshakeSize); // the common and mode set-up
+    // The common and mode set-up, after the identity query that finds the modem again.
+    const std::string setup = bytes({0x80, 0x7B}) + firstSession.substr(kHandshakeSize);
 
     rig.simulator().signal(SIGKILL); // the adapter is pulled
     ASSERT_TRUE(waitUntil(
@@ -74,6 +77,44 @@ TEST(DeviceLoss, ALostModemIsReportedWaitedForQuietlyAndTakenUpAgain) {
     console.signal(SIGTERM);
     EXPECT_EQ(console.waitForExit(10s), 0);
     EXPECT_TRUE(waitUntil([&] { return rig.receivedEndsWith(bytes({0x80, 0x09})); }, 5s));
+}
+
+bool consoleSays(ModemRig& rig, const std::string& words, std::chrono::seconds limit) {
+    return waitUntil([&] { return rig.consoleOutput().find(words) != std::string::npos; }, limit);
+}
+
+// Pseudo-terminals are numbered from the lowest free one: opening them until
+// one gets the name the link leads to takes it, as a reused number does when a
+// modem goes away. Should another program on the machine have taken it first,
+// the link is pointed at one of ours: to the console the name leads to a
+// stranger all the same.
+void strangerBehind(const fs::path& link, std::list<PtyPair>& held) {
+    const std::string name = fs::read_symlink(link).string();
+    for (int tries = 0; tries < 64; ++tries)
+        if (held.emplace_back().slavePath() == name) return;
+    const fs::path moved = link.string() + ".stranger";
+    fs::create_symlink(held.front().slavePath(), moved);
+    fs::rename(moved, link);
+}
+
+// The modem's pseudo-terminal closes and another takes its name, silent like
+// a second adapter on ttyUSB0; then the modem comes back on a new one behind
+// the same link. The console must not settle on the stranger.
+TEST(DeviceLoss, TheModemIsFoundBehindItsLinkWhileAnotherDeviceHoldsItsOldName) {
+    ModemRig rig;
+    ChildProcess& console = rig.startConsole();
+    ASSERT_TRUE(lineArrives(rig, "first")) << rig.consoleOutput();
+
+    rig.tellSimulator("pty close");
+    ASSERT_TRUE(consoleSays(rig, "orvane: lost COM1", 10s)) << rig.consoleOutput();
+    std::list<PtyPair> stranger;
+    strangerBehind(rig.portLink(), stranger);
+    ASSERT_TRUE(consoleSays(rig, "does not answer as a Modara", 20s)) << rig.consoleOutput();
+
+    rig.tellSimulator("pty new");
+    ASSERT_TRUE(consoleSays(rig, "orvane: reopened COM1", 20s)) << rig.consoleOutput();
+    EXPECT_TRUE(lineArrives(rig, "second"));
+    EXPECT_TRUE(console.running());
 }
 
 } // namespace

@@ -21,6 +21,7 @@ public:
         panels[index] = text;
         log_.push_back("panel " + std::to_string(index));
     }
+    std::string panelText(int index) const override { return panels.at(index); }
     int receiveLineCount() const override { return rxLines; }
     int transmitLineCount() const override { return txLines; }
 

@@ -65,7 +65,7 @@ public:
     void sendImmediate(std::string_view b) override { immediate += b; }
     void clearQueue() override { queued.clear(); }
     void appendRaw(std::string_view b) override { queued += b; }
-    bool outputHeld() override { return false; }
+    OutputHold outputHold() override { return OutputHold::None; }
     void holdRouting(bool) override {}
     std::string queued, immediate;
 };

@@ -44,7 +44,7 @@ protected:
     }
 
     testing::PtyPair pty;
-    std::unique_ptr<SerialPort> port;
+    std::unique_ptr<ModemPort> port;
     // The reader's pauses and the queue's waits are on a clock that stands
     // still: the test sees when the reader waits for room.
     testing::ManualWaitClock clock;

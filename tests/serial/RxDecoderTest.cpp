@@ -77,5 +77,25 @@ TEST(RxDecoder, FilterChangeAppliesFromTheNextByte) {
     EXPECT_EQ(decoder.decode(0x11), 0x8011); // the prefix survived the change
 }
 
+// The modem's XOFF holds our output until its XON; the same values escaped,
+// or sent while the filter is off, are data and hold nothing.
+TEST(RxDecoder, XoffHoldsOutputUntilXonWhileTheFilterIsOn) {
+    XonXoffFilter filter;
+    RxDecoder decoder(filter);
+    decoder.decode(0x13);
+    EXPECT_FALSE(filter.holdsOutput());
+    filter.set(true);
+    decoder.decode(0x13);
+    EXPECT_TRUE(filter.holdsOutput());
+    decoder.decode(0x91);
+    decoder.decode(0x31);
+    EXPECT_TRUE(filter.holdsOutput());
+    decoder.decode(0x11);
+    EXPECT_FALSE(filter.holdsOutput());
+    decoder.decode(0x13);
+    filter.set(false);
+    EXPECT_FALSE(filter.holdsOutput());
+}
+
 } // namespace
 } // namespace orvane

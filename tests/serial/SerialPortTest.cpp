@@ -37,7 +37,7 @@ TEST(SerialPort, CarriesEveryByteValueBothWays) {
     testing::PtyPair pty;
     auto opening = SerialPort::open(pty.slavePath());
     ASSERT_TRUE(opening.port) << opening.error;
-    SerialPort& port = *opening.port;
+    ModemPort& port = *opening.port;
 
     Bytes all(256);
     for (int i = 0; i < 256; ++i)
@@ -70,11 +70,11 @@ TEST(SerialPort, ModemLinesAndErrorsDegradeGracefullyOnAPty) {
     testing::PtyPair pty;
     auto opening = SerialPort::open(pty.slavePath());
     ASSERT_TRUE(opening.port) << opening.error;
-    SerialPort& port = *opening.port;
-    EXPECT_TRUE(port.setRts());
-    EXPECT_TRUE(port.setDtr());
-    EXPECT_TRUE(port.clearRts());
-    EXPECT_TRUE(port.clearDtr());
+    ModemPort& port = *opening.port;
+    EXPECT_TRUE(port.setRts(true));
+    EXPECT_TRUE(port.setDtr(true));
+    EXPECT_TRUE(port.setRts(false));
+    EXPECT_TRUE(port.setDtr(false));
     EXPECT_TRUE(port.ctsOn());
     EXPECT_TRUE(port.sendingAllowed());
 
@@ -120,7 +120,7 @@ protected:
 
 TEST_F(PortsDirectory, MissingDeviceMessageNamesTheLinkedPath) {
     link("COM7", "/dev/ttyUSB-orvane-gone");
-    auto opening = SerialPort::openPortName("COM7", base_);
+    auto opening = openPortName(systemPortDevices(), "COM7", base_);
     EXPECT_FALSE(opening.port);
     EXPECT_NE(opening.error.find("/dev/ttyUSB-orvane-gone"), std::string::npos) << opening.error;
     EXPECT_NE(opening.error.find("missing"), std::string::npos) << opening.error;
@@ -128,7 +128,7 @@ TEST_F(PortsDirectory, MissingDeviceMessageNamesTheLinkedPath) {
 
 TEST_F(PortsDirectory, PortNameWithoutNumberNamesNoDevice) {
     for (const char* name : {"COM", "", "COMx", "com2"}) {
-        auto opening = SerialPort::openPortName(name, base_);
+        auto opening = openPortName(systemPortDevices(), name, base_);
         EXPECT_FALSE(opening.port) << name;
         EXPECT_NE(opening.error.find("names no serial device"), std::string::npos) << name;
     }
@@ -137,7 +137,7 @@ TEST_F(PortsDirectory, PortNameWithoutNumberNamesNoDevice) {
 TEST_F(PortsDirectory, LinkedPtyOpensAndIsListedEvenWhenBusy) {
     testing::PtyPair pty;
     link("COM200", pty.slavePath());
-    auto opening = SerialPort::openPortName("COM200", base_);
+    auto opening = openPortName(systemPortDevices(), "COM200", base_);
     ASSERT_TRUE(opening.port) << opening.error;
     EXPECT_EQ(opening.port->devicePath(), fs::canonical(pty.slavePath()).string());
 

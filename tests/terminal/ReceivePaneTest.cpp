@@ -117,5 +117,30 @@ TEST_F(Pane, InsertPointIsScrolledIntoView) {
     EXPECT_EQ(bar->value(), bar->maximum());
 }
 
+// The pane keeps at most its scrollback: whole lines go from the top, once
+// with a line that says where they are kept, which stays at the top. Lines
+// keep their colours and the next character still goes to the insert point.
+TEST_F(Pane, OldestWholeLinesGoBeyondTheScrollbackAndTheNoticeStaysOnTop) {
+    pane.setScrollbackLimit(200);
+    pane.setEchoColour(Qt::red);
+    for (int line = 0; line < 40; ++line) {
+        show("line " + std::to_string(line) + " of text");
+        pane.showEcho('!');
+        show("\n");
+        pane.flushPending();
+    }
+    show("part");
+    const QString text = shownText();
+    EXPECT_LE(pane.document()->characterCount(), 200);
+    EXPECT_TRUE(text.startsWith(ReceivePane::scrollbackNotice() + "\nline "));
+    EXPECT_EQ(text.count(ReceivePane::scrollbackNotice()), 1);
+    EXPECT_TRUE(text.endsWith("line 39 of text!\npart"));
+    const QString firstKept = pane.document()->firstBlock().next().text();
+    EXPECT_TRUE(firstKept.startsWith("line ") && firstKept.endsWith(" of text!"))
+        << firstKept.toStdString();
+    EXPECT_EQ(colourAt(text.lastIndexOf('!')), QColor(Qt::red));
+    EXPECT_EQ(pane.RxInsertPoint(), pane.document()->characterCount() - 1);
+}
+
 } // namespace
 } // namespace orvane

@@ -35,6 +35,11 @@ void LineEncoder::raw(const Bytes& bytes) {
 }
 
 Bytes LineEncoder::take() {
+    if (heldByStray_) {
+        line_.push_back(kXon);
+        heldByStray_ = false;
+        nextStrayIsXoff_ = true;
+    }
     Bytes out;
     out.swap(line_);
     return out;
@@ -54,6 +59,7 @@ void LineEncoder::emit(std::uint8_t b) {
     if (strayFlowBytes_ && ++sinceStray_ == kStrayInterval) {
         sinceStray_ = 0;
         line_.push_back(nextStrayIsXoff_ ? kXoff : kXon);
+        heldByStray_ = nextStrayIsXoff_;
         nextStrayIsXoff_ = !nextStrayIsXoff_;
     }
 }

@@ -4,7 +4,9 @@
 //
 // Framing: 0x80 c is status code c; a data byte 0x80 or 0x81 goes out as 0x81 and the byte.
 // Flow escaping: 0x11, 0x13 and 0x91 go out as 0x91 and the byte with 0x20 set, and stray
-// XON/XOFF bytes appear after every seventh byte (never inside an escape pair).
+// XON/XOFF bytes appear after every seventh byte (never inside an escape pair). A stray XOFF
+// holds the console's output until the next XON, so a burst of output never ends on one: it
+// is closed with an XON.
 
 #include "byte_text.h"
 
@@ -29,7 +31,7 @@ public:
     void raw(const Bytes& bytes);
 
     bool empty() const { return line_.empty(); }
-    // Everything encoded since the last call.
+    // Everything encoded since the last call, ended by an XON if a stray XOFF holds.
     Bytes take();
 
 private:
@@ -40,6 +42,7 @@ private:
     bool strayFlowBytes_ = true;
     unsigned sinceStray_ = 0;
     bool nextStrayIsXoff_ = false;
+    bool heldByStray_ = false; // the last stray was an XOFF
 };
 
 } // namespace modara_sim

@@ -19,8 +19,13 @@ std::string failure(const std::string& what) {
 
 PtyLink::~PtyLink() {
     unpublish();
+    close();
+}
+
+void PtyLink::close() {
     if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);
+    slave_ = master_ = -1;
 }
 
 std::string PtyLink::open() {

@@ -21,6 +21,9 @@ public:
     std::string publish(const std::string& linkPath);
     // Removes the link if it still points at our device.
     void unpublish();
+    // Closes both sides, as a modem switched off; the link stays where it was.
+    void close();
+    const std::string& linkPath() const { return linkPath_; }
 
     int master() const { return master_; }
     const std::string& slavePath() const { return slavePath_; }

@@ -207,6 +207,12 @@ ParsedLine parseScriptLine(std::string_view line) {
         return {command, {}};
     }
     if (verb == "fax") return parseFax(*tokens);
+    if (verb == "pty") {
+        const std::string what = count == 2 ? (*tokens)[1].text : std::string();
+        if (what != "close" && what != "new") return fail("pty takes close or new");
+        command.kind = what == "close" ? Kind::PtyClose : Kind::PtyNew;
+        return {command, {}};
+    }
     if (verb == "quit") {
         if (count != 1) return fail("quit takes nothing");
         command.kind = Kind::Quit;

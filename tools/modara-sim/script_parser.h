@@ -33,6 +33,8 @@ struct ScriptCommand {
         AutoReplyOff,
         Identity, // word: key, value
         Fax,      // fax: a whole FAX transfer's reports
+        PtyClose, // the pseudo-terminal closes; its link stays behind
+        PtyNew,   // a new pseudo-terminal behind the link
         Quit,
     };
     Kind kind = Kind::Quit;

@@ -4,8 +4,8 @@
 
 namespace modara_sim {
 
-ScriptRunner::ScriptRunner(Modem& modem, std::function<void()> quit, Modem::LogSink log)
-    : modem_(modem), quit_(std::move(quit)), log_(std::move(log)) {}
+ScriptRunner::ScriptRunner(Modem& modem, SimulatorControl& simulator, Modem::LogSink log)
+    : modem_(modem), simulator_(simulator), log_(std::move(log)) {}
 
 void ScriptRunner::add(ScriptCommand command) {
     if (command.kind != ScriptCommand::Kind::Fax) {
@@ -85,9 +85,11 @@ bool ScriptRunner::step(const ScriptCommand& command, Millis now) {
     }
     case Kind::Fax: // unfolded by add()
         return true;
+    case Kind::PtyClose: simulator_.closePty(); return true;
+    case Kind::PtyNew: simulator_.newPty(); return true;
     case Kind::Quit:
         queue_.clear();
-        quit_();
+        simulator_.quit();
         return true;
     }
     return true;

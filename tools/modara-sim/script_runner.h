@@ -7,16 +7,27 @@
 #include "sim_time.h"
 
 #include <deque>
-#include <functional>
 #include <optional>
 
 namespace modara_sim {
+
+// What a script does to the simulator around the modem.
+class SimulatorControl {
+public:
+    virtual ~SimulatorControl() = default;
+    virtual void quit() = 0;
+    // The pseudo-terminal closes, as when the modem is switched off or its
+    // adapter pulled; the link is left behind, pointing at a free name.
+    virtual void closePty() = 0;
+    // A new pseudo-terminal (under a new name), and the link pointed at it.
+    virtual void newPty() = 0;
+};
 
 class ScriptRunner {
 public:
     static constexpr Millis kWaitRxLimit = 30000;
 
-    ScriptRunner(Modem& modem, std::function<void()> quit, Modem::LogSink log);
+    ScriptRunner(Modem& modem, SimulatorControl& simulator, Modem::LogSink log);
 
     void add(ScriptCommand command);
     // Bytes from the console; a running `wait-rx` looks for its sequence in them.
@@ -32,7 +43,7 @@ private:
     bool step(const ScriptCommand& command, Millis now);
 
     Modem& modem_;
-    std::function<void()> quit_;
+    SimulatorControl& simulator_;
     Modem::LogSink log_;
     std::deque<ScriptCommand> queue_;
     bool frontStarted_ = false;

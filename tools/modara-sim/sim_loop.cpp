@@ -76,16 +76,13 @@ bool loadScript(const std::string& path, std::vector<ScriptCommand>& commands) {
     return good;
 }
 
-class Loop {
+class Loop final : private SimulatorControl {
 public:
     Loop(const Options& options, SimLog& log, PtyLink& pty, ControlFifo* fifo, int wakeRead,
          AirSocket* air)
         : log_(log), pty_(pty), fifo_(fifo), wakeRead_(wakeRead), air_(air),
           modem_(options.modem, [this](const std::string& line) { log_.comment(line); }),
-          script_(
-              modem_, [this] { quit_ = true; }, logSink()),
-          control_(
-              modem_, [this] { quit_ = true; }, logSink()) {
+          script_(modem_, *this, logSink()), control_(modem_, *this, logSink()) {
         if (air_ != nullptr) modem_.setAirPeer(air_);
         if (options.lineRate > 0) {
             toConsole_.emplace(options.lineRate, kUartFifo);
@@ -111,6 +108,21 @@ public:
     }
 
 private:
+    // SimulatorControl
+    void quit() override { quit_ = true; }
+    void closePty() override {
+        pty_.close();
+        pending_.clear(); // a line switched off carries nothing
+        log_.comment("# pty closed; the link is left to " + pty_.slavePath());
+    }
+    void newPty() override {
+        const std::string link = pty_.linkPath();
+        pty_.close();
+        std::string error = pty_.open();
+        if (error.empty()) error = pty_.publish(link);
+        log_.comment(error.empty() ? "# new pty " + pty_.slavePath() : "# new pty: " + error);
+    }
+
     Modem::LogSink logSink() {
         return [this](const std::string& line) { log_.comment(line); };
     }
@@ -220,6 +232,7 @@ private:
 
     void writeOutput() {
         Bytes fresh = modem_.takeOutput();
+        if (pty_.master() < 0) return; // switched off: what it says is lost
         pending_.insert(pending_.end(), fresh.begin(), fresh.end());
         if (replay_) {
             fresh = replay_->takeOutput();

@@ -10,6 +10,7 @@
 #include "protocol/link/LinkState.h"
 #include "serial/PortAvailability.h"
 #include "ui/config/ConfigurationDialog.h"
+#include "ui/config/DisplayTarget.h"
 #include "ui/config/PrintSquelchDialog.h"
 #include "ui/config/ScreenSettingsDialog.h"
 
@@ -58,6 +59,7 @@ void ConfigurationWindows::openConfiguration() {
         // takes the same values again and tells the modem.
         apply_->takeIntoSettings(configurationDialog_->values());
         env_.saver.saveSettings();
+        env_.panes.applyDisplaySettings(); // the receive pane's scrollback
     }
     apply_->ApplyConfiguration(configurationDialog_->values());
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 
 namespace orvane {
@@ -47,7 +48,46 @@ void ReceivePane::flushPending() {
     edits_.programInserted(insertedAt, static_cast<int>(pendingChars_));
     pending_.clear();
     pendingChars_ = 0;
+    keepWithinScrollback();
     scrollToRxInsertPoint();
+}
+
+const QString& ReceivePane::scrollbackNotice() {
+    static const QString notice = QStringLiteral(
+        "[Older received text has left this pane; the session log keeps all of it.]");
+    return notice;
+}
+
+// Whole lines go from the top, below the notice, down to a little under the
+// limit so that this is not done again at the next flush. The line the next
+// character goes into stays.
+void ReceivePane::keepWithinScrollback() {
+    QTextDocument* text = document();
+    if (scrollbackChars_ <= 0 || text->characterCount() <= scrollbackChars_) return;
+    pinScrollbackNotice();
+    const qsizetype target = scrollbackChars_ - scrollbackChars_ / 16;
+    qsizetype excess = text->characterCount() - target;
+    const QTextBlock first = noticePinned_ ? text->firstBlock().next() : text->firstBlock();
+    QTextBlock end = first;
+    while (excess > 0 && end.isValid() && end != rxInsertPoint_.block()) {
+        excess -= end.length();
+        end = end.next();
+    }
+    if (!end.isValid() || end == first) return;
+    QTextCursor cut(text);
+    cut.setPosition(first.position());
+    cut.setPosition(end.position(), QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+}
+
+// Said once, as the pane's first line, in the receive colour set apart.
+void ReceivePane::pinScrollbackNotice() {
+    if (noticePinned_) return;
+    noticePinned_ = true;
+    QTextCharFormat aside = receiveFormat_;
+    aside.setFontItalic(true);
+    QTextCursor top(document());
+    top.insertText(scrollbackNotice() + QLatin1Char('\n'), aside);
 }
 
 void ReceivePane::clearReceived() {
@@ -56,6 +96,7 @@ void ReceivePane::clearReceived() {
     pendingChars_ = 0;
     clear();
     edits_.forget();
+    noticePinned_ = false;
 }
 
 int ReceivePane::RxInsertPoint() {

@@ -16,6 +16,9 @@ namespace orvane {
 // RxInsertPoint, a cursor of the pane's own: the operator may click, scroll and
 // select without diverting the incoming text.
 //
+// The pane keeps at most the scrollback it is given: the oldest whole lines
+// go, and the first time they do a line at the top says where they are kept.
+//
 // Laying out a line costs far more than the character that changed it, so
 // characters are gathered for a few milliseconds (or a few hundred of them)
 // and inserted run by run, each in the colour it was shown with. Anything
@@ -36,6 +39,10 @@ public:
     // Applies to the characters shown from now on.
     void setReceiveColour(const QColor& colour) { receiveFormat_.setForeground(colour); }
     void setEchoColour(const QColor& colour) { echoFormat_.setForeground(colour); }
+
+    // How many characters the pane keeps at most; applies from the next flush.
+    void setScrollbackLimit(qsizetype chars) { scrollbackChars_ = chars; }
+    static const QString& scrollbackNotice();
 
     // Empties the pane, with the characters not yet inserted.
     void clearReceived();
@@ -64,6 +71,8 @@ private:
     void queueAtRxInsertPoint(char c, const QTextCharFormat& format);
     void flushBefore(const QEvent* e);
     void scrollToRxInsertPoint();
+    void keepWithinScrollback();
+    void pinScrollbackNotice();
 
     QTextCursor rxInsertPoint_;
     QTextCharFormat receiveFormat_;
@@ -72,6 +81,8 @@ private:
     qsizetype pendingChars_ = 0;
     QTimer flushTimer_;
     OperatorEditUndo edits_{*this};
+    qsizetype scrollbackChars_ = 0; // none: no limit
+    bool noticePinned_ = false;     // the notice is the first line
 };
 
 } // namespace orvane

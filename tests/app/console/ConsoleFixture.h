@@ -32,9 +32,10 @@ public:
 
 // One console in this process, with scripted answers, on the rig's directory.
 struct ConsoleUnderTest {
-    explicit ConsoleUnderTest(const std::filesystem::path& base, double clockScale = 1.0)
-        : clock(clockScale), console({clock, prompter, processExit, sound, uiThread, base}),
-          probe(console) {}
+    explicit ConsoleUnderTest(const std::filesystem::path& base, double clockScale = 1.0,
+                              PortDevices& devices = systemPortDevices())
+        : clock(clockScale),
+          console({clock, prompter, processExit, sound, uiThread, base, devices}), probe(console) {}
     QtClock clock;
     ScriptedPrompter prompter;
     ThrowingProcessExit processExit;

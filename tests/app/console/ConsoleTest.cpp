@@ -115,7 +115,8 @@ TEST(Console, APortPickedWhileTheModemIsLostIsOpenedAndSetUpInstead) {
     rig.simulator().signal(SIGKILL); // the adapter is pulled
     ASSERT_TRUE(t.waitFor([&] { return t.probe.waitingForDevice(); }));
     t.probe.settings().PortName = "COM2"; // what the configuration dialog's OK leaves
-    const std::string setup = testing::wire(testing::kCommonSetup);
+    // Asked who it is first: the modem's identity query, then the set-up.
+    const std::string setup = testing::wire("80 7B " + testing::kCommonSetup);
     ASSERT_TRUE(t.waitFor([&] { return other.received().size() >= setup.size(); }));
     EXPECT_EQ(other.received().substr(0, setup.size()), setup);
     EXPECT_FALSE(t.probe.waitingForDevice());

@@ -32,6 +32,11 @@ TEST(LineEncoder, FlowEscapingHidesTheFlowBytesAndSprinklesStrayOnes) {
     encoder.data({1, 2, 3});
     encoder.status(0x31);
     EXPECT_EQ(encoder.take(), (Bytes{1, 2, 3, 0x80, 0x11, 0x31}));
+
+    // The next stray is an XOFF, which would hold the console's output for good if the modem
+    // fell silent after it: the burst ends with an XON.
+    encoder.data({4, 5, 6, 7, 8, 9, 10});
+    EXPECT_EQ(encoder.take(), (Bytes{4, 5, 6, 7, 8, 9, 0x13, 10, 0x11}));
 }
 
 TEST(LineEncoder, TheConsoleDecodesFlowEscapedOutputToWhatWasMeant) {

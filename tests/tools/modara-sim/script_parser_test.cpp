@@ -60,6 +60,8 @@ TEST(ScriptParser, TimersSettingsAndQuit) {
     ScriptCommand identity = parsed("identity hardware 800A");
     EXPECT_EQ(identity.word, "hardware");
     EXPECT_EQ(identity.value, "800A");
+    EXPECT_EQ(parsed("pty close").kind, Kind::PtyClose);
+    EXPECT_EQ(parsed("pty new").kind, Kind::PtyNew);
     EXPECT_EQ(parsed("quit").kind, Kind::Quit);
 }
 
@@ -90,6 +92,8 @@ TEST(ScriptParser, MistakesAreReported) {
                              "fail-call",
                              "identity hardware",
                              "quit now",
+                             "pty",
+                             "pty open",
                              "event",
                              "event SLEEPY",
                              "event 300",

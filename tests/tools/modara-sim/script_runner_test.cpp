@@ -11,13 +11,15 @@ using test::ConsoleView;
 using test::Items;
 using test::statusItem;
 
-class ScriptRunnerTest : public ::testing::Test {
+class ScriptRunnerTest : public ::testing::Test, private SimulatorControl {
 protected:
     ScriptRunnerTest()
         : modem_({}, [this](const std::string& line) { log_ += line + "\n"; }),
-          runner_(
-              modem_, [this] { quit_ = true; },
-              [this](const std::string& line) { log_ += line + "\n"; }) {}
+          runner_(modem_, *this, [this](const std::string& line) { log_ += line + "\n"; }) {}
+
+    void quit() override { quit_ = true; }
+    void closePty() override { ptyLog_ += "close "; }
+    void newPty() override { ptyLog_ += "new "; }
 
     void add(std::initializer_list<const char*> lines) {
         for (const char* line : lines)
@@ -32,6 +34,7 @@ protected:
 
     std::string log_;
     bool quit_ = false;
+    std::string ptyLog_;
     Modem modem_;
     ScriptRunner runner_;
 };
@@ -97,8 +100,10 @@ TEST_F(ScriptRunnerTest, AFaxRunReportsEachStageAnIntervalApart) {
 }
 
 TEST_F(ScriptRunnerTest, SettingsChangeAtRunTimeAndQuitDropsTheRest) {
-    add({"identity silent id", "fail-call N0PE", "identity colour blue", "quit", "text \"x\""});
+    add({"identity silent id", "fail-call N0PE", "identity colour blue", "pty close", "pty new",
+         "quit", "text \"x\""});
     runner_.run(0);
+    EXPECT_EQ(ptyLog_, "close new ");
     EXPECT_TRUE(quit_);
     EXPECT_TRUE(runner_.idle());
     EXPECT_NE(log_.find("# identity: unknown identity key"), std::string::npos);
