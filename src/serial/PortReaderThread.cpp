@@ -15,7 +15,8 @@ namespace {
 // bytes they spoil (a framing or parity error is read as a byte, an overrun
 // happens only while bytes arrive), and the status query runs at every read.
 constexpr int kNoTimeout = -1;
-constexpr auto kRetryPause = std::chrono::milliseconds(1);
+// After a failed poll() or read() that did not lose the device.
+constexpr int kRetryPauseMs = 1;
 } // namespace
 
 PortReaderThread::PortReaderThread(ModemPort& port, RxQueue& queue, XonXoffFilter& filter,
@@ -62,8 +63,8 @@ void PortReaderThread::run() {
         const int ready = ::poll(fds, 2, kNoTimeout);
         if (ready < 0) {
             // poll() failing for any reason but a signal would fail again at
-            // once: a short pause keeps that from becoming a spin.
-            if (errno != EINTR) std::this_thread::sleep_for(kRetryPause);
+            // once: a short wait on the wake keeps that from becoming a spin.
+            if (errno != EINTR) waitForWake(kRetryPauseMs);
             continue;
         }
         if (fds[1].revents) wake_.drain();
@@ -99,7 +100,7 @@ void PortReaderThread::readAndDecode(short portEvents) {
         return;
     }
     // A failed read that did not lose the device: a short pause, not a spin.
-    if (portEvents & POLLIN) std::this_thread::sleep_for(kRetryPause);
+    if (portEvents & POLLIN) waitForWake(kRetryPauseMs);
 }
 
 void PortReaderThread::markLost() {
@@ -109,8 +110,13 @@ void PortReaderThread::markLost() {
 
 // Only a stop or a suspension ends this wait.
 void PortReaderThread::waitForWakeOnly() {
+    waitForWake(kNoTimeout);
+}
+
+// A stop or a suspension ends this wait at once; `limitMs` bounds it (-1: none).
+void PortReaderThread::waitForWake(int limitMs) {
     pollfd wake{wake_.fd(), POLLIN, 0};
-    if (::poll(&wake, 1, -1) > 0) wake_.drain();
+    if (::poll(&wake, 1, limitMs) > 0) wake_.drain();
 }
 
 bool PortReaderThread::storePending() {

@@ -59,6 +59,7 @@ private:
     bool storePending();
     void markLost();
     void waitForWakeOnly();
+    void waitForWake(int limitMs);
 
     ModemPort& port_;
     RxQueue& queue_;

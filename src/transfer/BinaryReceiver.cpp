@@ -92,7 +92,7 @@ void BinaryReceiver::headerReceived(const FileHeader& sent) {
     setState(State::Receiving);
     dropped_ = 0;
     lastDataMs_ = c_.timing.nowMs();
-    armQuietTimer(stallMs());
+    armQuietTimer(c_.timing.stallMs());
     startSeconds_ = c_.timing.restart(byteCount_);
     c_.view.setResult("");
     c_.view.setButton("&Abort Transfer", false);
@@ -165,10 +165,6 @@ void BinaryReceiver::showProgress() {
     c_.view.setXferGauge(byteCount_);
 }
 
-std::int64_t BinaryReceiver::stallMs() const {
-    return c_.timing.stallMs();
-}
-
 void BinaryReceiver::armQuietTimer(std::int64_t ms) {
     quietTimer_->setInterval(static_cast<int>(ms));
     quietTimer_->start();
@@ -181,7 +177,7 @@ void BinaryReceiver::quietTimerFired() {
         quietTimer_->stop();
         return;
     }
-    const std::int64_t limit = state_ == State::Receiving ? stallMs() : kDrainQuietMs;
+    const std::int64_t limit = state_ == State::Receiving ? c_.timing.stallMs() : kDrainQuietMs;
     const std::int64_t quiet = c_.timing.nowMs() - lastDataMs_;
     if (quiet < limit) {
         armQuietTimer(limit - quiet);
@@ -197,7 +193,7 @@ void BinaryReceiver::quietTimerFired() {
 // said so, so that what the other station sends next is text again.
 void BinaryReceiver::stalled() {
     const std::string reason = withKeptFile(
-        "nothing arrived for " + std::to_string(stallMs() / 1000) + " s", closePartial());
+        "nothing arrived for " + std::to_string(c_.timing.stallMs() / 1000) + " s", closePartial());
     setState(State::Idle);
     c_.line.sendBytes(InBandSequence(inband::kCancelled));
     c_.line.sendCommand(CommandCode::SW9_ON);

@@ -67,7 +67,6 @@ private:
     void refuse(std::uint8_t code);
     bool store(std::uint8_t byte);
     void dropAfterFailure();
-    std::int64_t stallMs() const;
     void armQuietTimer(std::int64_t ms);
     void quietTimerFired();
     void stalled();

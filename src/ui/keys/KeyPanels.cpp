@@ -8,7 +8,6 @@
 #include "protocol/CommandBuilders.h"
 #include "protocol/FskEncodings.h"
 #include "protocol/link/LinkState.h"
-#include "serial/RoutingFlags.h"
 #include "ui/keys/KeyPanelWidgets.h"
 #include "ui/operations/ArqCalls.h"
 
