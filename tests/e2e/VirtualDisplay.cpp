@@ -58,7 +58,11 @@ bool VirtualDisplay::available() {
 
 // The server picks a free display number itself and writes it to the pipe
 // once it takes connections: nothing to guess, no socket file to wait for.
-VirtualDisplay::VirtualDisplay(const std::filesystem::path& workDirectory) {
+bool VirtualDisplay::windowManagerAvailable() {
+    return available() && onPath("openbox") && onPath("xprop") && onPath("wmctrl");
+}
+
+VirtualDisplay::VirtualDisplay(const std::filesystem::path& workDirectory, Desktop desktop) {
     int ready[2];
     if (::pipe2(ready, O_CLOEXEC) != 0) throw std::runtime_error("no pipe for Xvfb");
     server_ = std::make_unique<ChildProcess>(ChildProcess::Options{
@@ -74,9 +78,34 @@ VirtualDisplay::VirtualDisplay(const std::filesystem::path& workDirectory) {
     if (number.empty())
         throw std::runtime_error("Xvfb did not start: " + readFile(workDirectory / "xvfb.out"));
     name_ = ":" + number;
+    if (desktop == Desktop::WithWindowManager) startWindowManager(workDirectory);
+}
+
+// openbox announces itself on the root window once it manages the screen; windows mapped
+// before that would be placed by nobody.
+void VirtualDisplay::startWindowManager(const std::filesystem::path& workDirectory) {
+    windowManager_ =
+        std::make_unique<ChildProcess>(ChildProcess::Options{*onPath("openbox"),
+                                                             {"--sm-disable"},
+                                                             workDirectory,
+                                                             {{"DISPLAY", name_}},
+                                                             workDirectory / "openbox.out"});
+    const bool managing = waitUntil(
+        [&] {
+            return run("timeout 10 xprop", "-root _NET_SUPPORTING_WM_CHECK").find("window id") !=
+                   std::string::npos;
+        },
+        std::chrono::seconds(20));
+    if (!managing)
+        throw std::runtime_error("openbox did not start: " +
+                                 readFile(workDirectory / "openbox.out"));
 }
 
 VirtualDisplay::~VirtualDisplay() {
+    if (windowManager_) {
+        windowManager_->signal(SIGTERM);
+        windowManager_->waitForExit(std::chrono::seconds(5));
+    }
     // Asked to end, the server takes its socket and lock file with it.
     server_->signal(SIGTERM);
     server_->waitForExit(std::chrono::seconds(5));
@@ -166,6 +195,11 @@ void VirtualDisplay::click(const std::string& window, int right, int bottom,
 
 void VirtualDisplay::type(const std::string& text) {
     run("timeout 10 xdotool", "type --delay 20 " + quoted(text));
+}
+
+void VirtualDisplay::closeRequest(const std::string& window) {
+    // _NET_CLOSE_WINDOW to the window manager, which sends the client WM_DELETE_WINDOW.
+    run("timeout 10 wmctrl", "-i -c " + window);
 }
 
 void VirtualDisplay::screenshot(const std::filesystem::path& file) {

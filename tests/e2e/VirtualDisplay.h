@@ -19,8 +19,15 @@ public:
     // Whether Xvfb and xdotool are installed (scripts/bootstrap installs both).
     static bool available();
 
-    // Starts the server; throws if it does not take connections within 20 s.
-    explicit VirtualDisplay(const std::filesystem::path& workDirectory);
+    // Whether openbox, xprop and wmctrl are installed too (scripts/bootstrap installs them).
+    static bool windowManagerAvailable();
+
+    enum class Desktop { BareServer, WithWindowManager };
+    // Starts the server, and openbox on it when asked, as an operator's desktop has one (it
+    // owns the close keys, decorates and places windows); throws if either is not ready
+    // within 20 s.
+    explicit VirtualDisplay(const std::filesystem::path& workDirectory,
+                            Desktop desktop = Desktop::BareServer);
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
@@ -46,15 +53,19 @@ public:
     // Text typed key by key.
     void type(const std::string& text);
     void screenshot(const std::filesystem::path& file);
+    // Asks the window manager to close the window, as its close box does (WM_DELETE_WINDOW).
+    void closeRequest(const std::string& window);
     // The titles of the process's visible windows, one a line (for failure messages).
     std::string titles(pid_t pid);
 
 private:
+    void startWindowManager(const std::filesystem::path& workDirectory);
     std::vector<std::string> windows(pid_t pid, const std::string& titlePattern);
     std::string run(const std::string& program, const std::string& arguments);
 
     std::string name_;
     std::unique_ptr<ChildProcess> server_;
+    std::unique_ptr<ChildProcess> windowManager_;
 };
 
 } // namespace orvane::testing
