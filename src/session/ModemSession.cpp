@@ -189,6 +189,7 @@ Task<> ModemSession::disconnectThenClose() {
     if (state_.link.linkUp) {
         log_.writeNow(); // the link's start is in the log before its end
         line_.write(command(CommandCode::DISCONNECT));
+        status_.timers().startTransientPanel(Control::DisconnectPanel, kDisconnectLimitMs);
         const bool down =
             co_await closing_.until([this] { return !state_.link.linkUp; }, kDisconnectLimitMs);
         if (!down) log_.linkEndUnconfirmed();
