@@ -10,7 +10,7 @@ Console::Console(ConsoleServices services, QObject* parent)
                *this),
       operations_(services_, state_, session_, windows_) {
     session_.attach(operations_);
-    windows_.mainWindow().setCloseHandler([this] { session_.close(); });
+    windows_.mainWindow().setCloseHandler([this] { return session_.requestClose(); });
 }
 
 Console::~Console() = default;

@@ -9,6 +9,8 @@
 #include "ui/main/MainWindow.h"
 #include "ui/main/Version.h"
 #include "ui/operations/CallPanel.h"
+#include "ui/terminal/MenuKeys.h"
+#include "ui/terminal/ModeButtonItems.h"
 #include "ui/terminal/ReceivePane.h"
 
 #include <QAction>
@@ -52,6 +54,11 @@ ConsoleOperations::ConsoleOperations(const ConsoleServices& services, SessionSta
         keep->setChecked(logCommands_.loadSetting());
     connectMenus(windows.mainWindow());
     connectPanes(windows);
+    bindMenuKeys(windows.mainWindow(), keyboardCommands_);
+    auto* buttonItems = new ModeButtonItems(windows.mainWindow(), state.link);
+    buttonItems->add(Control::LinkConnectItem, ButtonRole::Connect);
+    buttonItems->add(Control::LinkDisconnectItem, ButtonRole::Disconnect);
+    buttonItems->add(Control::LinkCallCqItem, ButtonRole::CallCq);
 }
 
 // The routing writes into the transfers' files: it ends before they go.
@@ -61,6 +68,10 @@ ConsoleOperations::~ConsoleOperations() {
 
 bool ConsoleOperations::binarySendActive() {
     return transfers_.binarySendActive();
+}
+
+bool ConsoleOperations::unsentText() {
+    return operations_.paneText().holdsUnsentText();
 }
 
 void ConsoleOperations::closeFileActivities() {

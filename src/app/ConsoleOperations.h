@@ -51,6 +51,8 @@ public:
     void handleInBand() override { transfers_.handleInBand(); }
     BinaryReceiveSink& binaryReceiveFile() override { return transfers_.receiveSink(); }
     bool binarySendActive() override;
+    bool fileTransferRunning() override { return transfers_.anyActive(); }
+    bool unsentText() override;
     void stopTextFileSend() override { transfers_.stopDiskSaveSend(); }
     void closeFileActivities() override;
     Task<> loadFirmware() override { return firmware_.run(); }

@@ -47,6 +47,7 @@ public:
     TransmitPump& pump() { return *pump_; }
     // SentCount and the transmit-pane lock, for the commands that empty the pane.
     TransmitSendState& sendState() { return txPane_->sendState(); }
+    const TransmitPaneText& paneText() const { return *txPane_; }
     ArqCalls& calls() { return *calls_; }
     CallPanel& callPanel() { return *callPanel_; }
     const OperationContext& context() const { return *context_; }

@@ -92,6 +92,17 @@ enum class Control : std::uint16_t {
     Separator8,
     TestTonesItem,
 
+    // Link menu.
+    LinkMenu,
+    LinkConnectItem,
+    LinkDisconnectItem,
+    LinkCallCqItem,
+    LinkPanicItem,
+    Separator13,
+    LinkCwIdItem,
+    LinkTxEnableItem,
+    LinkTestTonesItem,
+
     // Help menu.
     HelpMenu,
     HotKeysItem,

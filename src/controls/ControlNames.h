@@ -100,6 +100,17 @@ inline constexpr std::array<ControlName, kControlCount> kControlNames{{
     {Control::Separator8, "N8"},
     {Control::TestTonesItem, "mnuSpecialTest"},
 
+    // Link menu.
+    {Control::LinkMenu, "mnuLink"},
+    {Control::LinkConnectItem, "mnuLinkConnect"},
+    {Control::LinkDisconnectItem, "mnuLinkDisconnect"},
+    {Control::LinkCallCqItem, "mnuLinkCallCQ"},
+    {Control::LinkPanicItem, "mnuLinkPanic"},
+    {Control::Separator13, "N13"},
+    {Control::LinkCwIdItem, "mnuLinkCWID"},
+    {Control::LinkTxEnableItem, "mnuLinkTXEnable"},
+    {Control::LinkTestTonesItem, "mnuLinkTestTones"},
+
     // Help menu.
     {Control::HelpMenu, "mnuHelp"},
     {Control::HotKeysItem, "mnuHelpContents"},

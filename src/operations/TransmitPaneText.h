@@ -36,6 +36,11 @@ public:
     virtual void greySent(int from, int to) = 0;
     // The finished first line leaves the pane.
     virtual void dropSentLine() = 0;
+    // Text the modem has not had yet: the first line beyond what has gone, or
+    // its line break.
+    bool holdsUnsentText() const {
+        return firstLine().size() > sent_.sentCount() || firstLineComplete();
+    }
     // SentCount and the transmit-pane lock.
     TransmitSendState& sendState() { return sent_; }
     const TransmitSendState& sendState() const { return sent_; }

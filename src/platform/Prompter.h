@@ -37,6 +37,15 @@ public:
     virtual void notice(const std::string& caption, const std::string& text, PromptIcon icon) {
         message(caption, text, icon, PromptButtons::Ok);
     }
+    // A question with two named answers: `act` and `stay`, the safe one, which
+    // closing the box answers too. True for `act`. Where a prompter cannot name
+    // its buttons, it asks OK or Cancel.
+    virtual bool confirm(const std::string& caption, const std::string& text,
+                         [[maybe_unused]] const std::string& act,
+                         [[maybe_unused]] const std::string& stay) {
+        return message(caption, text, PromptIcon::Question, PromptButtons::OkCancel) ==
+               PromptAnswer::Ok;
+    }
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::vector<std::string> openFiles(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;

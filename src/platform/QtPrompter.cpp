@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 namespace orvane {
@@ -75,6 +76,20 @@ void QtPrompter::notice(const std::string& caption, const std::string& text, Pro
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
+}
+
+bool QtPrompter::confirm(const std::string& caption, const std::string& text,
+                         const std::string& act, const std::string& stay) {
+    QMessageBox box(QMessageBox::Question,
+                    QString::fromStdString(caption.empty() ? "Orvane" : caption),
+                    QString::fromStdString(text), QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(QString::fromStdString(act), QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(QString::fromStdString(stay), QMessageBox::RejectRole);
+    // Return and Escape both keep things as they are.
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 std::optional<std::string> QtPrompter::openFile(const FileDialogRequest& request) {

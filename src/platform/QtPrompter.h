@@ -18,6 +18,8 @@ public:
     PromptAnswer message(const std::string& caption, const std::string& text, PromptIcon icon,
                          PromptButtons buttons) override;
     void notice(const std::string& caption, const std::string& text, PromptIcon icon) override;
+    bool confirm(const std::string& caption, const std::string& text, const std::string& act,
+                 const std::string& stay) override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::vector<std::string> openFiles(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;

@@ -81,6 +81,17 @@ void SessionLog::close() {
     writeNow();
 }
 
+void SessionLog::linkEndUnconfirmed() {
+    if (!enabled_) return;
+    takeSentBytes();
+    noteLinkChange();
+    if (!linkWasUp_) return;
+    finishPartialLines();
+    linkWasUp_ = false;
+    linkEndNoted_ = true;
+    add(clock_.now(), "LINK end " + linkedCall_ + " (the modem did not report it)");
+}
+
 std::filesystem::path SessionLog::todaysFile() const {
     return file_.fileFor(clock_.now());
 }
@@ -90,7 +101,7 @@ void SessionLog::add(Time time, std::string text) {
 }
 
 void SessionLog::noteLinkChange() {
-    if (link_.linkUp == linkWasUp_) return;
+    if (linkEndNoted_ || link_.linkUp == linkWasUp_) return;
     linkWasUp_ = link_.linkUp;
     // Text of the link belongs before its end; text before a link before its start.
     finishPartialLines();

@@ -54,6 +54,9 @@ public:
     void writeNow();
     // Writes the unfinished lines too (the console closes).
     void close();
+    // The console closes with the link still up after asking the modem to end
+    // it: the link's end is noted, unconfirmed.
+    void linkEndUnconfirmed();
 
     std::filesystem::path todaysFile() const;
 
@@ -70,6 +73,7 @@ private:
     std::unique_ptr<Timer> writeTimer_;
     bool enabled_ = true;
     bool linkWasUp_ = false;
+    bool linkEndNoted_ = false; // the console's own note: the link is over for this log
     std::string linkedCall_;
 
     TextLine receivedLine_;

@@ -17,6 +17,9 @@ namespace {
 
 // How long a close waits for the goodbye to the modem to leave.
 constexpr int kShutdownSendLimitMs = 1000;
+// How long a close waits for the modem to report the link down after DISCONNECT;
+// an ARQ link ends with an exchange on the air.
+constexpr int kDisconnectLimitMs = 15000;
 
 } // namespace
 
@@ -121,6 +124,8 @@ Task<bool> ModemSession::startupSequence() {
 void ModemSession::close() {
     if (closed_) return;
     closed_ = true;
+    // A disconnect still waiting for the modem (a signal came meanwhile) goes.
+    closing_.cancelAll();
     sequences_.cancelAll();
     status_.timers().commandTimer().stop();
     routing_.RoutingEnabled = false;
@@ -146,6 +151,51 @@ Task<> ModemSession::sayGoodbye() {
     goodbyeSaid_ = true;
     lifecycle_.goodbyeSaid();
     if (exitAfterClose_) services_.processExit.exitNow(0);
+}
+
+bool ModemSession::requestClose() {
+    if (closed_) return true;
+    // A question on screen or a disconnect under way: the close is in hand.
+    if (askingToClose_ || disconnectingToClose_) return false;
+    const CloseStakes stakes = closeStakes();
+    if (!stakes.any()) {
+        close();
+        return true;
+    }
+    const CloseQuestion question = closeQuestion(stakes);
+    askingToClose_ = true;
+    const bool closeAnyway =
+        services_.prompter.confirm(question.caption, question.text, question.act, question.stay);
+    askingToClose_ = false;
+    if (closed_) return true; // a signal closed the console meanwhile
+    if (!closeAnyway) return false;
+    disconnectingToClose_ = true;
+    closing_.start("disconnect", [this] { return disconnectThenClose(); });
+    return false;
+}
+
+CloseStakes ModemSession::closeStakes() {
+    CloseStakes stakes{state_.link.linkUp, state_.link.linkedCall};
+    if (clients_.attached()) {
+        stakes.transferRunning = clients_.clients().fileTransferRunning();
+        stakes.unsentText = clients_.clients().unsentText();
+    }
+    return stakes;
+}
+
+// DISCONNECT goes at once, ahead of whatever is still typed; the session log
+// notes the link's end when the modem reports it, or says that it never did.
+Task<> ModemSession::disconnectThenClose() {
+    if (state_.link.linkUp) {
+        log_.writeNow(); // the link's start is in the log before its end
+        line_.write(command(CommandCode::DISCONNECT));
+        status_.timers().startTransientPanel(Control::DisconnectPanel, kDisconnectLimitMs);
+        const bool down =
+            co_await closing_.until([this] { return !state_.link.linkUp; }, kDisconnectLimitMs);
+        if (!down) log_.linkEndUnconfirmed();
+    }
+    view_.hideMainWindow();
+    close();
 }
 
 void ModemSession::stopTimers() {

@@ -12,6 +12,7 @@
 #include "serial/WireTraceRing.h"
 #include "serial/XonXoffFilter.h"
 #include "session/AttachedClients.h"
+#include "session/CloseStakes.h"
 #include "session/ConsoleServices.h"
 #include "session/DeviceRecovery.h"
 #include "session/ModemLine.h"
@@ -72,6 +73,13 @@ public:
     // The close: everything stops, the goodbye goes to the modem, and the
     // lifecycle hears goodbyeSaid() once it has left (or could not within a second).
     void close();
+    // The operator asks to close (the close box, the window manager, Files
+    // Exit). With nothing at stake this is close() and true. With a link up, a
+    // file transfer running or text still to send, the operator is asked first:
+    // stay, and nothing changes; or disconnect and close, which sends
+    // DISCONNECT, waits a bounded time for the modem to report the link down
+    // and then closes. False while the window is to stay open for now.
+    bool requestClose();
     // Closes as the window's close box does, then ends the process (a signal asks
     // it: a save that fails is reported on standard error, not in a box).
     void closeAndExit();
@@ -112,6 +120,8 @@ private:
     void lineLost() override { recovery_.lineLost(); }
 
     Task<> sayGoodbye();
+    CloseStakes closeStakes();
+    Task<> disconnectThenClose();
     void stopTimers();
 
     ConsoleServices services_;
@@ -146,6 +156,8 @@ private:
     std::unique_ptr<Timer> startupTimer_; // Timer1 of the splash window
     bool startupFinished_ = false;
     bool closed_ = false;
+    bool askingToClose_ = false;
+    bool disconnectingToClose_ = false;
     bool goodbyeSaid_ = false;
     bool exitAfterClose_ = false;
 };

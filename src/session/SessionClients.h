@@ -23,6 +23,10 @@ public:
     virtual BinaryReceiveSink& binaryReceiveFile() = 0;
     // A binary file is on its way out: the modem's echoes of it are not shown.
     virtual bool binarySendActive() = 0;
+    // A file goes either way, binary or text: a close would cut it short.
+    virtual bool fileTransferRunning() = 0;
+    // The transmit pane holds text that has not gone to the modem yet.
+    virtual bool unsentText() = 0;
 
     // Stops a text-file send with its progress display, and a binary
     // transfer with it (the transfers' share of Stop disk save/send).

@@ -133,7 +133,7 @@ TEST(ShippedKeyList, NamesEveryKeyOfTheTableAndNoOther) {
         const KeyDecision decision = decideKey(menu.second, Qt::AltModifier, quoral);
         EXPECT_FALSE(decision.consumed) << menu.second;
     }
-    EXPECT_EQ(menus.size(), 7u);
+    EXPECT_EQ(menus.size(), 8u);
 }
 
 } // namespace

@@ -132,7 +132,10 @@ QString MainWindow::panel(int index) const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (closeHandler_) closeHandler_();
+    if (closeHandler_ && !closeHandler_()) {
+        e->ignore();
+        return;
+    }
     e->accept();
 }
 

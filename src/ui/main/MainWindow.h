@@ -41,8 +41,8 @@ public:
     void setPanel(int index, const QString& text);
     QString panel(int index) const;
 
-    // Runs when the window closes (never refused).
-    void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+    // Asked when the window is to close; false keeps it open for now.
+    void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -53,7 +53,7 @@ private:
     QPlainTextEdit* transmitPane_;
     QSplitter* splitter_;
     std::array<QLabel*, kPanelCount> panels_{};
-    std::function<void()> closeHandler_;
+    std::function<bool()> closeHandler_;
     int transmitHeight_ = 52;
     bool splitterDragged_ = false;
 };

@@ -46,4 +46,8 @@ bool KeyboardCommands::runKey(int key, Qt::KeyboardModifiers modifiers) {
     return decision.consumed;
 }
 
+bool KeyboardCommands::wouldRun(int key, Qt::KeyboardModifiers modifiers) const {
+    return decideKey(key, modifiers, contextOf(link_)).action.has_value();
+}
+
 } // namespace orvane

@@ -20,6 +20,8 @@ public:
 
     // Decides and runs one key; true when the key is consumed.
     bool runKey(int key, Qt::KeyboardModifiers modifiers);
+    // Whether the key would run an operation now: its condition holds.
+    bool wouldRun(int key, Qt::KeyboardModifiers modifiers) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

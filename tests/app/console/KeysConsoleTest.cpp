@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 namespace orvane {
 namespace {
@@ -128,7 +130,17 @@ struct KeysConsole : ::testing::Test {
         dialogsBefore = t.prompter.dialogsRun();
     }
 
-    void run(const KeyCase& row) {
+    // The menu item showing the row's key beside its caption, if there is one.
+    QAction* menuItemFor(const KeyCase& row) {
+        const QString key =
+            QKeySequence(QKeyCombination(row.modifiers, Qt::Key(row.key))).toString();
+        for (QAction* action : window().findChildren<QAction*>())
+            if (action->text().endsWith(QLatin1Char('\t') + key)) return action;
+        return nullptr;
+    }
+
+    // The row's key pressed, or the menu item `viaItem` chosen instead.
+    void run(const KeyCase& row, QAction* viaItem = nullptr) {
         SCOPED_TRACE(row.name);
         reset(row);
         spy.key = row.key;
@@ -138,7 +150,10 @@ struct KeysConsole : ::testing::Test {
             // The pump waits for the queue-empty event; held back here, it
             // cannot start sending what a key put into the pane.
             const QSignalBlocker pumpHeld(&window());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(row.key), row.modifiers);
+            if (viaItem)
+                viaItem->trigger();
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(row.key), row.modifiers);
             after = pane().toPlainText();
             pane().clear();
         }
@@ -367,6 +382,24 @@ TEST_F(KeysConsole, EveryKeyOfTheTableAgainstTheModemTheStateAndTheFocusedContro
     wireStart = rig.received().size();
     for (const KeyCase& row : kCases)
         run(row);
+}
+
+// A menu item that shows a key does what the key does, in every case where
+// its menu offers it (the keys a window manager takes among them).
+TEST_F(KeysConsole, MenuItemsShowingAKeyDoWhatTheKeyDoes) {
+    wireStart = rig.received().size();
+    std::set<QAction*> items;
+    for (const KeyCase& row : kCases) {
+        QAction* item = menuItemFor(row);
+        if (!item) continue;
+        reset(row);
+        for (QObject* menu : item->associatedObjects())
+            if (auto* owner = qobject_cast<QMenu*>(menu)) emit owner->aboutToShow();
+        if (!item->isEnabled()) continue;
+        items.insert(item);
+        run(row, item);
+    }
+    EXPECT_EQ(items.size(), 7u);
 }
 
 // Stamps are the UTC time; their exact texts are the time-stamp unit's.
