@@ -94,6 +94,7 @@ enum class Control : std::uint16_t {
 
     // Help menu.
     HelpMenu,
+    UserGuideItem,
     HotKeysItem,
     SaveTraceItem,
     AboutItem,

@@ -102,6 +102,7 @@ inline constexpr std::array<ControlName, kControlCount> kControlNames{{
 
     // Help menu.
     {Control::HelpMenu, "mnuHelp"},
+    {Control::UserGuideItem, "mnuHelpUserGuide"},
     {Control::HotKeysItem, "mnuHelpContents"},
     {Control::SaveTraceItem, "mnuHelpSaveTrace"},
     {Control::AboutItem, "About1"},

@@ -89,7 +89,8 @@ const Menu kMenus[] = {
       {Control::TestTonesItem, "Te&st Tones"}}},
     {Control::HelpMenu,
      "&Help",
-     {{Control::HotKeysItem, "Hot &Keys"},
+     {{Control::UserGuideItem, "&User Guide"},
+      {Control::HotKeysItem, "Hot &Keys"},
       {Control::SaveTraceItem, "Save diagnostic &trace..."},
       {Control::AboutItem, "&About"}}},
 };
