@@ -323,7 +323,9 @@ std::filesystem::path BinaryReceiver::saveWhereChosen() {
     const std::string keptAs = finalPath_.lexically_relative(c_.programDir).string();
     if (saveDir_.empty()) saveDir_ = c_.firstSaveDir;
     FileDialogRequest request;
-    request.title = "Received file kept as " + keptAs + ": save it elsewhere? (Cancel keeps it)";
+    request.title = "Kept as " + keptAs + ": move it elsewhere?";
+    request.acceptLabel = "&Move here";
+    request.cancelLabel = "&Keep in In/";
     request.startFolder = saveDir_.string();
     request.fileName = header_.name;
     // "*.*" would make the dialog put ".*" in place of the name's own extension.

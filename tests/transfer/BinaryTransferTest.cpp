@@ -128,7 +128,7 @@ TEST(BinaryTransfer, TheSaveQuestionKeepsMovesOrReplacesButNeverTheFileItself) {
         Exchange(a, b);
 
         const FileDialogRequest& question = b.prompter.fileRequests.back();
-        EXPECT_NE(question.title.find("kept as In/" + std::string(row.name)), std::string::npos)
+        EXPECT_NE(question.title.find("Kept as In/" + std::string(row.name)), std::string::npos)
             << question.title;
         EXPECT_EQ(question.startFolder, row.startsIn.string());
         EXPECT_FALSE(question.confirmOverwrite);
