@@ -10,7 +10,8 @@ constexpr int kTitleBarRoom = 40;
 
 } // namespace
 
-ScreenLayout DefaultScreenLayout(const ScreenMetrics& screen, int mainWidth, int mainHeight) {
+ScreenLayout DefaultScreenLayout(const ScreenMetrics& screen, int mainWidth, int mainHeight,
+                                 std::optional<int> mainTop) {
     // Every halving truncates toward zero, as C++ division does.
     ScreenLayout layout;
     layout.MainWidth = mainWidth;
@@ -22,7 +23,7 @@ ScreenLayout DefaultScreenLayout(const ScreenMetrics& screen, int mainWidth, int
     layout.AmpTuneLeft = screen.ScreenWidth / 2 - row / 2;
     layout.FreqTuneLeft = layout.AmpTuneLeft + screen.AmpTuneWidth + kMonitorGap;
     layout.QuoralStatLeft = layout.FreqTuneLeft + screen.FreqTuneWidth + kMonitorGap;
-    const int belowMain = layout.MainTop + mainHeight + kTitleBarRoom;
+    const int belowMain = mainTop.value_or(layout.MainTop) + mainHeight + kTitleBarRoom;
     const bool roomBelow = belowMain + screen.MonitorHeight <= screen.ScreenHeight;
     const int top = roomBelow ? belowMain : screen.ScreenHeight / 2;
     layout.AmpTuneTop = layout.FreqTuneTop = layout.QuoralStatTop = top;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace orvane {
 
 // The window placement keys of [screen]. They belong to the windows: loading
@@ -39,7 +41,8 @@ struct ScreenMetrics {
 // size centred on the screen, and the monitoring windows side by side in one
 // row centred across it, below the main window where the screen has room for
 // them, else with their tops at half its height.
+// `mainTop`: where the main window stands when that is known already.
 ScreenLayout DefaultScreenLayout(const ScreenMetrics& screen, int mainWidth = 750,
-                                 int mainHeight = 390);
+                                 int mainHeight = 390, std::optional<int> mainTop = {});
 
 } // namespace orvane

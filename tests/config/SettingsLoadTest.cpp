@@ -99,11 +99,18 @@ TEST(SettingsLoad, MonitorWindowsFirstOpenSideBySide) {
     };
     const struct {
         int screenWidth, screenHeight;
+        const char* file;
         bool clearOfMain;
-    } rows[] = {{1920, 1080, true}, {1280, 800, true}, {1024, 600, false}};
+    } rows[] = {
+        {1920, 1080, "", true},
+        {1280, 800, "", true},
+        {1024, 600, "", false}, // no room below: at half the height, still on the screen
+        {1280, 800, "[screen]\nMainTop=24\nMainHeight=533\n", true}, // below where it stands
+    };
     for (const auto& row : rows) {
-        const ScreenMetrics screen{row.screenWidth, row.screenHeight, 190, 250, 420, 150};
-        const ScreenLayout l = DefaultScreenLayout(screen);
+        SettingsLoadContext context;
+        context.Screen = {row.screenWidth, row.screenHeight, 190, 250, 420, 150};
+        const ScreenLayout l = loadSettingsFromText(row.file, context).layout;
         const Box amp{l.AmpTuneLeft, l.AmpTuneTop, 190, 150};
         const Box freq{l.FreqTuneLeft, l.FreqTuneTop, 250, 150};
         const Box stats{l.QuoralStatLeft, l.QuoralStatTop, 420, 150};
