@@ -31,7 +31,7 @@ ConsoleOperations::ConsoleOperations(const ConsoleServices& services, SessionSta
       operations_(services, state, session, windows, onAir_.broadcasts(),
                   {transfers_, transfers_.transferGuard(), transfers_.faxAbortMark()}),
       idleGate_(*windows.mainWindow().transmitPane(), session.line(), transfers_),
-      logCommands_(session.log(), services.prompter, documentViewer_, services.baseDir),
+      logCommands_(session.log(), services.prompter, windows.logViewer(), services.baseDir),
       traceSave_(session.wireTrace(), services.prompter, services.clock, services.baseDir),
       paneCommands_(windows.receivePane(), *windows.mainWindow().transmitPane(),
                     operations_.sendState()),

@@ -9,7 +9,6 @@
 #include "app/Transcript.h"
 #include "monitor/ReceiveProgress.h"
 #include "monitor/TimeDisplayTick.h"
-#include "platform/QtDocumentViewer.h"
 #include "records/DiagnosticTraceSave.h"
 #include "records/SessionLogCommands.h"
 #include "session/SessionClients.h"
@@ -76,7 +75,6 @@ private:
     FileTransfers transfers_;
     OperationsWiring operations_;
     IdleReportGate idleGate_;
-    QtDocumentViewer documentViewer_;
     SessionLogCommands logCommands_;
     DiagnosticTraceSave traceSave_;
     PaneCommands paneCommands_;

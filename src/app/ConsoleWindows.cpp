@@ -9,6 +9,7 @@
 #include "ui/main/AboutBox.h"
 #include "ui/main/FirstStartSize.h"
 #include "ui/main/HelpWindow.h"
+#include "ui/main/LogViewerWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SplashWindow.h"
 #include "ui/main/Version.h"
@@ -54,6 +55,7 @@ ConsoleWindows::ConsoleWindows(const ConsoleServices& services, SessionState& st
       help_(
           new HelpWindow(QString::fromStdString((services.baseDir / "orvane_hotkeys.dat").string()),
                          services.prompter)),
+      logViewer_(new LogViewerWindow),
       surface_(*mainWindow_,
                [window = mainWindow_](int index, const QString& text) {
                    window->setPanel(index, text);
@@ -78,12 +80,21 @@ ConsoleWindows::ConsoleWindows(const ConsoleServices& services, SessionState& st
 ConsoleWindows::~ConsoleWindows() {
     delete splash_;
     delete help_;
+    delete logViewer_;
     delete mainWindow_;
 }
 
 void ConsoleWindows::connectMenus() {
     mainWindow_->onTriggered(Control::AboutItem, [this] { showAbout(); });
-    mainWindow_->onTriggered(Control::HotKeysItem, [this] { showHotKeys(); });
+    mainWindow_->onTriggered(Control::HotKeysItem, [this] {
+        help_->showKeysPage();
+        showHelpWindow();
+    });
+    mainWindow_->onTriggered(Control::UserGuideItem, [this] {
+        help_->showGuidePage();
+        showHelpWindow();
+        help_->raise();
+    });
     auto view = [this](Control item, void (ViewMenu::*handler)()) {
         mainWindow_->onTriggered(item, [this, handler] { (viewMenu_.*handler)(); });
     };
@@ -97,12 +108,16 @@ void ConsoleWindows::connectMenus() {
         QObject::connect(exit, &QAction::triggered, mainWindow_, &QWidget::close);
 }
 
+DocumentViewer& ConsoleWindows::logViewer() {
+    return *logViewer_;
+}
+
 void ConsoleWindows::showAbout() {
     about_->fill(QStringLiteral(ORVANE_VERSION_TEXT), aboutTexts(state_.identity));
     services_.prompter.runDialog(*about_);
 }
 
-void ConsoleWindows::showHotKeys() {
+void ConsoleWindows::showHelpWindow() {
     if (help_->isVisible()) return;
     help_->setGeometry(mainWindow_->x() + 10, mainWindow_->y() + 10, mainWindow_->width(),
                        mainWindow_->height());
@@ -146,6 +161,7 @@ void ConsoleWindows::showMainWindow() {
     for (Control item : {Control::SoundCardTuneItem, Control::Psk31Item, Control::Separator10,
                          Control::Separator11})
         if (QAction* action = mainWindow_->action(item)) action->setVisible(false);
+    surface_.showStationCall(state_.settings.MYCALL);
     mainWindow_->show();
 }
 

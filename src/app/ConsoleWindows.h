@@ -14,7 +14,9 @@
 namespace orvane {
 
 class AboutBox;
+class DocumentViewer;
 class HelpWindow;
+class LogViewerWindow;
 class MainWindow;
 class ReceivePane;
 class SplashWindow;
@@ -39,6 +41,8 @@ public:
     ReceivePane& receivePane() { return *receivePane_; }
     WidgetSurface& surface() { return surface_; }
     MonitorWindows& monitors() { return monitors_; }
+    // Today's session log, shown inside the console.
+    DocumentViewer& logViewer();
 
     // SessionView
     void showSplash() override;
@@ -70,7 +74,7 @@ private:
 
     void connectMenus();
     void showAbout();
-    void showHotKeys();
+    void showHelpWindow();
 
     const ConsoleServices& services_;
     SessionState& state_;
@@ -80,6 +84,7 @@ private:
     AboutBox* about_;
     SplashWindow* splash_;
     HelpWindow* help_;
+    LogViewerWindow* logViewer_;
     WidgetSurface surface_;
     MonitorWindows monitors_;
     ViewMenu viewMenu_;

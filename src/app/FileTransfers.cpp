@@ -23,6 +23,7 @@
 #include "ui/transfer/TextFileProgressDialog.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFrame>
 
 namespace orvane {
@@ -41,9 +42,15 @@ FileTransfers::FileTransfers(const ConsoleServices& services, SessionState& stat
     fax_ = std::make_unique<FaxTransferDisplay>(*faxPanel_, static_cast<FaxConsole&>(*this),
                                                 services.clock);
     timing_ = std::make_unique<TransferTiming>(services.clock, throughput, state.settings);
-    const TransferContext context{
-        line,     files_,        *panel_,          services.prompter,
-        *timing_, session.log(), services.baseDir, services.baseDir / "In"};
+    const TransferContext context{line,
+                                  files_,
+                                  *panel_,
+                                  services.prompter,
+                                  *timing_,
+                                  session.log(),
+                                  services.baseDir,
+                                  services.baseDir / "In",
+                                  QDir::homePath().toStdString()};
     binary_ = std::make_unique<BinaryTransfer>(context, session.echoes(), *expansion_,
                                                session.routing(), *fax_);
     inBand_ = std::make_unique<InBandHandler>(session.rxQueue().followOns(), *binary_,

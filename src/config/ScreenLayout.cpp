@@ -1,20 +1,32 @@
 #include "config/ScreenLayout.h"
 
 namespace orvane {
+namespace {
 
-ScreenLayout DefaultScreenLayout(const ScreenMetrics& screen, int mainWidth, int mainHeight) {
+// Between two monitoring windows, room for their frames and a little air.
+constexpr int kMonitorGap = 24;
+// Below a window, room for the next one's title bar and frame.
+constexpr int kTitleBarRoom = 40;
+
+} // namespace
+
+ScreenLayout DefaultScreenLayout(const ScreenMetrics& screen, int mainWidth, int mainHeight,
+                                 std::optional<int> mainTop) {
     // Every halving truncates toward zero, as C++ division does.
     ScreenLayout layout;
     layout.MainWidth = mainWidth;
     layout.MainHeight = mainHeight;
     layout.MainLeft = screen.ScreenWidth / 2 - mainWidth / 2;
     layout.MainTop = screen.ScreenHeight / 2 - mainHeight / 2;
-    layout.AmpTuneLeft = screen.ScreenWidth / 2 - screen.AmpTuneWidth / 2;
-    layout.AmpTuneTop = screen.ScreenHeight / 2;
-    layout.FreqTuneLeft = screen.ScreenWidth / 2 - screen.FreqTuneWidth / 2;
-    layout.FreqTuneTop = screen.ScreenHeight / 2;
-    layout.QuoralStatLeft = screen.ScreenWidth / 2 - screen.QuoralStatWidth / 2;
-    layout.QuoralStatTop = screen.ScreenHeight / 2;
+    const int row =
+        screen.AmpTuneWidth + screen.FreqTuneWidth + screen.QuoralStatWidth + 2 * kMonitorGap;
+    layout.AmpTuneLeft = screen.ScreenWidth / 2 - row / 2;
+    layout.FreqTuneLeft = layout.AmpTuneLeft + screen.AmpTuneWidth + kMonitorGap;
+    layout.QuoralStatLeft = layout.FreqTuneLeft + screen.FreqTuneWidth + kMonitorGap;
+    const int belowMain = mainTop.value_or(layout.MainTop) + mainHeight + kTitleBarRoom;
+    const bool roomBelow = belowMain + screen.MonitorHeight <= screen.ScreenHeight;
+    const int top = roomBelow ? belowMain : screen.ScreenHeight / 2;
+    layout.AmpTuneTop = layout.FreqTuneTop = layout.QuoralStatTop = top;
     return layout;
 }
 

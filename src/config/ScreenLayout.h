@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace orvane {
 
 // The window placement keys of [screen]. They belong to the windows: loading
@@ -25,19 +27,22 @@ struct ScreenLayout {
 };
 
 // What the default placements are computed from: the primary screen and the
-// widths of the three monitoring windows.
+// sizes of the three monitoring windows.
 struct ScreenMetrics {
     int ScreenWidth = 0;
     int ScreenHeight = 0;
     int AmpTuneWidth = 0;
     int FreqTuneWidth = 0;
     int QuoralStatWidth = 0;
+    int MonitorHeight = 0; // the tallest of the three
 };
 
-// The placement used for keys the file lacks: the main window and the
-// monitoring windows centred across the screen (the monitoring windows' tops
-// at half its height), the main window at the given size.
+// The placement used for keys the file lacks: the main window at the given
+// size centred on the screen, and the monitoring windows side by side in one
+// row centred across it, below the main window where the screen has room for
+// them, else with their tops at half its height.
+// `mainTop`: where the main window stands when that is known already.
 ScreenLayout DefaultScreenLayout(const ScreenMetrics& screen, int mainWidth = 750,
-                                 int mainHeight = 390);
+                                 int mainHeight = 390, std::optional<int> mainTop = {});
 
 } // namespace orvane

@@ -101,8 +101,13 @@ LoadedSettings loadSettingsFromText(std::string_view text, const SettingsLoadCon
         if (!readKey(ini, key, defaults, loaded))
             noteNotUnderstood(notUnderstood, ini.lineOf(key.Section, key.Name));
     }
-    defaults.layout =
-        DefaultScreenLayout(context.Screen, loaded.layout.MainWidth, loaded.layout.MainHeight);
+    // Monitoring windows that have no place yet go below the main window's.
+    std::optional<int> mainTop;
+    if (ini.value("screen", "MainTop") &&
+        readKey(ini, settingDescriptor("MainTop"), defaults, loaded))
+        mainTop = loaded.layout.MainTop;
+    defaults.layout = DefaultScreenLayout(context.Screen, loaded.layout.MainWidth,
+                                          loaded.layout.MainHeight, mainTop);
 
     for (const SettingDescriptor& key : settingDescriptors())
         if (!readKey(ini, key, defaults, loaded))

@@ -105,6 +105,7 @@ enum class Control : std::uint16_t {
 
     // Help menu.
     HelpMenu,
+    UserGuideItem,
     HotKeysItem,
     SaveTraceItem,
     AboutItem,

@@ -113,6 +113,7 @@ inline constexpr std::array<ControlName, kControlCount> kControlNames{{
 
     // Help menu.
     {Control::HelpMenu, "mnuHelp"},
+    {Control::UserGuideItem, "mnuHelpUserGuide"},
     {Control::HotKeysItem, "mnuHelpContents"},
     {Control::SaveTraceItem, "mnuHelpSaveTrace"},
     {Control::AboutItem, "About1"},

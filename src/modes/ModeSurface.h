@@ -16,6 +16,8 @@ public:
     virtual void setVisible(Control control, bool visible) = 0;
     // Tooltip of a button.
     virtual void setHint(Control control, const std::string& hint) = 0;
+    // The station's own call, told to the modem: the windows' titles carry it.
+    virtual void showStationCall(const std::string& call) = 0;
     // Image of a button from the toolbars' image list: 5 is "transmit
     // disabled", 6 "transmit enabled", 7 and 8 normal and reverse polarity.
     virtual void setButtonImage(Control control, int imageIndex) = 0;

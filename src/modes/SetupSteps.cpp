@@ -109,6 +109,7 @@ void focusTransmitPaneIfShown(ModeContext& context) {
 void sendOwnCallSign(ModeContext& context, OperatingMode buttonsOf) {
     const Settings& settings = context.settings;
     context.sink.send(textCommand(CommandCode::SET_MYCALL, settings.MYCALL));
+    context.surface.showStationCall(settings.MYCALL);
     const ModeControls& controls = controlsOf(buttonsOf);
     if (!controls.deMyButton || !controls.hisDeMyButton) return;
     context.surface.setHint(*controls.deMyButton, "de " + settings.MYCALL);

@@ -53,4 +53,13 @@ PointerPlace pointerForRemoteFreq(std::int8_t offset) {
     return place;
 }
 
+void TuneSlowlyWarning::levelsReported(const std::array<std::uint8_t, 4>& levels) {
+    signal_ = std::ranges::any_of(levels, [](std::uint8_t level) { return level > kLevelZero; });
+}
+
+void TuneSlowlyWarning::pointerPlaced(const PointerPlace& place) {
+    if (place.colour) colour_ = place.colour;
+    signal_ = true;
+}
+
 } // namespace orvane

@@ -33,4 +33,20 @@ PointerPlace pointerForFreqOffset(std::int8_t offset);
 // pointer the other way for the same sign.
 PointerPlace pointerForRemoteFreq(std::int8_t offset);
 
+// "Tune Slowly!" stands while the signal asks for it: the pointer is red (the
+// signal lies far off frequency) and there is a signal to tune to. A
+// frequency reading is one; a level report with every level below the bars'
+// scale says there is none until the next reading. Before any reading
+// nothing is shown.
+class TuneSlowlyWarning {
+public:
+    void levelsReported(const std::array<std::uint8_t, 4>& levels);
+    void pointerPlaced(const PointerPlace& place);
+    bool shown() const { return signal_ && colour_ == PointerColour::Red; }
+
+private:
+    std::optional<PointerColour> colour_;
+    bool signal_ = false;
+};
+
 } // namespace orvane

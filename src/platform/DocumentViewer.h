@@ -4,11 +4,11 @@
 
 namespace orvane {
 
-// Opens a file in the desktop's own viewer for its kind.
+// Shows a file to the operator.
 class DocumentViewer {
 public:
     virtual ~DocumentViewer() = default;
-    // False when nothing could be started to show it.
+    // False when it could not be shown.
     virtual bool show(const std::filesystem::path& file) = 0;
 };
 

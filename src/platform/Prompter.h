@@ -21,6 +21,10 @@ struct FileDialogRequest {
     int selectedFilter = 0;
     bool mustExist = true;        // open dialogs
     bool confirmOverwrite = true; // save dialogs
+    // The buttons' words where the usual "Save" and "Cancel" would not say
+    // what they do.
+    std::string acceptLabel;
+    std::string cancelLabel;
 };
 
 // Every question, warning and file choice goes through here, so that tests can

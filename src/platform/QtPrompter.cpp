@@ -112,12 +112,18 @@ std::vector<std::string> QtPrompter::openFiles(const FileDialogRequest& request)
 }
 
 std::optional<std::string> QtPrompter::saveFile(const FileDialogRequest& request) {
-    QString filter = selectedFilter(request);
-    QFileDialog::Options options;
-    if (!request.confirmOverwrite) options |= QFileDialog::DontConfirmOverwrite;
-    QString name =
-        QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
-                                     startPath(request), filterText(request), &filter, options);
+    QFileDialog dialog(parent_, QString::fromStdString(request.title), startPath(request),
+                       filterText(request));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectNameFilter(selectedFilter(request));
+    if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.acceptLabel.empty())
+        dialog.setLabelText(QFileDialog::Accept, QString::fromStdString(request.acceptLabel));
+    if (!request.cancelLabel.empty())
+        dialog.setLabelText(QFileDialog::Reject, QString::fromStdString(request.cancelLabel));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString name = dialog.selectedFiles().constFirst();
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }

@@ -40,6 +40,9 @@ void SessionLog::setEnabled(bool on) {
 
 void SessionLog::received(char c) {
     if (!enabled_) return;
+    // What left for the modem before this character arrived comes first: an
+    // answer is never logged before the line it answers.
+    takeSentBytes();
     noteLinkChange(); // a link's first text comes after its start
     const Time now = clock_.now();
     if (auto line = receivedLine_.add(c, now)) add(receivedLine_.startedAt(), "RX " + *line);

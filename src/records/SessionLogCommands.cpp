@@ -35,7 +35,7 @@ void SessionLogCommands::mnuViewTodaysLogClick() {
         return;
     }
     if (!viewer_.show(file))
-        prompter_.message("Orvane", "No program could be started to show " + file.string() + ".",
+        prompter_.message("Orvane", "The session log " + file.string() + " could not be read.",
                           PromptIcon::Exclamation, PromptButtons::Ok);
 }
 

@@ -303,24 +303,62 @@ void BinaryReceiver::showOutcome(bool complete, const std::string& reason) {
     c_.view.setResult(complete ? "Complete!" : "Failed!");
     c_.view.setReason(reason);
     c_.view.setButton("O&K", true);
-    c_.report.fileReceived(header_.name, static_cast<std::uint64_t>(header_.fileSize),
-                           complete ? TransferOutcome::Complete : TransferOutcome::Failed, reason);
+    // A complete file is logged once the operator has said where it stays.
+    if (!complete)
+        c_.report.fileReceived(header_.name, static_cast<std::uint64_t>(header_.fileSize),
+                               TransferOutcome::Failed, reason);
 }
 
-// Cancelling the dialog leaves the file where it arrived.
 void BinaryReceiver::offerToSave() {
+    const std::filesystem::path kept = saveWhereChosen();
+    const std::filesystem::path shown =
+        kept.parent_path() == c_.downloadDir ? kept.lexically_relative(c_.programDir) : kept;
+    c_.report.fileReceived(shown.string(), static_cast<std::uint64_t>(header_.fileSize),
+                           TransferOutcome::Complete, {});
+}
+
+// The file is already safe in In/, so the question says so, Cancel leaves it
+// there, and choosing the file itself is no reason to ask about replacing it.
+std::filesystem::path BinaryReceiver::saveWhereChosen() {
+    const std::string keptAs = finalPath_.lexically_relative(c_.programDir).string();
+    if (saveDir_.empty()) saveDir_ = c_.firstSaveDir;
     FileDialogRequest request;
-    request.startFolder = c_.downloadDir.string();
+    request.title = "Kept as " + keptAs + ": move it elsewhere?";
+    request.acceptLabel = "&Move here";
+    request.cancelLabel = "&Keep in In/";
+    request.startFolder = saveDir_.string();
     request.fileName = header_.name;
     // "*.*" would make the dialog put ".*" in place of the name's own extension.
     request.filters = {"All files (*)"};
     request.mustExist = false;
-    request.confirmOverwrite = true;
-    const auto chosen = c_.prompter.saveFile(request);
-    if (!chosen || chosen->empty()) return;
-    std::filesystem::path target(*chosen);
-    if (target.is_relative()) target = c_.downloadDir / target;
-    if (target != finalPath_) c_.files.moveNoReplace(finalPath_, target);
+    request.confirmOverwrite = false; // asked below, never about the file itself
+    for (;;) {
+        const auto chosen = c_.prompter.saveFile(request);
+        if (!chosen || chosen->empty()) return finalPath_;
+        std::filesystem::path target(*chosen);
+        if (target.is_relative()) target = saveDir_ / target;
+        target = std::filesystem::absolute(target).lexically_normal();
+        if (target == std::filesystem::absolute(finalPath_).lexically_normal()) return finalPath_;
+        if (c_.files.fileSize(target)) {
+            const PromptAnswer answer = c_.prompter.message(
+                "Save received file",
+                target.string() + " already exists.\nReplace it with the received " + header_.name +
+                    "?",
+                PromptIcon::Question, PromptButtons::YesNo);
+            request.startFolder = target.parent_path().string();
+            if (answer != PromptAnswer::Yes) continue;
+            c_.files.remove(target);
+        }
+        if (!c_.files.moveNoReplace(finalPath_, target)) {
+            c_.prompter.message("Save received file",
+                                "The file could not be moved to " + target.string() +
+                                    ".\nIt stays as " + keptAs + ".",
+                                PromptIcon::Exclamation, PromptButtons::Ok);
+            return finalPath_;
+        }
+        saveDir_ = target.parent_path();
+        return target;
+    }
 }
 
 // The partial file stays for a resume; this time the file did not arrive.

@@ -83,7 +83,11 @@ private:
     void showOutcome(bool complete, const std::string& reason);
     void endUnfinished(const std::string& reason);
     void showProgress();
+    // A complete file, kept in the download folder: the operator may move it
+    // elsewhere. Then the session log hears of it under its final name.
     void offerToSave();
+    // The operator's choice: where the file ends up.
+    std::filesystem::path saveWhereChosen();
 
     TransferContext c_;
     ExpansionRunner& expansion_;
@@ -94,6 +98,7 @@ private:
     std::unique_ptr<TransferFile> partial_;
     std::filesystem::path partialPath_;
     std::filesystem::path finalPath_;
+    std::filesystem::path saveDir_; // where the operator last saved a received file
     std::int64_t byteCount_ = 0;
     std::int64_t dropped_ = 0; // bytes let pass after a failure
     std::int64_t startSeconds_ = 0;

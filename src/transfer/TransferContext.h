@@ -23,6 +23,9 @@ struct TransferContext {
     FileTransferReport& report;
     std::filesystem::path programDir;  // binxfer.log lives here
     std::filesystem::path downloadDir; // In/
+    // Where the question to save a received file starts until the operator
+    // has saved one (the home folder).
+    std::filesystem::path firstSaveDir;
 };
 
 } // namespace orvane

@@ -81,9 +81,47 @@ TEST(SettingsLoad, DefaultPlacementsHalveTowardZero) {
     const ScreenLayout layout = loadSettingsFromText("[screen]\nMainWidth=-751\n", odd).layout;
     EXPECT_EQ(layout.MainLeft, 511 - (-375));
     EXPECT_EQ(layout.MainTop, 383 - 195);
-    EXPECT_EQ(layout.AmpTuneLeft, 511 - 150);
-    EXPECT_EQ(layout.AmpTuneTop, 383);
-    EXPECT_EQ(layout.FreqTuneLeft, 511);
+    // The row of monitoring windows: 301 + 0 + 0 wide with two gaps of 24.
+    EXPECT_EQ(layout.AmpTuneLeft, 511 - 174);
+    EXPECT_EQ(layout.AmpTuneTop, 188 + 390 + 40);
+    EXPECT_EQ(layout.FreqTuneLeft, 511 - 174 + 301 + 24);
+}
+
+// The first time, the three monitoring windows open side by side on the
+// screen, clear of one another and, where there is room, of the main window.
+TEST(SettingsLoad, MonitorWindowsFirstOpenSideBySide) {
+    struct Box {
+        int left, top, width, height;
+        bool overlaps(const Box& o) const {
+            return left < o.left + o.width && o.left < left + width && top < o.top + o.height &&
+                   o.top < top + height;
+        }
+    };
+    const struct {
+        int screenWidth, screenHeight;
+        const char* file;
+        bool clearOfMain;
+    } rows[] = {
+        {1920, 1080, "", true},
+        {1280, 800, "", true},
+        {1024, 600, "", false}, // no room below: at half the height, still on the screen
+        {1280, 800, "[screen]\nMainTop=24\nMainHeight=533\n", true}, // below where it stands
+    };
+    for (const auto& row : rows) {
+        SettingsLoadContext context;
+        context.Screen = {row.screenWidth, row.screenHeight, 190, 250, 420, 150};
+        const ScreenLayout l = loadSettingsFromText(row.file, context).layout;
+        const Box amp{l.AmpTuneLeft, l.AmpTuneTop, 190, 150};
+        const Box freq{l.FreqTuneLeft, l.FreqTuneTop, 250, 150};
+        const Box stats{l.QuoralStatLeft, l.QuoralStatTop, 420, 150};
+        const Box main{l.MainLeft, l.MainTop, l.MainWidth, l.MainHeight};
+        EXPECT_FALSE(amp.overlaps(freq) || freq.overlaps(stats) || amp.overlaps(stats))
+            << row.screenWidth;
+        EXPECT_GE(amp.left, 0);
+        EXPECT_LE(stats.left + stats.width, row.screenWidth);
+        EXPECT_LE(amp.top + amp.height, row.screenHeight);
+        EXPECT_EQ(!main.overlaps(amp), row.clearOfMain) << row.screenWidth;
+    }
 }
 
 TEST(SettingsLoad, ThePortNumberBecomesThePortNameAndBack) {

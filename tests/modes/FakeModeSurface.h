@@ -47,6 +47,7 @@ public:
     void clearTransmitPane() override { ++transmitPaneCleared; }
     void repaintReceivePane() override { ++receivePaneRepainted; }
     void setToneBoxEntries(const std::vector<std::string>& entries) override { toneBox = entries; }
+    void showStationCall(const std::string& call) override { stationCall = call; }
     void movePrintSquelchMarkers(int x) override { markerX = x; }
     void setPrintSquelchMarkersVisible(bool on) override { markersVisible = on; }
 
@@ -68,6 +69,7 @@ public:
     std::set<std::string> shownPanels;
     std::vector<std::string> toneBox{"Test OFF", "a", "b", "c"};
     std::optional<int> markerX;
+    std::string stationCall;
     std::optional<bool> markersVisible;
     int transmitPaneFocused = 0;
     int transmitPaneCleared = 0;

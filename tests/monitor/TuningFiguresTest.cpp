@@ -52,5 +52,35 @@ TEST(TuningFigures, PointerPlacesAndColours) {
     }
 }
 
+// Each row is one report after the rows above it; "Tune Slowly!" shows only
+// with a signal whose pointer stands red.
+TEST(TuningFigures, TuneSlowlyOnlyWhileASignalLiesFarOff) {
+    using enum PointerColour;
+    using Levels = std::array<std::uint8_t, 4>;
+    const struct {
+        std::optional<Levels> levels;                        // a level report, or
+        std::optional<std::optional<PointerColour>> pointer; // a pointer report
+        bool shown;
+    } rows[] = {
+        {Levels{0, 0, 0, 0}, {}, false},            // no signal, no reading yet
+        {Levels{200, 90, 90, 90}, {}, false},       // a signal, but no reading yet
+        {{}, Lime, false},                          // on frequency
+        {{}, Yellow, false},                        // near
+        {{}, Red, true},                            // far off
+        {{}, std::optional<PointerColour>{}, true}, // b = 30 keeps the colour
+        {Levels{124, 124, 124, 124}, {}, false},    // the signal is gone
+        {Levels{125, 0, 0, 0}, {}, true},           // and back, still far off
+        {{}, Lime, false},
+    };
+    TuneSlowlyWarning warning;
+    int row = 0;
+    for (const auto& r : rows) {
+        if (r.levels) warning.levelsReported(*r.levels);
+        if (r.pointer) warning.pointerPlaced({tuning::kPointerCentre, *r.pointer});
+        EXPECT_EQ(warning.shown(), r.shown) << "row " << row;
+        ++row;
+    }
+}
+
 } // namespace
 } // namespace orvane

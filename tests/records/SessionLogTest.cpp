@@ -88,5 +88,23 @@ TEST(SessionLog, OffKeepsNothingAndClosingWritesTheUnfinishedLine) {
     EXPECT_EQ(all, "1970-01-01 00:00:00Z RX KEPT WITHOUT AN END\n");
 }
 
+// The transmit thread hands its bytes over between writes; an answer that
+// arrives before the next write still comes after the line it answers.
+TEST(SessionLog, LinesKeepTheOrderOfTheWire) {
+    testing::TempDir dir;
+    testing::ManualClock clock;
+    testing::ScriptedPrompter prompter;
+    LinkState link;
+    SessionLog log(dir.path(), clock, link, prompter);
+    const std::uint8_t question[] = {'Q', 'R', 'V', '?', '\r'};
+    log.record(WireDirection::ToModem, question);
+    for (char c : std::string("QRV\r"))
+        log.received(c);
+    clock.advance(SessionLog::kWriteIntervalMs);
+    std::ifstream in(dir.path() / "1970-01-01.log");
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(all, "1970-01-01 00:00:00Z TX QRV?\n1970-01-01 00:00:00Z RX QRV\n");
+}
+
 } // namespace
 } // namespace orvane

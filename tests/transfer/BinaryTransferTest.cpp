@@ -87,12 +87,58 @@ TEST(BinaryTransfer, BatchOfTextRandomAndEmptyFilesArrivesIntactAndLogged) {
                                                         "sent noise.bin 65536 complete",
                                                         "sent empty.dat 0 complete"}));
     EXPECT_EQ(b.report.lines,
-              (std::vector<std::string>{"received notes.txt " + textSize + " complete",
-                                        "received noise.bin 65536 complete",
-                                        "received empty.dat 0 complete"}));
+              (std::vector<std::string>{"received In/notes.txt " + textSize + " complete",
+                                        "received In/noise.bin 65536 complete",
+                                        "received In/empty.dat 0 complete"}));
     EXPECT_TRUE(b.text.empty()); // nothing of the transfer leaked into the receive pane
     EXPECT_FALSE(std::filesystem::exists(a.dir / "notes.__$"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(b.dir / "In"), {}), 3);
+}
+
+// After a file has arrived in In/, the operator is asked once where it should
+// stay. Each row is the next file of one session.
+TEST(BinaryTransfer, TheSaveQuestionKeepsMovesOrReplacesButNeverTheFileItself) {
+    Station a("save-a"), b("save-b");
+    const auto home = b.dir / "home", saved = b.dir / "saved";
+    std::filesystem::create_directories(home);
+    std::filesystem::create_directories(saved);
+    WriteFile(saved / "d.bin", {9});
+    const struct {
+        const char* name;
+        std::optional<std::filesystem::path> chosen; // none: Cancel
+        std::filesystem::path startsIn;
+        std::filesystem::path endsAt;
+        std::string logged;
+        bool askedToReplace;
+    } rows[] = {
+        {"a.bin", std::nullopt, home, b.dir / "In/a.bin", "In/a.bin", false},
+        {"b.bin", b.dir / "In/b.bin", home, b.dir / "In/b.bin", "In/b.bin", false},
+        {"c.bin", saved / "c.bin", home, saved / "c.bin", (saved / "c.bin").string(), false},
+        {"d.bin", saved / "d.bin", saved, saved / "d.bin", (saved / "d.bin").string(), true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Bytes content{1, 2, 3};
+        WriteFile(a.dir / row.name, content);
+        b.prompter.chooseNextFile(row.chosen ? std::optional(row.chosen->string()) : std::nullopt);
+        const std::size_t askedBefore = b.prompter.asked().size();
+        b.report.lines.clear();
+
+        a.transfer.sendFiles({a.dir / row.name});
+        Exchange(a, b);
+
+        const FileDialogRequest& question = b.prompter.fileRequests.back();
+        EXPECT_NE(question.title.find("Kept as In/" + std::string(row.name)), std::string::npos)
+            << question.title;
+        EXPECT_EQ(question.startFolder, row.startsIn.string());
+        EXPECT_FALSE(question.confirmOverwrite);
+        EXPECT_EQ(ReadFile(row.endsAt), content);
+        EXPECT_EQ(std::filesystem::exists(b.dir / "In" / row.name),
+                  row.endsAt.parent_path() == b.dir / "In");
+        EXPECT_EQ(b.prompter.asked().size() - askedBefore, row.askedToReplace ? 1u : 0u);
+        EXPECT_EQ(b.report.lines,
+                  std::vector<std::string>{"received " + row.logged + " 3 complete"});
+    }
 }
 
 // The header waits for what was queued before it; an abort meanwhile ends
@@ -141,7 +187,7 @@ TEST(BinaryTransfer, CancelledHalfwayResumesFromThePartialFile) {
     EXPECT_EQ(a.report.lines, (std::vector<std::string>{"sent data.bin 20000 failed",
                                                         "sent data.bin 20000 complete"}));
     EXPECT_EQ(b.report.lines, (std::vector<std::string>{"received data.bin 20000 failed",
-                                                        "received data.bin 20000 complete"}));
+                                                        "received In/data.bin 20000 complete"}));
     EXPECT_EQ(ReadFile(b.dir / "In/data.bin"), random);
     EXPECT_FALSE(std::filesystem::exists(b.dir / "In/data.__$"));
     EXPECT_EQ(LogLines(a), (std::vector<std::string>{"data.bin\tNONE\t20000\tComplete"}));

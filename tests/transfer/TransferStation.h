@@ -191,9 +191,9 @@ struct Station {
     explicit Station(const std::string& name, TransferFiles* fileOps = nullptr,
                      TransferLine* lineOps = nullptr)
         : dir(FreshDir(name)), files(fileOps ? *fileOps : disk),
-          transfer(
-              {lineOps ? *lineOps : line, files, view, prompter, timing, report, dir, dir / "In"},
-              echoes, expansion, routing, fax),
+          transfer({lineOps ? *lineOps : line, files, view, prompter, timing, report, dir,
+                    dir / "In", dir / "home"},
+                   echoes, expansion, routing, fax),
           parser(transfer) {}
     ~Station() {
         std::error_code ignored;

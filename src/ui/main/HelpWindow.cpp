@@ -3,12 +3,15 @@
 #include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 #include "platform/print/WitnessedPrint.h"
+#include "ui/main/UserGuide.h"
 
 #include <QFile>
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTabWidget>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -18,13 +21,19 @@ HelpWindow::HelpWindow(const QString& hotkeysFile, Prompter& prompter, QWidget* 
     : QMainWindow(parent, Qt::Window), prompter_(prompter) {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Orvane Help"));
-    editor_ = new QTextEdit(this);
+    pages_ = new QTabWidget(this);
+    guide_ = new QTextBrowser(pages_);
+    guide_->setObjectName(QStringLiteral("UserGuide"));
+    guide_->setHtml(userGuideHtml());
+    pages_->addTab(guide_, QStringLiteral("&User Guide"));
+    editor_ = new QTextEdit(pages_);
     editor_->setObjectName(QStringLiteral("Editor"));
     editor_->setReadOnly(true);
     editor_->setStyleSheet(QStringLiteral("background-color: #FFFF99;"));
     // The key list lines its columns up with spaces.
     editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    setCentralWidget(editor_);
+    pages_->addTab(editor_, QStringLiteral("Hot &Keys"));
+    setCentralWidget(pages_);
 
     QFile file(hotkeysFile);
     if (file.open(QIODevice::ReadOnly))
@@ -35,11 +44,21 @@ HelpWindow::HelpWindow(const QString& hotkeysFile, Prompter& prompter, QWidget* 
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* print = menu->addAction(QStringLiteral("&Print..."), this, &HelpWindow::printText);
     nameControl(*print, Control::HelpPrintItem);
-    QAction* exit = menu->addAction(QStringLiteral("E&xit"), this, &QWidget::hide);
-    exit->setObjectName(QStringLiteral("Exit1"));
+    // It closes this window only; the console goes on.
+    QAction* close = menu->addAction(QStringLiteral("&Close"), this, &QWidget::hide);
+    close->setObjectName(QStringLiteral("Exit1"));
+    close->setShortcut(QKeySequence::Close);
     QToolBar* bar = addToolBar(QStringLiteral("Help"));
     bar->addAction(print);
     resize(600, 400);
+}
+
+void HelpWindow::showGuidePage() {
+    pages_->setCurrentWidget(guide_);
+}
+
+void HelpWindow::showKeysPage() {
+    pages_->setCurrentWidget(editor_);
 }
 
 void HelpWindow::printText() {
@@ -47,7 +66,8 @@ void HelpWindow::printText() {
     QPrintDialog dialog(&printer, this);
     if (prompter_.runDialog(dialog) != QDialog::Accepted) return;
     printer.setDocName(windowTitle());
-    if (!printWitnessed(printer, [&] { editor_->print(&printer); }).empty())
+    auto* page = qobject_cast<QTextEdit*>(pages_->currentWidget());
+    if (!printWitnessed(printer, [&] { page->print(&printer); }).empty())
         prompter_.message("", "Error Printing...\r\n Please, Check Printer Installation",
                           PromptIcon::Stop, PromptButtons::Ok);
 }

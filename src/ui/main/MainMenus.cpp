@@ -99,7 +99,8 @@ const Menu kMenus[] = {
       {Control::LinkTestTonesItem, "Test t&ones"}}},
     {Control::HelpMenu,
      "&Help",
-     {{Control::HotKeysItem, "Hot &Keys"},
+     {{Control::UserGuideItem, "&User Guide"},
+      {Control::HotKeysItem, "Hot &Keys"},
       {Control::SaveTraceItem, "Save diagnostic &trace..."},
       {Control::AboutItem, "&About"}}},
 };

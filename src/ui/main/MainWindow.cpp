@@ -22,14 +22,26 @@ struct PanelLayout {
     Control control;
     int width;
     Qt::Alignment alignment;
+    const char* tip; // what the panel shows, with its units
 };
 
 constexpr PanelLayout kPanelLayout[MainWindow::kPanelCount] = {
-    {Control::ModePanel, 70, Qt::AlignHCenter}, {Control::LinkPanel, 130, Qt::AlignLeft},
-    {Control::EventPanel, 75, Qt::AlignLeft},   {Control::StationPanel, 75, Qt::AlignLeft},
-    {Control::RatePanel, 100, Qt::AlignLeft},   {Control::FormatPanel, 52, Qt::AlignLeft},
-    {Control::EntryPanel, 52, Qt::AlignLeft},   {Control::SetupPanel, 52, Qt::AlignHCenter},
-    {Control::ClockPanel, 10, Qt::AlignRight},
+    {Control::ModePanel, 70, Qt::AlignHCenter, "Operating mode"},
+    {Control::LinkPanel, 130, Qt::AlignLeft,
+     "Link state: standby, calling, or the station linked to; the baud rate after Alt+R"},
+    {Control::EventPanel, 75, Qt::AlignLeft,
+     "Modem events: TX sending, RX receiving, TFC traffic, RQ repeat asked, ERR errors, PHS "
+     "phasing; during a link the bias"},
+    {Control::StationPanel, 75, Qt::AlignLeft,
+     "This station's turn: ISS sending, IRS receiving; or the kind of traffic"},
+    {Control::RatePanel, 100, Qt::AlignLeft, "P-Mode link speed in baud"},
+    {Control::FormatPanel, 52, Qt::AlignLeft,
+     "Lines in the receive (RX) and transmit (TX) panes; polarity or Huffman briefly after a "
+     "change"},
+    {Control::EntryPanel, 52, Qt::AlignLeft,
+     "How typed text is sent (character, word or line); while saving, the file and its bytes"},
+    {Control::SetupPanel, 52, Qt::AlignHCenter, "Set by the mode's set-up; empty in most modes"},
+    {Control::ClockPanel, 10, Qt::AlignRight, "Date and time in UTC"},
 };
 
 } // namespace
@@ -83,6 +95,7 @@ void MainWindow::buildStatusBar() {
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(kPanelLayout[i].alignment | Qt::AlignVCenter);
+        label->setToolTip(QString::fromUtf8(kPanelLayout[i].tip));
         // The clock panel is narrow by design and grows with its text.
         bar->addPermanentWidget(label, i == kPanelCount - 1 ? 1 : 0);
         panels_[static_cast<size_t>(i)] = label;

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QSplitter>
 
+#include <algorithm>
+
 namespace orvane {
 
 ScreenMetrics currentScreenMetrics(const SecondaryWindows& windows) {
@@ -20,6 +22,9 @@ ScreenMetrics currentScreenMetrics(const SecondaryWindows& windows) {
     metrics.AmpTuneWidth = windows.amplitudeTune->frameGeometry().width();
     metrics.FreqTuneWidth = windows.frequencyTune->frameGeometry().width();
     metrics.QuoralStatWidth = windows.quoralStatistics->frameGeometry().width();
+    metrics.MonitorHeight = std::max({windows.amplitudeTune->frameGeometry().height(),
+                                      windows.frequencyTune->frameGeometry().height(),
+                                      windows.quoralStatistics->frameGeometry().height()});
     return metrics;
 }
 

@@ -15,7 +15,8 @@ namespace orvane {
 class AmplitudeTuneWindow final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 176;
+    // The bars with their labels "Ch 1" to "Ch 4" before them.
+    static constexpr int kClientWidth = 206;
     static constexpr int kClientHeight = 68;
 
     explicit AmplitudeTuneWindow(QWidget* owner);

@@ -82,15 +82,26 @@ FrequencyTuneWindow::FrequencyTuneWindow(QWidget* owner) : QWidget(owner, kMonit
     warning->setPalette(red);
     warning->setGeometry(kScaleLeft + 100, 44, 110, 18);
     warning->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    warning->setToolTip(
+        QStringLiteral("The signal is far off frequency: turn the dial slowly toward the centre"));
+    warning->hide();
+    tuneSlowly_ = warning;
+
+    pointer_->setToolTip(QStringLiteral(
+        "How far the signal is off frequency, -35 to +35 on the scale: lime on frequency, "
+        "yellow near, red far off"));
+    legend->setToolTip(pointer_->toolTip());
+}
+
+void FrequencyTuneWindow::showTuneSlowly(bool shown) {
+    if (tuneSlowly_->isVisibleTo(this) != shown) tuneSlowly_->setVisible(shown);
 }
 
 QColor FrequencyTuneWindow::pointerColour() const {
     return pointer_->palette().color(QPalette::Window);
 }
 
-// Only what changed is touched: a move repaints the two strips the pointer
-// left and entered, a colour change the pointer alone.
-void FrequencyTuneWindow::place(const PointerPlace& where) {
+void FrequencyTuneWindow::showPointer(const PointerPlace& where) {
     if (pointer_->x() != where.left) pointer_->move(where.left, pointer_->y());
     if (!where.colour) return;
     const QColor colour = colourOf(*where.colour);

@@ -18,18 +18,18 @@ public:
 
     explicit FrequencyTuneWindow(QWidget* owner);
 
-    // The modem's frequency offset report.
-    void ShowFreqOffset(std::int8_t offset) { place(pointerForFreqOffset(offset)); }
-    // The other station's offset from the link statistics.
-    void ShowRemoteFreq(std::int8_t offset) { place(pointerForRemoteFreq(offset)); }
+    // Only what changed is touched: a move repaints the two strips the
+    // pointer left and entered, a colour change the pointer alone.
+    void showPointer(const PointerPlace& where);
+    // "Tune Slowly!", hidden at first.
+    void showTuneSlowly(bool shown);
 
     QWidget* pointer() const { return pointer_; }
     QColor pointerColour() const;
 
 private:
-    void place(const PointerPlace& where);
-
     QWidget* pointer_ = nullptr;
+    QWidget* tuneSlowly_ = nullptr;
 };
 
 } // namespace orvane

@@ -38,17 +38,25 @@ void MonitorWindows::connectFilesMenu() {
 }
 
 void MonitorWindows::ShowTuneLevels() {
+    tuneSlowly_.levelsReported(records_.tuneLevels.current);
     if (auto bars = takeTuneLevels(records_.tuneLevels)) windows_.amplitude.showBars(*bars);
+    windows_.frequency.showTuneSlowly(tuneSlowly_.shown());
 }
 
 void MonitorWindows::ShowFreqOffset() {
-    windows_.frequency.ShowFreqOffset(records_.freqOffset);
+    placePointer(pointerForFreqOffset(records_.freqOffset));
 }
 
 void MonitorWindows::ShowLinkStatistics() {
     windows_.statistics.ShowLinkStatistics(records_.linkStats);
-    windows_.frequency.ShowRemoteFreq(
-        static_cast<std::int8_t>(records_.linkStats[kRemoteOffsetByte]));
+    placePointer(
+        pointerForRemoteFreq(static_cast<std::int8_t>(records_.linkStats[kRemoteOffsetByte])));
+}
+
+void MonitorWindows::placePointer(const PointerPlace& place) {
+    windows_.frequency.showPointer(place);
+    tuneSlowly_.pointerPlaced(place);
+    windows_.frequency.showTuneSlowly(tuneSlowly_.shown());
 }
 
 void MonitorWindows::ShowModulations() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "monitor/StatisticsLog.h"
+#include "monitor/TuningFigures.h"
 #include "operations/StatisticsRecorder.h"
 #include "protocol/status/MonitorDisplays.h"
 
@@ -49,6 +50,8 @@ public:
     bool StatsLogging() const override { return log_.logging(); }
 
 private:
+    void placePointer(const PointerPlace& place);
+
     Windows windows_;
     StatusRecords& records_;
     const LinkState& link_;
@@ -56,6 +59,7 @@ private:
     StatisticsLog log_;
     StatisticsRecorder recorder_;
     StatsHeaderPanel* headerPanel_;
+    TuneSlowlyWarning tuneSlowly_;
 };
 
 } // namespace orvane

@@ -231,6 +231,7 @@ void ArqCalls::acceptMycall(const QString& ownCall) {
     } else {
         s.MYCALL = text(ownCall);
         ctx_.line.sendCommand(textCommand(CommandCode::SET_MYCALL, s.MYCALL));
+        ctx_.surface.showStationCall(s.MYCALL);
         const ModeControls& controls = controlsOf(ctx_.link.operatingMode);
         if (controls.deMyButton && controls.hisDeMyButton) {
             ctx_.surface.setHint(*controls.deMyButton, "de " + s.MYCALL);

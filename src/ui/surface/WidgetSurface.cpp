@@ -3,6 +3,7 @@
 #include "ui/surface/PanelCentring.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 
@@ -93,6 +94,12 @@ void WidgetSurface::setVisible(Control control, bool visible) {
 
 void WidgetSurface::setHint(Control control, const std::string& hint) {
     controls_.setHint(control, text(hint));
+}
+
+// The desktop shows every window's title followed by the call, so that two
+// consoles on one screen are told apart.
+void WidgetSurface::showStationCall(const std::string& call) {
+    QGuiApplication::setApplicationDisplayName(text(call));
 }
 
 void WidgetSurface::setButtonImage(Control control, int imageIndex) {

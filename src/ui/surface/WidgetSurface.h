@@ -42,6 +42,7 @@ public:
     // ModeSurface
     void setVisible(Control control, bool visible) override;
     void setHint(Control control, const std::string& hint) override;
+    void showStationCall(const std::string& call) override;
     void setButtonImage(Control control, int imageIndex) override;
     bool isMainWindowVisible() const override;
     void focusTransmitPane() override;

@@ -20,15 +20,17 @@ constexpr int kHeight = 129;
 struct Row {
     const char* caption;
     Control value;
+    const char* tip = nullptr;
 };
 constexpr Row kRows[] = {
     {"File Name", Control::TransferFileName},
-    {"File Size", Control::TransferFileSize},
-    {"Compressed Size", Control::TransferCompressedSize},
+    {"File Size", Control::TransferFileSize, "Size of the file in bytes"},
+    {"Compressed Size", Control::TransferCompressedSize, "Bytes that go over the air"},
     {"Compression Method", Control::TransferMethod},
-    {"Bytes", Control::TransferBytes},
-    {"Elapsed Time", Control::TransferTime},
-    {"Xfer Rate", Control::TransferRate},
+    {"Bytes", Control::TransferBytes, "Bytes of the file moved so far"},
+    {"Elapsed Time", Control::TransferTime, "Hours:minutes:seconds since the transfer began"},
+    {"Xfer Rate (B/s)", Control::TransferRate,
+     "Bytes of the file per second, averaged over the last few seconds"},
 };
 
 int GaugeValue(std::int64_t v) {
@@ -56,9 +58,14 @@ FileXferPanel::FileXferPanel(QWidget& window) : QFrame(&window), window_(window)
     for (int i = 0; i < static_cast<int>(std::size(kRows)); ++i) {
         const int row = 1 + i % 4;
         const int column = i < 4 ? 0 : 2;
-        grid->addWidget(new QLabel(QString::fromLatin1(kRows[i].caption), this), row, column);
+        auto* caption = new QLabel(QString::fromLatin1(kRows[i].caption), this);
+        grid->addWidget(caption, row, column);
         auto* shown = new QLabel(this);
         nameControl(*shown, kRows[i].value);
+        if (kRows[i].tip) {
+            caption->setToolTip(QString::fromLatin1(kRows[i].tip));
+            shown->setToolTip(caption->toolTip());
+        }
         grid->addWidget(shown, row, column + 1);
     }
     grid->addWidget(new QLabel(QStringLiteral("Progress"), this), 5, 0);

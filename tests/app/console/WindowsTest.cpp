@@ -86,6 +86,8 @@ TEST(MainWindow, HasItsCaptionMenusPanesAndNinePanels) {
     EXPECT_NE(window.findChild<QPlainTextEdit*>(QStringLiteral("reTXData")), nullptr);
     EXPECT_EQ(window.statusBar()->objectName(), QStringLiteral("StatusBar1"));
     EXPECT_EQ(window.panel(0), QStringLiteral("QUORAL"));
+    for (QLabel* panel : window.statusBar()->findChildren<QLabel*>())
+        EXPECT_FALSE(panel->toolTip().isEmpty()) << panel->objectName().toStdString();
     window.setPanel(8, QStringLiteral("clock"));
     EXPECT_EQ(window.panel(8), QStringLiteral("clock"));
     EXPECT_TRUE(window.panel(9).isEmpty());

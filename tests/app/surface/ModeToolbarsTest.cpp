@@ -1,4 +1,5 @@
 #include "ui/surface/ModeToolbars.h"
+#include "controls/ToolbarButtons.h"
 #include "platform/ControlObjects.h"
 #include "ui/surface/ToolbarImages.h"
 
@@ -55,6 +56,17 @@ const Placement kExpected[] = {
       "butAsciiNormRev", "butAsciiDeMY", "butAsciiHISdeMY"}},
     {"PSKToolBar", {"butPSKTXEnable"}},
 };
+
+// A tooltip says what the button does; its label alone does not.
+TEST_F(ToolbarWindow, EveryButtonExplainsItselfBeyondItsLabel) {
+    for (const ToolbarButton& entry : kToolbarButtons) {
+        QAction* action = toolbarButton(window, QString::fromLatin1(objectNameText(entry.control)));
+        ASSERT_NE(action, nullptr) << objectNameText(entry.control);
+        const QString label = action->text().remove(QLatin1Char('&')).trimmed();
+        EXPECT_FALSE(action->toolTip().isEmpty()) << objectNameText(entry.control);
+        EXPECT_NE(action->toolTip().trimmed(), label) << objectNameText(entry.control);
+    }
+}
 
 TEST_F(ToolbarWindow, EveryNamedButtonSitsOnItsModesToolbarAndIsFoundByName) {
     for (const Placement& placement : kExpected) {
