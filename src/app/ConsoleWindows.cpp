@@ -3,7 +3,6 @@
 #include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
-#include "serial/PortAvailability.h"
 #include "session/SessionState.h"
 #include "ui/config/PaneAppearance.h"
 #include "ui/main/AboutBox.h"
@@ -13,7 +12,7 @@
 #include "ui/main/SplashWindow.h"
 #include "ui/main/Version.h"
 #include "ui/main/WindowPlacement.h"
-#include "ui/serial/PortDialog.h"
+#include "ui/serial/PortPicker.h"
 #include "ui/terminal/ReceivePane.h"
 
 #include <QAction>
@@ -110,7 +109,7 @@ void ConsoleWindows::showHotKeys() {
 }
 
 void ConsoleWindows::showSplash() {
-    splash_->show();
+    splash_->startShowing();
 }
 
 void ConsoleWindows::logStep(const std::string& step) {
@@ -151,19 +150,17 @@ void ConsoleWindows::showMainWindow() {
 
 void ConsoleWindows::finishStartup() {
     showMonitorWindows(layout_, windows_);
-    splash_->hide();
+    splash_->stopShowing();
     mainWindow_->activateWindow();
     mainWindow_->transmitPane()->setFocus();
 }
 
 void ConsoleWindows::abandonStartup() {
-    splash_->hide();
+    splash_->stopShowing();
 }
 
-std::optional<int> ConsoleWindows::choosePort() {
-    PortDialog dialog(services_.prompter, availablePorts(services_.baseDir));
-    if (services_.prompter.runDialog(dialog) != QDialog::Accepted) return std::nullopt;
-    return dialog.SelectedPort();
+std::optional<int> ConsoleWindows::choosePort(const std::string& reason) {
+    return PortPicker(services_.prompter, services_.baseDir, services_.deviceRoots).pick(reason);
 }
 
 void ConsoleWindows::hideMainWindow() {

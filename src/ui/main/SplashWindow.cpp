@@ -2,12 +2,16 @@
 
 #include "ui/main/Version.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextCursor>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orvane {
 
@@ -38,6 +42,35 @@ SplashWindow::SplashWindow(QWidget* parent)
     resize(420, 260);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+}
+
+void SplashWindow::startShowing() {
+    wanted_ = true;
+    qApp->installEventFilter(this);
+    giveWayToDialogs();
+}
+
+void SplashWindow::stopShowing() {
+    wanted_ = false;
+    qApp->removeEventFilter(this);
+    hide();
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) &&
+        qobject_cast<QDialog*>(watched))
+        // Counted once the window has finished showing or hiding.
+        QMetaObject::invokeMethod(this, &SplashWindow::giveWayToDialogs, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
+}
+
+void SplashWindow::giveWayToDialogs() {
+    if (!wanted_) return;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool questionUp = std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+        return qobject_cast<QDialog*>(window) && window->isVisible();
+    });
+    setVisible(!questionUp);
 }
 
 void SplashWindow::appendText(const QString& text) {
