@@ -43,8 +43,10 @@ ConsoleOperations::ConsoleOperations(const ConsoleServices& services, SessionSta
       keyboardCommands_(windows.mainWindow(), state.link, *this),
       printing_({windows.receivePane(), windows.mainWindow(), services.prompter, services.clock}),
       portPicker_(services.prompter, services.baseDir, services.deviceRoots),
+      // Over the main window, which the end of the start-up brings to the front.
       stationSetup_({operations_.context(), session.settingsFile(), portPicker_, services.prompter,
-                     services.baseDir}) {
+                     services.baseDir},
+                    &windows.mainWindow()) {
     saving_.addFileActivity(transfers_);
     saving_.addFileActivity(windows.monitors().recorder());
     // A transmit line cleared while the modem is on the air still ends.

@@ -9,6 +9,7 @@
 #include "ui/main/FirstStartSize.h"
 #include "ui/main/HelpWindow.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ShownDialogs.h"
 #include "ui/main/SplashWindow.h"
 #include "ui/main/Version.h"
 #include "ui/main/WindowPlacement.h"
@@ -151,8 +152,12 @@ void ConsoleWindows::showMainWindow() {
 void ConsoleWindows::finishStartup() {
     showMonitorWindows(layout_, windows_);
     splash_->stopShowing();
-    mainWindow_->activateWindow();
     mainWindow_->transmitPane()->setFocus();
+    // A question still open (the welcome window) stays in front of the main window.
+    const QWidgetList questions = shownDialogs();
+    if (questions.isEmpty()) return mainWindow_->activateWindow();
+    questions.first()->raise();
+    questions.first()->activateWindow();
 }
 
 void ConsoleWindows::abandonStartup() {

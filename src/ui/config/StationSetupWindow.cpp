@@ -120,9 +120,12 @@ void StationSetupWindow::showState() {
                             "this computer's serial devices.");
         return;
     }
-    const auto device = resolvePortName(s.PortName, p_.baseDir);
+    // A Config/ports link is shown as the device it leads to.
+    std::error_code ec;
+    const auto name = resolvePortName(s.PortName, p_.baseDir);
+    const auto device = name ? std::filesystem::weakly_canonical(*name, ec) : name;
     portState_->setText("The modem is on " + qs(s.PortName) +
-                        (device ? " (" + qs(device->string()) + ")" : QString()) + ".");
+                        (device && !ec ? " (" + qs(device->string()) + ")" : QString()) + ".");
 }
 
 void StationSetupWindow::takeCallSign() {
@@ -139,7 +142,8 @@ void StationSetupWindow::takeCallSign() {
 }
 
 void StationSetupWindow::choosePort() {
-    const std::optional<int> chosen = p_.ports.pick({});
+    const std::optional<int> chosen =
+        p_.ports.pick("Choose the modem's port. The console opens it from its next start.");
     if (!chosen) return;
     Settings& s = p_.context.settings;
     const std::string port = portNameOf(*chosen);

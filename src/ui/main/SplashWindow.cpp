@@ -1,5 +1,6 @@
 #include "ui/main/SplashWindow.h"
 
+#include "ui/main/ShownDialogs.h"
 #include "ui/main/Version.h"
 
 #include <QApplication>
@@ -10,8 +11,6 @@
 #include <QScreen>
 #include <QTextCursor>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace orvane {
 
@@ -65,12 +64,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SplashWindow::giveWayToDialogs() {
-    if (!wanted_) return;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const bool questionUp = std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
-        return qobject_cast<QDialog*>(window) && window->isVisible();
-    });
-    setVisible(!questionUp);
+    if (wanted_) setVisible(shownDialogs().isEmpty());
 }
 
 void SplashWindow::appendText(const QString& text) {
