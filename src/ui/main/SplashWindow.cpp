@@ -58,8 +58,7 @@ void SplashWindow::stopShowing() {
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
     if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) &&
         qobject_cast<QDialog*>(watched))
-        // Counted once the window has finished showing or hiding.
-        QMetaObject::invokeMethod(this, &SplashWindow::giveWayToDialogs, Qt::QueuedConnection);
+        giveWayToDialogs(); // the dialog counts as shown, or not, already
     return QWidget::eventFilter(watched, event);
 }
 
