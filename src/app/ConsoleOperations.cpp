@@ -24,7 +24,7 @@ ConsoleOperations::ConsoleOperations(const ConsoleServices& services, SessionSta
     : session_(session),
       configuration_({windows.mainWindow(), session.modes().setups(), services.prompter,
                       state.configChanged, session.settingsFile(), windows},
-                     {state.identity, ORVANE_VERSION_TEXT, services.baseDir}),
+                     {state.identity, ORVANE_VERSION_TEXT, services.baseDir, services.deviceRoots}),
       firmware_(services, state, session, windows.mainWindow()),
       onAir_(services, state, session, windows),
       transfers_(services, state, session, windows, throughput_),
@@ -41,9 +41,14 @@ ConsoleOperations::ConsoleOperations(const ConsoleServices& services, SessionSta
       keyPanels_(operations_.context(), operations_.calls(), windows.mainWindow(),
                  configuration_.configuration()),
       keyOperations_({operations_.context(), services.clock, session.status().timers(), keyPanels_,
-                      session.receivedChars(), session.endOfLine()}),
+                      session.receivedChars(), session.endOfLine(), operations_.ownCall()}),
       keyboardCommands_(windows.mainWindow(), state.link, *this),
-      printing_({windows.receivePane(), windows.mainWindow(), services.prompter, services.clock}) {
+      printing_({windows.receivePane(), windows.mainWindow(), services.prompter, services.clock}),
+      portPicker_(services.prompter, services.baseDir, services.deviceRoots),
+      // Over the main window, which the end of the start-up brings to the front.
+      stationSetup_({operations_.context(), session.settingsFile(), portPicker_, services.prompter,
+                     services.baseDir},
+                    &windows.mainWindow()) {
     saving_.addFileActivity(transfers_);
     saving_.addFileActivity(windows.monitors().recorder());
     // A transmit line cleared while the modem is on the air still ends.
@@ -79,8 +84,13 @@ void ConsoleOperations::closeFileActivities() {
     transfers_.stopDiskSaveSend();
 }
 
+void ConsoleOperations::guideStationSetup() {
+    stationSetup_.present();
+}
+
 void ConsoleOperations::closeDialogs() {
-    for (QWidget* window : {static_cast<QWidget*>(&configuration_.configuration()),
+    for (QWidget* window : {static_cast<QWidget*>(&stationSetup_),
+                            static_cast<QWidget*>(&configuration_.configuration()),
                             static_cast<QWidget*>(&configuration_.printSquelch()),
                             static_cast<QWidget*>(&operations_.callPanel())})
         if (window->isVisible()) window->close();
@@ -143,6 +153,7 @@ void ConsoleOperations::connectMenus(MainWindow& window) {
                        [this] { session_.settingsFile().saveSettings(); });
     window.onTriggered(Control::ConfigurationPagesItem,
                        [this] { configuration_.openConfiguration(); });
+    window.onTriggered(Control::StationSetupItem, [this] { stationSetup_.present(); });
     window.onTriggered(Control::ScreenSettingsItem,
                        [this] { configuration_.mnuConfigureScreenSettingsClick(); });
     window.onTriggered(Control::LoadFirmwareItem,

@@ -16,8 +16,10 @@
 #include "terminal/ReceiveSaving.h"
 #include "terminal/keys/KeyActionTarget.h"
 #include "ui/config/ConfigurationWindows.h"
+#include "ui/config/StationSetupWindow.h"
 #include "ui/keys/KeyOperations.h"
 #include "ui/keys/KeyPanels.h"
+#include "ui/serial/PortPicker.h"
 #include "ui/terminal/CallSignPopup.h"
 #include "ui/terminal/KeyboardCommands.h"
 #include "ui/terminal/PaneCommands.h"
@@ -58,6 +60,7 @@ public:
     void startTimers() override { tick_.start(); }
     void stopTimers() override { tick_.stop(); }
     void closeDialogs() override;
+    void guideStationSetup() override;
 
 private:
     friend class ConsoleProbe;
@@ -87,6 +90,8 @@ private:
     KeyOperations keyOperations_;
     KeyboardCommands keyboardCommands_;
     ReceivePrinting printing_;
+    PortPicker portPicker_;
+    StationSetupWindow stationSetup_;
 };
 
 } // namespace orvane

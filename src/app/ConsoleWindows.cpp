@@ -3,7 +3,6 @@
 #include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 #include "platform/Sound.h"
-#include "serial/PortAvailability.h"
 #include "session/SessionState.h"
 #include "ui/config/PaneAppearance.h"
 #include "ui/main/AboutBox.h"
@@ -11,10 +10,11 @@
 #include "ui/main/HelpWindow.h"
 #include "ui/main/LogViewerWindow.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ShownDialogs.h"
 #include "ui/main/SplashWindow.h"
 #include "ui/main/Version.h"
 #include "ui/main/WindowPlacement.h"
-#include "ui/serial/PortDialog.h"
+#include "ui/serial/PortPicker.h"
 #include "ui/terminal/ReceivePane.h"
 
 #include <QAction>
@@ -125,7 +125,7 @@ void ConsoleWindows::showHelpWindow() {
 }
 
 void ConsoleWindows::showSplash() {
-    splash_->show();
+    splash_->startShowing();
 }
 
 void ConsoleWindows::logStep(const std::string& step) {
@@ -167,19 +167,21 @@ void ConsoleWindows::showMainWindow() {
 
 void ConsoleWindows::finishStartup() {
     showMonitorWindows(layout_, windows_);
-    splash_->hide();
-    mainWindow_->activateWindow();
+    splash_->stopShowing();
     mainWindow_->transmitPane()->setFocus();
+    // A question still open (the welcome window) stays in front of the main window.
+    const QWidgetList questions = shownDialogs();
+    if (questions.isEmpty()) return mainWindow_->activateWindow();
+    questions.first()->raise();
+    questions.first()->activateWindow();
 }
 
 void ConsoleWindows::abandonStartup() {
-    splash_->hide();
+    splash_->stopShowing();
 }
 
-std::optional<int> ConsoleWindows::choosePort() {
-    PortDialog dialog(services_.prompter, availablePorts(services_.baseDir));
-    if (services_.prompter.runDialog(dialog) != QDialog::Accepted) return std::nullopt;
-    return dialog.SelectedPort();
+std::optional<int> ConsoleWindows::choosePort(const std::string& reason) {
+    return PortPicker(services_.prompter, services_.baseDir, services_.deviceRoots).pick(reason);
 }
 
 void ConsoleWindows::hideMainWindow() {

@@ -54,7 +54,7 @@ public:
     void showMainWindow() override;
     void finishStartup() override;
     void abandonStartup() override;
-    std::optional<int> choosePort() override;
+    std::optional<int> choosePort(const std::string& reason) override;
     void hideMainWindow() override;
     void closeForShutdown() override;
     // DisplayTarget: the panes' fonts and colours, set once per change.

@@ -12,14 +12,17 @@ OnAirOperations::OnAirOperations(const ConsoleServices& services, SessionState& 
                                  ModemSession& session, ConsoleWindows& windows)
     : toneTestBox_(windows.mainWindow()), tones_(state.link, session.line(), session.sequences(),
                                                  session.routingThread(), toneTestBox_),
-      panels_(windows.mainWindow(), services.prompter),
+      ownCall_(state.settings, services.prompter), panels_(windows.mainWindow(), services.prompter),
       broadcasts_(state.link, state.settings, session.line(), windows.surface(), panels_) {
     toneTestBox_.connectTo(tones_);
     panels_.connectTo(broadcasts_);
     windows.mainWindow().onTriggered(Control::TestTonesItem,
                                      [this] { tones_.mnuSpecialTestClick(); });
-    connectToolbarButtons(windows.mainWindow(), ButtonRole::Fec,
-                          [this] { broadcasts_.butFECClick(); });
+    // Baudot's button in that place sends LTRS, which carries no call.
+    connectToolbarButtons(windows.mainWindow(), ButtonRole::Fec, [this, &state] {
+        if (state.link.operatingMode == OperatingMode::Baudot || ownCall_.allowsOnAir())
+            broadcasts_.butFECClick();
+    });
 }
 
 } // namespace orvane

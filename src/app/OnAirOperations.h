@@ -1,5 +1,6 @@
 #pragma once
 
+#include "operations/OwnCall.h"
 #include "operations/broadcast/Broadcasts.h"
 #include "operations/tones/TestTones.h"
 #include "ui/broadcast/BroadcastPanels.h"
@@ -25,6 +26,7 @@ public:
 private:
     ToneTestBox toneTestBox_;
     TestTones tones_;
+    OwnCallGate ownCall_;
     BroadcastPanels panels_;
     Broadcasts broadcasts_;
 };

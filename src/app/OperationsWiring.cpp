@@ -18,7 +18,8 @@ namespace orvane {
 
 OperationsWiring::OperationsWiring(const ConsoleServices& services, SessionState& state,
                                    ModemSession& session, ConsoleWindows& windows,
-                                   Broadcasts& broadcasts, const TransferHooks& transfers) {
+                                   Broadcasts& broadcasts, const TransferHooks& transfers)
+    : ownCall_(state.settings, services.prompter) {
     MainWindow& window = windows.mainWindow();
     QPlainTextEdit& pane = *window.transmitPane();
     ModemLine& line = session.line();
@@ -34,12 +35,12 @@ OperationsWiring::OperationsWiring(const ConsoleServices& services, SessionState
     const OperationContext& context = context_.emplace(OperationContext{
         state.settings, state.configChanged, state.link, windows.surface(), line, *txPane_});
     SupervisionTimers& timers = session.status().timers();
-    calls_ = std::make_unique<ArqCalls>(context, state.terminal, services.prompter, *callPanel_,
-                                        window, windows.receivePane());
+    calls_ = std::make_unique<ArqCalls>(context, ownCall_, state.terminal, services.prompter,
+                                        *callPanel_, window, windows.receivePane());
     turns_ = std::make_unique<TurnTaking>(context, state.terminal, timers);
     linkEnd_ = std::make_unique<LinkEnd>(context, timers, session.echoes(), session.activities(),
                                          windows.monitors().recorder(), broadcasts, transfers.fax);
-    messages_ = std::make_unique<CqAndMessages>(context, timers, transfers.guard,
+    messages_ = std::make_unique<CqAndMessages>(context, ownCall_, timers, transfers.guard,
                                                 MessageFiles(session.directories().msg()), *hereIs_,
                                                 window);
     connectToolbars(windows);

@@ -2,6 +2,7 @@
 
 #include "operations/LinkEnd.h"
 #include "operations/OutputHoldNotice.h"
+#include "operations/OwnCall.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
 #include "operations/TurnTaking.h"
@@ -54,6 +55,7 @@ public:
     TurnTaking& turns() { return *turns_; }
     LinkEnd& linkEnd() { return *linkEnd_; }
     CqAndMessages& messages() { return *messages_; }
+    const OwnCallGate& ownCall() const { return ownCall_; }
 
 private:
     // QueueEmptyListener
@@ -63,6 +65,7 @@ private:
     }
     void connectToolbars(ConsoleWindows& windows);
 
+    OwnCallGate ownCall_;
     std::unique_ptr<TransmitPaneText> txPane_;
     std::unique_ptr<TransmitPump> pump_;
     std::unique_ptr<OutputHoldNotice> holdNotice_;

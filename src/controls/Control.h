@@ -70,6 +70,7 @@ enum class Control : std::uint16_t {
     // Configure menu.
     ConfigureMenu,
     ConfigurationPagesItem,
+    StationSetupItem,
     ScreenSettingsItem,
     Separator7,
     SaveConfigurationItem,

@@ -78,6 +78,7 @@ inline constexpr std::array<ControlName, kControlCount> kControlNames{{
     // Configure menu.
     {Control::ConfigureMenu, "mnuConfigure"},
     {Control::ConfigurationPagesItem, "ConfigurationPages1"},
+    {Control::StationSetupItem, "mnuStationSetup"},
     {Control::ScreenSettingsItem, "mnuConfigureScreenSettings"},
     {Control::Separator7, "N7"},
     {Control::SaveConfigurationItem, "saveconfig"},

@@ -1,36 +1,37 @@
 #include "serial/PortAvailability.h"
 
 #include "serial/PortName.h"
-#include "serial/PortOpenError.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <fcntl.h>
-#include <unistd.h>
+#include <algorithm>
+#include <system_error>
 
 namespace orvane {
 
-std::optional<std::string> availablePortDevice(int number, const std::filesystem::path& baseDir) {
-    const auto device = portDevice(number, baseDir);
-    if (!device) return std::nullopt;
-    char resolved[PATH_MAX];
-    if (!::realpath(device->c_str(), resolved)) return std::nullopt;
-    const int fd = ::open(resolved, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0) {
-        const bool isTty = ::isatty(fd) == 1;
-        ::close(fd);
-        if (!isTty) return std::nullopt;
-        return std::string(resolved);
+namespace fs = std::filesystem;
+
+std::vector<PortEntry> linkedPorts(const fs::path& baseDir) {
+    std::vector<PortEntry> ports;
+    for (int n = 1; n <= kHighestPortNumber; ++n) {
+        const fs::path link = portLinkPath(n, baseDir);
+        std::error_code ec;
+        if (!fs::is_symlink(link, ec) && !fs::exists(link, ec)) continue;
+        const fs::path device = fs::weakly_canonical(link, ec);
+        ports.push_back({n, ec ? link.string() : device.string()});
     }
-    if (isBusyError(errno) || errno == EACCES || errno == EPERM) return std::string(resolved);
-    return std::nullopt;
+    return ports;
 }
 
-std::vector<PortEntry> availablePorts(const std::filesystem::path& baseDir) {
-    std::vector<PortEntry> ports;
-    for (int n = 1; n <= kHighestPortNumber; ++n)
-        if (auto device = availablePortDevice(n, baseDir)) ports.push_back({n, std::move(*device)});
+std::vector<PortEntry> availablePorts(const fs::path& baseDir, const DeviceRoots& roots) {
+    std::vector<PortEntry> ports = linkedPorts(baseDir);
+    const auto taken = [&ports](int n) {
+        return std::any_of(ports.begin(), ports.end(),
+                           [n](const PortEntry& port) { return port.number == n; });
+    };
+    for (const SerialDevice& device : listSerialDevices(roots))
+        if (const auto n = fixedPortNumber(device.device); n && !taken(*n))
+            ports.push_back({*n, device.device});
+    std::sort(ports.begin(), ports.end(),
+              [](const PortEntry& a, const PortEntry& b) { return a.number < b.number; });
     return ports;
 }
 

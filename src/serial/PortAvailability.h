@@ -1,13 +1,14 @@
 #pragma once
 
+#include "serial/SerialDevices.h"
+
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace orvane {
 
-// A port the operator may pick, and the device behind it.
+// A port the operator may pick by number, and the device behind it.
 struct PortEntry {
     int number = 0;
     std::string device;
@@ -15,11 +16,14 @@ struct PortEntry {
 
 inline constexpr int kHighestPortNumber = 254;
 
-// The device of port n, when it can be opened or is only held by another
-// program (busy, or no permission: picking it then says what is wrong).
-std::optional<std::string> availablePortDevice(int number, const std::filesystem::path& baseDir);
+// The ports that lead somewhere, by number: each Config/ports/COMn link
+// (1..254), and each serial device the machine has under its fixed number
+// where no link takes that number. No device is opened: whether one is in
+// use is learned when the operator picks it.
+std::vector<PortEntry> availablePorts(const std::filesystem::path& baseDir,
+                                      const DeviceRoots& roots);
 
-// Ports 1..254 that are available, in ascending order.
-std::vector<PortEntry> availablePorts(const std::filesystem::path& baseDir);
+// The Config/ports/COMn links (1..254) with the device each leads to.
+std::vector<PortEntry> linkedPorts(const std::filesystem::path& baseDir);
 
 } // namespace orvane

@@ -32,8 +32,7 @@ std::optional<int> portNumberOf(std::string_view portName) {
 
 std::optional<std::filesystem::path> portDevice(int number, const std::filesystem::path& baseDir) {
     if (number < 1) return std::nullopt;
-    const auto link =
-        baseDir / "Config" / "ports" / (std::string(kPrefix) + std::to_string(number));
+    const auto link = portLinkPath(number, baseDir);
     std::error_code ec;
     // A link counts even when its target is gone: opening it then reports the
     // missing device instead of silently falling back to a fixed range.
@@ -43,6 +42,27 @@ std::optional<std::filesystem::path> portDevice(int number, const std::filesyste
             return std::filesystem::path(std::string(range.devicePrefix) +
                                          std::to_string(number - range.first));
     return std::nullopt;
+}
+
+std::optional<int> fixedPortNumber(std::string_view device) {
+    for (const auto& range : kRanges) {
+        if (!device.starts_with(range.devicePrefix)) continue;
+        const std::string_view digits = device.substr(range.devicePrefix.size());
+        int index = -1;
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+        if (ec == std::errc{} && end == digits.data() + digits.size() && !digits.empty() &&
+            index >= 0 && index < kRangeSize)
+            return range.first + index;
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path portLinkPath(int number, const std::filesystem::path& baseDir) {
+    return baseDir / "Config" / "ports" / portNameOf(number);
+}
+
+std::string portNameOf(int number) {
+    return std::string(kPrefix) + std::to_string(number);
 }
 
 std::optional<std::filesystem::path> resolvePortName(std::string_view portName,

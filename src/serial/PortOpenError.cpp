@@ -22,9 +22,10 @@ std::string portOpenErrorText(const std::string& device, int err) {
 }
 
 std::string noPortDeviceText(const std::string& portName) {
-    return "\"" + portName +
-           "\" names no serial device: COM1 to COM96 are fixed ports, any other needs a link "
-           "in Config/ports.";
+    if (portName.empty() || portName == "COM")
+        return "No serial port is set. Choose the modem's port from the list.";
+    return "The port \"" + portName +
+           "\" in the settings names no serial device. Choose the modem's port from the list.";
 }
 
 } // namespace orvane

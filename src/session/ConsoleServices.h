@@ -1,6 +1,7 @@
 #pragma once
 
 #include "serial/ModemPort.h"
+#include "serial/SerialDevices.h"
 
 #include <filesystem>
 
@@ -23,6 +24,8 @@ struct ConsoleServices {
     UiThread& uiThread;
     std::filesystem::path baseDir;
     PortDevices& devices = systemPortDevices();
+    // Where the port dialog finds the machine's serial devices.
+    DeviceRoots deviceRoots = {};
 };
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 #include "session/ModemSession.h"
 
+#include "config/StationSetup.h"
+
 #include "modes/ModeSurface.h"
 #include "platform/Clock.h"
 #include "platform/ProcessExit.h"
@@ -81,6 +83,8 @@ Task<bool> ModemSession::startupSequence() {
     view_.logStep("Reading Configuration");
     settingsFile_.load();
     view_.logOk();
+    if (callSignIsPlaceholder(state_.settings) || !portIsSet(state_.settings))
+        clients_.clients().guideStationSetup();
 
     view_.logStep("Initializing Modem");
     port_.PortName = state_.settings.PortName;
@@ -229,8 +233,8 @@ void ModemSession::modemStoppedResponding() {
     services_.processExit.exitNow(0);
 }
 
-std::optional<int> ModemSession::choosePort() {
-    return view_.choosePort();
+std::optional<int> ModemSession::choosePort(const std::string& reason) {
+    return view_.choosePort(reason);
 }
 
 void ModemSession::portChanged() {

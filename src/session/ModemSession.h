@@ -108,7 +108,7 @@ private:
     friend class ConsoleProbe;
 
     // PortSessionHooks
-    std::optional<int> choosePort() override;
+    std::optional<int> choosePort(const std::string& reason) override;
     void portChanged() override;
     void resetLinkState() override;
     void hideMainWindow() override;

@@ -25,9 +25,8 @@ bool PortSession::open() {
     for (;;) {
         std::string error;
         if (startOn(PortName, error)) return true;
-        // Say which device failed and why before offering another one.
-        if (!error.empty()) prompter_.message("Orvane", error, PromptIcon::Stop, PromptButtons::Ok);
-        std::optional<int> chosen = hooks_.choosePort();
+        // The port dialog says which device failed and why.
+        std::optional<int> chosen = hooks_.choosePort(error);
         if (!chosen) {
             hideMainWindow();
             return false;
@@ -112,7 +111,7 @@ bool PortSession::chooseAnotherPort() {
     close();
     if (!askForAnotherPort(prompter_, processExit_)) return false;
     hooks_.portChanged();
-    std::optional<int> chosen = hooks_.choosePort();
+    std::optional<int> chosen = hooks_.choosePort({});
     if (!chosen) processExit_.exitNow(0);
     PortName = "COM" + std::to_string(*chosen);
     return open();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace orvane {
 
@@ -8,8 +9,9 @@ namespace orvane {
 class PortSessionHooks {
 public:
     virtual ~PortSessionHooks() = default;
-    // Asks the operator for another port (the port dialog); nothing on Cancel.
-    virtual std::optional<int> choosePort() = 0;
+    // Asks the operator for another port (the port dialog), saying why when
+    // `reason` is not empty; nothing on Cancel.
+    virtual std::optional<int> choosePort(const std::string& reason) = 0;
     // The port was changed by the operator: the new one is offered for saving.
     virtual void portChanged() = 0;
     // A fresh port: the host-side link state has no link.

@@ -43,6 +43,9 @@ public:
     virtual void stopTimers() = 0;
     // The modem has stopped responding: their open dialogs close.
     virtual void closeDialogs() = 0;
+    // The settings hold no call sign or no port of the station's own: a
+    // window says so and asks for them, while the start-up goes on.
+    virtual void guideStationSetup() = 0;
 };
 
 } // namespace orvane

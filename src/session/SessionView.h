@@ -35,8 +35,9 @@ public:
     // Start-up ended without a main window: the splash goes.
     virtual void abandonStartup() = 0;
 
-    // The port dialog; no port when the operator cancelled it.
-    virtual std::optional<int> choosePort() = 0;
+    // The port dialog, saying why a port is asked for when `reason` is not
+    // empty; no port when the operator cancelled it.
+    virtual std::optional<int> choosePort(const std::string& reason) = 0;
     virtual void hideMainWindow() = 0;
     // The modem has stopped responding: the About box closes and the main
     // window goes, before the process ends.

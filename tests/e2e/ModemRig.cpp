@@ -69,12 +69,13 @@ ChildProcess& ModemRig::startConsole(double clockScale) {
         {{"QT_QPA_PLATFORM", "offscreen"}, {"ORVANE_CLOCK_SCALE", std::to_string(clockScale)}});
 }
 
-ChildProcess& ModemRig::startConsoleOnDisplay(const std::string& display) {
-    return startConsoleWith({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", display}});
+ChildProcess& ModemRig::startConsoleOnDisplay(const std::string& display, Start start) {
+    return startConsoleWith({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", display}}, start);
 }
 
-ChildProcess& ModemRig::startConsoleWith(std::map<std::string, std::string> environment) {
-    if (!std::filesystem::exists(dir() / "Config" / "orvane.ini"))
+ChildProcess& ModemRig::startConsoleWith(std::map<std::string, std::string> environment,
+                                         Start start) {
+    if (start == Start::WithSettings && !std::filesystem::exists(dir() / "Config" / "orvane.ini"))
         writeSettings("[system]\r\nComPort=1\r\n");
     environment["ORVANE_TRANSCRIPT"] = (dir() / "transcript.txt").string();
     console_ = std::make_unique<ChildProcess>(ChildProcess::Options{

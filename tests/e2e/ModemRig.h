@@ -32,14 +32,18 @@ public:
     void writeSettings(const std::string& iniText);
     // Starts orvane in the directory, offscreen, with the clock scaled.
     ChildProcess& startConsole(double clockScale = 1.0);
-    // Starts orvane in the directory on an X display (":99"), for input by keys.
-    ChildProcess& startConsoleOnDisplay(const std::string& display);
+    // Starts orvane in the directory on an X display (":99"), for input by keys;
+    // with a settings file naming COM1 unless one is there or it is a first start.
+    enum class Start { WithSettings, First };
+    ChildProcess& startConsoleOnDisplay(const std::string& display,
+                                        Start start = Start::WithSettings);
     ChildProcess& console() { return *console_; }
     ChildProcess& simulator() { return *simulator_; }
 
 private:
     void startSimulator();
-    ChildProcess& startConsoleWith(std::map<std::string, std::string> environment);
+    ChildProcess& startConsoleWith(std::map<std::string, std::string> environment,
+                                   Start start = Start::WithSettings);
 
     TempDir dir_;
     std::vector<std::string> simulatorArguments_;

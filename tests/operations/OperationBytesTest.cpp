@@ -10,6 +10,7 @@
 #include "modes/FakeModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "operations/LinkEnd.h"
+#include "operations/OwnCall.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
@@ -86,8 +87,15 @@ struct NoStatistics final : FileActivity {
     void stopFileActivity() override {}
 };
 
-struct Desk {
+// A station that has set its call sign: the placeholder would keep it off the air.
+Settings stationSettings() {
     Settings settings;
+    settings.MYCALL = "N0CALL";
+    return settings;
+}
+
+struct Desk {
+    Settings settings = stationSettings();
     ConfigChanged changed;
     LinkState link;
     TerminalModeState terminal;
@@ -100,6 +108,7 @@ struct Desk {
     QPlainTextEdit pane;
     TransmitPaneEdits text{pane, settings};
     testing::ScriptedPrompter prompter;
+    OwnCallGate ownCall{settings, prompter};
     OperationContext context{settings, changed, link, surface, line, text};
     EchoCounter echoes;
     testing::IdleTransfers transfers;
@@ -108,7 +117,7 @@ struct Desk {
     TransmitPump pump{{text, link, terminal, echoes, line, transfers}};
     CallPanel callPanel;
     QWidget receivePane;
-    ArqCalls calls{context, terminal, prompter, callPanel, window, receivePane};
+    ArqCalls calls{context, ownCall, terminal, prompter, callPanel, window, receivePane};
     TurnTaking turns{context, terminal, timers};
     testing::RecordingSender broadcastCommands;
     testing::FakeBroadcastView broadcastView;
@@ -118,7 +127,7 @@ struct Desk {
     testing::TempDir msgFolder;
     std::filesystem::path msg = msgFolder.path();
     HereIsPanel hereIs{&window};
-    CqAndMessages messages{context, timers, transfers, MessageFiles(msg), hereIs, window};
+    CqAndMessages messages{context, ownCall, timers, transfers, MessageFiles(msg), hereIs, window};
 
     // The call dialog: the call typed, then Call.
     void call(const QString& sign) {
@@ -262,7 +271,7 @@ TEST(OperationBytes, WhatTheOperatorSeesAfterwards) {
     Desk fec;
     fec.link.operatingMode = M::AmtorBroadcast;
     fec.messages.butCallCQClick();
-    EXPECT_EQ(fec.pane.toPlainText(), "CQ CQ CQ DE SCALL MYCALL\n");
+    EXPECT_EQ(fec.pane.toPlainText(), "CQ CQ CQ DE SCALL N0CALL\n");
     fec.linkEnd.butPanicClick();
     EXPECT_EQ(fec.transfers.panics, 1); // a FAX on screen is marked aborted
     EXPECT_EQ(fec.link.operatingMode, M::Amtor);

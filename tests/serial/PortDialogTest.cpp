@@ -1,5 +1,7 @@
 #include "ui/serial/PortDialog.h"
+#include "FakeDeviceTree.h"
 #include "support/ScriptedPrompter.h"
+#include "ui/serial/PortPicker.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,9 @@
 namespace orvane {
 namespace {
 
+namespace fs = std::filesystem;
+using testing::FakeDeviceTree;
+
 void ensureApplication() {
     static int argc = 1;
     static char name[] = "serial_dialog_test";
@@ -21,81 +26,84 @@ void ensureApplication() {
     (void)app;
 }
 
-class PortDialogTest : public ::testing::Test {
+QComboBox* box(QDialog& dialog) {
+    return dialog.findChild<QComboBox*>("PortBox");
+}
+
+QStringList entries(QDialog& dialog) {
+    QStringList texts;
+    for (int i = 0; i < box(dialog)->count(); ++i)
+        texts << box(dialog)->itemText(i);
+    return texts;
+}
+
+class PortPickerTest : public ::testing::Test {
 protected:
-    void SetUp() override { ensureApplication(); }
-    QComboBox* box(PortDialog& dialog) { return dialog.findChild<QComboBox*>("PortBox"); }
+    void SetUp() override {
+        ensureApplication();
+        fs::create_directories(base_ / "Config/ports");
+    }
+    // Picks the entry that starts with `label`, as the mouse does, and presses OK.
+    std::optional<int> pick(const QString& label) {
+        prompter.onNextDialog([this, label](QDialog& d) {
+            shown_ = entries(d);
+            const int index = box(d)->findText(label, Qt::MatchStartsWith);
+            box(d)->setCurrentIndex(index);
+            stableName_ = d.findChild<QLabel*>("StableNameLabel")->text();
+            d.findChild<QPushButton*>("OKButton")->click();
+            return d.result();
+        });
+        return PortPicker(prompter, base_, tree_.roots()).pick("No serial port is set.");
+    }
+    std::string linkTarget(int number) {
+        return fs::read_symlink(base_ / "Config/ports" / ("COM" + std::to_string(number))).string();
+    }
+
+    testing::FakeDeviceTree tree_;
+    fs::path base_ = tree_.dir() / "base";
     testing::ScriptedPrompter prompter;
-    const std::vector<PortEntry> ports{
-        {3, "/dev/ttyS2"}, {34, "/dev/ttyUSB1"}, {200, "/dev/pts/7"}};
+    QStringList shown_;
+    QString stableName_;
 };
 
-TEST_F(PortDialogTest, ListsTheAvailablePortsAndSelectsTheFirst) {
-    PortDialog dialog(prompter, ports);
-    EXPECT_EQ(dialog.windowTitle(), "Serial Port Error");
-    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowSystemMenuHint);
-    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-    QComboBox* list = box(dialog);
-    ASSERT_NE(list, nullptr);
-    EXPECT_FALSE(list->isEditable());
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->itemText(0), "COM3");
-    EXPECT_EQ(list->itemText(1), "COM34");
-    EXPECT_EQ(list->itemText(2), "COM200");
-    EXPECT_EQ(list->itemData(1, Qt::ToolTipRole).toString(), "/dev/ttyUSB1");
-    EXPECT_EQ(list->currentIndex(), 0);
-    EXPECT_EQ(dialog.SelectedPort(), 3);
+TEST_F(PortPickerTest, ShowsDevicesByNameAndProductAndLinksTheStableName) {
+    EXPECT_EQ(pick("/dev/ttyUSB0"), 97);
+    EXPECT_EQ(shown_, (QStringList{"/dev/ttyACM0 \u2014 Modara USB Modem", "/dev/ttyS2",
+                                   "/dev/ttyS10", "/dev/ttyUSB0 \u2014 FT232R USB UART"}));
+    EXPECT_TRUE(stableName_.endsWith(FakeDeviceTree::kAdapterById)) << stableName_.toStdString();
+    EXPECT_EQ(linkTarget(97), FakeDeviceTree::kAdapterById);
 
-    QStringList texts;
-    for (auto* label : dialog.findChildren<QLabel*>()) {
-        texts << label->text();
-        EXPECT_TRUE(label->font().bold()) << label->text().toStdString();
-    }
-    EXPECT_TRUE(texts.contains("Select a Serial Port?"));
-    EXPECT_TRUE(texts.contains("Serial Port:"));
-    QStringList buttons;
-    for (auto* button : dialog.findChildren<QPushButton*>())
-        buttons << button->text();
-    EXPECT_TRUE(buttons.contains("&OK"));
-    EXPECT_TRUE(buttons.contains("C&ancel"));
-    EXPECT_TRUE(prompter.asked().empty());
+    // The link is offered first from now on, and the adapter keeps its number.
+    EXPECT_EQ(pick("/dev/ttyUSB0"), 97);
+    EXPECT_EQ(shown_.first(), QString("COM97 \u2192 ") + FakeDeviceTree::kAdapterById);
+    EXPECT_EQ(pick("COM97"), 97);
+    EXPECT_FALSE(fs::exists(base_ / "Config/ports/COM98"));
 }
 
-TEST_F(PortDialogTest, WithNoPortTheListIsEmptyAndOkGivesCom1) {
-    PortDialog dialog(prompter, {});
-    EXPECT_EQ(box(dialog)->count(), 0);
-    prompter.onNextDialog([](QDialog& d) {
-        d.findChild<QPushButton*>("OKButton")->click();
-        return d.result();
-    });
-    EXPECT_EQ(prompter.runDialog(dialog), QDialog::Accepted);
-    EXPECT_EQ(dialog.SelectedPort(), 1);
+TEST_F(PortPickerTest, AFixedDeviceKeepsItsNumberWithoutALink) {
+    EXPECT_EQ(pick("/dev/ttyS10"), 11);
+    EXPECT_EQ(pick("/dev/ttyACM0"), 65);
+    EXPECT_TRUE(fs::is_empty(base_ / "Config/ports"));
 }
 
-TEST_F(PortDialogTest, ChoosingAnEntryChangesSelectedPort) {
-    PortDialog dialog(prompter, ports);
-    box(dialog)->setCurrentIndex(2);
-    EXPECT_EQ(dialog.SelectedPort(), 200);
+TEST_F(PortPickerTest, CancelGivesNoPortAndAnEmptyListGivesCom1) {
     prompter.onNextDialog([](QDialog& d) {
         d.findChild<QPushButton*>("CancelButton")->click();
         return d.result();
     });
-    EXPECT_EQ(prompter.runDialog(dialog), QDialog::Rejected);
+    EXPECT_EQ(PortPicker(prompter, base_, tree_.roots()).pick({}), std::nullopt);
+    prompter.onNextDialog([](QDialog& d) {
+        d.findChild<QPushButton*>("OKButton")->click();
+        return d.result();
+    });
+    EXPECT_EQ(PortPicker(prompter, base_, {base_ / "none", base_ / "none"}).pick({}), 1);
 }
 
-TEST_F(PortDialogTest, EntryWithoutANumberKeepsThePreviousChoice) {
-    PortDialog dialog(prompter, ports);
-    box(dialog)->setCurrentIndex(1);
-    for (const char* junk : {"COM", "COMx", "COM3a"}) {
-        box(dialog)->addItem(junk);
-        box(dialog)->setCurrentIndex(box(dialog)->count() - 1);
-        EXPECT_EQ(dialog.SelectedPort(), 34) << junk;
-    }
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>(3, "Error Setting ComPort")));
-}
-
-TEST_F(PortDialogTest, KeysDoNotChangeTheList) {
-    PortDialog dialog(prompter, ports);
+TEST_F(PortPickerTest, TheDialogSaysWhyAndKeysDoNotChangeTheList) {
+    PortDialog dialog(portOptions(base_, tree_.roots()), "No serial port is set.");
+    EXPECT_EQ(dialog.windowTitle(), "Serial Port Error");
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(dialog.findChild<QLabel*>("ReasonLabel")->text(), "No serial port is set.");
     for (int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_C}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_C ? "C" : "");
         QApplication::sendEvent(box(dialog), &press);
@@ -103,7 +111,7 @@ TEST_F(PortDialogTest, KeysDoNotChangeTheList) {
         QApplication::sendEvent(box(dialog), &release);
     }
     EXPECT_EQ(box(dialog)->currentIndex(), 0);
-    EXPECT_EQ(dialog.SelectedPort(), 3);
+    EXPECT_EQ(dialog.chosen()->label, "/dev/ttyACM0 \u2014 Modara USB Modem");
 }
 
 } // namespace

@@ -39,7 +39,7 @@ OpeningFacts ConfigurationWindows::openingFacts() const {
     const ModemIdentity& modem = facts_.identity;
     facts.versions = {modem.LodVersion, modem.S28Version,     modem.BootVersion,
                       modem.ProductId,  modem.QuoralWaveform, facts_.softwareVersion};
-    for (const PortEntry& port : availablePorts(facts_.baseDir))
+    for (const PortEntry& port : availablePorts(facts_.baseDir, facts_.deviceRoots))
         facts.ports.push_back({"COM" + std::to_string(port.number), port.device});
     facts.mode = context.link.operatingMode;
     facts.linkUp = context.link.linkUp;

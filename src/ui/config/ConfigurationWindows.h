@@ -2,6 +2,7 @@
 
 #include "config/dialog/ConfigurationApply.h"
 #include "config/dialog/DialogOpening.h"
+#include "serial/SerialDevices.h"
 
 #include <filesystem>
 #include <memory>
@@ -35,11 +36,12 @@ public:
     };
     // What the General page shows besides the settings: the modem's
     // identity once it has answered, our own version, and the ports found
-    // under the base directory.
+    // under the base directory and among the machine's devices.
     struct Facts {
         const ModemIdentity& identity;
         std::string softwareVersion;
         std::filesystem::path baseDir;
+        DeviceRoots deviceRoots;
     };
 
     ConfigurationWindows(Environment environment, Facts facts);

@@ -5,6 +5,7 @@
 #include "modes/ModeSurface.h"
 #include "modes/WordCompare.h"
 #include "operations/LinkEnd.h"
+#include "operations/OwnCall.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "operations/TransmitPump.h"
@@ -57,6 +58,7 @@ void KeyOperations::insertCurrencySign() {
 }
 
 void KeyOperations::insertCallExchange() {
+    if (!p_.ownCall.allowsOnAir()) return;
     const Settings& s = p_.context.settings;
     insert(s.HISCALL + " DE " + s.MYCALL + " ");
 }
@@ -66,10 +68,12 @@ void KeyOperations::insertOtherCall() {
 }
 
 void KeyOperations::insertOwnCall() {
+    if (!p_.ownCall.allowsOnAir()) return;
     insert(p_.context.settings.MYCALL + " ");
 }
 
 void KeyOperations::sendCwIdNow() {
+    if (!p_.ownCall.allowsOnAir()) return;
     appendToQueue(command(CommandCode::CWID_NOW));
     p_.timers.startTransientPanel(Control::CwIdBox, kBoxMs);
 }

@@ -12,6 +12,7 @@ class KeyPanels;
 class ModemCommand;
 class ReceivedCharHandler;
 class SupervisionTimers;
+class OwnCallGate;
 class SyncIdleEndOfLine;
 
 // What only the keys of the main window do: text put into the transmit pane,
@@ -30,6 +31,8 @@ public:
         // The bell on a received BEL.
         ReceivedCharHandler& received;
         SyncIdleEndOfLine& endOfLine;
+        // The placeholder call sign stays off the air.
+        const OwnCallGate& ownCall;
     };
     explicit KeyOperations(Parts parts) : p_(parts) {}
 

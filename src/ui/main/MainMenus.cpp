@@ -68,6 +68,7 @@ const Menu kMenus[] = {
     {Control::ConfigureMenu,
      "C&onfigure",
      {{Control::ConfigurationPagesItem, "&Configuration Pages..."},
+      {Control::StationSetupItem, "Station Call Sign and &Port..."},
       {Control::ScreenSettingsItem, "&Screen Settings..."},
       {Control::Separator7, nullptr},
       {Control::SaveConfigurationItem, "&Save Configuration"}}},

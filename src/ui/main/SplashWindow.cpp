@@ -1,7 +1,10 @@
 #include "ui/main/SplashWindow.h"
 
+#include "ui/main/ShownDialogs.h"
 #include "ui/main/Version.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -38,6 +41,29 @@ SplashWindow::SplashWindow(QWidget* parent)
     resize(420, 260);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+}
+
+void SplashWindow::startShowing() {
+    wanted_ = true;
+    qApp->installEventFilter(this);
+    giveWayToDialogs();
+}
+
+void SplashWindow::stopShowing() {
+    wanted_ = false;
+    qApp->removeEventFilter(this);
+    hide();
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) &&
+        qobject_cast<QDialog*>(watched))
+        giveWayToDialogs(); // the dialog counts as shown, or not, already
+    return QWidget::eventFilter(watched, event);
+}
+
+void SplashWindow::giveWayToDialogs() {
+    if (wanted_) setVisible(shownDialogs().isEmpty());
 }
 
 void SplashWindow::appendText(const QString& text) {

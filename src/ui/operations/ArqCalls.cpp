@@ -6,6 +6,7 @@
 #include "modes/ModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "modes/WordCompare.h"
+#include "operations/OwnCall.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "platform/Prompter.h"
@@ -47,9 +48,10 @@ std::string stationListText(const QComboBox& box) {
 
 } // namespace
 
-ArqCalls::ArqCalls(const OperationContext& context, TerminalModeState& terminal, Prompter& prompter,
-                   CallPanel& panel, QWidget& mainWindow, QWidget& receivePane)
-    : ctx_(context), terminal_(terminal), prompter_(prompter), panel_(panel),
+ArqCalls::ArqCalls(const OperationContext& context, const OwnCallGate& ownCall,
+                   TerminalModeState& terminal, Prompter& prompter, CallPanel& panel,
+                   QWidget& mainWindow, QWidget& receivePane)
+    : ctx_(context), ownCall_(ownCall), terminal_(terminal), prompter_(prompter), panel_(panel),
       mainWindow_(mainWindow), receivePane_(receivePane) {
     QObject::connect(panel_.butCall, &QPushButton::clicked, &panel_, [this] { butCallClick(); });
     // Cancel, Escape and the close box all reject the dialog.
@@ -110,17 +112,20 @@ void ArqCalls::checkRadio(bool manual) {
 }
 
 void ArqCalls::butConnectClick() {
+    if (!ownCall_.allowsOnAir()) return;
     prepare(false);
     prompter_.runDialog(panel_);
 }
 
 void ArqCalls::callDialogFromKey() {
+    if (!ownCall_.allowsOnAir()) return;
     prepare(true);
     if (ctx_.link.operatingMode == OperatingMode::PMode) panel_.setHeights(140, 97);
     prompter_.runDialog(panel_);
 }
 
 void ArqCalls::callDialogForSelection(const QString& selectedText) {
+    if (!ownCall_.allowsOnAir()) return;
     terminal_.callTyped = true;
     prepare(true);
     panel_.CallBox->setEditText(selectedText.trimmed().toUpper());
@@ -228,17 +233,10 @@ void ArqCalls::acceptMycall(const QString& ownCall) {
     if (ctx_.link.operatingMode == OperatingMode::Amtor) {
         s.MYCALL476 = text(ownCall);
         ctx_.line.sendCommand(textCommand(CommandCode::SET_MYCALL476, s.MYCALL476));
+        ctx_.configChanged.set();
     } else {
-        s.MYCALL = text(ownCall);
-        ctx_.line.sendCommand(textCommand(CommandCode::SET_MYCALL, s.MYCALL));
-        ctx_.surface.showStationCall(s.MYCALL);
-        const ModeControls& controls = controlsOf(ctx_.link.operatingMode);
-        if (controls.deMyButton && controls.hisDeMyButton) {
-            ctx_.surface.setHint(*controls.deMyButton, "de " + s.MYCALL);
-            ctx_.surface.setHint(*controls.hisDeMyButton, s.HISCALL + " de " + s.MYCALL);
-        }
+        takeOwnCall(ctx_, text(ownCall));
     }
-    ctx_.configChanged.set();
     ctx_.surface.hidePanel(Control::MycallPanel);
     ctx_.surface.focusTransmitPane();
 }

@@ -9,6 +9,7 @@ class QWidget;
 namespace orvane {
 
 class CallPanel;
+class OwnCallGate;
 class Prompter;
 struct TerminalModeState;
 
@@ -19,8 +20,9 @@ class ArqCalls {
 public:
     // The dialog `panel` shows over `mainWindow` from the buttons and over
     // `receivePane` from a key or a picked call; `prompter` runs it.
-    ArqCalls(const OperationContext& context, TerminalModeState& terminal, Prompter& prompter,
-             CallPanel& panel, QWidget& mainWindow, QWidget& receivePane);
+    ArqCalls(const OperationContext& context, const OwnCallGate& ownCall,
+             TerminalModeState& terminal, Prompter& prompter, CallPanel& panel, QWidget& mainWindow,
+             QWidget& receivePane);
 
     void butConnectClick();
     // F9: the dialog over the receive pane, in every mode and state but an
@@ -43,6 +45,7 @@ private:
     void addNewStation(const QString& call);
 
     OperationContext ctx_;
+    const OwnCallGate& ownCall_;
     TerminalModeState& terminal_;
     Prompter& prompter_;
     CallPanel& panel_;

@@ -3,6 +3,7 @@
 #include "config/Settings.h"
 #include "modes/ModeSurface.h"
 #include "operations/BinaryTransferGuard.h"
+#include "operations/OwnCall.h"
 #include "operations/PumpLine.h"
 #include "operations/TransmitPaneText.h"
 #include "protocol/CommandBuilders.h"
@@ -35,11 +36,11 @@ QStringList lines(const std::string& bytes) {
 
 } // namespace
 
-CqAndMessages::CqAndMessages(const OperationContext& context, SupervisionTimers& timers,
-                             BinaryTransferGuard& guard, MessageFiles files, HereIsPanel& hereIs,
-                             QWidget& mainWindow)
-    : ctx_(context), timers_(timers), guard_(guard), files_(std::move(files)), hereIs_(hereIs),
-      mainWindow_(mainWindow) {
+CqAndMessages::CqAndMessages(const OperationContext& context, const OwnCallGate& ownCall,
+                             SupervisionTimers& timers, BinaryTransferGuard& guard,
+                             MessageFiles files, HereIsPanel& hereIs, QWidget& mainWindow)
+    : ctx_(context), ownCall_(ownCall), timers_(timers), guard_(guard), files_(std::move(files)),
+      hereIs_(hereIs), mainWindow_(mainWindow) {
     QObject::connect(hereIs_.HereIsSelector, &QSpinBox::valueChanged, &hereIs_,
                      [this] { HereIsSelectorClick(); });
     QObject::connect(hereIs_.Button4, &QPushButton::released, &hereIs_, [this] { insertHereIs(); });
@@ -51,7 +52,7 @@ bool CqAndMessages::transferRunning() const {
 }
 
 void CqAndMessages::butCallCQClick() {
-    if (transferRunning()) return;
+    if (transferRunning() || !ownCall_.allowsOnAir()) return;
     LinkState& link = ctx_.link;
     link.savedOperatingMode = link.operatingMode;
     const Settings& s = ctx_.settings;
@@ -83,16 +84,18 @@ void CqAndMessages::butCallCQClick() {
 }
 
 void CqAndMessages::queueQuoralCq() {
+    if (!ownCall_.allowsOnAir()) return;
     ctx_.line.sendCommand(textCommand(CommandCode::QUORAL_CQ, ""));
     showLinkButtons(ctx_.surface, Toolbar::Quoral, LinkSituation::CallRequested);
 }
 
 void CqAndMessages::butDeMYClick() {
-    if (transferRunning()) return;
+    if (transferRunning() || !ownCall_.allowsOnAir()) return;
     ctx_.txPane.insertAtCaret(q("DE " + ctx_.settings.MYCALL + " "));
 }
 
 void CqAndMessages::butHISdeMYClick() {
+    if (!ownCall_.allowsOnAir()) return;
     ctx_.txPane.insertAtCaret(q(ctx_.settings.HISCALL + " DE " + ctx_.settings.MYCALL + " "));
 }
 

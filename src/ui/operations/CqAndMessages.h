@@ -9,6 +9,7 @@ namespace orvane {
 
 class BinaryTransferGuard;
 class HereIsPanel;
+class OwnCallGate;
 class SupervisionTimers;
 
 // Call CQ, the de MY and HIS de MY texts, the "Here is" messages and the
@@ -16,9 +17,9 @@ class SupervisionTimers;
 class CqAndMessages {
 public:
     // `hereIs` is centred on `mainWindow`; the timers hold the CQ's answer.
-    CqAndMessages(const OperationContext& context, SupervisionTimers& timers,
-                  BinaryTransferGuard& guard, MessageFiles files, HereIsPanel& hereIs,
-                  QWidget& mainWindow);
+    CqAndMessages(const OperationContext& context, const OwnCallGate& ownCall,
+                  SupervisionTimers& timers, BinaryTransferGuard& guard, MessageFiles files,
+                  HereIsPanel& hereIs, QWidget& mainWindow);
 
     void butCallCQClick();
     // The keyboard's Quoral CQ: the command, and the buttons of a call.
@@ -44,6 +45,7 @@ private:
     void loadMessage(int number);
 
     OperationContext ctx_;
+    const OwnCallGate& ownCall_;
     SupervisionTimers& timers_;
     BinaryTransferGuard& guard_;
     MessageFiles files_;

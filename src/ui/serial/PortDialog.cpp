@@ -1,11 +1,9 @@
 #include "ui/serial/PortDialog.h"
 
 #include "platform/ControlObjects.h"
-#include "platform/Prompter.h"
 
 #include <QComboBox>
 #include <QEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -40,12 +38,15 @@ QLabel* boldLabel(const QString& text, const QString& name, QWidget* parent) {
     return label;
 }
 
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 } // namespace
 
-PortDialog::PortDialog(Prompter& prompter, const std::vector<PortEntry>& availablePorts,
-                       QWidget* parent)
+PortDialog::PortDialog(std::vector<PortOption> choices, const QString& reason, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      prompter_(prompter), portBox_(new QComboBox(this)) {
+      choices_(std::move(choices)), portBox_(new QComboBox(this)), stableName_(new QLabel(this)) {
     setObjectName("TComFrm");
     setWindowTitle("Serial Port Error");
     setModal(true);
@@ -53,50 +54,62 @@ PortDialog::PortDialog(Prompter& prompter, const std::vector<PortEntry>& availab
     nameControl(*portBox_, Control::PortDialogList);
     portBox_->setEditable(false);
     portBox_->installEventFilter(new SwallowKeys(portBox_));
-    for (const auto& port : availablePorts) {
-        portBox_->addItem("COM" + QString::number(port.number),
-                          QString::fromStdString(port.device));
-        portBox_->setItemData(portBox_->count() - 1, QString::fromStdString(port.device),
+    portBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (const PortOption& choice : choices_) {
+        portBox_->addItem(qs(choice.label));
+        portBox_->setItemData(portBox_->count() - 1,
+                              qs(choice.stableName.empty() ? choice.target : choice.stableName),
                               Qt::ToolTipRole);
     }
+    stableName_->setObjectName("StableNameLabel");
+    stableName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* ok = new QPushButton("&OK", this);
     nameControl(*ok, Control::PortDialogOk);
     ok->setDefault(true);
+    // The list takes no keys: Return accepts the port shown.
+    ok->setFocus();
     auto* cancel = new QPushButton("C&ancel", this);
     nameControl(*cancel, Control::PortDialogCancel);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    auto* layout = new QVBoxLayout(this);
+    if (!reason.isEmpty()) {
+        auto* why = new QLabel(reason, this);
+        why->setObjectName("ReasonLabel");
+        why->setWordWrap(true);
+        layout->addWidget(why);
+    }
+    layout->addWidget(boldLabel("Select a Serial Port?", "QuestionLabel", this));
     auto* form = new QHBoxLayout;
     form->addWidget(boldLabel("Serial Port:", "PortLabel", this));
     form->addWidget(portBox_, 1);
+    layout->addLayout(form);
+    layout->addWidget(stableName_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(boldLabel("Select a Serial Port?", "QuestionLabel", this));
-    layout->addLayout(form);
     layout->addLayout(buttons);
 
-    if (portBox_->count() > 0) {
-        portBox_->setCurrentIndex(0);
-        takeChosenPort();
-    }
-    connect(portBox_, &QComboBox::currentIndexChanged, this, [this] { takeChosenPort(); });
+    showChosen();
+    connect(portBox_, &QComboBox::currentIndexChanged, this, [this] { showChosen(); });
 }
 
-void PortDialog::takeChosenPort() {
-    // The entry reads "COMn": the number is everything from the fourth character.
-    const QString digits = portBox_->currentText().mid(3);
-    bool isNumber = false;
-    const int number = digits.toInt(&isNumber);
-    if (digits.isEmpty() || !isNumber) {
-        prompter_.message("Orvane", "Error Setting ComPort", PromptIcon::None, PromptButtons::Ok);
-        return;
-    }
-    selectedPort_ = number;
+const PortOption* PortDialog::chosen() const {
+    const int index = portBox_->currentIndex();
+    if (index < 0 || index >= static_cast<int>(choices_.size())) return nullptr;
+    return &choices_[static_cast<std::size_t>(index)];
+}
+
+// The stable name, where there is one, is the port the console will keep.
+void PortDialog::showChosen() {
+    const PortOption* choice = chosen();
+    stableName_->setText(choice && !choice->stableName.empty()
+                             ? "Kept by its stable name: " + qs(choice->stableName)
+                             : QString());
+    stableName_->setVisible(!stableName_->text().isEmpty());
 }
 
 } // namespace orvane

@@ -1,32 +1,34 @@
 #pragma once
 
-#include "serial/PortAvailability.h"
+#include "serial/PortOptions.h"
 
 #include <QDialog>
 #include <vector>
 
 class QComboBox;
+class QLabel;
 
 namespace orvane {
 
-class Prompter;
-
-// "Serial Port Error": the operator picks another port from those found
-// available. The list changes only with the mouse.
+// "Serial Port Error": the operator picks the modem's port among the links
+// of Config/ports and the machine's serial devices, each shown with its
+// product and its stable name. The list changes only with the mouse.
 class PortDialog : public QDialog {
     Q_OBJECT
 public:
-    PortDialog(Prompter& prompter, const std::vector<PortEntry>& availablePorts,
+    // `reason` says why a port is asked for; empty when the operator asked.
+    PortDialog(std::vector<PortOption> choices, const QString& reason = {},
                QWidget* parent = nullptr);
 
-    int SelectedPort() const { return selectedPort_; }
-
-    void takeChosenPort();
+    // The entry shown in the list; none when the list is empty.
+    const PortOption* chosen() const;
 
 private:
-    Prompter& prompter_;
+    void showChosen();
+
+    std::vector<PortOption> choices_;
     QComboBox* portBox_;
-    int selectedPort_ = 1;
+    QLabel* stableName_;
 };
 
 } // namespace orvane

@@ -24,7 +24,8 @@ struct OnAirConsole : ::testing::Test {
     ConsoleUnderTest t{rig.dir()};
 
     void start(const std::string& code) {
-        rig.writeSettings("[system]\r\nComPort=1\r\nCode=" + code + "\r\n");
+        rig.writeSettings("[system]\r\nComPort=1\r\nCode=" + code +
+                          "\r\n[callsigns]\r\nMYCALL=N0CALL\r\n");
         ASSERT_TRUE(t.startUp());
     }
     MainWindow& window() { return t.console.mainWindow(); }

@@ -51,6 +51,7 @@ struct TransmitConsole : ::testing::Test {
     void SetUp() override {
         t.prompter.onNextDialog([](QDialog&) { return int(QDialog::Accepted); }); // COM1
         ASSERT_TRUE(t.startUp());
+        t.probe.settings().MYCALL = "N0CALL"; // as the welcome window takes it
     }
     QPlainTextEdit& txPane() { return *t.console.mainWindow().transmitPane(); }
     QString panel(int i) { return t.console.mainWindow().panel(i); }

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -59,6 +60,26 @@ TEST(SplashWindow, LogsEachStepWithEightDotsAndAnOkLine) {
         splash.logText(),
         QStringLiteral(
             "Please Wait...\nReading Configuration........\n..OK\nInitializing Modem........"));
+}
+
+TEST(SplashWindow, HidesWhileAnyDialogIsUpUntilTheStartUpEnds) {
+    SplashWindow splash;
+    splash.startShowing();
+    EXPECT_TRUE(splash.isVisible());
+    QDialog first;
+    QDialog second;
+    const auto shownAfter = [&](QDialog& dialog, bool show) {
+        dialog.setVisible(show);
+        QCoreApplication::processEvents();
+        return splash.isVisible();
+    };
+    EXPECT_FALSE(shownAfter(first, true));
+    EXPECT_FALSE(shownAfter(second, true));
+    EXPECT_FALSE(shownAfter(first, false));
+    EXPECT_TRUE(shownAfter(second, false));
+    splash.stopShowing();
+    EXPECT_FALSE(shownAfter(first, true));
+    EXPECT_FALSE(shownAfter(first, false));
 }
 
 TEST(HelpWindow, ShowsTheHotKeyFileOrSaysItCouldNotLoadIt) {
