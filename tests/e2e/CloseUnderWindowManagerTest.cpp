@@ -13,18 +13,6 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-std::string sessionLog(const fs::path& dir) {
-    std::string all;
-    if (!fs::exists(dir / "Logs")) return all;
-    for (const auto& entry : fs::directory_iterator(dir / "Logs"))
-        all += readFile(entry.path());
-    return all;
-}
-
-void screenshot(VirtualDisplay& x, const char* name) {
-    if (const char* shots = std::getenv("ORVANE_SHOT_DIR")) x.screenshot(fs::path(shots) / name);
-}
-
 TEST(CloseUnderWindowManager, TheCloseBoxKeepsALinkUntilTheOperatorChoosesToDisconnect) {
     if (!VirtualDisplay::windowManagerAvailable())
         GTEST_SKIP() << "needs Xvfb, xdotool, openbox, xprop and wmctrl (scripts/bootstrap)";
@@ -36,18 +24,18 @@ TEST(CloseUnderWindowManager, TheCloseBoxKeepsALinkUntilTheOperatorChoosesToDisc
     ASSERT_TRUE(main) << rig.consoleOutput();
     rig.tellSimulator("status LINKED \"W1AW\" 00");
     ASSERT_TRUE(waitUntil(
-        [&] { return sessionLog(rig.dir()).find("LINK start W1AW") != std::string::npos; }, 30s));
+        [&] { return rig.sessionLog().find("LINK start W1AW") != std::string::npos; }, 30s));
 
     // Stay: the question goes and the console keeps the link; asked again, it asks again.
     x.closeRequest(*main);
     auto question = x.window(console.pid(), "^Close Orvane$", 10s);
     ASSERT_TRUE(question) << x.titles(console.pid());
-    screenshot(x, "closing-question.png");
+    x.screenshotIfAsked("closing-question.png");
     x.focus(*question);
     x.keys("Escape");
     ASSERT_TRUE(x.gone(console.pid(), *question, 10s));
     EXPECT_FALSE(rig.receivedContains(bytes({0x80, 0x09})));
-    EXPECT_EQ(sessionLog(rig.dir()).find("LINK end"), std::string::npos);
+    EXPECT_EQ(rig.sessionLog().find("LINK end"), std::string::npos);
     const std::size_t before = rig.received().size();
 
     x.closeRequest(*main);
@@ -60,7 +48,7 @@ TEST(CloseUnderWindowManager, TheCloseBoxKeepsALinkUntilTheOperatorChoosesToDisc
     // DISCONNECT, the modem's DISCONNECTED, then HOST_SHUTDOWN as the last bytes.
     EXPECT_EQ(rig.received().substr(before), bytes({0x80, 0x07, 0x80, 0x09}));
     EXPECT_NE(rig.simulatorLog().find("DISCONNECTED"), std::string::npos);
-    EXPECT_NE(sessionLog(rig.dir()).find("LINK end W1AW\n"), std::string::npos);
+    EXPECT_NE(rig.sessionLog().find("LINK end W1AW\n"), std::string::npos);
 }
 
 } // namespace

@@ -13,10 +13,6 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-void shot(VirtualDisplay& x, const char* name) {
-    if (const char* dir = std::getenv("ORVANE_SHOT_DIR")) x.screenshot(fs::path(dir) / name);
-}
-
 TEST(FirstStartOnADesktop, WelcomesAboveTheSplashAndTakesTheCallWithoutSendingThePlaceholder) {
     if (!VirtualDisplay::windowManagerAvailable())
         GTEST_SKIP() << "needs Xvfb, xdotool, openbox, xprop and wmctrl (scripts/bootstrap)";
@@ -30,7 +26,7 @@ TEST(FirstStartOnADesktop, WelcomesAboveTheSplashAndTakesTheCallWithoutSendingTh
     ASSERT_TRUE(portDialog) << x.titles(console);
     EXPECT_FALSE(x.window(console, "^Orvane$", 0ms)) << "the splash covers them\n"
                                                      << x.titles(console);
-    shot(x, "first-start.png");
+    x.screenshotIfAsked("first-start.png");
     x.focus(*portDialog);
     x.keys("Return"); // OK: the simulator's COM1 link comes first in the list
 
@@ -55,7 +51,7 @@ TEST(FirstStartOnADesktop, WelcomesAboveTheSplashAndTakesTheCallWithoutSendingTh
     const std::string ours =
         bytes({0x80, 0x13, 0x80, 'N', 0x80, '0', 0x80, 'T', 0x80, 'S', 0x80, 'T', 0x80, 0x00});
     ASSERT_TRUE(waitUntil([&] { return rig.receivedContains(ours); }, 30s)) << rig.consoleOutput();
-    shot(x, "welcome-after-call.png");
+    x.screenshotIfAsked("welcome-after-call.png");
     // Nothing that puts this station's call on the air reached the modem.
     for (const char* command : {"# CWID_NOW", "# QUORAL_CALL", "# QUORAL_BROADCAST", "# QUORAL_CQ"})
         EXPECT_EQ(rig.simulatorLog().find(command), std::string::npos) << command;

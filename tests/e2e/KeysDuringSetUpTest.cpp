@@ -34,14 +34,6 @@ std::string toHexText(const std::string& bytes) {
     return text;
 }
 
-std::string sessionLog(const fs::path& dir) {
-    std::string all;
-    if (!fs::exists(dir / "Logs")) return all;
-    for (const auto& entry : fs::directory_iterator(dir / "Logs"))
-        all += readFile(entry.path());
-    return all;
-}
-
 // The Quoral set-up as the start-up and the apply send it for ALPHA.
 const std::string kQuoralSetUp =
     hex("80 41 80 46 80 4D 80 80 80 63 80 04 80 DB 80 65 80 01 80 61 80 1E 80 60 80 0A 80 62 80 14 "
@@ -89,9 +81,8 @@ TEST(KeysDuringSetUp, OkThenF9AndCallGoOutOnlyAfterTheWholeApplyAndSetUp) {
 
     // The link the call made is the console's: logged, and not overwritten by the set-up.
     ASSERT_TRUE(waitUntil(
-        [&] { return sessionLog(rig.dir()).find("LINK start W1AW") != std::string::npos; }, 30s));
-    if (const char* shots = std::getenv("ORVANE_SHOT_DIR"))
-        x.screenshot(fs::path(shots) / "call-after-apply.png");
+        [&] { return rig.sessionLog().find("LINK start W1AW") != std::string::npos; }, 30s));
+    x.screenshotIfAsked("call-after-apply.png");
     rig.console().signal(SIGTERM);
     EXPECT_EQ(rig.console().waitForExit(10s), 0);
 }

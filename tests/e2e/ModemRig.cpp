@@ -90,4 +90,12 @@ std::string bytes(std::initializer_list<int> values) {
     return result;
 }
 
+std::string ModemRig::sessionLog() const {
+    std::string all;
+    if (!std::filesystem::exists(dir() / "Logs")) return all;
+    for (const auto& entry : std::filesystem::directory_iterator(dir() / "Logs"))
+        all += readFile(entry.path());
+    return all;
+}
+
 } // namespace orvane::testing

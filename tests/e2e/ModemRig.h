@@ -20,6 +20,8 @@ public:
     std::string received() const { return readFile(dir() / "sim.raw"); }
     std::string simulatorLog() const { return readFile(dir() / "sim.log"); }
     std::string consoleOutput() const { return readFile(dir() / "orvane.out"); }
+    // Every session log the console wrote under Logs/, one after another.
+    std::string sessionLog() const;
     bool receivedEndsWith(const std::string& bytes) const;
     bool receivedContains(const std::string& bytes) const;
 

@@ -202,6 +202,11 @@ void VirtualDisplay::closeRequest(const std::string& window) {
     run("timeout 10 wmctrl", "-i -c " + window);
 }
 
+void VirtualDisplay::screenshotIfAsked(const std::string& name) {
+    if (const char* folder = std::getenv("ORVANE_SHOT_DIR"))
+        screenshot(std::filesystem::path(folder) / name);
+}
+
 void VirtualDisplay::screenshot(const std::filesystem::path& file) {
     run("import", "-window root " + quoted(file.string()));
 }

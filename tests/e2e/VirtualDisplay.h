@@ -53,6 +53,8 @@ public:
     // Text typed key by key.
     void type(const std::string& text);
     void screenshot(const std::filesystem::path& file);
+    // A picture named `name` in the folder ORVANE_SHOT_DIR names, when it is set.
+    void screenshotIfAsked(const std::string& name);
     // Asks the window manager to close the window, as its close box does (WM_DELETE_WINDOW).
     void closeRequest(const std::string& window);
     // The titles of the process's visible windows, one a line (for failure messages).
