@@ -2,8 +2,8 @@
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
-#include "config/dialog/CallSignList.h"
-#include "config/dialog/HereIsMessages.h"
+#include "configure/CallSignList.h"
+#include "configure/HereIsMessages.h"
 #include "platform/ControlObjects.h"
 
 #include <QAbstractButton>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/dialog/ConfigDialogValues.h"
-#include "config/dialog/DialogOpening.h"
-#include "config/dialog/ToneLabels.h"
+#include "configure/ConfigDialogValues.h"
+#include "configure/DialogOpening.h"
+#include "configure/ToneLabels.h"
 #include "ui/config/ControlBindings.h"
 #include "ui/config/SettingWidgets.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/dialog/ConfigurationApply.h"
-#include "config/dialog/DialogOpening.h"
+#include "configure/ConfigurationApply.h"
+#include "configure/DialogOpening.h"
 #include "serial/SerialDevices.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/dialog/InputRules.h"
+#include "configure/InputRules.h"
 #include "controls/Control.h"
 
 #include <QString>

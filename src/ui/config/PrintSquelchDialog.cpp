@@ -1,6 +1,6 @@
 #include "ui/config/PrintSquelchDialog.h"
 
-#include "config/dialog/PrintSquelch.h"
+#include "configure/PrintSquelch.h"
 #include "platform/ControlObjects.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/dialog/ConfigurationApply.h"
+#include "configure/ConfigurationApply.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "ui/config/ScreenSettingsDialog.h"
 
 #include "config/Settings.h"
-#include "config/dialog/DisplaySettings.h"
+#include "configure/DisplaySettings.h"
 #include "controls/ControlNames.h"
 #include "ui/config/ControlBindings.h"
 #include "ui/config/DisplayTarget.h"

@@ -1,7 +1,7 @@
 #include "ui/config/SettingWidgets.h"
 
-#include "config/dialog/InputRules.h"
-#include "config/dialog/SettingControls.h"
+#include "configure/InputRules.h"
+#include "configure/SettingControls.h"
 #include "ui/config/ControlBindings.h"
 
 #include <QBoxLayout>

@@ -4,7 +4,7 @@
 #include "config/Settings.h"
 #include "config/SettingsSaver.h"
 #include "config/StationSetup.h"
-#include "config/dialog/InputRules.h"
+#include "configure/InputRules.h"
 #include "operations/OperationContext.h"
 #include "operations/OwnCall.h"
 #include "platform/Prompter.h"

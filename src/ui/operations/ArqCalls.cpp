@@ -2,7 +2,7 @@
 
 #include "config/ConfigChanged.h"
 #include "config/Settings.h"
-#include "config/dialog/CallSignList.h"
+#include "configure/CallSignList.h"
 #include "modes/ModeSurface.h"
 #include "modes/TerminalModeState.h"
 #include "modes/WordCompare.h"

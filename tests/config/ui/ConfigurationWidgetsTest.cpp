@@ -2,7 +2,7 @@
 #include "config/SettingDescriptor.h"
 #include "config/Settings.h"
 #include "config/SettingsFile.h"
-#include "config/dialog/TakeIntoSettings.h"
+#include "configure/TakeIntoSettings.h"
 #include "e2e/ChildProcess.h"
 #include "modes/FakeModeSurface.h"
 #include "modes/ModeContext.h"

@@ -1,4 +1,4 @@
-#include "config/dialog/DisplaySettings.h"
+#include "configure/DisplaySettings.h"
 
 #include "config/SettingsWords.h"
 

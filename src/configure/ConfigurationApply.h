@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/dialog/ConfigDialogValues.h"
+#include "configure/ConfigDialogValues.h"
 
 namespace orvane {
 

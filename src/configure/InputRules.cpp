@@ -1,4 +1,4 @@
-#include "config/dialog/InputRules.h"
+#include "configure/InputRules.h"
 
 #include <cctype>
 #include <limits>

@@ -1,8 +1,8 @@
-#include "config/dialog/DialogOpening.h"
+#include "configure/DialogOpening.h"
 
 #include "config/Settings.h"
-#include "config/dialog/CallSignList.h"
-#include "config/dialog/ToneLabels.h"
+#include "configure/CallSignList.h"
+#include "configure/ToneLabels.h"
 #include "protocol/AudioLevel.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "config/dialog/SettingControls.h"
+#include "configure/SettingControls.h"
 
 #include "config/SettingsWords.h"
-#include "config/dialog/InputRules.h"
+#include "configure/InputRules.h"
 #include "modes/WordCompare.h"
 
 #include <algorithm>

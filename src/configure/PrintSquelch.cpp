@@ -1,4 +1,4 @@
-#include "config/dialog/PrintSquelch.h"
+#include "configure/PrintSquelch.h"
 
 #include "config/Settings.h"
 #include "modes/CommonSetup.h"

@@ -1,4 +1,4 @@
-#include "config/dialog/CallSignList.h"
+#include "configure/CallSignList.h"
 
 namespace orvane {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/dialog/SettingControls.h"
+#include "configure/SettingControls.h"
 #include "controls/Control.h"
 
 #include <string>

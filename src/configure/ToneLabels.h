@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/Settings.h"
-#include "config/dialog/SettingControls.h"
+#include "configure/SettingControls.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "config/dialog/ShortSequence.h"
+#include "configure/ShortSequence.h"
 
 #include "config/Settings.h"
 #include "modes/FskSteps.h"

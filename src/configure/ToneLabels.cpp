@@ -1,6 +1,6 @@
-#include "config/dialog/ToneLabels.h"
+#include "configure/ToneLabels.h"
 
-#include "config/dialog/InputRules.h"
+#include "configure/InputRules.h"
 
 #include <algorithm>
 #include <cstdint>

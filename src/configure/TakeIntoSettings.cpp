@@ -1,8 +1,8 @@
-#include "config/dialog/TakeIntoSettings.h"
+#include "configure/TakeIntoSettings.h"
 
 #include "config/Settings.h"
-#include "config/dialog/CallSignList.h"
-#include "config/dialog/InputRules.h"
+#include "configure/CallSignList.h"
+#include "configure/InputRules.h"
 #include "modes/ModeContext.h"
 #include "protocol/AudioLevel.h"
 

@@ -1,4 +1,4 @@
-#include "config/dialog/HereIsMessages.h"
+#include "configure/HereIsMessages.h"
 
 #include <fstream>
 #include <iterator>
