@@ -21,15 +21,19 @@ std::vector<PortEntry> linkedPorts(const fs::path& baseDir) {
     return ports;
 }
 
+std::optional<int> freeFixedNumber(const SerialDevice& device,
+                                   const std::vector<PortEntry>& links) {
+    const std::optional<int> number = fixedPortNumber(device.device);
+    const bool taken = std::any_of(links.begin(), links.end(),
+                                   [&](const PortEntry& link) { return link.number == number; });
+    return taken ? std::nullopt : number;
+}
+
 std::vector<PortEntry> availablePorts(const fs::path& baseDir, const DeviceRoots& roots) {
-    std::vector<PortEntry> ports = linkedPorts(baseDir);
-    const auto taken = [&ports](int n) {
-        return std::any_of(ports.begin(), ports.end(),
-                           [n](const PortEntry& port) { return port.number == n; });
-    };
+    const std::vector<PortEntry> links = linkedPorts(baseDir);
+    std::vector<PortEntry> ports = links;
     for (const SerialDevice& device : listSerialDevices(roots))
-        if (const auto n = fixedPortNumber(device.device); n && !taken(*n))
-            ports.push_back({*n, device.device});
+        if (const auto n = freeFixedNumber(device, links)) ports.push_back({*n, device.device});
     std::sort(ports.begin(), ports.end(),
               [](const PortEntry& a, const PortEntry& b) { return a.number < b.number; });
     return ports;

@@ -3,6 +3,7 @@
 #include "serial/SerialDevices.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ inline constexpr int kHighestPortNumber = 254;
 // use is learned when the operator picks it.
 std::vector<PortEntry> availablePorts(const std::filesystem::path& baseDir,
                                       const DeviceRoots& roots);
+
+// The device's fixed port number, unless one of the links takes that number
+// (it then leads elsewhere, and the number is not this device's).
+std::optional<int> freeFixedNumber(const SerialDevice& device, const std::vector<PortEntry>& links);
 
 // The Config/ports/COMn links (1..254) with the device each leads to.
 std::vector<PortEntry> linkedPorts(const std::filesystem::path& baseDir);

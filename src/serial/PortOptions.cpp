@@ -56,11 +56,7 @@ std::vector<PortOption> portOptions(const fs::path& baseDir, const DeviceRoots& 
         choices.push_back({portNameOf(port.number) + " \u2192 " + shown, {}, port.number, shown});
     }
     for (const SerialDevice& device : listSerialDevices(roots)) {
-        // A link under the fixed number leads elsewhere: that number is not this device's.
-        std::optional<int> number = fixedPortNumber(device.device);
-        for (const PortEntry& link : links)
-            if (number == link.number) number.reset();
-        choices.push_back({deviceLabel(device), device.byId, number,
+        choices.push_back({deviceLabel(device), device.byId, freeFixedNumber(device, links),
                            device.byId.empty() ? device.device : device.byId});
     }
     return choices;

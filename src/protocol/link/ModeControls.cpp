@@ -7,18 +7,18 @@ namespace orvane {
 namespace {
 
 constexpr std::array<ModeControls, 6> kModeControls{{
-    {OperatingMode::Quoral, Control::QuoralItem, Control::QuoralToolbar, Control::QuoralTxEnable,
-     Control::QuoralDeMy, Control::QuoralHisDeMy},
-    {OperatingMode::Amtor, Control::AmtorItem, Control::AmtorToolbar, Control::AmtorTxEnable,
-     std::nullopt, std::nullopt},
-    {OperatingMode::PMode, Control::PModeItem, Control::PModeToolbar, Control::PModeTxEnable,
-     Control::PModeDeMy, Control::PModeHisDeMy},
-    {OperatingMode::Baudot, Control::BaudotItem, Control::BaudotToolbar, Control::BaudotTxEnable,
-     Control::BaudotDeMy, Control::BaudotHisDeMy},
-    {OperatingMode::Ascii, Control::AsciiItem, Control::AsciiToolbar, Control::AsciiTxEnable,
-     Control::AsciiDeMy, Control::AsciiHisDeMy},
-    {OperatingMode::Psk31, Control::Psk31Item, Control::Psk31Toolbar, Control::Psk31TxEnable,
-     std::nullopt, std::nullopt},
+    {OperatingMode::Quoral, Control::QuoralItem, Control::QuoralToolbar, Toolbar::Quoral,
+     Control::QuoralTxEnable, Control::QuoralDeMy, Control::QuoralHisDeMy},
+    {OperatingMode::Amtor, Control::AmtorItem, Control::AmtorToolbar, Toolbar::Amtor,
+     Control::AmtorTxEnable, std::nullopt, std::nullopt},
+    {OperatingMode::PMode, Control::PModeItem, Control::PModeToolbar, Toolbar::PMode,
+     Control::PModeTxEnable, Control::PModeDeMy, Control::PModeHisDeMy},
+    {OperatingMode::Baudot, Control::BaudotItem, Control::BaudotToolbar, Toolbar::Baudot,
+     Control::BaudotTxEnable, Control::BaudotDeMy, Control::BaudotHisDeMy},
+    {OperatingMode::Ascii, Control::AsciiItem, Control::AsciiToolbar, Toolbar::Ascii,
+     Control::AsciiTxEnable, Control::AsciiDeMy, Control::AsciiHisDeMy},
+    {OperatingMode::Psk31, Control::Psk31Item, Control::Psk31Toolbar, Toolbar::Psk31,
+     Control::Psk31TxEnable, std::nullopt, std::nullopt},
 }};
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/Control.h"
+#include "controls/ToolbarButtons.h"
 #include "protocol/link/OperatingMode.h"
 
 #include <optional>
@@ -15,6 +16,7 @@ struct ModeControls {
     OperatingMode mode;
     Control menuItem;
     Control toolbar;
+    Toolbar buttons; // the toolbar's buttons by role
     Control txEnableButton;
     std::optional<Control> deMyButton;
     std::optional<Control> hisDeMyButton;

@@ -2,27 +2,13 @@
 
 #include "platform/ControlObjects.h"
 #include "protocol/link/LinkState.h"
+#include "protocol/link/ModeControls.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 
 namespace orvane {
-namespace {
-
-Toolbar toolbarOf(OperatingMode mode) {
-    switch (baseMode(mode)) {
-    case OperatingMode::Quoral: return Toolbar::Quoral;
-    case OperatingMode::Amtor: return Toolbar::Amtor;
-    case OperatingMode::PMode: return Toolbar::PMode;
-    case OperatingMode::Baudot: return Toolbar::Baudot;
-    case OperatingMode::Psk31: return Toolbar::Psk31;
-    default: return Toolbar::Ascii;
-    }
-}
-
-} // namespace
-
 ModeButtonItems::ModeButtonItems(QMainWindow& window, const LinkState& link)
     : QObject(&window), window_(window), link_(link) {}
 
@@ -42,7 +28,7 @@ void ModeButtonItems::add(Control item, ButtonRole role) {
 }
 
 QAction* ModeButtonItems::currentButton(ButtonRole role) const {
-    const Toolbar toolbar = toolbarOf(link_.operatingMode);
+    const Toolbar toolbar = controlsOf(link_.operatingMode).buttons;
     for (const ToolbarButton& button : kToolbarButtons)
         if (button.toolbar == toolbar && button.role == role)
             return findControl<QAction>(window_, button.control);
