@@ -434,6 +434,17 @@ enum class Control : std::uint16_t {
     PortDialogList,
     PortDialogOk,
     PortDialogCancel,
+    PortDialogReason,
+    PortDialogStableName,
+
+    // The welcome window: the station's call sign and port.
+    StationSetupWindow,
+    StationSetupCall,
+    StationSetupUseCall,
+    StationSetupChoosePort,
+    StationSetupClose,
+    StationSetupCallState,
+    StationSetupPortState,
 
     // The About box.
     AboutVersion,

@@ -442,6 +442,17 @@ inline constexpr std::array<ControlName, kControlCount> kControlNames{{
     {Control::PortDialogList, "PortBox"},
     {Control::PortDialogOk, "OKButton"},
     {Control::PortDialogCancel, "CancelButton"},
+    {Control::PortDialogReason, "ReasonLabel"},
+    {Control::PortDialogStableName, "StableNameLabel"},
+
+    // The welcome window: the station's call sign and port.
+    {Control::StationSetupWindow, "StationSetupWindow"},
+    {Control::StationSetupCall, "edStationCall"},
+    {Control::StationSetupUseCall, "UseCallSignButton"},
+    {Control::StationSetupChoosePort, "ChoosePortButton"},
+    {Control::StationSetupClose, "CloseButton"},
+    {Control::StationSetupCallState, "CallSignState"},
+    {Control::StationSetupPortState, "PortState"},
 
     // The About box.
     {Control::AboutVersion, "Version"},

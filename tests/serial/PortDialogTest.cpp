@@ -1,5 +1,6 @@
 #include "ui/serial/PortDialog.h"
 #include "FakeDeviceTree.h"
+#include "platform/ControlObjects.h"
 #include "support/ScriptedPrompter.h"
 #include "ui/serial/PortPicker.h"
 
@@ -49,7 +50,7 @@ protected:
             shown_ = entries(d);
             const int index = box(d)->findText(label, Qt::MatchStartsWith);
             box(d)->setCurrentIndex(index);
-            stableName_ = d.findChild<QLabel*>("StableNameLabel")->text();
+            stableName_ = findControl<QLabel>(d, Control::PortDialogStableName)->text();
             d.findChild<QPushButton*>("OKButton")->click();
             return d.result();
         });
@@ -103,7 +104,8 @@ TEST_F(PortPickerTest, TheDialogSaysWhyAndKeysDoNotChangeTheList) {
     PortDialog dialog(portOptions(base_, tree_.roots()), "No serial port is set.");
     EXPECT_EQ(dialog.windowTitle(), "Serial Port Error");
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(dialog.findChild<QLabel*>("ReasonLabel")->text(), "No serial port is set.");
+    EXPECT_EQ(findControl<QLabel>(dialog, Control::PortDialogReason)->text(),
+              "No serial port is set.");
     for (int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_C}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_C ? "C" : "");
         QApplication::sendEvent(box(dialog), &press);

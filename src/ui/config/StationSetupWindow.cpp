@@ -7,6 +7,7 @@
 #include "configure/InputRules.h"
 #include "operations/OperationContext.h"
 #include "operations/OwnCall.h"
+#include "platform/ControlObjects.h"
 #include "platform/Prompter.h"
 #include "serial/PortName.h"
 #include "ui/config/DialogWidgets.h"
@@ -31,9 +32,9 @@ QLabel* heading(const QString& text, QWidget* parent) {
     return label;
 }
 
-QLabel* note(const QString& name, QWidget* parent) {
+QLabel* note(Control control, QWidget* parent) {
     auto* label = new QLabel(parent);
-    label->setObjectName(name);
+    nameControl(*label, control);
     label->setWordWrap(true);
     return label;
 }
@@ -45,22 +46,22 @@ QString qs(const std::string& text) {
 } // namespace
 
 StationSetupWindow::StationSetupWindow(Parts parts, QWidget* parent)
-    : QDialog(parent), p_(std::move(parts)), callState_(note("CallSignState", this)),
-      callEdit_(callSignEdit(this, "edStationCall", kCallSignCapacity)),
-      portState_(note("PortState", this)) {
-    setObjectName("StationSetupWindow");
+    : QDialog(parent), p_(std::move(parts)), callState_(note(Control::StationSetupCallState, this)),
+      callEdit_(callSignEdit(this, objectNameText(Control::StationSetupCall), kCallSignCapacity)),
+      portState_(note(Control::StationSetupPortState, this)) {
+    nameControl(*this, Control::StationSetupWindow);
     setWindowTitle("Welcome to Orvane");
     setModal(false);
     setMinimumWidth(480);
 
     callEdit_->setPlaceholderText("e.g. DL1ABC");
     auto* useCall = new QPushButton("&Use This Call Sign", this);
-    useCall->setObjectName("UseCallSignButton");
+    nameControl(*useCall, Control::StationSetupUseCall);
     useCall->setDefault(true);
     auto* choosePort = new QPushButton("Choose &Port...", this);
-    choosePort->setObjectName("ChoosePortButton");
+    nameControl(*choosePort, Control::StationSetupChoosePort);
     auto* close = new QPushButton("&Close", this);
-    close->setObjectName("CloseButton");
+    nameControl(*close, Control::StationSetupClose);
     connect(useCall, &QPushButton::clicked, this, [this] { takeCallSign(); });
     connect(choosePort, &QPushButton::clicked, this, [this] { this->choosePort(); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -83,7 +84,8 @@ StationSetupWindow::StationSetupWindow(Parts parts, QWidget* parent)
     portRow->addStretch();
     layout->addLayout(portRow);
     layout->addSpacing(6);
-    auto* later = note("LaterNote", this);
+    auto* later = new QLabel(this);
+    later->setWordWrap(true);
     later->setText("Both are kept in Config/orvane.ini. Change them later under Configure "
                    "\u2192 Configuration Pages... (MyCall on the Messages page, the port on the "
                    "General page).");

@@ -61,7 +61,7 @@ PortDialog::PortDialog(std::vector<PortOption> choices, const QString& reason, Q
                               qs(choice.stableName.empty() ? choice.target : choice.stableName),
                               Qt::ToolTipRole);
     }
-    stableName_->setObjectName("StableNameLabel");
+    nameControl(*stableName_, Control::PortDialogStableName);
     stableName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* ok = new QPushButton("&OK", this);
@@ -75,12 +75,12 @@ PortDialog::PortDialog(std::vector<PortOption> choices, const QString& reason, Q
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    if (!reason.isEmpty()) {
-        auto* why = new QLabel(reason, this);
-        why->setObjectName("ReasonLabel");
-        why->setWordWrap(true);
-        layout->addWidget(why);
-    }
+    // Why a port is asked for; there is no reason to show when the operator asked.
+    auto* why = new QLabel(reason, this);
+    nameControl(*why, Control::PortDialogReason);
+    why->setWordWrap(true);
+    why->setVisible(!reason.isEmpty());
+    layout->addWidget(why);
     layout->addWidget(boldLabel("Select a Serial Port?", "QuestionLabel", this));
     auto* form = new QHBoxLayout;
     form->addWidget(boldLabel("Serial Port:", "PortLabel", this));

@@ -48,7 +48,7 @@ TEST(Console, MissingPortLinkLeadsToThePortDialogAndCancelEndsStartUp) {
     QString reason;
     t.prompter.onNextDialog([&](QDialog& dialog) {
         if (dynamic_cast<PortDialog*>(&dialog))
-            reason = dialog.findChild<QLabel*>("ReasonLabel")->text();
+            reason = findControl<QLabel>(dialog, Control::PortDialogReason)->text();
         return int(QDialog::Rejected);
     });
 

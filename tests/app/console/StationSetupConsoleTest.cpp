@@ -3,6 +3,7 @@
 #include "ConsoleFixture.h"
 
 #include "e2e/ModemRig.h"
+#include "platform/ControlObjects.h"
 #include "ui/config/StationSetupWindow.h"
 #include "ui/surface/ModeToolbars.h"
 
@@ -28,13 +29,13 @@ struct StationSetupConsole : ::testing::Test {
     MainWindow& window() { return t.console.mainWindow(); }
     QWidget* guide() {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "StationSetupWindow") return w;
+            if (w->objectName() == qtObjectName(Control::StationSetupWindow)) return w;
         return nullptr;
     }
     void pressToolbar(const char* name) { toolbarButton(window(), name)->trigger(); }
     void enterCall(const char* call) {
-        guide()->findChild<QLineEdit*>("edStationCall")->setText(call);
-        guide()->findChild<QPushButton*>("UseCallSignButton")->click();
+        findControl<QLineEdit>(*guide(), Control::StationSetupCall)->setText(call);
+        findControl<QPushButton>(*guide(), Control::StationSetupUseCall)->click();
     }
 };
 
